@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs the Debian packages of a purpose (build, run, test) that are missing.
+set -euo pipefail
+
+build_pkgs=(g++ cmake ninja-build pkg-config ccache libgsf-1-dev qt6-base-dev
+            libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core)
+run_pkgs=(xdg-utils)
+test_pkgs=(clang libclang-rt-14-dev xvfb xauth x11-apps imagemagick
+           python3-xlrd python3-ezdxf python3-matplotlib libreoffice-calc-nogui poppler-utils)
+
+wanted=("${build_pkgs[@]}")
+for purpose in "$@"; do
+    case "$purpose" in
+        build) ;;
+        run) wanted+=("${run_pkgs[@]}") ;;
+        test) wanted+=("${test_pkgs[@]}") ;;
+        *) echo "deps.sh: unknown purpose '$purpose'" >&2; exit 2 ;;
+    esac
+done
+
+missing=()
+for pkg in "${wanted[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$pkg")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+as_root=()
+if [ "$(id -u)" -ne 0 ]; then
+    as_root=(sudo)
+fi
+echo "Installing: ${missing[*]}"
+"${as_root[@]}" apt-get update -qq
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"

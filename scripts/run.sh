@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds the programs and starts the desktop program; without a display it computes the
+# bundled example project with velmora-calc and says where the results went.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh build run
+bash scripts/build.sh build -DCMAKE_BUILD_TYPE=Release -DVELMORA_BENCH=OFF
+
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -x build/bin/velmora ]; then
+    exec build/bin/velmora
+fi
+
+out=$PWD/build/example
+mkdir -p "$out"
+echo "No display: computing the example project share/examples/example.vlp"
+build/bin/velmora-calc calc share/examples/example.vlp --report "$out/example-report.xls" \
+    > "$out/example-result.json"
+echo "Results (JSON): $out/example-result.json"
+echo "Report (.xls):  $out/example-report.xls"

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+// Texts are UTF-8 in memory and Windows-1251 only in files.
+std::string Cp1251ToUtf8(std::string_view bytes);
+// Characters Windows-1251 cannot hold become "?".
+std::string Utf8ToCp1251(std::string_view text);
+
+// Length in characters, and the first count characters, of a UTF-8 text.
+std::size_t Utf8Length(std::string_view text);
+std::string Utf8Left(std::string_view text, std::size_t count);
+
+} // namespace velmora

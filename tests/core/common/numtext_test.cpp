@@ -1,0 +1,63 @@
+#include "common/cp1251.h"
+#include "common/error.h"
+#include "common/numtext.h"
+#include "common/textlines.h"
+
+#include <gtest/gtest.h>
+
+using namespace velmora;
+
+TEST(NumberText, SharedFormat)
+{
+    const std::pair<double, const char *> cases[] = {
+        {-5, "-5"},       {40, "40"},         {4.37, "4.37"},       {0.00001, "1E-5"},
+        {0.00012, "0.00012"}, {1e15, "1E15"}, {1.92e-5, "1.92E-5"}, {0.148, "0.148"},
+        {0.5, "0.5"},     {-0.0, "0"},        {0.1 + 0.2, "0.3"},   {123456789012345.0, "123456789012345"},
+        {1.5e-7, "1.5E-7"}, {-2.5e20, "-2.5E20"}, {0.0001, "0.0001"},
+    };
+    for (const auto &[value, text] : cases)
+        EXPECT_EQ(FormatNumber(value), text) << value;
+}
+
+TEST(NumberText, ParseAcceptsPlainDecimalsOnly)
+{
+    EXPECT_DOUBLE_EQ(ParseFloat(" 18.5 "), 18.5);
+    EXPECT_DOUBLE_EQ(ParseFloat("+1e-5"), 1e-5);
+    EXPECT_DOUBLE_EQ(ParseFloat("-.5"), -0.5);
+    for (const char *bad : {"", "18,5", "inf", "nan", "0x10", "1e", "--1", "1.2.3", "e5"}) {
+        try {
+            ParseFloat(bad);
+            ADD_FAILURE() << bad;
+        } catch (const ConversionError &e) {
+            EXPECT_EQ(std::string(e.what()), "'" + std::string(bad) + "' is not a valid floating point value");
+        }
+    }
+    EXPECT_EQ(ParseInt(" -15 "), -15);
+    for (const char *bad : {"", "5000,0", "1.0", "+-1", "99999999999"})
+        EXPECT_THROW(ParseInt(bad), ConversionError) << bad;
+    EXPECT_THROW(ParseInt(""), ConversionError);
+}
+
+TEST(Cp1251, RoundTripsCyrillicAndMarksTheUnmappable)
+{
+    const std::string name = "АПС35/6.2 Ёё №";
+    const std::string bytes = Utf8ToCp1251(name);
+    EXPECT_EQ(bytes.size(), Utf8Length(name));
+    EXPECT_EQ(static_cast<unsigned char>(bytes[0]), 0xC0);
+    EXPECT_EQ(Cp1251ToUtf8(bytes), name);
+    EXPECT_EQ(Utf8ToCp1251("a€b中"), std::string("a\x88" "b?"));
+    EXPECT_EQ(Utf8Left("АБВГ", 2), "АБ");
+}
+
+TEST(TextLines, CrLfAndLfAndPastTheEnd)
+{
+    TextLineReader r("a\r\nb\nc");
+    EXPECT_EQ(r.Next(), "a");
+    EXPECT_EQ(r.Next(), "b");
+    EXPECT_EQ(r.Next(), "c");
+    EXPECT_TRUE(r.AtEnd());
+    EXPECT_EQ(r.Next(), "");
+    TextLineWriter w;
+    w.Line("Ж");
+    EXPECT_EQ(w.Bytes(), "\xC6\r\n");
+}
