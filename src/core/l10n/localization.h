@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velmora {
+
+// Reads the language index and the units mode from the settings store and registers the
+// first entry of the string table. systemLanguageName is the system's default language name
+// (for example "English (United States)"); it picks the language when none is stored.
+void InitLocalization(const std::string &systemLanguageName);
+
+// Registers (or replaces) an entry; text is "English;Russian". Keys compare case-insensitively.
+void AddText(std::string_view key, std::string_view text);
+
+// The text of key in the current language.
+std::string GetText(std::string_view key);
+
+bool IsEnglish();
+// 0 = English, 1 = Russian.
+int Language();
+// Sets the language index and stores it under "Language".
+void SetLanguage(int index);
+
+// Empties the string table (at the end of the run).
+void ReleaseTexts();
+
+// The non-empty fields of text between delimiters; runs of delimiters count as one.
+std::vector<std::string> SplitString(std::string_view text, char delimiter);
+
+} // namespace velmora

@@ -1,0 +1,17 @@
+#pragma once
+
+namespace velmora {
+
+// Each function registers one window's (or one area's) entries of the string table, so that
+// the windows, the command-line tool and the drawings share the same texts.
+void RegisterCommonTexts();
+void RegisterMainWindowTexts();
+void RegisterKlimatTexts();
+void RegisterWiresBaseTexts();
+void RegisterWiresEditTexts();
+void RegisterUnitsTexts();
+
+// Every table, in the order the windows register them at start-up.
+void RegisterAllTexts();
+
+} // namespace velmora
