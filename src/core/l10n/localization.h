@@ -7,7 +7,8 @@
 namespace velmora {
 
 // Reads the language index and the units mode from the settings store and registers the
-// first entry of the string table. systemLanguageName is the system's default language name
+// first entry of the string table. The stored language defaults to 1 (Russian) when absent or
+// not an integer; the stored values are written back. systemLanguageName is the system's default language name
 // (for example "English (United States)"); it picks the language when none is stored.
 void InitLocalization(const std::string &systemLanguageName);
 
@@ -18,9 +19,10 @@ void AddText(std::string_view key, std::string_view text);
 std::string GetText(std::string_view key);
 
 bool IsEnglish();
-// 0 = English, 1 = Russian.
+// 0 = English, 1 = Russian; a stored index other than 0 counts as 1.
 int Language();
-// Sets the language index and stores it under "Language".
+// Sets the language index and stores it under "Language" (the store's error is thrown; the
+// language stays changed in memory).
 void SetLanguage(int index);
 
 // Empties the string table (at the end of the run).

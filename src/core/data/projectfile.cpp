@@ -1,0 +1,210 @@
+#include "data/projectfile.h"
+
+#include "common/error.h"
+#include "common/fileio.h"
+#include "common/numtext.h"
+#include "l10n/localization.h"
+
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
+namespace velmora {
+
+namespace {
+
+// Lines of the coefficients section: seven coefficients, then the height and the terrain type
+// in the current layout only.
+constexpr int KoefCount = 7;
+
+std::string PairLine(double first, double second)
+{
+    return FormatNumber(first) + ";" + FormatNumber(second);
+}
+
+// A line of the form "value[;value]". The first field is required (an empty line fails with
+// its own text); the second is optional and gives 0 when missing.
+struct PairFields
+{
+    double first;
+    double second;
+    bool hasSecond;
+};
+
+PairFields ReadPairLine(TextLineReader &reader)
+{
+    const std::string line = ReadDecimalLine(reader);
+    const std::vector<std::string> fields = SplitString(line, ';');
+    PairFields pair{};
+    pair.first = ParseFloat(fields.empty() ? std::string() : fields[0]);
+    pair.hasSecond = fields.size() > 1;
+    pair.second = pair.hasSecond ? ParseFloat(fields[1]) : 0.0;
+    return pair;
+}
+
+// Flag i is set when character i of the line (counted in characters, not bytes) is "1".
+void ReadFlagsLine(const std::string &line, std::array<bool, RegimeCount> &flags)
+{
+    flags.fill(false);
+    std::size_t character = 0;
+    for (std::size_t i = 0; i < line.size() && character < flags.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(line[i]);
+        if ((c & 0xC0) == 0x80) // continuation byte of a UTF-8 character
+            continue;
+        flags[character++] = c == '1';
+    }
+}
+
+// A wire name with a line break would shift every following line of the file.
+std::string SingleLine(std::string text)
+{
+    std::replace_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; },
+                    ' ');
+    return text;
+}
+
+std::int32_t HeightOrDefault(const std::string &text)
+{
+    return text.empty() ? 15 : ParseInt(text);
+}
+
+} // namespace
+
+void WriteDatSection(TextLineWriter &writer, const TDAT &dat)
+{
+    writer.Line(ProjectVersionLine);
+    writer.Line(SingleLine(dat.Provod));
+    for (double value : {dat.T_Gsw, dat.T_Gbw, dat.Tvmax, dat.T_Min, dat.T_Max, dat.T_Srg,
+                         dat.Vgol, dat.VMax, dat.Tols})
+        writer.Line(FormatNumber(value));
+    // Only the pair of the chosen page is written; the other is 0.
+    if (dat.NaprPage == 0) {
+        writer.Line(PairLine(dat.Napr_srg, 0));
+        writer.Line(PairLine(dat.Napr_Max, 0));
+    } else {
+        writer.Line(PairLine(0, dat.Tag_Srg));
+        writer.Line(PairLine(0, dat.Tag_Max));
+    }
+    for (double value : {dat.Min_Prol, dat.Max_Prol, dat.Shag})
+        writer.Line(FormatNumber(value));
+    std::string flags;
+    for (bool flag : dat.RegimeFlags)
+        flags += flag ? '1' : '0';
+    writer.Line(flags);
+}
+
+bool ReadDatSection(TextLineReader &reader, TDAT &dat)
+{
+    std::string wireLine = ReadRawLine(reader);
+    const bool versionPresent = wireLine == ProjectVersionLine;
+    if (versionPresent)
+        wireLine = ReadRawLine(reader);
+    std::replace(wireLine.begin(), wireLine.end(), ',', '.');
+    dat.Provod = wireLine;
+
+    for (double *value : {&dat.T_Gsw, &dat.T_Gbw, &dat.Tvmax, &dat.T_Min, &dat.T_Max, &dat.T_Srg,
+                          &dat.Vgol, &dat.VMax, &dat.Tols})
+        *value = ReadFloatLine(reader);
+
+    const PairFields average = ReadPairLine(reader);
+    dat.Napr_srg = average.first;
+    dat.Tag_Srg = average.second;
+    dat.NaprPage = average.hasSecond && average.second > 0 ? 1 : 0;
+
+    const PairFields maximum = ReadPairLine(reader);
+    dat.Napr_Max = maximum.first;
+    dat.Tag_Max = maximum.second;
+
+    for (double *value : {&dat.Min_Prol, &dat.Max_Prol, &dat.Shag})
+        *value = ReadFloatLine(reader);
+
+    ReadFlagsLine(ReadRawLine(reader), dat.RegimeFlags);
+    return versionPresent;
+}
+
+void WriteKoefSection(TextLineWriter &writer, const TKlimatKoef &koef)
+{
+    for (double value : {koef.V_Otv, koef.V_Reg, koef.V_Nad, koef.G_Otv, koef.G_Reg, koef.G_Nad,
+                         koef.G_Usl})
+        writer.Line(FormatNumber(value));
+    writer.Line(FormatInt(koef.VisotaPC));
+    writer.Line(FormatInt(koef.TypeTer));
+}
+
+void ReadKoefSection(TextLineReader &reader, TKlimatKoef &koef, bool versionPresent)
+{
+    for (double *value : {&koef.V_Otv, &koef.V_Reg, &koef.V_Nad, &koef.G_Otv, &koef.G_Reg,
+                          &koef.G_Nad, &koef.G_Usl})
+        *value = ReadFloatLine(reader);
+    if (!versionPresent) {
+        koef.VisotaPC = 15;
+        koef.VisotaPC2 = 15;
+        koef.TypeTer = 1;
+        return;
+    }
+    // "height" or "height;second height"; an empty part gives 15.
+    const std::string line = ReadRawLine(reader);
+    const std::size_t semicolon = line.find(';');
+    const std::string first = line.substr(0, semicolon);
+    std::string second;
+    if (semicolon != std::string::npos)
+        std::copy_if(line.begin() + static_cast<std::ptrdiff_t>(semicolon) + 1, line.end(),
+                     std::back_inserter(second), [](char c) { return c != ';'; });
+    koef.VisotaPC = HeightOrDefault(first);
+    koef.VisotaPC2 = HeightOrDefault(second);
+    koef.TypeTer = ReadIntLine(reader);
+}
+
+int KoefSectionLines(bool versionPresent)
+{
+    return versionPresent ? KoefCount + 2 : KoefCount;
+}
+
+std::string WriteProjectToBytes(const TProject &project)
+{
+    TextLineWriter writer;
+    WriteDatSection(writer, project.Dat);
+    WriteKoefSection(writer, project.Koef);
+    project.Shablons.WriteToText(writer);
+    return writer.Bytes();
+}
+
+ProjectLoad ReadProjectFromBytes(std::string_view bytes, TProject &project)
+{
+    // Everything goes into a fresh project first, so a failed reading leaves the open one
+    // as it was, and a file without templates does not keep another project's templates.
+    TProject loaded;
+    ProjectLoad result;
+    TextLineReader reader(bytes);
+
+    const bool versionPresent = ReadDatSection(reader, loaded.Dat);
+
+    // A faulty coefficient is not fatal: the defaults are taken, and the template section
+    // is still read from its own first line, past the coefficients section's fixed lines.
+    TextLineReader koefReader = reader;
+    try {
+        ReadKoefSection(koefReader, loaded.Koef, versionPresent);
+        reader = std::move(koefReader);
+    } catch (const ConversionError &) {
+        loaded.Koef.SetDefaults();
+        result.koefFallback = true;
+        for (int i = 0; i < KoefSectionLines(versionPresent); ++i)
+            reader.Next();
+    }
+
+    result.templateSectionPresent = loaded.Shablons.ReadFromText(reader);
+    project.Assign(loaded);
+    return result;
+}
+
+void SaveProject(const std::string &path, const TProject &project)
+{
+    WriteFileAtomically(path, WriteProjectToBytes(project));
+}
+
+ProjectLoad LoadProject(const std::string &path, TProject &project)
+{
+    return ReadProjectFromBytes(ReadFileBytes(path), project);
+}
+
+} // namespace velmora

@@ -1,0 +1,236 @@
+#include "l10n/texts.h"
+
+#include "l10n/localization.h"
+
+namespace velmora {
+
+// General entries, registered by the main window before its own.
+void RegisterCommonTexts()
+{
+    AddText("Project", "Project;Проект");
+    AddText("Calculation", "Calculation;Расчёт");
+    AddText("Calculate", "Calculate;Расчёт");
+    AddText("Setting", "Setting;Настройки");
+    AddText("Help", "Help;Помощь");
+    AddText("New_project", "New project;Новый проект");
+    AddText("Open_project", "Open project;Открыть проект");
+    AddText("Save_project", "Save project;Сохранить проект");
+    AddText("Save_project_as", "Save project as ...;Сохранить проект как ...");
+    AddText("File_saved", "File is successfully saved.;Файл успешно сохранен.");
+    AddText("Reference_catalog", "Reference catalog;Справочник");
+    AddText("Reference_catalog_on_wires",
+            "Reference catalog on wires, cables, cords;"
+            "Справочник проводов, кабелей, тросов");
+    AddText("About", "About Program;О программе");
+    AddText("Quit", "Quit;Выход");
+    AddText("Port_to_Cad", "Port to Cad;Вывод в CAD");
+    AddText("Port_to_Excel", "Port to Excel;Вывод в Excel");
+    AddText("Climatic_conditions", "Climatic conditions;Климатические условия");
+    AddText("Climatic_param_title",
+            "Climatic parameters specification.\r\nReliability coefficients;"
+            "Уточнение климатических параметров.\r\nКоэффициенты надежности");
+    AddText("quit_the_program",
+            "Are you sure you would like to quit the program?;"
+            "Вы уверены, что хотите закрыть программу?");
+    AddText("Input_wire",
+            "Input the data for this wire, cord, cable into the reference catalog and restart the program.;"
+            "Введите данный провод, трос, кабель в справочник и перезагрузите программу");
+    AddText("designing_OHL", "designing OHL, FOCL-OHL, FOCL.;проектирование ВЛ, ВОЛС ВЛ, ВОЛС.");
+    AddText("Error_data_entry", "Error data entry;Ошибка ввода данных");
+    AddText("Max_perm_tens",
+            "Maximum permissible\r\ntension:;"
+            "Максимальное допускаемое\r\nнапряжение:");
+    AddText("Tension_aver_temp",
+            "Tension at average annual\r\ntemperature:;"
+            "Напряжение при среднегодовой\r\nтемпературе:");
+    AddText("Max_stress", "Maximum permissible\r\nstress:;Максимальное допускаемое\r\nтяжение:");
+    AddText("Stress_aver_temp",
+            "Stress at average annual\r\ntemperature:;"
+            "Тяжение при среднегодовой\r\nтемпературе:");
+    AddText("Type_of_wire", "Type of wire, cord, cable;Марка провода, троса, кабеля");
+    AddText("Tension", "Tension;Напряжения");
+    AddText("Stress", "Stress;Тяжения");
+    AddText("Edit", "Edit;Изменить");
+    AddText("Delete", "Delete;Удалить");
+    AddText("Create", "Create;Создать");
+    AddText("Cancel", "Cancel;Отмена");
+    AddText("Close", "Close;Закрыть");
+    AddText("Export", "Export;Экспорт");
+    AddText("Import", "Import;Импорт");
+    AddText("Select", "Select;Выбрать");
+    AddText("Group", "Group;Группа");
+    AddText("Wire", "Wire;Провод");
+    AddText("Type", "Type;Марка");
+    AddText("kg_m", "kg/m;кг/м");
+    AddText("meter", "m;м");
+    AddText("mm", "mm;мм");
+    AddText("ms", "m/s;м/с");
+    AddText("daN", "daN;даН");
+    AddText("kN", "kN;кН");
+    AddText("daN_mm", "daN/mm;даН/мм");
+    AddText("daN_mm2", "daN/mm2;даН/мм2");
+    AddText("N_mm", "N/mm;Н/мм");
+    AddText("N_mm2", "N/mm2;Н/мм2");
+    AddText("kN_mm", "kN/mm;кН/мм");
+    AddText("Imaginary", "Imaginary;Мнимый");
+    AddText("Maximum", "Maximum:;Максимальный:");
+    AddText("Minimum", "Minimum:;Минимальный:");
+    AddText("Name", "Name;Название");
+    AddText("Temperature", "Temperature;Температура");
+    AddText("Units", "Units;Единицы измерения");
+}
+
+// The main window's own entries; the template windows and the drawing use them too.
+void RegisterMainWindowTexts()
+{
+    AddText("Max_temperature", "Maximum temperature:;Температура максимальная:");
+    AddText("Min_temperature", "Minimum temperature:;Температура минимальная:");
+    AddText("Average_annual_temperature", "Average annual temperature:;Среднегодовая температура:");
+    AddText("Temperature_at_max_wind",
+            "Temperature at maximum wind:;"
+            "Температура при максимальном ветре:");
+    AddText("Ice_without_wind_temperature",
+            "Ice-without-wind temperature:;"
+            "Температура при гололёде без ветра:");
+    AddText("Ice_with_wind_temperature",
+            "Ice-with-wind temperature:;"
+            "Температура при гололёде с ветром:");
+    AddText("Max_wind_velocity", "Maximum wind velocity:;Максимальная скорость ветра:");
+    AddText("Wind_velocity_with_ice", "Wind velocity with ice:;Скорость ветра при гололёде:");
+    AddText("Ice_thickness", "Ice thickness:;Толщина стенки гололёда:");
+    AddText("Reference_data", "Reference data;Расчётные данные");
+    AddText("Mechanical_calculation",
+            "Mechanical calculation of wires, cords and self-supporting cables.;"
+            "Механический расчёт проводов, тросов и самонесущих кабелей.");
+    AddText("Patterns_curves",
+            "Patterns, sagging curves of the wire, cable;"
+            "Шаблоны, кривые провисания провода, кабеля");
+    AddText("Name_pattern",
+            "Name of the pattern, sagging curve;"
+            "Название шаблона, кривой провисания");
+    AddText("Patterns", "Patterns;Шаблоны");
+    AddText("At_max_temp",
+            "At maximum temperature (mode 7);"
+            "При максимальной темпепратуре (режим 7)");
+    AddText("In_case_of_ice", "In case of ice accumulation (mode 2);При гололёде (режим 2)");
+    AddText("Spans", "Spans;Пролёты");
+    AddText("Change_step", "Change step:;Шаг изменения:");
+    AddText("dimensional_modes", "dimensional modes (2, 7);\"габаритных\" режимов (2, 7)");
+    AddText("all_modes", "all modes;всех режимов");
+    AddText("List_patterns", "List of patterns, sagging curves;Список шаблонов, кривых провисания");
+    AddText("Curves", "Curves;Кривые");
+    AddText("hor_scale", "The horizontal scale;Масштаб горизонтальный");
+    AddText("vert_scale", "The vertical scale;Масштаб вертикальный ");
+    AddText("Overall_span", "Overall (equivalent) span, m;Габаритный (приведённый) пролет, м");
+    AddText("Overall_span_ac", "Overall (equivalent) span, m;Габаритный (приведенный) пролет, м");
+    AddText("Attachmnet_height",
+            "Attachmnet height of the lower wire, m;"
+            "Высота подвески нижнего провода, м");
+    AddText("Required_clearance", "Required clearance, m;Требуемый габарит, м");
+    AddText("Reserve", "Reserve, m;Запас, м");
+    AddText("Temperature_no",
+            "Temperature (no wind, no ice);"
+            "Температура, (ветер и гололёд отсутствуют)");
+    AddText("Max_", "Max.;Макс.");
+    AddText("Min_", "Min.;Мин.");
+    AddText("Indicate_name",
+            "Indicate the name of the pattern (curve).;"
+            "Укажите название шаблона (кривой).");
+    AddText("curve_not_indicated",
+            "The type of the pattern (curve) is not indicated.;"
+            "Не указан вид шаблона (кривой).");
+    AddText("Indicate_temperature", "Indicate the temperature.;Укажите температуру.");
+    AddText("Indicate_span",
+            "Indicate the overall (equivalent) span.;"
+            "Укажите габаритный (приведённый пролёт).");
+    AddText("loads_are_lower_standard",
+            "The loads are lower than standard ones, contunue?;"
+            "Расчётные нагрузки ниже нормативных, продолжать расчёт?");
+    AddText("600_spans",
+            "One calculation should not be performed for more than 600 researched spans.;"
+            "Один расчёт - не более 600 исследуемых пролётов.");
+    AddText("Max_tension_aver_temp",
+            "Max. tension (at average annual temperature): ;"
+            "Макс. напряжение (при среднегодовой температуре): ");
+    AddText("pat_coef", "pattern's coefficient;кш");
+    // Entries of the file check and the CAD output menu.
+    AddText("Check_files", "Check the file;Проверьте файл");
+    AddText("Port_to_AutoCad", "Output to CAD...;Вывод в CAD...");
+}
+
+// The climatic-parameter dialog's entries.
+void RegisterKlimatTexts()
+{
+    AddText("Climatic_param_capt",
+            "Climatic parameters specification. Reliability coefficients;"
+            "Уточнение климатических параметров. Коэффициенты надежности");
+    AddText("Climaticparameter",
+            "Climatic parameters specification;"
+            "Уточнение климатических параметров");
+    AddText("Type_of_terrain", "Type of terrain:;Тип местности:");
+    AddText("height_for_wires",
+            "Equivalent center of gravity height for wires, cords, cables,\r\nmidpoints of supports constructions over the ground;"
+            "Высота приведенного центра тяжести проводов, тросов, кабеля,\r\nсредних точек зон конструкций опор над поверхностью земли");
+    AddText("Reliability_coefficients",
+            "Reliability coefficients to standard loads;"
+            "Коэффициенты надежности к нормативным нагрузкам");
+    AddText("Windloads", "Windloads;К ветровым нагрузкам");
+    AddText("Responsibility", "Responsibility;Ответственности");
+    AddText("Regional", "Regional;Региональный");
+    AddText("Reliability", "Reliability;Надежности");
+    AddText("Operating", "Operating conditions;Условий работы");
+    AddText("Iceloads", "Iceloads;К гололедным нагрузкам");
+    AddText("do", " ;до");
+}
+
+// The catalogue window's entries; the first six are its column headings.
+void RegisterWiresBaseTexts()
+{
+    AddText("Diameter_", "Diameter,\r\nmm;Диаметр,\r\nмм");
+    AddText("Sect_area_", "Sectional\r\narea,\r\nmm^2;\r\nСечение,\r\nмм^2");
+    AddText("Weight_per_", "Weight per\r\nunit length,\r\nkg/m;\r\nПогонный\r\nвес, кг/м");
+    AddText("Modulus_", "Modulus\r\nof elasticity,\r\ndaN/mm^2;Модуль\r\nупругости,\r\nдаН/мм^2");
+    AddText("Modulus_N", "Modulus\r\nof elasticity,\r\nkN/mm^2;Модуль\r\nупругости,\r\nкН/мм^2");
+    AddText("Linear_coef_",
+            "Linear thermal\r\nexpansion\r\ncoefficient, 1/K;"
+            "Коэффициент\r\nтемпературного\r\nлинейного\r\nрасширения, 1/K");
+    AddText("delete_wire",
+            "Are you sure you would like to delete this wire?;"
+            "Вы уверены, что хотите удалить провод?");
+}
+
+// The wire editor's entries.
+void RegisterWiresEditTexts()
+{
+    AddText("Add_Edit", "Add/Edit;Добавление/Изменение");
+    AddText("Diameter", "Diameter;Диаметр");
+    AddText("Sect_area", "Sectional area;Сечение");
+    AddText("Weight_per", "Weight per unit length;Погонный вес");
+    AddText("Modulus", "Modulus of elasticity;Модуль упругости");
+    AddText("Linear_coef",
+            "Linear thermal\r\nexpansion\r\ncoefficient;"
+            "Коэффициент\r\nтемпературного\r\nлинейного\r\nрасширения");
+}
+
+// The units dialog's entries.
+void RegisterUnitsTexts()
+{
+    AddText("Tension_daN",
+            "Tension, daN/мм2.   Stress, daN.   Modulus of elasticity, daN/mm2.;"
+            "Напряжения, даН/мм2.   Тяжения, даН.   Модуль упругости, даН/мм2.");
+    AddText("Tension_N",
+            "Tension, N/мм2.   Stress, kN.   Modulus of elasticity, kN/mm2.;"
+            "Напряжения, Н/мм2.   Тяжения, кН.   Модуль упругости, кН/мм2.");
+}
+
+void RegisterAllTexts()
+{
+    RegisterCommonTexts();
+    RegisterMainWindowTexts();
+    RegisterUnitsTexts();
+    RegisterWiresBaseTexts();
+    RegisterWiresEditTexts();
+    RegisterKlimatTexts();
+}
+
+} // namespace velmora
