@@ -1,0 +1,26 @@
+#pragma once
+
+#include "catalogue/wires.h"
+
+#include <string>
+
+namespace velmora {
+
+// The one catalogue of the run, alive until the program ends.
+TWiresList &WiresList();
+
+// The catalogue's record of a wire by its exact name; the empty record when it is absent.
+TWireRec FindWire(const std::string &name);
+
+// The per-machine data folder: commonDataDir + "/Orbelan/Tarnvik/". An empty commonDataDir
+// (the platform could not name it) gives the relative folder "Orbelan/Tarnvik/".
+std::string CatalogueDataDir(const std::string &commonDataDir);
+
+// Start-up: creates the data folder with its parents, copies appDir's "base_provod.dat"
+// there when the data folder has none (never overwriting; a failed copy is ignored), then
+// fills WiresList() from the data folder's file (created empty when missing) and sorts it by
+// name. Whatever the list held before is dropped. Throws Error when the file cannot be read
+// or created.
+void OpenCatalogue(const std::string &commonDataDir, const std::string &appDir);
+
+} // namespace velmora
