@@ -110,6 +110,15 @@ void SetLanguage(int index)
     WriteSetting("Language", FormatInt(index));
 }
 
+std::vector<std::string> RegisteredKeys()
+{
+    std::vector<std::string> keys;
+    keys.reserve(g_table.size());
+    for (const Entry &e : g_table)
+        keys.push_back(e.key);
+    return keys;
+}
+
 void ReleaseTexts()
 {
     g_table.clear();

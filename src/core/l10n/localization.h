@@ -25,6 +25,9 @@ int Language();
 // language stays changed in memory).
 void SetLanguage(int index);
 
+// The keys of the table in registration order.
+std::vector<std::string> RegisteredKeys();
+
 // Empties the string table (at the end of the run).
 void ReleaseTexts();
 

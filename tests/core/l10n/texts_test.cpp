@@ -1,0 +1,102 @@
+#include "l10n/localization.h"
+#include "l10n/texts.h"
+
+#include <gtest/gtest.h>
+
+namespace velmora {
+namespace {
+
+class TextsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { ReleaseTexts(); }
+    void TearDown() override
+    {
+        ReleaseTexts();
+        SetLanguage(0);
+    }
+
+    static std::string En(const char *key)
+    {
+        SetLanguage(0);
+        return GetText(key);
+    }
+    static std::string Ru(const char *key)
+    {
+        SetLanguage(1);
+        return GetText(key);
+    }
+};
+
+TEST_F(TextsTest, EachWindowRegistersItsOwnEntries)
+{
+    struct Table
+    {
+        void (*registerTexts)();
+        std::size_t count;
+        const char *first;
+        const char *last;
+    };
+    for (const Table &t : {Table{RegisterCommonTexts, 57, "Project", "Units"},
+                           Table{RegisterMainWindowTexts, 42, "Max_temperature", "Port_to_AutoCad"},
+                           Table{RegisterKlimatTexts, 12, "Climatic_param_capt", "do"},
+                           Table{RegisterWiresBaseTexts, 7, "Diameter_", "delete_wire"},
+                           Table{RegisterWiresEditTexts, 6, "Add_Edit", "Linear_coef"},
+                           Table{RegisterUnitsTexts, 2, "Tension_daN", "Tension_N"}}) {
+        ReleaseTexts();
+        t.registerTexts();
+        const std::vector<std::string> keys = RegisteredKeys();
+        ASSERT_EQ(keys.size(), t.count) << t.first;
+        EXPECT_EQ(keys.front(), t.first);
+        EXPECT_EQ(keys.back(), t.last);
+    }
+}
+
+TEST_F(TextsTest, EveryEntryHasAnEnglishAndARussianPart)
+{
+    RegisterAllTexts();
+    const std::vector<std::string> keys = RegisteredKeys();
+    EXPECT_EQ(keys.size(), 57u + 42 + 12 + 7 + 6 + 2); // no key is registered twice
+    for (const std::string &key : keys) {
+        SetLanguage(0);
+        const std::string en = GetText(key);
+        SetLanguage(1);
+        const std::string ru = GetText(key);
+        EXPECT_FALSE(en.empty()) << key;
+        EXPECT_FALSE(ru.empty()) << key;
+        EXPECT_NE(en, ru) << key;
+    }
+}
+
+TEST_F(TextsTest, TextsKeepBreaksBlanksAndSpellings)
+{
+    RegisterAllTexts();
+    EXPECT_EQ(En("Climatic_param_title"),
+              "Climatic parameters specification.\r\nReliability coefficients");
+    EXPECT_EQ(Ru("Sect_area_"), "\r\nСечение,\r\nмм^2");
+    EXPECT_EQ(En("Sect_area_"), "Sectional\r\narea,\r\nmm^2");
+    EXPECT_EQ(Ru("vert_scale"), "Масштаб вертикальный ");
+    EXPECT_EQ(En("Max_tension_aver_temp"), "Max. tension (at average annual temperature): ");
+    EXPECT_EQ(Ru("Max_tension_aver_temp"), "Макс. напряжение (при среднегодовой температуре): ");
+    EXPECT_EQ(En("do"), " ");
+    EXPECT_EQ(Ru("do"), "до");
+    EXPECT_EQ(Ru("dimensional_modes"), "\"габаритных\" режимов (2, 7)");
+    EXPECT_EQ(En("loads_are_lower_standard"), "The loads are lower than standard ones, contunue?");
+    EXPECT_EQ(En("Attachmnet_height"), "Attachmnet height of the lower wire, m");
+    EXPECT_EQ(Ru("At_max_temp"), "При максимальной темпепратуре (режим 7)");
+    EXPECT_EQ(En("600_spans"),
+              "One calculation should not be performed for more than 600 researched spans.");
+    EXPECT_EQ(Ru("600_spans"), "Один расчёт - не более 600 исследуемых пролётов.");
+    EXPECT_EQ(En("Tension_daN"), "Tension, daN/мм2.   Stress, daN.   Modulus of elasticity, daN/mm2.");
+    EXPECT_EQ(Ru("Tension_N"), "Напряжения, Н/мм2.   Тяжения, кН.   Модуль упругости, кН/мм2.");
+    EXPECT_EQ(En("Error_data_entry"), "Error data entry");
+    EXPECT_EQ(Ru("Input_wire"),
+              "Введите данный провод, трос, кабель в справочник и перезагрузите программу");
+    EXPECT_EQ(Ru("Help"), "Помощь");
+    EXPECT_EQ(En("Check_files"), "Check the file");
+    EXPECT_EQ(Ru("Port_to_AutoCad"), "Вывод в CAD...");
+    EXPECT_EQ(En("Linear_coef_"), "Linear thermal\r\nexpansion\r\ncoefficient, 1/K");
+}
+
+} // namespace
+} // namespace velmora
