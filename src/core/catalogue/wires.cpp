@@ -176,6 +176,15 @@ void TWiresList::SortBy(int key)
     });
 }
 
+std::vector<TWireRec> DecodeCatalogue(std::string_view fileBytes)
+{
+    std::vector<TWireRec> records;
+    records.reserve(fileBytes.size() / kWireRecSize);
+    for (std::size_t pos = 0; pos + kWireRecSize <= fileBytes.size(); pos += kWireRecSize)
+        records.push_back(DecodeWireRec(fileBytes.substr(pos, kWireRecSize)));
+    return records;
+}
+
 void TWiresList::LoadFromFile(const std::string &path)
 {
     if (!FileExists(path)) {
@@ -183,11 +192,7 @@ void TWiresList::LoadFromFile(const std::string &path)
         m_fileName = path;
         return;
     }
-    const std::string bytes = ReadFileBytes(path);
-    std::vector<TWireRec> read;
-    read.reserve(bytes.size() / kWireRecSize);
-    for (std::size_t pos = 0; pos + kWireRecSize <= bytes.size(); pos += kWireRecSize)
-        read.push_back(DecodeWireRec(std::string_view(bytes).substr(pos, kWireRecSize)));
+    const std::vector<TWireRec> read = DecodeCatalogue(ReadFileBytes(path));
     m_items.insert(m_items.end(), read.begin(), read.end());
     m_fileName = path;
 }
@@ -238,15 +243,20 @@ void TWiresList::ExportToText(const std::string &path) const
     WriteFileAtomically(path, writer.Bytes());
 }
 
-void TWiresList::ImportFromText(const std::string &path)
+std::vector<TWireRec> ParseCatalogueText(std::string_view fileBytes, const std::string &path)
 {
-    TextLineReader reader(ReadFileBytes(path));
-    std::vector<TWireRec> imported;
+    TextLineReader reader(fileBytes);
+    std::vector<TWireRec> records;
     while (!reader.AtEnd()) {
         const std::string line = reader.Next();
-        imported.push_back(WireFromTextLine(line, reader.LineNumber(), path));
+        records.push_back(WireFromTextLine(line, reader.LineNumber(), path));
     }
-    m_items = std::move(imported);
+    return records;
+}
+
+void TWiresList::ImportFromText(const std::string &path)
+{
+    m_items = ParseCatalogueText(ReadFileBytes(path), path);
 }
 
 } // namespace velmora

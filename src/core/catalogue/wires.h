@@ -81,6 +81,11 @@ private:
     std::string m_fileName;
 };
 
+// The records of a whole catalogue file's bytes (a trailing fragment is not read), and of
+// a whole text file's bytes (Windows-1251; throws as ImportFromText, path names the file).
+std::vector<TWireRec> DecodeCatalogue(std::string_view fileBytes);
+std::vector<TWireRec> ParseCatalogueText(std::string_view fileBytes, const std::string &path);
+
 // One line of the text form (UTF-8) to a record and back; the reader throws the texts of
 // ImportFromText, naming lineNumber and path in the field-count error.
 TWireRec WireFromTextLine(const std::string &line, std::size_t lineNumber,
