@@ -1,0 +1,206 @@
+#include "calc/driver.h"
+
+#include "calc/arith.h"
+#include "calc/coefficients.h"
+#include "calc/report_sink.h"
+#include "catalogue/catalogue.h"
+#include "common/error.h"
+#include "l10n/localization.h"
+
+#include <cmath>
+#include <string>
+#include <utility>
+
+namespace velmora {
+
+namespace {
+
+// Drops the report when the run leaves before Finish went through.
+class ReportGuard
+{
+public:
+    explicit ReportGuard(CalcReport *report) : m_report(report) {}
+    ~ReportGuard()
+    {
+        if (m_report)
+            m_report->Drop();
+    }
+    ReportGuard(const ReportGuard &) = delete;
+    ReportGuard &operator=(const ReportGuard &) = delete;
+
+    void Finish()
+    {
+        if (m_report) {
+            m_report->Finish();
+            m_report = nullptr;
+        }
+    }
+
+private:
+    CalcReport *m_report;
+};
+
+struct InitialValues
+{
+    double sigma0, t0, gamma0;
+};
+
+InitialValues InitialOf(InitialState state, const CalcArgs &args, const LoadSet &loads)
+{
+    switch (state) {
+    case StateAvgTemp: return {args.NaprSrg, args.T_Srg, loads.g1};
+    case StateMinTemp: return {args.NaprMax, args.T_Min, loads.g1};
+    default: return {args.NaprMax, args.T_Gsw, loads.gmax};
+    }
+}
+
+bool ModeIsTaken(const TProject &project, int purpose, int templateRegime, int mode)
+{
+    if (purpose == FullCalculation)
+        return project.Dat.RegimeFlags[mode - 1];
+    return mode == templateRegime + 1;
+}
+
+// Loads, design modes and critical spans (steps 7 and 8 of a run).
+void CalcLoadsAndModes(const TProject &project, const CalcArgs &args, CalcRun &run)
+{
+    const TWireRec &wire = run.wire;
+    run.Kw = WindHeightCoef(project.Koef);
+    run.Cx = DragCoef(args.VMax, args.Vgol, run.b, wire.Diam);
+    LoadInput in;
+    in.Vgol = args.Vgol;
+    in.VMax = args.VMax;
+    in.Cx = run.Cx;
+    in.alphaWMax = WindUnevenCoef(args.VMax);
+    in.F_mm2 = wire.Sech;
+    in.d_mm = wire.Diam;
+    in.b_mm = run.b;
+    in.P1_daN_per_m = wire.PNag;
+    run.loads = CalcLoads(project.Koef, in);
+    run.modes = DesignModes(args, run.loads, run.b, run.Kw);
+}
+
+void CalcSpans(const CalcArgs &args, CalcRun &run)
+{
+    run.spans.assign(run.n + 1, 0.0);
+    run.spans[0] = run.l2;
+    for (int i = 1; i <= run.n; ++i)
+        run.spans[i] = CheckedValue(args.Min + (i - 1) * args.Step, "the spans");
+    run.state.resize(run.spans.size());
+    for (std::size_t i = 0; i < run.spans.size(); ++i)
+        run.state[i] = GoverningState(run.l1, run.l2, run.l3, run.spans[i]);
+}
+
+void CalcMode(const CalcArgs &args, CalcRun &run, int mode)
+{
+    const DesignMode &m = run.modes[mode - 1];
+    std::vector<double> &stress = run.stress[mode - 1];
+    std::vector<double> &sag = run.sag[mode - 1];
+    for (std::size_t i = 0; i < run.spans.size(); ++i) {
+        if (run.state[i] == NoState)
+            continue;
+        const InitialValues init = InitialOf(run.state[i], args, run.loads);
+        const WireState ws = ChangeOfState(init.sigma0, init.gamma0, init.t0, m.temperature,
+                                           m.load, run.spans[i], run.wire.Modl, run.wire.Koef);
+        stress[i] = ws.stress;
+        sag[i] = ws.sag;
+    }
+}
+
+} // namespace
+
+void CheckCalcArgs(const CalcArgs &a)
+{
+    const std::pair<const char *, double> values[] = {
+        {"T_Gsw", a.T_Gsw}, {"T_Gbw", a.T_Gbw}, {"Tvmax", a.Tvmax}, {"T_Min", a.T_Min},
+        {"T_Max", a.T_Max}, {"T_Srg", a.T_Srg}, {"Vgol", a.Vgol},   {"VMax", a.VMax},
+        {"Tols", a.Tols},   {"Napr_srg", a.NaprSrg}, {"Napr_Max", a.NaprMax},
+        {"Min_Prol", a.Min}, {"Max_Prol", a.Max}, {"Shag", a.Step}};
+    for (const auto &[name, value] : values) {
+        if (!std::isfinite(value))
+            throw Error(std::string(name) + " is not a finite number");
+    }
+    if (a.Step <= 0)
+        throw Error("The span step must be greater than 0");
+    if (a.Min > a.Max)
+        throw Error("The smallest span must not be greater than the largest span");
+    if ((a.Max - a.Min) / a.Step > MaxSpanSteps)
+        throw Error(GetText("600_spans"));
+}
+
+CalcOutcome CalcProject(const TProject &project, int purpose, const CalcArgs &args, CalcRun &run,
+                        CalcReport *report, int templateRegime)
+{
+    return CalcProjectWithWire(project, FindWire(project.Dat.Provod), purpose, args, run, report,
+                               templateRegime);
+}
+
+CalcOutcome CalcProjectWithWire(const TProject &project, const TWireRec &wire, int purpose,
+                                const CalcArgs &args, CalcRun &run, CalcReport *report,
+                                int templateRegime)
+{
+    if (purpose != FullCalculation && purpose != TemplateCalculation)
+        throw Error("Unknown calculation purpose " + std::to_string(purpose));
+    if (purpose == TemplateCalculation && (templateRegime < 0 || templateRegime >= DesignModeCount))
+        throw Error("The template's design mode must be 0 to 16, not "
+                    + std::to_string(templateRegime));
+    CheckCalcArgs(args);
+    if (purpose != FullCalculation)
+        report = nullptr;
+
+    run = CalcRun{};
+    run.wire = wire;
+    run.Ki = IceHeightCoef(project.Koef);
+    run.Kd = IceDiamCoef(project.Koef, wire.Diam);
+    run.b = CheckedValue(args.Tols * run.Ki * run.Kd, "the refined ice wall thickness");
+
+    if (report && !report->Begin(project, args, run))
+        return CalcOutcome::Cancelled;
+    ReportGuard guard(report);
+
+    run.n = static_cast<int>(std::trunc((args.Max - args.Min) / args.Step)) + 1;
+    for (auto &table : run.stress)
+        table.assign(run.n + 1, 0.0);
+    for (auto &table : run.sag)
+        table.assign(run.n + 1, 0.0);
+    if (run.n <= 1) {
+        guard.Finish();
+        return CalcOutcome::Done;
+    }
+    if (report)
+        report->RepeatSpanBlocks(run.n);
+
+    CalcLoadsAndModes(project, args, run);
+    CheckDivisor(run.wire.Modl, "the wire's modulus of elasticity is 0");
+    const double beta = 1 / run.wire.Modl;
+    const CriticalSpans critical
+        = CalcCriticalSpans(run.wire.Koef, beta, run.loads.gmax, run.loads.g1, args.T_Gsw,
+                            args.T_Min, args.T_Srg, args.NaprMax, args.NaprSrg);
+    if (!critical.ok) {
+        run.warning = critical.warning;
+        return CalcOutcome::CheckFailed; // the guard drops the report
+    }
+    run.l1 = critical.l1;
+    run.l2 = critical.l2;
+    run.l3 = critical.l3;
+    CalcSpans(args, run);
+    run.calculated = true;
+
+    for (int mode = 1; mode <= DesignModeCount; ++mode) {
+        if (!ModeIsTaken(project, purpose, templateRegime, mode))
+            continue;
+        run.takenModes.push_back(mode);
+        CalcMode(args, run, mode);
+        if (report)
+            report->WriteMode(run, static_cast<int>(run.takenModes.size()), mode);
+    }
+
+    if (purpose == TemplateCalculation) {
+        run.TemplateGamma = run.modes[templateRegime].load;
+        run.TemplateNapr = run.stress[templateRegime][run.n];
+    }
+    guard.Finish();
+    return CalcOutcome::Done;
+}
+
+} // namespace velmora

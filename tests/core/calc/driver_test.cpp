@@ -1,0 +1,258 @@
+#include "calc/driver.h"
+#include "calc/report_sink.h"
+#include "worked_example.h"
+
+#include "common/error.h"
+#include "l10n/localization.h"
+#include "l10n/texts.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace velmora {
+namespace {
+
+// Records the calls the driver makes, with what the run held at each.
+class FakeReport : public CalcReport
+{
+public:
+    bool cancel = false;
+    bool failOnWrite = false;
+    std::vector<std::string> calls;
+
+    bool Begin(const TProject &, const CalcArgs &, const CalcRun &run) override
+    {
+        calls.push_back("Begin b=" + std::to_string(static_cast<int>(run.b)));
+        return !cancel;
+    }
+    void RepeatSpanBlocks(int n) override { calls.push_back("Repeat " + std::to_string(n)); }
+    void WriteMode(const CalcRun &run, int column, int mode) override
+    {
+        if (failOnWrite)
+            throw Error("disk full");
+        EXPECT_FALSE(run.stress[mode - 1].empty());
+        calls.push_back("Mode " + std::to_string(column) + ":" + std::to_string(mode));
+    }
+    void Finish() override { calls.push_back("Finish"); }
+    void Drop() noexcept override { calls.push_back("Drop"); }
+};
+
+class CalcProjectTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        SetLanguage(0);
+        RegisterAllTexts();
+        args = test::ExampleArgs();
+    }
+
+    CalcOutcome Run(int purpose = FullCalculation, int templateRegime = 0)
+    {
+        return CalcProjectWithWire(project, test::ExampleWire(), purpose, args, run, &report,
+                                   templateRegime);
+    }
+
+    std::string RunError(int purpose = FullCalculation)
+    {
+        try {
+            Run(purpose);
+        } catch (const Error &e) {
+            return e.what();
+        }
+        return "no error";
+    }
+
+    TProject project;
+    CalcArgs args;
+    CalcRun run;
+    FakeReport report;
+};
+
+TEST_F(CalcProjectTest, FullRangeOfTheWorkedExample)
+{
+    ASSERT_EQ(Run(), CalcOutcome::Done);
+    EXPECT_EQ(run.n, 10);
+    ASSERT_EQ(run.spans.size(), 11u);
+    EXPECT_NEAR(run.spans[0], 26.3157, 5E-5);
+    EXPECT_EQ(run.spans[1], 10);
+    EXPECT_EQ(run.spans[10], 100);
+    EXPECT_EQ(run.Ki, 1);
+    EXPECT_EQ(run.Kd, 1);
+    EXPECT_EQ(run.b, 20);
+    EXPECT_EQ(run.Kw, 1);
+    EXPECT_EQ(run.Cx, 1.2);
+    EXPECT_NEAR(run.l1, 117.869, 5E-4);
+    EXPECT_NEAR(run.l3, 20.5526, 5E-5);
+    const std::vector<InitialState> expectedStates = {StateMinTemp, StateMinTemp, StateMinTemp,
+                                                      StateMaxLoad, StateMaxLoad, StateMaxLoad,
+                                                      StateMaxLoad, StateMaxLoad, StateMaxLoad,
+                                                      StateMaxLoad, StateMaxLoad};
+    EXPECT_EQ(run.state, expectedStates);
+    EXPECT_NEAR(run.stress[0][0], 9.00002, 5E-5);
+    EXPECT_NEAR(run.sag[0][0], 0.4726, 5E-5);
+    EXPECT_NEAR(run.stress[6][10], 0.63483, 5E-5);
+    EXPECT_NEAR(run.sag[6][10], 6.8186, 5E-5);
+    EXPECT_EQ(run.takenModes.size(), 17u);
+
+    std::vector<std::string> expectedCalls = {"Begin b=20", "Repeat 10"};
+    for (int k = 1; k <= 17; ++k)
+        expectedCalls.push_back("Mode " + std::to_string(k) + ":" + std::to_string(k));
+    expectedCalls.push_back("Finish");
+    EXPECT_EQ(report.calls, expectedCalls);
+}
+
+TEST_F(CalcProjectTest, LastSpanIsTheLastWholeStep)
+{
+    args.Max = 95;
+    ASSERT_EQ(Run(), CalcOutcome::Done);
+    EXPECT_EQ(run.n, 9);
+    EXPECT_EQ(run.spans.back(), 90);
+}
+
+TEST_F(CalcProjectTest, OneSpanCalculatesNothingButFinishesTheReport)
+{
+    for (double max : {50.0, 59.0}) {
+        args.Min = 50;
+        args.Max = max;
+        report.calls.clear();
+        ASSERT_EQ(Run(), CalcOutcome::Done);
+        EXPECT_EQ(run.n, 1);
+        EXPECT_FALSE(run.calculated);
+        EXPECT_TRUE(run.spans.empty());
+        EXPECT_TRUE(run.takenModes.empty());
+        EXPECT_EQ(run.b, 20);
+        EXPECT_EQ(report.calls, (std::vector<std::string>{"Begin b=20", "Finish"}));
+    }
+}
+
+TEST_F(CalcProjectTest, RefusedSpanRangesCallNoReport)
+{
+    struct Case
+    {
+        double min, max, step;
+        std::string message;
+    } cases[] = {
+        {10, 100, 0, "The span step must be greater than 0"},
+        {10, 100, -10, "The span step must be greater than 0"},
+        {100, 80, 10, "The smallest span must not be greater than the largest span"},
+        {100, 40, 10, "The smallest span must not be greater than the largest span"},
+        {0, 6010, 10, "One calculation should not be performed for more than 600 researched spans."},
+        {0, std::numeric_limits<double>::infinity(), 10, "Max_Prol is not a finite number"},
+    };
+    for (const Case &c : cases) {
+        args.Min = c.min;
+        args.Max = c.max;
+        args.Step = c.step;
+        report.calls.clear();
+        EXPECT_EQ(RunError(), c.message);
+        EXPECT_TRUE(report.calls.empty());
+    }
+    args.Min = 10;
+    args.Max = 6010;
+    args.Step = 10;
+    ASSERT_EQ(Run(), CalcOutcome::Done); // exactly 600 steps pass
+    EXPECT_EQ(run.n, 601);
+}
+
+TEST_F(CalcProjectTest, ClearanceModesOnly)
+{
+    project.Dat.RegimeFlags.fill(false);
+    project.Dat.RegimeFlags[1] = project.Dat.RegimeFlags[6] = true;
+    ASSERT_EQ(Run(), CalcOutcome::Done);
+    EXPECT_EQ(run.takenModes, (std::vector<int>{2, 7}));
+    EXPECT_EQ(report.calls, (std::vector<std::string>{"Begin b=20", "Repeat 10", "Mode 1:2",
+                                                      "Mode 2:7", "Finish"}));
+    EXPECT_EQ(run.stress[0], std::vector<double>(11, 0.0)); // mode 1 not taken
+    EXPECT_GT(run.stress[6][1], 0);
+}
+
+TEST_F(CalcProjectTest, TemplatePurposeComputesOneModeWithoutReport)
+{
+    args.Min = 119;
+    args.Max = 120;
+    args.Step = 1;
+    ASSERT_EQ(Run(TemplateCalculation, 6), CalcOutcome::Done);
+    EXPECT_TRUE(report.calls.empty());
+    EXPECT_EQ(run.n, 2);
+    EXPECT_EQ(run.spans, (std::vector<double>{run.l2, 119, 120}));
+    EXPECT_EQ(run.takenModes, std::vector<int>{7});
+    EXPECT_EQ(run.TemplateGamma, run.loads.g1);
+    EXPECT_EQ(run.TemplateNapr, run.stress[6][2]);
+    EXPECT_GT(run.TemplateNapr, 0);
+    EXPECT_EQ(run.stress[0][2], 0);
+    EXPECT_THROW(Run(TemplateCalculation, 17), Error);
+}
+
+TEST_F(CalcProjectTest, FailedCheckStopsWithItsWarningAndDropsTheReport)
+{
+    args.NaprSrg = args.NaprMax;
+    ASSERT_EQ(Run(), CalcOutcome::CheckFailed);
+    EXPECT_EQ(run.warning, "Tension at average annual temperature equals maximum permissible "
+                           "tension,\r\ncalculation is impossible!");
+    EXPECT_FALSE(run.calculated);
+    EXPECT_TRUE(run.takenModes.empty());
+    EXPECT_EQ(report.calls, (std::vector<std::string>{"Begin b=20", "Repeat 10", "Drop"}));
+}
+
+TEST_F(CalcProjectTest, CancelledSaveDialogCalculatesNothing)
+{
+    report.cancel = true;
+    ASSERT_EQ(Run(), CalcOutcome::Cancelled);
+    EXPECT_EQ(report.calls, std::vector<std::string>{"Begin b=20"});
+    EXPECT_EQ(run.n, 0);
+}
+
+TEST_F(CalcProjectTest, ErrorsDropTheReportAndReachTheCaller)
+{
+    report.failOnWrite = true;
+    EXPECT_EQ(RunError(), "disk full");
+    EXPECT_EQ(report.calls, (std::vector<std::string>{"Begin b=20", "Repeat 10", "Drop"}));
+
+    report.failOnWrite = false;
+    report.calls.clear();
+    TWireRec missing; // a wire that is not in the catalogue
+    EXPECT_THROW(CalcProjectWithWire(project, missing, FullCalculation, args, run, &report), Error);
+    try {
+        CalcProjectWithWire(project, missing, FullCalculation, args, run, nullptr);
+    } catch (const Error &e) {
+        EXPECT_STREQ(e.what(), "Division by zero: the wire's cross-section is 0");
+    }
+    EXPECT_EQ(report.calls, (std::vector<std::string>{"Begin b=20", "Repeat 10", "Drop"}));
+}
+
+TEST_F(CalcProjectTest, SpanOfZeroIsAnArithmeticError)
+{
+    args.Min = 0; // B = 0 with A < 0 in the warmer modes
+    EXPECT_EQ(RunError(), "Logarithm of zero in the change-of-state equation");
+}
+
+TEST_F(CalcProjectTest, NoIceAndNoWindIsAnArithmeticError)
+{
+    args.Tols = 0;
+    args.Vgol = 0;
+    args.VMax = 0;
+    EXPECT_EQ(RunError(), "Division by zero: the largest load equals the own weight, no ice and "
+                          "no wind (critical span l2)");
+}
+
+TEST_F(CalcProjectTest, SpansGovernedByNoneStayZero)
+{
+    args.T_Min = -5; // l2 = 0, l1 imaginary: neither order
+    ASSERT_EQ(Run(), CalcOutcome::Done);
+    EXPECT_EQ(run.l1, ImaginarySpan);
+    EXPECT_EQ(run.l2, 0);
+    EXPECT_EQ(run.state[1], NoState);
+    EXPECT_EQ(run.state[2], NoState);
+    EXPECT_EQ(run.state[3], StateMaxLoad);
+    for (int k = 0; k < DesignModeCount; ++k) {
+        EXPECT_EQ(run.stress[k][1], 0);
+        EXPECT_EQ(run.sag[k][2], 0);
+        EXPECT_GT(run.stress[k][3], 0);
+    }
+}
+
+} // namespace
+} // namespace velmora

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "calc/calc_args.h"
+#include "catalogue/wires.h"
+#include "data/project.h"
+
+namespace velmora::test {
+
+// The worked example: a new project's input with a wire of d 8.4 mm, F 43 mm²,
+// P1 0.148 daN/m, E 8250 daN/mm², α 1.9E-5 1/K.
+inline TWireRec ExampleWire()
+{
+    TWireRec wire;
+    wire.Group = 1;
+    wire.Name = "АС 35/6.2";
+    wire.Diam = 8.4;
+    wire.Sech = 43;
+    wire.PNag = 0.148;
+    wire.Modl = 8250;
+    wire.Koef = 1.9E-5;
+    return wire;
+}
+
+inline CalcArgs ArgsOf(const TDAT &dat)
+{
+    CalcArgs a;
+    a.T_Gsw = dat.T_Gsw;
+    a.T_Gbw = dat.T_Gbw;
+    a.Tvmax = dat.Tvmax;
+    a.T_Min = dat.T_Min;
+    a.T_Max = dat.T_Max;
+    a.T_Srg = dat.T_Srg;
+    a.Vgol = dat.Vgol;
+    a.VMax = dat.VMax;
+    a.Tols = dat.Tols;
+    a.NaprSrg = dat.Napr_srg;
+    a.NaprMax = dat.Napr_Max;
+    a.Min = dat.Min_Prol;
+    a.Max = dat.Max_Prol;
+    a.Step = dat.Shag;
+    return a;
+}
+
+inline CalcArgs ExampleArgs() { return ArgsOf(TDAT{}); }
+
+} // namespace velmora::test
