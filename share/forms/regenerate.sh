@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Rebuilds the four report forms: make_forms.py writes them as flat ODS, LibreOffice
+# (headless) converts each to Excel 97-2003. Run after changing make_forms.py and commit the
+# .xls files; the build only copies them.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+python3 "$here/make_forms.py" "$work"
+for name in FormMech_en FormMechN_en FormMech_ru FormMechN_ru; do
+    soffice --headless "-env:UserInstallation=file://$work/lo-profile" \
+        --convert-to 'xls:MS Excel 97' --outdir "$work/xls" "$work/$name.fods" >/dev/null 2>&1
+    # LibreOffice exits 0 even when it could not convert: check the output exists.
+    if [ ! -s "$work/xls/$name.xls" ]; then
+        echo "regenerate.sh: LibreOffice did not write $name.xls" >&2
+        exit 1
+    fi
+    cp "$work/xls/$name.xls" "$here/$name.xls"
+done
+echo "Wrote FormMech_en.xls FormMechN_en.xls FormMech_ru.xls FormMechN_ru.xls in $here"
