@@ -118,7 +118,7 @@ struct StateCase
 
 TEST(ChangeOfState, WorkedExampleStressesAndSags)
 {
-    const double l2 = 26.3157;
+    const double l2 = CalcCriticalSpans(alpha, beta, gammaMax, gamma1, -5, -50, 0, 9, 4).l2;
     const double gamma7 = gammaMax;
     const StateCase cases[] = {
         // at l2 from state 2 (σmax at T_Min under γ1): mode 1 and mode 7
