@@ -1,0 +1,77 @@
+#pragma once
+
+#include "calc/calc_args.h"
+#include "data/project.h"
+#include "dxf/acaddxf.h"
+#include "templates/permissiblestress.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace velmora {
+
+// What the engine gives a template drawing for one design mode at the template's span.
+struct TemplateEngineAnswer
+{
+    bool ok = false;            // false: the engine refused (a failed check of its input)
+    double gamma = 0;           // specific load of the mode, daN/(m·mm²)
+    double napr = 0;            // stress of the mode at the last span of the sweep, daN/mm²
+    std::vector<std::string> warnings; // the engine's messages, for the caller to show
+};
+
+// The engine call of a drawing: project, the mode as a 0-based index (mode - 1) and the
+// arguments (climate, permissible pair, the sweep PR - 1 .. PR by 1 m). May throw
+// velmora::Error for an arithmetic fault.
+using TemplateEngine =
+    std::function<TemplateEngineAnswer(const TProject &, int regime, const CalcArgs &)>;
+
+// The calculation driver run for one template (purpose 1).
+TemplateEngineAnswer CalcTemplateEngine(const TProject &project, int regime, const CalcArgs &args);
+
+// The outcome of one drawing.
+struct DrawResult
+{
+    bool drawn = false;   // the curves, captions and reference segments are in the file
+    std::string reason;   // why not, when nothing was drawn (the engine's warning or error,
+                          // or one of the reasons below)
+    std::vector<std::string> warnings; // the engine's messages, for the caller to show
+};
+
+// Reason texts of the early stops that are not the engine's own.
+inline constexpr const char *ZeroStressReason = "The stress of the wire is 0: nothing to draw";
+inline constexpr const char *ZeroScaleReason = "A scale of the template is 0: nothing to draw";
+inline constexpr const char *NoCoefficientReason =
+    "The template coefficient is not a finite number: nothing to draw";
+
+// The template coefficient k (m) as caption 6 shows it: the nearest hundredth, an exact tie
+// (of the binary value, such as 2.125) going to the even hundredth, in the shared number text
+// format: 2.5 -> "2.5", 2.125 -> "2.12", 2.375 -> "2.38", 2.3456 -> "2.35".
+std::string FormatTemplateCoefficient(double k_m);
+
+// Draws the template's entities into an opened writer: the sag curve (and for a template
+// proper, Krivie -1, the ground and clearance curves) in colour 1, the eight captions in the
+// current language and units and the three reference segments in colour 7. mode is 1..17
+// (TemplateMode), gamma in daN/(m·mm²), napr and stresses in daN/mm². Writes nothing and
+// answers false when napr is 0, a scale is 0 or the coefficient is not a finite number.
+bool DrawTemplateEntities(TAcadDxf &dxf, const TShablon &shablon, const TDAT &dat, int mode,
+                          const PermissibleStresses &stresses, double gamma, double napr);
+
+// One drawing between the writer's Open and Finish: the permissible pair (through
+// ForceToStress when the project gives tensile forces), the engine for the template's mode
+// at the sweep PR - 1 .. PR, then the entities. A fault of the engine or of ForceToStress
+// (velmora::Error) stops the drawing with nothing written and is given back as the reason.
+// Throws velmora::Error with the text of "curve_not_indicated" for a record that selects no
+// mode, before anything is written.
+DrawResult DrawTemplateInto(TAcadDxf &dxf, const TProject &project, const TShablon &shablon,
+                            const TemplateEngine &engine = CalcTemplateEngine);
+
+// Draws the template into the DXF file at path (the name as given). A file that stops early
+// still holds the section start and end. project holds the fields as the user sees them.
+// Throws velmora::Error, leaving whatever is at path untouched and creating nothing, for a
+// record that selects no mode (text of "curve_not_indicated") and when the file cannot be
+// created or written ("Cannot create file \"<path>\". <reason>", "Cannot write file ...").
+DrawResult DrawTemplate(const TProject &project, const TShablon &shablon, const std::string &path,
+                        const TemplateEngine &engine = CalcTemplateEngine);
+
+} // namespace velmora
