@@ -1,0 +1,539 @@
+#include "xls/worksheet.h"
+
+#include "common/error.h"
+#include "xls/bytes.h"
+#include "xls/rk.h"
+#include "xls/sst.h"
+#include "xls/xlstring.h"
+
+#include <algorithm>
+
+namespace velmora::xls {
+
+namespace {
+
+std::string Hex(unsigned id)
+{
+    static const char digits[] = "0123456789ABCDEF";
+    std::string text = "0x0000";
+    for (int i = 0; i < 4; ++i)
+        text[5 - i] = digits[(id >> (4 * i)) & 0xF];
+    return text;
+}
+
+void Need(const RecordView &r, std::size_t size)
+{
+    if (r.data.size() < size)
+        throw Error("record " + Hex(r.id) + " at offset " + std::to_string(r.offset)
+                    + " is too short");
+}
+
+[[noreturn]] void Bad(const RecordView &r, const std::string &what)
+{
+    throw Error("record " + Hex(r.id) + " at offset " + std::to_string(r.offset) + " " + what);
+}
+
+bool IsCellTableRecord(std::uint16_t id)
+{
+    switch (id) {
+    case rec::Row:
+    case rec::Blank:
+    case rec::Number:
+    case rec::Label:
+    case rec::BoolErr:
+    case rec::Formula:
+    case rec::String:
+    case rec::Rk:
+    case rec::MulRk:
+    case rec::MulBlank:
+    case rec::LabelSst:
+    case rec::RString:
+    case rec::ShrFmla:
+    case rec::Array:
+    case rec::Table:
+    case rec::DbCell:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Records after which a sheet's merged areas belong when the sheet had none.
+bool IsViewRecord(std::uint16_t id)
+{
+    return id == rec::Window2 || id == 0x00A0 /* SCL */ || id == 0x0041 /* PANE */
+           || id == 0x001D /* SELECTION */ || id == 0x088B /* PLV */;
+}
+
+constexpr std::size_t MaxMergesPerRecord = 1026;
+
+} // namespace
+
+void Worksheet::Load(const std::vector<RecordView> &records)
+{
+    if (!m_isWorksheet) {
+        for (const RecordView &r : records)
+            m_head.push_back({r.id, std::string(r.data)});
+        return;
+    }
+    bool inTail = false;
+    bool sawCells = false;
+    bool sawIndex = false;
+    bool sawDimensions = false;
+    bool sawMerges = false;
+    int depth = 0;
+    std::optional<std::pair<int, int>> pendingString;
+    for (const RecordView &r : records) {
+        if (r.id == rec::Bof)
+            ++depth;
+        const bool own = depth == 1;
+        if (own && IsCellTableRecord(r.id)) {
+            sawCells = true;
+            LoadCell(r, pendingString);
+        } else if (own && r.id == rec::MergedCells) {
+            LoadMerges(r);
+            if (!sawMerges)
+                (inTail ? m_tail : m_head).push_back({rec::MergedCells, {}});
+            sawMerges = true;
+        } else if (own && r.id == rec::Index) {
+            if (!sawIndex)
+                (inTail ? m_tail : m_head).push_back({rec::Index, {}});
+            sawIndex = true;
+        } else if (own && r.id == rec::Dimensions) {
+            if (!sawDimensions)
+                (inTail ? m_tail : m_head).push_back({rec::Dimensions, {}});
+            sawDimensions = true;
+        } else {
+            if (own && r.id == rec::ColInfo && r.data.size() >= 8) {
+                const unsigned first = Get16(r.data.data());
+                const unsigned last = std::min<unsigned>(Get16(r.data.data() + 2), MaxCols - 1);
+                for (unsigned c = first; c <= last; ++c)
+                    m_colXf[c] = Get16(r.data.data() + 6) & 0x0FFF;
+            }
+            if (own && r.id == rec::DefaultRowHeight && r.data.size() >= 4)
+                m_defaultRowHeight = Get16(r.data.data() + 2);
+            inTail = inTail || sawCells;
+            (inTail ? m_tail : m_head).push_back({r.id, std::string(r.data)});
+        }
+        if (r.id == rec::Eof)
+            --depth;
+    }
+    if (!sawCells) {
+        // The cells of an empty sheet go after DIMENSIONS, else before the window settings.
+        auto split = std::find_if(m_head.begin(), m_head.end(),
+                                  [](const Record &r) { return r.id == rec::Dimensions; });
+        if (split != m_head.end())
+            ++split;
+        else
+            split = std::find_if(m_head.begin(), m_head.end(),
+                                 [](const Record &r) { return r.id == rec::Window2; });
+        if (split == m_head.end())
+            split = m_head.end() - 1; // before EOF
+        m_tail.assign(std::make_move_iterator(split), std::make_move_iterator(m_head.end()));
+        m_head.erase(split, m_head.end());
+    }
+    PlacePlaceholders(sawCells);
+}
+
+void Worksheet::PlacePlaceholders(bool)
+{
+    auto has = [](const std::vector<Record> &list, std::uint16_t id) {
+        return std::any_of(list.begin(), list.end(), [id](const Record &r) {
+            return r.id == id && r.data.empty();
+        });
+    };
+    if (!has(m_head, rec::Index) && !has(m_tail, rec::Index))
+        m_head.insert(m_head.begin() + 1, {rec::Index, {}});
+    if (!has(m_head, rec::Dimensions) && !has(m_tail, rec::Dimensions))
+        m_head.push_back({rec::Dimensions, {}});
+    if (!has(m_head, rec::MergedCells) && !has(m_tail, rec::MergedCells)) {
+        std::size_t at = m_tail.empty() ? 0 : m_tail.size() - 1; // before EOF
+        for (std::size_t i = 0; i < m_tail.size(); ++i)
+            if (IsViewRecord(m_tail[i].id))
+                at = i + 1;
+        m_tail.insert(m_tail.begin() + static_cast<std::ptrdiff_t>(at), {rec::MergedCells, {}});
+    }
+}
+
+void Worksheet::LoadMerges(const RecordView &r)
+{
+    Need(r, 2);
+    const std::size_t count = Get16(r.data.data());
+    if (r.data.size() < 2 + 8 * count)
+        Bad(r, "holds fewer merged areas than it says");
+    for (std::size_t i = 0; i < count; ++i) {
+        const char *p = r.data.data() + 2 + 8 * i;
+        const CellRange m{Get16(p), Get16(p + 2), Get16(p + 4), Get16(p + 6)};
+        // Reversed or out-of-sheet areas and areas that overlap one read before are dropped:
+        // a spreadsheet application would ignore them too.
+        if (m.firstRow > m.lastRow || m.firstCol > m.lastCol || m.lastCol >= MaxCols)
+            continue;
+        if (std::none_of(m_merges.begin(), m_merges.end(),
+                         [&](const CellRange &o) { return o.Intersects(m); }))
+            m_merges.push_back(m);
+    }
+}
+
+void Worksheet::LoadCell(const RecordView &r, std::optional<std::pair<int, int>> &pendingString)
+{
+    const char *p = r.data.data();
+    auto place = [&](unsigned row, unsigned col) -> CellData & {
+        if (col >= MaxCols)
+            Bad(r, "names column " + std::to_string(col + 1) + ", beyond the last column");
+        return Touch(static_cast<int>(row), static_cast<int>(col));
+    };
+    if (r.id != rec::String && r.id != rec::ShrFmla && r.id != rec::Array && r.id != rec::Table)
+        pendingString.reset();
+    switch (r.id) {
+    case rec::Row: {
+        Need(r, 16);
+        const unsigned row = Get16(p);
+        if (m_rows.size() <= row)
+            m_rows.resize(row + 1);
+        m_rows[row].rowRecord.assign(r.data.substr(0, 16));
+        break;
+    }
+    case rec::Blank: {
+        Need(r, 6);
+        CellData &c = place(Get16(p), Get16(p + 2));
+        c = CellData{c.col, Get16(p + 4), CellType::Blank, 0, -1, 0, 0};
+        break;
+    }
+    case rec::Number: {
+        Need(r, 14);
+        CellData &c = place(Get16(p), Get16(p + 2));
+        c = CellData{c.col, Get16(p + 4), CellType::Number, 0, -1, 0, GetDouble(p + 6)};
+        break;
+    }
+    case rec::Rk: {
+        Need(r, 10);
+        CellData &c = place(Get16(p), Get16(p + 2));
+        c = CellData{c.col, Get16(p + 4), CellType::Number, 0, -1, 0, DecodeRk(Get32(p + 6))};
+        break;
+    }
+    case rec::MulRk:
+    case rec::MulBlank: {
+        const std::size_t item = r.id == rec::MulRk ? 6 : 2;
+        Need(r, 6);
+        const unsigned row = Get16(p);
+        const unsigned first = Get16(p + 2);
+        const unsigned last = Get16(r.data.data() + r.data.size() - 2);
+        if (last < first || r.data.size() != 6 + item * (last - first + 1))
+            Bad(r, "has a wrong length for its columns");
+        for (unsigned col = first; col <= last; ++col) {
+            const char *it = p + 4 + item * (col - first);
+            CellData &c = place(row, col);
+            if (r.id == rec::MulRk)
+                c = CellData{c.col, Get16(it), CellType::Number, 0, -1, 0, DecodeRk(Get32(it + 2))};
+            else
+                c = CellData{c.col, Get16(it), CellType::Blank, 0, -1, 0, 0};
+        }
+        break;
+    }
+    case rec::LabelSst: {
+        Need(r, 10);
+        const std::uint32_t index = Get32(p + 6);
+        if (index >= m_pool->Size())
+            Bad(r, "refers to shared string " + std::to_string(index) + " of "
+                       + std::to_string(m_pool->Size()));
+        CellData &c = place(Get16(p), Get16(p + 2));
+        c = CellData{c.col, Get16(p + 4), CellType::Text, 0, -1, index, 0};
+        break;
+    }
+    case rec::Label:
+    case rec::RString: {
+        Need(r, 6);
+        std::size_t pos = 6;
+        const std::string text = ReadRecordString(r.data, pos, false,
+                                                  "text of record " + Hex(r.id) + " at offset "
+                                                      + std::to_string(r.offset));
+        const std::uint32_t index = m_pool->AddText(text);
+        CellData &c = place(Get16(p), Get16(p + 2));
+        c = CellData{c.col, Get16(p + 4), CellType::Text, 0, -1, index, 0};
+        break;
+    }
+    case rec::BoolErr: {
+        Need(r, 8);
+        CellData &c = place(Get16(p), Get16(p + 2));
+        const bool isError = p[7] != 0;
+        c = CellData{c.col, Get16(p + 4), isError ? CellType::Error : CellType::Boolean,
+                     static_cast<std::uint8_t>(p[6]), -1, 0, 0};
+        if (!isError)
+            c.small = c.small != 0;
+        break;
+    }
+    case rec::Formula: {
+        Need(r, 22);
+        const unsigned row = Get16(p);
+        const unsigned col = Get16(p + 2);
+        CellData &c = place(row, col);
+        c = CellData{c.col, Get16(p + 4), CellType::Number, 0, -1, 0, 0};
+        const auto *u = reinterpret_cast<const unsigned char *>(p);
+        if (Get16(p + 12) != 0xFFFF) {
+            c.number = GetDouble(p + 6);
+        } else if (u[6] == 0x00) { // text: the STRING record follows
+            c.type = CellType::Text;
+            c.text = m_pool->AddText("");
+            pendingString = {static_cast<int>(row), static_cast<int>(col)};
+        } else if (u[6] == 0x01) {
+            c.type = CellType::Boolean;
+            c.small = u[8] != 0;
+        } else if (u[6] == 0x02) {
+            c.type = CellType::Error;
+            c.small = u[8];
+        } else if (u[6] == 0x03) {
+            c.type = CellType::Text;
+            c.text = m_pool->AddText("");
+        } else {
+            Bad(r, "has an unknown result type");
+        }
+        // Parts of shared, array and table formulas would lose their anchor records on
+        // save, so they keep only their value.
+        const unsigned cce = Get16(p + 20);
+        const bool anchored = cce > 0 && r.data.size() > 22 && (u[22] == 0x01 || u[22] == 0x02);
+        if (!anchored) {
+            c.formula = static_cast<std::int32_t>(m_formulas.size());
+            m_formulas.push_back({std::string(r.data), {}});
+        }
+        break;
+    }
+    case rec::String: {
+        if (!pendingString)
+            break; // a stray STRING has no cell
+        std::size_t pos = 0;
+        const std::string text = ReadRecordString(r.data, pos, false,
+                                                  "text of record " + Hex(r.id) + " at offset "
+                                                      + std::to_string(r.offset));
+        CellData &c = Touch(pendingString->first, pendingString->second);
+        c.text = m_pool->AddText(text);
+        if (c.formula >= 0)
+            m_formulas[c.formula].stringRecord.assign(r.data);
+        pendingString.reset();
+        break;
+    }
+    default: // DBCELL is rebuilt; SHRFMLA, ARRAY and TABLE go with their formulas
+        break;
+    }
+}
+
+std::string Worksheet::RowRecordFor(int row, const RowData &data) const
+{
+    std::string rec = data.rowRecord;
+    if (rec.size() < 16) {
+        rec.clear();
+        Put16(rec, 0);
+        Put32(rec, 0);
+        Put16(rec, m_defaultRowHeight);
+        Put32(rec, 0);
+        Put16(rec, 0x0100);
+        Put16(rec, DefaultCellXf);
+    }
+    Set16(rec, 0, static_cast<unsigned>(row));
+    if (!data.cells.empty()) {
+        Set16(rec, 2, data.cells.front().col);
+        Set16(rec, 4, data.cells.back().col + 1u);
+    }
+    return rec;
+}
+
+void Worksheet::WriteCells(std::string &out, int row, const RowData &data,
+                           const std::vector<std::uint32_t> &sstIndex) const
+{
+    const std::vector<CellData> &cells = data.cells;
+    std::string body;
+    auto start = [&](const CellData &c) {
+        body.clear();
+        Put16(body, static_cast<unsigned>(row));
+        Put16(body, c.col);
+        Put16(body, c.xf);
+    };
+    // Length of the run of plain cells at i on adjacent columns that pass test.
+    auto runLength = [&](std::size_t i, auto test) {
+        std::size_t j = i + 1;
+        while (j < cells.size() && cells[j].col == cells[j - 1].col + 1 && cells[j].formula < 0
+               && test(cells[j]))
+            ++j;
+        return j - i;
+    };
+    for (std::size_t i = 0; i < cells.size();) {
+        const CellData &c = cells[i];
+        if (c.formula >= 0) {
+            const FormulaData &f = m_formulas[c.formula];
+            body = f.record;
+            Set16(body, 0, static_cast<unsigned>(row));
+            Set16(body, 2, c.col);
+            Set16(body, 4, c.xf);
+            AppendRecord(out, rec::Formula, body);
+            if (!f.stringRecord.empty())
+                AppendRecord(out, rec::String, f.stringRecord);
+            ++i;
+            continue;
+        }
+        switch (c.type) {
+        case CellType::Blank: {
+            const std::size_t n = runLength(i, [](const CellData &d) {
+                return d.type == CellType::Blank;
+            });
+            start(c);
+            if (n == 1) {
+                AppendRecord(out, rec::Blank, body);
+            } else {
+                body.resize(4);
+                for (std::size_t k = 0; k < n; ++k)
+                    Put16(body, cells[i + k].xf);
+                Put16(body, cells[i + n - 1].col);
+                AppendRecord(out, rec::MulBlank, body);
+            }
+            i += n;
+            continue;
+        }
+        case CellType::Number: {
+            const auto rk = EncodeRk(c.number);
+            start(c);
+            if (!rk) {
+                PutDouble(body, c.number);
+                AppendRecord(out, rec::Number, body);
+                break;
+            }
+            const std::size_t n = runLength(i, [](const CellData &d) {
+                return d.type == CellType::Number && EncodeRk(d.number);
+            });
+            if (n == 1) {
+                Put32(body, *rk);
+                AppendRecord(out, rec::Rk, body);
+            } else {
+                body.resize(4);
+                for (std::size_t k = 0; k < n; ++k) {
+                    Put16(body, cells[i + k].xf);
+                    Put32(body, *EncodeRk(cells[i + k].number));
+                }
+                Put16(body, cells[i + n - 1].col);
+                AppendRecord(out, rec::MulRk, body);
+            }
+            i += n;
+            continue;
+        }
+        case CellType::Text:
+            start(c);
+            Put32(body, sstIndex[c.text]);
+            AppendRecord(out, rec::LabelSst, body);
+            break;
+        case CellType::Boolean:
+        case CellType::Error:
+            start(c);
+            body.push_back(static_cast<char>(c.small));
+            body.push_back(c.type == CellType::Error ? '\1' : '\0');
+            AppendRecord(out, rec::BoolErr, body);
+            break;
+        }
+        ++i;
+    }
+}
+
+void Worksheet::WriteRows(std::string &out, const std::vector<std::uint32_t> &sstIndex,
+                          std::vector<std::uint32_t> &dbcells, int &firstRow,
+                          int &lastRowPlus1) const
+{
+    firstRow = lastRowPlus1 = 0;
+    std::vector<int> rows;
+    for (std::size_t r = 0; r < m_rows.size(); ++r)
+        if (!m_rows[r].cells.empty() || !m_rows[r].rowRecord.empty())
+            rows.push_back(static_cast<int>(r));
+    if (!rows.empty()) {
+        firstRow = rows.front();
+        lastRowPlus1 = rows.back() + 1;
+    }
+    // Row blocks: the rows of each aligned group of 32, their cells, and a DBCELL.
+    for (std::size_t b = 0; b < rows.size();) {
+        std::size_t e = b;
+        while (e < rows.size() && rows[e] / 32 == rows[b] / 32)
+            ++e;
+        const std::size_t firstRowPos = out.size();
+        for (std::size_t k = b; k < e; ++k)
+            AppendRecord(out, rec::Row, RowRecordFor(rows[k], m_rows[rows[k]]));
+        std::size_t previous = firstRowPos + 4 + 16; // end of the first ROW record
+        std::string dbcell;
+        Put32(dbcell, 0);
+        for (std::size_t k = b; k < e; ++k) {
+            const std::size_t here = out.size();
+            Put16(dbcell, static_cast<unsigned>(std::min<std::size_t>(here - previous, 0xFFFF)));
+            previous = here;
+            WriteCells(out, rows[k], m_rows[rows[k]], sstIndex);
+        }
+        Set32(dbcell, 0, static_cast<std::uint32_t>(out.size() - firstRowPos));
+        dbcells.push_back(static_cast<std::uint32_t>(out.size()));
+        AppendRecord(out, rec::DbCell, dbcell);
+        b = e;
+    }
+}
+
+void Worksheet::Write(std::string &out, const std::vector<std::uint32_t> &sstIndex) const
+{
+    if (!m_isWorksheet) {
+        for (const Record &r : m_head)
+            AppendRecord(out, r.id, r.data);
+        return;
+    }
+    std::size_t indexAt = std::string::npos;
+    std::size_t indexBlocksAt = 0;
+    std::uint32_t defColWidthAt = 0;
+    std::vector<std::uint32_t> dbcells;
+    int firstRow = 0;
+    int lastRowPlus1 = 0;
+    std::size_t blocks = 0;
+    for (std::size_t r = 0, last = std::size_t(-1); r < m_rows.size(); ++r)
+        if ((!m_rows[r].cells.empty() || !m_rows[r].rowRecord.empty()) && r / 32 != last) {
+            ++blocks;
+            last = r / 32;
+        }
+
+    auto writeRecord = [&](const Record &r) {
+        if (r.id == rec::Index && r.data.empty()) {
+            indexAt = out.size();
+            indexBlocksAt = blocks;
+            AppendRecord(out, rec::Index, std::string(16 + 4 * blocks, '\0'));
+        } else if (r.id == rec::Dimensions && r.data.empty()) {
+            std::string body;
+            const auto used = UsedRange();
+            Put32(body, used ? used->firstRow : 0);
+            Put32(body, used ? used->lastRow + 1 : 0);
+            Put16(body, used ? used->firstCol : 0);
+            Put16(body, used ? used->lastCol + 1 : 0);
+            Put16(body, 0);
+            AppendRecord(out, rec::Dimensions, body);
+        } else if (r.id == rec::MergedCells && r.data.empty()) {
+            for (std::size_t at = 0; at < m_merges.size(); at += MaxMergesPerRecord) {
+                const std::size_t n = std::min(MaxMergesPerRecord, m_merges.size() - at);
+                std::string body;
+                Put16(body, static_cast<unsigned>(n));
+                for (std::size_t k = at; k < at + n; ++k) {
+                    Put16(body, static_cast<unsigned>(m_merges[k].firstRow));
+                    Put16(body, static_cast<unsigned>(m_merges[k].lastRow));
+                    Put16(body, static_cast<unsigned>(m_merges[k].firstCol));
+                    Put16(body, static_cast<unsigned>(m_merges[k].lastCol));
+                }
+                AppendRecord(out, rec::MergedCells, body);
+            }
+        } else {
+            if (r.id == rec::DefColWidth)
+                defColWidthAt = static_cast<std::uint32_t>(out.size());
+            AppendRecord(out, r.id, r.data);
+        }
+    };
+    for (const Record &r : m_head)
+        writeRecord(r);
+    WriteRows(out, sstIndex, dbcells, firstRow, lastRowPlus1);
+    for (const Record &r : m_tail)
+        writeRecord(r);
+
+    if (indexAt != std::string::npos && indexBlocksAt == dbcells.size()) {
+        const std::size_t body = indexAt + 4;
+        Set32(out, body + 4, static_cast<std::uint32_t>(firstRow));
+        Set32(out, body + 8, static_cast<std::uint32_t>(lastRowPlus1));
+        Set32(out, body + 12, defColWidthAt);
+        for (std::size_t k = 0; k < dbcells.size(); ++k)
+            Set32(out, body + 16 + 4 * k, dbcells[k]);
+    }
+}
+
+} // namespace velmora::xls
