@@ -1,10 +1,8 @@
 #pragma once
 
-namespace velmora {
+#include "calc/driver.h"
 
-struct CalcArgs;
-struct CalcRun;
-struct TProject;
+namespace velmora {
 
 // The report a full calculation (purpose 0) fills while it runs. The driver calls it at fixed
 // steps; an implementation owns the save dialog, the wait window and the workbook.

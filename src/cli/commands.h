@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace velmora::cli {
+
+// Exit statuses of velmora-calc.
+inline constexpr int ExitOk = 0;
+inline constexpr int ExitInputError = 2;  // bad arguments, unreadable files, refused input
+inline constexpr int ExitCheckFailed = 3; // a check of the critical spans failed
+
+// "velmora-calc calc ...": args are the words after "calc". Prints the JSON result on stdout.
+int RunCalcCommand(const std::vector<std::string> &args);
+
+// "velmora-calc template ...": args are the words after "template".
+int RunTemplateCommand(const std::vector<std::string> &args);
+
+} // namespace velmora::cli
