@@ -18,11 +18,11 @@ public:
     {
         ++reads;
         if (otherType.count(name))
-            return Value{Value::OtherType, {}};
+            return Value {Value::OtherType, {}};
         const auto it = texts.find(name);
         if (it == texts.end())
-            return Value{};
-        return Value{Value::Text, it->second};
+            return Value {};
+        return Value {Value::Text, it->second};
     }
 
     void Write(const std::string &name, const std::string &text) override

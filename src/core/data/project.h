@@ -14,24 +14,24 @@ inline constexpr int RegimeCount = 17;
 // The calculation input record. Stresses daN/mm², tensile forces daN.
 struct TDAT
 {
-    double T_Gsw;    // °C, air temperature for ice with wind
-    double T_Gbw;    // °C, air temperature for ice without wind
-    double Tvmax;    // °C, air temperature at maximum wind
-    double T_Min;    // °C, minimum air temperature
-    double T_Max;    // °C, maximum air temperature
-    double T_Srg;    // °C, average annual air temperature
-    double Vgol;     // m/s, wind velocity with ice
-    double VMax;     // m/s, maximum wind velocity
-    double Tols;     // mm, standard ice wall thickness
+    double T_Gsw; // °C, air temperature for ice with wind
+    double T_Gbw; // °C, air temperature for ice without wind
+    double Tvmax; // °C, air temperature at maximum wind
+    double T_Min; // °C, minimum air temperature
+    double T_Max; // °C, maximum air temperature
+    double T_Srg; // °C, average annual air temperature
+    double Vgol; // m/s, wind velocity with ice
+    double VMax; // m/s, maximum wind velocity
+    double Tols; // mm, standard ice wall thickness
     double Napr_srg; // daN/mm², stress at average annual temperature
     double Napr_Max; // daN/mm², maximum permissible stress
     double Min_Prol; // m, smallest span (whole number)
     double Max_Prol; // m, largest span (whole number)
-    double Shag;     // m, span step (whole number)
-    double Tag_Srg;  // daN, tensile force at average annual temperature
-    double Tag_Max;  // daN, maximum permissible tensile force
+    double Shag; // m, span step (whole number)
+    double Tag_Srg; // daN, tensile force at average annual temperature
+    double Tag_Max; // daN, maximum permissible tensile force
     std::int32_t NaprPage; // 0 = stresses given, 1 = tensile forces given
-    std::string Provod;    // wire type designation, as typed
+    std::string Provod; // wire type designation, as typed
     std::array<bool, RegimeCount> RegimeFlags; // true: mode k goes into the report
 
     TDAT() { SetDefaults(); }
@@ -52,9 +52,9 @@ struct TKlimatKoef
     double G_Reg; // ice loads: regional coefficient
     double G_Nad; // ice loads: reliability coefficient
     double G_Usl; // ice loads: operating-conditions coefficient
-    std::int32_t VisotaPC;  // m, height of the equivalent centre of gravity
+    std::int32_t VisotaPC; // m, height of the equivalent centre of gravity
     std::int32_t VisotaPC2; // m, second height, kept from files that hold it, otherwise unused
-    std::int32_t TypeTer;   // terrain type: 1 = A, 2 = B, 3 = C
+    std::int32_t TypeTer; // terrain type: 1 = A, 2 = B, 3 = C
 
     TKlimatKoef() { SetDefaults(); }
     void SetDefaults();

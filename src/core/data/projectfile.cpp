@@ -35,7 +35,7 @@ PairFields ReadPairLine(TextLineReader &reader)
 {
     const std::string line = ReadDecimalLine(reader);
     const std::vector<std::string> fields = SplitString(line, ';');
-    PairFields pair{};
+    PairFields pair {};
     pair.first = ParseFloat(fields.empty() ? std::string() : fields[0]);
     pair.hasSecond = fields.size() > 1;
     pair.second = pair.hasSecond ? ParseFloat(fields[1]) : 0.0;
@@ -58,8 +58,8 @@ void ReadFlagsLine(const std::string &line, std::array<bool, RegimeCount> &flags
 // A wire name with a line break would shift every following line of the file.
 std::string SingleLine(std::string text)
 {
-    std::replace_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; },
-                    ' ');
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     return text;
 }
 
@@ -74,8 +74,8 @@ void WriteDatSection(TextLineWriter &writer, const TDAT &dat)
 {
     writer.Line(ProjectVersionLine);
     writer.Line(SingleLine(dat.Provod));
-    for (double value : {dat.T_Gsw, dat.T_Gbw, dat.Tvmax, dat.T_Min, dat.T_Max, dat.T_Srg,
-                         dat.Vgol, dat.VMax, dat.Tols})
+    for (double value : {dat.T_Gsw, dat.T_Gbw, dat.Tvmax, dat.T_Min, dat.T_Max, dat.T_Srg, dat.Vgol,
+                         dat.VMax, dat.Tols})
         writer.Line(FormatNumber(value));
     // Only the pair of the chosen page is written; the other is 0.
     if (dat.NaprPage == 0) {
@@ -124,8 +124,8 @@ bool ReadDatSection(TextLineReader &reader, TDAT &dat)
 
 void WriteKoefSection(TextLineWriter &writer, const TKlimatKoef &koef)
 {
-    for (double value : {koef.V_Otv, koef.V_Reg, koef.V_Nad, koef.G_Otv, koef.G_Reg, koef.G_Nad,
-                         koef.G_Usl})
+    for (double value :
+         {koef.V_Otv, koef.V_Reg, koef.V_Nad, koef.G_Otv, koef.G_Reg, koef.G_Nad, koef.G_Usl})
         writer.Line(FormatNumber(value));
     writer.Line(FormatInt(koef.VisotaPC));
     writer.Line(FormatInt(koef.TypeTer));

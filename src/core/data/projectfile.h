@@ -47,7 +47,7 @@ std::string WriteProjectToBytes(const TProject &project);
 struct ProjectLoad
 {
     bool templateSectionPresent = false; // false: the file ends after the coefficients
-    bool koefFallback = false;           // the coefficients section failed; defaults taken
+    bool koefFallback = false; // the coefficients section failed; defaults taken
 };
 
 // Reads a whole project file from its bytes into project. All or nothing: on an error

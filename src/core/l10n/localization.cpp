@@ -33,9 +33,9 @@ char AsciiLower(char c)
 // Keys are ASCII words, so folding ASCII letters is the whole case-insensitive comparison.
 bool SameKey(std::string_view a, std::string_view b)
 {
-    return a.size() == b.size()
-           && std::equal(a.begin(), a.end(), b.begin(),
-                         [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return AsciiLower(x) == AsciiLower(y);
+           });
 }
 
 std::vector<Entry>::iterator FindEntry(std::string_view key)
@@ -81,7 +81,7 @@ void AddText(std::string_view key, std::string_view text)
     if (it != g_table.end())
         it->text = std::string(text);
     else
-        g_table.push_back(Entry{std::string(key), std::string(text)});
+        g_table.push_back(Entry {std::string(key), std::string(text)});
 }
 
 std::string GetText(std::string_view key)

@@ -8,8 +8,8 @@ namespace velmora {
 
 // Reads the language index and the units mode from the settings store and registers the
 // first entry of the string table. The stored language defaults to 1 (Russian) when absent or
-// not an integer; the stored values are written back. systemLanguageName is the system's default language name
-// (for example "English (United States)"); it picks the language when none is stored.
+// not an integer; the stored values are written back. systemLanguageName is the system's default
+// language name (for example "English (United States)"); it picks the language when none is stored.
 void InitLocalization(const std::string &systemLanguageName);
 
 // Registers (or replaces) an entry; text is "English;Russian". Keys compare case-insensitively.

@@ -10,7 +10,7 @@ namespace velmora {
 inline SettingsStore::Value ReadSetting(const std::string &name)
 {
     SettingsStore *store = CurrentSettingsStore();
-    return store ? store->Read(name) : SettingsStore::Value{};
+    return store ? store->Read(name) : SettingsStore::Value {};
 }
 
 // Writes name to the current store; nothing happens when no store is set.

@@ -33,7 +33,8 @@ void RegisterCommonTexts()
             "Are you sure you would like to quit the program?;"
             "Вы уверены, что хотите закрыть программу?");
     AddText("Input_wire",
-            "Input the data for this wire, cord, cable into the reference catalog and restart the program.;"
+            "Input the data for this wire, cord, cable into the reference catalog and restart the "
+            "program.;"
             "Введите данный провод, трос, кабель в справочник и перезагрузите программу");
     AddText("designing_OHL", "designing OHL, FOCL-OHL, FOCL.;проектирование ВЛ, ВОЛС ВЛ, ВОЛС.");
     AddText("Error_data_entry", "Error data entry;Ошибка ввода данных");
@@ -169,8 +170,10 @@ void RegisterKlimatTexts()
             "Уточнение климатических параметров");
     AddText("Type_of_terrain", "Type of terrain:;Тип местности:");
     AddText("height_for_wires",
-            "Equivalent center of gravity height for wires, cords, cables,\r\nmidpoints of supports constructions over the ground;"
-            "Высота приведенного центра тяжести проводов, тросов, кабеля,\r\nсредних точек зон конструкций опор над поверхностью земли");
+            "Equivalent center of gravity height for wires, cords, cables,\r\nmidpoints of "
+            "supports constructions over the ground;"
+            "Высота приведенного центра тяжести проводов, тросов, кабеля,\r\nсредних точек зон "
+            "конструкций опор над поверхностью земли");
     AddText("Reliability_coefficients",
             "Reliability coefficients to standard loads;"
             "Коэффициенты надежности к нормативным нагрузкам");

@@ -20,8 +20,8 @@ std::int32_t ReadDecimalIntLine(TextLineReader &reader)
 // A name holding a line break would shift every following line of the file.
 std::string SingleLine(std::string text)
 {
-    std::replace_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; },
-                    ' ');
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     return text;
 }
 

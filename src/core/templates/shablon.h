@@ -11,15 +11,16 @@ namespace velmora {
 // One sag template: which curves to draw, at which scales, for which equivalent span.
 struct TShablon
 {
-    std::string Name;             // shown in the list and written on the drawing
-    std::int32_t TipShablona = 0; // 0 = at maximum temperature (mode 7), 1 = under ice (mode 2), -1 = none
-    std::int32_t Krivie = 0;      // 0 = plain curve at Temperatura, -1 = not chosen
-    std::int32_t MG = 5000;       // horizontal scale denominator, 1 : MG
-    std::int32_t MV = 500;        // vertical scale denominator, 1 : MV
-    std::int32_t PR = 0;          // equivalent span, m
-    double VP = 0;                // attachment height of the lower wire, m
-    double TG = 0;                // required clearance, m
-    double Zapas = 0;             // reserve added to the clearance, m
+    std::string Name; // shown in the list and written on the drawing
+    std::int32_t TipShablona
+        = 0; // 0 = at maximum temperature (mode 7), 1 = under ice (mode 2), -1 = none
+    std::int32_t Krivie = 0; // 0 = plain curve at Temperatura, -1 = not chosen
+    std::int32_t MG = 5000; // horizontal scale denominator, 1 : MG
+    std::int32_t MV = 500; // vertical scale denominator, 1 : MV
+    std::int32_t PR = 0; // equivalent span, m
+    double VP = 0; // attachment height of the lower wire, m
+    double TG = 0; // required clearance, m
+    double Zapas = 0; // reserve added to the clearance, m
     std::int32_t Temperatura = 0; // index into the curve temperature list (0..10), -1 = none
 
     void Assign(const TShablon &source) { *this = source; }

@@ -52,7 +52,7 @@ TEST(ProjectTest, IsEqualSeesEveryPart)
     b.Dat.Tag_Max = 1e-300;
     EXPECT_FALSE(a.IsEqual(b)) << "no tolerance";
     b.Assign(a);
-    b.Shablons.Add(TShablon{});
+    b.Shablons.Add(TShablon {});
     EXPECT_FALSE(a.IsEqual(b));
     a.Assign(b);
     EXPECT_TRUE(a.IsEqual(b));
@@ -87,7 +87,7 @@ TEST(ProjectTest, CheckKoefComparesTheProductsWithTheStandard)
 TEST(ProjectTest, TerrainLetter)
 {
     TKlimatKoef k;
-    for (auto [type, letter] : {std::pair{1, "A"}, {2, "B"}, {3, "C"}, {0, ""}, {4, ""}}) {
+    for (auto [type, letter] : {std::pair {1, "A"}, {2, "B"}, {3, "C"}, {0, ""}, {4, ""}}) {
         k.TypeTer = type;
         EXPECT_EQ(k.TerrainLetter(), letter) << type;
     }

@@ -14,9 +14,33 @@ namespace {
 // The file of a new project, one value per line.
 std::vector<std::string> NewProjectLines()
 {
-    return {"version 3.4", "АПС35/6.2", "-5", "-5", "-5", "-50", "40", "0", "18", "36", "20",
-            "4;0", "9;0", "10", "100", "10", "11111111111111111", "1", "1", "1", "1", "1", "1",
-            "1", "15", "1", "0"};
+    return {"version 3.4",
+            "АПС35/6.2",
+            "-5",
+            "-5",
+            "-5",
+            "-50",
+            "40",
+            "0",
+            "18",
+            "36",
+            "20",
+            "4;0",
+            "9;0",
+            "10",
+            "100",
+            "10",
+            "11111111111111111",
+            "1",
+            "1",
+            "1",
+            "1",
+            "1",
+            "1",
+            "1",
+            "15",
+            "1",
+            "0"};
 }
 
 std::string Join(const std::vector<std::string> &lines, const char *end = "\r\n")
@@ -76,7 +100,7 @@ TEST(ProjectFileTest, NewProjectReadsBackAsTheDefaults)
 {
     ProjectLoad load;
     const TProject project = Read(Join(NewProjectLines()), &load);
-    EXPECT_TRUE(project.IsEqual(TProject{}));
+    EXPECT_TRUE(project.IsEqual(TProject {}));
     EXPECT_EQ(project.Dat.NaprPage, 0);
     EXPECT_TRUE(load.templateSectionPresent);
     EXPECT_FALSE(load.koefFallback);
@@ -84,7 +108,7 @@ TEST(ProjectFileTest, NewProjectReadsBackAsTheDefaults)
 
 TEST(ProjectFileTest, LinesEndedByLfAloneAreRead)
 {
-    EXPECT_TRUE(Read(Join(NewProjectLines(), "\n")).IsEqual(TProject{}));
+    EXPECT_TRUE(Read(Join(NewProjectLines(), "\n")).IsEqual(TProject {}));
 }
 
 TEST(ProjectFileTest, RoundTripOfAFullProject)
@@ -139,10 +163,10 @@ TEST(ProjectFileTest, PermissibleValueLines)
         int page;
         double naprSrg, tagSrg, naprMax, tagMax;
     };
-    for (const Case &c : {Case{"0;600", "0;1500", 1, 0, 600, 0, 1500},
-                          Case{"4", "9", 0, 4, 0, 9, 0}, Case{"0;0", "9;0", 0, 0, 0, 9, 0},
-                          Case{"4,5;;0", "9,25", 0, 4.5, 0, 9.25, 0},
-                          Case{";4", "9;0", 0, 4, 0, 9, 0}, Case{"0;-5", "0;7", 0, 0, -5, 0, 7}}) {
+    for (const Case &c :
+         {Case {"0;600", "0;1500", 1, 0, 600, 0, 1500}, Case {"4", "9", 0, 4, 0, 9, 0},
+          Case {"0;0", "9;0", 0, 0, 0, 9, 0}, Case {"4,5;;0", "9,25", 0, 4.5, 0, 9.25, 0},
+          Case {";4", "9;0", 0, 4, 0, 9, 0}, Case {"0;-5", "0;7", 0, 0, -5, 0, 7}}) {
         std::vector<std::string> lines = NewProjectLines();
         lines[11] = c.line12;
         lines[12] = c.line13;
@@ -176,9 +200,9 @@ TEST(ProjectFileTest, FlagsLine)
         const char *line;
         std::vector<int> set; // modes
     };
-    for (const Case &c : {Case{"10100000000000000", {1, 3}}, Case{"101", {1, 3}},
-                          Case{"", {}}, Case{"0100001000000000111111", {2, 7, 17}},
-                          Case{"Ж1", {2}}, Case{"x1y1", {2, 4}}}) {
+    for (const Case &c :
+         {Case {"10100000000000000", {1, 3}}, Case {"101", {1, 3}}, Case {"", {}},
+          Case {"0100001000000000111111", {2, 7, 17}}, Case {"Ж1", {2}}, Case {"x1y1", {2, 4}}}) {
         const TDAT dat = Read(WithLine(17, c.line)).Dat;
         for (int mode = 1; mode <= RegimeCount; ++mode) {
             const bool expected = std::find(c.set.begin(), c.set.end(), mode) != c.set.end();
@@ -194,8 +218,8 @@ TEST(ProjectFileTest, HeightLine)
         const char *line;
         int height, second;
     };
-    for (const Case &c : {Case{"20;25", 20, 25}, Case{"20", 20, 15}, Case{";25", 15, 25},
-                          Case{"20;", 20, 15}, Case{"20;;25", 20, 25}, Case{"", 15, 15}}) {
+    for (const Case &c : {Case {"20;25", 20, 25}, Case {"20", 20, 15}, Case {";25", 15, 25},
+                          Case {"20;", 20, 15}, Case {"20;;25", 20, 25}, Case {"", 15, 15}}) {
         ProjectLoad load;
         const TKlimatKoef koef = Read(WithLine(25, c.line), &load).Koef;
         EXPECT_FALSE(load.koefFallback) << c.line;
@@ -213,9 +237,9 @@ TEST(ProjectFileTest, OlderLayoutHasNoVersionLineAndSevenCoefficients)
 {
     // Wire name first, seven coefficients, then the template section.
     std::vector<std::string> lines = NewProjectLines();
-    lines.erase(lines.begin());                       // no version line
+    lines.erase(lines.begin()); // no version line
     lines.erase(lines.begin() + 23, lines.begin() + 25); // no height, no terrain
-    lines[17] = "1,1";                                // V_Reg
+    lines[17] = "1,1"; // V_Reg
     lines.back() = "1";
     for (const char *line : {"Старый", "1", "-1", "5000", "500", "300", "15", "7", "0.5", "0"})
         lines.push_back(line);
@@ -302,7 +326,7 @@ TEST(ProjectFileTest, FileEndingAfterTheFlagsTakesDefaultCoefficients)
     EXPECT_TRUE(load.koefFallback);
     EXPECT_FALSE(load.templateSectionPresent);
     EXPECT_EQ(open.Dat.VMax, 30);
-    EXPECT_TRUE(open.Koef.IsEqual(TKlimatKoef{}));
+    EXPECT_TRUE(open.Koef.IsEqual(TKlimatKoef {}));
     EXPECT_EQ(open.Shablons.Count(), 0);
 }
 
@@ -320,7 +344,7 @@ TEST(ProjectFileTest, FailedCoefficientsStillReadTheTemplatesFromTheirOwnLine)
         ProjectLoad load;
         const TProject project = Read(Join(lines), &load);
         EXPECT_TRUE(load.koefFallback) << bad;
-        EXPECT_TRUE(project.Koef.IsEqual(TKlimatKoef{})) << bad;
+        EXPECT_TRUE(project.Koef.IsEqual(TKlimatKoef {})) << bad;
         ASSERT_TRUE(load.templateSectionPresent) << bad;
         ASSERT_EQ(project.Shablons.Count(), 1) << bad;
         EXPECT_EQ(project.Shablons.Items(0).Name, "Г") << bad;
@@ -362,8 +386,8 @@ protected:
     {
         const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
         dir = std::filesystem::temp_directory_path()
-              / ("velmora-projectfile-" + std::string(info->name()) + "-"
-                 + std::to_string(::getpid()));
+            / ("velmora-projectfile-" + std::string(info->name()) + "-"
+               + std::to_string(::getpid()));
         std::filesystem::create_directories(dir);
     }
     void TearDown() override { std::filesystem::remove_all(dir); }

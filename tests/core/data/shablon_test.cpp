@@ -124,8 +124,8 @@ TEST(ShablonTest, CountLineDecidesWhetherTheSectionIsThere)
 TEST(ShablonTest, DecimalCommaIsAcceptedFromTheThirdLine)
 {
     TShablonList list;
-    TextLineReader reader(Lines({"1", "Имя, с запятой", "1", "-1", "5000", "500", "300", "15,5",
-                                 "7", "0,5", "0"}));
+    TextLineReader reader(
+        Lines({"1", "Имя, с запятой", "1", "-1", "5000", "500", "300", "15,5", "7", "0,5", "0"}));
     ASSERT_TRUE(list.ReadFromText(reader));
     EXPECT_EQ(list.Items(0).Name, "Имя, с запятой");
     EXPECT_EQ(list.Items(0).VP, 15.5);
@@ -146,10 +146,10 @@ TEST(ShablonTest, ConversionErrorsNameTheLine)
               "'1.2.3' is not a valid floating point value");
 
     // The second template is cut short: the first stays, the faulty one is dropped.
-    EXPECT_EQ(ReadError(Lines({"2", "A", "0", "-1", "5000", "500", "300", "15", "7", "0", "0",
-                               "B", "0"}),
-                        list),
-              "'' is not a valid integer value");
+    EXPECT_EQ(
+        ReadError(Lines({"2", "A", "0", "-1", "5000", "500", "300", "15", "7", "0", "0", "B", "0"}),
+                  list),
+        "'' is not a valid integer value");
     ASSERT_EQ(list.Count(), 1);
     EXPECT_EQ(list.Items(0).Name, "A");
 }

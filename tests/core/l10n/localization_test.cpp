@@ -14,7 +14,7 @@ class LocalizationTest : public ::testing::Test
 {
 protected:
     FakeSettingsStore store;
-    ScopedSettingsStore scope{store};
+    ScopedSettingsStore scope {store};
 
     void TearDown() override
     {
@@ -26,14 +26,14 @@ protected:
 TEST(SplitStringTest, FieldsAreMaximalNonEmptyRuns)
 {
     using List = std::vector<std::string>;
-    EXPECT_EQ(SplitString("a;;b", ';'), (List{"a", "b"}));
-    EXPECT_EQ(SplitString(";a;b;", ';'), (List{"a", "b"}));
-    EXPECT_EQ(SplitString(";;;", ';'), List{});
-    EXPECT_EQ(SplitString("", ';'), List{});
-    EXPECT_EQ(SplitString("one", ';'), List{"one"});
-    EXPECT_EQ(SplitString(" ;до", ';'), (List{" ", "до"}));
-    EXPECT_EQ(SplitString("4,5;;600", ';'), (List{"4,5", "600"}));
-    EXPECT_EQ(SplitString("a b", ' '), (List{"a", "b"}));
+    EXPECT_EQ(SplitString("a;;b", ';'), (List {"a", "b"}));
+    EXPECT_EQ(SplitString(";a;b;", ';'), (List {"a", "b"}));
+    EXPECT_EQ(SplitString(";;;", ';'), List {});
+    EXPECT_EQ(SplitString("", ';'), List {});
+    EXPECT_EQ(SplitString("one", ';'), List {"one"});
+    EXPECT_EQ(SplitString(" ;до", ';'), (List {" ", "до"}));
+    EXPECT_EQ(SplitString("4,5;;600", ';'), (List {"4,5", "600"}));
+    EXPECT_EQ(SplitString("a b", ' '), (List {"a", "b"}));
 }
 
 TEST_F(LocalizationTest, FirstStartIsRussianOnEverySystemAndStoresTheLanguage)
@@ -56,8 +56,8 @@ TEST_F(LocalizationTest, StoredLanguageCases)
         bool english;
         const char *writtenBack;
     };
-    for (const Case &c : {Case{"0", true, "0"}, Case{"x", false, "1"}, Case{"7", false, "7"},
-                          Case{"1", false, "1"}}) {
+    for (const Case &c : {Case {"0", true, "0"}, Case {"x", false, "1"}, Case {"7", false, "7"},
+                          Case {"1", false, "1"}}) {
         store.SetText("Language", c.stored);
         InitLocalization(EnglishSystem);
         EXPECT_EQ(IsEnglish(), c.english) << c.stored;

@@ -37,12 +37,13 @@ TEST_F(TextsTest, EachWindowRegistersItsOwnEntries)
         const char *first;
         const char *last;
     };
-    for (const Table &t : {Table{RegisterCommonTexts, 57, "Project", "Units"},
-                           Table{RegisterMainWindowTexts, 42, "Max_temperature", "Port_to_AutoCad"},
-                           Table{RegisterKlimatTexts, 12, "Climatic_param_capt", "do"},
-                           Table{RegisterWiresBaseTexts, 7, "Diameter_", "delete_wire"},
-                           Table{RegisterWiresEditTexts, 6, "Add_Edit", "Linear_coef"},
-                           Table{RegisterUnitsTexts, 2, "Tension_daN", "Tension_N"}}) {
+    for (const Table &t :
+         {Table {RegisterCommonTexts, 57, "Project", "Units"},
+          Table {RegisterMainWindowTexts, 42, "Max_temperature", "Port_to_AutoCad"},
+          Table {RegisterKlimatTexts, 12, "Climatic_param_capt", "do"},
+          Table {RegisterWiresBaseTexts, 7, "Diameter_", "delete_wire"},
+          Table {RegisterWiresEditTexts, 6, "Add_Edit", "Linear_coef"},
+          Table {RegisterUnitsTexts, 2, "Tension_daN", "Tension_N"}}) {
         ReleaseTexts();
         t.registerTexts();
         const std::vector<std::string> keys = RegisteredKeys();
@@ -87,7 +88,8 @@ TEST_F(TextsTest, TextsKeepBreaksBlanksAndSpellings)
     EXPECT_EQ(En("600_spans"),
               "One calculation should not be performed for more than 600 researched spans.");
     EXPECT_EQ(Ru("600_spans"), "Один расчёт - не более 600 исследуемых пролётов.");
-    EXPECT_EQ(En("Tension_daN"), "Tension, daN/мм2.   Stress, daN.   Modulus of elasticity, daN/mm2.");
+    EXPECT_EQ(En("Tension_daN"),
+              "Tension, daN/мм2.   Stress, daN.   Modulus of elasticity, daN/mm2.");
     EXPECT_EQ(Ru("Tension_N"), "Напряжения, Н/мм2.   Тяжения, кН.   Модуль упругости, кН/мм2.");
     EXPECT_EQ(En("Error_data_entry"), "Error data entry");
     EXPECT_EQ(Ru("Input_wire"),

@@ -11,7 +11,7 @@ class UnitsTest : public ::testing::Test
 {
 protected:
     FakeSettingsStore store;
-    ScopedSettingsStore scope{store};
+    ScopedSettingsStore scope {store};
 
     void TearDown() override
     {
@@ -28,8 +28,8 @@ TEST_F(UnitsTest, FactorsOfEachMode)
         double stress;
         double force;
     };
-    for (const Case &c : {Case{0, 1.0, 1.0}, Case{1, 10.0, 0.01}, Case{5, 10.0, 0.01},
-                          Case{-1, 10.0, 0.01}}) {
+    for (const Case &c :
+         {Case {0, 1.0, 1.0}, Case {1, 10.0, 0.01}, Case {5, 10.0, 0.01}, Case {-1, 10.0, 0.01}}) {
         SetUnits(c.mode);
         EXPECT_EQ(StressFactor(), c.stress) << c.mode;
         EXPECT_EQ(ForceFactor(), c.force) << c.mode;
@@ -55,8 +55,8 @@ TEST_F(UnitsTest, StartUpReadsTheStoredModeAndWritesItBack)
         double stress;
         const char *written;
     };
-    for (const Case &c : {Case{nullptr, 0, 1.0, "0"}, Case{"1", 1, 10.0, "1"},
-                          Case{"5", 5, 10.0, "5"}, Case{"kN", 0, 1.0, "0"}}) {
+    for (const Case &c : {Case {nullptr, 0, 1.0, "0"}, Case {"1", 1, 10.0, "1"},
+                          Case {"5", 5, 10.0, "5"}, Case {"kN", 0, 1.0, "0"}}) {
         store.texts.clear();
         if (c.stored)
             store.SetText("Units", c.stored);
