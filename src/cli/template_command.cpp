@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "paths.h"
 
 #include "catalogue/catalogue.h"
 #include "common/error.h"
@@ -11,7 +12,6 @@
 #include "templates/drawtemplate.h"
 #include "templates/templatemode.h"
 
-#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -29,7 +29,7 @@ struct TemplateOptions
     std::string project;
     int index = -1;
     std::string dxf;
-    std::optional<std::string> catalogue; // absent: the catalogue beside the program
+    std::optional<std::string> catalogue; // absent: the program's own catalogue
     int language = 0;                     // 0 English, 1 Russian
     int units = 0;                        // 0 daN-based, 1 N/kN-based
 };
@@ -119,22 +119,18 @@ TemplateOptions ParseTemplateOptions(const std::vector<std::string> &args)
     return options;
 }
 
-std::string ProgramFolder()
-{
-    std::error_code ec;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string() : exe.parent_path().string();
-}
-
-// Fills the catalogue from the file given, or from the one installed beside the program.
-// Never creates a file: a catalogue that is not there is an input error.
+// The catalogue file given, or the program's own one as the desktop program opens it.
 void LoadCatalogue(const std::optional<std::string> &given)
 {
-    const std::string path = given ? *given : ProgramFolder() + "/base_provod.dat";
-    if (!FileExists(path))
-        throw InputError("catalogue file \"" + path + "\" not found");
+    if (!given) {
+        OpenCatalogue(CommonDataDir(), ProgramDir());
+        return;
+    }
+    // LoadFromFile would create a missing file; a named catalogue must exist.
+    if (!FileExists(*given))
+        throw InputError("the catalogue file \"" + *given + "\" does not exist");
     WiresList().Clear();
-    WiresList().LoadFromFile(path);
+    WiresList().LoadFromFile(*given);
 }
 
 int Draw(const TemplateOptions &options)
