@@ -22,6 +22,12 @@ void InitGsf()
 {
     static const bool done = [] {
         gsf_init();
+        // Damage is reported by our own errors; the container reader's complaints about it
+        // would only clutter the output.
+        const auto levels = static_cast<GLogLevelFlags>(G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING);
+        for (const char *domain : {"libgsf:msole", "libgsf"})
+            g_log_set_handler(domain, levels, [](const gchar *, GLogLevelFlags, const gchar *,
+                                                 gpointer) {}, nullptr);
         return true;
     }();
     (void)done;

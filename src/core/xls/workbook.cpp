@@ -64,7 +64,7 @@ void Workbook::LoadStream(std::string_view stream)
     if (version != Biff8)
         throw Error("not an Excel 97-2003 workbook: it is in an older Excel format");
     const std::vector<RecordView> globals = ReadSubstream(stream, 0, stream.size(),
-                                                          "the workbook globals");
+                                                          "the workbook globals substream");
     if (globals.front().data.size() < 4 || Get16(globals.front().data.data() + 2) != GlobalsKind)
         throw Error("not an Excel 97-2003 workbook: the stream does not start with the workbook "
                     "globals");

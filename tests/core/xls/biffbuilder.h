@@ -60,7 +60,7 @@ inline std::string LabelSst(unsigned row, unsigned col, unsigned xf, std::uint32
 
 // A workbook stream: globals (with extra records before the sheet list, e.g. an SST) and
 // one worksheet "S" whose body records lie between its BOF and EOF.
-inline std::string Workbook(const std::string &globalsExtra, const std::string &sheetBody)
+inline std::string Stream(const std::string &globalsExtra, const std::string &sheetBody)
 {
     std::string sheetName = "S";
     std::string boundsheet;
