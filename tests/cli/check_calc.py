@@ -1,0 +1,248 @@
+#!/usr/bin/env python3
+"""Process tests of "velmora-calc calc": check_calc.py EXE WORKDIR CASE [APP_DIR SOURCE_DIR].
+
+Each case writes its project (and a small catalogue) into WORKDIR, runs the program and
+compares the exit status, stdout (JSON) and stderr with what the case expects.
+"""
+import json
+import os
+import struct
+import subprocess
+import sys
+
+TOP_KEYS = ["ok", "wire", "Ki", "Kd", "b", "Kw", "Cx", "loads", "modes", "l1", "l2", "l3",
+            "spans", "state", "results"]
+LOAD_KEYS = ["P1", "P2", "P3", "P4", "P4a", "P4b", "P5", "P6", "P6a", "P6b", "P7",
+             "g1", "g2", "g3", "g4", "g4a", "g4b", "g5", "g6", "g6a", "g6b", "g7", "gmax"]
+
+# The worked example's wire, a second wire and one without a cross-section.
+WIRES = [
+    ("АПС35/6.2", 8.4, 43, 0.148, 8250, 1.9e-5, 7),
+    ("АС 70/11", 11.4, 79.3, 0.276, 8250, 1.92e-5, 1),
+    ("NOSECH", 8.4, 0, 0.148, 8250, 1.9e-5, 1),
+]
+
+DEFAULT_PROJECT = {
+    "version": True, "Provod": "АПС35/6.2",
+    "T": ["-5", "-5", "-5", "-50", "40", "0", "18", "36", "20"],
+    "srg": "4;0", "max": "9;0", "spans": ["10", "100", "10"],
+    "flags": "1" * 17, "koef": ["1"] * 7 + ["15", "1"],
+}
+
+failures = []
+
+
+def check(condition, text):
+    if not condition:
+        failures.append(text)
+
+
+def near(actual, expected, tolerance, what):
+    check(isinstance(actual, (int, float)) and abs(actual - expected) <= tolerance,
+          f"{what}: {actual} != {expected} +/- {tolerance}")
+
+
+def write_catalogue(path):
+    with open(path, "wb") as f:
+        for name, diam, sech, pnag, modl, koef, group in WIRES:
+            raw = name.encode("cp1251")
+            f.write(struct.pack("<iB16s5d", group, len(raw), raw, diam, sech, pnag, modl, koef))
+
+
+def write_project(path, **changes):
+    p = dict(DEFAULT_PROJECT, **changes)
+    lines = (["version 3.4"] if p["version"] else []) + [p["Provod"]] + p["T"] + \
+        [p["srg"], p["max"]] + p["spans"] + [p["flags"]] + p["koef"] + ["0"]
+    with open(path, "wb") as f:
+        f.write(("\r\n".join(lines) + "\r\n").encode("cp1251"))
+
+
+def run(exe, args, env=None):
+    result = subprocess.run([exe] + args, capture_output=True, env=env, timeout=60)
+    return result.returncode, result.stdout.decode("utf-8"), result.stderr.decode("utf-8")
+
+
+def expect_json(status, out, err, expected_status=0):
+    check(status == expected_status, f"exit status {status}, expected {expected_status}; stderr: {err}")
+    try:
+        return json.loads(out)
+    except ValueError as e:
+        failures.append(f"stdout is not JSON ({e}): {out[:300]}")
+        return {}
+
+
+def expect_input_error(status, out, err, message):
+    check(status == 2, f"exit status {status}, expected 2")
+    check(out == "", f"stdout not empty: {out[:200]}")
+    check(err == f"velmora-calc: {message}\n", f"stderr {err!r}, expected the message {message!r}")
+
+
+class Cases:
+    def __init__(self, exe, work, app_dir, source_dir):
+        self.exe, self.work, self.app_dir, self.source_dir = exe, work, app_dir, source_dir
+        self.catalogue = os.path.join(work, "wires.dat")
+        write_catalogue(self.catalogue)
+
+    def calc(self, extra=(), **project):
+        path = os.path.join(self.work, "project.vlp")
+        write_project(path, **project)
+        return run(self.exe, ["calc", path, "--catalogue", self.catalogue] + list(extra))
+
+    def worked_example(self):
+        r = expect_json(*self.calc())
+        check(list(r) == TOP_KEYS, f"keys {list(r)}")
+        check(r.get("ok") is True, "ok is not true")
+        check(r.get("wire") == {"Name": "АПС35/6.2", "Group": 7, "Diam": 8.4, "Sech": 43,
+                                "PNag": 0.148, "Modl": 8250, "Koef": 1.9e-05}, f"wire {r.get('wire')}")
+        check([r.get(k) for k in ("Ki", "Kd", "b", "Kw", "Cx")] == [1, 1, 20, 1, 1.2], "coefficients")
+        loads = r.get("loads", {})
+        check(list(loads) == LOAD_KEYS, f"load keys {list(loads)}")
+        near(loads.get("P2"), 1.60598, 5e-6, "P2")
+        near(loads.get("P4"), 0.571536, 5e-7, "P4")
+        near(loads.get("P4a"), 0.063, 1e-12, "P4a")
+        near(loads.get("P5"), 1.17612, 5e-6, "P5")
+        near(loads.get("P7"), 2.11180, 5e-6, "P7")
+        near(loads.get("gmax"), 0.0491117, 5e-8, "gmax")
+        modes = r.get("modes", [])
+        check([m.get("mode") for m in modes] == list(range(1, 18)), "modes not 1..17")
+        if len(modes) == 17:
+            check(list(modes[0]) == ["mode", "temperature", "load", "ice", "wind"], "mode keys")
+            check(modes[0] == {"mode": 1, "temperature": -5, "load": loads.get("g7"), "ice": 20,
+                               "wind": 18}, f"mode 1 {modes[0]}")
+            check(modes[2]["wind"] == 36, "shown wind of mode 3")
+            near(modes[8]["wind"], 10.8, 1e-12, "shown wind of mode 9")
+        near(r.get("l1"), 117.869, 5e-4, "l1")
+        near(r.get("l2"), 26.3157, 5e-5, "l2")
+        near(r.get("l3"), 20.5526, 5e-5, "l3")
+        check(r.get("spans", [None])[1:] == [10, 20, 30, 40, 50, 60, 70, 80, 90, 100], "spans")
+        check(r.get("spans", [None])[0] == r.get("l2"), "first span is l2")
+        check(r.get("state") == [2, 2, 2] + [3] * 8, f"state {r.get('state')}")
+        results = r.get("results", [])
+        check([x.get("mode") for x in results] == list(range(1, 18)), "results of all 17 modes")
+        if len(results) == 17:
+            near(results[0]["stress"][0], 9.00002, 5e-6, "mode 1 stress at l2")
+            near(results[0]["sag"][0], 0.4726, 5e-5, "mode 1 sag at l2")
+            near(results[6]["stress"][0], 0.69506, 5e-6, "mode 7 stress at l2")
+            near(results[0]["stress"][10], 9.0000, 5e-5, "mode 1 stress at 100 m")
+            near(results[0]["sag"][10], 6.8634, 5e-5, "mode 1 sag at 100 m")
+            near(results[6]["stress"][10], 0.63483, 5e-6, "mode 7 stress at 100 m")
+            near(results[6]["sag"][10], 6.8186, 5e-5, "mode 7 sag at 100 m")
+            check(all(len(x["stress"]) == 11 and len(x["sag"]) == 11 for x in results), "11 rows")
+
+    def numbers_read_back(self):
+        status, out, err = self.calc()
+        r = expect_json(status, out, err)
+        check('"Koef": 1.9e-05' in out, "Koef is not written in its shortest form")
+        # the text of every number parses to the value the JSON reader got
+        check(json.loads(out, parse_float=lambda t: float(t)) == r, "numbers do not read back")
+        g1 = r.get("loads", {}).get("g1")
+        check(g1 == 0.148 / 43, f"g1 {g1!r} is not 0.148 / 43 exactly")
+
+    def regimes(self):
+        r = expect_json(*self.calc(["--regime", "clearance"]))
+        check([x["mode"] for x in r.get("results", [])] == [2, 7], "clearance regime")
+        r = expect_json(*self.calc(flags="10001000000000001"))
+        check([x["mode"] for x in r.get("results", [])] == [1, 5, 17], "regime of the file")
+        r = expect_json(*self.calc(["--regime=all"], flags="0" * 17))
+        check(len(r.get("results", [])) == 17, "all regime")
+        r = expect_json(*self.calc(flags="0" * 17))
+        check(r.get("results") == [] and len(r.get("spans", [])) == 11, "no modes taken")
+
+    def one_span(self):
+        for spans in (["50", "50", "10"], ["50", "59", "10"]):
+            r = expect_json(*self.calc(spans=spans))
+            check(list(r) == ["ok", "wire", "Ki", "Kd", "b", "spans", "results"], f"keys {list(r)}")
+            check(r.get("spans") == [] and r.get("results") == [] and r.get("b") == 20, "one span")
+
+    def imaginary_and_ungoverned(self):
+        r = expect_json(*self.calc(T=["-5", "-5", "-5", "-5", "40", "0", "18", "36", "20"]))
+        check(r.get("l1", 0) is None and "l1" in r, "l1 is not null")
+        check(r.get("l2") == 0, "l2 is not 0")
+        check(r.get("state") == [0, 0, 0, 3, 3, 3, 3, 3, 3, 3, 3], f"state {r.get('state')}")
+        results = r.get("results", [])
+        check(bool(results) and results[0]["stress"][1] == 0 and results[0]["sag"][2] == 0,
+              "ungoverned spans are not 0")
+
+    def failed_check(self):
+        status, out, err = self.calc(srg="9;0")
+        english = ("Tension at average annual temperature equals maximum permissible tension,\r\n"
+                   "calculation is impossible!")
+        r = expect_json(status, out, err, 3)
+        check(r == {"ok": False, "message": english}, f"failure object {r}")
+        check(err == english + "\n", f"stderr {err!r}")
+        status, out, err = self.calc(["--lang", "ru"], T=["-5", "-5", "-5", "-4", "40", "0", "18", "36", "20"])
+        r = expect_json(status, out, err, 3)
+        check(r.get("message") == "Минимальная температура выше чем при гололёде, расчёт невозможен!",
+              f"Russian warning {r}")
+
+    def tensile_forces(self):
+        # page 1: 387 daN and 172 daN over 43 mm² are the example's 9 and 4 daN/mm²
+        r = expect_json(*self.calc(srg="0;172", max="0;387"))
+        near(r.get("l2"), 26.3157, 5e-5, "l2 from tensile forces")
+
+    def low_coefficients(self):
+        status, out, err = self.calc(koef=["0.9"] + ["1"] * 6 + ["15", "1"])
+        expect_json(status, out, err)
+        check(err.startswith("velmora-calc: note: ") and err.count("\n") == 1, f"note {err!r}")
+
+    def input_errors(self):
+        ex = ["10", "100", "10"]
+        expect_input_error(*self.calc(spans=["10", "100", "0"]), "The span step must be greater than 0")
+        expect_input_error(*self.calc(spans=["100", "40", "10"]),
+                           "The smallest span must not be greater than the largest span")
+        expect_input_error(*self.calc(spans=["10", "6020", "10"]),
+                           "One calculation should not be performed for more than 600 researched spans.")
+        expect_input_error(*self.calc(Provod="АПС35/6.2 "), 'the wire "АПС35/6.2 " is not in the catalogue')
+        expect_input_error(*self.calc(Provod="NOSECH", srg="0;172", max="0;387", spans=ex),
+                           "Division by zero: the wire's cross-section is 0")
+        expect_input_error(*self.calc(Provod="NOSECH"), "Division by zero: the wire's cross-section is 0")
+        expect_input_error(*self.calc(["--regime", "some"]),
+                           "invalid value 'some' for --regime (expected file, all or clearance)")
+        expect_input_error(*self.calc(["--lang", "de"]), "invalid value 'de' for --lang (expected en or ru)")
+        expect_input_error(*self.calc(["--units", "2"]), "invalid value '2' for --units (expected 0 or 1)")
+        expect_input_error(*self.calc(["--colour", "red"]), "unknown option '--colour'")
+        expect_input_error(*self.calc(["--report"]), "option '--report' needs a value")
+        expect_input_error(*self.calc(["--report", os.path.join(self.work, "out.xls")]),
+                           "--report is not available yet")
+        expect_input_error(*run(self.exe, ["calc"]), "missing project file")
+        missing = os.path.join(self.work, "missing.vlp")
+        status, out, err = run(self.exe, ["calc", missing, "--catalogue", self.catalogue])
+        check(status == 2 and out == "" and err.startswith("velmora-calc: ") and err.count("\n") == 1,
+              f"unreadable project: {status} {err!r}")
+        path = os.path.join(self.work, "project.vlp")
+        write_project(path)
+        expect_input_error(*run(self.exe, ["calc", path, "--catalogue", missing + ".dat"]),
+                           f'the catalogue file "{missing}.dat" does not exist')
+        with open(path, "wb") as f:
+            f.write(b"version 3.4\r\nX\r\nnot a number\r\n")
+        expect_input_error(*run(self.exe, ["calc", path, "--catalogue", self.catalogue]),
+                           "'not a number' is not a valid floating point value")
+
+    def example_project(self):
+        example = os.path.join(self.source_dir, "share", "examples", "example.vlp")
+        shipped = os.path.join(self.app_dir, "base_provod.dat")
+        r = expect_json(*run(self.exe, ["calc", example, "--catalogue", shipped]))
+        check(r.get("wire", {}).get("Name") == "АС 70/11", f"wire {r.get('wire')}")
+        check(len(r.get("results", [])) == 17, "example results")
+        # the default catalogue: copied from the program folder into the data folder
+        env = dict(os.environ, XDG_DATA_HOME=os.path.join(self.work, "xdg"))
+        r2 = expect_json(*run(self.exe, ["calc", example], env))
+        check(r2 == r, "the default catalogue gives another result")
+        check(os.path.exists(os.path.join(self.work, "xdg", "Orbelan", "Tarnvik", "base_provod.dat")),
+              "the catalogue was not copied into the data folder")
+
+
+def main():
+    exe, work, case = sys.argv[1], sys.argv[2], sys.argv[3]
+    app_dir = sys.argv[4] if len(sys.argv) > 4 else ""
+    source_dir = sys.argv[5] if len(sys.argv) > 5 else ""
+    work = os.path.join(work, case)
+    os.makedirs(work, exist_ok=True)
+    getattr(Cases(exe, work, app_dir, source_dir), case)()
+    for f in failures:
+        print("FAIL:", f)
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
