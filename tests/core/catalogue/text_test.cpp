@@ -100,6 +100,7 @@ TEST(CatalogueText, AFailingLineLeavesTheCatalogueAsItWas)
         {"A;1;2;3;4;5;1\r\nB;1;2,5;3;4;5;1\r\n", "'2,5' is not a valid floating point value"},
         {"A;1;2;3;4;5;1\r\nB;1;2;3;4;5;1.0\r\n", "'1.0' is not a valid integer value"},
         {"A;1;2;3;4;5;1\r\nB;1;2;3;4;nan\r\n", "'nan' is not a valid floating point value"},
+        {"A;1;2;3;4;5;1\r\nB;1e400;2;3;4;5\r\n", "'1e400' is not a valid floating point value"},
         {"A;1;2;3;4;5;1\r\n\r\nC;1;2;3;4;5\r\n", "has 0 fields"},
         {"A;1;2;3;4;5;1\r\nB;;1;2;3;;4\r\n", "Line 2 of"},
         {"A;1;2;3;4\r\n", "has 5 fields; a wire needs at least six (Name;Diam;Sech;PNag;Modl;Koef[;Group])"},
