@@ -1,0 +1,137 @@
+#include "report/report_cells.h"
+
+#include "calc/driver.h"
+#include "common/error.h"
+#include "l10n/localization.h"
+#include "l10n/units.h"
+#include "xls/worksheet.h"
+
+#include <algorithm>
+#include <string>
+
+namespace velmora::reportcells {
+
+namespace {
+
+void PutNumber(xls::Worksheet &sheet, CellPos pos, double value)
+{
+    sheet.Cell(pos.row, pos.col).SetNumber(value);
+}
+
+// A critical span, or the word for one without a real value.
+void PutSpan(xls::Worksheet &sheet, CellPos pos, double span)
+{
+    if (IsImaginarySpan(span))
+        sheet.Cell(pos.row, pos.col).SetText(GetText("Imaginary"));
+    else
+        PutNumber(sheet, pos, span);
+}
+
+} // namespace
+
+void WriteInputBlock(xls::Worksheet &sheet, const TProject &project, const CalcArgs &args,
+                     const TWireRec &wire)
+{
+    const double sf = StressFactor();
+    const double ff = ForceFactor();
+    const TKlimatKoef &koef = project.Koef;
+
+    const std::pair<const char *, double> numbers[] = {
+        {"G2", args.T_Max},
+        {"G3", args.T_Min},
+        {"G4", args.T_Srg},
+        {"G5", args.Tvmax},
+        {"G6", args.T_Gbw},
+        {"G7", args.T_Gsw},
+        {"G8", args.VMax},
+        {"G9", args.Vgol},
+        {"G10", args.Tols}, // the standard thickness, not the refined one
+        {"G13", args.Min},
+        {"G14", args.Max},
+        {"G15", args.Step},
+        {"G18", sf * args.NaprMax},
+        {"G19", sf * args.NaprSrg},
+        {"G21", ff * args.NaprMax * wire.Sech},
+        {"G22", ff * args.NaprSrg * wire.Sech},
+        {"P3", koef.V_Otv},
+        {"P4", koef.V_Reg},
+        {"P5", koef.V_Nad},
+        {"P7", koef.G_Otv},
+        {"P8", koef.G_Reg},
+        {"P9", koef.G_Nad},
+        {"P10", koef.G_Usl},
+        {"P13", wire.Diam},
+        {"P14", wire.Sech},
+        {"P15", wire.PNag}, // kg/m taken as daN/m; the form shows it as the catalogue does
+        {"P16", ff * wire.Modl},
+        {"P17", wire.Koef},
+    };
+    for (const auto &[cell, value] : numbers)
+        PutNumber(sheet, At(cell), value);
+
+    const CellPos wireName = At("G12");
+    sheet.Cell(wireName.row, wireName.col).SetText(project.Dat.Provod);
+    const CellPos terrain = At("V2");
+    sheet.Cell(terrain.row, terrain.col).SetText(koef.TerrainLetter());
+    const CellPos height = At("V3");
+    sheet.Cell(height.row, height.col).SetInteger(koef.VisotaPC);
+}
+
+void RepeatSpanBlocks(xls::Worksheet &sheet, int n)
+{
+    for (int k = 1; k <= n; ++k) {
+        const int from = SpanBlockFirstRow + SpanBlockRows * (k - 1);
+        sheet.CopyRange(from, SpanBlockFirstCol, from + SpanBlockRows - 1, SpanBlockLastCol,
+                        from + SpanBlockRows, SpanBlockFirstCol);
+    }
+}
+
+void WriteMode(xls::Worksheet &sheet, const CalcRun &run, int column, int mode)
+{
+    if (column < 1 || column > ModeColumnCount)
+        throw Error("the report has no column for mode column " + std::to_string(column));
+    if (mode < 1 || mode > DesignModeCount)
+        throw Error("design mode " + std::to_string(mode) + " does not exist");
+    const double sf = StressFactor();
+    const double ff = ForceFactor();
+
+    // The loads and critical spans are the same for every mode; writing them with each
+    // mode leaves them in the report whenever a mode was taken.
+    const LoadSet &l = run.loads;
+    const std::pair<double, double> loads[] = {
+        {l.P1, l.g1},   {l.P2, l.g2},   {l.P3, l.g3},   {l.P4, l.g4},
+        {l.P4a, l.g4a}, {l.P4b, l.g4b}, {l.P5, l.g5},   {l.P6, l.g6},
+        {l.P6a, l.g6a}, {l.P6b, l.g6b}, {l.P7, l.g7},
+    };
+    int row = LoadFirstRow;
+    for (const auto &[perMetre, specific] : loads) {
+        sheet.Cell(row, LoadCol).SetNumber(sf * perMetre);
+        sheet.Cell(row, SpecificLoadCol).SetNumber(sf * specific);
+        ++row;
+    }
+    PutSpan(sheet, At("P20"), run.l1);
+    PutNumber(sheet, At("P21"), run.l2);
+    PutSpan(sheet, At("P22"), run.l3);
+
+    const int col = FirstModeCol + column - 1;
+    const DesignMode &m = run.modes[mode - 1];
+    sheet.Cell(ModeLoadRow, col).SetNumber(m.load); // daN-based in both units modes
+    sheet.Cell(ModeTemperatureRow, col).SetNumber(m.temperature);
+    sheet.Cell(ModeIceRow, col).SetNumber(m.ice);
+    sheet.Cell(ModeWindRow, col).SetNumber(m.wind);
+    sheet.Cell(ModeNumberRow, col).SetInteger(mode);
+
+    const std::vector<double> &stress = run.stress[mode - 1];
+    const std::vector<double> &sag = run.sag[mode - 1];
+    const double section = run.wire.Sech;
+    const std::size_t count = std::min({run.spans.size(), stress.size(), sag.size()});
+    for (std::size_t i = 0; i < count; ++i) {
+        const int r = SpanBlockFirstRow + SpanBlockRows * static_cast<int>(i);
+        sheet.Cell(r, SpanCol).SetNumber(run.spans[i]);
+        sheet.Cell(r, col).SetNumber(ff * stress[i] * section);
+        sheet.Cell(r + 1, col).SetNumber(sf * stress[i]);
+        sheet.Cell(r + 2, col).SetNumber(sag[i]);
+    }
+}
+
+} // namespace velmora::reportcells
