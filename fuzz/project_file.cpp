@@ -22,10 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     try {
         velmora::ReadProjectFromBytes(written, again);
     } catch (const velmora::Error &) {
-        // Only a value next to the largest double may round up past it in 15 digits.
-        if (written.find("E308") == std::string::npos)
-            std::abort();
-        return 0;
+        std::abort(); // what was written must read back
     }
     // Writing is stable: a second write gives the same bytes.
     if (velmora::WriteProjectToBytes(again) != written)

@@ -30,6 +30,11 @@ std::string FormatNumber(double value)
     std::array<char, 64> buf{};
     auto res = std::to_chars(buf.data(), buf.data() + buf.size(), value,
                              std::chars_format::general, 15);
+    // Next to the largest double, 15 digits round up past it and would not read back:
+    // keep the digits that do.
+    double back = 0;
+    if (std::from_chars(buf.data(), res.ptr, back).ec == std::errc::result_out_of_range)
+        res = std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::scientific);
     std::string text(buf.data(), res.ptr);
     const auto e = text.find('e');
     if (e == std::string::npos)

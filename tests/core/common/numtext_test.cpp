@@ -14,6 +14,7 @@ TEST(NumberText, SharedFormat)
         {0.00012, "0.00012"}, {1e15, "1E15"}, {1.92e-5, "1.92E-5"}, {0.148, "0.148"},
         {0.5, "0.5"},     {-0.0, "0"},        {0.1 + 0.2, "0.3"},   {123456789012345.0, "123456789012345"},
         {1.5e-7, "1.5E-7"}, {-2.5e20, "-2.5E20"}, {0.0001, "0.0001"},
+        {1.7976931348623157e308, "1.7976931348623157E308"},
     };
     for (const auto &[value, text] : cases)
         EXPECT_EQ(FormatNumber(value), text) << value;
@@ -60,4 +61,10 @@ TEST(TextLines, CrLfAndLfAndPastTheEnd)
     TextLineWriter w;
     w.Line("Ж");
     EXPECT_EQ(w.Bytes(), "\xC6\r\n");
+}
+
+TEST(NumberText, LargestDoubleReadsBack)
+{
+    for (double v : {1.7976931348623157e308, -1.7976931348623157e308, 1.79769313486231e308})
+        EXPECT_EQ(ParseFloat(FormatNumber(v)), v);
 }
