@@ -1,0 +1,75 @@
+#include "appwindows.h"
+
+#include "formabout.h"
+#include "formklimatkoef.h"
+#include "formmain.h"
+#include "formsaveproject.h"
+#include "formunitsdlg.h"
+#include "formwait.h"
+#include "languagedialog.h"
+#include "prompts.h"
+
+namespace velmora {
+
+AppWindows &Windows()
+{
+    static AppWindows windows;
+    return windows;
+}
+
+void CreateAppWindows(const std::function<void(int position)> &beforeEach)
+{
+    AppWindows &w = Windows();
+    int position = 0;
+    auto next = [&] {
+        ++position;
+        if (beforeEach)
+            beforeEach(position);
+    };
+    try {
+        next();
+        w.FormMain = new TFormMain;
+        DefaultPrompts().SetOwner(w.FormMain);
+        next();
+        w.FormUnitsDlg = new TFormUnitsDlg(w.FormMain);
+        next();
+        w.FormAbout = new TFormAbout(w.FormMain);
+        next();
+        w.LanguageDialog = new TLanguageDialog(w.FormMain);
+        next();
+        w.FormWait = new TFormWait(w.FormMain);
+        next();
+        next();
+        next();
+        w.FormSave_Project = new TFormSave_Project(w.FormMain);
+        next();
+        next();
+        next();
+        w.FormKlimatKoef = new TFormKlimatKoef(w.FormMain);
+    } catch (...) {
+        DestroyAppWindows();
+        throw;
+    }
+}
+
+void DestroyAppWindows()
+{
+    AppWindows &w = Windows();
+    DefaultPrompts().SetOwner(nullptr);
+    delete w.FormMain;
+    w = AppWindows{};
+}
+
+void ShowWait(const QString &text)
+{
+    if (TFormWait *wait = Windows().FormWait)
+        wait->ShowWait(text);
+}
+
+void CloseWait()
+{
+    if (TFormWait *wait = Windows().FormWait)
+        wait->hide();
+}
+
+} // namespace velmora

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+namespace velmora {
+
+class TFormAbout;
+class TFormKlimatKoef;
+class TFormMain;
+class TFormSave_Project;
+class TFormUnitsDlg;
+class TFormWait;
+class TFormWiresBase;
+class TLanguageDialog;
+
+// The one instance of every window, created at start-up in this order and kept for the whole
+// run (the wire editor belongs to the catalogue window, the template editor to the template
+// list window). Members are null only before CreateAppWindows.
+struct AppWindows
+{
+    TFormMain *FormMain = nullptr;
+    TFormUnitsDlg *FormUnitsDlg = nullptr;
+    TFormAbout *FormAbout = nullptr;
+    TLanguageDialog *LanguageDialog = nullptr;
+    TFormWait *FormWait = nullptr;
+    TFormWiresBase *FormWiresBase = nullptr;
+    TFormSave_Project *FormSave_Project = nullptr;
+    TFormKlimatKoef *FormKlimatKoef = nullptr;
+};
+
+AppWindows &Windows();
+
+// Creates every window in the order of AppWindows, the main window first; every other window
+// is owned by it. beforeEach (tests) is called with the position (1 = main window) before
+// each creation. Throws whatever a creation throws; the windows made so far are destroyed.
+void CreateAppWindows(const std::function<void(int position)> &beforeEach = {});
+// Destroys the windows (tests; the program ends with them).
+void DestroyAppWindows();
+
+// The wait window of the run (ShowWait of TFormWait); CloseWait hides it.
+void ShowWait(const QString &text);
+void CloseWait();
+
+} // namespace velmora

@@ -1,0 +1,126 @@
+#include "formabout.h"
+
+#include "program.h"
+#include "prompts.h"
+#include "uitext.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QVBoxLayout>
+
+namespace velmora {
+
+namespace {
+
+QLabel *NewLabel(const char *name, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+} // namespace
+
+TFormAbout::TFormAbout(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FormAbout"));
+    setModal(false);
+    setAutoFillBackground(true);
+    m_programName = NewLabel("ProgramName", this);
+    QFont nameFont = m_programName->font();
+    nameFont.setBold(true);
+    nameFont.setPointSizeF(nameFont.pointSizeF() * 2.2);
+    m_programName->setFont(nameFont);
+    m_title = NewLabel("Title", this);
+    QFont titleFont = m_title->font();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.15);
+    m_title->setFont(titleFont);
+    m_version = NewLabel("Version", this);
+    m_authorCaption = NewLabel("AuthorCaption", this);
+    m_maker = NewLabel("Maker", this);
+    m_contact = NewLabel("Contact", this);
+    m_programmersCaption = NewLabel("ProgrammersCaption", this);
+    m_programmers = NewLabel("Programmers", this);
+    m_year = NewLabel("Year", this);
+    m_link = NewLabel("Link", this);
+    m_link->setOpenExternalLinks(true);
+    m_link->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    QFont bold = m_authorCaption->font();
+    bold.setBold(true);
+    m_authorCaption->setFont(bold);
+    m_programmersCaption->setFont(bold);
+    m_maker->setFont(bold);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(28, 22, 28, 20);
+    layout->setSpacing(4);
+    layout->addWidget(m_programName);
+    layout->addWidget(m_title);
+    layout->addWidget(m_version);
+    layout->addSpacing(14);
+    layout->addWidget(m_authorCaption);
+    layout->addWidget(m_maker);
+    layout->addWidget(m_contact);
+    layout->addSpacing(10);
+    layout->addWidget(m_programmersCaption);
+    layout->addWidget(m_programmers);
+    layout->addSpacing(14);
+    layout->addWidget(m_year);
+    layout->addWidget(m_link);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QString TFormAbout::VersionText()
+{
+    const QString number = QLocale::c().toString(VersionCode * 0.01, 'f', 1);
+    return ByLanguage(QStringLiteral("version "), QStringLiteral("версия ")) + number;
+}
+
+void TFormAbout::ShowAbout()
+{
+    m_programName->setText(AppTitle);
+    m_title->setText(ByLanguage(
+        QStringLiteral("Mechanical calculation of wires, cords and\nself-supporting cables"),
+        QStringLiteral("Механический расчёт проводов, тросов и\nсамонесущих кабелей")));
+    m_programmers->setText(ByLanguage(QStringLiteral("A. Lindqvist\nM. Varga"),
+                                      QStringLiteral("А. Линдквист\nМ. Варга")));
+    m_year->setText(ByLanguage(QStringLiteral("© Orbelan, %1. All rights reserved."),
+                               QStringLiteral("© Орбелан, %1. Все права защищены."))
+                        .arg(VersionYear));
+    m_version->setText(VersionText());
+    m_contact->setText(ByLanguage(
+        QStringLiteral("Velmora support: E. Sandberg\nPhone: +46 00 000 00 00\n"
+                       "E-mail: support@velmora.example"),
+        QStringLiteral("Поддержка Velmora: Э. Сандберг\nТелефон: +46 00 000 00 00\n"
+                       "Эл. почта: support@velmora.example")));
+
+    setWindowTitle(ByLanguage(QStringLiteral("About Program"), QStringLiteral("О программе")));
+    m_authorCaption->setText(ByLanguage(QStringLiteral("Author:"), QStringLiteral("Разработчик:")));
+    m_programmersCaption->setText(
+        ByLanguage(QStringLiteral("Programmers:"), QStringLiteral("Программисты:")));
+    m_maker->setText(ByLanguage(QStringLiteral("Orbelan engineering"),
+                                QStringLiteral("Инженерная компания «Орбелан»")));
+    m_link->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(MakerSite));
+
+    show();
+    raise();
+    activateWindow();
+}
+
+void TFormAbout::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        close();
+    QDialog::mousePressEvent(event);
+}
+
+void OpenHelp(const QString &folder, const QString &base)
+{
+    const QString suffix = IsEnglish() ? QStringLiteral("_en.pdf") : QStringLiteral("_ru.pdf");
+    CurrentPrompts().OpenDocument(folder + base + suffix);
+}
+
+} // namespace velmora

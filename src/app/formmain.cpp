@@ -1,0 +1,885 @@
+#include "formmain.h"
+
+#include "appwindows.h"
+#include "catalogue/catalogue.h"
+#include "data/projectfile.h"
+#include "formabout.h"
+#include "formklimatkoef.h"
+#include "formsaveproject.h"
+#include "formunitsdlg.h"
+#include "guard.h"
+#include "l10n/localization.h"
+#include "l10n/texts.h"
+#include "l10n/units.h"
+#include "languagedialog.h"
+#include "numberfields.h"
+#include "platform.h"
+#include "program.h"
+#include "prompts.h"
+#include "uitext.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace velmora {
+
+namespace {
+
+constexpr int FieldWidth = 96;
+
+const FileDialogSpec OpenProjectDialog{QStringLiteral("Открыть проект Velmora ..."),
+                                       QStringLiteral("*.vlp (*.vlp)"), QStringLiteral("vlp"),
+                                       {}, {}};
+const FileDialogSpec SaveProjectDialog{QStringLiteral("Сохранить проект Velmora ..."),
+                                       QStringLiteral("*.vlp (*.vlp)"), QStringLiteral("vlp"),
+                                       {}, {}};
+
+// The engine with the report of the program.
+CalcOutcome RunEngine(const TProject &project, const CalcArgs &args, CalcRun &run)
+{
+    return CalcProject(project, FullCalculation, args, run, nullptr);
+}
+
+DecimalField *NewDecimalField(const char *name, double step, QWidget *parent)
+{
+    auto *field = new DecimalField(step, parent);
+    field->setObjectName(QString::fromLatin1(name));
+    field->setFixedWidth(FieldWidth);
+    return field;
+}
+
+IntegerField *NewIntegerField(const char *name, QWidget *parent)
+{
+    auto *field = new IntegerField(parent);
+    field->setObjectName(QString::fromLatin1(name));
+    field->setFixedWidth(FieldWidth);
+    return field;
+}
+
+QLabel *NewLabel(const char *name, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    if (name)
+        label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+// A whole-number field's value from a stored span, truncated toward zero and kept inside
+// the field's range (a file may hold any number).
+int SpanFieldValue(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    const double truncated = std::trunc(value);
+    if (truncated <= INT_MIN)
+        return INT_MIN;
+    if (truncated >= INT_MAX)
+        return INT_MAX;
+    return static_cast<int>(truncated);
+}
+
+} // namespace
+
+TFormMain::TFormMain(QWidget *parent)
+    : QMainWindow(parent)
+    , m_calcDriver(RunEngine)
+{
+    setObjectName(QStringLiteral("FormMain"));
+    // Numbers are shown and read with "." whatever the regional settings say.
+    QLocale::setDefault(QLocale::c());
+    RegisterCommonTexts();
+    RegisterMainWindowTexts();
+    CurProject.SetDefaults();
+    SavedProject.Assign(CurProject);
+
+    BuildActions();
+    BuildMenusAndToolbar();
+
+    auto *central = new QWidget(this);
+    m_panelProjectName = NewLabel("PanelProjectName", central);
+    QFont big = m_panelProjectName->font();
+    big.setBold(true);
+    big.setPointSizeF(big.pointSizeF() * 1.35);
+    m_panelProjectName->setFont(big);
+    m_panelProjectName->setFrameShape(QFrame::StyledPanel);
+    m_panelProjectName->setFrameShadow(QFrame::Sunken);
+    m_panelProjectName->setMargin(6);
+    m_panelProjectName->setMinimumHeight(m_panelProjectName->fontMetrics().height() + 18);
+
+    auto *groups = new QHBoxLayout;
+    groups->setSpacing(10);
+    groups->addWidget(BuildClimaticGroup(), 0, Qt::AlignTop);
+    groups->addWidget(BuildDesignGroup(), 0, Qt::AlignTop);
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(10, 8, 10, 8);
+    layout->setSpacing(8);
+    layout->addWidget(m_panelProjectName);
+    layout->addLayout(groups);
+    setCentralWidget(central);
+    BuildStatusBar();
+
+    // A fixed-size window that follows the length of its texts in either language.
+    QMainWindow::layout()->setSizeConstraint(QLayout::SetFixedSize);
+    ProjectToForm();
+}
+
+TFormMain::~TFormMain() = default;
+
+void TFormMain::BuildActions()
+{
+    auto make = [this](const char *name, QStyle::StandardPixmap icon,
+                       void (TFormMain::*handler)()) {
+        auto *action = new QAction(this);
+        action->setObjectName(QString::fromLatin1(name));
+        if (icon != QStyle::SP_CustomBase)
+            action->setIcon(style()->standardIcon(icon));
+        connect(action, &QAction::triggered, this, [this, handler] {
+            Guarded([this, handler] { (this->*handler)(); });
+        });
+        return action;
+    };
+    m_actProjectNew = make("ActProjectNew", QStyle::SP_FileIcon, &TFormMain::ActNewProject);
+    m_actProjectNew->setShortcut(QKeySequence::New);
+    m_actProjectOpen
+        = make("ActProjectOpen", QStyle::SP_DialogOpenButton, &TFormMain::ActOpenProject);
+    m_actProjectOpen->setShortcut(QKeySequence::Open);
+    m_actProjectSave
+        = make("ActProjectSave", QStyle::SP_DialogSaveButton, &TFormMain::ActSaveProject);
+    m_actProjectSave->setShortcut(QKeySequence::Save);
+    m_actProjectSaveAs = make("ActProjectSaveAs", QStyle::SP_CustomBase,
+                              &TFormMain::ActProjectSaveAsExecute);
+    m_actProjectSaveAs->setShortcut(QKeySequence::SaveAs);
+    m_actExit = make("ActExit", QStyle::SP_DialogCloseButton, &TFormMain::ActExitExecute);
+    m_actExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    m_actCalcProject
+        = make("ActCalcProject", QStyle::SP_MediaPlay, &TFormMain::ActCalcProjectExecute);
+    m_actCalcProject->setShortcut(QKeySequence(Qt::Key_F9));
+    m_actWiresGuide = make("ActWiresGuide", QStyle::SP_FileDialogDetailedView,
+                           &TFormMain::ActWiresGuideExecute);
+    m_actCad = make("ActCad", QStyle::SP_FileDialogContentsView, &TFormMain::ActCadExecute);
+    m_actSettingLanguage = make("ActSettingLanguage", QStyle::SP_CustomBase,
+                                &TFormMain::ActSettingLanguageExecute);
+    m_actUnits = make("ActUnits", QStyle::SP_CustomBase, &TFormMain::ActUnitsExecute);
+    m_actHelp = make("ActHelp", QStyle::SP_DialogHelpButton, &TFormMain::ActHelpExecute);
+    m_actHelp->setShortcut(QKeySequence::HelpContents);
+    m_actAbout = make("ActAbout", QStyle::SP_CustomBase, &TFormMain::ActAboutExecute);
+}
+
+void TFormMain::BuildMenusAndToolbar()
+{
+    m_miProject = menuBar()->addMenu(QString());
+    m_miProject->setObjectName(QStringLiteral("MI_Project"));
+    m_miProject->addAction(m_actProjectNew);
+    m_miProject->addAction(m_actProjectOpen);
+    m_miProject->addAction(m_actProjectSave);
+    m_miProject->addAction(m_actProjectSaveAs);
+    m_miProject->addSeparator();
+    m_miProject->addAction(m_actExit);
+    m_miCalculation = menuBar()->addMenu(QString());
+    m_miCalculation->setObjectName(QStringLiteral("MI_Calculation"));
+    m_miCalculation->addAction(m_actCalcProject);
+    m_miReference = menuBar()->addMenu(QString());
+    m_miReference->setObjectName(QStringLiteral("MI_Reference"));
+    m_miReference->addAction(m_actWiresGuide);
+    m_miCad = menuBar()->addMenu(QStringLiteral("Cad"));
+    m_miCad->setObjectName(QStringLiteral("MI_CAD"));
+    m_miCad->addAction(m_actCad);
+    m_miSetting = menuBar()->addMenu(QString());
+    m_miSetting->setObjectName(QStringLiteral("MI_Setting"));
+    m_miSetting->addAction(m_actSettingLanguage);
+    m_miSetting->addAction(m_actUnits);
+    m_miHelp = menuBar()->addMenu(QString());
+    m_miHelp->setObjectName(QStringLiteral("MI_Help"));
+    m_miHelp->addAction(m_actHelp);
+    m_miHelp->addAction(m_actAbout);
+
+    QToolBar *toolbar = addToolBar(QStringLiteral("Main"));
+    toolbar->setObjectName(QStringLiteral("ToolBar"));
+    toolbar->setMovable(false);
+    toolbar->setIconSize(QSize(24, 24));
+    toolbar->addAction(m_actProjectNew);
+    toolbar->addAction(m_actProjectOpen);
+    toolbar->addAction(m_actProjectSave);
+    toolbar->addSeparator();
+    toolbar->addAction(m_actWiresGuide);
+    toolbar->addAction(m_actCalcProject);
+    toolbar->addAction(m_actCad);
+    toolbar->addSeparator();
+    toolbar->addAction(m_actHelp);
+    toolbar->addAction(m_actExit);
+}
+
+QWidget *TFormMain::BuildClimaticGroup()
+{
+    m_climaticGroup = new QGroupBox(this);
+    m_climaticGroup->setObjectName(QStringLiteral("GroupClimatic"));
+    auto *grid = new QGridLayout(m_climaticGroup);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(6);
+    struct Spec
+    {
+        const char *name;
+        const char *labelKey;
+        double step;
+        DecimalField **field;
+        int unitKind; // 0 °C, 1 m/s, 2 mm
+    };
+    const Spec specs[] = {
+        {"T_Max", "Max_temperature", 0.1, &m_tMax, 0},
+        {"T_Min", "Min_temperature", 0.5, &m_tMin, 0},
+        {"T_Srg", "Average_annual_temperature", 0.5, &m_tSrg, 0},
+        {"Tvmax", "Temperature_at_max_wind", 0.5, &m_tvmax, 0},
+        {"T_Gbw", "Ice_without_wind_temperature", 0.5, &m_tGbw, 0},
+        {"T_Gsw", "Ice_with_wind_temperature", 0.5, &m_tGsw, 0},
+        {"VMax", "Max_wind_velocity", 0.5, &m_vMax, 1},
+        {"Vgol", "Wind_velocity_with_ice", 0.5, &m_vgol, 1},
+        {"Tols", "Ice_thickness", 0.1, &m_tols, 2},
+    };
+    int row = 0;
+    for (const Spec &spec : specs) {
+        *spec.field = NewDecimalField(spec.name, spec.step, m_climaticGroup);
+        QLabel *label = NewLabel(nullptr, m_climaticGroup);
+        label->setBuddy(*spec.field);
+        QLabel *unit = NewLabel(nullptr, m_climaticGroup);
+        if (spec.unitKind == 0)
+            unit->setText(QStringLiteral("°C"));
+        else
+            (spec.unitKind == 1 ? m_velocityUnits : m_mmUnits).append(unit);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(*spec.field, row, 1);
+        grid->addWidget(unit, row, 2);
+        m_rows.append(Row{spec.labelKey, label, unit});
+        ++row;
+    }
+    m_butKlimatParam = new QPushButton(m_climaticGroup);
+    m_butKlimatParam->setObjectName(QStringLiteral("ButKlimatParam"));
+    connect(m_butKlimatParam, &QPushButton::clicked, this,
+            [this] { Guarded([this] { ButKlimatParamClick(); }); });
+    grid->setRowMinimumHeight(row++, 6);
+    grid->addWidget(m_butKlimatParam, row, 0, 1, 3);
+    grid->setColumnStretch(0, 1);
+    return m_climaticGroup;
+}
+
+QWidget *TFormMain::BuildDesignGroup()
+{
+    m_designGroup = new QGroupBox(this);
+    m_designGroup->setObjectName(QStringLiteral("GroupReference"));
+    auto *layout = new QVBoxLayout(m_designGroup);
+    layout->setSpacing(8);
+
+    m_provodLabel = NewLabel("LabProvod", m_designGroup);
+    m_provod = new QLineEdit(m_designGroup);
+    m_provod->setObjectName(QStringLiteral("Provod"));
+    m_provodLabel->setBuddy(m_provod);
+    m_provodButton = new QToolButton(m_designGroup);
+    m_provodButton->setObjectName(QStringLiteral("ProvodButton"));
+    m_provodButton->setText(QStringLiteral("…"));
+    m_provodButton->setEnabled(false);
+    connect(m_provodButton, &QToolButton::clicked, this,
+            [this] { Guarded([this] { ProvodButtonClick(); }); });
+    auto *provodRow = new QHBoxLayout;
+    provodRow->setSpacing(2);
+    provodRow->addWidget(m_provod, 1);
+    provodRow->addWidget(m_provodButton);
+    layout->addWidget(m_provodLabel);
+    layout->addLayout(provodRow);
+
+    m_spansGroup = new QGroupBox(m_designGroup);
+    m_spansGroup->setObjectName(QStringLiteral("GroupSpans"));
+    auto *spans = new QGridLayout(m_spansGroup);
+    spans->setVerticalSpacing(6);
+    struct SpanSpec
+    {
+        const char *name;
+        const char *labelKey;
+        IntegerField **field;
+    };
+    const SpanSpec spanSpecs[] = {{"Min_Prol", "Minimum", &m_minProl},
+                                  {"Max_Prol", "Maximum", &m_maxProl},
+                                  {"Shag", "Change_step", &m_shag}};
+    int row = 0;
+    for (const SpanSpec &spec : spanSpecs) {
+        *spec.field = NewIntegerField(spec.name, m_spansGroup);
+        QLabel *label = NewLabel(nullptr, m_spansGroup);
+        label->setBuddy(*spec.field);
+        QLabel *unit = NewLabel(nullptr, m_spansGroup);
+        m_meterUnits.append(unit);
+        spans->addWidget(label, row, 0);
+        spans->addWidget(*spec.field, row, 1);
+        spans->addWidget(unit, row, 2);
+        m_rows.append(Row{spec.labelKey, label, unit});
+        ++row;
+    }
+    spans->setColumnStretch(0, 1);
+    layout->addWidget(m_spansGroup);
+
+    m_rgCalcRegime = new QGroupBox(m_designGroup);
+    m_rgCalcRegime->setObjectName(QStringLiteral("RgCalcRegime"));
+    m_regimeDimensional = new QRadioButton(m_rgCalcRegime);
+    m_regimeDimensional->setObjectName(QStringLiteral("RgCalcRegime0"));
+    m_regimeAll = new QRadioButton(m_rgCalcRegime);
+    m_regimeAll->setObjectName(QStringLiteral("RgCalcRegime1"));
+    m_regimeButtons = new QButtonGroup(this);
+    m_regimeButtons->addButton(m_regimeDimensional, 0);
+    m_regimeButtons->addButton(m_regimeAll, 1);
+    m_regimeAll->setChecked(true);
+    connect(m_regimeButtons, &QButtonGroup::idClicked, this, [this] { RgCalcRegimeClick(); });
+    auto *regime = new QVBoxLayout(m_rgCalcRegime);
+    regime->addWidget(m_regimeDimensional);
+    regime->addWidget(m_regimeAll);
+    layout->addWidget(m_rgCalcRegime);
+
+    m_pcNapr = new QTabWidget(m_designGroup);
+    m_pcNapr->setObjectName(QStringLiteral("PcNapr"));
+    auto makePage = [this](const char *pageName, const char *maxName, const char *maxKey,
+                           DecimalField *&maxField, const char *maxUnitName,
+                           QLabel *&maxUnit, const char *srgName, const char *srgKey,
+                           DecimalField *&srgField, const char *srgUnitName, QLabel *&srgUnit,
+                           bool squared) {
+        auto *page = new QWidget(m_pcNapr);
+        page->setObjectName(QString::fromLatin1(pageName));
+        auto *grid = new QGridLayout(page);
+        grid->setVerticalSpacing(8);
+        auto addRow = [&](int row, const char *name, const char *key, DecimalField *&field,
+                          const char *unitName, QLabel *&unit) {
+            field = NewDecimalField(name, 0.5, page);
+            QLabel *label = NewLabel(nullptr, page);
+            label->setBuddy(field);
+            unit = NewLabel(unitName, page);
+            auto *units = new QHBoxLayout;
+            units->setSpacing(0);
+            units->addWidget(unit);
+            if (squared) {
+                // The raised "2" sits right after the unit, whichever unit is shown.
+                QLabel *two = NewLabel((QString::fromLatin1(unitName).replace(
+                                            QStringLiteral("LabUnit_"), QStringLiteral("LabUnit2_")))
+                                           .toLatin1()
+                                           .constData(),
+                                       page);
+                two->setText(QStringLiteral("2"));
+                QFont small = two->font();
+                small.setPointSizeF(small.pointSizeF() * 0.7);
+                two->setFont(small);
+                two->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+                units->addWidget(two, 0, Qt::AlignTop);
+            }
+            units->addStretch();
+            grid->addWidget(label, row, 0);
+            grid->addWidget(field, row, 1);
+            grid->addLayout(units, row, 2);
+            m_rows.append(Row{key, label, unit});
+        };
+        addRow(0, maxName, maxKey, maxField, maxUnitName, maxUnit);
+        addRow(1, srgName, srgKey, srgField, srgUnitName, srgUnit);
+        grid->setColumnStretch(0, 1);
+        grid->setColumnMinimumWidth(2, 64);
+        return page;
+    };
+    m_pcNapr->addTab(makePage("TabNapr", "Napr_Max", "Max_perm_tens", m_naprMax,
+                              "LabUnit_Napr_Max", m_labUnitNaprMax, "Napr_srg",
+                              "Tension_aver_temp", m_naprSrg, "LabUnit_Napr_srg",
+                              m_labUnitNaprSrg, true),
+                     QString());
+    m_pcNapr->addTab(makePage("TabSheetTag", "Tag_Max", "Max_stress", m_tagMax, "Lab_daN1",
+                              m_labDaN1, "Tag_Srg", "Stress_aver_temp", m_tagSrg, "Lab_daN2",
+                              m_labDaN2, false),
+                     QString());
+    connect(m_pcNapr, &QTabWidget::currentChanged, this, [this] { PcNaprChange(); });
+    layout->addWidget(m_pcNapr);
+    return m_designGroup;
+}
+
+void TFormMain::BuildStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("PahelStatusBar"));
+    bar->setSizeGripEnabled(false);
+    m_statusText = NewLabel("StatusText", bar);
+    m_statusLink = NewLabel("StatusLink", bar);
+    m_statusLink->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(MakerSite));
+    m_statusLink->setOpenExternalLinks(true);
+    m_statusLink->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    bar->addWidget(m_statusText, 1);
+    bar->addPermanentWidget(m_statusLink);
+}
+
+void TFormMain::showEvent(QShowEvent *event)
+{
+    if (!m_shown) {
+        m_shown = true;
+        Guarded([this] { FormShow(); });
+    }
+    QMainWindow::showEvent(event);
+}
+
+void TFormMain::FormShow()
+{
+    AppDir = ApplicationDir();
+    ProjectsDir = AppDir + QStringLiteral("Projects/");
+    m_openDialogDir = QDir(ProjectsDir).exists() ? ProjectsDir : AppDir;
+    ApplyLanguage();
+    ProjectToForm();
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        adjustSize();
+        move(screen->availableGeometry().center() - rect().center());
+    }
+}
+
+void TFormMain::ProjectToForm()
+{
+    const TDAT &dat = CurProject.Dat;
+    m_provod->setText(QString::fromStdString(dat.Provod));
+    m_tMax->setValue(dat.T_Max);
+    m_tMin->setValue(dat.T_Min);
+    m_tSrg->setValue(dat.T_Srg);
+    m_tvmax->setValue(dat.Tvmax);
+    m_tGbw->setValue(dat.T_Gbw);
+    m_tGsw->setValue(dat.T_Gsw);
+    m_vMax->setValue(dat.VMax);
+    m_vgol->setValue(dat.Vgol);
+    m_tols->setValue(dat.Tols);
+    m_naprSrg->setValue(StressFactor() * dat.Napr_srg);
+    m_naprMax->setValue(StressFactor() * dat.Napr_Max);
+    m_tagSrg->setValue(ForceFactor() * dat.Tag_Srg);
+    m_tagMax->setValue(ForceFactor() * dat.Tag_Max);
+    const int page = dat.NaprPage == 1 ? 1 : 0;
+    {
+        const QSignalBlocker blocker(m_pcNapr);
+        m_pcNapr->setCurrentIndex(page);
+    }
+    m_minProl->setValue(SpanFieldValue(dat.Min_Prol));
+    m_maxProl->setValue(SpanFieldValue(dat.Max_Prol));
+    m_shag->setValue(SpanFieldValue(dat.Shag));
+    RgCalcRegimeClick();
+}
+
+void TFormMain::FormToProject()
+{
+    // Text typed but not yet confirmed with Enter or a focus change counts too.
+    for (QAbstractSpinBox *field : findChildren<QAbstractSpinBox *>()) {
+        if (field->window() == this)
+            field->interpretText();
+    }
+    TDAT &dat = CurProject.Dat;
+    dat.Provod = m_provod->text().toStdString();
+    dat.T_Max = m_tMax->value();
+    dat.T_Min = m_tMin->value();
+    dat.T_Srg = m_tSrg->value();
+    dat.Tvmax = m_tvmax->value();
+    dat.T_Gbw = m_tGbw->value();
+    dat.T_Gsw = m_tGsw->value();
+    dat.VMax = m_vMax->value();
+    dat.Vgol = m_vgol->value();
+    dat.Tols = m_tols->value();
+    dat.Napr_srg = m_naprSrg->value() / StressFactor();
+    dat.Napr_Max = m_naprMax->value() / StressFactor();
+    dat.NaprPage = m_pcNapr->currentIndex();
+    dat.Tag_Srg = m_tagSrg->value() / ForceFactor();
+    dat.Tag_Max = m_tagMax->value() / ForceFactor();
+    dat.Min_Prol = m_minProl->value();
+    dat.Max_Prol = m_maxProl->value();
+    dat.Shag = m_shag->value();
+}
+
+double TFormMain::ForceToStress(double force_daN) const
+{
+    return force_daN / FindWire(CurProject.Dat.Provod).Sech;
+}
+
+void TFormMain::RgCalcRegimeClick()
+{
+    auto &flags = CurProject.Dat.RegimeFlags;
+    if (m_regimeAll->isChecked()) {
+        flags.fill(true);
+    } else {
+        flags.fill(false);
+        flags[2 - 1] = true;
+        flags[7 - 1] = true;
+    }
+}
+
+void TFormMain::PcNaprChange()
+{
+    CurProject.Dat.NaprPage = m_pcNapr->currentIndex();
+}
+
+void TFormMain::ApplyLanguage()
+{
+    setWindowTitle(AppTitle + QStringLiteral(" - ") + UiText("Mechanical_calculation")
+                   + QStringLiteral("[*]"));
+    m_statusText->setText(QStringLiteral("   Tarnvik - ") + UiText("designing_OHL"));
+
+    m_miProject->setTitle(UiText("Project"));
+    m_miCalculation->setTitle(UiText("Calculation"));
+    m_miReference->setTitle(UiText("Reference_catalog"));
+    m_miSetting->setTitle(UiText("Setting"));
+    m_miHelp->setTitle(UiText("Help"));
+    auto caption = [](QAction *action, const QString &text) {
+        action->setText(text);
+        action->setToolTip(text);
+        action->setStatusTip(text);
+    };
+    caption(m_actProjectNew, UiText("New_project"));
+    caption(m_actProjectOpen, UiText("Open_project"));
+    caption(m_actProjectSave, UiText("Save_project"));
+    caption(m_actProjectSaveAs, UiText("Save_project_as"));
+    caption(m_actExit, UiText("Quit"));
+    caption(m_actCalcProject, UiText("Calculation"));
+    caption(m_actWiresGuide, UiText("Reference_catalog_on_wires"));
+    caption(m_actCad, UiText("Patterns_curves"));
+    caption(m_actSettingLanguage, QStringLiteral("Language(Язык)"));
+    caption(m_actUnits, UiText("Units"));
+    caption(m_actHelp, UiText("Help"));
+    caption(m_actAbout, UiText("About"));
+
+    m_butKlimatParam->setText(UiText("Climatic_param_title"));
+    m_pcNapr->setTabText(0, UiText("Tension"));
+    m_pcNapr->setTabText(1, UiText("Stress"));
+    for (const Row &row : std::as_const(m_rows))
+        row.label->setText(UiText(row.labelKey));
+    m_climaticGroup->setTitle(UiText("Climatic_conditions"));
+    m_designGroup->setTitle(UiText("Reference_data"));
+    m_spansGroup->setTitle(UiText("Spans"));
+    for (QLabel *unit : std::as_const(m_velocityUnits))
+        unit->setText(UiText("ms"));
+    for (QLabel *unit : std::as_const(m_mmUnits))
+        unit->setText(UiText("mm"));
+    for (QLabel *unit : std::as_const(m_meterUnits))
+        unit->setText(UiText("meter"));
+    m_provodLabel->setText(UiText("Type_of_wire") + QLatin1Char(':'));
+    m_rgCalcRegime->setTitle(UiText("Calculate"));
+    m_regimeDimensional->setText(UiText("dimensional_modes"));
+    m_regimeAll->setText(UiText("all_modes"));
+    if (!ProjectFileName.isEmpty())
+        ShowProjectName();
+    ApplyUnits();
+}
+
+void TFormMain::ApplyUnits()
+{
+    const bool newtons = ReadUnits() != 0;
+    m_labUnitNaprMax->setText(UiText(newtons ? "N_mm" : "daN_mm"));
+    m_labUnitNaprSrg->setText(UiText(newtons ? "N_mm" : "daN_mm"));
+    m_labDaN1->setText(UiText(newtons ? "kN" : "daN"));
+    m_labDaN2->setText(UiText(newtons ? "kN" : "daN"));
+}
+
+QString TFormMain::ProjectNameOf(const QString &path)
+{
+    if (path.isEmpty())
+        return {};
+    QString name = path;
+    const qsizetype separator = std::max(name.lastIndexOf(QLatin1Char('/')),
+                                         name.lastIndexOf(QLatin1Char('\\')));
+    name = name.mid(separator + 1);
+    const qsizetype dot = name.indexOf(QLatin1Char('.'));
+    return dot < 0 ? name : name.left(dot);
+}
+
+void TFormMain::ShowProjectName()
+{
+    m_panelProjectName->setText(UiText("Project") + QStringLiteral(": ")
+                                + ProjectNameOf(ProjectFileName));
+}
+
+bool TFormMain::IsModified()
+{
+    FormToProject();
+    const bool modified = !CurProject.IsEqual(SavedProject);
+    setWindowModified(modified);
+    return modified;
+}
+
+// Calculate: the refusals first, then the engine.
+bool TFormMain::CalculationAllowed(const TDAT &dat)
+{
+    if (FindWire(dat.Provod).Name.empty()) {
+        CurrentPrompts().Error(UiText("Input_wire"));
+        return false;
+    }
+    if (!CurProject.Koef.CheckKoef() && !CurrentPrompts().Question(UiText("loads_are_lower_standard")))
+        return false;
+    const QString refused = UiText("Error_data_entry") + QStringLiteral("!\n");
+    if (dat.Shag <= 0) {
+        CurrentPrompts().Error(refused
+                               + ByLanguage(QStringLiteral("The change step of the spans must be "
+                                                           "greater than 0."),
+                                            QStringLiteral("Шаг изменения пролётов должен быть "
+                                                           "больше 0.")));
+        return false;
+    }
+    if (dat.Min_Prol > dat.Max_Prol) {
+        CurrentPrompts().Error(
+            refused
+            + ByLanguage(QStringLiteral("The minimum span must not be greater than the maximum span."),
+                         QStringLiteral("Минимальный пролёт не должен быть больше максимального.")));
+        return false;
+    }
+    const double steps = (dat.Max_Prol - dat.Min_Prol) / dat.Shag;
+    if (steps > MaxSpanSteps) {
+        CurrentPrompts().Error(UiText("600_spans"));
+        return false;
+    }
+    return true;
+}
+
+void TFormMain::ActCalcProjectExecute()
+{
+    FormToProject();
+    const TDAT &dat = CurProject.Dat;
+    if (!CalculationAllowed(dat))
+        return;
+    CalcArgs args;
+    args.T_Gsw = dat.T_Gsw;
+    args.T_Gbw = dat.T_Gbw;
+    args.Tvmax = dat.Tvmax;
+    args.T_Min = dat.T_Min;
+    args.T_Max = dat.T_Max;
+    args.T_Srg = dat.T_Srg;
+    args.Vgol = dat.Vgol;
+    args.VMax = dat.VMax;
+    args.Tols = dat.Tols;
+    if (dat.NaprPage == 1) {
+        args.NaprMax = ForceToStress(dat.Tag_Max);
+        args.NaprSrg = ForceToStress(dat.Tag_Srg);
+    } else {
+        args.NaprMax = dat.Napr_Max;
+        args.NaprSrg = dat.Napr_srg;
+    }
+    args.Min = dat.Min_Prol;
+    args.Max = dat.Max_Prol;
+    args.Step = dat.Shag;
+
+    CalcRun run;
+    QString failure;
+    try {
+        const CalcOutcome outcome = m_calcDriver(CurProject, args, run);
+        if (outcome == CalcOutcome::CheckFailed && !run.warning.empty())
+            CurrentPrompts().Warning(QString::fromStdString(run.warning));
+        return;
+    } catch (const std::exception &e) {
+        failure = QString::fromStdString(e.what());
+    } catch (...) {
+    }
+    CloseWait();
+    QString text = UiText("Error_data_entry") + QLatin1Char('!');
+    if (!failure.isEmpty())
+        text += QLatin1Char('\n') + failure;
+    CurrentPrompts().Error(text);
+}
+
+void TFormMain::ProvodButtonClick()
+{
+    // The catalogue window picks the wire once it is part of the program.
+    PcNaprChange();
+}
+
+void TFormMain::ButKlimatParamClick()
+{
+    TFormKlimatKoef *dialog = Windows().FormKlimatKoef;
+    dialog->LoadKoef(CurProject.Koef);
+    dialog->FormShow();
+    if (CurrentPrompts().Exec(*dialog) != QDialog::Rejected)
+        dialog->StoreKoef(CurProject.Koef);
+}
+
+void TFormMain::ActWiresGuideExecute() { }
+
+void TFormMain::ActCadExecute() { }
+
+void TFormMain::ActSettingLanguageExecute()
+{
+    // What was typed since the last transfer is taken first, so the new language shows it.
+    FormToProject();
+    if (CurrentPrompts().Exec(*Windows().LanguageDialog) != QDialog::Accepted)
+        return;
+    ApplyLanguage();
+    ProjectToForm();
+}
+
+void TFormMain::ActUnitsExecute()
+{
+    FormToProject();
+    TFormUnitsDlg *dialog = Windows().FormUnitsDlg;
+    dialog->Prepare();
+    CurrentPrompts().Exec(*dialog);
+    ApplyUnits();
+    ProjectToForm();
+}
+
+void TFormMain::ActHelpExecute()
+{
+    OpenHelp(AppDir, HelpBaseName);
+}
+
+void TFormMain::ActAboutExecute()
+{
+    Windows().FormAbout->ShowAbout();
+}
+
+// Change test and save prompt. Returns whether the calling action may go on: false when the
+// user asked to save and the project was not saved (save dialog cancelled).
+bool TFormMain::SaveProjectDlg()
+{
+    if (!IsModified())
+        return true;
+    TFormSave_Project *prompt = Windows().FormSave_Project;
+    prompt->PrepareTexts();
+    if (CurrentPrompts().Exec(*prompt) != QDialog::Accepted)
+        return true;
+    return SaveProjectNow();
+}
+
+void TFormMain::ActNewProject()
+{
+    if (!SaveProjectDlg())
+        return;
+    ProjectFileName.clear();
+    CurProject.SetDefaults();
+    ProjectToForm();
+    m_panelProjectName->clear();
+    SavedProject.Assign(CurProject);
+    setWindowModified(false);
+    emit ProjectReplaced();
+}
+
+void TFormMain::ActOpenProject()
+{
+    if (!SaveProjectDlg())
+        return;
+    FileDialogSpec spec = OpenProjectDialog;
+    spec.directory = m_openDialogDir;
+    spec.fileName = QStringLiteral("*.vlp");
+    const QString path = CurrentPrompts().OpenFileName(spec);
+    if (path.isEmpty())
+        return;
+    m_openDialogDir = QFileInfo(path).absolutePath();
+    // Read into a copy: a file that fails leaves the open project, its name and caption.
+    TProject opened;
+    opened.Assign(CurProject);
+    LoadProject(QDir::toNativeSeparators(path).toStdString(), opened);
+    ProjectFileName = path;
+    CurProject.Assign(opened);
+    ProjectToForm();
+    ShowProjectName();
+    SavedProject.Assign(CurProject);
+    setWindowModified(false);
+    emit ProjectReplaced();
+}
+
+void TFormMain::ActSaveProject()
+{
+    SaveProjectNow();
+}
+
+// Save: to the project's file, or to a file chosen in the save dialog. Returns whether the
+// project was written.
+bool TFormMain::SaveProjectNow()
+{
+    if (ProjectFileName.isEmpty()) {
+        FileDialogSpec spec = SaveProjectDialog;
+        spec.fileName = m_saveDialogFile;
+        const QString path = CurrentPrompts().SaveFileName(spec);
+        if (path.isEmpty())
+            return false;
+        m_saveDialogFile = path;
+        ProjectFileName = path;
+        try {
+            WriteProjectFile();
+        } catch (...) {
+            ProjectFileName.clear();
+            throw;
+        }
+        return true;
+    }
+    WriteProjectFile();
+    return true;
+}
+
+void TFormMain::ActProjectSaveAsExecute()
+{
+    FileDialogSpec spec = SaveProjectDialog;
+    spec.fileName = ProjectFileName;
+    const QString path = CurrentPrompts().SaveFileName(spec);
+    if (path.isEmpty())
+        return;
+    m_saveDialogFile = path;
+    const QString previous = ProjectFileName;
+    ProjectFileName = path;
+    try {
+        WriteProjectFile();
+    } catch (...) {
+        ProjectFileName = previous;
+        throw;
+    }
+}
+
+void TFormMain::WriteProjectFile()
+{
+    FormToProject();
+    SaveProject(ProjectFileName.toStdString(), CurProject);
+    ShowProjectName();
+    SavedProject.Assign(CurProject);
+    setWindowModified(false);
+    CurrentPrompts().Message(UiText("File_saved"));
+}
+
+void TFormMain::ActExitExecute()
+{
+    close();
+}
+
+bool TFormMain::FormCloseQuery()
+{
+    if (!SaveProjectDlg())
+        return false;
+    return CurrentPrompts().WarningYesNo(UiText("quit_the_program"));
+}
+
+void TFormMain::FormClose()
+{
+    m_closed = true;
+    ReleaseTexts();
+}
+
+void TFormMain::closeEvent(QCloseEvent *event)
+{
+    if (m_closed) {
+        event->accept();
+        return;
+    }
+    bool mayClose = false;
+    Guarded([&] { mayClose = FormCloseQuery(); });
+    if (!mayClose) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    FormClose();
+}
+
+} // namespace velmora

@@ -1,0 +1,63 @@
+#include "formunitsdlg.h"
+
+#include "guard.h"
+#include "l10n/texts.h"
+#include "l10n/units.h"
+#include "uitext.h"
+
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace velmora {
+
+TFormUnitsDlg::TFormUnitsDlg(QWidget *parent)
+    : QDialog(parent)
+{
+    RegisterUnitsTexts();
+    setObjectName(QStringLiteral("FormUnitsDlg"));
+    setModal(true);
+    m_group = new QGroupBox(this);
+    m_daN = new QRadioButton(m_group);
+    m_daN->setObjectName(QStringLiteral("UnitsDaN"));
+    m_N = new QRadioButton(m_group);
+    m_N->setObjectName(QStringLiteral("UnitsN"));
+    auto *choices = new QVBoxLayout(m_group);
+    choices->setSpacing(10);
+    choices->addWidget(m_daN);
+    choices->addWidget(m_N);
+
+    auto *buttons = new QDialogButtonBox(this);
+    QPushButton *ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    ok->setDefault(true);
+    m_cancel = buttons->addButton(QString(), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 14, 16, 12);
+    layout->addWidget(m_group);
+    layout->addSpacing(6);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TFormUnitsDlg::Prepare()
+{
+    setWindowTitle(UiText("Units"));
+    m_group->setTitle(UiText("Units"));
+    m_daN->setText(UiText("Tension_daN"));
+    m_N->setText(UiText("Tension_N"));
+    m_cancel->setText(UiText("Cancel"));
+    (ReadUnits() == 0 ? m_daN : m_N)->setChecked(true);
+}
+
+void TFormUnitsDlg::accept()
+{
+    Guarded([this] { SetUnits(m_N->isChecked() ? 1 : 0); });
+    QDialog::accept();
+}
+
+} // namespace velmora

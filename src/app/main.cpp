@@ -1,0 +1,8 @@
+#include "guardedapplication.h"
+#include "startup.h"
+
+int main(int argc, char *argv[])
+{
+    velmora::GuardedApplication app(argc, argv);
+    return velmora::RunProgram();
+}

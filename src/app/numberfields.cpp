@@ -1,0 +1,78 @@
+#include "numberfields.h"
+
+#include <QLocale>
+
+#include <cfloat>
+#include <climits>
+
+namespace velmora {
+
+namespace {
+
+// The most decimals a double spin box accepts; it then keeps any double exactly.
+constexpr int ExactDecimals = DBL_MAX_10_EXP + DBL_DIG;
+constexpr int ShownDigits = 9;
+
+bool IsNumberCharacter(QChar c)
+{
+    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.')
+        || c == QLatin1Char('-') || c == QLatin1Char('+') || c == QLatin1Char('e')
+        || c == QLatin1Char('E');
+}
+
+} // namespace
+
+QString DecimalText(double value)
+{
+    return QLocale::c().toString(value, 'g', ShownDigits);
+}
+
+DecimalField::DecimalField(double step, QWidget *parent)
+    : QDoubleSpinBox(parent)
+{
+    setLocale(QLocale::c());
+    setDecimals(ExactDecimals);
+    setRange(-DBL_MAX, DBL_MAX);
+    setSingleStep(step);
+    setKeyboardTracking(false);
+    setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
+
+QString DecimalField::textFromValue(double value) const
+{
+    return DecimalText(value);
+}
+
+double DecimalField::valueFromText(const QString &text) const
+{
+    bool ok = false;
+    const double value = QLocale::c().toDouble(text.trimmed(), &ok);
+    return ok ? value : 0.0;
+}
+
+QValidator::State DecimalField::validate(QString &text, int &) const
+{
+    for (const QChar c : text) {
+        if (!IsNumberCharacter(c) && !c.isSpace())
+            return QValidator::Invalid;
+    }
+    return QValidator::Acceptable;
+}
+
+void DecimalField::fixup(QString &input) const
+{
+    input = DecimalText(valueFromText(input));
+}
+
+IntegerField::IntegerField(QWidget *parent)
+    : QSpinBox(parent)
+{
+    setLocale(QLocale::c());
+    setRange(INT_MIN, INT_MAX);
+    setSingleStep(1);
+    setKeyboardTracking(false);
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
+
+} // namespace velmora

@@ -1,0 +1,66 @@
+#include "platform.h"
+
+#include "common/error.h"
+#include "program.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace velmora {
+
+namespace {
+
+const QString ParamGroup = QStringLiteral("Param");
+
+} // namespace
+
+SettingsStore::Value QtSettingsStore::Read(const std::string &name)
+{
+    QSettings settings(SettingsOrganisation, SettingsApplication);
+    settings.beginGroup(ParamGroup);
+    const QString key = QString::fromStdString(name);
+    if (!settings.contains(key))
+        return {};
+    const QVariant value = settings.value(key);
+    if (value.typeId() != QMetaType::QString)
+        return Value{Value::OtherType, {}};
+    return Value{Value::Text, value.toString().toStdString()};
+}
+
+void QtSettingsStore::Write(const std::string &name, const std::string &text)
+{
+    QSettings settings(SettingsOrganisation, SettingsApplication);
+    if (!settings.isWritable())
+        throw Error("Failed to set data for '" + name + "'");
+    settings.beginGroup(ParamGroup);
+    settings.setValue(QString::fromStdString(name), QString::fromStdString(text));
+    settings.endGroup();
+    settings.sync();
+    if (settings.status() != QSettings::NoError)
+        throw Error("Failed to set data for '" + name + "'");
+}
+
+std::string SystemLanguageName()
+{
+    const QLocale system = QLocale::system();
+    if (system.language() == QLocale::Russian && system.territory() == QLocale::Russia)
+        return "Русский (Россия)";
+    return (QLocale::languageToString(system.language()) + QStringLiteral(" (")
+            + QLocale::territoryToString(system.territory()) + QStringLiteral(")"))
+        .toStdString();
+}
+
+std::string CommonDataDir()
+{
+    const QStringList folders = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+    return folders.isEmpty() ? std::string() : folders.constFirst().toStdString();
+}
+
+QString ApplicationDir()
+{
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/');
+}
+
+} // namespace velmora

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "l10n/settings.h"
+
+#include <QString>
+
+#include <string>
+
+namespace velmora {
+
+// The per-user settings store on Qt's native store: organisation "Orbelan", application
+// "Tarnvik", group "Param"; values are decimal texts. Every access opens the store afresh.
+class QtSettingsStore : public SettingsStore
+{
+public:
+    Value Read(const std::string &name) override;
+    // Throws Error "Failed to set data for '<name>'" when the store cannot be written.
+    void Write(const std::string &name, const std::string &text) override;
+};
+
+// The display name of the system's default language in the form the localization module
+// recognises: "Русский (Россия)" for Russian in Russia, otherwise the English name with the
+// territory, for example "English (United States)".
+std::string SystemLanguageName();
+
+// The folder under which the catalogue's data folder lies. Off Windows no all-users writable
+// folder exists, so it is the user's data folder (the first generic data location).
+std::string CommonDataDir();
+
+// The folder of the program file with a trailing "/".
+QString ApplicationDir();
+
+} // namespace velmora

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+namespace velmora {
+
+// The first line of the fatal start-up message and the maker's contact block, in the
+// current language.
+QString FatalErrorText();
+
+// The program from its start to its end, the application object already made: settings and
+// string table, the application title, every window, the main loop. An error that escapes
+// any of it before the loop ends shows the bilingual fatal message and ends the program.
+// runLoop false (tests) stops after the windows are made. Returns the exit status.
+int RunProgram(bool runLoop = true, const std::function<void(int position)> &beforeEach = {});
+
+} // namespace velmora
