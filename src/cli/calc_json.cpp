@@ -9,31 +9,79 @@ namespace velmora::cli {
 
 namespace {
 
+// Builds one JSON object member by member ("key": value, separated by ", ").
+class ObjectText
+{
+public:
+    ObjectText &Add(const char *key, const std::string &value)
+    {
+        if (m_text.size() > 1)
+            m_text += ", ";
+        m_text += JsonString(key);
+        m_text += ": ";
+        m_text += value;
+        return *this;
+    }
+    // Ends the line; the next member comes with AddAfterBreak.
+    ObjectText &Break()
+    {
+        m_text += ",\n";
+        return *this;
+    }
+    std::string Close()
+    {
+        m_text += '}';
+        return std::move(m_text);
+    }
+
+    // Members after Break() follow the line break with one blank instead of ", ".
+    ObjectText &AddAfterBreak(const char *key, const std::string &value)
+    {
+        m_text += ' ';
+        m_text += JsonString(key);
+        m_text += ": ";
+        m_text += value;
+        return *this;
+    }
+
+private:
+    std::string m_text = "{";
+};
+
+template <typename T, typename Format>
+std::string ArrayText(const std::vector<T> &values, Format format, const char *separator = ", ")
+{
+    std::string out = "[";
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (i)
+            out += separator;
+        out += format(values[i]);
+    }
+    out += ']';
+    return out;
+}
+
 std::string Span(double span)
 {
-    return IsImaginarySpan(span) ? "null" : JsonNumber(span);
+    return IsImaginarySpan(span) ? std::string("null") : JsonNumber(span);
 }
 
 std::string NumberArray(const std::vector<double> &values)
 {
-    std::string out = "[";
-    for (std::size_t i = 0; i < values.size(); ++i)
-        out += (i ? ", " : "") + JsonNumber(values[i]);
-    return out + "]";
-}
-
-std::string Member(const char *key, const std::string &value)
-{
-    return JsonString(key) + ": " + value;
+    return ArrayText(values, JsonNumber);
 }
 
 std::string WireObject(const TWireRec &w)
 {
-    return "{" + Member("Name", JsonString(w.Name)) + ", "
-           + Member("Group", std::to_string(w.Group)) + ", " + Member("Diam", JsonNumber(w.Diam))
-           + ", " + Member("Sech", JsonNumber(w.Sech)) + ", " + Member("PNag", JsonNumber(w.PNag))
-           + ", " + Member("Modl", JsonNumber(w.Modl)) + ", " + Member("Koef", JsonNumber(w.Koef))
-           + "}";
+    return ObjectText()
+        .Add("Name", JsonString(w.Name))
+        .Add("Group", std::to_string(w.Group))
+        .Add("Diam", JsonNumber(w.Diam))
+        .Add("Sech", JsonNumber(w.Sech))
+        .Add("PNag", JsonNumber(w.PNag))
+        .Add("Modl", JsonNumber(w.Modl))
+        .Add("Koef", JsonNumber(w.Koef))
+        .Close();
 }
 
 std::string LoadsObject(const LoadSet &s)
@@ -44,72 +92,75 @@ std::string LoadsObject(const LoadSet &s)
         {"P7", s.P7},   {"g1", s.g1},   {"g2", s.g2},   {"g3", s.g3},   {"g4", s.g4},
         {"g4a", s.g4a}, {"g4b", s.g4b}, {"g5", s.g5},   {"g6", s.g6},   {"g6a", s.g6a},
         {"g6b", s.g6b}, {"g7", s.g7},   {"gmax", s.gmax}};
-    std::string out = "{";
-    for (std::size_t i = 0; i < std::size(loads); ++i)
-        out += (i ? ", " : "") + Member(loads[i].first, JsonNumber(loads[i].second));
-    return out + "}";
+    ObjectText object;
+    for (const auto &[key, value] : loads)
+        object.Add(key, JsonNumber(value));
+    return object.Close();
 }
 
 std::string ModesArray(const DesignModeTable &modes)
 {
-    std::string out = "[";
-    for (int k = 0; k < DesignModeCount; ++k) {
-        const DesignMode &m = modes[k];
-        out += (k ? ",\n           " : "") + std::string("{") + Member("mode", std::to_string(k + 1))
-               + ", " + Member("temperature", JsonNumber(m.temperature)) + ", "
-               + Member("load", JsonNumber(m.load)) + ", " + Member("ice", JsonNumber(m.ice))
-               + ", " + Member("wind", JsonNumber(m.wind)) + "}";
-    }
-    return out + "]";
+    std::vector<int> numbers;
+    for (int k = 1; k <= DesignModeCount; ++k)
+        numbers.push_back(k);
+    return ArrayText(
+        numbers,
+        [&](int k) {
+            const DesignMode &m = modes[k - 1];
+            return ObjectText()
+                .Add("mode", std::to_string(k))
+                .Add("temperature", JsonNumber(m.temperature))
+                .Add("load", JsonNumber(m.load))
+                .Add("ice", JsonNumber(m.ice))
+                .Add("wind", JsonNumber(m.wind))
+                .Close();
+        },
+        ",\n           ");
 }
 
 std::string StateArray(const std::vector<InitialState> &states)
 {
-    std::string out = "[";
-    for (std::size_t i = 0; i < states.size(); ++i)
-        out += (i ? ", " : "") + std::to_string(static_cast<int>(states[i]));
-    return out + "]";
+    return ArrayText(states, [](InitialState s) { return std::to_string(static_cast<int>(s)); });
 }
 
 std::string ResultsArray(const CalcRun &run)
 {
-    std::string out = "[";
-    for (std::size_t c = 0; c < run.takenModes.size(); ++c) {
-        const int mode = run.takenModes[c];
-        out += (c ? ",\n             " : "") + std::string("{") + Member("mode", std::to_string(mode))
-               + ", " + Member("stress", NumberArray(run.stress[mode - 1])) + ", "
-               + Member("sag", NumberArray(run.sag[mode - 1])) + "}";
-    }
-    return out + "]";
+    return ArrayText(
+        run.takenModes,
+        [&](int mode) {
+            return ObjectText()
+                .Add("mode", std::to_string(mode))
+                .Add("stress", NumberArray(run.stress[mode - 1]))
+                .Add("sag", NumberArray(run.sag[mode - 1]))
+                .Close();
+        },
+        ",\n             ");
 }
 
 } // namespace
 
 std::string CalcResultJson(const CalcRun &run)
 {
-    std::string out = "{" + Member("ok", "true") + ",\n";
-    out += " " + Member("wire", WireObject(run.wire)) + ",\n";
-    out += " " + Member("Ki", JsonNumber(run.Ki)) + ", " + Member("Kd", JsonNumber(run.Kd)) + ", "
-           + Member("b", JsonNumber(run.b));
+    ObjectText out;
+    out.Add("ok", "true").Break().AddAfterBreak("wire", WireObject(run.wire)).Break();
+    out.AddAfterBreak("Ki", JsonNumber(run.Ki)).Add("Kd", JsonNumber(run.Kd)).Add("b", JsonNumber(run.b));
     if (!run.calculated) {
-        out += ",\n " + Member("spans", "[]") + ",\n " + Member("results", "[]") + "}\n";
-        return out;
+        out.Break().AddAfterBreak("spans", "[]").Break().AddAfterBreak("results", "[]");
+        return out.Close() + "\n";
     }
-    out += ", " + Member("Kw", JsonNumber(run.Kw)) + ", " + Member("Cx", JsonNumber(run.Cx))
-           + ",\n";
-    out += " " + Member("loads", LoadsObject(run.loads)) + ",\n";
-    out += " " + Member("modes", ModesArray(run.modes)) + ",\n";
-    out += " " + Member("l1", Span(run.l1)) + ", " + Member("l2", JsonNumber(run.l2)) + ", "
-           + Member("l3", Span(run.l3)) + ",\n";
-    out += " " + Member("spans", NumberArray(run.spans)) + ",\n";
-    out += " " + Member("state", StateArray(run.state)) + ",\n";
-    out += " " + Member("results", ResultsArray(run)) + "}\n";
-    return out;
+    out.Add("Kw", JsonNumber(run.Kw)).Add("Cx", JsonNumber(run.Cx)).Break();
+    out.AddAfterBreak("loads", LoadsObject(run.loads)).Break();
+    out.AddAfterBreak("modes", ModesArray(run.modes)).Break();
+    out.AddAfterBreak("l1", Span(run.l1)).Add("l2", JsonNumber(run.l2)).Add("l3", Span(run.l3)).Break();
+    out.AddAfterBreak("spans", NumberArray(run.spans)).Break();
+    out.AddAfterBreak("state", StateArray(run.state)).Break();
+    out.AddAfterBreak("results", ResultsArray(run));
+    return out.Close() + "\n";
 }
 
 std::string CalcFailureJson(const std::string &message)
 {
-    return "{" + Member("ok", "false") + ", " + Member("message", JsonString(message)) + "}\n";
+    return ObjectText().Add("ok", "false").Add("message", JsonString(message)).Close() + "\n";
 }
 
 } // namespace velmora::cli
