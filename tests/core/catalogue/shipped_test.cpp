@@ -67,7 +67,8 @@ MaterialBand BandOf(int group)
         return {5500, 14000, 14e-6, 24e-6, 2.65, 6.5};
     case 4: // aluminium-alloy bearing conductor; the insulated bundle adds weight
         return {5500, 7500, 20e-6, 24e-6, 2.65, 20};
-    case 5: // steel wires and ropes
+    case 5: // steel wires and ropes; a stranded rope is softer than solid steel (a 7-wire
+            // strand's published final modulus is 15700 daN/mm²), zinc adds a little weight
         return {15000, 21000, 11e-6, 13.5e-6, 7.6, 8.6};
     case 6: // aramid or glass strength members in a polymer sheath
         return {300, 20000, -2e-6, 25e-6, 0.5, 100};
