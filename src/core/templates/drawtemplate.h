@@ -71,6 +71,7 @@ DrawResult DrawTemplateInto(TAcadDxf &dxf, const TProject &project, const TShabl
 // Throws velmora::Error, leaving whatever is at path untouched and creating nothing, for a
 // record that selects no mode (text of "curve_not_indicated") and when the file cannot be
 // created or written ("Cannot create file \"<path>\". <reason>", "Cannot write file ...").
+// Any other exception (a fault of the program) also leaves the target untouched.
 DrawResult DrawTemplate(const TProject &project, const TShablon &shablon, const std::string &path,
                         const TemplateEngine &engine = CalcTemplateEngine);
 
