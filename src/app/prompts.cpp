@@ -111,8 +111,7 @@ QString QtPrompts::SaveFileName(const FileDialogSpec &spec)
     Prepare(dialog, spec);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    // Qt's dialog asks before it replaces an existing file unless told otherwise.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !spec.confirmOverwrite);
     return Chosen(dialog);
 }
 

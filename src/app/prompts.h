@@ -15,6 +15,7 @@ struct FileDialogSpec
     QString defaultSuffix; // "vlp"; added when the typed name has no suffix
     QString directory;     // initial folder; empty: the dialog's own choice
     QString fileName;      // preset file name (may be a pattern such as "*.vlp")
+    bool confirmOverwrite = true; // the save dialog asks before it replaces an existing file
 };
 
 // Everything the windows ask of the user or of the desktop goes through this one interface,
@@ -37,7 +38,7 @@ public:
     virtual void Message(const QString &text) = 0;
 
     // File dialogs; the empty text when cancelled. The save dialog asks before it replaces
-    // an existing file.
+    // an existing file unless the spec says otherwise.
     virtual QString OpenFileName(const FileDialogSpec &spec) = 0;
     virtual QString SaveFileName(const FileDialogSpec &spec) = 0;
 
