@@ -158,8 +158,9 @@ void TFrameKlimatKoef::LoadKoef(const TKlimatKoef &koef)
 void TFrameKlimatKoef::StoreKoef(TKlimatKoef &koef) const
 {
     // Text typed but not yet confirmed with Enter or a focus change counts too.
-    for (QAbstractSpinBox *field : findChildren<QAbstractSpinBox *>())
-        field->interpretText();
+    for (DecimalField *field : findChildren<DecimalField *>())
+        field->Commit();
+    m_visotaPC->Commit();
     koef.V_Otv = m_vOtv->value();
     koef.V_Reg = m_vReg->value();
     koef.V_Nad = m_vNad->value();

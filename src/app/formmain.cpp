@@ -16,6 +16,8 @@
 #include "platform.h"
 #include "program.h"
 #include "prompts.h"
+#include "report/excel_report.h"
+#include "reportplatform.h"
 #include "uitext.h"
 
 #include <QAction>
@@ -57,10 +59,12 @@ const FileDialogSpec SaveProjectDialog{QStringLiteral("Сохранить про
                                        QStringLiteral("*.vlp (*.vlp)"), QStringLiteral("vlp"),
                                        {}, {}};
 
-// The engine with the report of the program.
+// The engine with the spreadsheet report under the program's folder.
 CalcOutcome RunEngine(const TProject &project, const CalcArgs &args, CalcRun &run)
 {
-    return CalcProject(project, FullCalculation, args, run, nullptr);
+    static QtReportPlatform platform;
+    ExcelReport report(platform, ApplicationDir().toStdString());
+    return CalcProject(project, FullCalculation, args, run, &report);
 }
 
 DecimalField *NewDecimalField(const char *name, double step, QWidget *parent)
@@ -480,10 +484,12 @@ void TFormMain::ProjectToForm()
 void TFormMain::FormToProject()
 {
     // Text typed but not yet confirmed with Enter or a focus change counts too.
-    for (QAbstractSpinBox *field : findChildren<QAbstractSpinBox *>()) {
+    for (DecimalField *field : findChildren<DecimalField *>()) {
         if (field->window() == this)
-            field->interpretText();
+            field->Commit();
     }
+    for (IntegerField *field : {m_minProl, m_maxProl, m_shag})
+        field->Commit();
     TDAT &dat = CurProject.Dat;
     dat.Provod = m_provod->text().toStdString();
     dat.T_Max = m_tMax->value();

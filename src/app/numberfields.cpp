@@ -65,6 +65,12 @@ void DecimalField::fixup(QString &input) const
     input = DecimalText(valueFromText(input));
 }
 
+void DecimalField::Commit()
+{
+    if (text() != textFromValue(value()))
+        interpretText();
+}
+
 IntegerField::IntegerField(QWidget *parent)
     : QSpinBox(parent)
 {

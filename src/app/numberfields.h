@@ -20,6 +20,10 @@ public:
     double valueFromText(const QString &text) const override;
     QValidator::State validate(QString &text, int &pos) const override;
     void fixup(QString &input) const override;
+
+    // Takes text the user typed but did not confirm yet (no Enter, no focus change). A text
+    // that still shows the value unchanged leaves the exact value alone.
+    void Commit();
 };
 
 // A whole-number field with up/down buttons, no bounds within the 32-bit range.
@@ -29,6 +33,9 @@ class IntegerField : public QSpinBox
 
 public:
     explicit IntegerField(QWidget *parent = nullptr);
+
+    // Takes text the user typed but did not confirm yet.
+    void Commit() { interpretText(); }
 };
 
 // The text of a decimal value as the fields show it ("1.5", "-50", "0.333333333").

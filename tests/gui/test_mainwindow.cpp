@@ -1,14 +1,78 @@
 #include "guitest.h"
 
+#include "common/fileio.h"
+#include "data/projectfile.h"
 #include "formmain.h"
+#include "formsaveproject.h"
 #include "l10n/localization.h"
-#include "l10n/settings.h"
+#include "l10n/units.h"
+#include "numberfields.h"
 #include "platform.h"
 
+#include <QAction>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
 
 using namespace velmora;
 using namespace velmora::test;
+
+namespace {
+
+TFormMain *Main()
+{
+    return Windows().FormMain;
+}
+
+DecimalField *Decimal(const char *name)
+{
+    auto *field = Main()->findChild<DecimalField *>(QString::fromLatin1(name));
+    if (!field)
+        qFatal("no decimal field %s", name);
+    return field;
+}
+
+IntegerField *Integer(const char *name)
+{
+    auto *field = Main()->findChild<IntegerField *>(QString::fromLatin1(name));
+    if (!field)
+        qFatal("no whole-number field %s", name);
+    return field;
+}
+
+QAction *Action(const char *name)
+{
+    auto *action = Main()->findChild<QAction *>(QString::fromLatin1(name));
+    if (!action)
+        qFatal("no action %s", name);
+    return action;
+}
+
+QString LabelText(const char *name)
+{
+    auto *label = Main()->findChild<QLabel *>(QString::fromLatin1(name));
+    return label ? label->text() : QStringLiteral("<missing>");
+}
+
+// The save prompt's answers.
+int AnswerOk(QDialog &dialog)
+{
+    auto *prompt = qobject_cast<TFormSave_Project *>(&dialog);
+    if (!prompt)
+        qFatal("the save prompt was expected, got %s", qPrintable(dialog.objectName()));
+    return Accept(dialog);
+}
+int AnswerCancel(QDialog &dialog)
+{
+    return Reject(dialog);
+}
+
+} // namespace
 
 class MainWindowTest : public QObject
 {
@@ -17,10 +81,14 @@ class MainWindowTest : public QObject
 private slots:
     void init()
     {
+        QVERIFY(m_dir.isValid());
         SetSettingsStore(&m_store);
         InitLocalization("English (United States)");
         SetLanguage(0);
+        SetUnits(0);
         CreateAppWindows();
+        Main()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Main()));
     }
     void cleanup()
     {
@@ -28,20 +96,372 @@ private slots:
         SetSettingsStore(nullptr);
     }
 
+    void newProjectShowsTheDefaults()
+    {
+        QCOMPARE(Decimal("T_Max")->text(), "40");
+        QCOMPARE(Decimal("T_Min")->text(), "-50");
+        QCOMPARE(Decimal("T_Srg")->text(), "0");
+        QCOMPARE(Decimal("Tvmax")->text(), "-5");
+        QCOMPARE(Decimal("VMax")->text(), "36");
+        QCOMPARE(Decimal("Vgol")->text(), "18");
+        QCOMPARE(Decimal("Tols")->text(), "20");
+        QCOMPARE(Decimal("Napr_Max")->text(), "9");
+        QCOMPARE(Decimal("Napr_srg")->text(), "4");
+        QCOMPARE(Decimal("Tag_Max")->text(), "0");
+        QCOMPARE(Integer("Min_Prol")->value(), 10);
+        QCOMPARE(Integer("Max_Prol")->value(), 100);
+        QCOMPARE(Integer("Shag")->value(), 10);
+        QCOMPARE(Decimal("T_Max")->singleStep(), 0.1);
+        QCOMPARE(Decimal("T_Min")->singleStep(), 0.5);
+        QCOMPARE(Decimal("Tols")->singleStep(), 0.1);
+        QCOMPARE(Decimal("Tag_Srg")->singleStep(), 0.5);
+        QVERIFY(Main()->findChild<QRadioButton *>("RgCalcRegime1")->isChecked());
+        QCOMPARE(LabelText("PanelProjectName"), QString());
+        QCOMPARE(Main()->windowTitle(),
+                 "Velmora - Mechanical calculation of wires, cords and self-supporting "
+                 "cables.[*]");
+    }
+
+    void decimalFieldsShowNineDigitsAndReadNonNumbersAsZero()
+    {
+        DecimalField *field = Decimal("T_Max");
+        field->setValue(1.0 / 3.0);
+        QCOMPARE(field->text(), "0.333333333");
+        // The value itself is kept exactly until the user edits the text.
+        Main()->FormToProject();
+        QCOMPARE(Main()->CurProject.Dat.T_Max, 1.0 / 3.0);
+        field->setValue(123456789012.0);
+        QCOMPARE(field->text(), "1.23456789e+11");
+        field->selectAll();
+        QTest::keyClicks(field, "-12.5");
+        Main()->FormToProject();
+        QCOMPARE(Main()->CurProject.Dat.T_Max, -12.5);
+        field->selectAll();
+        QTest::keyClicks(field, "abc"); // letters are refused
+        QTest::keyClicks(field, "-");
+        Main()->FormToProject();
+        QCOMPARE(Main()->CurProject.Dat.T_Max, 0.0);
+    }
+
     void startThenQuitAsksOnlyTheQuitQuestion()
     {
         ScriptedPrompts prompts;
-        TFormMain *main = Windows().FormMain;
-        main->show();
-        QVERIFY(QTest::qWaitForWindowExposed(main));
         prompts.yesNo = {true};
-        QVERIFY(main->close());
+        QVERIFY(Main()->close());
         QCOMPARE(prompts.Kinds(), QStringList{"WarningYesNo"});
         QCOMPARE(prompts.Last("WarningYesNo"), "Are you sure you would like to quit the program?");
     }
 
+    void quitAnsweredNoKeepsTheWindow()
+    {
+        ScriptedPrompts prompts;
+        prompts.yesNo = {false};
+        QVERIFY(!Main()->close());
+        QVERIFY(Main()->isVisible());
+    }
+
+    void changeThenQuitWithCancelWritesNothing()
+    {
+        ScriptedPrompts prompts;
+        Decimal("T_Max")->setValue(41);
+        prompts.dialogs = {AnswerCancel};
+        prompts.yesNo = {true};
+        QVERIFY(Main()->close());
+        QCOMPARE(prompts.Kinds(), (QStringList{"Exec", "WarningYesNo"}));
+        QCOMPARE(Windows().FormSave_Project->LabelText(),
+                 "Changes have been done to the project.\nSave the project?");
+        QVERIFY(QDir(m_dir.path()).isEmpty());
+    }
+
+    void newAfterAChangeAsksThenShowsDefaults()
+    {
+        ScriptedPrompts prompts;
+        Decimal("T_Max")->setValue(41);
+        Main()->findChild<QLineEdit *>("Provod")->setText("АС 70/11");
+        prompts.dialogs = {AnswerCancel};
+        Action("ActProjectNew")->trigger();
+        QCOMPARE(prompts.Kinds(), QStringList{"Exec"});
+        QCOMPARE(Decimal("T_Max")->text(), "40");
+        QCOMPARE(Main()->findChild<QLineEdit *>("Provod")->text(), "АПС35/6.2");
+        QCOMPARE(LabelText("PanelProjectName"), QString());
+        QVERIFY(!Main()->IsModified());
+        prompts.yesNo = {true};
+        QVERIFY(Main()->close());
+        QCOMPARE(prompts.Kinds(), (QStringList{"Exec", "WarningYesNo"}));
+    }
+
+    void saveOfANeverSavedProjectWithTheDialogCancelled()
+    {
+        ScriptedPrompts prompts;
+        prompts.fileNames = {QString()};
+        Action("ActProjectSave")->trigger();
+        QCOMPARE(prompts.Kinds(), QStringList{"Save"});
+        QCOMPARE(prompts.lastFileDialog.title, "Сохранить проект Velmora ...");
+        QCOMPARE(prompts.lastFileDialog.defaultSuffix, "vlp");
+        QVERIFY(Main()->ProjectFileName.isEmpty());
+    }
+
+    // The prompt's "ОК" asks for a save; a cancelled save dialog then calls the action off
+    // instead of throwing the changes away.
+    void okInThePromptThenCancelledSaveCallsTheActionOff()
+    {
+        ScriptedPrompts prompts;
+        Decimal("T_Max")->setValue(41);
+        prompts.dialogs = {AnswerOk};
+        prompts.fileNames = {QString()};
+        Action("ActProjectNew")->trigger();
+        QCOMPARE(prompts.Kinds(), (QStringList{"Exec", "Save"}));
+        QCOMPARE(Decimal("T_Max")->value(), 41.0);
+
+        prompts.dialogs = {AnswerOk};
+        prompts.fileNames = {QString()};
+        QVERIFY(!Main()->close());
+        QVERIFY(Main()->isVisible());
+        QVERIFY(!prompts.Kinds().contains("WarningYesNo"));
+    }
+
+    void okInThePromptSavesThenTheActionGoesOn()
+    {
+        ScriptedPrompts prompts;
+        Decimal("T_Max")->setValue(41);
+        const QString path = m_dir.filePath("line.vlp");
+        prompts.dialogs = {AnswerOk};
+        prompts.fileNames = {path};
+        Action("ActProjectNew")->trigger();
+        QCOMPARE(prompts.Kinds(), (QStringList{"Exec", "Save", "Message"}));
+        QCOMPARE(prompts.Last("Message"), "File is successfully saved.");
+        TProject saved;
+        LoadProject(path.toStdString(), saved);
+        QCOMPARE(saved.Dat.T_Max, 41.0);
+        QCOMPARE(Decimal("T_Max")->value(), 40.0);
+        QVERIFY(Main()->ProjectFileName.isEmpty());
+    }
+
+    void saveThenQuitOnTheTensileForcePageAsksNoSave()
+    {
+        ScriptedPrompts prompts;
+        Main()->findChild<QTabWidget *>("PcNapr")->setCurrentIndex(1);
+        Decimal("Tag_Max")->setValue(1500);
+        Decimal("Tag_Srg")->setValue(600);
+        const QString path = m_dir.filePath("Line 1.5.vlp");
+        prompts.fileNames = {path};
+        Action("ActProjectSave")->trigger();
+        QCOMPARE(prompts.Kinds(), (QStringList{"Save", "Message"}));
+        QCOMPARE(LabelText("PanelProjectName"), "Project: Line 1");
+        QCOMPARE(Main()->CurProject.Dat.Napr_Max, 9.0); // 0 only in the file
+        const std::string bytes = ReadFileBytes(path.toStdString());
+        QVERIFY(bytes.find("0;1500\r\n") != std::string::npos);
+        prompts.yesNo = {true};
+        QVERIFY(Main()->close());
+        QCOMPARE(prompts.Kinds(), (QStringList{"Save", "Message", "WarningYesNo"}));
+    }
+
+    void saveAsPresetsTheFileNameAndWritesTheNewFile()
+    {
+        ScriptedPrompts prompts;
+        const QString first = m_dir.filePath("a.vlp");
+        const QString second = m_dir.filePath("b.vlp");
+        prompts.fileNames = {first, second};
+        Action("ActProjectSave")->trigger();
+        Action("ActProjectSaveAs")->trigger();
+        QCOMPARE(prompts.lastFileDialog.fileName, first);
+        QCOMPARE(Main()->ProjectFileName, second);
+        QVERIFY(QFile::exists(second));
+        QCOMPARE(LabelText("PanelProjectName"), "Project: b");
+    }
+
+    void saveThatFailsShowsTheErrorAndKeepsTheChange()
+    {
+        ScriptedPrompts prompts;
+        Decimal("T_Max")->setValue(41);
+        prompts.fileNames = {m_dir.filePath("no such folder/x.vlp")};
+        Action("ActProjectSave")->trigger();
+        QCOMPARE(prompts.Kinds(), (QStringList{"Save", "Error"}));
+        QVERIFY(prompts.Last("Error").contains("x.vlp"));
+        QVERIFY(Main()->ProjectFileName.isEmpty());
+        QVERIFY(Main()->IsModified());
+    }
+
+    void openWithAMissingCoefficientSectionTakesTheDefaults()
+    {
+        TProject project;
+        project.Dat.T_Max = 35;
+        std::string bytes = WriteProjectToBytes(project);
+        // Keep the 17 lines of the input record only.
+        std::size_t end = 0;
+        for (int line = 0; line < 17; ++line)
+            end = bytes.find("\r\n", end) + 2;
+        bytes.resize(end);
+        const QString path = m_dir.filePath("old.vlp");
+        WriteFileAtomically(path.toStdString(), bytes);
+
+        ScriptedPrompts prompts;
+        Main()->CurProject.Koef.V_Otv = 1.3;
+        Main()->SavedProject.Assign(Main()->CurProject);
+        prompts.fileNames = {path};
+        Action("ActProjectOpen")->trigger();
+        QCOMPARE(prompts.Kinds(), QStringList{"Open"});
+        QCOMPARE(prompts.lastFileDialog.title, "Открыть проект Velmora ...");
+        QCOMPARE(prompts.lastFileDialog.fileName, "*.vlp");
+        QCOMPARE(Main()->CurProject.Koef.V_Otv, 1.0);
+        QCOMPARE(Decimal("T_Max")->value(), 35.0);
+        QCOMPARE(LabelText("PanelProjectName"), "Project: old");
+        QVERIFY(!Main()->IsModified());
+    }
+
+    void openThatFailsLeavesTheProjectAsItWas()
+    {
+        const QString good = m_dir.filePath("good.vlp");
+        TProject project;
+        project.Dat.T_Max = 33;
+        SaveProject(good.toStdString(), project);
+        std::string bytes = WriteProjectToBytes(project);
+        bytes.replace(bytes.find("\r\n-50\r\n"), 7, "\r\nx1\r\n");
+        const QString bad = m_dir.filePath("bad.vlp");
+        WriteFileAtomically(bad.toStdString(), bytes);
+
+        ScriptedPrompts prompts;
+        prompts.fileNames = {good, bad};
+        Action("ActProjectOpen")->trigger();
+        Decimal("T_Min")->setValue(-45);
+        prompts.dialogs = {AnswerCancel};
+        Action("ActProjectOpen")->trigger();
+        QCOMPARE(prompts.Kinds(), (QStringList{"Open", "Exec", "Open", "Error"}));
+        QCOMPARE(prompts.Last("Error"), "'x1' is not a valid floating point value.");
+        QCOMPARE(Main()->ProjectFileName, good);
+        QCOMPARE(LabelText("PanelProjectName"), "Project: good");
+        QCOMPARE(Decimal("T_Max")->value(), 33.0);
+        QCOMPARE(Decimal("T_Min")->value(), -45.0);
+
+        prompts.fileNames = {m_dir.filePath("missing.vlp")};
+        prompts.dialogs = {AnswerCancel};
+        Action("ActProjectOpen")->trigger();
+        QCOMPARE(prompts.asked.back().kind, "Error");
+        QCOMPARE(Main()->ProjectFileName, good);
+    }
+
+    void regimeItemZeroThenOpenKeepsTheClearanceModes()
+    {
+        const QString path = m_dir.filePath("all.vlp");
+        TProject project; // saved with all modes
+        SaveProject(path.toStdString(), project);
+        ScriptedPrompts prompts;
+        QTest::mouseClick(Main()->findChild<QRadioButton *>("RgCalcRegime0"), Qt::LeftButton);
+        QVERIFY(Main()->IsModified()); // the project's mode flags changed
+        prompts.dialogs = {AnswerCancel};
+        prompts.fileNames = {path};
+        Action("ActProjectOpen")->trigger();
+        const auto &flags = Main()->CurProject.Dat.RegimeFlags;
+        for (int mode = 1; mode <= RegimeCount; ++mode)
+            QCOMPARE(flags[mode - 1], mode == 2 || mode == 7);
+        QVERIFY(!Main()->IsModified());
+        Action("ActProjectNew")->trigger();
+        QVERIFY(Main()->findChild<QRadioButton *>("RgCalcRegime0")->isChecked());
+    }
+
+    void unitsSwitchKeepsThePhysicalValues()
+    {
+        ScriptedPrompts prompts;
+        Decimal("Tag_Max")->setValue(1500);
+        auto choose = [](int mode) {
+            return [mode](QDialog &dialog) {
+                dialog.findChild<QRadioButton *>(mode ? "UnitsN" : "UnitsDaN")->setChecked(true);
+                return Accept(dialog);
+            };
+        };
+        prompts.dialogs = {choose(1)};
+        Action("ActUnits")->trigger();
+        QCOMPARE(ReadUnits(), 1);
+        QCOMPARE(m_store.Read("Units").text, "1");
+        QCOMPARE(Decimal("Napr_Max")->text(), "90");
+        QCOMPARE(Decimal("Tag_Max")->text(), "15");
+        QCOMPARE(LabelText("LabUnit_Napr_Max"), "N/mm");
+        QCOMPARE(LabelText("Lab_daN1"), "kN");
+        QCOMPARE(Main()->CurProject.Dat.Napr_Max, 9.0);
+
+        // Cancel changes nothing.
+        prompts.dialogs = {Reject};
+        Action("ActUnits")->trigger();
+        QCOMPARE(Decimal("Napr_Max")->text(), "90");
+
+        prompts.dialogs = {choose(0)};
+        Action("ActUnits")->trigger();
+        QCOMPARE(Decimal("Napr_Max")->text(), "9");
+        QCOMPARE(Decimal("Tag_Max")->text(), "1500");
+        QCOMPARE(LabelText("LabUnit_Napr_Max"), "daN/mm");
+        QCOMPARE(LabelText("Lab_daN2"), "daN");
+        QCOMPARE(Main()->CurProject.Dat.Tag_Max, 1500.0);
+    }
+
+    void languageSwitchRenewsCaptionsAndKeepsTypedValues()
+    {
+        ScriptedPrompts prompts;
+        const QString path = m_dir.filePath("Line 10.vlp");
+        prompts.fileNames = {path};
+        Action("ActProjectSave")->trigger();
+        Decimal("T_Max")->setValue(38.5); // typed, not yet taken into the project
+        prompts.dialogs = {[](QDialog &dialog) {
+            dialog.findChild<QComboBox *>("LanguageList")->setCurrentIndex(1);
+            return Accept(dialog);
+        }};
+        Action("ActSettingLanguage")->trigger();
+        QVERIFY(!IsEnglish());
+        QCOMPARE(m_store.Read("Language").text, "1");
+        QCOMPARE(Decimal("T_Max")->value(), 38.5);
+        QCOMPARE(Main()->windowTitle(),
+                 "Velmora - Механический расчёт проводов, тросов и самонесущих кабелей.[*]");
+        QCOMPARE(LabelText("PanelProjectName"), "Проект: Line 10");
+        QCOMPARE(Main()->menuBar()->actions().at(0)->text(), "Проект");
+        QCOMPARE(Action("ActCalcProject")->toolTip(), "Расчёт");
+        QCOMPARE(Action("ActSettingLanguage")->text(), "Language(Язык)");
+        QCOMPARE(LabelText("LabUnit_Napr_Max"), "даН/мм");
+        QCOMPARE(LabelText("StatusText"), "   Tarnvik - проектирование ВЛ, ВОЛС ВЛ, ВОЛС.");
+
+        // Cancel stores nothing even with the other item chosen.
+        prompts.dialogs = {[](QDialog &dialog) {
+            dialog.findChild<QComboBox *>("LanguageList")->setCurrentIndex(0);
+            return Reject(dialog);
+        }};
+        Action("ActSettingLanguage")->trigger();
+        QVERIFY(!IsEnglish());
+        QCOMPARE(m_store.Read("Language").text, "1");
+    }
+
+    void projectNameOf_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("empty") << "" << "";
+        QTest::newRow("windows path") << "D:\\Work\\Line 10.vlp" << "Line 10";
+        QTest::newRow("two dots") << "A.B.vlp" << "A";
+        QTest::newRow("dot in the name") << "C:\\P\\Line 1.5.vlp" << "Line 1";
+        QTest::newRow("posix path") << "/home/u/projects/Ш-110.vlp" << "Ш-110";
+        QTest::newRow("no extension") << "/tmp/plan" << "plan";
+        QTest::newRow("dot in a folder") << "/tmp/v1.2/plan.vlp" << "plan";
+    }
+    void projectNameOf()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, name);
+        QCOMPARE(TFormMain::ProjectNameOf(path), name);
+    }
+
+    void actionsHaveTheirShortcutsAndPlaces()
+    {
+        QCOMPARE(Action("ActCalcProject")->shortcut(), QKeySequence(Qt::Key_F9));
+        QCOMPARE(Action("ActProjectNew")->shortcut(), QKeySequence(QKeySequence::New));
+        QCOMPARE(Action("ActProjectSave")->shortcut(), QKeySequence(QKeySequence::Save));
+        QStringList menus;
+        for (QAction *menu : Main()->menuBar()->actions())
+            menus << menu->menu()->objectName();
+        QCOMPARE(menus, (QStringList{"MI_Project", "MI_Calculation", "MI_Reference", "MI_CAD",
+                                     "MI_Setting", "MI_Help"}));
+        QCOMPARE(Main()->findChild<QMenu *>("MI_CAD")->title(), "Cad");
+    }
+
 private:
     QtSettingsStore m_store;
+    QTemporaryDir m_dir;
 };
 
 VELMORA_GUI_TEST_MAIN(MainWindowTest)
