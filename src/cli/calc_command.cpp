@@ -109,7 +109,7 @@ int RunCalcCommand(const std::vector<std::string> &words)
     const CalcArgs args = ArgsFromProject(project.Dat, wire);
     std::unique_ptr<CalcReport> report;
     if (options.report)
-        report = OpenReportOption(*options.report);
+        report = OpenReportOption(*options.report, options.units);
 
     CalcRun run;
     const CalcOutcome outcome

@@ -7,9 +7,9 @@
 
 namespace velmora::cli {
 
-// The report of "--report OUT.xls": fills the template workbook of the current language and
-// units and writes it to outPath (no dialog, nothing opened). Throws UsageError while the
-// spreadsheet report is not part of the program.
-std::unique_ptr<CalcReport> OpenReportOption(const std::string &outPath);
+// The report of "--report OUT.xls": fills the form of the current language and of the units
+// mode `units` from Forms/ beside the program and writes it to outPath. No dialog, no wait
+// window, nothing opened; a template that cannot be read is told on stderr before the error.
+std::unique_ptr<CalcReport> OpenReportOption(const std::string &outPath, int units);
 
 } // namespace velmora::cli

@@ -202,8 +202,6 @@ class Cases:
         expect_input_error(*self.calc(["--units", "2"]), "invalid value '2' for --units (expected 0 or 1)")
         expect_input_error(*self.calc(["--colour", "red"]), "unknown option '--colour'")
         expect_input_error(*self.calc(["--report"]), "option '--report' needs a value")
-        expect_input_error(*self.calc(["--report", os.path.join(self.work, "out.xls")]),
-                           "--report is not available yet")
         expect_input_error(*run(self.exe, ["calc"]), "missing project file")
         missing = os.path.join(self.work, "missing.vlp")
         status, out, err = run(self.exe, ["calc", missing, "--catalogue", self.catalogue])

@@ -11,9 +11,10 @@
 
 namespace velmora {
 
-ExcelReport::ExcelReport(ReportPlatform &platform, std::string appDir)
+ExcelReport::ExcelReport(ReportPlatform &platform, std::string appDir, std::string templateName)
     : m_platform(platform)
     , m_appDir(std::move(appDir))
+    , m_templateName(std::move(templateName))
 {}
 
 ExcelReport::~ExcelReport()
@@ -44,7 +45,7 @@ bool ExcelReport::Begin(const TProject &project, const CalcArgs &args, const Cal
 
 void ExcelReport::OpenTemplate()
 {
-    const std::string name = CurrentReportTemplateName();
+    const std::string name = m_templateName.empty() ? CurrentReportTemplateName() : m_templateName;
     try {
         m_book = std::make_unique<xls::Workbook>(xls::Workbook::Load(m_appDir + name));
         Book().Sheet(0).Cell(0, 0); // the first sheet must be a worksheet

@@ -23,8 +23,10 @@ class Workbook;
 class ExcelReport final : public CalcReport
 {
 public:
-    // appDir is the program's folder with a trailing separator.
-    ExcelReport(ReportPlatform &platform, std::string appDir);
+    // appDir is the program's folder with a trailing separator. templateName is the form
+    // relative to it (ReportTemplateName); empty: the form of the language and units mode in
+    // force when the report is opened (IsEnglish, ReadUnits).
+    ExcelReport(ReportPlatform &platform, std::string appDir, std::string templateName = {});
     ~ExcelReport() override;
 
     bool Begin(const TProject &project, const CalcArgs &args, const CalcRun &run) override;
@@ -42,6 +44,7 @@ private:
 
     ReportPlatform &m_platform;
     std::string m_appDir;
+    std::string m_templateName;
     std::string m_fileName;
     std::unique_ptr<xls::Workbook> m_book;
     bool m_waitShown = false;
