@@ -9,6 +9,7 @@
 #include <gsf/gsf-outfile-msole.h>
 #include <gsf/gsf-outfile.h>
 #include <gsf/gsf-output-memory.h>
+#include <gsf/gsf-output-stdio.h>
 #include <gsf/gsf-output.h>
 #include <gsf/gsf-utils.h>
 
@@ -91,18 +92,29 @@ std::vector<CompoundEntry> ReadEntries(GsfInfile *dir, std::size_t fileSize, int
     return entries;
 }
 
+void WriteStream(GsfOutfile *dir, const std::string &name, std::string_view bytes)
+{
+    GPtr<GsfOutput> child(gsf_outfile_new_child(dir, name.c_str(), FALSE));
+    if (!child)
+        throw Error("cannot build the compound document file");
+    if (!bytes.empty()
+        && !gsf_output_write(child.get(), bytes.size(), reinterpret_cast<const guint8 *>(bytes.data())))
+        throw Error("cannot build the compound document file");
+    if (!gsf_output_close(child.get()))
+        throw Error("cannot build the compound document file");
+}
+
 void WriteEntries(GsfOutfile *dir, const std::vector<CompoundEntry> &entries)
 {
     for (const CompoundEntry &e : entries) {
-        GPtr<GsfOutput> child(gsf_outfile_new_child(dir, e.name.c_str(), e.storage));
+        if (!e.storage) {
+            WriteStream(dir, e.name, e.bytes);
+            continue;
+        }
+        GPtr<GsfOutput> child(gsf_outfile_new_child(dir, e.name.c_str(), TRUE));
         if (!child)
             throw Error("cannot build the compound document file");
-        if (e.storage)
-            WriteEntries(GSF_OUTFILE(child.get()), e.children);
-        else if (!e.bytes.empty()
-                 && !gsf_output_write(child.get(), e.bytes.size(),
-                                      reinterpret_cast<const guint8 *>(e.bytes.data())))
-            throw Error("cannot build the compound document file");
+        WriteEntries(GSF_OUTFILE(child.get()), e.children);
         if (!gsf_output_close(child.get()))
             throw Error("cannot build the compound document file");
     }
@@ -110,7 +122,7 @@ void WriteEntries(GsfOutfile *dir, const std::vector<CompoundEntry> &entries)
 
 } // namespace
 
-CompoundFile ReadCompound(std::string_view bytes)
+CompoundFile ReadCompound(std::string_view bytes, std::string &workbook)
 {
     InitGsf();
     GPtr<GsfInput> input(gsf_input_memory_new(reinterpret_cast<const guint8 *>(bytes.data()),
@@ -132,31 +144,76 @@ CompoundFile ReadCompound(std::string_view bytes)
     }
     if (!stream)
         throw Error("not an Excel 97-2003 workbook: no Workbook stream");
-    file.workbook = ReadStream(stream.get(), bytes.size(), name);
+    workbook = ReadStream(stream.get(), bytes.size(), name);
     file.others = ReadEntries(ole.get(), bytes.size(), 0, name);
     gsf_infile_msole_get_class_id(GSF_INFILE_MSOLE(ole.get()), file.classId.data());
     return file;
 }
 
-std::string WriteCompound(const CompoundFile &file)
+namespace {
+
+// Builds the container into sink and closes the container, which also closes the sink.
+// On failure the sink carries an error before it is closed, so that a file sink drops its
+// temporary file instead of putting it in place.
+bool BuildInto(GsfOutput *sink, std::string_view workbook, const CompoundFile &file)
+{
+    GPtr<GsfOutfile> ole(gsf_outfile_msole_new(sink));
+    if (!ole)
+        return false;
+    gsf_outfile_msole_set_class_id(GSF_OUTFILE_MSOLE(ole.get()), file.classId.data());
+    try {
+        WriteStream(ole.get(), "Workbook", workbook);
+        WriteEntries(ole.get(), file.others);
+    } catch (const Error &) {
+        if (!gsf_output_error(sink))
+            gsf_output_set_error(sink, 0, "the container writer failed");
+        return false;
+    }
+    return gsf_output_close(GSF_OUTPUT(ole.get())) && !gsf_output_error(sink);
+}
+
+std::string Reason(const GError *err)
+{
+    return err && err->message ? err->message : "the container writer failed";
+}
+
+} // namespace
+
+std::string WriteCompound(std::string_view workbook, const CompoundFile &file)
 {
     InitGsf();
     GPtr<GsfOutput> sink(gsf_output_memory_new());
-    {
-        GPtr<GsfOutfile> ole(gsf_outfile_msole_new(sink.get()));
-        if (!ole)
-            throw Error("cannot build the compound document file");
-        gsf_outfile_msole_set_class_id(GSF_OUTFILE_MSOLE(ole.get()), file.classId.data());
-        WriteEntries(ole.get(), {CompoundEntry{"Workbook", false, file.workbook, {}}});
-        WriteEntries(ole.get(), file.others);
-        if (!gsf_output_close(GSF_OUTPUT(ole.get())))
-            throw Error("cannot build the compound document file");
-    }
+    if (!BuildInto(sink.get(), workbook, file))
+        throw Error("cannot build the compound document file");
     const guint8 *data = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(sink.get()));
     const gsf_off_t size = gsf_output_size(sink.get());
     if (!data || size <= 0)
         throw Error("cannot build the compound document file");
     return std::string(reinterpret_cast<const char *>(data), static_cast<std::size_t>(size));
+}
+
+void SaveCompound(std::string_view workbook, const CompoundFile &file, const std::string &path)
+{
+    InitGsf();
+    // The stdio output of libgsf writes ".gsf-save-XXXXXX" beside path and renames it over
+    // path when closed without error; closed after an error, it removes the temporary file.
+    GError *err = nullptr;
+    GPtr<GsfOutput> sink(gsf_output_stdio_new(path.c_str(), &err));
+    if (!sink) {
+        const std::string reason = err ? g_strerror(err->code) : "unknown error";
+        if (err)
+            g_error_free(err);
+        throw Error("Cannot create file \"" + path + "\". " + reason);
+    }
+    if (!BuildInto(sink.get(), workbook, file) || !gsf_output_is_closed(sink.get())) {
+        const std::string reason = Reason(gsf_output_error(sink.get()));
+        if (!gsf_output_is_closed(sink.get())) {
+            if (!gsf_output_error(sink.get()))
+                gsf_output_set_error(sink.get(), 0, "%s", reason.c_str());
+            gsf_output_close(sink.get());
+        }
+        throw Error("Cannot write file \"" + path + "\". " + reason);
+    }
 }
 
 } // namespace velmora::xls

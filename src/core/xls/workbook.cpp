@@ -41,9 +41,8 @@ Workbook Workbook::Load(const std::string &path)
 Workbook Workbook::FromBytes(std::string_view bytes)
 {
     Workbook book;
-    book.m_container = ReadCompound(bytes);
-    const std::string stream = std::move(book.m_container.workbook);
-    book.m_container.workbook.clear();
+    std::string stream;
+    book.m_container = ReadCompound(bytes, stream);
     book.LoadStream(stream);
     return book;
 }
@@ -164,6 +163,14 @@ std::string Workbook::StreamBytes() const
     const SstBlock sst = WriteSharedStrings(strings, refs);
 
     std::string out;
+    std::size_t size = 0;
+    for (const Record &r : m_globals)
+        size += 4 + r.data.size();
+    for (const std::string &body : sst.bodies)
+        size += 4 + body.size();
+    for (const auto &sheet : m_sheets)
+        size += sheet->SizeHint();
+    out.reserve(size + 2048); // one buffer: growing a large one costs more than the writing
     std::vector<std::size_t> sheetOffsetAt;
     for (std::size_t i = 0; i < m_globals.size(); ++i) {
         const Record &r = m_globals[i];
@@ -187,16 +194,12 @@ std::string Workbook::StreamBytes() const
 
 std::string Workbook::ToBytes() const
 {
-    CompoundFile file;
-    file.workbook = StreamBytes();
-    file.others = m_container.others;
-    file.classId = m_container.classId;
-    return WriteCompound(file);
+    return WriteCompound(StreamBytes(), m_container);
 }
 
 void Workbook::Save(const std::string &path) const
 {
-    WriteFileAtomically(path, ToBytes());
+    SaveCompound(StreamBytes(), m_container, path);
 }
 
 } // namespace velmora::xls

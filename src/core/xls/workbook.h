@@ -54,7 +54,7 @@ private:
     std::unique_ptr<StringPool> m_pool;
     std::vector<Record> m_globals; // the SST marker is an empty SST record
     std::vector<std::unique_ptr<Worksheet>> m_sheets;
-    CompoundFile m_container; // without its workbook stream
+    CompoundFile m_container; // the entries around the workbook stream
 };
 
 } // namespace velmora::xls

@@ -88,6 +88,8 @@ public:
     // Internal: loading from and writing to the workbook stream.
     void Load(const std::vector<RecordView> &records);
     void Write(std::string &stream, const std::vector<std::uint32_t> &sstIndex) const;
+    // At least the number of bytes Write appends, in bytes.
+    std::size_t SizeHint() const;
     template<class F> void ForEachSharedText(F &&f) const;
 
 private:

@@ -467,6 +467,20 @@ void Worksheet::WriteRows(std::string &out, const std::vector<std::uint32_t> &ss
     }
 }
 
+std::size_t Worksheet::SizeHint() const
+{
+    std::size_t size = 0;
+    for (const Record &r : m_head)
+        size += 4 + r.data.size();
+    for (const Record &r : m_tail)
+        size += 4 + r.data.size();
+    for (const RowData &row : m_rows)
+        size += 24 + 18 * row.cells.size();
+    for (const FormulaData &f : m_formulas)
+        size += 8 + f.record.size() + f.stringRecord.size();
+    return size + 12 * m_merges.size() + 8 * (m_rows.size() / 32 + 1) + 64;
+}
+
 void Worksheet::Write(std::string &out, const std::vector<std::uint32_t> &sstIndex) const
 {
     if (!m_isWorksheet) {

@@ -81,8 +81,9 @@ TEST(XlsHostile, BadInputIsRefusedWithAClearMessage)
         EXPECT_EQ(MessageOf(stream), message);
 
     EXPECT_EQ(MessageOf("hello", true), "not an Excel 97-2003 workbook: not a compound document file");
-    CompoundFile noWorkbook = ReadCompound(ReadFileBytes(Fixture));
-    std::string renamed = WriteCompound(noWorkbook);
+    std::string stream;
+    const CompoundFile container = ReadCompound(ReadFileBytes(Fixture), stream);
+    std::string renamed = WriteCompound(stream, container);
     const std::string name("W\0o\0r\0k\0b\0o\0o\0k\0", 16);
     renamed.replace(renamed.find(name), 2, std::string("X\0", 2));
     EXPECT_EQ(MessageOf(renamed, true), "not an Excel 97-2003 workbook: no Workbook stream");
@@ -92,7 +93,8 @@ TEST(XlsHostile, BadInputIsRefusedWithAClearMessage)
 TEST(XlsHostile, DamagedFilesNeverCrash)
 {
     const std::string file = ReadFileBytes(Fixture);
-    const std::string stream = ReadCompound(file).workbook;
+    std::string stream;
+    ReadCompound(file, stream);
     int refused = 0;
     auto attempt = [&](std::string_view bytes, bool container) {
         try {

@@ -184,7 +184,8 @@ TEST(XlsWorkbook, SaveKeepsUntouchedRecordsByteForByte)
     EXPECT_EQ(again.StreamBytes(), saved); // a fixed point after one save
 
     // Every globals record other than the rebuilt ones comes out as it went in.
-    const CompoundFile file = ReadCompound(original);
+    std::string stream;
+    ReadCompound(original, stream);
     auto kept = [](std::string_view stream) {
         std::vector<std::pair<std::uint16_t, std::string>> list;
         for (const RecordView &r : ReadSubstream(stream, 0, stream.size(), "globals"))
@@ -192,6 +193,43 @@ TEST(XlsWorkbook, SaveKeepsUntouchedRecordsByteForByte)
                 list.emplace_back(r.id, std::string(r.data));
         return list;
     };
-    EXPECT_EQ(kept(file.workbook), kept(saved));
+    EXPECT_EQ(kept(stream), kept(saved));
     EXPECT_GT(kept(saved).size(), 20u);
+}
+
+TEST(XlsWorkbook, SaveReplacesTheFileWholeAndKeepsTheOtherStreams)
+{
+    const std::string dir = TempPath("save");
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    const std::string path = dir + "/report.xls";
+    WriteFileAtomically(path, "an older report");
+
+    Workbook book = Workbook::Load(Fixture);
+    book.Sheet(0).Cell(1, 2).SetNumber(90);
+    book.Save(path);
+    EXPECT_EQ(Workbook::Load(path).Sheet(0).Value(1, 2)->number, 90);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir),
+                            std::filesystem::directory_iterator()),
+              1); // no temporary file is left beside it
+
+    std::string stream;
+    auto names = [&](const std::string &bytes) {
+        std::vector<std::string> list;
+        for (const CompoundEntry &e : ReadCompound(bytes, stream).others)
+            list.push_back(e.name);
+        return list;
+    };
+    const auto before = names(ReadFileBytes(Fixture));
+    EXPECT_FALSE(before.empty()); // LibreOffice writes the document properties
+    EXPECT_EQ(names(ReadFileBytes(path)), before);
+
+    try {
+        book.Save(dir + "/missing/report.xls");
+        ADD_FAILURE() << "saved into a missing folder";
+    } catch (const Error &e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "Cannot create file \"" + dir + "/missing/report.xls\". No such file or directory");
+    }
+    std::filesystem::remove_all(dir);
 }
