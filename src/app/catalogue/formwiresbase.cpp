@@ -1,0 +1,387 @@
+#include "catalogue/formwiresbase.h"
+
+#include "catalogue/catalogue.h"
+#include "catalogue/formwiresedit.h"
+#include "catalogue/groups.h"
+#include "common/numtext.h"
+#include "l10n/localization.h"
+#include "l10n/texts.h"
+#include "l10n/units.h"
+#include "guard.h"
+#include "prompts.h"
+#include "uitext.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMenu>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace velmora {
+
+namespace {
+
+constexpr int kColumns = 6;
+
+// A heading of up to four lines; the leading break some texts carry only served to push a short
+// heading down in the old layout, the header centres its lines itself.
+QString Heading(const char *key)
+{
+    QString text = UiText(key);
+    while (text.startsWith(u'\n'))
+        text.remove(0, 1);
+    return text;
+}
+
+QString Number(double value)
+{
+    return QString::fromStdString(FormatNumber(value));
+}
+
+const char *const kExportTitle = "Экспорт в текстовый файл";
+const char *const kImportTitle = "Импорт из текстового файла";
+
+FileDialogSpec TextFileDialog(const char *title)
+{
+    FileDialogSpec spec;
+    spec.title = QString::fromUtf8(title);
+    spec.filter = QStringLiteral("*.txt (*.txt)");
+    spec.defaultSuffix = QStringLiteral("txt");
+    return spec;
+}
+
+} // namespace
+
+TFormWiresBase::TFormWiresBase(const std::string &commonDataDir, const std::string &appDir,
+                               QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FormWiresBase"));
+    RegisterWiresBaseTexts();
+    OpenCatalogue(commonDataDir, appDir);
+
+    m_groupFrame = new QGroupBox(this);
+    m_filter = new QComboBox(m_groupFrame);
+    m_filter->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    auto *groupLayout = new QHBoxLayout(m_groupFrame);
+    groupLayout->addWidget(m_filter);
+    groupLayout->addStretch(1);
+
+    m_wireFrame = new QGroupBox(this);
+    m_grid = new QTableWidget(1, kColumns, m_wireFrame);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_grid->setAlternatingRowColors(true);
+    m_grid->setWordWrap(false);
+    m_grid->verticalHeader()->hide();
+    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 8);
+    QHeaderView *header = m_grid->horizontalHeader();
+    header->setSectionsClickable(true);
+    header->setHighlightSections(false);
+    header->setDefaultAlignment(Qt::AlignCenter);
+    header->setStretchLastSection(true);
+    const int widths[kColumns] = {150, 90, 90, 110, 120, 150};
+    for (int c = 0; c < kColumns; ++c)
+        m_grid->setColumnWidth(c, widths[c]);
+    auto *wireLayout = new QVBoxLayout(m_wireFrame);
+    wireLayout->addWidget(m_grid);
+
+    m_menu = new QMenu(this);
+    m_menu->addAction(QStringLiteral("Новый"), this, &TFormWiresBase::CreateClick);
+    m_menu->addAction(QStringLiteral("Исправить"), this, &TFormWiresBase::EditClick);
+    m_menu->addAction(QStringLiteral("Удалить"), this, &TFormWiresBase::DeleteClick);
+
+    m_select = new QPushButton(this);
+    m_select->setDefault(true);
+    m_cancel = new QPushButton(this);
+    m_create = new QPushButton(this);
+    m_delete = new QPushButton(this);
+    m_edit = new QPushButton(this);
+    m_export = new QPushButton(this);
+    m_import = new QPushButton(this);
+    m_close = new QPushButton(this);
+    const std::pair<QPushButton *, const char *> names[] = {
+        {m_select, "ButSelect"}, {m_cancel, "ButCancel"}, {m_create, "ButCreate"},
+        {m_delete, "ButDelete"}, {m_edit, "ButEdit"},     {m_export, "ButExport"},
+        {m_import, "ButImport"}, {m_close, "ButClose"},
+    };
+    for (const auto &[button, name] : names)
+        button->setObjectName(QLatin1String(name));
+    auto *buttons = new QHBoxLayout;
+    for (QPushButton *b : {m_create, m_edit, m_delete})
+        buttons->addWidget(b);
+    buttons->addSpacing(16);
+    buttons->addWidget(m_export);
+    buttons->addWidget(m_import);
+    buttons->addStretch(1);
+    for (QPushButton *b : {m_select, m_cancel, m_close})
+        buttons->addWidget(b);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_groupFrame);
+    layout->addWidget(m_wireFrame, 1);
+    layout->addLayout(buttons);
+    resize(820, 540);
+
+    connect(m_filter, &QComboBox::activated, this, &TFormWiresBase::FilterChange);
+    connect(header, &QHeaderView::sectionClicked, this, &TFormWiresBase::HeadingClick);
+    connect(m_grid, &QTableWidget::cellDoubleClicked, this, [this] {
+        if (m_selectMode)
+            SelectClick();
+        else
+            EditClick();
+    });
+    connect(m_grid, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) { m_menu->popup(m_grid->viewport()->mapToGlobal(pos)); });
+    auto *deleteKey = new QShortcut(QKeySequence::Delete, m_grid);
+    deleteKey->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(deleteKey, &QShortcut::activated, this, &TFormWiresBase::DeleteClick);
+    connect(m_select, &QPushButton::clicked, this, &TFormWiresBase::SelectClick);
+    connect(m_cancel, &QPushButton::clicked, this, &TFormWiresBase::reject);
+    connect(m_close, &QPushButton::clicked, this, &TFormWiresBase::reject);
+    connect(m_create, &QPushButton::clicked, this, &TFormWiresBase::CreateClick);
+    connect(m_edit, &QPushButton::clicked, this, &TFormWiresBase::EditClick);
+    connect(m_delete, &QPushButton::clicked, this, &TFormWiresBase::DeleteClick);
+    connect(m_export, &QPushButton::clicked, this, &TFormWiresBase::ExportClick);
+    connect(m_import, &QPushButton::clicked, this, &TFormWiresBase::ImportClick);
+
+    m_editor = new TFormWiresEdit(this);
+    ApplyTexts();
+    RefillGrid();
+}
+
+void TFormWiresBase::Manage()
+{
+    if (isVisible() && !isModal()) {
+        raise();
+        activateWindow();
+        return;
+    }
+    if (isVisible())
+        return;
+    m_selectMode = false;
+    setModal(false);
+    show();
+}
+
+bool TFormWiresBase::Pick()
+{
+    // A window already shown cannot become modal: close the managing window and open it anew.
+    if (isVisible())
+        hide();
+    m_selectMode = true;
+    const bool confirmed = CurrentPrompts().Exec(*this) == QDialog::Accepted;
+    setModal(false);
+    return confirmed;
+}
+
+void TFormWiresBase::showEvent(QShowEvent *event)
+{
+    ApplyTexts();
+    RefillGrid();
+    QDialog::showEvent(event);
+}
+
+void TFormWiresBase::ApplyTexts()
+{
+    setWindowTitle(UiText("Reference_catalog_on_wires"));
+    m_select->setText(UiText("Select"));
+    m_cancel->setText(UiText("Cancel"));
+    m_create->setText(UiText("Create"));
+    m_delete->setText(UiText("Delete"));
+    m_edit->setText(UiText("Edit"));
+    m_export->setText(UiText("Export"));
+    m_import->setText(UiText("Import"));
+    m_close->setText(UiText("Close"));
+    m_wireFrame->setTitle(UiText("Wire"));
+    m_groupFrame->setTitle(UiText("Group"));
+    m_grid->setHorizontalHeaderLabels({
+        Heading("Type"),
+        Heading("Diameter_"),
+        Heading("Sect_area_"),
+        Heading("Weight_per_"),
+        Heading(ReadUnits() == 0 ? "Modulus_" : "Modulus_N"),
+        Heading("Linear_coef_"),
+    });
+
+    m_filter->blockSignals(true);
+    m_filter->clear();
+    for (int g = 0; g <= 7; ++g)
+        m_filter->addItem(QString::fromStdString(GroupName(g)));
+    m_filter->setCurrentIndex(m_filterIndex);
+    m_filter->blockSignals(false);
+
+    for (QPushButton *b : {m_select, m_cancel})
+        b->setVisible(m_selectMode);
+    for (QPushButton *b : {m_create, m_delete, m_edit, m_export, m_import, m_close})
+        b->setVisible(!m_selectMode);
+}
+
+void TFormWiresBase::ShowWireInRow(int row, const TWireRec &rec)
+{
+    const QString cells[kColumns] = {
+        QString::fromStdString(rec.Name), Number(rec.Diam), Number(rec.Sech),
+        Number(rec.PNag), Number(rec.Modl * ForceFactor()), Number(rec.Koef),
+    };
+    for (int c = 0; c < kColumns; ++c) {
+        auto *item = new QTableWidgetItem(cells[c]);
+        item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter
+                                      : Qt::AlignRight | Qt::AlignVCenter);
+        m_grid->setItem(row, c, item);
+    }
+}
+
+void TFormWiresBase::RefillGrid()
+{
+    const TWiresList &wires = WiresList();
+    m_grid->clearContents();
+    m_grid->setRowCount(1);
+    if (wires.Count() > 0) {
+        int rows = 0;
+        for (int i = 0; i < wires.Count(); ++i) {
+            const TWireRec &rec = wires.Items(i);
+            if (m_filterIndex != 0 && rec.Group != m_filterIndex)
+                continue;
+            m_grid->setRowCount(std::max(rows + 1, 1));
+            ShowWireInRow(rows++, rec);
+        }
+        SelectRow(0);
+    }
+    UpdateButtons();
+}
+
+void TFormWiresBase::UpdateButtons()
+{
+    const bool any = WiresList().Count() > 0;
+    m_select->setEnabled(any);
+    m_edit->setEnabled(any);
+    m_delete->setEnabled(any);
+}
+
+void TFormWiresBase::SelectRow(int row)
+{
+    m_grid->setCurrentCell(row, 0);
+    m_grid->selectRow(row);
+}
+
+int TFormWiresBase::SelectedRow() const
+{
+    return std::max(m_grid->currentRow(), 0);
+}
+
+std::string TFormWiresBase::SelectedName() const
+{
+    const QTableWidgetItem *item = m_grid->item(SelectedRow(), 0);
+    return item ? item->text().toStdString() : std::string();
+}
+
+TWireRec TFormWiresBase::SelectedWire() const
+{
+    const TWiresList &wires = WiresList();
+    const int index = wires.IndexOfName(SelectedName());
+    return index < 0 ? TWireRec{} : wires.GetWire(index);
+}
+
+void TFormWiresBase::SaveIfModified()
+{
+    if (m_modified > 0) {
+        WiresList().SaveToFile(WiresList().FileName());
+        m_modified = 0;
+    }
+}
+
+void TFormWiresBase::CreateClick()
+{
+    TWireRec rec;
+    rec.Group = m_filterIndex;
+    m_editor->LoadWire(rec);
+    if (CurrentPrompts().Exec(*m_editor) != QDialog::Accepted)
+        return;
+    m_editor->StoreWire(rec);
+    WiresList().Add(rec);
+    RefillGrid();
+    SelectRow(m_grid->rowCount() - 1);
+    UpdateButtons();
+    ++m_modified;
+}
+
+void TFormWiresBase::EditClick()
+{
+    TWiresList &wires = WiresList();
+    const int index = wires.IndexOfName(SelectedName());
+    if (index < 0)
+        return;
+    m_editor->LoadWire(wires.Items(index));
+    if (CurrentPrompts().Exec(*m_editor) != QDialog::Accepted)
+        return;
+    TWireRec copy = wires.Items(index);
+    m_editor->StoreWire(copy);
+    wires.Items(index) = copy;
+    // Only this row is re-shown: a wire moved to another group stays in view until a refill.
+    const int row = SelectedRow();
+    ShowWireInRow(row, copy);
+    SelectRow(row);
+    ++m_modified;
+}
+
+void TFormWiresBase::DeleteClick()
+{
+    TWiresList &wires = WiresList();
+    const int index = wires.IndexOfName(SelectedName());
+    if (index < 0)
+        return;
+    if (!CurrentPrompts().WarningYesNo(UiText("delete_wire")))
+        return;
+    const int row = SelectedRow();
+    wires.Delete(index);
+    RefillGrid();
+    if (wires.Count() > 0)
+        SelectRow(std::min(row, m_grid->rowCount() - 1));
+    UpdateButtons();
+    ++m_modified;
+}
+
+void TFormWiresBase::ExportClick()
+{
+    const QString path = CurrentPrompts().SaveFileName(TextFileDialog(kExportTitle));
+    if (path.isEmpty())
+        return;
+    Guarded([&] { WiresList().ExportToText(path.toStdString()); });
+}
+
+void TFormWiresBase::ImportClick()
+{
+    const QString path = CurrentPrompts().OpenFileName(TextFileDialog(kImportTitle));
+    if (path.isEmpty())
+        return;
+    if (!Guarded([&] { WiresList().ImportFromText(path.toStdString()); }))
+        return;
+    RefillGrid();
+    m_modified = 1;
+}
+
+void TFormWiresBase::SelectClick()
+{
+    if (m_selectMode)
+        accept();
+}
+
+void TFormWiresBase::HeadingClick(int column)
+{
+    WiresList().SortBy(column + 1);
+    RefillGrid();
+}
+
+void TFormWiresBase::FilterChange(int index)
+{
+    m_filterIndex = index;
+    RefillGrid();
+}
+
+} // namespace velmora

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "catalogue/wires.h"
+
+#include <QDialog>
+
+#include <string>
+
+class QComboBox;
+class QGroupBox;
+class QMenu;
+class QPushButton;
+class QTableWidget;
+
+namespace velmora {
+
+class TFormWiresEdit;
+
+// The catalogue window: the wires of WiresList() in a six-column grid filtered by group. It
+// manages the catalogue (modeless: create, edit, delete, export, import) or picks the
+// project's wire (modal). Its creation loads the catalogue; its closing never saves it — the
+// main window calls SaveIfModified when it closes.
+class TFormWiresBase : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // Registers the window's texts, prepares the data folder under commonDataDir, copies the
+    // catalogue shipped in appDir when the data folder has none, loads it and sorts it by name
+    // (OpenCatalogue). Throws Error when the catalogue file cannot be read or created.
+    TFormWiresBase(const std::string &commonDataDir, const std::string &appDir,
+                   QWidget *parent = nullptr);
+
+    // Shows the window for managing the catalogue, beside the main window.
+    void Manage();
+    // Shows the window modally for picking a wire; true when the user selected one (then ask
+    // SelectedWire). A window open for managing is closed first and reopened for picking.
+    bool Pick();
+    bool SelectMode() const { return m_selectMode; }
+
+    // The record of the wire in the selected row, looked up by its name in the whole
+    // catalogue (the first record of that name); the empty record when the row shows no wire.
+    TWireRec SelectedWire() const;
+    // Number of changes since the catalogue was loaded (sorting is none; an import sets 1).
+    int Modified() const { return m_modified; }
+    // Writes the catalogue to its file when it was changed. Throws Error naming the file.
+    void SaveIfModified();
+
+    TFormWiresEdit *Editor() const { return m_editor; }
+    QTableWidget *Grid() const { return m_grid; }
+    QComboBox *Filter() const { return m_filter; }
+
+public slots:
+    void CreateClick();
+    void EditClick();
+    void DeleteClick();
+    void ExportClick();
+    void ImportClick();
+    void SelectClick();
+    void HeadingClick(int column);
+    void FilterChange(int index);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void ApplyTexts();
+    void RefillGrid();
+    void ShowWireInRow(int row, const TWireRec &rec);
+    void UpdateButtons();
+    void SelectRow(int row);
+    int SelectedRow() const;
+    std::string SelectedName() const;
+
+    TFormWiresEdit *m_editor = nullptr;
+    bool m_selectMode = false;
+    int m_modified = 0;
+    int m_filterIndex = 0;
+
+    QGroupBox *m_wireFrame = nullptr;
+    QGroupBox *m_groupFrame = nullptr;
+    QComboBox *m_filter = nullptr;
+    QTableWidget *m_grid = nullptr;
+    QMenu *m_menu = nullptr;
+    QPushButton *m_select = nullptr;
+    QPushButton *m_cancel = nullptr;
+    QPushButton *m_create = nullptr;
+    QPushButton *m_delete = nullptr;
+    QPushButton *m_edit = nullptr;
+    QPushButton *m_export = nullptr;
+    QPushButton *m_import = nullptr;
+    QPushButton *m_close = nullptr;
+};
+
+} // namespace velmora

@@ -1,0 +1,214 @@
+#include "catalogue/formwiresedit.h"
+
+#include "catalogue/groups.h"
+#include "common/cp1251.h"
+#include "common/error.h"
+#include "common/numtext.h"
+#include "l10n/localization.h"
+#include "l10n/texts.h"
+#include "l10n/units.h"
+#include "prompts.h"
+#include "uitext.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace velmora {
+
+namespace {
+
+std::string FieldText(const QLineEdit *field)
+{
+    return field->text().toStdString();
+}
+
+// Typing into a number field lets through only digits, "-", "." and editing keys.
+bool IsDroppedCharacter(const QKeyEvent *key)
+{
+    const QString text = key->text();
+    if (text.isEmpty())
+        return false;
+    const QChar c = text.at(0);
+    if (c.category() == QChar::Other_Control)
+        return false;
+    return !(c.isDigit() && c.unicode() < 128) && c != u'-' && c != u'.';
+}
+
+} // namespace
+
+TFormWiresEdit::TFormWiresEdit(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FormWiresEdit"));
+    RegisterWiresEditTexts();
+    setModal(true);
+
+    m_frame = new QGroupBox(this);
+    auto *grid = new QGridLayout(m_frame);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(6);
+
+    auto addRow = [&](int row, QLabel *&label, QWidget *field, QLabel *unit) {
+        label = new QLabel(m_frame);
+        label->setBuddy(field);
+        grid->addWidget(label, row, 0, Qt::AlignLeft | Qt::AlignVCenter);
+        if (unit) {
+            grid->addWidget(field, row, 1);
+            grid->addWidget(unit, row, 2);
+        } else {
+            grid->addWidget(field, row, 1, 1, 2);
+        }
+    };
+    auto numberField = [&] {
+        auto *field = new QLineEdit(m_frame);
+        field->setAlignment(Qt::AlignRight);
+        field->installEventFilter(this);
+        return field;
+    };
+    auto unitLabel = [&] {
+        auto *label = new QLabel(m_frame);
+        label->setTextFormat(Qt::RichText);
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("даН/мм2")) + 6);
+        return label;
+    };
+
+    m_group = new QComboBox(m_frame);
+    m_group->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_name = new QLineEdit(m_frame);
+    m_name->setMaxLength(static_cast<int>(kWireNameMax));
+    m_diam = numberField();
+    m_sech = numberField();
+    m_pnag = numberField();
+    m_modl = numberField();
+    m_koef = numberField();
+    m_diamUnit = unitLabel();
+    m_sechUnit = unitLabel();
+    m_pnagUnit = unitLabel();
+    m_modlUnit = unitLabel();
+    auto *koefUnit = unitLabel();
+    koefUnit->setText(QStringLiteral("1/К"));
+
+    addRow(0, m_groupLabel, m_group, nullptr);
+    addRow(1, m_nameLabel, m_name, nullptr);
+    addRow(2, m_diamLabel, m_diam, m_diamUnit);
+    addRow(3, m_sechLabel, m_sech, m_sechUnit);
+    addRow(4, m_pnagLabel, m_pnag, m_pnagUnit);
+    addRow(5, m_modlLabel, m_modl, m_modlUnit);
+    addRow(6, m_koefLabel, m_koef, koefUnit);
+    grid->setColumnStretch(1, 1);
+
+    m_ok = new QPushButton(QStringLiteral("ОК"), this);
+    m_ok->setDefault(true);
+    m_cancel = new QPushButton(this);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_frame);
+    layout->addLayout(buttons);
+
+    connect(m_ok, &QPushButton::clicked, this, &TFormWiresEdit::accept);
+    connect(m_cancel, &QPushButton::clicked, this, &TFormWiresEdit::reject);
+    connect(m_diam, &QLineEdit::textChanged, this, &TFormWiresEdit::DiamChange);
+    ApplyTexts();
+}
+
+void TFormWiresEdit::ApplyTexts()
+{
+    setWindowTitle(UiText("Add_Edit"));
+    m_frame->setTitle(UiText("Wire"));
+    m_groupLabel->setText(UiText("Group"));
+    m_nameLabel->setText(UiText("Type"));
+    m_diamLabel->setText(UiText("Diameter"));
+    m_sechLabel->setText(UiText("Sect_area"));
+    m_pnagLabel->setText(UiText("Weight_per"));
+    m_modlLabel->setText(UiText("Modulus"));
+    m_koefLabel->setText(UiText("Linear_coef"));
+    const QString raised2 = QStringLiteral("<sup>2</sup>");
+    m_diamUnit->setText(UiText("mm").toHtmlEscaped());
+    m_sechUnit->setText(UiText("mm").toHtmlEscaped() + raised2);
+    m_pnagUnit->setText(UiText("kg_m").toHtmlEscaped());
+    m_modlUnit->setText(UiText(ReadUnits() == 0 ? "daN_mm" : "kN_mm").toHtmlEscaped() + raised2);
+    m_cancel->setText(UiText("Cancel"));
+}
+
+void TFormWiresEdit::showEvent(QShowEvent *event)
+{
+    ApplyTexts();
+    adjustSize();
+    QDialog::showEvent(event);
+}
+
+void TFormWiresEdit::LoadWire(const TWireRec &rec)
+{
+    m_group->clear();
+    for (int g = 1; g <= 7; ++g)
+        m_group->addItem(QString::fromStdString(GroupName(g)));
+    m_name->setText(QString::fromStdString(rec.Name));
+    m_diam->setText(QString::fromStdString(FormatNumber(rec.Diam)));
+    m_sech->setText(QString::fromStdString(FormatNumber(rec.Sech)));
+    m_pnag->setText(QString::fromStdString(FormatNumber(rec.PNag)));
+    m_modl->setText(QString::fromStdString(FormatNumber(rec.Modl * ForceFactor())));
+    m_koef->setText(QString::fromStdString(FormatNumber(rec.Koef)));
+    if (rec.Group == 0)
+        m_group->setCurrentIndex(6);
+    else if (rec.Group >= 1 && rec.Group <= 7)
+        m_group->setCurrentIndex(rec.Group - 1);
+    else
+        m_group->setCurrentIndex(-1);
+    m_name->setFocus();
+}
+
+void TFormWiresEdit::StoreWire(TWireRec &rec) const
+{
+    TWireRec stored = rec;
+    stored.Name = Utf8Left(FieldText(m_name), kWireNameMax);
+    stored.Diam = ParseFloat(FieldText(m_diam));
+    stored.Sech = ParseFloat(FieldText(m_sech));
+    stored.PNag = ParseFloat(FieldText(m_pnag));
+    stored.Modl = ParseFloat(FieldText(m_modl)) / ForceFactor();
+    stored.Koef = ParseFloat(FieldText(m_koef));
+    stored.Group = m_group->currentIndex() + 1;
+    rec = stored;
+}
+
+void TFormWiresEdit::accept()
+{
+    try {
+        TWireRec probe;
+        StoreWire(probe);
+    } catch (const ConversionError &e) {
+        CurrentPrompts().Error(QString::fromStdString(e.what()));
+        return;
+    }
+    QDialog::accept();
+}
+
+void TFormWiresEdit::DiamChange(const QString &text)
+{
+    if (text.isEmpty() || text == QLatin1String("-"))
+        return;
+    try {
+        ParseFloat(text.toStdString());
+    } catch (const ConversionError &) {
+        CurrentPrompts().Message(UiText("Error_data_entry"));
+    }
+}
+
+bool TFormWiresEdit::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && IsDroppedCharacter(static_cast<QKeyEvent *>(event)))
+        return true;
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace velmora

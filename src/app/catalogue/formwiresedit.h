@@ -1,0 +1,81 @@
+#pragma once
+
+#include "catalogue/wires.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace velmora {
+
+// The modal editor of one catalogue wire, for a new wire or an existing one. Numbers are
+// converted when the user confirms: a field that does not convert shows its conversion message
+// and the editor stays open, so nothing typed is lost.
+class TFormWiresEdit : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // Registers the editor's string-table entries.
+    explicit TFormWiresEdit(QWidget *parent = nullptr);
+
+    // Fills the fields from rec: numbers in the shared number text format, the modulus in the
+    // shown units (× ForceFactor), group item Group − 1 (the seventh for Group 0, none above 7).
+    void LoadWire(const TWireRec &rec);
+    // Reads the fields into rec: Name cut to 16 characters, the modulus ÷ ForceFactor back to
+    // daN/mm², Group = item + 1 or 0 with no item. Throws ConversionError
+    // "'<text>' is not a valid floating point value" for a field that does not convert; rec is
+    // then unchanged.
+    void StoreWire(TWireRec &rec) const;
+
+    // Controls, for the catalogue window's tests and the screenshots.
+    QLineEdit *NameField() const { return m_name; }
+    QLineEdit *DiamField() const { return m_diam; }
+    QLineEdit *SechField() const { return m_sech; }
+    QLineEdit *PNagField() const { return m_pnag; }
+    QLineEdit *ModlField() const { return m_modl; }
+    QLineEdit *KoefField() const { return m_koef; }
+    QComboBox *GroupBox() const { return m_group; }
+    QPushButton *OkButton() const { return m_ok; }
+
+public slots:
+    void accept() override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private slots:
+    void DiamChange(const QString &text);
+
+private:
+    void ApplyTexts();
+
+    QGroupBox *m_frame = nullptr;
+    QLabel *m_groupLabel = nullptr;
+    QLabel *m_nameLabel = nullptr;
+    QLabel *m_diamLabel = nullptr;
+    QLabel *m_sechLabel = nullptr;
+    QLabel *m_pnagLabel = nullptr;
+    QLabel *m_modlLabel = nullptr;
+    QLabel *m_koefLabel = nullptr;
+    QLabel *m_diamUnit = nullptr;
+    QLabel *m_sechUnit = nullptr;
+    QLabel *m_pnagUnit = nullptr;
+    QLabel *m_modlUnit = nullptr;
+    QComboBox *m_group = nullptr;
+    QLineEdit *m_name = nullptr;
+    QLineEdit *m_diam = nullptr;
+    QLineEdit *m_sech = nullptr;
+    QLineEdit *m_pnag = nullptr;
+    QLineEdit *m_modl = nullptr;
+    QLineEdit *m_koef = nullptr;
+    QPushButton *m_ok = nullptr;
+    QPushButton *m_cancel = nullptr;
+};
+
+} // namespace velmora

@@ -1,0 +1,291 @@
+#include "templates/formautoshabloni.h"
+
+#include "l10n/localization.h"
+#include "prompts.h"
+#include "uitext.h"
+
+#include <QButtonGroup>
+#include <QDoubleSpinBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <limits>
+
+namespace velmora {
+
+namespace {
+
+// Items 2..10 of the temperature row; items 0 and 1 come from the string table.
+const char *const kFixedTemperatures[] = {"-30", "-20", "-10", "0", "10", "15", "20", "30", "70"};
+
+QSpinBox *IntegerField(QWidget *parent)
+{
+    auto *field = new QSpinBox(parent);
+    field->setLocale(QLocale::c());
+    field->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+    field->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    field->setAlignment(Qt::AlignRight);
+    field->setFixedWidth(110);
+    return field;
+}
+
+QDoubleSpinBox *DecimalField(QWidget *parent, double low, double high)
+{
+    auto *field = new QDoubleSpinBox(parent);
+    field->setLocale(QLocale::c());
+    field->setDecimals(2);
+    field->setSingleStep(0.5);
+    field->setRange(low, high);
+    field->setAlignment(Qt::AlignRight);
+    field->setFixedWidth(110);
+    return field;
+}
+
+// An exclusive group whose selection can also be cleared.
+void ClearSelection(QButtonGroup *group)
+{
+    if (QAbstractButton *checked = group->checkedButton()) {
+        group->setExclusive(false);
+        checked->setChecked(false);
+        group->setExclusive(true);
+    }
+}
+
+} // namespace
+
+TFormAutoShabloni::TFormAutoShabloni(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FormAutoShabloni"));
+    setModal(true);
+
+    m_nameLabel = new QLabel(this);
+    m_name = new QLineEdit(this);
+    m_nameLabel->setBuddy(m_name);
+
+    m_tipFrame = new QGroupBox(this);
+    m_tip = new QButtonGroup(this);
+    auto *tipLayout = new QVBoxLayout(m_tipFrame);
+    for (int i = 0; i < 2; ++i) {
+        m_tipButtons[i] = new QRadioButton(m_tipFrame);
+        m_tip->addButton(m_tipButtons[i], i);
+        tipLayout->addWidget(m_tipButtons[i]);
+    }
+    m_curves = new QRadioButton(this);
+    auto *curvesGroup = new QButtonGroup(this);
+    curvesGroup->addButton(m_curves, 0);
+
+    auto *fields = new QGridLayout;
+    fields->setHorizontalSpacing(8);
+    auto addField = [&](int row, QLabel *&label, QWidget *field) {
+        label = new QLabel(this);
+        label->setBuddy(field);
+        fields->addWidget(label, row, 0);
+        fields->addWidget(field, row, 1, Qt::AlignLeft);
+    };
+    m_mg = IntegerField(this);
+    m_mv = IntegerField(this);
+    m_pr = IntegerField(this);
+    m_vp = DecimalField(this, 0, 100000);
+    m_tg = DecimalField(this, 0, 100000);
+    m_zapas = DecimalField(this, -1e9, 1e9);
+    addField(0, m_mgLabel, m_mg);
+    addField(1, m_mvLabel, m_mv);
+    addField(2, m_prLabel, m_pr);
+    addField(3, m_vpLabel, m_vp);
+    addField(4, m_tgLabel, m_tg);
+    addField(5, m_zapasLabel, m_zapas);
+    fields->setColumnStretch(2, 1);
+
+    m_tempFrame = new QGroupBox(this);
+    m_temperature = new QButtonGroup(this);
+    auto *tempLayout = new QHBoxLayout(m_tempFrame);
+    for (int i = 0; i < 11; ++i) {
+        m_tempButtons[i] = new QRadioButton(m_tempFrame);
+        if (i >= 2)
+            m_tempButtons[i]->setText(QString::fromLatin1(kFixedTemperatures[i - 2]));
+        m_temperature->addButton(m_tempButtons[i], i);
+        tempLayout->addWidget(m_tempButtons[i]);
+    }
+    tempLayout->addStretch(1);
+
+    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setDefault(true);
+    auto *cancel = new QPushButton(this);
+    m_cancel = cancel;
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    auto *nameRow = new QVBoxLayout;
+    nameRow->setSpacing(2);
+    nameRow->addWidget(m_nameLabel);
+    nameRow->addWidget(m_name);
+    auto *choiceRow = new QHBoxLayout;
+    choiceRow->addWidget(m_tipFrame, 1);
+    choiceRow->addSpacing(12);
+    choiceRow->addWidget(m_curves, 0, Qt::AlignVCenter);
+    choiceRow->addStretch(0);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(nameRow);
+    layout->addLayout(choiceRow);
+    layout->addLayout(fields);
+    layout->addWidget(m_tempFrame);
+    layout->addLayout(buttons);
+
+    connect(m_tip, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            TipShablonaChanging(id);
+    });
+    connect(m_curves, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            KrivieChanging();
+    });
+    connect(ok, &QPushButton::clicked, this, &TFormAutoShabloni::accept);
+    connect(cancel, &QPushButton::clicked, this, &TFormAutoShabloni::reject);
+    ApplyTexts();
+}
+
+QRadioButton *TFormAutoShabloni::TipButton(int index) const
+{
+    return m_tipButtons[index];
+}
+
+QRadioButton *TFormAutoShabloni::TemperatureButton(int index) const
+{
+    return m_tempButtons[index];
+}
+
+void TFormAutoShabloni::ApplyTexts()
+{
+    setWindowTitle(UiText("Patterns_curves"));
+    m_nameLabel->setText(UiText("Name_pattern") + QLatin1Char(':'));
+    m_tipFrame->setTitle(UiText("Patterns"));
+    m_tipButtons[0]->setText(UiText("At_max_temp"));
+    m_tipButtons[1]->setText(UiText("In_case_of_ice"));
+    m_curves->setText(UiText("Curves"));
+    m_mgLabel->setText(UiText("hor_scale") + QStringLiteral(", 1 : "));
+    m_mvLabel->setText(UiText("vert_scale") + QStringLiteral(", 1 : "));
+    m_prLabel->setText(UiText("Overall_span"));
+    m_vpLabel->setText(UiText("Attachmnet_height"));
+    m_tgLabel->setText(UiText("Required_clearance"));
+    m_zapasLabel->setText(UiText("Reserve"));
+    m_tempFrame->setTitle(UiText("Temperature_no"));
+    m_tempButtons[0]->setText(UiText("Min_"));
+    m_tempButtons[1]->setText(UiText("Max_"));
+    m_cancel->setText(UiText("Cancel"));
+}
+
+void TFormAutoShabloni::showEvent(QShowEvent *event)
+{
+    ApplyTexts();
+    adjustSize();
+    QDialog::showEvent(event);
+}
+
+void TFormAutoShabloni::TipShablonaChanging(int)
+{
+    ClearSelection(m_curves->group());
+    m_tempFrame->setEnabled(false);
+    for (QWidget *w : {static_cast<QWidget *>(m_vp), static_cast<QWidget *>(m_tg),
+                       static_cast<QWidget *>(m_zapas)})
+        w->setEnabled(true);
+}
+
+void TFormAutoShabloni::KrivieChanging()
+{
+    ClearSelection(m_tip);
+    m_tempFrame->setEnabled(true);
+    for (QWidget *w : {static_cast<QWidget *>(m_vp), static_cast<QWidget *>(m_tg),
+                       static_cast<QWidget *>(m_zapas)})
+        w->setEnabled(false);
+}
+
+void TFormAutoShabloni::SelectTip(int index)
+{
+    if (index == 0 || index == 1) {
+        m_tipButtons[index]->setChecked(true);
+        TipShablonaChanging(index);
+    } else {
+        ClearSelection(m_tip);
+    }
+}
+
+void TFormAutoShabloni::SelectTemperature(int index)
+{
+    if (index >= 0 && index < 11)
+        m_tempButtons[index]->setChecked(true);
+    else
+        ClearSelection(m_temperature);
+}
+
+void TFormAutoShabloni::LoadTemplate(const TShablon &shablon)
+{
+    m_name->setText(QString::fromStdString(shablon.Name));
+    SelectTip(shablon.TipShablona);
+    if (shablon.Krivie == 0) {
+        m_curves->setChecked(true);
+        KrivieChanging();
+    } else {
+        ClearSelection(m_curves->group());
+    }
+    m_mg->setValue(shablon.MG);
+    m_mv->setValue(shablon.MV);
+    m_pr->setValue(shablon.PR);
+    m_vp->setValue(shablon.VP);
+    m_tg->setValue(shablon.TG);
+    m_zapas->setValue(shablon.Zapas);
+    SelectTemperature(shablon.Temperatura);
+    m_name->setFocus();
+}
+
+void TFormAutoShabloni::StoreTemplate(TShablon &shablon) const
+{
+    shablon.Name = m_name->text().toStdString();
+    shablon.MG = m_mg->value();
+    shablon.MV = m_mv->value();
+    shablon.PR = m_pr->value();
+    shablon.VP = m_vp->value();
+    shablon.TG = m_tg->value();
+    shablon.Zapas = m_zapas->value();
+    shablon.TipShablona = m_tip->checkedId();
+    shablon.Temperatura = m_temperature->checkedId();
+    shablon.Krivie = m_curves->isChecked() ? 0 : -1;
+}
+
+bool TFormAutoShabloni::ValidateInput()
+{
+    const char *failed = nullptr;
+    if (m_name->text().isEmpty())
+        failed = "Indicate_name";
+    else if (m_tip->checkedId() < 0 && !m_curves->isChecked())
+        failed = "curve_not_indicated";
+    else if (m_curves->isChecked() && m_temperature->checkedId() < 0)
+        failed = "Indicate_temperature";
+    else if (m_pr->value() == 0)
+        failed = "Indicate_span";
+    if (!failed)
+        return true;
+    CurrentPrompts().Error(UiText(failed));
+    return false;
+}
+
+void TFormAutoShabloni::accept()
+{
+    // A spin box holds a half-typed value until it is left; take it before checking.
+    for (QAbstractSpinBox *field : findChildren<QAbstractSpinBox *>())
+        field->interpretText();
+    if (ValidateInput())
+        QDialog::accept();
+}
+
+} // namespace velmora

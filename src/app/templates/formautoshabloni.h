@@ -1,0 +1,87 @@
+#pragma once
+
+#include "templates/shablon.h"
+
+#include <QDialog>
+
+class QAbstractButton;
+class QButtonGroup;
+class QDoubleSpinBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QSpinBox;
+
+namespace velmora {
+
+// The modal editor of one sag template. The template type and "Curves" exclude each other;
+// the checks run when the user confirms, and the dialog stays open when one fails.
+class TFormAutoShabloni : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TFormAutoShabloni(QWidget *parent = nullptr);
+
+    // Puts the record into the controls in the order Name, template type, "Curves", MG, MV,
+    // PR, VP, TG, Zapas, temperature; so a record with Krivie 0 opens as a curve.
+    void LoadTemplate(const TShablon &shablon);
+    // Copies the controls into the record; −1 for a choice with nothing selected. Disabled
+    // fields are stored as they stand.
+    void StoreTemplate(TShablon &shablon) const;
+    // The four checks in order (name, type, temperature of a curve, span); the first that
+    // fails shows its message in an error box and gives false.
+    bool ValidateInput();
+
+    // Controls, for the tests and the screenshots.
+    QLineEdit *NameField() const { return m_name; }
+    QRadioButton *TipButton(int index) const;
+    QRadioButton *CurvesButton() const { return m_curves; }
+    QRadioButton *TemperatureButton(int index) const;
+    QSpinBox *MGField() const { return m_mg; }
+    QSpinBox *MVField() const { return m_mv; }
+    QSpinBox *PRField() const { return m_pr; }
+    QDoubleSpinBox *VPField() const { return m_vp; }
+    QDoubleSpinBox *TGField() const { return m_tg; }
+    QDoubleSpinBox *ZapasField() const { return m_zapas; }
+    QGroupBox *TemperatureFrame() const { return m_tempFrame; }
+
+public slots:
+    void accept() override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void ApplyTexts();
+    void TipShablonaChanging(int index);
+    void KrivieChanging();
+    void SelectTip(int index);
+    void SelectTemperature(int index);
+
+    QLineEdit *m_name = nullptr;
+    QLabel *m_nameLabel = nullptr;
+    QGroupBox *m_tipFrame = nullptr;
+    QButtonGroup *m_tip = nullptr;
+    QRadioButton *m_tipButtons[2] = {};
+    QRadioButton *m_curves = nullptr;
+    QLabel *m_mgLabel = nullptr;
+    QLabel *m_mvLabel = nullptr;
+    QLabel *m_prLabel = nullptr;
+    QLabel *m_vpLabel = nullptr;
+    QLabel *m_tgLabel = nullptr;
+    QLabel *m_zapasLabel = nullptr;
+    QSpinBox *m_mg = nullptr;
+    QSpinBox *m_mv = nullptr;
+    QSpinBox *m_pr = nullptr;
+    QDoubleSpinBox *m_vp = nullptr;
+    QDoubleSpinBox *m_tg = nullptr;
+    QDoubleSpinBox *m_zapas = nullptr;
+    QGroupBox *m_tempFrame = nullptr;
+    QButtonGroup *m_temperature = nullptr;
+    QRadioButton *m_tempButtons[11] = {};
+    QAbstractButton *m_cancel = nullptr;
+};
+
+} // namespace velmora

@@ -1,0 +1,214 @@
+#include "templates/formspisokshabloni.h"
+
+#include "formmain.h"
+#include "appwindows.h"
+#include "guard.h"
+#include "prompts.h"
+#include "templates/formautoshabloni.h"
+#include "uitext.h"
+
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace velmora {
+
+TFormSpisokShabloni::TFormSpisokShabloni(TemplateHost host, QWidget *parent)
+    : QDialog(parent)
+    , m_host(std::move(host))
+{
+    setObjectName(QStringLiteral("FormSpisokShabloni"));
+    m_editor = new TFormAutoShabloni(this);
+    m_frame = new QGroupBox(this);
+    m_grid = new QTableWidget(1, 1, m_frame);
+    m_grid->horizontalHeader()->hide();
+    m_grid->horizontalHeader()->setStretchLastSection(true);
+    m_grid->verticalHeader()->hide();
+    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 8);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    auto *frameLayout = new QVBoxLayout(m_frame);
+    frameLayout->addWidget(m_grid);
+
+    m_butRunAutoCAD = new QPushButton(this);
+    m_butNew = new QPushButton(this);
+    m_butEdit = new QPushButton(this);
+    m_butDel = new QPushButton(this);
+    m_butClose = new QPushButton(this);
+    m_butRunAutoCAD->setObjectName(QStringLiteral("ButRunAutoCAD"));
+    m_butNew->setObjectName(QStringLiteral("ButNew"));
+    m_butEdit->setObjectName(QStringLiteral("ButEdit"));
+    m_butDel->setObjectName(QStringLiteral("ButDel"));
+    m_butClose->setObjectName(QStringLiteral("ButClose"));
+    auto *buttons = new QVBoxLayout;
+    buttons->addWidget(m_butRunAutoCAD);
+    buttons->addSpacing(12);
+    buttons->addWidget(m_butNew);
+    buttons->addWidget(m_butEdit);
+    buttons->addWidget(m_butDel);
+    buttons->addStretch(1);
+    buttons->addWidget(m_butClose);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(m_frame, 1);
+    layout->addLayout(buttons);
+    resize(520, 340);
+
+    connect(m_grid, &QTableWidget::currentCellChanged, this,
+            [this](int row) { GridSelectCell(row); });
+    connect(m_grid, &QTableWidget::cellDoubleClicked, this, &TFormSpisokShabloni::ButEditClick);
+    connect(m_butRunAutoCAD, &QPushButton::clicked, this, &TFormSpisokShabloni::AcadRun);
+    connect(m_butNew, &QPushButton::clicked, this, &TFormSpisokShabloni::NewShablonClick);
+    connect(m_butEdit, &QPushButton::clicked, this, &TFormSpisokShabloni::ButEditClick);
+    connect(m_butDel, &QPushButton::clicked, this, &TFormSpisokShabloni::ButDelClick);
+    connect(m_butClose, &QPushButton::clicked, this, &TFormSpisokShabloni::ButCloseClick);
+    ApplyTexts();
+}
+
+TShablonList &TFormSpisokShabloni::Templates()
+{
+    return m_host.project().Shablons;
+}
+
+void TFormSpisokShabloni::showEvent(QShowEvent *event)
+{
+    RefreshList(Templates());
+    UpdateButtons();
+    ApplyTexts();
+    QDialog::showEvent(event);
+}
+
+void TFormSpisokShabloni::ApplyTexts()
+{
+    setWindowTitle(UiText("List_patterns"));
+    m_frame->setTitle(UiText("List_patterns"));
+    m_butRunAutoCAD->setText(UiText("Port_to_Cad"));
+    m_butNew->setText(UiText("Create"));
+    m_butEdit->setText(UiText("Edit"));
+    m_butDel->setText(UiText("Delete"));
+    m_butClose->setText(UiText("Close"));
+}
+
+void TFormSpisokShabloni::RefreshList(const TShablonList &list)
+{
+    const int rows = std::max(list.Count(), 1);
+    m_grid->setRowCount(rows);
+    for (int i = 0; i < rows; ++i) {
+        const QString name = i < list.Count() ? QString::fromStdString(list.Items(i).Name)
+                                              : QString();
+        m_grid->setItem(i, 0, new QTableWidgetItem(name));
+    }
+    const int row = std::clamp(m_selectedIndex, 0, rows - 1);
+    m_grid->setCurrentCell(row, 0);
+    m_grid->selectRow(row);
+    m_selectedIndex = row;
+    UpdateButtons();
+}
+
+void TFormSpisokShabloni::UpdateButtons()
+{
+    const bool any = Templates().Count() > 0;
+    m_butEdit->setEnabled(any);
+    m_butDel->setEnabled(any);
+    m_butRunAutoCAD->setEnabled(any);
+    m_butNew->setEnabled(true);
+    m_butClose->setEnabled(true);
+}
+
+void TFormSpisokShabloni::GridSelectCell(int row)
+{
+    if (row >= 0)
+        m_selectedIndex = row;
+}
+
+void TFormSpisokShabloni::NewShablonClick()
+{
+    TShablon shablon;
+    m_editor->LoadTemplate(shablon);
+    if (CurrentPrompts().Exec(*m_editor) != QDialog::Accepted)
+        return;
+    m_editor->StoreTemplate(shablon);
+    const int index = Templates().Add(shablon);
+    m_selectedIndex = index;
+    RefreshList(Templates());
+    UpdateButtons();
+}
+
+void TFormSpisokShabloni::ButEditClick()
+{
+    TShablonList &list = Templates();
+    if (list.Count() == 0 || m_selectedIndex >= list.Count())
+        return;
+    TShablon &shablon = list.Items(m_selectedIndex);
+    m_editor->LoadTemplate(shablon);
+    if (CurrentPrompts().Exec(*m_editor) != QDialog::Accepted)
+        return;
+    m_editor->StoreTemplate(shablon);
+    m_grid->setItem(m_selectedIndex, 0, new QTableWidgetItem(QString::fromStdString(shablon.Name)));
+}
+
+void TFormSpisokShabloni::ButDelClick()
+{
+    TShablonList &list = Templates();
+    if (list.Count() == 0 || m_selectedIndex >= list.Count())
+        return;
+    list.Delete(m_selectedIndex);
+    RefreshList(list);
+    UpdateButtons();
+}
+
+void TFormSpisokShabloni::ButCloseClick()
+{
+    hide();
+}
+
+QString TFormSpisokShabloni::DrawingPath(const QString &chosen)
+{
+    const QFileInfo info(chosen);
+    return info.absolutePath() + QLatin1Char('/') + TFormMain::ProjectNameOf(chosen)
+        + QStringLiteral(".dxf");
+}
+
+void TFormSpisokShabloni::AcadRun()
+{
+    TShablonList &list = Templates();
+    if (list.Count() == 0 || m_selectedIndex >= list.Count())
+        return;
+    FileDialogSpec spec;
+    spec.title = QStringLiteral("Вывод в CAD - Velmora");
+    spec.filter = QStringLiteral("CAD file(*.dxf) (*.dxf)");
+    spec.fileName = TFormMain::ProjectNameOf(m_host.projectFileName());
+    // The chosen name is cut at its first "." and given ".dxf", so a question about replacing
+    // the name as typed would ask about the wrong file; the drawing replaces its file silently.
+    spec.confirmOverwrite = false;
+    const QString chosen = CurrentPrompts().SaveFileName(spec);
+    if (chosen.isEmpty())
+        return;
+
+    ShowWait(UiText("Port_to_AutoCad"));
+    const QString path = DrawingPath(chosen);
+    DrawResult result;
+    const bool written = Guarded([&] {
+        // The wait window goes before an error is shown, however the drawing ends.
+        struct WaitCloser
+        {
+            ~WaitCloser() { CloseWait(); }
+        } waitCloser;
+        m_host.formToProject();
+        const TShablon shablon = list.Items(m_selectedIndex);
+        result = DrawTemplate(m_host.project(), shablon, path.toStdString(), m_engine);
+    });
+    if (!written)
+        return;
+    for (const std::string &warning : result.warnings)
+        CurrentPrompts().Warning(QString::fromStdString(warning));
+    CurrentPrompts().OpenDocument(path);
+}
+
+} // namespace velmora

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "data/project.h"
+#include "templates/drawtemplate.h"
+
+#include <QDialog>
+#include <QString>
+
+#include <functional>
+
+class QGroupBox;
+class QPushButton;
+class QTableWidget;
+
+namespace velmora {
+
+class TFormAutoShabloni;
+
+// What the template windows need of the main window.
+struct TemplateHost
+{
+    std::function<TProject &()> project;      // the open project; its templates are edited in place
+    std::function<QString()> projectFileName; // empty for a project never saved
+    std::function<void()> formToProject;      // takes the main window's fields into the project
+};
+
+// The modeless list of the open project's templates: create, edit, delete, and "Port to Cad",
+// which draws the selected template into a DXF file and opens it in the CAD program. Every
+// change goes straight into the open project, so its change test sees it.
+class TFormSpisokShabloni : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // Creates the template editor, which belongs to this window.
+    explicit TFormSpisokShabloni(TemplateHost host, QWidget *parent = nullptr);
+
+    // One row per template name (one empty row for none); the selection stays on its row or
+    // moves to the last one when the list shrank. Then UpdateButtons.
+    void RefreshList(const TShablonList &list);
+    // Edit, Delete and Port to Cad only with at least one template.
+    void UpdateButtons();
+    int SelectedIndex() const { return m_selectedIndex; }
+
+    // The engine the drawing asks (the calculation driver unless a test sets its own).
+    void SetTemplateEngine(TemplateEngine engine) { m_engine = std::move(engine); }
+
+    // The path the drawing is written to for a name chosen in the dialog: its folder, its file
+    // name cut before the first ".", and ".dxf" ("/a/plan.old.dxf" -> "/a/plan.dxf").
+    static QString DrawingPath(const QString &chosen);
+
+    TFormAutoShabloni *Editor() const { return m_editor; }
+    QTableWidget *Grid() const { return m_grid; }
+    QPushButton *RunAutoCadButton() const { return m_butRunAutoCAD; }
+    QPushButton *NewButton() const { return m_butNew; }
+    QPushButton *EditButton() const { return m_butEdit; }
+    QPushButton *DeleteButton() const { return m_butDel; }
+
+public slots:
+    void NewShablonClick();
+    void ButEditClick();
+    void ButDelClick();
+    void AcadRun();
+    void ButCloseClick();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void ApplyTexts();
+    void GridSelectCell(int row);
+    TShablonList &Templates();
+
+    TemplateHost m_host;
+    TFormAutoShabloni *m_editor = nullptr;
+    TemplateEngine m_engine = CalcTemplateEngine;
+    int m_selectedIndex = 0;
+
+    QGroupBox *m_frame = nullptr;
+    QTableWidget *m_grid = nullptr;
+    QPushButton *m_butRunAutoCAD = nullptr;
+    QPushButton *m_butNew = nullptr;
+    QPushButton *m_butEdit = nullptr;
+    QPushButton *m_butDel = nullptr;
+    QPushButton *m_butClose = nullptr;
+};
+
+} // namespace velmora

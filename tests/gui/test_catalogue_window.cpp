@@ -1,0 +1,505 @@
+#include "guitest.h"
+
+#include "catalogue/catalogue.h"
+#include "catalogue/formwiresbase.h"
+#include "catalogue/formwiresedit.h"
+#include "common/fileio.h"
+#include "fake_settings.h"
+#include "l10n/localization.h"
+#include "l10n/texts.h"
+#include "l10n/units.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include <memory>
+
+using namespace velmora;
+using namespace velmora::test;
+
+namespace {
+
+TWireRec Wire(const std::string &name, int group, double diam, double modl = 8250)
+{
+    TWireRec rec;
+    rec.Name = name;
+    rec.Group = group;
+    rec.Diam = diam;
+    rec.Sech = diam * 10;
+    rec.PNag = 0.5;
+    rec.Modl = modl;
+    rec.Koef = 1.92e-5;
+    return rec;
+}
+
+QString Cell(QTableWidget *grid, int row, int column)
+{
+    const QTableWidgetItem *item = grid->item(row, column);
+    return item ? item->text() : QString();
+}
+
+// The editor script of a confirmed wire: fields set as a user would leave them, then OK.
+std::function<int(QDialog &)> TypeWire(const QString &name, const QString &diam,
+                                       const QString &modl = QStringLiteral("8250"))
+{
+    return [=](QDialog &dialog) {
+        auto &editor = static_cast<TFormWiresEdit &>(dialog);
+        editor.NameField()->setText(name);
+        editor.DiamField()->setText(diam);
+        editor.SechField()->setText(QStringLiteral("100"));
+        editor.PNagField()->setText(QStringLiteral("0.4"));
+        editor.ModlField()->setText(modl);
+        editor.KoefField()->setText(QStringLiteral("0.0000192"));
+        editor.setResult(QDialog::Rejected);
+        editor.accept();
+        return editor.result();
+    };
+}
+
+} // namespace
+
+class CatalogueTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    FakeSettingsStore m_store;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<TFormWiresBase> m_window;
+
+    std::string CatalogueFile() const
+    {
+        return CatalogueDataDir(m_dir->path().toStdString()) + "base_provod.dat";
+    }
+
+    // A catalogue file of these wires in the data folder, then the window that loads it.
+    TFormWiresBase &Open(const std::vector<TWireRec> &wires)
+    {
+        QDir().mkpath(QString::fromStdString(CatalogueDataDir(m_dir->path().toStdString())));
+        TWiresList list;
+        for (const TWireRec &rec : wires)
+            list.Add(rec);
+        list.SaveToFile(CatalogueFile());
+        m_window = std::make_unique<TFormWiresBase>(m_dir->path().toStdString(),
+                                                    (m_dir->path() + "/app/").toStdString());
+        return *m_window;
+    }
+
+    QPushButton *Button(const char *name) const
+    {
+        return m_window->findChild<QPushButton *>(QLatin1String(name));
+    }
+
+    void ChooseFilter(int index)
+    {
+        m_window->Filter()->setCurrentIndex(index);
+        emit m_window->Filter()->activated(index);
+    }
+
+private slots:
+    void init()
+    {
+        SetSettingsStore(&m_store);
+        InitLocalization("English (United States)");
+        SetLanguage(0);
+        SetUnits(0);
+        RegisterCommonTexts();
+        m_dir = std::make_unique<QTemporaryDir>();
+    }
+    void cleanup()
+    {
+        m_window.reset();
+        WiresList().Clear();
+        m_dir.reset();
+        SetSettingsStore(nullptr);
+    }
+
+    void emptyCatalogueShowsOneEmptyRowAndOnlyCreate()
+    {
+        TFormWiresBase &w = Open({});
+        w.Manage();
+        QCOMPARE(w.Grid()->rowCount(), 1);
+        QCOMPARE(Cell(w.Grid(), 0, 0), QString());
+        QVERIFY(!Button("ButEdit")->isEnabled());
+        QVERIFY(!Button("ButDelete")->isEnabled());
+        QVERIFY(!Button("ButSelect")->isEnabled());
+        QVERIFY(Button("ButCreate")->isEnabled());
+        QVERIFY(Button("ButCreate")->isVisible());
+        QVERIFY(!Button("ButSelect")->isVisible());
+        QCOMPARE(w.SelectedWire(), TWireRec{});
+    }
+
+    void emptyGroupViewKeepsButtonsButActsOnNothing()
+    {
+        ScriptedPrompts prompts;
+        TFormWiresBase &w = Open({Wire("AC 70/11", 1, 11.4), Wire("ПС-35", 5, 7.5)});
+        w.Manage();
+        ChooseFilter(3);
+        QCOMPARE(w.Grid()->rowCount(), 1);
+        QCOMPARE(Cell(w.Grid(), 0, 0), QString());
+        QVERIFY(Button("ButEdit")->isEnabled());
+        QVERIFY(Button("ButDelete")->isEnabled());
+        w.EditClick();
+        w.DeleteClick();
+        QVERIFY(prompts.asked.isEmpty());
+        QCOMPARE(w.SelectedWire(), TWireRec{});
+        QCOMPARE(WiresList().Count(), 2);
+        QCOMPARE(w.Modified(), 0);
+
+        ChooseFilter(5);
+        QCOMPARE(w.Grid()->rowCount(), 1);
+        QCOMPARE(Cell(w.Grid(), 0, 0), QString("ПС-35"));
+    }
+
+    void createPreselectsTheFilteredGroupOrOthers_data()
+    {
+        QTest::addColumn<int>("filter");
+        QTest::addColumn<int>("shownItem");
+        QTest::addColumn<int>("storedGroup");
+        QTest::newRow("group 3") << 3 << 2 << 3;
+        QTest::newRow("whole catalogue") << 0 << 6 << 7;
+    }
+    void createPreselectsTheFilteredGroupOrOthers()
+    {
+        QFETCH(int, filter);
+        QFETCH(int, shownItem);
+        QFETCH(int, storedGroup);
+        ScriptedPrompts prompts;
+        TFormWiresBase &w = Open({Wire("A", 1, 10)});
+        w.Manage();
+        ChooseFilter(filter);
+        int preselected = -2;
+        QString groupText;
+        prompts.dialogs = {[&](QDialog &dialog) {
+            auto &editor = static_cast<TFormWiresEdit &>(dialog);
+            preselected = editor.GroupBox()->currentIndex();
+            groupText = editor.GroupBox()->currentText();
+            return TypeWire("NEW", "12.5")(dialog);
+        }};
+        w.CreateClick();
+        QCOMPARE(preselected, shownItem);
+        QCOMPARE(prompts.Kinds(), QStringList{"Exec"});
+        QCOMPARE(prompts.asked[0].text, QString("FormWiresEdit"));
+        if (filter == 0)
+            QCOMPARE(groupText, QString("Others"));
+        const TWireRec added = WiresList().FindByName("NEW");
+        QCOMPARE(added.Group, storedGroup);
+        QCOMPARE(added.Diam, 12.5);
+        QCOMPARE(added.Koef, 1.92e-5);
+        QCOMPARE(WiresList().IndexOfName("NEW"), 1);
+        QCOMPARE(w.Modified(), 1);
+        const int last = w.Grid()->rowCount() - 1;
+        QCOMPARE(w.Grid()->currentRow(), last);
+    }
+
+    void cancelledCreateChangesNothing()
+    {
+        ScriptedPrompts prompts;
+        TFormWiresBase &w = Open({Wire("A", 1, 10)});
+        prompts.dialogs = {Reject};
+        w.CreateClick();
+        QCOMPARE(WiresList().Count(), 1);
+        QCOMPARE(w.Modified(), 0);
+    }
+
+    // The editor converts its fields when the user confirms; a bad one keeps it open with
+    // everything typed, and the catalogue changes only with the corrected wire.
+    void badNumberKeepsTheEditorOpenAndTheCatalogueUnchanged()
+    {
+        ScriptedPrompts prompts;
+        TFormWiresBase &w = Open({Wire("A", 1, 10)});
+        QString nameAfterError;
+        int resultAfterError = -1;
+        int countAfterError = -1;
+        prompts.dialogs = {[&](QDialog &dialog) {
+            auto &editor = static_cast<TFormWiresEdit &>(dialog);
+            TypeWire("B", "12")(dialog);
+            editor.SechField()->setText("1.2.3");
+            editor.setResult(QDialog::Rejected);
+            editor.accept();
+            resultAfterError = editor.result();
+            nameAfterError = editor.NameField()->text();
+            countAfterError = WiresList().Count();
+            editor.SechField()->setText("123");
+            editor.accept();
+            return editor.result();
+        }};
+        w.CreateClick();
+        QCOMPARE(resultAfterError, int(QDialog::Rejected));
+        QCOMPARE(nameAfterError, QString("B"));
+        QCOMPARE(countAfterError, 1);
+        QCOMPARE(prompts.Last("Error"), QString("'1.2.3' is not a valid floating point value"));
+        QCOMPARE(WiresList().Count(), 2);
+        QCOMPARE(WiresList().FindByName("B").Sech, 123.0);
+        QCOMPARE(w.Modified(), 1);
+    }
+
+    void editOfABadNumberThatIsCancelledKeepsTheRecord()
+    {
+        ScriptedPrompts prompts;
+        TFormWiresBase &w = Open({Wire("A", 1, 10)});
+        prompts.dialogs = {[&](QDialog &dialog) {
+            auto &editor = static_cast<TFormWiresEdit &>(dialog);
+            editor.DiamField()->blockSignals(true);
+            editor.DiamField()->setText("1..");
+            editor.DiamField()->blockSignals(false);
+            editor.accept();
+            editor.reject();
+            return editor.result();
+        }};
+        w.EditClick();
+        QCOMPARE(prompts.Last("Error"), QString("'1..' is not a valid floating point value"));
+        QCOMPARE(WiresList().GetWire(0), Wire("A", 1, 10));
+        QCOMPARE(w.Modified(), 0);
+    }
+
+    void duplicateNamesActOnTheFirstRecordOfThatName()
+    {
+        ScriptedPrompts prompts;
+        TFormWiresBase &w = Open({Wire("X", 1, 10), Wire("X", 1, 20)});
+        w.Manage();
+        // Sorting by name leaves two equal names in either order.
+        const double first = WiresList().GetWire(0).Diam;
+        const double second = WiresList().GetWire(1).Diam;
+        QCOMPARE(w.Grid()->rowCount(), 2);
+        QCOMPARE(Cell(w.Grid(), 1, 1), QString::number(second));
+        w.Grid()->setCurrentCell(1, 0);
+        QCOMPARE(w.SelectedWire().Diam, first);
+
+        QString shownDiam;
+        prompts.dialogs = {[&](QDialog &dialog) {
+            shownDiam = static_cast<TFormWiresEdit &>(dialog).DiamField()->text();
+            return TypeWire("X", "15")(dialog);
+        }};
+        w.EditClick();
+        QCOMPARE(shownDiam, QString::number(first));
+        QCOMPARE(WiresList().GetWire(0).Diam, 15.0);
+        QCOMPARE(WiresList().GetWire(1).Diam, second);
+        // Only the selected row is re-shown: it now shows the first record.
+        QCOMPARE(Cell(w.Grid(), 1, 1), QString("15"));
+
+        prompts.yesNo = {true};
+        w.DeleteClick();
+        QCOMPARE(WiresList().Count(), 1);
+        QCOMPARE(WiresList().GetWire(0).Diam, second);
+        QCOMPARE(w.Modified(), 2);
+    }
+
+    void unitsMode1ShowsAndStoresTheModulusInKiloNewtons()
+    {
+        SetUnits(1);
+        ScriptedPrompts prompts;
+        TFormWiresBase &w = Open({Wire("A", 1, 10, 8250)});
+        w.Manage();
+        QCOMPARE(Cell(w.Grid(), 0, 4), QString("82.5"));
+        QVERIFY(w.Grid()->horizontalHeaderItem(4)->text().contains("kN/mm^2"));
+
+        QString shownModulus;
+        prompts.dialogs = {[&](QDialog &dialog) {
+            shownModulus = static_cast<TFormWiresEdit &>(dialog).ModlField()->text();
+            return Accept(dialog);
+        }};
+        w.EditClick();
+        QCOMPARE(shownModulus, QString("82.5"));
+        QCOMPARE(WiresList().GetWire(0).Modl, 8250.0);
+
+        prompts.dialogs = {TypeWire("B", "5", "82.5")};
+        w.CreateClick();
+        QCOMPARE(WiresList().FindByName("B").Modl, 8250.0);
+    }
+
+    void storedGroup9OpensWithNoGroupAndIsStoredAs0()
+    {
+        ScriptedPrompts prompts;
+        TFormWiresBase &w = Open({Wire("G9", 9, 10)});
+        int shownItem = -2;
+        prompts.dialogs = {[&](QDialog &dialog) {
+            shownItem = static_cast<TFormWiresEdit &>(dialog).GroupBox()->currentIndex();
+            return Accept(dialog);
+        }};
+        w.EditClick();
+        QCOMPARE(shownItem, -1);
+        QCOMPARE(WiresList().GetWire(0).Group, 0);
+    }
+
+    void sortThenCloseDoesNotRewriteTheFile()
+    {
+        TFormWiresBase &w = Open({Wire("A", 1, 30), Wire("B", 1, 10), Wire("C", 1, 20)});
+        w.Manage();
+        const std::string before = ReadFileBytes(CatalogueFile());
+        QHeaderView *header = w.Grid()->horizontalHeader();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
+        QCOMPARE(Cell(w.Grid(), 0, 0), QString("B"));
+        QCOMPARE(Cell(w.Grid(), 2, 0), QString("A"));
+        QCOMPARE(WiresList().GetWire(0).Name, std::string("B"));
+        QCOMPARE(w.Modified(), 0);
+        w.SaveIfModified();
+        QCOMPARE(ReadFileBytes(CatalogueFile()), before);
+    }
+
+    void oneChangeThenCloseRewritesTheFile()
+    {
+        ScriptedPrompts prompts;
+        TFormWiresBase &w = Open({Wire("A", 1, 30), Wire("B", 1, 10), Wire("C", 1, 20)});
+        w.Manage();
+        w.Grid()->setCurrentCell(2, 0);
+        prompts.yesNo = {false, true};
+        w.DeleteClick();
+        QCOMPARE(prompts.Last("WarningYesNo"),
+                 QString("Are you sure you would like to delete this wire?"));
+        QCOMPARE(WiresList().Count(), 3);
+        QCOMPARE(w.Modified(), 0);
+        w.DeleteClick();
+        QCOMPARE(WiresList().Count(), 2);
+        QCOMPARE(w.Grid()->currentRow(), 1);
+        QCOMPARE(w.Modified(), 1);
+        w.SaveIfModified();
+        TWiresList reread;
+        reread.LoadFromFile(CatalogueFile());
+        QCOMPARE(reread.Count(), 2);
+        QCOMPARE(reread.GetWire(1).Name, std::string("B"));
+    }
+
+    void deleteKeyAndContextMenuRunDelete()
+    {
+        ScriptedPrompts prompts;
+        TFormWiresBase &w = Open({Wire("A", 1, 30), Wire("B", 1, 10), Wire("C", 1, 20)});
+        w.Manage();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.activateWindow();
+        w.Grid()->setFocus();
+        w.Grid()->setCurrentCell(0, 0);
+        prompts.yesNo = {true, true};
+        QTest::keyClick(w.Grid(), Qt::Key_Delete);
+        QCOMPARE(WiresList().Count(), 2);
+        QCOMPARE(WiresList().IndexOfName("A"), -1);
+
+        QMenu *menu = w.findChild<QMenu *>();
+        QVERIFY(menu);
+        QStringList items;
+        for (QAction *action : menu->actions())
+            items << action->text();
+        QCOMPARE(items, (QStringList{"Новый", "Исправить", "Удалить"}));
+        menu->actions().at(2)->trigger();
+        QCOMPARE(WiresList().Count(), 1);
+        QCOMPARE(w.Modified(), 2);
+    }
+
+    void typingFilterAndTheDiameterCheck()
+    {
+        ScriptedPrompts prompts;
+        Open({});
+        TFormWiresEdit *editor = m_window->Editor();
+        editor->LoadWire(TWireRec{});
+        editor->show();
+        QVERIFY(QTest::qWaitForWindowExposed(editor));
+        QLineEdit *diam = editor->DiamField();
+        diam->clear();
+        QTest::keyClicks(diam, "-");
+        QVERIFY(prompts.asked.isEmpty());
+        diam->clear();
+        QTest::keyClicks(diam, "1x2,5");
+        QCOMPARE(diam->text(), QString("125"));
+        QVERIFY(prompts.asked.isEmpty());
+        diam->clear();
+        QTest::keyClicks(diam, "1.5");
+        QVERIFY(prompts.asked.isEmpty());
+        QTest::keyClicks(diam, ".");
+        QCOMPARE(prompts.Kinds(), QStringList{"Message"});
+        QCOMPARE(prompts.Last("Message"), QString("Error data entry"));
+        QCOMPARE(diam->text(), QString("1.5."));
+        QTest::keyClick(diam, Qt::Key_Backspace);
+        QCOMPARE(diam->text(), QString("1.5"));
+        QCOMPARE(prompts.asked.size(), 1);
+        editor->hide();
+    }
+
+    void storeWireCutsTheNameAndMapsTheGroups()
+    {
+        Open({});
+        TFormWiresEdit *editor = m_window->Editor();
+        TWireRec rec = Wire("A", 0, 10);
+        editor->LoadWire(rec);
+        QCOMPARE(editor->GroupBox()->count(), 7);
+        QCOMPARE(editor->GroupBox()->currentIndex(), 6);
+        QCOMPARE(editor->KoefField()->text(), QString("1.92E-5"));
+        editor->NameField()->setText(QString("АС 120/19 особый"));
+        editor->GroupBox()->setCurrentIndex(0);
+        editor->StoreWire(rec);
+        QCOMPARE(rec.Name, std::string("АС 120/19 особый"));
+        QCOMPARE(rec.Group, 1);
+        QCOMPARE(rec.Koef, 1.92e-5);
+        editor->NameField()->setMaxLength(40);
+        editor->NameField()->setText(QString("АС 120/19 особый-длинный"));
+        editor->StoreWire(rec);
+        QCOMPARE(rec.Name, std::string("АС 120/19 особый"));
+    }
+
+    void exportAndImportUseTheirTitlesAndImportCountsAsAChange()
+    {
+        ScriptedPrompts prompts;
+        TFormWiresBase &w = Open({Wire("A", 1, 30), Wire("B", 2, 10)});
+        const QString text = m_dir->path() + "/wires.txt";
+        prompts.fileNames = {text};
+        w.ExportClick();
+        QCOMPARE(prompts.Last("Save"), QString("Экспорт в текстовый файл"));
+        QCOMPARE(prompts.lastFileDialog.filter, QString("*.txt (*.txt)"));
+        QCOMPARE(prompts.lastFileDialog.defaultSuffix, QString("txt"));
+        QCOMPARE(w.Modified(), 0);
+
+        WriteFileAtomically(text.toStdString(), "C;1;2;3;8250;1.9E-5;4\r\n");
+        prompts.fileNames = {text};
+        w.ImportClick();
+        QCOMPARE(prompts.Last("Open"), QString("Импорт из текстового файла"));
+        QCOMPARE(WiresList().Count(), 1);
+        QCOMPARE(Cell(w.Grid(), 0, 0), QString("C"));
+        QCOMPARE(w.Modified(), 1);
+    }
+
+    void failedImportShowsTheErrorAndKeepsTheCatalogue()
+    {
+        ScriptedPrompts prompts;
+        TFormWiresBase &w = Open({Wire("A", 1, 30)});
+        const QString text = m_dir->path() + "/bad.txt";
+        WriteFileAtomically(text.toStdString(), "C;1;2;x;8250;1.9E-5;4\r\n");
+        prompts.fileNames = {text};
+        w.ImportClick();
+        QCOMPARE(prompts.Last("Error"), QString("'x' is not a valid floating point value."));
+        QCOMPARE(WiresList().Count(), 1);
+        QCOMPARE(w.Modified(), 0);
+    }
+
+    void pickWhileManagingReopensTheWindowForPicking()
+    {
+        ScriptedPrompts prompts;
+        TFormWiresBase &w = Open({Wire("A", 1, 30), Wire("B", 2, 10)});
+        w.Manage();
+        QVERIFY(w.isVisible());
+        QVERIFY(!w.SelectMode());
+        bool wasHidden = false;
+        bool selectShown = false;
+        prompts.dialogs = {[&](QDialog &dialog) {
+            wasHidden = !dialog.isVisible();
+            dialog.show();
+            selectShown = w.findChild<QPushButton *>("ButSelect")->isVisible()
+                && !w.findChild<QPushButton *>("ButCreate")->isVisible();
+            w.Grid()->setCurrentCell(1, 0);
+            w.SelectClick();
+            return dialog.result();
+        }};
+        QVERIFY(w.Pick());
+        QVERIFY(wasHidden);
+        QVERIFY(selectShown);
+        QVERIFY(w.SelectMode());
+        QCOMPARE(w.SelectedWire().Name, std::string("B"));
+    }
+};
+
+VELMORA_GUI_TEST_MAIN(CatalogueTest)
+#include "test_catalogue_window.moc"

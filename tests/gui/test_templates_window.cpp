@@ -1,0 +1,414 @@
+#include "guitest.h"
+
+#include "appwindows.h"
+#include "common/fileio.h"
+#include "fake_settings.h"
+#include "formwait.h"
+#include "l10n/localization.h"
+#include "l10n/texts.h"
+#include "l10n/units.h"
+#include "templates/formautoshabloni.h"
+#include "templates/formspisokshabloni.h"
+
+#include <QDoubleSpinBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include <memory>
+
+using namespace velmora;
+using namespace velmora::test;
+
+namespace {
+
+TShablon Template(const std::string &name, int pr = 300)
+{
+    TShablon shablon;
+    shablon.Name = name;
+    shablon.TipShablona = 0;
+    shablon.Krivie = -1;
+    shablon.PR = pr;
+    shablon.VP = 15.5;
+    shablon.TG = 7;
+    shablon.Zapas = 0.5;
+    return shablon;
+}
+
+QString Row(QTableWidget *grid, int row)
+{
+    const QTableWidgetItem *item = grid->item(row, 0);
+    return item ? item->text() : QString();
+}
+
+// An engine that answers k = 2.5 m at 1 : 5000 / 1 : 500 without a catalogue.
+TemplateEngineAnswer FixedEngine(const TProject &, int, const CalcArgs &)
+{
+    TemplateEngineAnswer answer;
+    answer.ok = true;
+    answer.gamma = 3.5e-3;
+    answer.napr = 7;
+    return answer;
+}
+
+} // namespace
+
+class TemplatesTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    FakeSettingsStore m_store;
+    TProject m_project;
+    QString m_fileName;
+    int m_formToProject = 0;
+    std::unique_ptr<TFormSpisokShabloni> m_list;
+    std::unique_ptr<TFormWait> m_wait;
+
+    TFormSpisokShabloni &Open(const std::vector<TShablon> &templates)
+    {
+        for (const TShablon &t : templates)
+            m_project.Shablons.Add(t);
+        TemplateHost host;
+        host.project = [this]() -> TProject & { return m_project; };
+        host.projectFileName = [this] { return m_fileName; };
+        host.formToProject = [this] { ++m_formToProject; };
+        m_list = std::make_unique<TFormSpisokShabloni>(host);
+        m_list->SetTemplateEngine(FixedEngine);
+        m_list->show();
+        return *m_list;
+    }
+
+private slots:
+    void init()
+    {
+        SetSettingsStore(&m_store);
+        InitLocalization("English (United States)");
+        SetLanguage(0);
+        SetUnits(0);
+        RegisterAllTexts();
+        m_project.SetDefaults();
+        m_fileName.clear();
+        m_formToProject = 0;
+        m_wait = std::make_unique<TFormWait>();
+        Windows().FormWait = m_wait.get();
+    }
+    void cleanup()
+    {
+        m_list.reset();
+        Windows().FormWait = nullptr;
+        m_wait.reset();
+        SetSettingsStore(nullptr);
+    }
+
+    void emptyListHasOneEmptyRowAndOnlyCreate()
+    {
+        ScriptedPrompts prompts;
+        TFormSpisokShabloni &w = Open({});
+        QCOMPARE(w.windowTitle(), QString("List of patterns, sagging curves"));
+        QCOMPARE(w.Grid()->rowCount(), 1);
+        QCOMPARE(Row(w.Grid(), 0), QString());
+        QVERIFY(!w.EditButton()->isEnabled());
+        QVERIFY(!w.DeleteButton()->isEnabled());
+        QVERIFY(!w.RunAutoCadButton()->isEnabled());
+        QVERIFY(w.NewButton()->isEnabled());
+        emit w.Grid()->cellDoubleClicked(0, 0);
+        w.ButEditClick();
+        w.ButDelClick();
+        QVERIFY(prompts.asked.isEmpty());
+    }
+
+    void newTemplateShowsTheNameThenTheSpanMessage()
+    {
+        ScriptedPrompts prompts;
+        TFormSpisokShabloni &w = Open({});
+        QStringList errors;
+        bool openedAsCurveAtMin = false;
+        bool stillOpen = false;
+        prompts.dialogs = {[&](QDialog &dialog) {
+            auto &editor = static_cast<TFormAutoShabloni &>(dialog);
+            openedAsCurveAtMin = editor.CurvesButton()->isChecked()
+                && editor.TemperatureButton(0)->isChecked() && !editor.TipButton(0)->isChecked()
+                && !editor.VPField()->isEnabled() && editor.TemperatureFrame()->isEnabled();
+            dialog.setResult(QDialog::Rejected);
+            editor.accept();
+            errors << prompts.Last("Error");
+            editor.NameField()->setText("Габарит");
+            editor.accept();
+            errors << prompts.Last("Error");
+            stillOpen = dialog.result() == QDialog::Rejected;
+            editor.PRField()->setValue(300);
+            editor.accept();
+            return dialog.result();
+        }};
+        w.NewShablonClick();
+        QVERIFY(openedAsCurveAtMin);
+        QVERIFY(stillOpen);
+        QCOMPARE(errors, (QStringList{"Indicate the name of the pattern (curve).",
+                                      "Indicate the overall (equivalent) span."}));
+        QCOMPARE(m_project.Shablons.Count(), 1);
+        const TShablon &added = m_project.Shablons.Items(0);
+        QCOMPARE(added.Name, std::string("Габарит"));
+        QCOMPARE(added.Krivie, 0);
+        QCOMPARE(added.TipShablona, -1);
+        QCOMPARE(added.Temperatura, 0);
+        QCOMPARE(added.PR, 300);
+        QCOMPARE(added.MG, 5000);
+        QCOMPARE(Row(w.Grid(), 0), QString("Габарит"));
+        QVERIFY(w.EditButton()->isEnabled());
+        QVERIFY(w.RunAutoCadButton()->isEnabled());
+    }
+
+    void validationMessagesInOrder_data()
+    {
+        QTest::addColumn<int>("tip");
+        QTest::addColumn<int>("krivie");
+        QTest::addColumn<int>("temperature");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no type") << -1 << -1 << 0
+                                 << "The type of the pattern (curve) is not indicated.";
+        QTest::newRow("curve without temperature") << -1 << 0 << -1 << "Indicate the temperature.";
+        QTest::newRow("template without temperature is fine") << 1 << -1 << -1 << QString();
+    }
+    void validationMessagesInOrder()
+    {
+        QFETCH(int, tip);
+        QFETCH(int, krivie);
+        QFETCH(int, temperature);
+        QFETCH(QString, message);
+        ScriptedPrompts prompts;
+        TFormAutoShabloni editor;
+        TShablon shablon = Template("T");
+        shablon.TipShablona = tip;
+        shablon.Krivie = krivie;
+        shablon.Temperatura = temperature;
+        editor.LoadTemplate(shablon);
+        QCOMPARE(editor.ValidateInput(), message.isEmpty());
+        QCOMPARE(prompts.Last("Error"), message);
+        TShablon stored;
+        editor.StoreTemplate(stored);
+        QCOMPARE(stored, shablon);
+    }
+
+    void loadTemplateGivesCurvesPrecedence()
+    {
+        TFormAutoShabloni editor;
+        TShablon both = Template("T");
+        both.TipShablona = 1;
+        both.Krivie = 0;
+        both.Temperatura = 9;
+        editor.LoadTemplate(both);
+        QVERIFY(editor.CurvesButton()->isChecked());
+        QVERIFY(!editor.TipButton(1)->isChecked());
+        QVERIFY(editor.TemperatureButton(9)->isChecked());
+        TShablon stored;
+        editor.StoreTemplate(stored);
+        QCOMPARE(stored.TipShablona, -1);
+        QCOMPARE(stored.Krivie, 0);
+    }
+
+    void choosingATemplateTypeAfterCurvesKeepsTheTemperature()
+    {
+        TFormAutoShabloni editor;
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        TShablon curve = Template("C");
+        curve.TipShablona = -1;
+        curve.Krivie = 0;
+        curve.Temperatura = 0;
+        editor.LoadTemplate(curve);
+        QTest::mouseClick(editor.TemperatureButton(4), Qt::LeftButton);
+        QVERIFY(editor.TemperatureButton(4)->isChecked());
+        QTest::mouseClick(editor.TipButton(0), Qt::LeftButton);
+        QVERIFY(editor.TipButton(0)->isChecked());
+        QVERIFY(!editor.CurvesButton()->isChecked());
+        QVERIFY(!editor.TemperatureFrame()->isEnabled());
+        QVERIFY(editor.VPField()->isEnabled());
+        QVERIFY(editor.TGField()->isEnabled());
+        QVERIFY(editor.ZapasField()->isEnabled());
+        TShablon stored;
+        editor.StoreTemplate(stored);
+        QCOMPARE(stored.TipShablona, 0);
+        QCOMPARE(stored.Krivie, -1);
+        QCOMPARE(stored.Temperatura, 4);
+
+        QTest::mouseClick(editor.CurvesButton(), Qt::LeftButton);
+        QVERIFY(!editor.TipButton(0)->isChecked());
+        QVERIFY(editor.TemperatureFrame()->isEnabled());
+        QVERIFY(!editor.VPField()->isEnabled());
+        QCOMPARE(editor.VPField()->value(), 15.5);
+        editor.hide();
+    }
+
+    void heightAndClearanceArePulledIntoTheirLimits()
+    {
+        TFormAutoShabloni editor;
+        TShablon shablon = Template("T");
+        shablon.VP = 200000;
+        shablon.TG = -3;
+        shablon.Zapas = -1.25;
+        editor.LoadTemplate(shablon);
+        editor.StoreTemplate(shablon);
+        QCOMPARE(shablon.VP, 100000.0);
+        QCOMPARE(shablon.TG, 0.0);
+        QCOMPARE(shablon.Zapas, -1.25);
+    }
+
+    void deletingTheLastOfThreeSelectsTheSecond()
+    {
+        TFormSpisokShabloni &w = Open({Template("A"), Template("B"), Template("C")});
+        w.Grid()->setCurrentCell(2, 0);
+        QCOMPARE(w.SelectedIndex(), 2);
+        w.ButDelClick();
+        QCOMPARE(w.Grid()->rowCount(), 2);
+        QCOMPARE(w.SelectedIndex(), 1);
+        QCOMPARE(w.Grid()->currentRow(), 1);
+        QCOMPARE(m_project.Shablons.Count(), 2);
+        QCOMPARE(m_project.Shablons.Items(1).Name, std::string("B"));
+
+        w.ButDelClick();
+        w.ButDelClick();
+        QCOMPARE(m_project.Shablons.Count(), 0);
+        QCOMPARE(w.Grid()->rowCount(), 1);
+        QCOMPARE(Row(w.Grid(), 0), QString());
+        QVERIFY(!w.EditButton()->isEnabled());
+        QVERIFY(!w.DeleteButton()->isEnabled());
+        QVERIFY(!w.RunAutoCadButton()->isEnabled());
+    }
+
+    void cancelledEditLeavesTheProjectUnchanged()
+    {
+        ScriptedPrompts prompts;
+        TFormSpisokShabloni &w = Open({Template("A"), Template("B")});
+        TProject saved;
+        saved.Assign(m_project);
+        w.Grid()->setCurrentCell(1, 0);
+        prompts.dialogs = {[](QDialog &dialog) {
+            auto &editor = static_cast<TFormAutoShabloni &>(dialog);
+            editor.NameField()->setText("changed");
+            editor.PRField()->setValue(1);
+            return Reject(dialog);
+        }};
+        emit w.Grid()->cellDoubleClicked(1, 0);
+        QCOMPARE(prompts.Kinds(), QStringList{"Exec"});
+        QVERIFY(m_project.IsEqual(saved));
+        QCOMPARE(Row(w.Grid(), 1), QString("B"));
+
+        prompts.dialogs = {[](QDialog &dialog) {
+            static_cast<TFormAutoShabloni &>(dialog).NameField()->setText("B2");
+            return Accept(dialog);
+        }};
+        w.ButEditClick();
+        QVERIFY(!m_project.IsEqual(saved));
+        QCOMPARE(m_project.Shablons.Items(1).Name, std::string("B2"));
+        QCOMPARE(Row(w.Grid(), 1), QString("B2"));
+    }
+
+    void drawingPathAlwaysEndsInDxf_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("name as offered") << "/w/line" << "/w/line.dxf";
+        QTest::newRow("with .dxf") << "/w/line.dxf" << "/w/line.dxf";
+        QTest::newRow("two dots") << "/w/plan.old.dxf" << "/w/plan.dxf";
+        QTest::newRow("other extension") << "/w/a b/plan.txt" << "/w/a b/plan.dxf";
+    }
+    void drawingPathAlwaysEndsInDxf()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(QString, path);
+        QCOMPARE(TFormSpisokShabloni::DrawingPath(chosen), path);
+    }
+
+    void portToCadOffersTheProjectNameAndOpensTheDrawing_data()
+    {
+        QTest::addColumn<QString>("projectFile");
+        QTest::addColumn<QString>("offered");
+        QTest::addColumn<QString>("chosenName");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("line.vlp") << "/p/line.vlp" << "line" << "line.dxf" << "line.dxf";
+        QTest::newRow("plan.old.dxf") << "/p/plan.vlp" << "plan" << "plan.old.dxf" << "plan.dxf";
+        QTest::newRow("never saved") << "" << "" << "curve" << "curve.dxf";
+    }
+    void portToCadOffersTheProjectNameAndOpensTheDrawing()
+    {
+        QFETCH(QString, projectFile);
+        QFETCH(QString, offered);
+        QFETCH(QString, chosenName);
+        QFETCH(QString, written);
+        QTemporaryDir dir;
+        ScriptedPrompts prompts;
+        m_fileName = projectFile;
+        TFormSpisokShabloni &w = Open({Template("A"), Template("B")});
+        w.Grid()->setCurrentCell(1, 0);
+        bool waitShown = false;
+        w.SetTemplateEngine([&](const TProject &project, int regime, const CalcArgs &args) {
+            waitShown = m_wait->isVisible() && m_wait->PanelText() == "Output to CAD...";
+            return FixedEngine(project, regime, args);
+        });
+        prompts.fileNames = {dir.path() + "/" + chosenName};
+        w.AcadRun();
+        QCOMPARE(prompts.Last("Save"), QString("Вывод в CAD - Velmora"));
+        QCOMPARE(prompts.lastFileDialog.fileName, offered);
+        QCOMPARE(prompts.lastFileDialog.filter, QString("CAD file(*.dxf) (*.dxf)"));
+        QVERIFY(!prompts.lastFileDialog.confirmOverwrite);
+        QVERIFY(waitShown);
+        QVERIFY(!m_wait->isVisible());
+        QCOMPARE(m_formToProject, 1);
+        const QString path = dir.path() + "/" + written;
+        QCOMPARE(prompts.Kinds(), (QStringList{"Save", "OpenDocument"}));
+        QCOMPARE(prompts.Last("OpenDocument"), path);
+        const std::string dxf = ReadFileBytes(path.toStdString());
+        QVERIFY(dxf.find("Name: B\r\n") != std::string::npos);
+        QVERIFY(dxf.ends_with("EOF\r\n"));
+    }
+
+    void cancelledCadDialogDrawsNothing()
+    {
+        ScriptedPrompts prompts;
+        TFormSpisokShabloni &w = Open({Template("A")});
+        prompts.fileNames = {QString()};
+        w.AcadRun();
+        QCOMPARE(prompts.Kinds(), QStringList{"Save"});
+        QCOMPARE(m_formToProject, 0);
+    }
+
+    void drawingThatCannotBeWrittenIsReportedAndNotOpened()
+    {
+        QTemporaryDir dir;
+        ScriptedPrompts prompts;
+        TFormSpisokShabloni &w = Open({Template("A")});
+        prompts.fileNames = {dir.path() + "/missing/folder/x.dxf"};
+        w.AcadRun();
+        QCOMPARE(prompts.Kinds(), (QStringList{"Save", "Error"}));
+        QVERIFY(prompts.Last("Error").startsWith("Cannot create file"));
+        QVERIFY(!m_wait->isVisible());
+    }
+
+    void engineWarningsAreShownAndTheFileStillOpens()
+    {
+        QTemporaryDir dir;
+        ScriptedPrompts prompts;
+        TFormSpisokShabloni &w = Open({Template("A")});
+        w.SetTemplateEngine([](const TProject &, int, const CalcArgs &) {
+            TemplateEngineAnswer answer;
+            answer.warnings = {"The stress is too high"};
+            return answer;
+        });
+        prompts.fileNames = {dir.path() + "/x.dxf"};
+        w.AcadRun();
+        QCOMPARE(prompts.Kinds(), (QStringList{"Save", "Warning", "OpenDocument"}));
+        QCOMPARE(prompts.Last("Warning"), QString("The stress is too high"));
+        TAcadDxf empty;
+        empty.OpenInMemory();
+        empty.Finish();
+        QCOMPARE(ReadFileBytes((dir.path() + "/x.dxf").toStdString()), empty.Bytes());
+    }
+};
+
+VELMORA_GUI_TEST_MAIN(TemplatesTest)
+#include "test_templates_window.moc"
