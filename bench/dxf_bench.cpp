@@ -57,8 +57,8 @@ BENCHMARK(BM_DrawTemplateInMemory)->Unit(benchmark::kMillisecond);
 void BM_DrawTemplateToFile(benchmark::State &state)
 {
     const TemplateFixture f;
-    const std::string path =
-        (std::filesystem::temp_directory_path() / "velmora_dxf_bench.dxf").string();
+    const std::string path
+        = (std::filesystem::temp_directory_path() / "velmora_dxf_bench.dxf").string();
     for (auto _ : state) {
         const DrawResult result = DrawTemplate(f.project, f.shablon, path);
         if (!result.drawn)

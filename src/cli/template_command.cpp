@@ -30,8 +30,8 @@ struct TemplateOptions
     int index = -1;
     std::string dxf;
     std::optional<std::string> catalogue; // absent: the program's own catalogue
-    int language = 0;                     // 0 English, 1 Russian
-    int units = 0;                        // 0 daN-based, 1 N/kN-based
+    int language = 0; // 0 English, 1 Russian
+    int units = 0; // 0 daN-based, 1 N/kN-based
 };
 
 // A command line or input that cannot be used; what() is the one-line message.
@@ -155,8 +155,8 @@ int Draw(const TemplateOptions &options)
 
     LoadCatalogue(options.catalogue);
     if (FindWire(project.Dat.Provod).Name.empty())
-        throw InputError("wire '" + project.Dat.Provod + "' is not in the catalogue: "
-                         + GetText("Input_wire"));
+        throw InputError("wire '" + project.Dat.Provod
+                         + "' is not in the catalogue: " + GetText("Input_wire"));
 
     const DrawResult result = DrawTemplate(project, shablon, options.dxf);
     if (result.drawn) {

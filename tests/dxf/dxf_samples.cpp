@@ -66,7 +66,7 @@ void WriteManifest(const std::string &path, const std::vector<Sample> &samples)
 TemplateEngine FixedEngine(bool ok, double gamma, double napr)
 {
     return [=](const TProject &, int, const CalcArgs &) {
-        return TemplateEngineAnswer{ok, gamma, napr, {}};
+        return TemplateEngineAnswer {ok, gamma, napr, {}};
     };
 }
 
@@ -166,13 +166,13 @@ int main(int argc, char **argv)
     SetLanguage(1);
     SetUnits(1);
     DrawTemplate(project, CurveTemplate(), at("curve_ru.dxf"), engine);
-    samples.push_back({"curve_ru.dxf",
-                       {{"LINE", 600, 1}, {"TEXT", 8, 7}, {"LINE", 3, 7}},
-                       {"Название: Кривая 0", "Габаритный (приведенный) пролет, м : 300",
-                        "Марка провода, троса, кабеля: АС70/11",
-                        "Макс. напряжение (при среднегодовой температуре): 90(60) Н/мм2",
-                        "Температура 0", "кш: 2.5", "Масштаб горизонтальный, 1 : 5000",
-                        "Масштаб вертикальный ,  1 : 500"}});
+    samples.push_back(
+        {"curve_ru.dxf",
+         {{"LINE", 600, 1}, {"TEXT", 8, 7}, {"LINE", 3, 7}},
+         {"Название: Кривая 0", "Габаритный (приведенный) пролет, м : 300",
+          "Марка провода, троса, кабеля: АС70/11",
+          "Макс. напряжение (при среднегодовой температуре): 90(60) Н/мм2", "Температура 0",
+          "кш: 2.5", "Масштаб горизонтальный, 1 : 5000", "Масштаб вертикальный ,  1 : 500"}});
     SetLanguage(0);
     SetUnits(0);
 

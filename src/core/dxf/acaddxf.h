@@ -65,10 +65,10 @@ private:
     std::int8_t m_color = -1;
     std::string m_lineType = "CONTINUOUS";
     std::string m_textStyle = "STANDARD";
-    float m_textAngle = 0;   // degrees
+    float m_textAngle = 0; // degrees
     float m_textOblique = 0; // degrees
     float m_textHeight = 2.5f;
-    float m_textWidth = 1;   // relative width factor
+    float m_textWidth = 1; // relative width factor
 
     std::string m_path; // empty for a drawing in memory
     std::string m_bytes;

@@ -17,8 +17,8 @@ constexpr int CurveColour = 1;
 constexpr int CaptionColour = 7;
 constexpr float CaptionHeight = 2.5f;
 constexpr double CaptionX = -30;
-constexpr int HalfWidth_m = 300;   // the curves reach 300 m either side of the lowest point
-constexpr double AxisTop = 300;    // drawing units, whatever the scale
+constexpr int HalfWidth_m = 300; // the curves reach 300 m either side of the lowest point
+constexpr double AxisTop = 300; // drawing units, whatever the scale
 
 DxfPoint At(double x, double y)
 {
@@ -46,7 +46,7 @@ std::string StressCaption(const PermissibleStresses &stresses)
     // The unit follows the factor the numbers were multiplied by.
     const bool newtons = factor != 1.0;
     return GetText("Max_tension_aver_temp") + FormatNumber(stresses.max * factor) + "("
-           + FormatNumber(stresses.avg * factor) + ") " + GetText(newtons ? "N_mm2" : "daN_mm2");
+        + FormatNumber(stresses.avg * factor) + ") " + GetText(newtons ? "N_mm2" : "daN_mm2");
 }
 
 void DrawCaptions(TAcadDxf &dxf, const TShablon &shablon, const TDAT &dat, int mode,

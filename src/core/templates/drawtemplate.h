@@ -14,17 +14,17 @@ namespace velmora {
 // What the engine gives a template drawing for one design mode at the template's span.
 struct TemplateEngineAnswer
 {
-    bool ok = false;            // false: the engine refused (a failed check of its input)
-    double gamma = 0;           // specific load of the mode, daN/(m·mm²)
-    double napr = 0;            // stress of the mode at the last span of the sweep, daN/mm²
+    bool ok = false; // false: the engine refused (a failed check of its input)
+    double gamma = 0; // specific load of the mode, daN/(m·mm²)
+    double napr = 0; // stress of the mode at the last span of the sweep, daN/mm²
     std::vector<std::string> warnings; // the engine's messages, for the caller to show
 };
 
 // The engine call of a drawing: project, the mode as a 0-based index (mode - 1) and the
 // arguments (climate, permissible pair, the sweep PR - 1 .. PR by 1 m). May throw
 // velmora::Error for an arithmetic fault.
-using TemplateEngine =
-    std::function<TemplateEngineAnswer(const TProject &, int regime, const CalcArgs &)>;
+using TemplateEngine
+    = std::function<TemplateEngineAnswer(const TProject &, int regime, const CalcArgs &)>;
 
 // The calculation driver run for one template (purpose 1).
 TemplateEngineAnswer CalcTemplateEngine(const TProject &project, int regime, const CalcArgs &args);
@@ -32,17 +32,17 @@ TemplateEngineAnswer CalcTemplateEngine(const TProject &project, int regime, con
 // The outcome of one drawing.
 struct DrawResult
 {
-    bool drawn = false;   // the curves, captions and reference segments are in the file
-    std::string reason;   // why not, when nothing was drawn (the engine's warning or error,
-                          // or one of the reasons below)
+    bool drawn = false; // the curves, captions and reference segments are in the file
+    std::string reason; // why not, when nothing was drawn (the engine's warning or error,
+                        // or one of the reasons below)
     std::vector<std::string> warnings; // the engine's messages, for the caller to show
 };
 
 // Reason texts of the early stops that are not the engine's own.
 inline constexpr const char *ZeroStressReason = "The stress of the wire is 0: nothing to draw";
 inline constexpr const char *ZeroScaleReason = "A scale of the template is 0: nothing to draw";
-inline constexpr const char *NoCoefficientReason =
-    "The template coefficient is not a finite number: nothing to draw";
+inline constexpr const char *NoCoefficientReason
+    = "The template coefficient is not a finite number: nothing to draw";
 
 // The template coefficient k (m) as caption 6 shows it: the nearest hundredth, an exact tie
 // (of the binary value, such as 2.125) going to the even hundredth, in the shared number text

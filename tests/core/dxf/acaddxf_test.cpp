@@ -84,7 +84,7 @@ TEST(AcadDxf, ColourIsAnEightBitSignedValue)
         int colour;
         const char *group; // nullptr: no group 62
     } const cases[] = {
-        {0, "  0"}, {7, "  7"}, {12, " 12"}, {127, "127"},
+        {0, "  0"},     {7, "  7"},     {12, " 12"},   {127, "127"},
         {128, nullptr}, {255, nullptr}, {-1, nullptr}, {256, "  0"},
     };
     for (const auto &c : cases) {
@@ -151,14 +151,14 @@ TEST(FormatReal, FourDecimalsAtMostAndOneAtLeast)
         {300, "300.0"},
         {12, "12.0"},
         {-0.5f, "-0.5"},
-        {0.1f, "0.1"},          // the float is 0.100000001...
+        {0.1f, "0.1"}, // the float is 0.100000001...
         {1.0f / 3, "0.3333"},
         {2.0f / 3, "0.6667"},
         {-2.0f / 3, "-0.6667"},
         {123456.789f, "123456.7891"}, // the float's own value, 123456.7890625
         {0.00004f, "0.0"},
-        {0.00005f, "0.0"},    // the float lies just below 0.00005
-        {-0.00004f, "0.0"},   // never "-0.0"
+        {0.00005f, "0.0"}, // the float lies just below 0.00005
+        {-0.00004f, "0.0"}, // never "-0.0"
         {-0.0f, "0.0"},
         {0.03125f, "0.0313"}, // an exact tie goes away from zero
         {-0.03125f, "-0.0313"},
@@ -178,8 +178,8 @@ protected:
     void SetUp() override
     {
         m_dir = std::filesystem::temp_directory_path()
-                / ("velmora_dxf_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed())
-                   + "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+            / ("velmora_dxf_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed())
+               + "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(m_dir);
         std::filesystem::create_directories(m_dir);
     }

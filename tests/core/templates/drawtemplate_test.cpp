@@ -26,7 +26,7 @@ const std::string EmptyDrawing = "0\r\nSECTION\r\n2\r\nENTITIES\r\n0\r\nENDSEC\r
 // γ = 3.5E-3 daN/(m·mm²) and σ = 7 daN/mm² give the template coefficient k = 2.5 m.
 struct FakeEngine
 {
-    TemplateEngineAnswer answer{true, 3.5e-3, 7, {}};
+    TemplateEngineAnswer answer {true, 3.5e-3, 7, {}};
     int calls = 0;
     int regime = -1;
     CalcArgs args;
@@ -176,7 +176,7 @@ TEST_F(DrawTemplateTest, ReferenceSegments)
     ASSERT_EQ(entities.size(), 1811u);
     const auto segment = [&](std::size_t i) {
         const auto &e = entities[i];
-        return std::vector<std::string>{e.Value(10), e.Value(20), e.Value(11), e.Value(21)};
+        return std::vector<std::string> {e.Value(10), e.Value(20), e.Value(11), e.Value(21)};
     };
     EXPECT_THAT(segment(1808), ::testing::ElementsAre("0.0", "-31.0", "0.0", "300.0"));
     EXPECT_THAT(segment(1809), ::testing::ElementsAre("-60.0", "0.0", "60.0", "0.0"));
@@ -199,20 +199,20 @@ TEST_F(DrawTemplateTest, CaptionsInRussianWithNewtonUnits)
     SetLanguage(1);
     SetUnits(1);
     project.Dat.Napr_Max = 9.5;
-    EXPECT_THAT(Captions(proper),
-                ::testing::ElementsAre("Название: Габарит",
-                                       "Габаритный (приведенный) пролет, м : 300",
-                                       "Марка провода, троса, кабеля: АС70/11",
-                                       "Макс. напряжение (при среднегодовой температуре): 95(60) Н/мм2",
-                                       "Температура 40", "кш: 2.5",
-                                       "Масштаб горизонтальный, 1 : 5000",
-                                       "Масштаб вертикальный ,  1 : 500"));
+    EXPECT_THAT(
+        Captions(proper),
+        ::testing::ElementsAre("Название: Габарит", "Габаритный (приведенный) пролет, м : 300",
+                               "Марка провода, троса, кабеля: АС70/11",
+                               "Макс. напряжение (при среднегодовой температуре): 95(60) Н/мм2",
+                               "Температура 40", "кш: 2.5", "Масштаб горизонтальный, 1 : 5000",
+                               "Масштаб вертикальный ,  1 : 500"));
 }
 
 TEST_F(DrawTemplateTest, CaptionsInRussianWithDaNAndEnglishWithNewtons)
 {
     SetLanguage(1);
-    EXPECT_EQ(Captions(proper)[3], "Макс. напряжение (при среднегодовой температуре): 9(6) даН/мм2");
+    EXPECT_EQ(Captions(proper)[3],
+              "Макс. напряжение (при среднегодовой температуре): 9(6) даН/мм2");
     SetLanguage(0);
     SetUnits(1);
     EXPECT_EQ(Captions(proper)[3], "Max. tension (at average annual temperature): 90(60) N/mm2");
@@ -242,15 +242,22 @@ TEST_F(DrawTemplateTest, ModeTableAndTemperatureCaption)
         int mode;
         const char *caption;
     } const cases[] = {
-        {0, -1, 0, 7, "Temperature 40"},  {1, -1, 0, 2, "Temperature -5"},
-        {-1, 0, 0, 6, "Temperature -45"}, {-1, 0, 1, 7, "Temperature 40"},
-        {-1, 0, 2, 17, "Temperature -30"}, {-1, 0, 3, 16, "Temperature -20"},
-        {-1, 0, 4, 15, "Temperature -10"}, {-1, 0, 5, 14, "Temperature 0"},
-        {-1, 0, 6, 13, "Temperature 10"}, {-1, 0, 7, 5, "Temperature 15"},
-        {-1, 0, 8, 12, "Temperature 20"}, {-1, 0, 9, 11, "Temperature 30"},
+        {0, -1, 0, 7, "Temperature 40"},
+        {1, -1, 0, 2, "Temperature -5"},
+        {-1, 0, 0, 6, "Temperature -45"},
+        {-1, 0, 1, 7, "Temperature 40"},
+        {-1, 0, 2, 17, "Temperature -30"},
+        {-1, 0, 3, 16, "Temperature -20"},
+        {-1, 0, 4, 15, "Temperature -10"},
+        {-1, 0, 5, 14, "Temperature 0"},
+        {-1, 0, 6, 13, "Temperature 10"},
+        {-1, 0, 7, 5, "Temperature 15"},
+        {-1, 0, 8, 12, "Temperature 20"},
+        {-1, 0, 9, 11, "Temperature 30"},
         {-1, 0, 10, 10, "Temperature 70"},
         // Krivie 0 takes precedence; a template type with an unknown curve keeps its mode.
-        {1, 0, 9, 11, "Temperature 30"}, {1, 0, 11, 2, "Temperature -5"},
+        {1, 0, 9, 11, "Temperature 30"},
+        {1, 0, 11, 2, "Temperature -5"},
         {0, 3, 2, 7, "Temperature 40"},
     };
     for (const auto &c : cases) {
@@ -286,8 +293,8 @@ TEST_F(DrawTemplateTest, EngineIsAskedForTheTemplateSpan)
     EXPECT_EQ(engine.calls, 1);
     EXPECT_EQ(engine.regime, 13);
     const CalcArgs &a = engine.args;
-    EXPECT_EQ(std::vector<double>({a.T_Gsw, a.T_Gbw, a.Tvmax, a.T_Min, a.T_Max, a.T_Srg, a.Vgol,
-                                   a.VMax, a.Tols}),
+    EXPECT_EQ(std::vector<double>(
+                  {a.T_Gsw, a.T_Gbw, a.Tvmax, a.T_Min, a.T_Max, a.T_Srg, a.Vgol, a.VMax, a.Tols}),
               std::vector<double>({-6, -7, -8, -45, 40, 3, 15, 30, 25}));
     EXPECT_EQ(a.NaprMax, 9);
     EXPECT_EQ(a.NaprSrg, 6);
@@ -321,7 +328,9 @@ TEST_F(DrawTemplateTest, EarlyStopsLeaveOnlyTheSectionStartAndEnd)
         const char *reason;
     } const cases[] = {
         {"engine refused",
-         [](TProject &, TShablon &, FakeEngine &e) { e.answer = {false, 0, 0, {"Check failed."}}; },
+         [](TProject &, TShablon &, FakeEngine &e) {
+             e.answer = {false, 0, 0, {"Check failed."}};
+         },
          "Check failed."},
         {"engine fault",
          [](TProject &, TShablon &, FakeEngine &e) {
@@ -333,8 +342,7 @@ TEST_F(DrawTemplateTest, EarlyStopsLeaveOnlyTheSectionStartAndEnd)
          ZeroStressReason},
         {"zero MG", [](TProject &, TShablon &t, FakeEngine &) { t.MG = 0; }, ZeroScaleReason},
         {"zero MV", [](TProject &, TShablon &t, FakeEngine &) { t.MV = 0; }, ZeroScaleReason},
-        {"infinite load",
-         [](TProject &, TShablon &, FakeEngine &e) { e.answer.gamma = HUGE_VAL; },
+        {"infinite load", [](TProject &, TShablon &, FakeEngine &e) { e.answer.gamma = HUGE_VAL; },
          NoCoefficientReason},
         {"wire missing for tensile forces",
          [](TProject &p, TShablon &, FakeEngine &) { p.Dat.NaprPage = 1; },
@@ -431,11 +439,12 @@ TEST(TemplateCoefficient, NearestHundredthWithExactTiesToEven)
         double k;
         const char *text;
     } const cases[] = {
-        {2.5, "2.5"},     {2.125, "2.12"},  {2.375, "2.38"},  {0.625, "0.62"},
-        {0.875, "0.88"},  {-2.125, "-2.12"}, {2.3456, "2.35"}, {2.344, "2.34"},
-        {2.345, "2.35"},  // the double lies above the tie: 2.34500000000000019984
-        {1.005, "1"},     // the double lies below the tie: 1.00499999999999989342
-        {0.004, "0"},     {12, "12"},       {3.1, "3.1"},     {99.999, "100"},
+        {2.5, "2.5"},      {2.125, "2.12"},  {2.375, "2.38"}, {0.625, "0.62"}, {0.875, "0.88"},
+        {-2.125, "-2.12"}, {2.3456, "2.35"}, {2.344, "2.34"}, {2.345, "2.35"}, // the double lies
+                                                                               // above the
+                                                                               // tie: 2.34500000000000019984
+        {1.005, "1"}, // the double lies below the tie: 1.00499999999999989342
+        {0.004, "0"},      {12, "12"},       {3.1, "3.1"},    {99.999, "100"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(FormatTemplateCoefficient(c.k), c.text) << c.k;
@@ -465,8 +474,8 @@ TEST(DrawTemplateWithEngine, CoefficientComesFromTheDriver)
     t.Krivie = -1;
     t.PR = 250;
 
-    const TemplateEngineAnswer answer =
-        CalcTemplateEngine(project, 6, {-5, -5, -5, -50, 40, 0, 18, 36, 20, 4, 9, 249, 250, 1});
+    const TemplateEngineAnswer answer
+        = CalcTemplateEngine(project, 6, {-5, -5, -5, -50, 40, 0, 18, 36, 20, 4, 9, 249, 250, 1});
     ASSERT_TRUE(answer.ok);
     EXPECT_GT(answer.gamma, 0);
     EXPECT_GT(answer.napr, 0);

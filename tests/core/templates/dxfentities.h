@@ -30,7 +30,8 @@ inline std::vector<DxfEntity> ParseEntities(const std::string &bytes)
     std::size_t at = 0;
     while (at < bytes.size()) {
         const auto codeEnd = bytes.find("\r\n", at);
-        const auto valueEnd = codeEnd == std::string::npos ? codeEnd : bytes.find("\r\n", codeEnd + 2);
+        const auto valueEnd
+            = codeEnd == std::string::npos ? codeEnd : bytes.find("\r\n", codeEnd + 2);
         if (valueEnd == std::string::npos) {
             ADD_FAILURE() << "broken group at byte " << at;
             return {};
