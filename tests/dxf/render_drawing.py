@@ -2,6 +2,7 @@
 
 usage: render_drawing.py IN.dxf OUT.png
 """
+import logging
 import sys
 
 import matplotlib
@@ -14,6 +15,8 @@ from ezdxf.addons.drawing.matplotlib import MatplotlibBackend  # noqa: E402
 
 
 def main():
+    # The text style STANDARD names a font matplotlib does not have; it falls back quietly.
+    logging.getLogger("matplotlib.font_manager").setLevel(logging.ERROR)
     doc = ezdxf.readfile(sys.argv[1], encoding="cp1251")
     fig = plt.figure(figsize=(8, 8))
     ax = fig.add_axes([0, 0, 1, 1])
