@@ -91,19 +91,31 @@ void CalcSpans(const CalcArgs &args, CalcRun &run)
         run.state[i] = GoverningState(run.l1, run.l2, run.l3, run.spans[i]);
 }
 
+// Every span of one mode: the equations first, then the bisections side by side.
 void CalcMode(const CalcArgs &args, CalcRun &run, int mode)
 {
     const DesignMode &m = run.modes[mode - 1];
-    std::vector<double> &stress = run.stress[mode - 1];
-    std::vector<double> &sag = run.sag[mode - 1];
+    std::vector<std::size_t> governed;
+    std::vector<double> A, B;
     for (std::size_t i = 0; i < run.spans.size(); ++i) {
         if (run.state[i] == NoState)
-            continue;
+            continue; // its results stay 0
         const InitialValues init = InitialOf(run.state[i], args, run.loads);
-        const WireState ws = ChangeOfState(init.sigma0, init.gamma0, init.t0, m.temperature,
-                                           m.load, run.spans[i], run.wire.Modl, run.wire.Koef);
-        stress[i] = ws.stress;
-        sag[i] = ws.sag;
+        const StateEquation eq
+            = ChangeOfStateEquation(init.sigma0, init.gamma0, init.t0, m.temperature, m.load,
+                                    run.spans[i], run.wire.Modl, run.wire.Koef);
+        governed.push_back(i);
+        A.push_back(eq.A);
+        B.push_back(eq.B);
+    }
+    std::vector<double> sigma(governed.size());
+    SolveStates(A, B, sigma);
+    std::vector<double> &stress = run.stress[mode - 1];
+    std::vector<double> &sag = run.sag[mode - 1];
+    for (std::size_t g = 0; g < governed.size(); ++g) {
+        const std::size_t i = governed[g];
+        stress[i] = sigma[g];
+        sag[i] = SagAt(m.load, run.spans[i], sigma[g]);
     }
 }
 

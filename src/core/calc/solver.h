@@ -1,6 +1,7 @@
 #pragma once
 
 #include <bit>
+#include <span>
 #include <cstdint>
 #include <string>
 
@@ -26,6 +27,28 @@ struct WireState
 // negative value ..." for B < 0 with A < 0, and the overflow / invalid-operation errors of
 // calc/arith.h for a non-finite A or B.
 double SolveState(double A, double B);
+
+// SolveState of every pair (A[i], B[i]) into sigma[i]; the spans must have the same size.
+// Gives exactly the results of SolveState one by one, but runs several bisections side by
+// side, which is what a sweep over the spans needs. Throws as SolveState, before any result
+// is written.
+void SolveStates(std::span<const double> A, std::span<const double> B, std::span<double> sigma);
+
+// The two coefficients of the change-of-state equation σ²(σ − A) = B.
+struct StateEquation
+{
+    double A = 0; // daN/mm²
+    double B = 0; // (daN/mm²)³
+};
+
+// A and B for the change from the initial state (σ0, γ0, t0) to (t, γ) in a span of l m.
+// Throws velmora::Error for σ0 = 0 and for a value that is not finite.
+StateEquation ChangeOfStateEquation(double sigma0, double gamma0, double t0, double t,
+                                    double gamma, double l, double E, double alpha);
+
+// Sag at mid-span in m of a span of l m under the specific load γ at the stress σ.
+// Throws velmora::Error for a value that is not finite.
+double SagAt(double gamma, double l, double sigma);
 
 // The change-of-state equation from the initial state (σ0 daN/mm², γ0 daN/(m·mm²), t0 °C) to
 // the state (t °C, γ) in a span of l m, for a wire of modulus E daN/mm² and thermal

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <vector>
 
 namespace velmora {
 namespace {
@@ -48,6 +49,30 @@ TEST(SolveState, EndsForHugeBrackets)
     const double s = SolveState(1E20, 1);
     EXPECT_NEAR(s, 1E20, 1E6);
     EXPECT_GT(SolveState(1E300, 1E300), 0);
+}
+
+TEST(SolveStates, SideBySideGivesTheResultsOfOneAtATime)
+{
+    std::vector<double> A, B;
+    for (int i = 0; i < 19; ++i) { // two full groups of lanes and a part of one
+        A.push_back(-40 + 5.5 * i);
+        B.push_back(0.5 + 37.0 * i * i);
+    }
+    A.push_back(1E20); // a lane that stops early because its bracket cannot narrow
+    B.push_back(1);
+    std::vector<double> sigma(A.size());
+    SolveStates(A, B, sigma);
+    for (std::size_t i = 0; i < A.size(); ++i)
+        EXPECT_EQ(sigma[i], SolveState(A[i], B[i])) << A[i] << ", " << B[i];
+}
+
+TEST(SolveStates, AnErrorWritesNoResult)
+{
+    const std::vector<double> A = {5, -3, -3};
+    const std::vector<double> B = {100, 8, 0};
+    std::vector<double> sigma(3, -1.0);
+    EXPECT_THROW(SolveStates(A, B, sigma), Error);
+    EXPECT_EQ(sigma, std::vector<double>(3, -1.0));
 }
 
 TEST(SolveState, ArithmeticErrors)
