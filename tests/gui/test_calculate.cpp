@@ -1,0 +1,253 @@
+#include "guitest.h"
+
+#include "catalogue/catalogue.h"
+#include "common/error.h"
+#include "formmain.h"
+#include "l10n/localization.h"
+#include "l10n/units.h"
+#include "numberfields.h"
+#include "platform.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QTabWidget>
+
+using namespace velmora;
+using namespace velmora::test;
+
+namespace {
+
+TFormMain *Main()
+{
+    return Windows().FormMain;
+}
+
+template<typename Field>
+Field *FieldNamed(const char *name)
+{
+    auto *field = Main()->findChild<Field *>(QString::fromLatin1(name));
+    if (!field)
+        qFatal("no field %s", name);
+    return field;
+}
+
+void Calculate()
+{
+    Main()->findChild<QAction *>("ActCalcProject")->trigger();
+}
+
+} // namespace
+
+class CalculateTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        SetSettingsStore(&m_store);
+        InitLocalization("English (United States)");
+        SetLanguage(0);
+        SetUnits(0);
+        WiresList().Clear();
+        TWireRec wire;
+        wire.Group = 1;
+        wire.Name = "АС 150/24";
+        wire.Diam = 17.1;
+        wire.Sech = 150;
+        wire.PNag = 0.6;
+        wire.Modl = 8250;
+        wire.Koef = 1.92e-5;
+        WiresList().Add(wire);
+        CreateAppWindows();
+        Main()->show();
+        FieldNamed<QLineEdit>("Provod")->setText("АС 150/24");
+        m_calls = 0;
+        Main()->SetCalcDriver([this](const TProject &, const CalcArgs &args, CalcRun &) {
+            ++m_calls;
+            m_args = args;
+            return m_outcome;
+        });
+        m_outcome = CalcOutcome::Done;
+    }
+    void cleanup()
+    {
+        DestroyAppWindows();
+        WiresList().Clear();
+        SetSettingsStore(nullptr);
+    }
+
+    void aWireMissingFromTheCatalogueIsRefused_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("unknown") << "АС 999/1";
+        QTest::newRow("letter case") << "ас 150/24";
+        QTest::newRow("trailing blank") << "АС 150/24 ";
+    }
+    void aWireMissingFromTheCatalogueIsRefused()
+    {
+        QFETCH(QString, typed);
+        ScriptedPrompts prompts;
+        FieldNamed<QLineEdit>("Provod")->setText(typed);
+        Calculate();
+        QCOMPARE(prompts.Kinds(), QStringList{"Error"});
+        QCOMPARE(prompts.Last("Error"), "Input the data for this wire, cord, cable into the "
+                                        "reference catalog and restart the program.");
+        QCOMPARE(m_calls, 0);
+    }
+
+    void coefficientsBelowTheStandardAsk()
+    {
+        ScriptedPrompts prompts;
+        Main()->CurProject.Koef.V_Otv = 0.9;
+        prompts.yesNo = {false};
+        Calculate();
+        QCOMPARE(prompts.Kinds(), QStringList{"Question"});
+        QCOMPARE(prompts.Last("Question"), "The loads are lower than standard ones, contunue?");
+        QCOMPARE(m_calls, 0);
+
+        prompts.yesNo = {true};
+        Calculate();
+        QCOMPARE(m_calls, 1);
+
+        // Products of exactly 1 ask nothing.
+        prompts.asked.clear();
+        Main()->CurProject.Koef.V_Otv = 1;
+        Calculate();
+        QVERIFY(prompts.asked.isEmpty());
+        QCOMPARE(m_calls, 2);
+    }
+
+    void spanSteps_data()
+    {
+        QTest::addColumn<int>("minimum");
+        QTest::addColumn<int>("maximum");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("error"); // empty: the calculation runs
+        const QString tooMany = "One calculation should not be performed for more than 600 "
+                                "researched spans.";
+        QTest::newRow("600 steps pass") << 10 << 6010 << 10 << QString();
+        QTest::newRow("667 steps") << 10 << 6010 << 9 << tooMany;
+        QTest::newRow("step 0") << 10 << 100 << 0
+                                << "Error data entry!\nThe change step of the spans must be "
+                                   "greater than 0.";
+        QTest::newRow("negative step") << 10 << 100 << -10
+                                       << "Error data entry!\nThe change step of the spans "
+                                          "must be greater than 0.";
+        QTest::newRow("minimum above maximum")
+            << 100 << 40 << 10
+            << "Error data entry!\nThe minimum span must not be greater than the maximum span.";
+        QTest::newRow("one span") << 50 << 50 << 10 << QString();
+    }
+    void spanSteps()
+    {
+        QFETCH(int, minimum);
+        QFETCH(int, maximum);
+        QFETCH(int, step);
+        QFETCH(QString, error);
+        ScriptedPrompts prompts;
+        FieldNamed<IntegerField>("Min_Prol")->setValue(minimum);
+        FieldNamed<IntegerField>("Max_Prol")->setValue(maximum);
+        FieldNamed<IntegerField>("Shag")->setValue(step);
+        Calculate();
+        if (error.isEmpty()) {
+            QVERIFY(prompts.asked.isEmpty());
+            QCOMPARE(m_calls, 1);
+            QCOMPARE(m_args.Min, double(minimum));
+            QCOMPARE(m_args.Max, double(maximum));
+            QCOMPARE(m_args.Step, double(step));
+        } else {
+            QCOMPARE(prompts.Kinds(), QStringList{"Error"});
+            QCOMPARE(prompts.Last("Error"), error);
+            QCOMPARE(m_calls, 0);
+        }
+    }
+
+    void theDriverGetsTheFieldsAndTheStresses()
+    {
+        ScriptedPrompts prompts;
+        FieldNamed<DecimalField>("T_Max")->setValue(35);
+        FieldNamed<DecimalField>("Tols")->setValue(15);
+        Calculate();
+        QCOMPARE(m_args.T_Max, 35.0);
+        QCOMPARE(m_args.Tols, 15.0);
+        QCOMPARE(m_args.T_Min, -50.0);
+        QCOMPARE(m_args.NaprMax, 9.0);
+        QCOMPARE(m_args.NaprSrg, 4.0);
+        QCOMPARE(Main()->CurProject.Dat.T_Max, 35.0);
+
+        // Tensile forces over the cross-section: 1500 daN and 600 daN on 150 mm².
+        Main()->findChild<QTabWidget *>("PcNapr")->setCurrentIndex(1);
+        FieldNamed<DecimalField>("Tag_Max")->setValue(1500);
+        FieldNamed<DecimalField>("Tag_Srg")->setValue(600);
+        Calculate();
+        QCOMPARE(m_args.NaprMax, 10.0);
+        QCOMPARE(m_args.NaprSrg, 4.0);
+
+        // In N/kN-based units the fields read kN; the driver still gets daN/mm².
+        SetUnits(1);
+        Main()->ApplyUnits();
+        Main()->ProjectToForm();
+        QCOMPARE(FieldNamed<DecimalField>("Tag_Max")->text(), "15");
+        Calculate();
+        QCOMPARE(m_args.NaprMax, 10.0);
+        QVERIFY(prompts.asked.isEmpty());
+    }
+
+    void anErrorOfTheDriverShowsItsTextUnderTheDataEntryMessage()
+    {
+        ScriptedPrompts prompts;
+        Main()->SetCalcDriver([](const TProject &, const CalcArgs &, CalcRun &) -> CalcOutcome {
+            throw Error("Cannot create file \"/x/r.xls\": Permission denied");
+        });
+        const double before = Main()->CurProject.Dat.T_Max;
+        Calculate();
+        QCOMPARE(prompts.Kinds(), QStringList{"Error"});
+        QCOMPARE(prompts.Last("Error"),
+                 "Error data entry!\nCannot create file \"/x/r.xls\": Permission denied");
+        QCOMPARE(Main()->CurProject.Dat.T_Max, before);
+
+        SetLanguage(1);
+        Main()->SetCalcDriver([](const TProject &, const CalcArgs &, CalcRun &) -> CalcOutcome {
+            throw Error("");
+        });
+        Calculate();
+        QCOMPARE(prompts.Last("Error"), "Ошибка ввода данных!");
+    }
+
+    void aFailedCheckShowsItsWarningOnly()
+    {
+        ScriptedPrompts prompts;
+        Main()->SetCalcDriver([](const TProject &, const CalcArgs &, CalcRun &run) {
+            run.warning = "The permissible stresses are equal.";
+            return CalcOutcome::CheckFailed;
+        });
+        Calculate();
+        QCOMPARE(prompts.Kinds(), QStringList{"Warning"});
+        QCOMPARE(prompts.Last("Warning"), "The permissible stresses are equal.");
+    }
+
+    // The program's own driver: its report asks for the file name first.
+    void theReportAsksForItsFileAndACancelCalculatesNothing()
+    {
+        ScriptedPrompts prompts;
+        DestroyAppWindows();
+        CreateAppWindows();
+        Main()->show();
+        FieldNamed<QLineEdit>("Provod")->setText("АС 150/24");
+        prompts.fileNames = {QString()};
+        Calculate();
+        QCOMPARE(prompts.Kinds(), QStringList{"Save"});
+        QCOMPARE(prompts.lastFileDialog.title, "Сохранение отчета в Excel файл");
+        QCOMPARE(prompts.lastFileDialog.defaultSuffix, "xls");
+    }
+
+private:
+    QtSettingsStore m_store;
+    int m_calls = 0;
+    CalcArgs m_args;
+    CalcOutcome m_outcome = CalcOutcome::Done;
+};
+
+VELMORA_GUI_TEST_MAIN(CalculateTest)
+#include "test_calculate.moc"

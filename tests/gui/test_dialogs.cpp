@@ -1,0 +1,232 @@
+#include "guitest.h"
+
+#include "formabout.h"
+#include "formklimatkoef.h"
+#include "formmain.h"
+#include "formunitsdlg.h"
+#include "formwait.h"
+#include "l10n/localization.h"
+#include "l10n/units.h"
+#include "languagedialog.h"
+#include "numberfields.h"
+#include "platform.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace velmora;
+using namespace velmora::test;
+
+namespace {
+
+TFormMain *Main()
+{
+    return Windows().FormMain;
+}
+
+TFormKlimatKoef *Klimat()
+{
+    return Windows().FormKlimatKoef;
+}
+
+template<typename Widget>
+Widget *In(QWidget *parent, const char *name)
+{
+    auto *widget = parent->findChild<Widget *>(QString::fromLatin1(name));
+    if (!widget)
+        qFatal("no widget %s", name);
+    return widget;
+}
+
+void OpenClimaticDialog()
+{
+    QMetaObject::invokeMethod(Main()->findChild<QPushButton *>("ButKlimatParam"), "click");
+}
+
+} // namespace
+
+class DialogsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        SetSettingsStore(&m_store);
+        InitLocalization("English (United States)");
+        SetLanguage(0);
+        SetUnits(0);
+        CreateAppWindows();
+        Main()->show();
+    }
+    void cleanup()
+    {
+        DestroyAppWindows();
+        SetSettingsStore(nullptr);
+    }
+
+    void climaticOkWithoutEditingChangesNothing()
+    {
+        ScriptedPrompts prompts;
+        prompts.dialogs = {[](QDialog &dialog) {
+            if (&dialog != Klimat())
+                qFatal("the climatic dialog was expected");
+            return Accept(dialog);
+        }};
+        OpenClimaticDialog();
+        QCOMPARE(prompts.Kinds(), QStringList{"Exec"});
+        QVERIFY(!Main()->IsModified());
+        QCOMPARE(Klimat()->windowTitle(),
+                 "Climatic parameters specification. Reliability coefficients");
+        QCOMPARE(In<QPushButton>(Klimat(), "BitBtnCancel")->text(), "Cancel");
+        QCOMPARE(In<QLabel>(Klimat(), "Lab_do")->text(), " ");
+        QCOMPARE(In<QLabel>(Klimat(), "Lab_m")->text(), "m");
+    }
+
+    void climaticCancelDropsTheEdit()
+    {
+        ScriptedPrompts prompts;
+        prompts.dialogs = {[](QDialog &dialog) {
+            In<DecimalField>(&dialog, "V_Otv")->setValue(0.9);
+            return Reject(dialog);
+        }};
+        OpenClimaticDialog();
+        QCOMPARE(Main()->CurProject.Koef.V_Otv, 1.0);
+        QVERIFY(!Main()->IsModified());
+        QString shown;
+        prompts.dialogs = {[&shown](QDialog &dialog) {
+            shown = In<DecimalField>(&dialog, "V_Otv")->text();
+            return Reject(dialog);
+        }};
+        OpenClimaticDialog();
+        QCOMPARE(shown, "1");
+    }
+
+    void climaticTerrainAndHeightAreStored()
+    {
+        ScriptedPrompts prompts;
+        Main()->CurProject.Koef.VisotaPC2 = 40;
+        Main()->SavedProject.Assign(Main()->CurProject);
+        prompts.dialogs = {[](QDialog &dialog) {
+            In<QRadioButton>(&dialog, "RBC")->setChecked(true);
+            In<IntegerField>(&dialog, "visotaPC")->setValue(25);
+            In<DecimalField>(&dialog, "G_Usl")->setValue(0.95);
+            return Accept(dialog);
+        }};
+        OpenClimaticDialog();
+        const TKlimatKoef &koef = Main()->CurProject.Koef;
+        QCOMPARE(koef.TypeTer, 3);
+        QCOMPARE(koef.VisotaPC, 25);
+        QCOMPARE(koef.VisotaPC2, 40);
+        QCOMPARE(koef.G_Usl, 0.95);
+        QVERIFY(Main()->IsModified());
+    }
+
+    void anUnknownTerrainKeepsTheButtons()
+    {
+        TKlimatKoef koef;
+        koef.TypeTer = 2;
+        Klimat()->LoadKoef(koef);
+        koef.TypeTer = 7;
+        Klimat()->LoadKoef(koef);
+        QVERIFY(In<QRadioButton>(Klimat(), "RBB")->isChecked());
+        Klimat()->StoreKoef(koef);
+        QCOMPARE(koef.TypeTer, 2);
+    }
+
+    void climaticDialogInRussian()
+    {
+        SetLanguage(1);
+        Klimat()->FormShow();
+        QCOMPARE(In<QLabel>(Klimat(), "Lab_do")->text(), "до");
+        QCOMPARE(In<QLabel>(Klimat(), "Lab_m")->text(), "м");
+        QCOMPARE(In<QGroupBox>(Klimat(), "GroupBoxIce")->title(), "К гололедным нагрузкам");
+        QCOMPARE(In<QLabel>(Klimat(), "LabHeght")->text(),
+                 "Высота приведенного центра тяжести проводов, тросов, кабеля,\n"
+                 "средних точек зон конструкций опор над поверхностью земли");
+        QCOMPARE(In<QPushButton>(Klimat(), "BitBtnOk")->text(), "OK");
+    }
+
+    void languageDialogStartsOnRussianAndKeepsTheLastChoice()
+    {
+        TLanguageDialog *dialog = Windows().LanguageDialog;
+        QCOMPARE(dialog->List()->currentIndex(), 1);
+        QCOMPARE(dialog->windowTitle(), "Язык (Language)");
+        dialog->List()->setCurrentIndex(0);
+        dialog->accept();
+        QVERIFY(IsEnglish());
+        QCOMPARE(m_store.Read("Language").text, "0");
+        QCOMPARE(dialog->List()->currentIndex(), 0);
+    }
+
+    void unitsDialogShowsTheStoredMode()
+    {
+        TFormUnitsDlg *dialog = Windows().FormUnitsDlg;
+        SetUnits(1);
+        dialog->Prepare();
+        QVERIFY(dialog->Choice(1)->isChecked());
+        QCOMPARE(dialog->windowTitle(), "Units");
+        QCOMPARE(dialog->Choice(0)->text(),
+                 "Tension, daN/мм2.   Stress, daN.   Modulus of elasticity, daN/mm2.");
+        dialog->Choice(0)->setChecked(true);
+        dialog->reject();
+        QCOMPARE(ReadUnits(), 1);
+        dialog->Choice(0)->setChecked(true);
+        dialog->accept();
+        QCOMPARE(ReadUnits(), 0);
+        QCOMPARE(StressFactor(), 1.0);
+    }
+
+    void aboutBoxFollowsTheLanguageAndIsOneWindow()
+    {
+        TFormAbout *about = Windows().FormAbout;
+        Main()->findChild<QAction *>("ActAbout")->trigger();
+        QVERIFY(about->isVisible());
+        QCOMPARE(about->windowTitle(), "About Program");
+        QCOMPARE(In<QLabel>(about, "Version")->text(), "version 4.2");
+        QCOMPARE(In<QLabel>(about, "ProgramName")->text(), "Velmora");
+        QCOMPARE(In<QLabel>(about, "AuthorCaption")->text(), "Author:");
+        SetLanguage(1);
+        Main()->findChild<QAction *>("ActAbout")->trigger();
+        QCOMPARE(about->windowTitle(), "О программе");
+        QCOMPARE(In<QLabel>(about, "Version")->text(), "версия 4.2");
+        QCOMPARE(In<QLabel>(about, "ProgrammersCaption")->text(), "Программисты:");
+        QCOMPARE(Main()->findChildren<TFormAbout *>().size(), 1);
+        QTest::mouseClick(about, Qt::LeftButton);
+        QVERIFY(!about->isVisible());
+    }
+
+    void helpOpensTheManualOfTheLanguageBesideTheProgram()
+    {
+        ScriptedPrompts prompts;
+        Main()->findChild<QAction *>("ActHelp")->trigger();
+        SetLanguage(1);
+        Main()->findChild<QAction *>("ActHelp")->trigger();
+        const QString folder = ApplicationDir();
+        QCOMPARE(prompts.Kinds(), (QStringList{"OpenDocument", "OpenDocument"}));
+        QCOMPARE(prompts.asked.at(0).text, folder + "VELMORA_en.pdf");
+        QCOMPARE(prompts.asked.at(1).text, folder + "VELMORA_ru.pdf");
+    }
+
+    void waitWindowShowsItsTextAndCaption()
+    {
+        ShowWait("Port to Excel");
+        TFormWait *wait = Windows().FormWait;
+        QVERIFY(wait->isVisible());
+        QCOMPARE(wait->windowTitle(), "Wait...");
+        QCOMPARE(wait->PanelText(), "Port to Excel");
+        ShowWait("Output to CAD...");
+        QCOMPARE(wait->PanelText(), "Output to CAD...");
+        CloseWait();
+        QVERIFY(!wait->isVisible());
+    }
+
+private:
+    QtSettingsStore m_store;
+};
+
+VELMORA_GUI_TEST_MAIN(DialogsTest)
+#include "test_dialogs.moc"

@@ -1,0 +1,158 @@
+#include "guitest.h"
+
+#include "common/error.h"
+#include "formklimatkoef.h"
+#include "formmain.h"
+#include "guard.h"
+#include "guardedapplication.h"
+#include "l10n/localization.h"
+#include "platform.h"
+#include "startup.h"
+
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <stdexcept>
+
+using namespace velmora;
+using namespace velmora::test;
+
+class StartupTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup()
+    {
+        DestroyAppWindows();
+        SetSettingsStore(nullptr);
+    }
+
+    void errorReportAddsAFullStop_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("letter") << "File not found" << "File not found.";
+        QTest::newRow("full stop") << "Done." << "Done.";
+        QTest::newRow("exclamation sorts before") << "Error data entry!" << "Error data entry!";
+        QTest::newRow("closing parenthesis sorts before") << "(x)" << "(x)";
+        QTest::newRow("digit") << "I/O error 5" << "I/O error 5.";
+        QTest::newRow("cyrillic") << "Файл не найден" << "Файл не найден.";
+        QTest::newRow("empty") << "" << "";
+    }
+    void errorReportAddsAFullStop()
+    {
+        QFETCH(QString, message);
+        QFETCH(QString, shown);
+        QCOMPARE(ErrorReportText(message), shown);
+    }
+
+    void theGuardShowsTheErrorAndTheProgramGoesOn()
+    {
+        ScriptedPrompts prompts;
+        QVERIFY(!Guarded([] { throw Error("File not found"); }));
+        QVERIFY(!Guarded([] { throw std::runtime_error("I/O error 5"); }));
+        QVERIFY(Guarded([] {}));
+        QCOMPARE(prompts.Kinds(), (QStringList{"Error", "Error"}));
+        QCOMPARE(prompts.asked.at(0).text, "File not found.");
+        QCOMPARE(prompts.asked.at(1).text, "I/O error 5.");
+    }
+
+    // An error that a handler let through stops at the application object.
+    void theApplicationStopsAnErrorOfAnEvent()
+    {
+        ScriptedPrompts prompts;
+        struct Thrower : QObject
+        {
+            bool event(QEvent *e) override
+            {
+                if (e->type() == QEvent::User)
+                    throw Error("Disk full");
+                return QObject::event(e);
+            }
+        } thrower;
+        QEvent event(QEvent::User);
+        QCoreApplication::sendEvent(&thrower, &event);
+        QCOMPARE(prompts.Last("Error"), "Disk full.");
+    }
+
+    void aFailureWhileCreatingAWindowShowsTheFatalMessage()
+    {
+        ScriptedPrompts prompts;
+        QSettings(QStringLiteral("Orbelan"), QStringLiteral("Tarnvik"))
+            .setValue(QStringLiteral("Param/Language"), QStringLiteral("1"));
+        QtSettingsStore store;
+        SetSettingsStore(&store);
+        const int status = RunProgram(false, [](int position) {
+            if (position == 6)
+                throw Error("Cannot create the data folder");
+        });
+        QCOMPARE(status, 1);
+        QCOMPARE(prompts.Kinds(), QStringList{"Message"});
+        const QString text = prompts.Last("Message");
+        QVERIFY2(text.startsWith("Ошибка в работе программы.\n\n"), qPrintable(text));
+        QVERIFY(text.contains("обратитесь к разработчикам"));
+        QVERIFY(text.contains("support@velmora.example"));
+        QCOMPARE(Windows().FormMain, nullptr);
+    }
+
+    void theFatalMessageInEnglish()
+    {
+        QtSettingsStore store;
+        SetSettingsStore(&store);
+        InitLocalization("English (United States)");
+        SetLanguage(0);
+        QVERIFY(FatalErrorText().startsWith("Program error.\n\nPlease contact the developers"));
+    }
+
+    void startUpCreatesEveryWindowAndStoresTheSettings()
+    {
+        ScriptedPrompts prompts;
+        QSettings(QStringLiteral("Orbelan"), QStringLiteral("Tarnvik")).remove(QStringLiteral("Param"));
+        QtSettingsStore store;
+        SetSettingsStore(&store);
+        QList<int> positions;
+        QCOMPARE(RunProgram(false, [&positions](int position) { positions << position; }), 0);
+        QCOMPARE(positions.size(), 11);
+        QCOMPARE(positions.front(), 1);
+        QVERIFY(Windows().FormMain != nullptr);
+        QVERIFY(Windows().FormKlimatKoef != nullptr);
+        QCOMPARE(Windows().FormKlimatKoef->parent(), Windows().FormMain);
+        QVERIFY(prompts.asked.isEmpty());
+        // A first start stores the language (Russian when none is stored) and units 0.
+        QSettings settings(QStringLiteral("Orbelan"), QStringLiteral("Tarnvik"));
+        QCOMPARE(settings.value("Param/Language").toString(), "1");
+        QCOMPARE(settings.value("Param/Units").toString(), "0");
+        QVERIFY(settings.fileName().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));
+    }
+
+    void settingsStoreReadsTextsAndOtherTypes()
+    {
+        QtSettingsStore store;
+        QSettings(QStringLiteral("Orbelan"), QStringLiteral("Tarnvik")).remove(QStringLiteral("Param"));
+        QCOMPARE(store.Read("Language").kind, SettingsStore::Value::Absent);
+        store.Write("Language", "0");
+        const SettingsStore::Value value = store.Read("Language");
+        QCOMPARE(value.kind, SettingsStore::Value::Text);
+        QCOMPARE(value.text, "0");
+        QSettings(QStringLiteral("Orbelan"), QStringLiteral("Tarnvik"))
+            .setValue(QStringLiteral("Param/Units"), QStringList{"a", "b"});
+        QCOMPARE(store.Read("Units").kind, SettingsStore::Value::OtherType);
+    }
+
+    void dataFolderIsTheUsersDataFolder()
+    {
+        QCOMPARE(QString::fromStdString(CommonDataDir()), qEnvironmentVariable("XDG_DATA_HOME"));
+        QVERIFY(ApplicationDir().endsWith('/'));
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    velmora::test::PrepareTestHome();
+    GuardedApplication app(argc, argv);
+    StartupTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_startup.moc"
