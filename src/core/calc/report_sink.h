@@ -24,7 +24,8 @@ namespace velmora {
 //                    on to the caller): discard the workbook unsaved, close the wait window.
 //                    Drop must not throw.
 //
-// After a Begin that returned true exactly one of Finish and Drop is called.
+// After a Begin that returned true the run ends with Finish or with Drop; a Finish that throws
+// is followed by Drop, so that the wait window closes in one place.
 class CalcReport
 {
 public:

@@ -20,6 +20,7 @@ class FakeReport : public CalcReport
 public:
     bool cancel = false;
     bool failOnWrite = false;
+    bool failOnFinish = false;
     std::vector<std::string> calls;
 
     bool Begin(const TProject &, const CalcArgs &, const CalcRun &run) override
@@ -35,7 +36,12 @@ public:
         EXPECT_FALSE(run.stress[mode - 1].empty());
         calls.push_back("Mode " + std::to_string(column) + ":" + std::to_string(mode));
     }
-    void Finish() override { calls.push_back("Finish"); }
+    void Finish() override
+    {
+        calls.push_back("Finish");
+        if (failOnFinish)
+            throw Error("the file is open in another application");
+    }
     void Drop() noexcept override { calls.push_back("Drop"); }
 };
 
@@ -227,6 +233,15 @@ TEST_F(CalcProjectTest, SpanOfZeroIsAnArithmeticError)
 {
     args.Min = 0; // B = 0 with A < 0 in the warmer modes
     EXPECT_EQ(RunError(), "Logarithm of zero in the change-of-state equation");
+}
+
+TEST_F(CalcProjectTest, FailedFinishIsFollowedByDrop)
+{
+    project.Dat.RegimeFlags.fill(false);
+    report.failOnFinish = true;
+    EXPECT_EQ(RunError(), "the file is open in another application");
+    EXPECT_EQ(report.calls,
+              (std::vector<std::string>{"Begin b=20", "Repeat 10", "Finish", "Drop"}));
 }
 
 TEST_F(CalcProjectTest, NoIceAndNoWindIsAnArithmeticError)
