@@ -408,6 +408,43 @@ private slots:
         empty.Finish();
         QCOMPARE(ReadFileBytes((dir.path() + "/x.dxf").toStdString()), empty.Bytes());
     }
+
+    // Pictures of the list and the editor for a designer's eye, taken only when
+    // VELMORA_SCREENSHOT_DIR names a folder (scripts/screenshots_windows.sh, under Xvfb).
+    void screenshots()
+    {
+        const QString folder = qEnvironmentVariable("VELMORA_SCREENSHOT_DIR");
+        if (folder.isEmpty())
+            QSKIP("VELMORA_SCREENSHOT_DIR is not set");
+        TShablon curve = Template("Кривая при -10");
+        curve.TipShablona = -1;
+        curve.Krivie = 0;
+        curve.Temperatura = 4;
+        TFormSpisokShabloni &w =
+            Open({Template("Габарит 300 м"), Template("Гололёд, пролёт 250 м", 250), curve});
+        auto save = [&](QWidget &window, const QString &name) {
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QTest::qWait(150);
+            QVERIFY(window.grab().save(folder + "/" + name + ".png"));
+        };
+        for (int language : {0, 1}) {
+            SetLanguage(language);
+            const QString suffix = language == 0 ? "_en" : "_ru";
+            w.hide();
+            w.show();
+            w.Grid()->setCurrentCell(1, 0);
+            save(w, "template_list" + suffix);
+
+            TFormAutoShabloni *editor = w.Editor();
+            editor->LoadTemplate(m_project.Shablons.Items(0));
+            save(*editor, "template_editor" + suffix);
+            editor->hide();
+            editor->LoadTemplate(curve);
+            save(*editor, "template_editor_curve" + suffix);
+            editor->hide();
+        }
+    }
 };
 
 VELMORA_GUI_TEST_MAIN(TemplatesTest)

@@ -63,19 +63,19 @@ TFormWiresEdit::TFormWiresEdit(QWidget *parent)
             grid->addWidget(field, row, 1);
             grid->addWidget(unit, row, 2);
         } else {
-            grid->addWidget(field, row, 1, 1, 2);
+            grid->addWidget(field, row, 1, 1, 3);
         }
     };
     auto numberField = [&] {
         auto *field = new QLineEdit(m_frame);
         field->setAlignment(Qt::AlignRight);
+        field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("0.000000000")) + 16);
         field->installEventFilter(this);
         return field;
     };
     auto unitLabel = [&] {
         auto *label = new QLabel(m_frame);
-        label->setTextFormat(Qt::RichText);
-        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("даН/мм2")) + 6);
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("даН/мм²")) + 6);
         return label;
     };
 
@@ -102,7 +102,7 @@ TFormWiresEdit::TFormWiresEdit(QWidget *parent)
     addRow(4, m_pnagLabel, m_pnag, m_pnagUnit);
     addRow(5, m_modlLabel, m_modl, m_modlUnit);
     addRow(6, m_koefLabel, m_koef, koefUnit);
-    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
 
     m_ok = new QPushButton(QStringLiteral("ОК"), this);
     m_ok->setDefault(true);
@@ -133,11 +133,11 @@ void TFormWiresEdit::ApplyTexts()
     m_pnagLabel->setText(UiText("Weight_per"));
     m_modlLabel->setText(UiText("Modulus"));
     m_koefLabel->setText(UiText("Linear_coef"));
-    const QString raised2 = QStringLiteral("<sup>2</sup>");
-    m_diamUnit->setText(UiText("mm").toHtmlEscaped());
-    m_sechUnit->setText(UiText("mm").toHtmlEscaped() + raised2);
-    m_pnagUnit->setText(UiText("kg_m").toHtmlEscaped());
-    m_modlUnit->setText(UiText(ReadUnits() == 0 ? "daN_mm" : "kN_mm").toHtmlEscaped() + raised2);
+    const QString raised2 = QStringLiteral("²");
+    m_diamUnit->setText(UiText("mm"));
+    m_sechUnit->setText(UiText("mm") + raised2);
+    m_pnagUnit->setText(UiText("kg_m"));
+    m_modlUnit->setText(UiText(ReadUnits() == 0 ? "daN_mm" : "kN_mm") + raised2);
     m_cancel->setText(UiText("Cancel"));
 }
 

@@ -30,7 +30,6 @@ QSpinBox *IntegerField(QWidget *parent)
     auto *field = new QSpinBox(parent);
     field->setLocale(QLocale::c());
     field->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
-    field->setButtonSymbols(QAbstractSpinBox::NoButtons);
     field->setAlignment(Qt::AlignRight);
     field->setFixedWidth(110);
     return field;

@@ -33,6 +33,7 @@ TFormSpisokShabloni::TFormSpisokShabloni(TemplateHost host, QWidget *parent)
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_grid->setShowGrid(false);
     auto *frameLayout = new QVBoxLayout(m_frame);
     frameLayout->addWidget(m_grid);
 
@@ -46,6 +47,8 @@ TFormSpisokShabloni::TFormSpisokShabloni(TemplateHost host, QWidget *parent)
     m_butEdit->setObjectName(QStringLiteral("ButEdit"));
     m_butDel->setObjectName(QStringLiteral("ButDel"));
     m_butClose->setObjectName(QStringLiteral("ButClose"));
+    for (QPushButton *b : {m_butRunAutoCAD, m_butNew, m_butEdit, m_butDel, m_butClose})
+        b->setMinimumWidth(b->fontMetrics().horizontalAdvance(QStringLiteral("Port to Cad")) + 48);
     auto *buttons = new QVBoxLayout;
     buttons->addWidget(m_butRunAutoCAD);
     buttons->addSpacing(12);
