@@ -258,6 +258,22 @@ private slots:
         QCOMPARE(shablon.Zapas, -1.25);
     }
 
+    void okWithoutAChangeKeepsDecimalsBeyondTheShownTwo()
+    {
+        TFormAutoShabloni editor;
+        TShablon shablon = Template("T");
+        shablon.VP = 15.555;
+        shablon.Zapas = 0.125;
+        editor.LoadTemplate(shablon);
+        TShablon stored = shablon;
+        editor.StoreTemplate(stored);
+        QCOMPARE(stored, shablon);
+        editor.VPField()->setValue(12.25);
+        editor.StoreTemplate(stored);
+        QCOMPARE(stored.VP, 12.25);
+        QCOMPARE(stored.Zapas, 0.125);
+    }
+
     void deletingTheLastOfThreeSelectsTheSecond()
     {
         TFormSpisokShabloni &w = Open({Template("A"), Template("B"), Template("C")});

@@ -158,16 +158,13 @@ TFormWiresBase::TFormWiresBase(const std::string &commonDataDir, const std::stri
 
 void TFormWiresBase::Manage()
 {
-    if (isVisible() && !isModal()) {
-        raise();
-        activateWindow();
-        return;
+    if (!isVisible()) {
+        m_selectMode = false;
+        setModal(false);
+        show();
     }
-    if (isVisible())
-        return;
-    m_selectMode = false;
-    setModal(false);
-    show();
+    raise();
+    activateWindow();
 }
 
 bool TFormWiresBase::Pick()

@@ -47,6 +47,20 @@ QDoubleSpinBox *DecimalField(QWidget *parent, double low, double high)
     return field;
 }
 
+void LoadDecimal(QDoubleSpinBox *field, double value, double &loaded, double &shown)
+{
+    field->setValue(value);
+    loaded = value;
+    shown = field->value();
+}
+
+double StoredDecimal(const QDoubleSpinBox *field, double loaded, double shown)
+{
+    const bool untouched = field->value() == shown && loaded >= field->minimum()
+        && loaded <= field->maximum();
+    return untouched ? loaded : field->value();
+}
+
 // An exclusive group whose selection can also be cleared.
 void ClearSelection(QButtonGroup *group)
 {
@@ -240,9 +254,9 @@ void TFormAutoShabloni::LoadTemplate(const TShablon &shablon)
     m_mg->setValue(shablon.MG);
     m_mv->setValue(shablon.MV);
     m_pr->setValue(shablon.PR);
-    m_vp->setValue(shablon.VP);
-    m_tg->setValue(shablon.TG);
-    m_zapas->setValue(shablon.Zapas);
+    LoadDecimal(m_vp, shablon.VP, m_loadedVP.value, m_loadedVP.shown);
+    LoadDecimal(m_tg, shablon.TG, m_loadedTG.value, m_loadedTG.shown);
+    LoadDecimal(m_zapas, shablon.Zapas, m_loadedZapas.value, m_loadedZapas.shown);
     SelectTemperature(shablon.Temperatura);
     m_name->setFocus();
 }
@@ -253,9 +267,9 @@ void TFormAutoShabloni::StoreTemplate(TShablon &shablon) const
     shablon.MG = m_mg->value();
     shablon.MV = m_mv->value();
     shablon.PR = m_pr->value();
-    shablon.VP = m_vp->value();
-    shablon.TG = m_tg->value();
-    shablon.Zapas = m_zapas->value();
+    shablon.VP = StoredDecimal(m_vp, m_loadedVP.value, m_loadedVP.shown);
+    shablon.TG = StoredDecimal(m_tg, m_loadedTG.value, m_loadedTG.shown);
+    shablon.Zapas = StoredDecimal(m_zapas, m_loadedZapas.value, m_loadedZapas.shown);
     shablon.TipShablona = m_tip->checkedId();
     shablon.Temperatura = m_temperature->checkedId();
     shablon.Krivie = m_curves->isChecked() ? 0 : -1;

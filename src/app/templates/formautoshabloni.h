@@ -82,6 +82,15 @@ private:
     QButtonGroup *m_temperature = nullptr;
     QRadioButton *m_tempButtons[11] = {};
     QAbstractButton *m_cancel = nullptr;
+
+    // A decimal field shows two decimals; a value read from a file with more keeps them
+    // unless the user changes the field.
+    struct Loaded
+    {
+        double value = 0;
+        double shown = 0;
+    };
+    Loaded m_loadedVP, m_loadedTG, m_loadedZapas;
 };
 
 } // namespace velmora
