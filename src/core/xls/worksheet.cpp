@@ -73,11 +73,47 @@ std::optional<CellValue> Worksheet::Value(int row, int col) const
     return ValueOf(*cell);
 }
 
+Worksheet::RowData &Worksheet::TouchRow(int row)
+{
+    if (RowData *hinted = Hinted(row))
+        return *hinted;
+    const auto at = std::lower_bound(m_rows.begin(), m_rows.end(), row,
+                                     [](const RowData &r, int v) { return r.row < v; });
+    m_hint = static_cast<std::size_t>(at - m_rows.begin());
+    if (at == m_rows.end() || at->row != row)
+        m_rows.insert(at, RowData{row, {}, {}});
+    return m_rows[m_hint];
+}
+
+const Worksheet::RowData *Worksheet::FindRow(int row) const
+{
+    if (const RowData *hinted = Hinted(row))
+        return hinted;
+    const auto at = std::lower_bound(m_rows.begin(), m_rows.end(), row,
+                                     [](const RowData &r, int v) { return r.row < v; });
+    if (at == m_rows.end() || at->row != row)
+        return nullptr;
+    m_hint = static_cast<std::size_t>(at - m_rows.begin());
+    return &*at;
+}
+
+// Cells are mostly set row after row: the row used last, or the one after it, is likely.
+Worksheet::RowData *Worksheet::Hinted(int row) const
+{
+    auto *rows = const_cast<std::vector<RowData> *>(&m_rows);
+    for (std::size_t i = m_hint; i < m_hint + 2 && i < rows->size(); ++i) {
+        if ((*rows)[i].row == row) {
+            m_hint = i;
+            return &(*rows)[i];
+        }
+    }
+    return nullptr;
+}
+
 Worksheet::CellData &Worksheet::Touch(int row, int col)
 {
-    if (m_rows.size() <= std::size_t(row))
-        m_rows.resize(std::size_t(row) + 1);
-    std::vector<CellData> &cells = m_rows[row].cells;
+    RowData &data = TouchRow(row);
+    std::vector<CellData> &cells = data.cells;
     const auto at = std::lower_bound(cells.begin(), cells.end(), col,
                                      [](const CellData &c, int v) { return c.col < v; });
     if (at != cells.end() && at->col == col)
@@ -90,9 +126,10 @@ Worksheet::CellData &Worksheet::Touch(int row, int col)
 
 const Worksheet::CellData *Worksheet::Find(int row, int col) const
 {
-    if (row < 0 || std::size_t(row) >= m_rows.size())
+    const RowData *data = FindRow(row);
+    if (!data)
         return nullptr;
-    const std::vector<CellData> &cells = m_rows[row].cells;
+    const std::vector<CellData> &cells = data->cells;
     const auto at = std::lower_bound(cells.begin(), cells.end(), col,
                                      [](const CellData &c, int v) { return c.col < v; });
     return at != cells.end() && at->col == col ? &*at : nullptr;
@@ -100,8 +137,8 @@ const Worksheet::CellData *Worksheet::Find(int row, int col) const
 
 std::uint16_t Worksheet::DefaultXf(int row, int col) const
 {
-    if (std::size_t(row) < m_rows.size()) {
-        const std::string &rec = m_rows[row].rowRecord;
+    if (const RowData *data = FindRow(row)) {
+        const std::string &rec = data->rowRecord;
         if (rec.size() >= 16 && (Get16(rec.data() + 12) & 0x0080)) // the row has its own format
             return Get16(rec.data() + 14) & 0x0FFF;
     }
@@ -150,9 +187,10 @@ void Worksheet::CopyRange(int firstRow, int firstCol, int lastRow, int lastCol, 
     std::vector<std::vector<CellData>> cells(height);
     std::vector<std::string> rowRecords(height);
     for (int r = 0; r < height; ++r) {
-        if (std::size_t(firstRow + r) >= m_rows.size())
+        const RowData *found = FindRow(firstRow + r);
+        if (!found)
             continue;
-        const RowData &row = m_rows[firstRow + r];
+        const RowData &row = *found;
         rowRecords[r] = row.rowRecord;
         for (const CellData &c : row.cells) {
             if (c.col < firstCol || c.col > lastCol)
@@ -172,10 +210,10 @@ void Worksheet::CopyRange(int firstRow, int firstCol, int lastRow, int lastCol, 
         }
     }
 
-    if (m_rows.size() < std::size_t(target.lastRow) + 1)
-        m_rows.resize(std::size_t(target.lastRow) + 1);
     for (int r = 0; r < height; ++r) {
-        RowData &row = m_rows[destRow + r];
+        if (cells[r].empty() && rowRecords[r].empty() && !FindRow(destRow + r))
+            continue; // nothing to copy and nothing to clear
+        RowData &row = TouchRow(destRow + r);
         auto from = std::lower_bound(row.cells.begin(), row.cells.end(), target.firstCol,
                                      [](const CellData &c, int v) { return c.col < v; });
         auto to = std::lower_bound(from, row.cells.end(), target.lastCol + 1,
@@ -204,19 +242,20 @@ void Worksheet::AddMergedArea(const CellRange &area)
 
 std::optional<int> Worksheet::RowHeight(int row) const
 {
-    if (row < 0 || std::size_t(row) >= m_rows.size() || m_rows[row].rowRecord.size() < 16)
+    const RowData *data = FindRow(row);
+    if (!data || data->rowRecord.size() < 16)
         return std::nullopt;
-    return Get16(m_rows[row].rowRecord.data() + 6) & 0x7FFF;
+    return Get16(data->rowRecord.data() + 6) & 0x7FFF;
 }
 
 std::optional<CellRange> Worksheet::UsedRange() const
 {
     std::optional<CellRange> used;
-    for (std::size_t r = 0; r < m_rows.size(); ++r) {
-        const std::vector<CellData> &cells = m_rows[r].cells;
+    for (const RowData &data : m_rows) {
+        const std::vector<CellData> &cells = data.cells;
         if (cells.empty())
             continue;
-        const int row = static_cast<int>(r);
+        const int row = data.row;
         if (!used) {
             used = CellRange{row, row, cells.front().col, cells.back().col};
             continue;

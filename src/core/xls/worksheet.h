@@ -107,9 +107,12 @@ private:
     };
     struct RowData
     {
+        int row = 0;
         std::vector<CellData> cells; // sorted by column
         std::string rowRecord;       // ROW body, 16 bytes; empty when the row has none
     };
+    // A cell as read, keyed by row · 256 + column; sorted once when the sheet is read.
+    using LoadedCell = std::pair<std::uint32_t, CellData>;
     // A formula kept as read: FORMULA body and the STRING record of its text result.
     struct FormulaData
     {
@@ -117,27 +120,35 @@ private:
         std::string stringRecord;
     };
 
+    RowData &TouchRow(int row);
+    const RowData *FindRow(int row) const;
+    RowData *Hinted(int row) const;
     CellData &Touch(int row, int col);
     const CellData *Find(int row, int col) const;
     std::uint16_t DefaultXf(int row, int col) const;
     CellValue ValueOf(const CellData &cell) const;
     void CheckWorksheet() const;
 
-    void LoadCell(const RecordView &r, std::optional<std::pair<int, int>> &pendingString);
+    void LoadCell(const RecordView &r, std::vector<LoadedCell> &cells,
+                  std::vector<std::pair<int, std::string>> &rowRecords,
+                  std::optional<std::size_t> &pendingString);
+    void PlaceLoadedCells(std::vector<LoadedCell> &cells,
+                          std::vector<std::pair<int, std::string>> &rowRecords);
     void LoadMerges(const RecordView &r);
     void PlacePlaceholders(bool sawCells);
     void WriteRows(std::string &out, const std::vector<std::uint32_t> &sstIndex,
                    std::vector<std::uint32_t> &dbcells, int &firstRow, int &lastRowPlus1) const;
-    void WriteCells(std::string &out, int row, const RowData &data,
+    void WriteCells(std::string &out, const RowData &data,
                     const std::vector<std::uint32_t> &sstIndex) const;
-    std::string RowRecordFor(int row, const RowData &data) const;
+    std::string RowRecordFor(const RowData &data) const;
 
     StringPool *m_pool;
     std::string m_name;
     bool m_isWorksheet;
     std::vector<Record> m_head; // records before the cells; INDEX and DIMENSIONS are rebuilt
     std::vector<Record> m_tail; // records after the cells; the MERGEDCELLS marker is rebuilt
-    std::vector<RowData> m_rows;
+    std::vector<RowData> m_rows; // sorted by row; only rows with cells or a ROW record
+    mutable std::size_t m_hint = 0; // index in m_rows of the row used last
     std::vector<CellRange> m_merges;
     std::vector<FormulaData> m_formulas;
     std::array<std::uint16_t, MaxCols> m_colXf{};

@@ -82,14 +82,16 @@ void Worksheet::Load(const std::vector<RecordView> &records)
     bool sawDimensions = false;
     bool sawMerges = false;
     int depth = 0;
-    std::optional<std::pair<int, int>> pendingString;
+    std::vector<LoadedCell> cells;
+    std::vector<std::pair<int, std::string>> rowRecords;
+    std::optional<std::size_t> pendingString;
     for (const RecordView &r : records) {
         if (r.id == rec::Bof)
             ++depth;
         const bool own = depth == 1;
         if (own && IsCellTableRecord(r.id)) {
             sawCells = true;
-            LoadCell(r, pendingString);
+            LoadCell(r, cells, rowRecords, pendingString);
         } else if (own && r.id == rec::MergedCells) {
             LoadMerges(r);
             if (!sawMerges)
@@ -118,6 +120,7 @@ void Worksheet::Load(const std::vector<RecordView> &records)
         if (r.id == rec::Eof)
             --depth;
     }
+    PlaceLoadedCells(cells, rowRecords);
     if (!sawCells) {
         // The cells of an empty sheet go after DIMENSIONS, else before the window settings.
         auto split = std::find_if(m_head.begin(), m_head.end(),
@@ -174,23 +177,27 @@ void Worksheet::LoadMerges(const RecordView &r)
     }
 }
 
-void Worksheet::LoadCell(const RecordView &r, std::optional<std::pair<int, int>> &pendingString)
+void Worksheet::LoadCell(const RecordView &r, std::vector<LoadedCell> &cells,
+                         std::vector<std::pair<int, std::string>> &rowRecords,
+                         std::optional<std::size_t> &pendingString)
 {
     const char *p = r.data.data();
+    // Cells are collected and sorted once at the end, so that no order of records in a
+    // file makes reading slow.
     auto place = [&](unsigned row, unsigned col) -> CellData & {
         if (col >= MaxCols)
             Bad(r, "names column " + std::to_string(col + 1) + ", beyond the last column");
-        return Touch(static_cast<int>(row), static_cast<int>(col));
+        CellData cell;
+        cell.col = static_cast<std::uint16_t>(col);
+        cells.emplace_back(row * MaxCols + col, cell);
+        return cells.back().second;
     };
     if (r.id != rec::String && r.id != rec::ShrFmla && r.id != rec::Array && r.id != rec::Table)
         pendingString.reset();
     switch (r.id) {
     case rec::Row: {
         Need(r, 16);
-        const unsigned row = Get16(p);
-        if (m_rows.size() <= row)
-            m_rows.resize(row + 1);
-        m_rows[row].rowRecord.assign(r.data.substr(0, 16));
+        rowRecords.emplace_back(Get16(p), std::string(r.data.substr(0, 16)));
         break;
     }
     case rec::Blank: {
@@ -264,9 +271,7 @@ void Worksheet::LoadCell(const RecordView &r, std::optional<std::pair<int, int>>
     }
     case rec::Formula: {
         Need(r, 22);
-        const unsigned row = Get16(p);
-        const unsigned col = Get16(p + 2);
-        CellData &c = place(row, col);
+        CellData &c = place(Get16(p), Get16(p + 2));
         c = CellData{c.col, Get16(p + 4), CellType::Number, 0, -1, 0, 0};
         const auto *u = reinterpret_cast<const unsigned char *>(p);
         if (Get16(p + 12) != 0xFFFF) {
@@ -274,7 +279,7 @@ void Worksheet::LoadCell(const RecordView &r, std::optional<std::pair<int, int>>
         } else if (u[6] == 0x00) { // text: the STRING record follows
             c.type = CellType::Text;
             c.text = m_pool->AddText("");
-            pendingString = {static_cast<int>(row), static_cast<int>(col)};
+            pendingString = cells.size() - 1;
         } else if (u[6] == 0x01) {
             c.type = CellType::Boolean;
             c.small = u[8] != 0;
@@ -304,7 +309,7 @@ void Worksheet::LoadCell(const RecordView &r, std::optional<std::pair<int, int>>
         const std::string text = ReadRecordString(r.data, pos, false,
                                                   "text of record " + Hex(r.id) + " at offset "
                                                       + std::to_string(r.offset));
-        CellData &c = Touch(pendingString->first, pendingString->second);
+        CellData &c = cells[*pendingString].second;
         c.text = m_pool->AddText(text);
         if (c.formula >= 0)
             m_formulas[c.formula].stringRecord.assign(r.data);
@@ -316,7 +321,37 @@ void Worksheet::LoadCell(const RecordView &r, std::optional<std::pair<int, int>>
     }
 }
 
-std::string Worksheet::RowRecordFor(int row, const RowData &data) const
+void Worksheet::PlaceLoadedCells(std::vector<LoadedCell> &cells,
+                                 std::vector<std::pair<int, std::string>> &rowRecords)
+{
+    // Of two cells at one place, the later one counts, as it would in a spreadsheet.
+    std::stable_sort(cells.begin(), cells.end(),
+                     [](const LoadedCell &a, const LoadedCell &b) { return a.first < b.first; });
+    std::stable_sort(rowRecords.begin(), rowRecords.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    std::size_t nextRecord = 0;
+    auto takeRowRecords = [&](int upTo) { // ROW records of rows before upTo, and of upTo
+        while (nextRecord < rowRecords.size() && rowRecords[nextRecord].first <= upTo) {
+            const int row = rowRecords[nextRecord].first;
+            if (m_rows.empty() || m_rows.back().row != row)
+                m_rows.push_back({row, {}, {}});
+            m_rows.back().rowRecord = std::move(rowRecords[nextRecord].second);
+            ++nextRecord;
+        }
+    };
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        if (i + 1 < cells.size() && cells[i + 1].first == cells[i].first)
+            continue;
+        const int row = static_cast<int>(cells[i].first / MaxCols);
+        takeRowRecords(row);
+        if (m_rows.empty() || m_rows.back().row != row)
+            m_rows.push_back({row, {}, {}});
+        m_rows.back().cells.push_back(cells[i].second);
+    }
+    takeRowRecords(MaxRows);
+}
+
+std::string Worksheet::RowRecordFor(const RowData &data) const
 {
     std::string rec = data.rowRecord;
     if (rec.size() < 16) {
@@ -328,7 +363,7 @@ std::string Worksheet::RowRecordFor(int row, const RowData &data) const
         Put16(rec, 0x0100);
         Put16(rec, DefaultCellXf);
     }
-    Set16(rec, 0, static_cast<unsigned>(row));
+    Set16(rec, 0, static_cast<unsigned>(data.row));
     if (!data.cells.empty()) {
         Set16(rec, 2, data.cells.front().col);
         Set16(rec, 4, data.cells.back().col + 1u);
@@ -336,9 +371,10 @@ std::string Worksheet::RowRecordFor(int row, const RowData &data) const
     return rec;
 }
 
-void Worksheet::WriteCells(std::string &out, int row, const RowData &data,
+void Worksheet::WriteCells(std::string &out, const RowData &data,
                            const std::vector<std::uint32_t> &sstIndex) const
 {
+    const int row = data.row;
     const std::vector<CellData> &cells = data.cells;
     std::string body;
     auto start = [&](const CellData &c) {
@@ -435,22 +471,22 @@ void Worksheet::WriteRows(std::string &out, const std::vector<std::uint32_t> &ss
                           int &lastRowPlus1) const
 {
     firstRow = lastRowPlus1 = 0;
-    std::vector<int> rows;
-    for (std::size_t r = 0; r < m_rows.size(); ++r)
-        if (!m_rows[r].cells.empty() || !m_rows[r].rowRecord.empty())
-            rows.push_back(static_cast<int>(r));
+    std::vector<const RowData *> rows;
+    for (const RowData &data : m_rows)
+        if (!data.cells.empty() || !data.rowRecord.empty())
+            rows.push_back(&data);
     if (!rows.empty()) {
-        firstRow = rows.front();
-        lastRowPlus1 = rows.back() + 1;
+        firstRow = rows.front()->row;
+        lastRowPlus1 = rows.back()->row + 1;
     }
     // Row blocks: the rows of each aligned group of 32, their cells, and a DBCELL.
     for (std::size_t b = 0; b < rows.size();) {
         std::size_t e = b;
-        while (e < rows.size() && rows[e] / 32 == rows[b] / 32)
+        while (e < rows.size() && rows[e]->row / 32 == rows[b]->row / 32)
             ++e;
         const std::size_t firstRowPos = out.size();
         for (std::size_t k = b; k < e; ++k)
-            AppendRecord(out, rec::Row, RowRecordFor(rows[k], m_rows[rows[k]]));
+            AppendRecord(out, rec::Row, RowRecordFor(*rows[k]));
         std::size_t previous = firstRowPos + 4 + 16; // end of the first ROW record
         std::string dbcell;
         Put32(dbcell, 0);
@@ -458,7 +494,7 @@ void Worksheet::WriteRows(std::string &out, const std::vector<std::uint32_t> &ss
             const std::size_t here = out.size();
             Put16(dbcell, static_cast<unsigned>(std::min<std::size_t>(here - previous, 0xFFFF)));
             previous = here;
-            WriteCells(out, rows[k], m_rows[rows[k]], sstIndex);
+            WriteCells(out, *rows[k], sstIndex);
         }
         Set32(dbcell, 0, static_cast<std::uint32_t>(out.size() - firstRowPos));
         dbcells.push_back(static_cast<std::uint32_t>(out.size()));
@@ -478,7 +514,7 @@ std::size_t Worksheet::SizeHint() const
         size += 24 + 18 * row.cells.size();
     for (const FormulaData &f : m_formulas)
         size += 8 + f.record.size() + f.stringRecord.size();
-    return size + 12 * m_merges.size() + 8 * (m_rows.size() / 32 + 1) + 64;
+    return size + 12 * m_merges.size() + 8 * m_rows.size() + 64;
 }
 
 void Worksheet::Write(std::string &out, const std::vector<std::uint32_t> &sstIndex) const
@@ -495,10 +531,11 @@ void Worksheet::Write(std::string &out, const std::vector<std::uint32_t> &sstInd
     int firstRow = 0;
     int lastRowPlus1 = 0;
     std::size_t blocks = 0;
-    for (std::size_t r = 0, last = std::size_t(-1); r < m_rows.size(); ++r)
-        if ((!m_rows[r].cells.empty() || !m_rows[r].rowRecord.empty()) && r / 32 != last) {
+    int lastBlock = -1;
+    for (const RowData &data : m_rows)
+        if ((!data.cells.empty() || !data.rowRecord.empty()) && data.row / 32 != lastBlock) {
             ++blocks;
-            last = r / 32;
+            lastBlock = data.row / 32;
         }
 
     auto writeRecord = [&](const Record &r) {
