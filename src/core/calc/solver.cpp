@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 #include <vector>
 
 namespace velmora {
@@ -35,61 +34,44 @@ double UpperBound(double A, double B)
     return CheckedValue(hi, equation);
 }
 
-// Bisections that run side by side, two per vector of the processor's SSE2 / NEON width
-// (GCC and Clang vector extensions). Each lane goes through exactly the steps of a lone
-// bisection, so the results are those of one bisection at a time; the lanes overlap their
-// divisions, and bit masks in place of branches spare the processor the mispredictions of a
-// coin-flip comparison.
-using Pair = double __attribute__((vector_size(16)));
-using PairMask = std::int64_t __attribute__((vector_size(16)));
-constexpr std::size_t pairs = 4;
-constexpr std::size_t lanes = 2 * pairs;
-
-Pair Select(PairMask mask, Pair ifTrue, Pair ifFalse)
-{
-    return std::bit_cast<Pair>((mask & std::bit_cast<PairMask>(ifTrue))
-                               | (~mask & std::bit_cast<PairMask>(ifFalse)));
-}
+// Bisections that run side by side, eight at a time. Each lane goes through exactly the steps
+// of a lone bisection, so the results are those of one bisection at a time; the independent
+// lanes let the processor overlap their divisions, and selects in place of branches spare it
+// the mispredictions of a coin-flip comparison.
+constexpr std::size_t lanes = 8;
 
 void SolveLanes(const double *A, const double *B, const double *upper, double *sigma,
                 std::size_t count)
 {
-    Pair a[pairs], b[pairs], lo[pairs], hi[pairs], mid[pairs];
-    PairMask active[pairs];
-    for (std::size_t p = 0; p < pairs; ++p) {
-        for (std::size_t k = 0; k < 2; ++k) {
-            const std::size_t j = 2 * p + k;
-            const bool used = j < count;
-            a[p][k] = used ? A[j] : 0; // unused lanes solve σ³ = 1 and are never active
-            b[p][k] = used ? B[j] : 1;
-            lo[p][k] = 0;
-            hi[p][k] = used ? upper[j] : 2;
-            mid[p][k] = 0;
-            active[p][k] = used ? -1 : 0;
-        }
+    double a[lanes], b[lanes], lo[lanes], hi[lanes], mid[lanes];
+    bool active[lanes];
+    for (std::size_t k = 0; k < lanes; ++k) {
+        const bool used = k < count;
+        a[k] = used ? A[k] : 0; // unused lanes solve σ³ = 1 and are never active
+        b[k] = used ? B[k] : 1;
+        lo[k] = 0;
+        hi[k] = used ? upper[k] : 2;
+        mid[k] = 0;
+        active[k] = used;
     }
-    const Pair half = {0.5, 0.5};
-    const Pair zero = {0, 0};
-    const Pair width = {bracketWidth, bracketWidth};
     for (bool any = true; any;) {
-        PairMask anyActive = {0, 0};
-        for (std::size_t p = 0; p < pairs; ++p) {
-            const Pair m = (lo[p] + hi[p]) * half; // exact halving, as a division by 2
+        any = false;
+        for (std::size_t k = 0; k < lanes; ++k) {
+            const double m = (lo[k] + hi[k]) * 0.5; // exact halving, as a division by 2
             // Far from zero two neighbouring doubles can be wider apart than the bracket:
             // the midpoint then equals an end and halving can no longer narrow it.
-            const PairMask stuck = (m == lo[p]) | (m == hi[p]);
-            const PairMask above = m - b[p] / (m * m) - a[p] > zero;
-            const PairMask move = active[p] & ~stuck;
-            mid[p] = Select(active[p], m, mid[p]);
-            hi[p] = Select(move & above, m, hi[p]);
-            lo[p] = Select(move & ~above, m, lo[p]);
-            active[p] = move & (hi[p] - lo[p] > width);
-            anyActive |= active[p];
+            const bool stuck = m == lo[k] || m == hi[k];
+            const bool above = m - b[k] / (m * m) - a[k] > 0;
+            const bool move = active[k] && !stuck;
+            mid[k] = active[k] ? m : mid[k];
+            hi[k] = move && above ? m : hi[k];
+            lo[k] = move && !above ? m : lo[k];
+            active[k] = move && hi[k] - lo[k] > bracketWidth;
+            any |= active[k];
         }
-        any = (anyActive[0] | anyActive[1]) != 0;
     }
     for (std::size_t j = 0; j < count; ++j)
-        sigma[j] = mid[j / 2][j % 2];
+        sigma[j] = mid[j];
 }
 
 } // namespace
