@@ -1,6 +1,7 @@
 #include "guitest.h"
 
 #include "appwindows.h"
+#include "common/error.h"
 #include "common/fileio.h"
 #include "fake_settings.h"
 #include "formwait.h"
@@ -423,6 +424,33 @@ private slots:
         empty.OpenInMemory();
         empty.Finish();
         QCOMPARE(ReadFileBytes((dir.path() + "/x.dxf").toStdString()), empty.Bytes());
+    }
+
+    void anEmptyDrawingSaysWhyAndStillOpens_data()
+    {
+        QTest::addColumn<bool>("engineThrows");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("zero scale") << false << QString(ZeroScaleReason);
+        QTest::newRow("engine fault") << true << "Division by zero";
+    }
+    void anEmptyDrawingSaysWhyAndStillOpens()
+    {
+        QFETCH(bool, engineThrows);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        ScriptedPrompts prompts;
+        TShablon flat = Template("A");
+        flat.MV = 0;
+        TFormSpisokShabloni &w = Open({engineThrows ? Template("A") : flat});
+        if (engineThrows) {
+            w.SetTemplateEngine([](const TProject &, int, const CalcArgs &) -> TemplateEngineAnswer {
+                throw Error("Division by zero");
+            });
+        }
+        prompts.fileNames = {dir.path() + "/x.dxf"};
+        w.AcadRun();
+        QCOMPARE(prompts.Kinds(), (QStringList{"Save", "Warning", "OpenDocument"}));
+        QCOMPARE(prompts.Last("Warning"), message);
     }
 
     // Pictures of the list and the editor for a designer's eye, taken only when

@@ -211,6 +211,9 @@ void TFormSpisokShabloni::AcadRun()
         return;
     for (const std::string &warning : result.warnings)
         CurrentPrompts().Warning(QString::fromStdString(warning));
+    // An empty drawing is still opened, but never without a word of why it is empty.
+    if (!result.drawn && result.warnings.empty() && !result.reason.empty())
+        CurrentPrompts().Warning(QString::fromStdString(result.reason));
     CurrentPrompts().OpenDocument(path);
 }
 
