@@ -91,7 +91,8 @@ void Workbook::LoadStream(std::string_view stream)
                             + " is too short");
             SheetEntry entry;
             entry.offset = Get32(r.data.data());
-            entry.worksheet = static_cast<unsigned char>(r.data[5]) == 0;
+            // Worksheets and macro sheets hold cells (and so refer to the shared strings).
+            entry.worksheet = static_cast<unsigned char>(r.data[5]) <= 1;
             std::size_t pos = 6;
             entry.name = ReadRecordString(r.data, pos, true,
                                           "sheet name at offset " + std::to_string(r.offset));

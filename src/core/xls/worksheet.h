@@ -49,8 +49,8 @@ private:
     int m_col;
 };
 
-// One sheet of a workbook. Worksheets hold cells, rows and merged areas; other sheet kinds
-// (charts, macro modules) are kept as they were read and refuse cell access.
+// One sheet of a workbook. Worksheets (and Excel 4 macro sheets) hold cells, rows and merged
+// areas; other sheet kinds (charts, VBA modules) are kept as read and refuse cell access.
 class Worksheet
 {
 public:

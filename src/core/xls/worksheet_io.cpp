@@ -167,12 +167,8 @@ void Worksheet::LoadMerges(const RecordView &r)
     for (std::size_t i = 0; i < count; ++i) {
         const char *p = r.data.data() + 2 + 8 * i;
         const CellRange m{Get16(p), Get16(p + 2), Get16(p + 4), Get16(p + 6)};
-        // Reversed or out-of-sheet areas and areas that overlap one read before are dropped:
-        // a spreadsheet application would ignore them too.
-        if (m.firstRow > m.lastRow || m.firstCol > m.lastCol || m.lastCol >= MaxCols)
-            continue;
-        if (std::none_of(m_merges.begin(), m_merges.end(),
-                         [&](const CellRange &o) { return o.Intersects(m); }))
+        // Reversed and out-of-sheet areas are dropped, as a spreadsheet would ignore them.
+        if (m.firstRow <= m.lastRow && m.firstCol <= m.lastCol && m.lastCol < MaxCols)
             m_merges.push_back(m);
     }
 }
