@@ -72,7 +72,7 @@ TEST(XlsHostile, BadInputIsRefusedWithAClearMessage)
         {Stream("", Rec(0x00BD, mulrk)), "record 0x00BD at offset 57 has a wrong length for its columns"},
         {Stream(SstWith(std::string("\x0A\x00\x00xyz", 6), 1), ""),
          "the shared-string table overruns its records"},
-        {Stream("", Rec(0x0204, CellHead(0, 0, 15) + std::string("\x09\x00\x00ab", 5))),
+        {Stream("", Rec(0x0204, CellHead(0, 0, 15) + std::string("\x09\x00\x00" "ab", 5))),
          "text of record 0x0204 at offset 57 overruns its record"},
         {Stream("", Rec(0x00E5, std::string("\x05\x00", 2))),
          "record 0x00E5 at offset 57 holds fewer merged areas than it says"},
