@@ -60,19 +60,21 @@ inline std::string LabelSst(unsigned row, unsigned col, unsigned xf, std::uint32
 
 // A workbook stream: globals (with extra records before the sheet list, e.g. an SST) and
 // one worksheet "S" whose body records lie between its BOF and EOF.
-inline std::string Stream(const std::string &globalsExtra, const std::string &sheetBody)
+inline std::string Stream(const std::string &globalsExtra, const std::string &sheetBody,
+                          unsigned sheetKind = 0)
 {
     std::string sheetName = "S";
     std::string boundsheet;
     Put32(boundsheet, 0); // patched below
-    Put16(boundsheet, 0);
+    boundsheet.push_back('\0');
+    boundsheet.push_back(static_cast<char>(sheetKind));
     boundsheet.push_back(static_cast<char>(sheetName.size()));
     boundsheet.push_back('\0');
     boundsheet += sheetName;
     std::string globals = Bof(0x0005) + Rec(0x0085, boundsheet) + globalsExtra + Eof();
     const auto sheetAt = static_cast<std::uint32_t>(globals.size());
     velmora::xls::Set32(globals, Bof(0x0005).size() + 4, sheetAt);
-    return globals + Bof(0x0010) + sheetBody + Eof();
+    return globals + Bof(sheetKind == 2 ? 0x0020 : 0x0010) + sheetBody + Eof();
 }
 
 } // namespace biff

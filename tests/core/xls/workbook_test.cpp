@@ -233,3 +233,46 @@ TEST(XlsWorkbook, SaveReplacesTheFileWholeAndKeepsTheOtherStreams)
     }
     std::filesystem::remove_all(dir);
 }
+
+TEST(XlsWorkbook, NewCellsTakeTheFormatOfTheirRowOrColumn)
+{
+    using namespace biff;
+    std::string row; // row 3 (index 2) formatted with XF 30
+    Put16(row, 2);
+    Put32(row, 0);
+    Put16(row, 300);
+    Put32(row, 0);
+    Put16(row, 0x0180);
+    Put16(row, 30);
+    std::string colinfo; // columns F..G formatted with XF 40
+    Put16(colinfo, 5);
+    Put16(colinfo, 6);
+    Put16(colinfo, 2000);
+    Put16(colinfo, 40);
+    Put32(colinfo, 0);
+    Workbook book = Workbook::FromStream(
+        Stream("", Rec(0x007D, colinfo) + Rec(0x0208, row) + Number(2, 0, 22, 1.0)));
+    Worksheet &sheet = book.Sheet(0);
+    EXPECT_EQ(sheet.Cell(2, 3).Xf(), 30);
+    EXPECT_EQ(sheet.Cell(2, 6).Xf(), 30); // the row's format wins
+    EXPECT_EQ(sheet.Cell(0, 5).Xf(), 40);
+    EXPECT_EQ(sheet.Cell(0, 7).Xf(), DefaultCellXf);
+    EXPECT_EQ(sheet.Cell(2, 0).Xf(), 22); // an existing cell keeps its own
+    EXPECT_EQ(sheet.RowHeight(2), 300);
+
+    Workbook chart = Workbook::FromStream(Stream("", "", 2));
+    EXPECT_FALSE(chart.Sheet(0).IsWorksheet());
+    try {
+        chart.Sheet(0).Cell(0, 0);
+        ADD_FAILURE() << "a chart sheet handed out a cell";
+    } catch (const Error &e) {
+        EXPECT_STREQ(e.what(), "sheet \"S\" is not a worksheet");
+    }
+    EXPECT_EQ(Workbook::FromStream(chart.StreamBytes()).SheetCount(), 1);
+    try {
+        chart.Sheet(1);
+        ADD_FAILURE() << "a second sheet";
+    } catch (const Error &e) {
+        EXPECT_STREQ(e.what(), "the workbook has no sheet 2");
+    }
+}
