@@ -1,5 +1,7 @@
 #include "appwindows.h"
 
+#include "catalogue/formwiresbase.h"
+
 #include "formabout.h"
 #include "formklimatkoef.h"
 #include "formmain.h"
@@ -7,6 +9,8 @@
 #include "formunitsdlg.h"
 #include "formwait.h"
 #include "languagedialog.h"
+#include "platform.h"
+#include "templates/formspisokshabloni.h"
 #include "prompts.h"
 
 namespace velmora {
@@ -39,11 +43,20 @@ void CreateAppWindows(const std::function<void(int position)> &beforeEach)
         next();
         w.FormWait = new TFormWait(w.FormMain);
         next();
+        // The catalogue window reads the catalogue; it makes its wire editor (position 7).
+        w.FormWiresBase = new TFormWiresBase(CommonDataDir(), ApplicationDir().toStdString(),
+                                             w.FormMain);
         next();
         next();
         w.FormSave_Project = new TFormSave_Project(w.FormMain);
         next();
+        // The template list window makes its template editor (position 9) first.
         next();
+        w.FormSpisokShabloni = new TFormSpisokShabloni(w.FormMain->TemplateHostOf(), w.FormMain);
+        QObject::connect(w.FormMain, &TFormMain::ProjectReplaced, w.FormSpisokShabloni,
+                         [list = w.FormSpisokShabloni, main = w.FormMain] {
+                             list->RefreshList(main->CurProject.Shablons);
+                         });
         next();
         w.FormKlimatKoef = new TFormKlimatKoef(w.FormMain);
     } catch (...) {

@@ -12,6 +12,7 @@ class TFormMain;
 class TFormSave_Project;
 class TFormUnitsDlg;
 class TFormWait;
+class TFormSpisokShabloni;
 class TFormWiresBase;
 class TLanguageDialog;
 
@@ -27,6 +28,7 @@ struct AppWindows
     TFormWait *FormWait = nullptr;
     TFormWiresBase *FormWiresBase = nullptr;
     TFormSave_Project *FormSave_Project = nullptr;
+    TFormSpisokShabloni *FormSpisokShabloni = nullptr;
     TFormKlimatKoef *FormKlimatKoef = nullptr;
 };
 

@@ -2,6 +2,7 @@
 
 #include "appwindows.h"
 #include "catalogue/catalogue.h"
+#include "catalogue/formwiresbase.h"
 #include "data/projectfile.h"
 #include "formabout.h"
 #include "formklimatkoef.h"
@@ -60,7 +61,7 @@ const FileDialogSpec SaveProjectDialog{QStringLiteral("Сохранить про
                                        {}, {}};
 
 // The engine with the spreadsheet report under the program's folder.
-CalcOutcome RunEngine(const TProject &project, const CalcArgs &args, CalcRun &run)
+CalcOutcome RunEngineWithReport(const TProject &project, const CalcArgs &args, CalcRun &run)
 {
     static QtReportPlatform platform;
     ExcelReport report(platform, ApplicationDir().toStdString());
@@ -109,7 +110,7 @@ int SpanFieldValue(double value)
 
 TFormMain::TFormMain(QWidget *parent)
     : QMainWindow(parent)
-    , m_calcDriver(RunEngine)
+    , m_calcDriver(RunEngineWithReport)
 {
     setObjectName(QStringLiteral("FormMain"));
     // Numbers are shown and read with "." whatever the regional settings say.
@@ -151,6 +152,11 @@ TFormMain::TFormMain(QWidget *parent)
 }
 
 TFormMain::~TFormMain() = default;
+
+CalcDriver TFormMain::DefaultCalcDriver()
+{
+    return RunEngineWithReport;
+}
 
 void TFormMain::BuildActions()
 {
@@ -302,7 +308,6 @@ QWidget *TFormMain::BuildDesignGroup()
     m_provodButton = new QToolButton(m_designGroup);
     m_provodButton->setObjectName(QStringLiteral("ProvodButton"));
     m_provodButton->setText(QStringLiteral("…"));
-    m_provodButton->setEnabled(false);
     connect(m_provodButton, &QToolButton::clicked, this,
             [this] { Guarded([this] { ProvodButtonClick(); }); });
     auto *provodRow = new QHBoxLayout;
@@ -700,7 +705,12 @@ void TFormMain::ActCalcProjectExecute()
 
 void TFormMain::ProvodButtonClick()
 {
-    // The catalogue window picks the wire once it is part of the program.
+    TFormWiresBase *catalogue = Windows().FormWiresBase;
+    if (catalogue->Pick()) {
+        const TWireRec wire = catalogue->SelectedWire();
+        if (!wire.Name.empty())
+            m_provod->setText(QString::fromStdString(wire.Name));
+    }
     PcNaprChange();
 }
 
@@ -713,9 +723,24 @@ void TFormMain::ButKlimatParamClick()
         dialog->StoreKoef(CurProject.Koef);
 }
 
-void TFormMain::ActWiresGuideExecute() { }
+void TFormMain::ActWiresGuideExecute()
+{
+    Windows().FormWiresBase->Manage();
+}
 
-void TFormMain::ActCadExecute() { }
+void TFormMain::ActCadExecute()
+{
+    TFormSpisokShabloni *list = Windows().FormSpisokShabloni;
+    list->show();
+    list->raise();
+    list->activateWindow();
+}
+
+TemplateHost TFormMain::TemplateHostOf()
+{
+    return TemplateHost{[this]() -> TProject & { return CurProject; },
+                        [this] { return ProjectFileName; }, [this] { FormToProject(); }};
+}
 
 void TFormMain::ActSettingLanguageExecute()
 {
@@ -869,6 +894,8 @@ bool TFormMain::FormCloseQuery()
 void TFormMain::FormClose()
 {
     m_closed = true;
+    if (TFormWiresBase *catalogue = Windows().FormWiresBase)
+        Guarded([catalogue] { catalogue->SaveIfModified(); });
     ReleaseTexts();
 }
 

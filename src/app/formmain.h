@@ -2,6 +2,7 @@
 
 #include "calc/driver.h"
 #include "data/project.h"
+#include "templates/formspisokshabloni.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -65,6 +66,8 @@ public:
 
     // The calculation the calculate action runs (the engine with its report by default).
     void SetCalcDriver(CalcDriver driver) { m_calcDriver = std::move(driver); }
+    // The engine with the spreadsheet report under the program's folder.
+    static CalcDriver DefaultCalcDriver();
 
     // Project actions (also reachable through the actions of the menu).
     void ActNewProject();
@@ -74,6 +77,8 @@ public:
     void ActCalcProjectExecute();
 
     QLabel *PanelProjectName() const { return m_panelProjectName; }
+    // What the template windows reach of this window.
+    TemplateHost TemplateHostOf();
 
 signals:
     // After new and open, so that windows showing the project's templates can refill.
