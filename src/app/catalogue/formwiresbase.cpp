@@ -4,7 +4,6 @@
 #include "catalogue/formwiresedit.h"
 #include "catalogue/groups.h"
 #include "common/numtext.h"
-#include "l10n/localization.h"
 #include "l10n/texts.h"
 #include "l10n/units.h"
 #include "guard.h"
@@ -27,8 +26,8 @@ namespace {
 
 constexpr int kColumns = 6;
 
-// A heading of up to four lines; the leading break some texts carry only served to push a short
-// heading down in the old layout, the header centres its lines itself.
+// A heading of up to four lines. Some texts begin with a line break to sit lower in a heading of
+// fixed height; the header centres its lines itself, so the break is dropped.
 QString Heading(const char *key)
 {
     QString text = UiText(key);
