@@ -393,8 +393,9 @@ QWidget *TFormMain::BuildDesignGroup()
                 QFont small = two->font();
                 small.setPointSizeF(small.pointSizeF() * 0.7);
                 two->setFont(small);
-                two->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-                units->addWidget(two, 0, Qt::AlignTop);
+                // A bottom margin lifts the small "2" to the top of the unit's letters.
+                two->setContentsMargins(0, 0, 0, unit->fontMetrics().ascent() / 2);
+                units->addWidget(two);
             }
             units->addStretch();
             grid->addWidget(label, row, 0);
@@ -432,6 +433,7 @@ void TFormMain::BuildStatusBar()
     m_statusLink->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(MakerSite));
     m_statusLink->setOpenExternalLinks(true);
     m_statusLink->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    m_statusLink->setContentsMargins(0, 0, 8, 0);
     bar->addWidget(m_statusText, 1);
     bar->addPermanentWidget(m_statusLink);
 }

@@ -1,0 +1,123 @@
+// Shows the program's windows one by one in both languages and units modes and saves each as
+// a PNG in the folder given as the first argument (scripts/screenshots.sh runs it under Xvfb).
+
+#include "appwindows.h"
+#include "formabout.h"
+#include "formklimatkoef.h"
+#include "formmain.h"
+#include "formsaveproject.h"
+#include "formunitsdlg.h"
+#include "formwait.h"
+#include "l10n/localization.h"
+#include "l10n/units.h"
+#include "languagedialog.h"
+#include "platform.h"
+#include "uitext.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLocale>
+#include <QPixmap>
+#include <QProcess>
+#include <QThread>
+#include <QWidget>
+
+#include <cstdio>
+
+using namespace velmora;
+
+namespace {
+
+QString g_folder;
+
+void Settle()
+{
+    for (int i = 0; i < 10; ++i) {
+        QApplication::processEvents();
+        QThread::msleep(20);
+    }
+}
+
+void Grab(QWidget *window, const QString &name)
+{
+    window->show();
+    window->raise();
+    Settle();
+    const QString path = g_folder + QLatin1Char('/') + name + QStringLiteral(".png");
+    if (!window->grab().save(path))
+        std::fprintf(stderr, "cannot save %s\n", qPrintable(path));
+    else
+        std::printf("%s\n", qPrintable(path));
+}
+
+void Shoot(const QString &language)
+{
+    AppWindows &w = Windows();
+    for (int units : {0, 1}) {
+        SetUnits(units);
+        w.FormMain->ApplyLanguage();
+        w.FormMain->ProjectToForm();
+        Grab(w.FormMain, QStringLiteral("main_%1_units%2").arg(language).arg(units));
+    }
+    SetUnits(0);
+    w.FormMain->ApplyLanguage();
+    w.FormMain->ProjectToForm();
+
+    w.FormKlimatKoef->LoadKoef(w.FormMain->CurProject.Koef);
+    w.FormKlimatKoef->FormShow();
+    Grab(w.FormKlimatKoef, QStringLiteral("climatic_%1").arg(language));
+    w.FormKlimatKoef->hide();
+
+    w.FormUnitsDlg->Prepare();
+    Grab(w.FormUnitsDlg, QStringLiteral("units_%1").arg(language));
+    w.FormUnitsDlg->hide();
+
+    w.FormSave_Project->PrepareTexts();
+    Grab(w.FormSave_Project, QStringLiteral("saveprompt_%1").arg(language));
+    w.FormSave_Project->hide();
+
+    w.FormAbout->ShowAbout();
+    Grab(w.FormAbout, QStringLiteral("about_%1").arg(language));
+    w.FormAbout->hide();
+
+    ShowWait(UiText("Port_to_Excel"));
+    Grab(w.FormWait, QStringLiteral("wait_%1").arg(language));
+    CloseWait();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QLocale::setDefault(QLocale::c());
+    g_folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(g_folder);
+    QtSettingsStore store;
+    SetSettingsStore(&store);
+    InitLocalization(SystemLanguageName());
+    CreateAppWindows();
+
+    SetLanguage(0);
+    Windows().FormMain->show();
+    Settle();
+    Grab(Windows().LanguageDialog, QStringLiteral("language"));
+    Windows().LanguageDialog->hide();
+    Shoot(QStringLiteral("en"));
+    SetLanguage(1);
+    Shoot(QStringLiteral("ru"));
+
+    // One picture of the whole X screen, as a user would see the main window with the about box.
+    Windows().FormMain->ApplyLanguage();
+    Windows().FormMain->move(10, 10);
+    Windows().FormAbout->ShowAbout();
+    Windows().FormAbout->move(Windows().FormMain->x() + 120, Windows().FormMain->y() + 160);
+    Settle();
+    if (!qEnvironmentVariableIsEmpty("DISPLAY"))
+        QProcess::execute(QStringLiteral("import"),
+                          {QStringLiteral("-window"), QStringLiteral("root"),
+                           g_folder + QStringLiteral("/screen_ru.png")});
+    DestroyAppWindows();
+    SetSettingsStore(nullptr);
+    return 0;
+}
