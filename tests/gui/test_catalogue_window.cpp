@@ -514,6 +514,28 @@ private slots:
         QCOMPARE(w.SelectedWire().Name, std::string("B"));
     }
 
+    void pickByDoubleClickOrCancel()
+    {
+        ScriptedPrompts prompts;
+        TFormWiresBase &w = Open({Wire("A", 1, 30), Wire("B", 2, 10)});
+        prompts.dialogs = {[&](QDialog &dialog) {
+                               dialog.show();
+                               emit w.Grid()->cellDoubleClicked(0, 0);
+                               return dialog.result();
+                           },
+                           [&](QDialog &dialog) {
+                               dialog.show();
+                               QTest::keyClick(&dialog, Qt::Key_Escape);
+                               return dialog.result();
+                           }};
+        QVERIFY(w.Pick());
+        QCOMPARE(w.SelectedWire().Name, std::string("A"));
+        QVERIFY(!w.isVisible());
+        QVERIFY(!w.Pick());
+        QCOMPARE(WiresList().Count(), 2);
+        QCOMPARE(prompts.Kinds(), (QStringList{"Exec", "Exec"}));
+    }
+
     // Pictures of the window and the editor for a designer's eye, taken only when
     // VELMORA_SCREENSHOT_DIR names a folder (scripts/screenshots_windows.sh, under Xvfb).
     void screenshots()
