@@ -14,7 +14,8 @@ const std::string Template = std::string(VELMORA_SOURCE_DIR) + "/share/forms/For
 // 42-44, columns A-U) 600 times, set the spans and 17 mode columns, save.
 void BM_XlsReport601Spans(benchmark::State &state)
 {
-    const std::string out = (std::filesystem::temp_directory_path() / "velmora_xls_bench.xls").string();
+    const std::string out
+        = (std::filesystem::temp_directory_path() / "velmora_xls_bench.xls").string();
     for (auto _ : state) {
         Workbook book = Workbook::Load(Template);
         Worksheet &sheet = book.Sheet(0);

@@ -25,10 +25,11 @@ extern "C" const char *__lsan_default_suppressions()
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char *>(data), size);
-    const bool container = bytes.size() >= 8 && bytes.substr(0, 8) == "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1";
+    const bool container
+        = bytes.size() >= 8 && bytes.substr(0, 8) == "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1";
     try {
-        xls::Workbook book = container ? xls::Workbook::FromBytes(bytes)
-                                       : xls::Workbook::FromStream(bytes);
+        xls::Workbook book
+            = container ? xls::Workbook::FromBytes(bytes) : xls::Workbook::FromStream(bytes);
         for (int i = 0; i < book.SheetCount(); ++i) {
             xls::Worksheet &sheet = book.Sheet(i);
             if (!sheet.IsWorksheet())

@@ -76,16 +76,17 @@ std::string CellMap(const Workbook &book)
                     json += first ? "\n" : ",\n";
                     first = false;
                     json += "  [" + std::to_string(r) + ", " + std::to_string(c) + ", \"" + type
-                            + "\", " + value + ", " + std::to_string(v->xf) + ", "
-                            + (v->formula ? "true" : "false") + "]";
+                        + "\", " + value + ", " + std::to_string(v->xf) + ", "
+                        + (v->formula ? "true" : "false") + "]";
                 }
             }
         }
         json += "], \"merged\": [";
         for (std::size_t m = 0; m < sheet.MergedAreas().size(); ++m) {
             const CellRange &a = sheet.MergedAreas()[m];
-            json += (m ? ", [" : "[") + std::to_string(a.firstRow) + ", " + std::to_string(a.lastRow)
-                    + ", " + std::to_string(a.firstCol) + ", " + std::to_string(a.lastCol) + "]";
+            json += (m ? ", [" : "[") + std::to_string(a.firstRow) + ", "
+                + std::to_string(a.lastRow) + ", " + std::to_string(a.firstCol) + ", "
+                + std::to_string(a.lastCol) + "]";
         }
         json += "]}";
     }

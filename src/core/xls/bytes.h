@@ -17,7 +17,7 @@ inline std::uint32_t Get32(const char *p)
 {
     const auto *u = reinterpret_cast<const unsigned char *>(p);
     return static_cast<std::uint32_t>(u[0]) | (static_cast<std::uint32_t>(u[1]) << 8)
-           | (static_cast<std::uint32_t>(u[2]) << 16) | (static_cast<std::uint32_t>(u[3]) << 24);
+        | (static_cast<std::uint32_t>(u[2]) << 16) | (static_cast<std::uint32_t>(u[3]) << 24);
 }
 
 inline double GetDouble(const char *p)

@@ -12,9 +12,9 @@ enum class CellType : std::uint8_t { Blank, Number, Text, Boolean, Error };
 struct CellValue
 {
     CellType type = CellType::Blank;
-    double number = 0;          // Number
-    std::string text;           // Text, UTF-8
-    bool boolean = false;       // Boolean
+    double number = 0; // Number
+    std::string text; // Text, UTF-8
+    bool boolean = false; // Boolean
     std::uint8_t errorCode = 0; // Error: 0x07 #DIV/0!, 0x2A #N/A, ...
     std::uint16_t xf = 15;
     bool formula = false; // the value is the cached result of a formula kept in the file
@@ -36,7 +36,7 @@ struct CellRange
     bool Intersects(const CellRange &o) const
     {
         return firstRow <= o.lastRow && o.firstRow <= lastRow && firstCol <= o.lastCol
-               && o.firstCol <= lastCol;
+            && o.firstCol <= lastCol;
     }
 };
 

@@ -27,8 +27,9 @@ void InitGsf()
         // would only clutter the output.
         const auto levels = static_cast<GLogLevelFlags>(G_LOG_LEVEL_CRITICAL | G_LOG_LEVEL_WARNING);
         for (const char *domain : {"libgsf:msole", "libgsf"})
-            g_log_set_handler(domain, levels, [](const gchar *, GLogLevelFlags, const gchar *,
-                                                 gpointer) {}, nullptr);
+            g_log_set_handler(
+                domain, levels, [](const gchar *, GLogLevelFlags, const gchar *, gpointer) {},
+                nullptr);
         return true;
     }();
     (void)done;
@@ -98,7 +99,8 @@ void WriteStream(GsfOutfile *dir, const std::string &name, std::string_view byte
     if (!child)
         throw Error("cannot build the compound document file");
     if (!bytes.empty()
-        && !gsf_output_write(child.get(), bytes.size(), reinterpret_cast<const guint8 *>(bytes.data())))
+        && !gsf_output_write(child.get(), bytes.size(),
+                             reinterpret_cast<const guint8 *>(bytes.data())))
         throw Error("cannot build the compound document file");
     if (!gsf_output_close(child.get()))
         throw Error("cannot build the compound document file");

@@ -14,7 +14,7 @@ struct CompoundEntry
 {
     std::string name;
     bool storage = false;
-    std::string bytes;                   // a stream's content
+    std::string bytes; // a stream's content
     std::vector<CompoundEntry> children; // a storage's entries
 };
 
@@ -22,7 +22,7 @@ struct CompoundEntry
 struct CompoundFile
 {
     std::vector<CompoundEntry> others;
-    std::array<std::uint8_t, 16> classId{};
+    std::array<std::uint8_t, 16> classId {};
 };
 
 // Opens an OLE2 compound file held in memory; the BIFF8 "Workbook" stream goes to workbook.

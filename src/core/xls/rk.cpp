@@ -38,7 +38,8 @@ std::optional<std::uint32_t> EncodeRk(double value)
     const double hundred = value * 100;
     if (hundred == std::floor(hundred) && hundred >= RkIntMin && hundred <= RkIntMax
         && hundred / 100 == value) {
-        const auto rk = (static_cast<std::uint32_t>(static_cast<std::int32_t>(hundred)) << 2) | 0x03;
+        const auto rk
+            = (static_cast<std::uint32_t>(static_cast<std::int32_t>(hundred)) << 2) | 0x03;
         if (DecodeRk(rk) == value)
             return rk;
     }

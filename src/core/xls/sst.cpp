@@ -39,7 +39,8 @@ class FragmentReader
 public:
     explicit FragmentReader(const std::vector<std::string_view> &bodies)
         : m_bodies(bodies)
-    {}
+    {
+    }
 
     bool AtEnd()
     {

@@ -13,8 +13,8 @@ namespace velmora::xls {
 // their raw bytes so that formatted strings of a template survive a save unchanged.
 struct SharedString
 {
-    std::string text;   // UTF-8
-    std::string runs;   // formatting runs, 4 bytes each
+    std::string text; // UTF-8
+    std::string runs; // formatting runs, 4 bytes each
     std::string extRst; // phonetic block
 };
 
@@ -48,7 +48,7 @@ struct SstBlock
     std::vector<std::string> bodies; // SST body first, then CONTINUE bodies
     struct Mark
     {
-        std::size_t body = 0;   // index in bodies
+        std::size_t body = 0; // index in bodies
         std::size_t offset = 0; // of the string in that body, bytes
     };
     std::vector<Mark> buckets;

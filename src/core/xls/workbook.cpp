@@ -27,7 +27,8 @@ struct SheetEntry
 
 Workbook::Workbook()
     : m_pool(std::make_unique<StringPool>())
-{}
+{
+}
 
 Workbook::Workbook(Workbook &&) noexcept = default;
 Workbook &Workbook::operator=(Workbook &&) noexcept = default;
@@ -62,8 +63,8 @@ void Workbook::LoadStream(std::string_view stream)
     const unsigned version = Get16(stream.data() + 4);
     if (version != Biff8)
         throw Error("not an Excel 97-2003 workbook: it is in an older Excel format");
-    const std::vector<RecordView> globals = ReadSubstream(stream, 0, stream.size(),
-                                                          "the workbook globals substream");
+    const std::vector<RecordView> globals
+        = ReadSubstream(stream, 0, stream.size(), "the workbook globals substream");
     if (globals.front().data.size() < 4 || Get16(globals.front().data.data() + 2) != GlobalsKind)
         throw Error("not an Excel 97-2003 workbook: the stream does not start with the workbook "
                     "globals");
@@ -73,7 +74,7 @@ void Workbook::LoadStream(std::string_view stream)
     for (std::size_t i = 0; i < globals.size(); ++i) {
         const RecordView &r = globals[i];
         if (r.id == rec::Sst && !sawSst) {
-            std::vector<std::string_view> bodies{r.data};
+            std::vector<std::string_view> bodies {r.data};
             while (i + 1 < globals.size() && globals[i + 1].id == rec::Continue)
                 bodies.push_back(globals[++i].data);
             if (r.data.size() < 8)
@@ -87,8 +88,7 @@ void Workbook::LoadStream(std::string_view stream)
             continue; // rebuilt with the shared-string table
         if (r.id == rec::Boundsheet) {
             if (r.data.size() < 8)
-                throw Error("sheet record at offset " + std::to_string(r.offset)
-                            + " is too short");
+                throw Error("sheet record at offset " + std::to_string(r.offset) + " is too short");
             SheetEntry entry;
             entry.offset = Get32(r.data.data());
             // Worksheets and macro sheets hold cells (and so refer to the shared strings).
@@ -108,9 +108,8 @@ void Workbook::LoadStream(std::string_view stream)
     std::vector<std::size_t> order(sheets.size());
     for (std::size_t i = 0; i < order.size(); ++i)
         order[i] = i;
-    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        return sheets[a].offset < sheets[b].offset;
-    });
+    std::sort(order.begin(), order.end(),
+              [&](std::size_t a, std::size_t b) { return sheets[a].offset < sheets[b].offset; });
     std::vector<std::unique_ptr<Worksheet>> loaded(sheets.size());
     std::size_t usedUpTo = globalsEnd;
     for (std::size_t k = 0; k < order.size(); ++k) {
@@ -120,9 +119,8 @@ void Workbook::LoadStream(std::string_view stream)
             throw Error(what + " starts at offset " + std::to_string(entry.offset)
                         + ", outside the workbook stream or inside another part of it");
         const std::size_t limit = k + 1 < order.size()
-                                      ? std::min<std::size_t>(sheets[order[k + 1]].offset,
-                                                              stream.size())
-                                      : stream.size();
+            ? std::min<std::size_t>(sheets[order[k + 1]].offset, stream.size())
+            : stream.size();
         const std::vector<RecordView> records = ReadSubstream(stream, entry.offset, limit, what);
         usedUpTo = records.back().offset + 4 + records.back().data.size();
         auto sheet = std::make_unique<Worksheet>(*m_pool, entry.name, entry.worksheet);

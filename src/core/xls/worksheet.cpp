@@ -30,7 +30,7 @@ std::string RangeName(const CellRange &r)
 bool Inside(const CellRange &r)
 {
     return r.firstRow >= 0 && r.firstRow <= r.lastRow && r.lastRow < MaxRows && r.firstCol >= 0
-           && r.firstCol <= r.lastCol && r.lastCol < MaxCols;
+        && r.firstCol <= r.lastCol && r.lastCol < MaxCols;
 }
 
 } // namespace
@@ -81,7 +81,7 @@ Worksheet::RowData &Worksheet::TouchRow(int row)
                                      [](const RowData &r, int v) { return r.row < v; });
     m_hint = static_cast<std::size_t>(at - m_rows.begin());
     if (at == m_rows.end() || at->row != row)
-        m_rows.insert(at, RowData{row, {}, {}});
+        m_rows.insert(at, RowData {row, {}, {}});
     return m_rows[m_hint];
 }
 
@@ -174,9 +174,9 @@ void Worksheet::CopyRange(int firstRow, int firstCol, int lastRow, int lastCol, 
                           int destCol)
 {
     CheckWorksheet();
-    const CellRange source{firstRow, lastRow, firstCol, lastCol};
-    const CellRange target{destRow, destRow + (lastRow - firstRow), destCol,
-                           destCol + (lastCol - firstCol)};
+    const CellRange source {firstRow, lastRow, firstCol, lastCol};
+    const CellRange target {destRow, destRow + (lastRow - firstRow), destCol,
+                            destCol + (lastCol - firstCol)};
     if (!Inside(source) || !Inside(target))
         throw Error("cannot copy " + RangeName(source) + " to "
                     + CellName(std::max(destRow, 0), std::max(destCol, 0))
@@ -257,7 +257,7 @@ std::optional<CellRange> Worksheet::UsedRange() const
             continue;
         const int row = data.row;
         if (!used) {
-            used = CellRange{row, row, cells.front().col, cells.back().col};
+            used = CellRange {row, row, cells.front().col, cells.back().col};
             continue;
         }
         used->lastRow = row;
@@ -305,7 +305,7 @@ void CellRef::SetXf(std::uint16_t xf)
 CellValue CellRef::Value() const
 {
     const auto *cell = m_sheet->Find(m_row, m_col);
-    return cell ? m_sheet->ValueOf(*cell) : CellValue{};
+    return cell ? m_sheet->ValueOf(*cell) : CellValue {};
 }
 
 } // namespace velmora::xls

@@ -26,7 +26,8 @@ public:
         : m_sheet(&sheet)
         , m_row(row)
         , m_col(col)
-    {}
+    {
+    }
 
     int Row() const { return m_row; }
     int Col() const { return m_col; }
@@ -100,16 +101,16 @@ private:
         std::uint16_t col = 0;
         std::uint16_t xf = DefaultCellXf;
         CellType type = CellType::Blank;
-        std::uint8_t small = 0;      // Boolean value or error code
-        std::int32_t formula = -1;   // index in m_formulas; -1 for a plain value
-        std::uint32_t text = 0;      // StringPool index for Text
+        std::uint8_t small = 0; // Boolean value or error code
+        std::int32_t formula = -1; // index in m_formulas; -1 for a plain value
+        std::uint32_t text = 0; // StringPool index for Text
         double number = 0;
     };
     struct RowData
     {
         int row = 0;
         std::vector<CellData> cells; // sorted by column
-        std::string rowRecord;       // ROW body, 16 bytes; empty when the row has none
+        std::string rowRecord; // ROW body, 16 bytes; empty when the row has none
     };
     // A cell as read, keyed by row · 256 + column; sorted once when the sheet is read.
     using LoadedCell = std::pair<std::uint32_t, CellData>;
@@ -135,7 +136,7 @@ private:
     void PlaceLoadedCells(std::vector<LoadedCell> &cells,
                           std::vector<std::pair<int, std::string>> &rowRecords);
     void LoadMerges(const RecordView &r);
-    void PlacePlaceholders(bool sawCells);
+    void PlacePlaceholders();
     void WriteRows(std::string &out, const std::vector<std::uint32_t> &sstIndex,
                    std::vector<std::uint32_t> &dbcells, int &firstRow, int &lastRowPlus1) const;
     void WriteCells(std::string &out, const RowData &data,
@@ -151,12 +152,11 @@ private:
     mutable std::size_t m_hint = 0; // index in m_rows of the row used last
     std::vector<CellRange> m_merges;
     std::vector<FormulaData> m_formulas;
-    std::array<std::uint16_t, MaxCols> m_colXf{};
+    std::array<std::uint16_t, MaxCols> m_colXf {};
     std::uint16_t m_defaultRowHeight = 255;
 };
 
-template<class F>
-void Worksheet::ForEachSharedText(F &&f) const
+template<class F> void Worksheet::ForEachSharedText(F &&f) const
 {
     for (const RowData &row : m_rows)
         for (const CellData &cell : row.cells)

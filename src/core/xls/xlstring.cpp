@@ -132,8 +132,8 @@ std::string ReadRecordString(std::string_view data, std::size_t &pos, bool short
     const std::size_t header = shortLength ? 2 : 3;
     if (pos > data.size() || data.size() - pos < header)
         throw Error(what + " overruns its record");
-    const std::size_t chars = shortLength ? static_cast<unsigned char>(data[pos])
-                                          : Get16(data.data() + pos);
+    const std::size_t chars
+        = shortLength ? static_cast<unsigned char>(data[pos]) : Get16(data.data() + pos);
     const bool wide = (static_cast<unsigned char>(data[pos + header - 1]) & 0x01) != 0;
     pos += header;
     const std::size_t bytes = wide ? 2 * chars : chars;

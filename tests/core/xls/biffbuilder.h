@@ -33,7 +33,10 @@ inline std::string Bof(unsigned kind, unsigned version = 0x0600)
     return Rec(0x0809, body);
 }
 
-inline std::string Eof() { return Rec(0x000A, ""); }
+inline std::string Eof()
+{
+    return Rec(0x000A, "");
+}
 
 inline std::string CellHead(unsigned row, unsigned col, unsigned xf)
 {

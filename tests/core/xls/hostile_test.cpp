@@ -40,8 +40,8 @@ std::string SstWith(const std::string &strings, unsigned count)
 TEST(XlsHostile, BadInputIsRefusedWithAClearMessage)
 {
     using namespace biff;
-    const std::string valid = Stream(SstWith(std::string("\x02\x00\x00xy", 5), 1),
-                                       LabelSst(0, 0, 15, 0));
+    const std::string valid
+        = Stream(SstWith(std::string("\x02\x00\x00xy", 5), 1), LabelSst(0, 0, 15, 0));
     ASSERT_EQ(MessageOf(valid), "(loaded)");
 
     std::string wideColumn = Number(0, 300, 15, 1.0);
@@ -57,22 +57,33 @@ TEST(XlsHostile, BadInputIsRefusedWithAClearMessage)
     const std::pair<std::string, std::string> cases[] = {
         {"", "not an Excel 97-2003 workbook: the workbook stream does not start with a BOF record"},
         {Bof(5, 0x0500) + Eof(), "not an Excel 97-2003 workbook: it is in an older Excel format"},
-        {Bof(0x10) + Eof(), "not an Excel 97-2003 workbook: the stream does not start with the "
-                            "workbook globals"},
+        {Bof(0x10) + Eof(),
+         "not an Excel 97-2003 workbook: the stream does not start with the "
+         "workbook globals"},
         {Bof(5) + Rec(0x0042, "\xE3\x04").substr(0, 5), "record at offset 20 overruns the stream"},
         {Bof(5) + Rec(0x0042, "\xE3\x04"), "the workbook globals substream has no EOF record"},
-        {offsetOutside, "sheet \"S\" starts at offset 100000, outside the workbook stream or "
-                        "inside another part of it"},
-        {offsetInGlobals, "sheet \"S\" starts at offset 4, outside the workbook stream or inside "
-                          "another part of it"},
+        {offsetOutside,
+         "sheet \"S\" starts at offset 100000, outside the workbook stream or "
+         "inside another part of it"},
+        {offsetInGlobals,
+         "sheet \"S\" starts at offset 4, outside the workbook stream or inside "
+         "another part of it"},
         {Stream("", "").substr(0, 37) + Eof(), "sheet \"S\" does not start with a BOF record"},
-        {Stream("", LabelSst(0, 0, 15, 5)), "record 0x00FD at offset 57 refers to shared string 5 of 0"},
+        {Stream("", LabelSst(0, 0, 15, 5)),
+         "record 0x00FD at offset 57 refers to shared string 5 of 0"},
         {Stream("", Rec(0x0203, CellHead(0, 0, 15))), "record 0x0203 at offset 57 is too short"},
-        {Stream("", wideColumn), "record 0x0203 at offset 57 names column 301, beyond the last column"},
-        {Stream("", Rec(0x00BD, mulrk)), "record 0x00BD at offset 57 has a wrong length for its columns"},
+        {Stream("", wideColumn),
+         "record 0x0203 at offset 57 names column 301, beyond the last column"},
+        {Stream("", Rec(0x00BD, mulrk)),
+         "record 0x00BD at offset 57 has a wrong length for its columns"},
         {Stream(SstWith(std::string("\x0A\x00\x00xyz", 6), 1), ""),
          "the shared-string table overruns its records"},
-        {Stream("", Rec(0x0204, CellHead(0, 0, 15) + std::string("\x09\x00\x00" "ab", 5))),
+        {Stream("",
+                Rec(0x0204,
+                    CellHead(0, 0, 15)
+                        + std::string("\x09\x00\x00"
+                                      "ab",
+                                      5))),
          "text of record 0x0204 at offset 57 overruns its record"},
         {Stream("", Rec(0x00E5, std::string("\x05\x00", 2))),
          "record 0x00E5 at offset 57 holds fewer merged areas than it says"},
@@ -80,7 +91,8 @@ TEST(XlsHostile, BadInputIsRefusedWithAClearMessage)
     for (const auto &[stream, message] : cases)
         EXPECT_EQ(MessageOf(stream), message);
 
-    EXPECT_EQ(MessageOf("hello", true), "not an Excel 97-2003 workbook: not a compound document file");
+    EXPECT_EQ(MessageOf("hello", true),
+              "not an Excel 97-2003 workbook: not a compound document file");
     std::string stream;
     const CompoundFile container = ReadCompound(ReadFileBytes(Fixture), stream);
     std::string renamed = WriteCompound(stream, container);

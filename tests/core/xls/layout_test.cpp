@@ -15,8 +15,7 @@ const std::string Fixture = std::string(VELMORA_TEST_DATA) + "/xls/fixture.xls";
 bool IsCell(std::uint16_t id)
 {
     return id == rec::Blank || id == rec::Number || id == rec::Rk || id == rec::MulRk
-           || id == rec::MulBlank || id == rec::LabelSst || id == rec::BoolErr
-           || id == rec::Formula;
+        || id == rec::MulBlank || id == rec::LabelSst || id == rec::BoolErr || id == rec::Formula;
 }
 
 } // namespace

@@ -39,20 +39,29 @@ TEST(XlsSharedStrings, ReadsStringsSplitAcrossContinueRecords)
     std::string sst;
     Put32(sst, 3);
     Put32(sst, 3);
-    sst += std::string("\x04\x00\x00" "ab", 5); // "abЖЖ": two 8-bit chars here ...
-    std::string cont1("\x01", 1);               // ... two UTF-16 chars in the next record
+    sst += std::string("\x04\x00\x00"
+                       "ab",
+                       5); // "abЖЖ": two 8-bit chars here ...
+    std::string cont1("\x01", 1); // ... two UTF-16 chars in the next record
     Put16(cont1, 0x0416);
     Put16(cont1, 0x0416);
-    cont1 += std::string("\x04\x00\x0C\x02\x00\x06\x00\x00\x00" "Ric", 12); // "Rich", 2 runs
+    cont1 += std::string("\x04\x00\x0C\x02\x00\x06\x00\x00\x00"
+                         "Ric",
+                         12); // "Rich", 2 runs
     const std::string runs("\x00\x00\x01\x00\x02\x00\x02\x00", 8);
     const std::string phonetic("\x01\x00\x02\x00\x03\x00", 6);
-    const std::string cont2 = std::string("\x00" "h", 2) + runs.substr(0, 6);
-    const std::string cont3 = runs.substr(6) + phonetic + std::string("\x03\x00\x00" "end", 6);
+    const std::string cont2 = std::string("\x00"
+                                          "h",
+                                          2)
+        + runs.substr(0, 6);
+    const std::string cont3 = runs.substr(6) + phonetic
+        + std::string("\x03\x00\x00"
+                      "end",
+                      6);
 
-    const std::string stream = Stream(Rec(0x00FC, sst) + Rec(0x003C, cont1) + Rec(0x003C, cont2)
-                                          + Rec(0x003C, cont3),
-                                      LabelSst(0, 0, 15, 0) + LabelSst(0, 1, 15, 1)
-                                          + LabelSst(0, 2, 15, 2));
+    const std::string stream
+        = Stream(Rec(0x00FC, sst) + Rec(0x003C, cont1) + Rec(0x003C, cont2) + Rec(0x003C, cont3),
+                 LabelSst(0, 0, 15, 0) + LabelSst(0, 1, 15, 1) + LabelSst(0, 2, 15, 2));
     Workbook book = Workbook::FromStream(stream);
     const Worksheet &sheet = book.Sheet(0);
     EXPECT_EQ(sheet.Value(0, 0)->text, "abЖЖ");
@@ -102,7 +111,8 @@ TEST(XlsSharedStrings, LargeTablesRoundTrip)
     const Workbook back = Workbook::FromStream(saved);
     for (std::size_t i = 0; i < texts.size(); ++i)
         ASSERT_EQ(back.Sheet(0).Value(static_cast<int>(i / 10), static_cast<int>(i % 10))->text,
-                  texts[i]) << i;
+                  texts[i])
+            << i;
     EXPECT_EQ(back.Sheet(0).Value(400, 0)->text, texts[5]);
 
     // EXTSST: every bucket points at the header of string k·dsst.

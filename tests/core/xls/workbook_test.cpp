@@ -34,7 +34,7 @@ CellValue At(const Worksheet &sheet, int row, int col)
 {
     const auto value = sheet.Value(row, col);
     EXPECT_TRUE(value) << CellName(row, col);
-    return value.value_or(CellValue{});
+    return value.value_or(CellValue {});
 }
 
 } // namespace
@@ -64,7 +64,7 @@ TEST(XlsWorkbook, ReadsTheLibreOfficeFixture)
     EXPECT_FALSE(sheet.Value(40, 0));
     EXPECT_EQ(At(book.Sheet(1), 0, 0).text, "Ünïcode note");
 
-    const std::vector<CellRange> merges{{0, 0, 0, 3}, {2, 4, 0, 0}, {3, 3, 1, 2}};
+    const std::vector<CellRange> merges {{0, 0, 0, 3}, {2, 4, 0, 0}, {3, 3, 1, 2}};
     EXPECT_EQ(sheet.MergedAreas(), merges);
     EXPECT_EQ(sheet.RowHeight(3), 510);
     EXPECT_EQ(sheet.RowHeight(2), 283);
@@ -100,7 +100,7 @@ TEST(XlsWorkbook, SetsValuesKeepingTheFormat)
     EXPECT_EQ(At(s, 21, 7).errorCode, 0x24);
     EXPECT_EQ(At(s, 0, 0).text, "Sag and tension"); // untouched cells stay
     EXPECT_EQ(At(back.Sheet(1), 0, 0).text, "Ünïcode note");
-    EXPECT_EQ(s.UsedRange(), (CellRange{0, 21, 0, 7}));
+    EXPECT_EQ(s.UsedRange(), (CellRange {0, 21, 0, 7}));
 }
 
 TEST(XlsWorkbook, CopiesABlockWithFormatsMergesAndRowHeights)
@@ -134,9 +134,9 @@ TEST(XlsWorkbook, CopiesABlockWithFormatsMergesAndRowHeights)
     EXPECT_EQ(At(s, 11, 1).number, 10);
     // The copy replaced the formula row 7 (index 6) of the template.
     EXPECT_EQ(At(s, 6, 0).type, CellType::Blank);
-    const std::vector<CellRange> merges{{0, 0, 0, 3},  {2, 4, 0, 0},   {3, 3, 1, 2},
-                                        {5, 7, 0, 0},  {6, 6, 1, 2},   {8, 10, 0, 0},
-                                        {9, 9, 1, 2},  {11, 13, 0, 0}, {12, 12, 1, 2}};
+    const std::vector<CellRange> merges {{0, 0, 0, 3}, {2, 4, 0, 0},   {3, 3, 1, 2},
+                                         {5, 7, 0, 0}, {6, 6, 1, 2},   {8, 10, 0, 0},
+                                         {9, 9, 1, 2}, {11, 13, 0, 0}, {12, 12, 1, 2}};
     std::vector<CellRange> got = s.MergedAreas();
     auto byPlace = [](const CellRange &a, const CellRange &b) {
         return std::tie(a.firstRow, a.firstCol) < std::tie(b.firstRow, b.firstCol);
@@ -156,7 +156,7 @@ TEST(XlsWorkbook, CopyReplacesTheTargetAndRefusesRangesOutsideTheSheet)
     EXPECT_EQ(At(sheet, 2, 0).text, "Span"); // outside the target: kept
     // The merged areas of the source that the target touches are gone, the copies are in.
     EXPECT_EQ(sheet.MergedAreas(),
-              (std::vector<CellRange>{{0, 0, 0, 3}, {2, 4, 0, 0}, {3, 5, 1, 1}, {4, 4, 2, 3}}));
+              (std::vector<CellRange> {{0, 0, 0, 3}, {2, 4, 0, 0}, {3, 5, 1, 1}, {4, 4, 2, 3}}));
 
     const std::pair<std::array<int, 6>, const char *> bad[] = {
         {{0, 0, 2, 20, 65534, 0}, "cannot copy A1:U3 to A65535: the range lies outside the sheet"},
@@ -229,7 +229,8 @@ TEST(XlsWorkbook, SaveReplacesTheFileWholeAndKeepsTheOtherStreams)
         ADD_FAILURE() << "saved into a missing folder";
     } catch (const Error &e) {
         EXPECT_EQ(std::string(e.what()),
-                  "Cannot create file \"" + dir + "/missing/report.xls\". No such file or directory");
+                  "Cannot create file \"" + dir
+                      + "/missing/report.xls\". No such file or directory");
     }
     std::filesystem::remove_all(dir);
 }
