@@ -26,10 +26,9 @@ std::string Worksheet::RowRecordFor(const RowData &data) const
         Put16(rec, DefaultCellXf);
     }
     Set16(rec, 0, static_cast<unsigned>(data.row));
-    if (!data.cells.empty()) {
-        Set16(rec, 2, data.cells.front().col);
-        Set16(rec, 4, data.cells.back().col + 1u);
-    }
+    const bool empty = data.cells.empty(); // a row kept for its height or format only
+    Set16(rec, 2, empty ? 0u : data.cells.front().col);
+    Set16(rec, 4, empty ? 0u : data.cells.back().col + 1u);
     return rec;
 }
 
