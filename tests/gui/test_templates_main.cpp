@@ -1,0 +1,121 @@
+#include "guitest.h"
+
+#include "catalogue/catalogue.h"
+#include "common/fileio.h"
+#include "data/projectfile.h"
+#include "fake_settings.h"
+#include "formmain.h"
+#include "formsaveproject.h"
+#include "l10n/localization.h"
+#include "l10n/units.h"
+#include "templates/formautoshabloni.h"
+#include "templates/formspisokshabloni.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+using namespace velmora;
+using namespace velmora::test;
+
+namespace {
+
+// The editor script of a new curve named name at span 300 m.
+int TypeCurve(QDialog &dialog, const QString &name)
+{
+    auto &editor = static_cast<TFormAutoShabloni &>(dialog);
+    editor.NameField()->setText(name);
+    editor.PRField()->setValue(300);
+    return Accept(dialog);
+}
+
+} // namespace
+
+// The template list as the main window uses it: its edits are part of the open project's
+// change test, it follows new and open, and "Port to Cad" names the drawing after the project.
+class TemplatesInMainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    FakeSettingsStore m_store;
+
+    static TFormMain *Main() { return Windows().FormMain; }
+    static TFormSpisokShabloni *List() { return Windows().FormSpisokShabloni; }
+
+private slots:
+    void init()
+    {
+        SetSettingsStore(&m_store);
+        InitLocalization("English (United States)");
+        SetLanguage(0);
+        SetUnits(0);
+        CreateAppWindows();
+        Main()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Main()));
+    }
+    void cleanup()
+    {
+        DestroyAppWindows();
+        WiresList().Clear();
+        SetSettingsStore(nullptr);
+    }
+
+    void aNewTemplateCountsAsAChangeAndNewProjectEmptiesTheList()
+    {
+        ScriptedPrompts prompts;
+        Main()->findChild<QAction *>("ActCad")->trigger();
+        QVERIFY(List()->isVisible());
+        QVERIFY(!Main()->IsModified());
+        prompts.dialogs = {[](QDialog &dialog) { return TypeCurve(dialog, "Curve"); }};
+        List()->NewShablonClick();
+        QCOMPARE(Main()->CurProject.Shablons.Count(), 1);
+        QVERIFY(Main()->IsModified());
+
+        // The save prompt answered "Отмена": the new project drops the template.
+        prompts.dialogs = {[](QDialog &dialog) {
+            if (!qobject_cast<TFormSave_Project *>(&dialog))
+                qFatal("the save prompt was expected");
+            return Reject(dialog);
+        }};
+        Main()->ActNewProject();
+        QCOMPARE(Main()->CurProject.Shablons.Count(), 0);
+        QCOMPARE(List()->Grid()->rowCount(), 1);
+        QVERIFY(!List()->EditButton()->isEnabled());
+        QVERIFY(!Main()->IsModified());
+    }
+
+    void openingAProjectShowsItsTemplates()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.path() + "/line.vlp";
+        TProject project;
+        TShablon shablon;
+        shablon.Name = "Габарит";
+        shablon.PR = 300;
+        project.Shablons.Add(shablon);
+        SaveProject(path.toStdString(), project);
+        ScriptedPrompts prompts;
+        Main()->findChild<QAction *>("ActCad")->trigger();
+        prompts.fileNames = {path};
+        Main()->ActOpenProject();
+        QCOMPARE(List()->Grid()->rowCount(), 1);
+        QCOMPARE(List()->Grid()->item(0, 0)->text(), QString("Габарит"));
+        QVERIFY(List()->RunAutoCadButton()->isEnabled());
+
+        // line.vlp offers "line"; the drawing is written as line.dxf beside it and opened.
+        prompts.fileNames = {dir.path() + "/line"};
+        List()->AcadRun();
+        QCOMPARE(prompts.lastFileDialog.fileName, QString("line"));
+        QCOMPARE(prompts.Kinds().first(), QString("Open"));
+        QCOMPARE(prompts.Kinds().last(), QString("OpenDocument"));
+        QCOMPARE(prompts.Last("OpenDocument"), dir.path() + "/line.dxf");
+        QVERIFY(FileExists((dir.path() + "/line.dxf").toStdString()));
+    }
+};
+
+VELMORA_GUI_TEST_MAIN(TemplatesInMainWindowTest)
+#include "test_templates_main.moc"
