@@ -148,7 +148,6 @@ inline int Reject(QDialog &dialog)
     {                                                                                            \
         velmora::test::PrepareTestHome();                                                        \
         QApplication app(argc, argv);                                                            \
-        QLocale::setDefault(QLocale::c());                                                       \
         TestObject test;                                                                         \
         return QTest::qExec(&test, argc, argv);                                                  \
     }

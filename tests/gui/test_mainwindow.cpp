@@ -124,7 +124,11 @@ private slots:
 
     void decimalFieldsShowNineDigitsAndReadNonNumbersAsZero()
     {
+        // The main window set "." for the whole program, whatever LANG says.
+        QCOMPARE(QLocale().toString(1.5), "1.5");
         DecimalField *field = Decimal("T_Max");
+        field->setValue(1.5);
+        QCOMPARE(field->text(), "1.5");
         field->setValue(1.0 / 3.0);
         QCOMPARE(field->text(), "0.333333333");
         // The value itself is kept exactly until the user edits the text.
