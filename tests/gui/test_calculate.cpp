@@ -3,12 +3,15 @@
 #include "catalogue/catalogue.h"
 #include "common/error.h"
 #include "formmain.h"
+#include "formwait.h"
 #include "l10n/localization.h"
 #include "l10n/units.h"
 #include "numberfields.h"
 #include "platform.h"
 
 #include <QAction>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QTabWidget>
 
@@ -238,6 +241,22 @@ private slots:
         QCOMPARE(prompts.Kinds(), QStringList{"Save"});
         QCOMPARE(prompts.lastFileDialog.title, "Сохранение отчета в Excel файл");
         QCOMPARE(prompts.lastFileDialog.defaultSuffix, "xls");
+    }
+
+    void aFullCalculationWritesTheReportAndOpensIt()
+    {
+        if (!QFile::exists(ApplicationDir() + "Forms/FormMech_en.xls"))
+            QSKIP("the report templates are not built beside the tests");
+        QTemporaryDir dir;
+        ScriptedPrompts prompts;
+        Main()->SetCalcDriver(TFormMain::DefaultCalcDriver());
+        const QString report = dir.filePath("line.xls");
+        prompts.fileNames = {report};
+        Calculate();
+        QCOMPARE(prompts.Kinds(), (QStringList{"Save", "OpenDocument"}));
+        QCOMPARE(prompts.Last("OpenDocument"), report);
+        QVERIFY(QFileInfo(report).size() > 0);
+        QVERIFY(!Windows().FormWait->isVisible());
     }
 
 private:
