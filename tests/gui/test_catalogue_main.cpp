@@ -93,7 +93,7 @@ private slots:
         ScriptedPrompts prompts;
         prompts.dialogs = {PickRow("AC 95/16")};
         QTest::mouseClick(Main()->findChild<QToolButton *>("ProvodButton"), Qt::LeftButton);
-        QCOMPARE(prompts.Kinds(), QStringList{"Exec"});
+        QCOMPARE(prompts.Kinds(), QStringList {"Exec"});
         QCOMPARE(prompts.asked[0].text, QString("FormWiresBase"));
         QCOMPARE(Provod(), QString("AC 95/16"));
 
@@ -127,7 +127,7 @@ private slots:
         Catalogue()->HeadingClick(0);
         prompts.yesNo = {true};
         QVERIFY(Main()->close());
-        QCOMPARE(prompts.Kinds(), QStringList{"WarningYesNo"});
+        QCOMPARE(prompts.Kinds(), QStringList {"WarningYesNo"});
         // The file lists the wires in their loaded order, not in the new sorted one.
         QCOMPARE(ReadFileBytes(CatalogueFile()), before);
     }
@@ -140,7 +140,7 @@ private slots:
         prompts.yesNo = {true, true};
         Catalogue()->DeleteClick();
         QVERIFY(Main()->close());
-        QCOMPARE(prompts.Kinds(), (QStringList{"WarningYesNo", "WarningYesNo"}));
+        QCOMPARE(prompts.Kinds(), (QStringList {"WarningYesNo", "WarningYesNo"}));
         TWiresList reread;
         reread.LoadFromFile(CatalogueFile());
         QCOMPARE(reread.Count(), 2);

@@ -145,7 +145,7 @@ private slots:
         QVERIFY(Button("ButCreate")->isEnabled());
         QVERIFY(Button("ButCreate")->isVisible());
         QVERIFY(!Button("ButSelect")->isVisible());
-        QCOMPARE(w.SelectedWire(), TWireRec{});
+        QCOMPARE(w.SelectedWire(), TWireRec {});
     }
 
     void emptyGroupViewKeepsButtonsButActsOnNothing()
@@ -161,7 +161,7 @@ private slots:
         w.EditClick();
         w.DeleteClick();
         QVERIFY(prompts.asked.isEmpty());
-        QCOMPARE(w.SelectedWire(), TWireRec{});
+        QCOMPARE(w.SelectedWire(), TWireRec {});
         QCOMPARE(WiresList().Count(), 2);
         QCOMPARE(w.Modified(), 0);
 
@@ -197,7 +197,7 @@ private slots:
         }};
         w.CreateClick();
         QCOMPARE(preselected, shownItem);
-        QCOMPARE(prompts.Kinds(), QStringList{"Exec"});
+        QCOMPARE(prompts.Kinds(), QStringList {"Exec"});
         QCOMPARE(prompts.asked[0].text, QString("FormWiresEdit"));
         if (filter == 0)
             QCOMPARE(groupText, QString("Others"));
@@ -399,7 +399,7 @@ private slots:
         QStringList items;
         for (QAction *action : menu->actions())
             items << action->text();
-        QCOMPARE(items, (QStringList{"Новый", "Исправить", "Удалить"}));
+        QCOMPARE(items, (QStringList {"Новый", "Исправить", "Удалить"}));
         menu->actions().at(2)->trigger();
         QCOMPARE(WiresList().Count(), 1);
         QCOMPARE(w.Modified(), 2);
@@ -410,7 +410,7 @@ private slots:
         ScriptedPrompts prompts;
         Open({});
         TFormWiresEdit *editor = m_window->Editor();
-        editor->LoadWire(TWireRec{});
+        editor->LoadWire(TWireRec {});
         editor->show();
         QVERIFY(QTest::qWaitForWindowExposed(editor));
         QLineEdit *diam = editor->DiamField();
@@ -425,7 +425,7 @@ private slots:
         QTest::keyClicks(diam, "1.5");
         QVERIFY(prompts.asked.isEmpty());
         QTest::keyClicks(diam, ".");
-        QCOMPARE(prompts.Kinds(), QStringList{"Message"});
+        QCOMPARE(prompts.Kinds(), QStringList {"Message"});
         QCOMPARE(prompts.Last("Message"), QString("Error data entry"));
         QCOMPARE(diam->text(), QString("1.5."));
         QTest::keyClick(diam, Qt::Key_Backspace);
@@ -533,7 +533,7 @@ private slots:
         QVERIFY(!w.isVisible());
         QVERIFY(!w.Pick());
         QCOMPARE(WiresList().Count(), 2);
-        QCOMPARE(prompts.Kinds(), (QStringList{"Exec", "Exec"}));
+        QCOMPARE(prompts.Kinds(), (QStringList {"Exec", "Exec"}));
     }
 
     // Pictures of the window and the editor for a designer's eye, taken only when

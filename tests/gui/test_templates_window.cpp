@@ -149,8 +149,9 @@ private slots:
         w.NewShablonClick();
         QVERIFY(openedAsCurveAtMin);
         QVERIFY(stillOpen);
-        QCOMPARE(errors, (QStringList{"Indicate the name of the pattern (curve).",
-                                      "Indicate the overall (equivalent) span."}));
+        QCOMPARE(errors,
+                 (QStringList {"Indicate the name of the pattern (curve).",
+                               "Indicate the overall (equivalent) span."}));
         QCOMPARE(m_project.Shablons.Count(), 1);
         const TShablon &added = m_project.Shablons.Items(0);
         QCOMPARE(added.Name, std::string("Габарит"));
@@ -311,7 +312,7 @@ private slots:
             return Reject(dialog);
         }};
         emit w.Grid()->cellDoubleClicked(1, 0);
-        QCOMPARE(prompts.Kinds(), QStringList{"Exec"});
+        QCOMPARE(prompts.Kinds(), QStringList {"Exec"});
         QVERIFY(m_project.IsEqual(saved));
         QCOMPARE(Row(w.Grid(), 1), QString("B"));
 
@@ -329,10 +330,14 @@ private slots:
     {
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("path");
-        QTest::newRow("name as offered") << "/w/line" << "/w/line.dxf";
-        QTest::newRow("with .dxf") << "/w/line.dxf" << "/w/line.dxf";
-        QTest::newRow("two dots") << "/w/plan.old.dxf" << "/w/plan.dxf";
-        QTest::newRow("other extension") << "/w/a b/plan.txt" << "/w/a b/plan.dxf";
+        QTest::newRow("name as offered") << "/w/line"
+                                         << "/w/line.dxf";
+        QTest::newRow("with .dxf") << "/w/line.dxf"
+                                   << "/w/line.dxf";
+        QTest::newRow("two dots") << "/w/plan.old.dxf"
+                                  << "/w/plan.dxf";
+        QTest::newRow("other extension") << "/w/a b/plan.txt"
+                                         << "/w/a b/plan.dxf";
     }
     void drawingPathAlwaysEndsInDxf()
     {
@@ -347,9 +352,18 @@ private slots:
         QTest::addColumn<QString>("offered");
         QTest::addColumn<QString>("chosenName");
         QTest::addColumn<QString>("written");
-        QTest::newRow("line.vlp") << "/p/line.vlp" << "line" << "line.dxf" << "line.dxf";
-        QTest::newRow("plan.old.dxf") << "/p/plan.vlp" << "plan" << "plan.old.dxf" << "plan.dxf";
-        QTest::newRow("never saved") << "" << "" << "curve" << "curve.dxf";
+        QTest::newRow("line.vlp") << "/p/line.vlp"
+                                  << "line"
+                                  << "line.dxf"
+                                  << "line.dxf";
+        QTest::newRow("plan.old.dxf") << "/p/plan.vlp"
+                                      << "plan"
+                                      << "plan.old.dxf"
+                                      << "plan.dxf";
+        QTest::newRow("never saved") << ""
+                                     << ""
+                                     << "curve"
+                                     << "curve.dxf";
     }
     void portToCadOffersTheProjectNameAndOpensTheDrawing()
     {
@@ -377,7 +391,7 @@ private slots:
         QVERIFY(!m_wait->isVisible());
         QCOMPARE(m_formToProject, 1);
         const QString path = dir.path() + "/" + written;
-        QCOMPARE(prompts.Kinds(), (QStringList{"Save", "OpenDocument"}));
+        QCOMPARE(prompts.Kinds(), (QStringList {"Save", "OpenDocument"}));
         QCOMPARE(prompts.Last("OpenDocument"), path);
         const std::string dxf = ReadFileBytes(path.toStdString());
         QVERIFY(dxf.find("Name: B\r\n") != std::string::npos);
@@ -390,7 +404,7 @@ private slots:
         TFormSpisokShabloni &w = Open({Template("A")});
         prompts.fileNames = {QString()};
         w.AcadRun();
-        QCOMPARE(prompts.Kinds(), QStringList{"Save"});
+        QCOMPARE(prompts.Kinds(), QStringList {"Save"});
         QCOMPARE(m_formToProject, 0);
     }
 
@@ -401,7 +415,7 @@ private slots:
         TFormSpisokShabloni &w = Open({Template("A")});
         prompts.fileNames = {dir.path() + "/missing/folder/x.dxf"};
         w.AcadRun();
-        QCOMPARE(prompts.Kinds(), (QStringList{"Save", "Error"}));
+        QCOMPARE(prompts.Kinds(), (QStringList {"Save", "Error"}));
         QVERIFY(prompts.Last("Error").startsWith("Cannot create file"));
         QVERIFY(!m_wait->isVisible());
     }
@@ -418,7 +432,7 @@ private slots:
         });
         prompts.fileNames = {dir.path() + "/x.dxf"};
         w.AcadRun();
-        QCOMPARE(prompts.Kinds(), (QStringList{"Save", "Warning", "OpenDocument"}));
+        QCOMPARE(prompts.Kinds(), (QStringList {"Save", "Warning", "OpenDocument"}));
         QCOMPARE(prompts.Last("Warning"), QString("The stress is too high"));
         TAcadDxf empty;
         empty.OpenInMemory();
@@ -443,13 +457,14 @@ private slots:
         flat.MV = 0;
         TFormSpisokShabloni &w = Open({engineThrows ? Template("A") : flat});
         if (engineThrows) {
-            w.SetTemplateEngine([](const TProject &, int, const CalcArgs &) -> TemplateEngineAnswer {
-                throw Error("Division by zero");
-            });
+            w.SetTemplateEngine(
+                [](const TProject &, int, const CalcArgs &) -> TemplateEngineAnswer {
+                    throw Error("Division by zero");
+                });
         }
         prompts.fileNames = {dir.path() + "/x.dxf"};
         w.AcadRun();
-        QCOMPARE(prompts.Kinds(), (QStringList{"Save", "Warning", "OpenDocument"}));
+        QCOMPARE(prompts.Kinds(), (QStringList {"Save", "Warning", "OpenDocument"}));
         QCOMPARE(prompts.Last("Warning"), message);
     }
 
@@ -464,8 +479,8 @@ private slots:
         curve.TipShablona = -1;
         curve.Krivie = 0;
         curve.Temperatura = 4;
-        TFormSpisokShabloni &w =
-            Open({Template("Габарит 300 м"), Template("Гололёд, пролёт 250 м", 250), curve});
+        TFormSpisokShabloni &w
+            = Open({Template("Габарит 300 м"), Template("Гололёд, пролёт 250 м", 250), curve});
         auto save = [&](QWidget &window, const QString &name) {
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));

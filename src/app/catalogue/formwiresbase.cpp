@@ -4,9 +4,9 @@
 #include "catalogue/formwiresedit.h"
 #include "catalogue/groups.h"
 #include "common/numtext.h"
+#include "guard.h"
 #include "l10n/texts.h"
 #include "l10n/units.h"
-#include "guard.h"
 #include "prompts.h"
 #include "uitext.h"
 
@@ -222,8 +222,8 @@ void TFormWiresBase::ApplyTexts()
 void TFormWiresBase::ShowWireInRow(int row, const TWireRec &rec)
 {
     const QString cells[kColumns] = {
-        QString::fromStdString(rec.Name), Number(rec.Diam), Number(rec.Sech),
-        Number(rec.PNag), Number(rec.Modl * ForceFactor()), Number(rec.Koef),
+        QString::fromStdString(rec.Name), Number(rec.Diam), Number(rec.Sech), Number(rec.PNag),
+        Number(rec.Modl * ForceFactor()), Number(rec.Koef),
     };
     for (int c = 0; c < kColumns; ++c) {
         auto *item = new QTableWidgetItem(cells[c]);
@@ -281,7 +281,7 @@ TWireRec TFormWiresBase::SelectedWire() const
 {
     const TWiresList &wires = WiresList();
     const int index = wires.IndexOfName(SelectedName());
-    return index < 0 ? TWireRec{} : wires.GetWire(index);
+    return index < 0 ? TWireRec {} : wires.GetWire(index);
 }
 
 void TFormWiresBase::SaveIfModified()

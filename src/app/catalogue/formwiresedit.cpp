@@ -69,13 +69,15 @@ TFormWiresEdit::TFormWiresEdit(QWidget *parent)
     auto numberField = [&] {
         auto *field = new QLineEdit(m_frame);
         field->setAlignment(Qt::AlignRight);
-        field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("0.000000000")) + 16);
+        field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("0.000000000"))
+                             + 16);
         field->installEventFilter(this);
         return field;
     };
     auto unitLabel = [&] {
         auto *label = new QLabel(m_frame);
-        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("даН/мм²")) + 6);
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("даН/мм²"))
+                               + 6);
         return label;
     };
 

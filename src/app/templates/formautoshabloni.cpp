@@ -56,8 +56,8 @@ void LoadDecimal(QDoubleSpinBox *field, double value, double &loaded, double &sh
 
 double StoredDecimal(const QDoubleSpinBox *field, double loaded, double shown)
 {
-    const bool untouched = field->value() == shown && loaded >= field->minimum()
-        && loaded <= field->maximum();
+    const bool untouched
+        = field->value() == shown && loaded >= field->minimum() && loaded <= field->maximum();
     return untouched ? loaded : field->value();
 }
 

@@ -1,7 +1,7 @@
 #include "templates/formspisokshabloni.h"
 
-#include "formmain.h"
 #include "appwindows.h"
+#include "formmain.h"
 #include "guard.h"
 #include "prompts.h"
 #include "templates/formautoshabloni.h"
@@ -103,8 +103,8 @@ void TFormSpisokShabloni::RefreshList(const TShablonList &list)
     const int rows = std::max(list.Count(), 1);
     m_grid->setRowCount(rows);
     for (int i = 0; i < rows; ++i) {
-        const QString name = i < list.Count() ? QString::fromStdString(list.Items(i).Name)
-                                              : QString();
+        const QString name
+            = i < list.Count() ? QString::fromStdString(list.Items(i).Name) : QString();
         m_grid->setItem(i, 0, new QTableWidgetItem(name));
     }
     const int row = std::clamp(m_selectedIndex, 0, rows - 1);

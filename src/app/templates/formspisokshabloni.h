@@ -19,9 +19,9 @@ class TFormAutoShabloni;
 // What the template windows need of the main window.
 struct TemplateHost
 {
-    std::function<TProject &()> project;      // the open project; its templates are edited in place
+    std::function<TProject &()> project; // the open project; its templates are edited in place
     std::function<QString()> projectFileName; // empty for a project never saved
-    std::function<void()> formToProject;      // takes the main window's fields into the project
+    std::function<void()> formToProject; // takes the main window's fields into the project
 };
 
 // The modeless list of the open project's templates: create, edit, delete, and "Port to Cad",
