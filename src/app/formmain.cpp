@@ -438,13 +438,15 @@ void TFormMain::BuildStatusBar()
     bar->addPermanentWidget(m_statusLink);
 }
 
-void TFormMain::showEvent(QShowEvent *event)
+// The first display sets up texts and fields before the window appears, so that it appears
+// with its final size.
+void TFormMain::setVisible(bool visible)
 {
-    if (!m_shown) {
+    if (visible && !m_shown) {
         m_shown = true;
         Guarded([this] { FormShow(); });
     }
-    QMainWindow::showEvent(event);
+    QMainWindow::setVisible(visible);
 }
 
 void TFormMain::FormShow()
@@ -454,10 +456,9 @@ void TFormMain::FormShow()
     m_openDialogDir = QDir(ProjectsDir).exists() ? ProjectsDir : AppDir;
     ApplyLanguage();
     ProjectToForm();
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        adjustSize();
+    QMainWindow::layout()->activate();
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-    }
 }
 
 void TFormMain::ProjectToForm()

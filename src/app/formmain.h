@@ -77,6 +77,8 @@ public:
     void ActCalcProjectExecute();
 
     QLabel *PanelProjectName() const { return m_panelProjectName; }
+    // The first showing runs the first display (folders, captions, fields) beforehand.
+    void setVisible(bool visible) override;
     // What the template windows reach of this window.
     TemplateHost TemplateHostOf();
 
@@ -85,7 +87,6 @@ signals:
     void ProjectReplaced();
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:

@@ -3,6 +3,7 @@
 #include "appwindows.h"
 #include "formmain.h"
 #include "l10n/localization.h"
+#include "l10n/settings.h"
 #include "platform.h"
 #include "program.h"
 #include "prompts.h"
@@ -29,6 +30,10 @@ int RunProgram(bool runLoop, const std::function<void(int position)> &beforeEach
 {
     try {
         QLocale::setDefault(QLocale::c());
+        // The platform's store unless a test installed its own.
+        static QtSettingsStore settings;
+        if (!CurrentSettingsStore())
+            SetSettingsStore(&settings);
         InitLocalization(SystemLanguageName());
         QApplication::setApplicationName(AppTitle);
         CreateAppWindows(beforeEach);
