@@ -10,8 +10,8 @@
 #include "formwait.h"
 #include "languagedialog.h"
 #include "platform.h"
-#include "templates/formspisokshabloni.h"
 #include "prompts.h"
+#include "templates/formspisokshabloni.h"
 
 namespace velmora {
 
@@ -44,8 +44,8 @@ void CreateAppWindows(const std::function<void(int position)> &beforeEach)
         w.FormWait = new TFormWait(w.FormMain);
         next();
         // The catalogue window reads the catalogue; it makes its wire editor (position 7).
-        w.FormWiresBase = new TFormWiresBase(CommonDataDir(), ApplicationDir().toStdString(),
-                                             w.FormMain);
+        w.FormWiresBase
+            = new TFormWiresBase(CommonDataDir(), ApplicationDir().toStdString(), w.FormMain);
         next();
         next();
         w.FormSave_Project = new TFormSave_Project(w.FormMain);
@@ -70,7 +70,7 @@ void DestroyAppWindows()
     AppWindows &w = Windows();
     DefaultPrompts().SetOwner(nullptr);
     delete w.FormMain;
-    w = AppWindows{};
+    w = AppWindows {};
 }
 
 void ShowWait(const QString &text)

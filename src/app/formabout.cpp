@@ -91,11 +91,11 @@ void TFormAbout::ShowAbout()
                                QStringLiteral("© Орбелан, %1. Все права защищены."))
                         .arg(VersionYear));
     m_version->setText(VersionText());
-    m_contact->setText(ByLanguage(
-        QStringLiteral("Velmora support: E. Sandberg\nPhone: +46 00 000 00 00\n"
-                       "E-mail: support@velmora.example"),
-        QStringLiteral("Поддержка Velmora: Э. Сандберг\nТелефон: +46 00 000 00 00\n"
-                       "Эл. почта: support@velmora.example")));
+    m_contact->setText(
+        ByLanguage(QStringLiteral("Velmora support: E. Sandberg\nPhone: +46 00 000 00 00\n"
+                                  "E-mail: support@velmora.example"),
+                   QStringLiteral("Поддержка Velmora: Э. Сандберг\nТелефон: +46 00 000 00 00\n"
+                                  "Эл. почта: support@velmora.example")));
 
     setWindowTitle(ByLanguage(QStringLiteral("About Program"), QStringLiteral("О программе")));
     m_authorCaption->setText(ByLanguage(QStringLiteral("Author:"), QStringLiteral("Разработчик:")));

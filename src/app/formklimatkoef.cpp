@@ -148,10 +148,17 @@ void TFrameKlimatKoef::LoadKoef(const TKlimatKoef &koef)
     m_gUsl->setValue(koef.G_Usl);
     m_visotaPC->setValue(koef.VisotaPC);
     switch (koef.TypeTer) {
-    case 1: m_rbA->setChecked(true); break;
-    case 2: m_rbB->setChecked(true); break;
-    case 3: m_rbC->setChecked(true); break;
-    default: break;
+    case 1:
+        m_rbA->setChecked(true);
+        break;
+    case 2:
+        m_rbB->setChecked(true);
+        break;
+    case 3:
+        m_rbC->setChecked(true);
+        break;
+    default:
+        break;
     }
 }
 

@@ -53,12 +53,16 @@ namespace {
 
 constexpr int FieldWidth = 96;
 
-const FileDialogSpec OpenProjectDialog{QStringLiteral("Открыть проект Velmora ..."),
-                                       QStringLiteral("*.vlp (*.vlp)"), QStringLiteral("vlp"),
-                                       {}, {}};
-const FileDialogSpec SaveProjectDialog{QStringLiteral("Сохранить проект Velmora ..."),
-                                       QStringLiteral("*.vlp (*.vlp)"), QStringLiteral("vlp"),
-                                       {}, {}};
+const FileDialogSpec OpenProjectDialog {QStringLiteral("Открыть проект Velmora ..."),
+                                        QStringLiteral("*.vlp (*.vlp)"),
+                                        QStringLiteral("vlp"),
+                                        {},
+                                        {}};
+const FileDialogSpec SaveProjectDialog {QStringLiteral("Сохранить проект Velmora ..."),
+                                        QStringLiteral("*.vlp (*.vlp)"),
+                                        QStringLiteral("vlp"),
+                                        {},
+                                        {}};
 
 // The engine with the spreadsheet report under the program's folder.
 CalcOutcome RunEngineWithReport(const TProject &project, const CalcArgs &args, CalcRun &run)
@@ -160,17 +164,16 @@ CalcDriver TFormMain::DefaultCalcDriver()
 
 void TFormMain::BuildActions()
 {
-    auto make = [this](const char *name, QStyle::StandardPixmap icon,
-                       void (TFormMain::*handler)()) {
-        auto *action = new QAction(this);
-        action->setObjectName(QString::fromLatin1(name));
-        if (icon != QStyle::SP_CustomBase)
-            action->setIcon(style()->standardIcon(icon));
-        connect(action, &QAction::triggered, this, [this, handler] {
-            Guarded([this, handler] { (this->*handler)(); });
-        });
-        return action;
-    };
+    auto make
+        = [this](const char *name, QStyle::StandardPixmap icon, void (TFormMain::*handler)()) {
+              auto *action = new QAction(this);
+              action->setObjectName(QString::fromLatin1(name));
+              if (icon != QStyle::SP_CustomBase)
+                  action->setIcon(style()->standardIcon(icon));
+              connect(action, &QAction::triggered, this,
+                      [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
+              return action;
+          };
     m_actProjectNew = make("ActProjectNew", QStyle::SP_FileIcon, &TFormMain::ActNewProject);
     m_actProjectNew->setShortcut(QKeySequence::New);
     m_actProjectOpen
@@ -179,8 +182,8 @@ void TFormMain::BuildActions()
     m_actProjectSave
         = make("ActProjectSave", QStyle::SP_DialogSaveButton, &TFormMain::ActSaveProject);
     m_actProjectSave->setShortcut(QKeySequence::Save);
-    m_actProjectSaveAs = make("ActProjectSaveAs", QStyle::SP_CustomBase,
-                              &TFormMain::ActProjectSaveAsExecute);
+    m_actProjectSaveAs
+        = make("ActProjectSaveAs", QStyle::SP_CustomBase, &TFormMain::ActProjectSaveAsExecute);
     m_actProjectSaveAs->setShortcut(QKeySequence::SaveAs);
     m_actExit = make("ActExit", QStyle::SP_DialogCloseButton, &TFormMain::ActExitExecute);
     m_actExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -190,8 +193,8 @@ void TFormMain::BuildActions()
     m_actWiresGuide = make("ActWiresGuide", QStyle::SP_FileDialogDetailedView,
                            &TFormMain::ActWiresGuideExecute);
     m_actCad = make("ActCad", QStyle::SP_FileDialogContentsView, &TFormMain::ActCadExecute);
-    m_actSettingLanguage = make("ActSettingLanguage", QStyle::SP_CustomBase,
-                                &TFormMain::ActSettingLanguageExecute);
+    m_actSettingLanguage
+        = make("ActSettingLanguage", QStyle::SP_CustomBase, &TFormMain::ActSettingLanguageExecute);
     m_actUnits = make("ActUnits", QStyle::SP_CustomBase, &TFormMain::ActUnitsExecute);
     m_actHelp = make("ActHelp", QStyle::SP_DialogHelpButton, &TFormMain::ActHelpExecute);
     m_actHelp->setShortcut(QKeySequence::HelpContents);
@@ -281,7 +284,7 @@ QWidget *TFormMain::BuildClimaticGroup()
         grid->addWidget(label, row, 0);
         grid->addWidget(*spec.field, row, 1);
         grid->addWidget(unit, row, 2);
-        m_rows.append(Row{spec.labelKey, label, unit});
+        m_rows.append(Row {spec.labelKey, label, unit});
         ++row;
     }
     m_butKlimatParam = new QPushButton(m_climaticGroup);
@@ -340,7 +343,7 @@ QWidget *TFormMain::BuildDesignGroup()
         spans->addWidget(label, row, 0);
         spans->addWidget(*spec.field, row, 1);
         spans->addWidget(unit, row, 2);
-        m_rows.append(Row{spec.labelKey, label, unit});
+        m_rows.append(Row {spec.labelKey, label, unit});
         ++row;
     }
     spans->setColumnStretch(0, 1);
@@ -365,10 +368,9 @@ QWidget *TFormMain::BuildDesignGroup()
     m_pcNapr = new QTabWidget(m_designGroup);
     m_pcNapr->setObjectName(QStringLiteral("PcNapr"));
     auto makePage = [this](const char *pageName, const char *maxName, const char *maxKey,
-                           DecimalField *&maxField, const char *maxUnitName,
-                           QLabel *&maxUnit, const char *srgName, const char *srgKey,
-                           DecimalField *&srgField, const char *srgUnitName, QLabel *&srgUnit,
-                           bool squared) {
+                           DecimalField *&maxField, const char *maxUnitName, QLabel *&maxUnit,
+                           const char *srgName, const char *srgKey, DecimalField *&srgField,
+                           const char *srgUnitName, QLabel *&srgUnit, bool squared) {
         auto *page = new QWidget(m_pcNapr);
         page->setObjectName(QString::fromLatin1(pageName));
         auto *grid = new QGridLayout(page);
@@ -384,11 +386,12 @@ QWidget *TFormMain::BuildDesignGroup()
             units->addWidget(unit);
             if (squared) {
                 // The raised "2" sits right after the unit, whichever unit is shown.
-                QLabel *two = NewLabel((QString::fromLatin1(unitName).replace(
-                                            QStringLiteral("LabUnit_"), QStringLiteral("LabUnit2_")))
-                                           .toLatin1()
-                                           .constData(),
-                                       page);
+                QLabel *two
+                    = NewLabel((QString::fromLatin1(unitName).replace(QStringLiteral("LabUnit_"),
+                                                                      QStringLiteral("LabUnit2_")))
+                                   .toLatin1()
+                                   .constData(),
+                               page);
                 two->setText(QStringLiteral("2"));
                 QFont small = two->font();
                 small.setPointSizeF(small.pointSizeF() * 0.7);
@@ -401,7 +404,7 @@ QWidget *TFormMain::BuildDesignGroup()
             grid->addWidget(label, row, 0);
             grid->addWidget(field, row, 1);
             grid->addLayout(units, row, 2);
-            m_rows.append(Row{key, label, unit});
+            m_rows.append(Row {key, label, unit});
         };
         addRow(0, maxName, maxKey, maxField, maxUnitName, maxUnit);
         addRow(1, srgName, srgKey, srgField, srgUnitName, srgUnit);
@@ -409,10 +412,9 @@ QWidget *TFormMain::BuildDesignGroup()
         grid->setColumnMinimumWidth(2, 64);
         return page;
     };
-    m_pcNapr->addTab(makePage("TabNapr", "Napr_Max", "Max_perm_tens", m_naprMax,
-                              "LabUnit_Napr_Max", m_labUnitNaprMax, "Napr_srg",
-                              "Tension_aver_temp", m_naprSrg, "LabUnit_Napr_srg",
-                              m_labUnitNaprSrg, true),
+    m_pcNapr->addTab(makePage("TabNapr", "Napr_Max", "Max_perm_tens", m_naprMax, "LabUnit_Napr_Max",
+                              m_labUnitNaprMax, "Napr_srg", "Tension_aver_temp", m_naprSrg,
+                              "LabUnit_Napr_srg", m_labUnitNaprSrg, true),
                      QString());
     m_pcNapr->addTab(makePage("TabSheetTag", "Tag_Max", "Max_stress", m_tagMax, "Lab_daN1",
                               m_labDaN1, "Tag_Srg", "Stress_aver_temp", m_tagSrg, "Lab_daN2",
@@ -607,8 +609,8 @@ QString TFormMain::ProjectNameOf(const QString &path)
     if (path.isEmpty())
         return {};
     QString name = path;
-    const qsizetype separator = std::max(name.lastIndexOf(QLatin1Char('/')),
-                                         name.lastIndexOf(QLatin1Char('\\')));
+    const qsizetype separator
+        = std::max(name.lastIndexOf(QLatin1Char('/')), name.lastIndexOf(QLatin1Char('\\')));
     name = name.mid(separator + 1);
     const qsizetype dot = name.indexOf(QLatin1Char('.'));
     return dot < 0 ? name : name.left(dot);
@@ -635,7 +637,8 @@ bool TFormMain::CalculationAllowed(const TDAT &dat)
         CurrentPrompts().Error(UiText("Input_wire"));
         return false;
     }
-    if (!CurProject.Koef.CheckKoef() && !CurrentPrompts().Question(UiText("loads_are_lower_standard")))
+    if (!CurProject.Koef.CheckKoef()
+        && !CurrentPrompts().Question(UiText("loads_are_lower_standard")))
         return false;
     const QString refused = UiText("Error_data_entry") + QStringLiteral("!\n");
     if (dat.Shag <= 0) {
@@ -649,8 +652,9 @@ bool TFormMain::CalculationAllowed(const TDAT &dat)
     if (dat.Min_Prol > dat.Max_Prol) {
         CurrentPrompts().Error(
             refused
-            + ByLanguage(QStringLiteral("The minimum span must not be greater than the maximum span."),
-                         QStringLiteral("Минимальный пролёт не должен быть больше максимального.")));
+            + ByLanguage(
+                QStringLiteral("The minimum span must not be greater than the maximum span."),
+                QStringLiteral("Минимальный пролёт не должен быть больше максимального.")));
         return false;
     }
     const double steps = (dat.Max_Prol - dat.Min_Prol) / dat.Shag;
@@ -741,8 +745,8 @@ void TFormMain::ActCadExecute()
 
 TemplateHost TFormMain::TemplateHostOf()
 {
-    return TemplateHost{[this]() -> TProject & { return CurProject; },
-                        [this] { return ProjectFileName; }, [this] { FormToProject(); }};
+    return TemplateHost {[this]() -> TProject & { return CurProject; },
+                         [this] { return ProjectFileName; }, [this] { FormToProject(); }};
 }
 
 void TFormMain::ActSettingLanguageExecute()

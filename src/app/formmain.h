@@ -27,8 +27,8 @@ class IntegerField;
 
 // Runs a full calculation with report of project (the engine's CalcProject, purpose 0).
 // Throws on errors of the engine and of the report.
-using CalcDriver = std::function<CalcOutcome(const TProject &project, const CalcArgs &args,
-                                             CalcRun &run)>;
+using CalcDriver
+    = std::function<CalcOutcome(const TProject &project, const CalcArgs &args, CalcRun &run)>;
 
 // The main window: the one open project, its fields, every action of the program.
 class TFormMain : public QMainWindow
@@ -42,13 +42,13 @@ public:
     ~TFormMain() override;
 
     TProject CurProject;
-    TProject SavedProject;     // copy at the last new, open or save; only the change test reads it
-    QString ProjectFileName;   // full path; empty for a project never saved or opened
-    QString AppDir;            // folder of the program file, with a trailing "/"
-    QString ProjectsDir;       // AppDir + "Projects/"
-    int TemplateRegime = 0;    // requested design mode minus 1 (template drawing)
-    double TemplateGamma = 0;  // daN/(m·mm²), left by the driver for the template drawing
-    double TemplateNapr = 0;   // daN/mm², likewise
+    TProject SavedProject; // copy at the last new, open or save; only the change test reads it
+    QString ProjectFileName; // full path; empty for a project never saved or opened
+    QString AppDir; // folder of the program file, with a trailing "/"
+    QString ProjectsDir; // AppDir + "Projects/"
+    int TemplateRegime = 0; // requested design mode minus 1 (template drawing)
+    double TemplateGamma = 0; // daN/(m·mm²), left by the driver for the template drawing
+    double TemplateNapr = 0; // daN/mm², likewise
 
     void ProjectToForm();
     void FormToProject();
@@ -164,8 +164,7 @@ private:
         QLabel *label;
         QLabel *unit;
     };
-    DecimalField *m_tMax, *m_tMin, *m_tSrg, *m_tvmax, *m_tGbw, *m_tGsw, *m_vMax, *m_vgol,
-        *m_tols;
+    DecimalField *m_tMax, *m_tMin, *m_tSrg, *m_tvmax, *m_tGbw, *m_tGsw, *m_vMax, *m_vgol, *m_tols;
     DecimalField *m_naprMax, *m_naprSrg, *m_tagMax, *m_tagSrg;
     IntegerField *m_minProl, *m_maxProl, *m_shag;
     QList<Row> m_rows;

@@ -25,8 +25,8 @@ SettingsStore::Value QtSettingsStore::Read(const std::string &name)
         return {};
     const QVariant value = settings.value(key);
     if (value.typeId() != QMetaType::QString)
-        return Value{Value::OtherType, {}};
-    return Value{Value::Text, value.toString().toStdString()};
+        return Value {Value::OtherType, {}};
+    return Value {Value::Text, value.toString().toStdString()};
 }
 
 void QtSettingsStore::Write(const std::string &name, const std::string &text)
@@ -54,7 +54,8 @@ std::string SystemLanguageName()
 
 std::string CommonDataDir()
 {
-    const QStringList folders = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+    const QStringList folders
+        = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
     return folders.isEmpty() ? std::string() : folders.constFirst().toStdString();
 }
 

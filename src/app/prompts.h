@@ -11,10 +11,10 @@ namespace velmora {
 struct FileDialogSpec
 {
     QString title;
-    QString filter;        // Qt form: "*.vlp (*.vlp)"
+    QString filter; // Qt form: "*.vlp (*.vlp)"
     QString defaultSuffix; // "vlp"; added when the typed name has no suffix
-    QString directory;     // initial folder; empty: the dialog's own choice
-    QString fileName;      // preset file name (may be a pattern such as "*.vlp")
+    QString directory; // initial folder; empty: the dialog's own choice
+    QString fileName; // preset file name (may be a pattern such as "*.vlp")
     bool confirmOverwrite = true; // the save dialog asks before it replaces an existing file
 };
 

@@ -9,8 +9,7 @@ namespace velmora {
 // The string-table text of key in the current language, its CR LF line breaks as Qt's "\n".
 inline QString UiText(const char *key)
 {
-    return QString::fromStdString(GetText(key)).replace(QLatin1String("\r\n"),
-                                                        QLatin1String("\n"));
+    return QString::fromStdString(GetText(key)).replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
 // One of two built-in texts by the current language.

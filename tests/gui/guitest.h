@@ -27,7 +27,8 @@ inline void PrepareTestHome()
 {
     QByteArray home = qgetenv("VELMORA_TEST_HOME");
     if (home.isEmpty())
-        home = QDir::tempPath().toLocal8Bit() + "/velmora-gui-test-" + QByteArray::number(qint64(::getpid()));
+        home = QDir::tempPath().toLocal8Bit() + "/velmora-gui-test-"
+            + QByteArray::number(qint64(::getpid()));
     QDir(QString::fromLocal8Bit(home)).removeRecursively();
     QDir().mkpath(QString::fromLocal8Bit(home + "/runtime"));
     QFile::setPermissions(QString::fromLocal8Bit(home + "/runtime"),
@@ -47,7 +48,8 @@ class ScriptedPrompts : public Prompts
 public:
     struct Asked
     {
-        QString kind; // "Error", "Warning", "WarningYesNo", "Question", "Message", "Open", "Save", "Exec", "OpenDocument"
+        QString kind; // "Error", "Warning", "WarningYesNo", "Question", "Message", "Open", "Save",
+                      // "Exec", "OpenDocument"
         QString text; // the box text, the dialog's object name, or the document's path
     };
 
@@ -55,8 +57,8 @@ public:
     ~ScriptedPrompts() override { SetPrompts(nullptr); }
 
     // Answers, taken in order by the kind that asks.
-    std::deque<bool> yesNo;                            // Question and WarningYesNo
-    std::deque<QString> fileNames;                     // Open and Save ("" = cancelled)
+    std::deque<bool> yesNo; // Question and WarningYesNo
+    std::deque<QString> fileNames; // Open and Save ("" = cancelled)
     std::deque<std::function<int(QDialog &)>> dialogs; // Exec
     QList<Asked> asked;
 
@@ -114,13 +116,12 @@ public:
     }
 
 private:
-    template<typename T>
-    T Take(std::deque<T> &answers, const char *kind)
+    template<typename T> T Take(std::deque<T> &answers, const char *kind)
     {
         if (answers.empty()) {
             QTest::qFail(qPrintable(QStringLiteral("unexpected %1").arg(QLatin1String(kind))),
                          __FILE__, __LINE__);
-            return T{};
+            return T {};
         }
         T answer = answers.front();
         answers.pop_front();
@@ -143,11 +144,11 @@ inline int Reject(QDialog &dialog)
 } // namespace velmora::test
 
 // main() of a window test: a private home, then the application, then the test object.
-#define VELMORA_GUI_TEST_MAIN(TestObject)                                                        \
-    int main(int argc, char *argv[])                                                             \
-    {                                                                                            \
-        velmora::test::PrepareTestHome();                                                        \
-        QApplication app(argc, argv);                                                            \
-        TestObject test;                                                                         \
-        return QTest::qExec(&test, argc, argv);                                                  \
+#define VELMORA_GUI_TEST_MAIN(TestObject)                                                          \
+    int main(int argc, char *argv[])                                                               \
+    {                                                                                              \
+        velmora::test::PrepareTestHome();                                                          \
+        QApplication app(argc, argv);                                                              \
+        TestObject test;                                                                           \
+        return QTest::qExec(&test, argc, argv);                                                    \
     }

@@ -11,9 +11,9 @@
 
 #include <QAction>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <QTemporaryDir>
 
 using namespace velmora;
 using namespace velmora::test;
@@ -25,8 +25,7 @@ TFormMain *Main()
     return Windows().FormMain;
 }
 
-template<typename Field>
-Field *FieldNamed(const char *name)
+template<typename Field> Field *FieldNamed(const char *name)
 {
     auto *field = Main()->findChild<Field *>(QString::fromLatin1(name));
     if (!field)
@@ -94,9 +93,10 @@ private slots:
         ScriptedPrompts prompts;
         FieldNamed<QLineEdit>("Provod")->setText(typed);
         Calculate();
-        QCOMPARE(prompts.Kinds(), QStringList{"Error"});
-        QCOMPARE(prompts.Last("Error"), "Input the data for this wire, cord, cable into the "
-                                        "reference catalog and restart the program.");
+        QCOMPARE(prompts.Kinds(), QStringList {"Error"});
+        QCOMPARE(prompts.Last("Error"),
+                 "Input the data for this wire, cord, cable into the "
+                 "reference catalog and restart the program.");
         QCOMPARE(m_calls, 0);
     }
 
@@ -106,7 +106,7 @@ private slots:
         Main()->CurProject.Koef.V_Otv = 0.9;
         prompts.yesNo = {false};
         Calculate();
-        QCOMPARE(prompts.Kinds(), QStringList{"Question"});
+        QCOMPARE(prompts.Kinds(), QStringList {"Question"});
         QCOMPARE(prompts.Last("Question"), "The loads are lower than standard ones, contunue?");
         QCOMPARE(m_calls, 0);
 
@@ -161,7 +161,7 @@ private slots:
             QCOMPARE(m_args.Max, double(maximum));
             QCOMPARE(m_args.Step, double(step));
         } else {
-            QCOMPARE(prompts.Kinds(), QStringList{"Error"});
+            QCOMPARE(prompts.Kinds(), QStringList {"Error"});
             QCOMPARE(prompts.Last("Error"), error);
             QCOMPARE(m_calls, 0);
         }
@@ -206,15 +206,14 @@ private slots:
         });
         const double before = Main()->CurProject.Dat.T_Max;
         Calculate();
-        QCOMPARE(prompts.Kinds(), QStringList{"Error"});
+        QCOMPARE(prompts.Kinds(), QStringList {"Error"});
         QCOMPARE(prompts.Last("Error"),
                  "Error data entry!\nCannot create file \"/x/r.xls\": Permission denied");
         QCOMPARE(Main()->CurProject.Dat.T_Max, before);
 
         SetLanguage(1);
-        Main()->SetCalcDriver([](const TProject &, const CalcArgs &, CalcRun &) -> CalcOutcome {
-            throw Error("");
-        });
+        Main()->SetCalcDriver(
+            [](const TProject &, const CalcArgs &, CalcRun &) -> CalcOutcome { throw Error(""); });
         Calculate();
         QCOMPARE(prompts.Last("Error"), "Ошибка ввода данных!");
     }
@@ -227,7 +226,7 @@ private slots:
             return CalcOutcome::CheckFailed;
         });
         Calculate();
-        QCOMPARE(prompts.Kinds(), QStringList{"Warning"});
+        QCOMPARE(prompts.Kinds(), QStringList {"Warning"});
         QCOMPARE(prompts.Last("Warning"), "The permissible stresses are equal.");
     }
 
@@ -238,7 +237,7 @@ private slots:
         Main()->SetCalcDriver(Windows().FormMain->DefaultCalcDriver());
         prompts.fileNames = {QString()};
         Calculate();
-        QCOMPARE(prompts.Kinds(), QStringList{"Save"});
+        QCOMPARE(prompts.Kinds(), QStringList {"Save"});
         QCOMPARE(prompts.lastFileDialog.title, "Сохранение отчета в Excel файл");
         QCOMPARE(prompts.lastFileDialog.defaultSuffix, "xls");
     }
@@ -253,7 +252,7 @@ private slots:
         const QString report = dir.filePath("line.xls");
         prompts.fileNames = {report};
         Calculate();
-        QCOMPARE(prompts.Kinds(), (QStringList{"Save", "OpenDocument"}));
+        QCOMPARE(prompts.Kinds(), (QStringList {"Save", "OpenDocument"}));
         QCOMPARE(prompts.Last("OpenDocument"), report);
         QVERIFY(QFileInfo(report).size() > 0);
         QVERIFY(!Windows().FormWait->isVisible());

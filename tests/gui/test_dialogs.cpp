@@ -32,8 +32,7 @@ TFormKlimatKoef *Klimat()
     return Windows().FormKlimatKoef;
 }
 
-template<typename Widget>
-Widget *In(QWidget *parent, const char *name)
+template<typename Widget> Widget *In(QWidget *parent, const char *name)
 {
     auto *widget = parent->findChild<Widget *>(QString::fromLatin1(name));
     if (!widget)
@@ -77,7 +76,7 @@ private slots:
             return Accept(dialog);
         }};
         OpenClimaticDialog();
-        QCOMPARE(prompts.Kinds(), QStringList{"Exec"});
+        QCOMPARE(prompts.Kinds(), QStringList {"Exec"});
         QVERIFY(!Main()->IsModified());
         QCOMPARE(Klimat()->windowTitle(),
                  "Climatic parameters specification. Reliability coefficients");
@@ -206,7 +205,7 @@ private slots:
         SetLanguage(1);
         Main()->findChild<QAction *>("ActHelp")->trigger();
         const QString folder = ApplicationDir();
-        QCOMPARE(prompts.Kinds(), (QStringList{"OpenDocument", "OpenDocument"}));
+        QCOMPARE(prompts.Kinds(), (QStringList {"OpenDocument", "OpenDocument"}));
         QCOMPARE(prompts.asked.at(0).text, folder + "VELMORA_en.pdf");
         QCOMPARE(prompts.asked.at(1).text, folder + "VELMORA_ru.pdf");
     }

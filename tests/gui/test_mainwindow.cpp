@@ -152,7 +152,7 @@ private slots:
         ScriptedPrompts prompts;
         prompts.yesNo = {true};
         QVERIFY(Main()->close());
-        QCOMPARE(prompts.Kinds(), QStringList{"WarningYesNo"});
+        QCOMPARE(prompts.Kinds(), QStringList {"WarningYesNo"});
         QCOMPARE(prompts.Last("WarningYesNo"), "Are you sure you would like to quit the program?");
     }
 
@@ -171,7 +171,7 @@ private slots:
         prompts.dialogs = {AnswerCancel};
         prompts.yesNo = {true};
         QVERIFY(Main()->close());
-        QCOMPARE(prompts.Kinds(), (QStringList{"Exec", "WarningYesNo"}));
+        QCOMPARE(prompts.Kinds(), (QStringList {"Exec", "WarningYesNo"}));
         QCOMPARE(Windows().FormSave_Project->LabelText(),
                  "Changes have been done to the project.\nSave the project?");
         QVERIFY(QDir(m_dir.path()).isEmpty());
@@ -184,14 +184,14 @@ private slots:
         Main()->findChild<QLineEdit *>("Provod")->setText("АС 70/11");
         prompts.dialogs = {AnswerCancel};
         Action("ActProjectNew")->trigger();
-        QCOMPARE(prompts.Kinds(), QStringList{"Exec"});
+        QCOMPARE(prompts.Kinds(), QStringList {"Exec"});
         QCOMPARE(Decimal("T_Max")->text(), "40");
         QCOMPARE(Main()->findChild<QLineEdit *>("Provod")->text(), "АПС35/6.2");
         QCOMPARE(LabelText("PanelProjectName"), QString());
         QVERIFY(!Main()->IsModified());
         prompts.yesNo = {true};
         QVERIFY(Main()->close());
-        QCOMPARE(prompts.Kinds(), (QStringList{"Exec", "WarningYesNo"}));
+        QCOMPARE(prompts.Kinds(), (QStringList {"Exec", "WarningYesNo"}));
     }
 
     void saveOfANeverSavedProjectWithTheDialogCancelled()
@@ -199,7 +199,7 @@ private slots:
         ScriptedPrompts prompts;
         prompts.fileNames = {QString()};
         Action("ActProjectSave")->trigger();
-        QCOMPARE(prompts.Kinds(), QStringList{"Save"});
+        QCOMPARE(prompts.Kinds(), QStringList {"Save"});
         QCOMPARE(prompts.lastFileDialog.title, "Сохранить проект Velmora ...");
         QCOMPARE(prompts.lastFileDialog.defaultSuffix, "vlp");
         QVERIFY(Main()->ProjectFileName.isEmpty());
@@ -214,7 +214,7 @@ private slots:
         prompts.dialogs = {AnswerOk};
         prompts.fileNames = {QString()};
         Action("ActProjectNew")->trigger();
-        QCOMPARE(prompts.Kinds(), (QStringList{"Exec", "Save"}));
+        QCOMPARE(prompts.Kinds(), (QStringList {"Exec", "Save"}));
         QCOMPARE(Decimal("T_Max")->value(), 41.0);
 
         prompts.dialogs = {AnswerOk};
@@ -232,7 +232,7 @@ private slots:
         prompts.dialogs = {AnswerOk};
         prompts.fileNames = {path};
         Action("ActProjectNew")->trigger();
-        QCOMPARE(prompts.Kinds(), (QStringList{"Exec", "Save", "Message"}));
+        QCOMPARE(prompts.Kinds(), (QStringList {"Exec", "Save", "Message"}));
         QCOMPARE(prompts.Last("Message"), "File is successfully saved.");
         TProject saved;
         LoadProject(path.toStdString(), saved);
@@ -250,14 +250,14 @@ private slots:
         const QString path = m_dir.filePath("Line 1.5.vlp");
         prompts.fileNames = {path};
         Action("ActProjectSave")->trigger();
-        QCOMPARE(prompts.Kinds(), (QStringList{"Save", "Message"}));
+        QCOMPARE(prompts.Kinds(), (QStringList {"Save", "Message"}));
         QCOMPARE(LabelText("PanelProjectName"), "Project: Line 1");
         QCOMPARE(Main()->CurProject.Dat.Napr_Max, 9.0); // 0 only in the file
         const std::string bytes = ReadFileBytes(path.toStdString());
         QVERIFY(bytes.find("0;1500\r\n") != std::string::npos);
         prompts.yesNo = {true};
         QVERIFY(Main()->close());
-        QCOMPARE(prompts.Kinds(), (QStringList{"Save", "Message", "WarningYesNo"}));
+        QCOMPARE(prompts.Kinds(), (QStringList {"Save", "Message", "WarningYesNo"}));
     }
 
     void saveAsPresetsTheFileNameAndWritesTheNewFile()
@@ -280,7 +280,7 @@ private slots:
         Decimal("T_Max")->setValue(41);
         prompts.fileNames = {m_dir.filePath("no such folder/x.vlp")};
         Action("ActProjectSave")->trigger();
-        QCOMPARE(prompts.Kinds(), (QStringList{"Save", "Error"}));
+        QCOMPARE(prompts.Kinds(), (QStringList {"Save", "Error"}));
         QVERIFY(prompts.Last("Error").contains("x.vlp"));
         QVERIFY(Main()->ProjectFileName.isEmpty());
         QVERIFY(Main()->IsModified());
@@ -304,7 +304,7 @@ private slots:
         Main()->SavedProject.Assign(Main()->CurProject);
         prompts.fileNames = {path};
         Action("ActProjectOpen")->trigger();
-        QCOMPARE(prompts.Kinds(), QStringList{"Open"});
+        QCOMPARE(prompts.Kinds(), QStringList {"Open"});
         QCOMPARE(prompts.lastFileDialog.title, "Открыть проект Velmora ...");
         QCOMPARE(prompts.lastFileDialog.fileName, "*.vlp");
         QCOMPARE(Main()->CurProject.Koef.V_Otv, 1.0);
@@ -330,7 +330,7 @@ private slots:
         Decimal("T_Min")->setValue(-45);
         prompts.dialogs = {AnswerCancel};
         Action("ActProjectOpen")->trigger();
-        QCOMPARE(prompts.Kinds(), (QStringList{"Open", "Exec", "Open", "Error"}));
+        QCOMPARE(prompts.Kinds(), (QStringList {"Open", "Exec", "Open", "Error"}));
         QCOMPARE(prompts.Last("Error"), "'x1' is not a valid floating point value.");
         QCOMPARE(Main()->ProjectFileName, good);
         QCOMPARE(LabelText("PanelProjectName"), "Project: good");
@@ -435,13 +435,20 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("name");
-        QTest::newRow("empty") << "" << "";
-        QTest::newRow("windows path") << "D:\\Work\\Line 10.vlp" << "Line 10";
-        QTest::newRow("two dots") << "A.B.vlp" << "A";
-        QTest::newRow("dot in the name") << "C:\\P\\Line 1.5.vlp" << "Line 1";
-        QTest::newRow("posix path") << "/home/u/projects/Ш-110.vlp" << "Ш-110";
-        QTest::newRow("no extension") << "/tmp/plan" << "plan";
-        QTest::newRow("dot in a folder") << "/tmp/v1.2/plan.vlp" << "plan";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("windows path") << "D:\\Work\\Line 10.vlp"
+                                      << "Line 10";
+        QTest::newRow("two dots") << "A.B.vlp"
+                                  << "A";
+        QTest::newRow("dot in the name") << "C:\\P\\Line 1.5.vlp"
+                                         << "Line 1";
+        QTest::newRow("posix path") << "/home/u/projects/Ш-110.vlp"
+                                    << "Ш-110";
+        QTest::newRow("no extension") << "/tmp/plan"
+                                      << "plan";
+        QTest::newRow("dot in a folder") << "/tmp/v1.2/plan.vlp"
+                                         << "plan";
     }
     void projectNameOf()
     {
@@ -458,8 +465,9 @@ private slots:
         QStringList menus;
         for (QAction *menu : Main()->menuBar()->actions())
             menus << menu->menu()->objectName();
-        QCOMPARE(menus, (QStringList{"MI_Project", "MI_Calculation", "MI_Reference", "MI_CAD",
-                                     "MI_Setting", "MI_Help"}));
+        QCOMPARE(menus,
+                 (QStringList {"MI_Project", "MI_Calculation", "MI_Reference", "MI_CAD",
+                               "MI_Setting", "MI_Help"}));
         QCOMPARE(Main()->findChild<QMenu *>("MI_CAD")->title(), "Cad");
     }
 

@@ -32,13 +32,20 @@ private slots:
     {
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("letter") << "File not found" << "File not found.";
-        QTest::newRow("full stop") << "Done." << "Done.";
-        QTest::newRow("exclamation sorts before") << "Error data entry!" << "Error data entry!";
-        QTest::newRow("closing parenthesis sorts before") << "(x)" << "(x)";
-        QTest::newRow("digit") << "I/O error 5" << "I/O error 5.";
-        QTest::newRow("cyrillic") << "Файл не найден" << "Файл не найден.";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("letter") << "File not found"
+                                << "File not found.";
+        QTest::newRow("full stop") << "Done."
+                                   << "Done.";
+        QTest::newRow("exclamation sorts before") << "Error data entry!"
+                                                  << "Error data entry!";
+        QTest::newRow("closing parenthesis sorts before") << "(x)"
+                                                          << "(x)";
+        QTest::newRow("digit") << "I/O error 5"
+                               << "I/O error 5.";
+        QTest::newRow("cyrillic") << "Файл не найден"
+                                  << "Файл не найден.";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void errorReportAddsAFullStop()
     {
@@ -53,7 +60,7 @@ private slots:
         QVERIFY(!Guarded([] { throw Error("File not found"); }));
         QVERIFY(!Guarded([] { throw std::runtime_error("I/O error 5"); }));
         QVERIFY(Guarded([] {}));
-        QCOMPARE(prompts.Kinds(), (QStringList{"Error", "Error"}));
+        QCOMPARE(prompts.Kinds(), (QStringList {"Error", "Error"}));
         QCOMPARE(prompts.asked.at(0).text, "File not found.");
         QCOMPARE(prompts.asked.at(1).text, "I/O error 5.");
     }
@@ -88,7 +95,7 @@ private slots:
                 throw Error("Cannot create the data folder");
         });
         QCOMPARE(status, 1);
-        QCOMPARE(prompts.Kinds(), QStringList{"Message"});
+        QCOMPARE(prompts.Kinds(), QStringList {"Message"});
         const QString text = prompts.Last("Message");
         QVERIFY2(text.startsWith("Ошибка в работе программы.\n\n"), qPrintable(text));
         QVERIFY(text.contains("обратитесь к разработчикам"));
@@ -108,7 +115,8 @@ private slots:
     void startUpCreatesEveryWindowAndStoresTheSettings()
     {
         ScriptedPrompts prompts;
-        QSettings(QStringLiteral("Orbelan"), QStringLiteral("Tarnvik")).remove(QStringLiteral("Param"));
+        QSettings(QStringLiteral("Orbelan"), QStringLiteral("Tarnvik"))
+            .remove(QStringLiteral("Param"));
         SetSettingsStore(nullptr); // the program installs the platform's store itself
         QList<int> positions;
         QCOMPARE(RunProgram(false, [&positions](int position) { positions << position; }), 0);
@@ -128,14 +136,15 @@ private slots:
     void settingsStoreReadsTextsAndOtherTypes()
     {
         QtSettingsStore store;
-        QSettings(QStringLiteral("Orbelan"), QStringLiteral("Tarnvik")).remove(QStringLiteral("Param"));
+        QSettings(QStringLiteral("Orbelan"), QStringLiteral("Tarnvik"))
+            .remove(QStringLiteral("Param"));
         QCOMPARE(store.Read("Language").kind, SettingsStore::Value::Absent);
         store.Write("Language", "0");
         const SettingsStore::Value value = store.Read("Language");
         QCOMPARE(value.kind, SettingsStore::Value::Text);
         QCOMPARE(value.text, "0");
         QSettings(QStringLiteral("Orbelan"), QStringLiteral("Tarnvik"))
-            .setValue(QStringLiteral("Param/Units"), QStringList{"a", "b"});
+            .setValue(QStringLiteral("Param/Units"), QStringList {"a", "b"});
         QCOMPARE(store.Read("Units").kind, SettingsStore::Value::OtherType);
     }
 
