@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Pictures of the desktop program's windows (English and Russian, both units modes, every
-# dialog) under a virtual X server, into build/screenshots/. Settings and data go to a
-# private folder there, never to the user's own.
+# dialog, one whole X screen) under a virtual X server, into build/screenshots/. Settings and
+# data go to a private folder there, never to the user's own.
+#   screenshots.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh build test
-bash scripts/build.sh build -DCMAKE_BUILD_TYPE=Release -DVELMORA_BENCH=OFF
+dir=${1:-build}
+cmake -S . -B "$dir" -G Ninja -DVELMORA_BENCH=OFF >/dev/null
+cmake --build "$dir" --target velmora_screenshots
 
 out=$PWD/build/screenshots
 home=$out/home
@@ -14,5 +17,6 @@ mkdir -p "$home/runtime"
 chmod 700 "$home/runtime"
 env HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" \
     XDG_RUNTIME_DIR="$home/runtime" QT_QPA_PLATFORM=xcb \
-    xvfb-run -a -s "-screen 0 1280x900x24" build/bin/velmora_screenshots "$out"
+    xvfb-run -a -s "-screen 0 1280x900x24" "$dir/bin/velmora_screenshots" "$out"
+rm -rf "$home"
 echo "Screenshots: $out"

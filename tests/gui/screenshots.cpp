@@ -2,6 +2,7 @@
 // a PNG in the folder given as the first argument (scripts/screenshots.sh runs it under Xvfb).
 
 #include "appwindows.h"
+#include "catalogue/formwiresbase.h"
 #include "formabout.h"
 #include "formklimatkoef.h"
 #include "formmain.h"
@@ -12,6 +13,7 @@
 #include "l10n/units.h"
 #include "languagedialog.h"
 #include "platform.h"
+#include "templates/formspisokshabloni.h"
 #include "uitext.h"
 
 #include <QApplication>
@@ -79,6 +81,13 @@ void Shoot(const QString &language)
     w.FormAbout->ShowAbout();
     Grab(w.FormAbout, QStringLiteral("about_%1").arg(language));
     w.FormAbout->hide();
+
+    w.FormWiresBase->Manage();
+    Grab(w.FormWiresBase, QStringLiteral("catalogue_%1").arg(language));
+    w.FormWiresBase->hide();
+
+    Grab(w.FormSpisokShabloni, QStringLiteral("templates_%1").arg(language));
+    w.FormSpisokShabloni->hide();
 
     ShowWait(UiText("Port_to_Excel"));
     Grab(w.FormWait, QStringLiteral("wait_%1").arg(language));
