@@ -1,6 +1,7 @@
 #include "formmain.h"
 
 #include "appwindows.h"
+#include "calc/project_args.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/formwiresbase.h"
 #include "data/projectfile.h"
@@ -523,7 +524,7 @@ void TFormMain::FormToProject()
 
 double TFormMain::ForceToStress(double force_daN) const
 {
-    return force_daN / FindWire(CurProject.Dat.Provod).Sech;
+    return velmora::ForceToStress(force_daN, CurProject.Dat.Provod);
 }
 
 void TFormMain::RgCalcRegimeClick()
@@ -671,30 +672,10 @@ void TFormMain::ActCalcProjectExecute()
     const TDAT &dat = CurProject.Dat;
     if (!CalculationAllowed(dat))
         return;
-    CalcArgs args;
-    args.T_Gsw = dat.T_Gsw;
-    args.T_Gbw = dat.T_Gbw;
-    args.Tvmax = dat.Tvmax;
-    args.T_Min = dat.T_Min;
-    args.T_Max = dat.T_Max;
-    args.T_Srg = dat.T_Srg;
-    args.Vgol = dat.Vgol;
-    args.VMax = dat.VMax;
-    args.Tols = dat.Tols;
-    if (dat.NaprPage == 1) {
-        args.NaprMax = ForceToStress(dat.Tag_Max);
-        args.NaprSrg = ForceToStress(dat.Tag_Srg);
-    } else {
-        args.NaprMax = dat.Napr_Max;
-        args.NaprSrg = dat.Napr_srg;
-    }
-    args.Min = dat.Min_Prol;
-    args.Max = dat.Max_Prol;
-    args.Step = dat.Shag;
-
     CalcRun run;
     QString failure;
     try {
+        const CalcArgs args = CalcArgsOf(dat);
         const CalcOutcome outcome = m_calcDriver(CurProject, args, run);
         if (outcome == CalcOutcome::CheckFailed && !run.warning.empty())
             CurrentPrompts().Warning(QString::fromStdString(run.warning));

@@ -1,25 +1,12 @@
 #include "args.h"
 
-#include <string_view>
-
 namespace velmora::cli {
 
-namespace {
-
-[[noreturn]] void InvalidValue(std::string_view option, std::string_view value,
-                               std::string_view expected)
+CommandWords SplitCommandWords(const std::vector<std::string> &args,
+                               std::initializer_list<std::string_view> known)
 {
-    throw UsageError("invalid value '" + std::string(value) + "' for " + std::string(option)
-                     + " (expected " + std::string(expected) + ")");
-}
-
-} // namespace
-
-CalcOptions ParseCalcOptions(const std::vector<std::string> &args)
-{
-    CalcOptions options;
-    bool haveProject = false;
-    bool optionsEnded = false; // after "--" every word is the project file
+    CommandWords words;
+    bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string &word = args[i];
         if (!optionsEnded && word == "--") {
@@ -27,57 +14,93 @@ CalcOptions ParseCalcOptions(const std::vector<std::string> &args)
             continue;
         }
         if (optionsEnded || word.size() < 2 || word[0] != '-') {
-            if (haveProject)
-                throw UsageError("more than one project file '" + word + "'");
-            options.project = word;
-            haveProject = true;
+            words.positional.push_back(word);
             continue;
         }
-        std::string name = word;
-        std::optional<std::string> value;
+        CommandWords::Option option {word, {}};
+        bool haveValue = false;
         if (const auto eq = word.find('='); eq != std::string::npos) {
-            name = word.substr(0, eq);
-            value = word.substr(eq + 1);
+            option = {word.substr(0, eq), word.substr(eq + 1)};
+            haveValue = true;
         }
-        if (name != "--catalogue" && name != "--regime" && name != "--lang" && name != "--units"
-            && name != "--report")
-            throw UsageError("unknown option '" + name + "'");
-        if (!value) {
+        bool isKnown = false;
+        for (std::string_view name : known)
+            isKnown = isKnown || name == option.name;
+        if (!isKnown)
+            throw UsageError("unknown option '" + option.name + "'");
+        if (!haveValue) {
             if (i + 1 >= args.size())
-                throw UsageError("option '" + name + "' needs a value");
-            value = args[++i];
+                throw UsageError("option '" + option.name + "' needs a value");
+            option.value = args[++i];
         }
-        if (name == "--catalogue") {
-            options.catalogue = *value;
-        } else if (name == "--report") {
-            options.report = *value;
-        } else if (name == "--regime") {
-            if (*value == "file")
-                options.regime = RegimeChoice::File;
-            else if (*value == "all")
-                options.regime = RegimeChoice::All;
-            else if (*value == "clearance")
-                options.regime = RegimeChoice::Clearance;
-            else
-                InvalidValue(name, *value, "file, all or clearance");
-        } else if (name == "--lang") {
-            if (*value == "en")
-                options.language = 0;
-            else if (*value == "ru")
-                options.language = 1;
-            else
-                InvalidValue(name, *value, "en or ru");
-        } else {
-            if (*value == "0")
-                options.units = 0;
-            else if (*value == "1")
-                options.units = 1;
-            else
-                InvalidValue(name, *value, "0 or 1");
-        }
+        words.options.push_back(std::move(option));
     }
-    if (!haveProject)
+    return words;
+}
+
+void InvalidValue(std::string_view option, std::string_view value, std::string_view expected)
+{
+    throw UsageError("invalid value '" + std::string(value) + "' for " + std::string(option)
+                     + " (expected " + std::string(expected) + ")");
+}
+
+std::string ProjectFileOf(const CommandWords &words)
+{
+    if (words.positional.empty())
         throw UsageError("missing project file");
+    if (words.positional.size() > 1)
+        throw UsageError("more than one project file '" + words.positional[1] + "'");
+    return words.positional.front();
+}
+
+bool TakeCommonOption(const CommandWords::Option &option, CommonOptions &common)
+{
+    const std::string &value = option.value;
+    if (option.name == "--catalogue") {
+        common.catalogue = value;
+    } else if (option.name == "--lang") {
+        if (value != "en" && value != "ru")
+            InvalidValue(option.name, value, "en or ru");
+        common.language = value == "en" ? 0 : 1;
+    } else if (option.name == "--units") {
+        if (value != "0" && value != "1")
+            InvalidValue(option.name, value, "0 or 1");
+        common.units = value == "0" ? 0 : 1;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+namespace {
+
+RegimeChoice RegimeOf(const CommandWords::Option &option)
+{
+    if (option.value == "file")
+        return RegimeChoice::File;
+    if (option.value == "all")
+        return RegimeChoice::All;
+    if (option.value != "clearance")
+        InvalidValue(option.name, option.value, "file, all or clearance");
+    return RegimeChoice::Clearance;
+}
+
+} // namespace
+
+CalcOptions ParseCalcOptions(const std::vector<std::string> &args)
+{
+    const CommandWords words
+        = SplitCommandWords(args, {"--catalogue", "--regime", "--lang", "--units", "--report"});
+    CalcOptions options;
+    for (const auto &option : words.options) {
+        if (TakeCommonOption(option, options.common))
+            continue;
+        if (option.name == "--report")
+            options.report = option.value;
+        else
+            options.regime = RegimeOf(option);
+    }
+    options.project = ProjectFileOf(words);
     return options;
 }
 

@@ -2,8 +2,10 @@
 
 #include "common/error.h"
 
+#include <initializer_list>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velmora::cli {
@@ -15,25 +17,58 @@ public:
     using Error::Error;
 };
 
+// The words after a command: positional words, and options given as "--name value" or
+// "--name=value". After "--" every word is positional.
+struct CommandWords
+{
+    struct Option
+    {
+        std::string name;
+        std::string value;
+    };
+    std::vector<std::string> positional;
+    std::vector<Option> options;
+};
+
+// Throws UsageError "unknown option '<w>'" for a name not in known, "option '<o>' needs a
+// value" for an option at the end without one.
+CommandWords SplitCommandWords(const std::vector<std::string> &args,
+                               std::initializer_list<std::string_view> known);
+
+// "invalid value '<v>' for <o> (expected <expected>)".
+[[noreturn]] void InvalidValue(std::string_view option, std::string_view value,
+                               std::string_view expected);
+
+// The one project file among the positional words: "missing project file", "more than one
+// project file '<p>'".
+std::string ProjectFileOf(const CommandWords &words);
+
+// The options both commands share: --catalogue, --lang en|ru, --units 0|1.
+struct CommonOptions
+{
+    std::optional<std::string> catalogue; // absent: the program's own catalogue
+    int language = 0; // 0 English, 1 Russian
+    int units = 0; // 0 daN-based, 1 N/kN-based
+};
+
+// Takes the option into common when it is one of the shared ones; false otherwise.
+bool TakeCommonOption(const CommandWords::Option &option, CommonOptions &common);
+
 enum class RegimeChoice {
-    File,      // the project's RegimeFlags
-    All,       // all 17 modes
+    File, // the project's RegimeFlags
+    All, // all 17 modes
     Clearance, // modes 2 and 7
 };
 
 struct CalcOptions
 {
     std::string project;
-    std::optional<std::string> catalogue; // absent: the program's own catalogue
+    CommonOptions common;
     RegimeChoice regime = RegimeChoice::File;
-    int language = 0; // 0 English, 1 Russian
-    int units = 0;    // 0 daN-based, 1 N/kN-based
     std::optional<std::string> report;
 };
 
-// The words after "calc". Options take their value as the next word or after "=".
-// Throws UsageError: "missing project file", "unknown option '<w>'", "option '<o>' needs a
-// value", "invalid value '<v>' for <o> (expected ...)", "more than one project file '<p>'".
+// The words after "calc". Throws UsageError as the functions above.
 CalcOptions ParseCalcOptions(const std::vector<std::string> &args);
 
 } // namespace velmora::cli

@@ -48,7 +48,7 @@ private:
     std::string m_text = "{";
 };
 
-template <typename T, typename Format>
+template<typename T, typename Format>
 std::string ArrayText(const std::vector<T> &values, Format format, const char *separator = ", ")
 {
     std::string out = "[";
@@ -86,12 +86,12 @@ std::string WireObject(const TWireRec &w)
 
 std::string LoadsObject(const LoadSet &s)
 {
-    const std::pair<const char *, double> loads[] = {
-        {"P1", s.P1},   {"P2", s.P2},   {"P3", s.P3},   {"P4", s.P4},   {"P4a", s.P4a},
-        {"P4b", s.P4b}, {"P5", s.P5},   {"P6", s.P6},   {"P6a", s.P6a}, {"P6b", s.P6b},
-        {"P7", s.P7},   {"g1", s.g1},   {"g2", s.g2},   {"g3", s.g3},   {"g4", s.g4},
-        {"g4a", s.g4a}, {"g4b", s.g4b}, {"g5", s.g5},   {"g6", s.g6},   {"g6a", s.g6a},
-        {"g6b", s.g6b}, {"g7", s.g7},   {"gmax", s.gmax}};
+    const std::pair<const char *, double> loads[]
+        = {{"P1", s.P1},   {"P2", s.P2},   {"P3", s.P3},    {"P4", s.P4},   {"P4a", s.P4a},
+           {"P4b", s.P4b}, {"P5", s.P5},   {"P6", s.P6},    {"P6a", s.P6a}, {"P6b", s.P6b},
+           {"P7", s.P7},   {"g1", s.g1},   {"g2", s.g2},    {"g3", s.g3},   {"g4", s.g4},
+           {"g4a", s.g4a}, {"g4b", s.g4b}, {"g5", s.g5},    {"g6", s.g6},   {"g6a", s.g6a},
+           {"g6b", s.g6b}, {"g7", s.g7},   {"gmax", s.gmax}};
     ObjectText object;
     for (const auto &[key, value] : loads)
         object.Add(key, JsonNumber(value));
@@ -143,7 +143,9 @@ std::string CalcResultJson(const CalcRun &run)
 {
     ObjectText out;
     out.Add("ok", "true").Break().AddAfterBreak("wire", WireObject(run.wire)).Break();
-    out.AddAfterBreak("Ki", JsonNumber(run.Ki)).Add("Kd", JsonNumber(run.Kd)).Add("b", JsonNumber(run.b));
+    out.AddAfterBreak("Ki", JsonNumber(run.Ki))
+        .Add("Kd", JsonNumber(run.Kd))
+        .Add("b", JsonNumber(run.b));
     if (!run.calculated) {
         out.Break().AddAfterBreak("spans", "[]").Break().AddAfterBreak("results", "[]");
         return out.Close() + "\n";
@@ -151,7 +153,10 @@ std::string CalcResultJson(const CalcRun &run)
     out.Add("Kw", JsonNumber(run.Kw)).Add("Cx", JsonNumber(run.Cx)).Break();
     out.AddAfterBreak("loads", LoadsObject(run.loads)).Break();
     out.AddAfterBreak("modes", ModesArray(run.modes)).Break();
-    out.AddAfterBreak("l1", Span(run.l1)).Add("l2", JsonNumber(run.l2)).Add("l3", Span(run.l3)).Break();
+    out.AddAfterBreak("l1", Span(run.l1))
+        .Add("l2", JsonNumber(run.l2))
+        .Add("l3", Span(run.l3))
+        .Break();
     out.AddAfterBreak("spans", NumberArray(run.spans)).Break();
     out.AddAfterBreak("state", StateArray(run.state)).Break();
     out.AddAfterBreak("results", ResultsArray(run));

@@ -7,7 +7,7 @@ namespace velmora::cli {
 
 // Exit statuses of velmora-calc.
 inline constexpr int ExitOk = 0;
-inline constexpr int ExitInputError = 2;  // bad arguments, unreadable files, refused input
+inline constexpr int ExitInputError = 2; // bad arguments, unreadable files, refused input
 inline constexpr int ExitCheckFailed = 3; // a check of the critical spans failed
 
 // "velmora-calc calc ...": args are the words after "calc". Prints the JSON result on stdout.

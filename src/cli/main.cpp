@@ -22,10 +22,10 @@ std::string OneLine(std::string text)
     return out;
 }
 
-constexpr const char *usage =
-    "usage: velmora-calc calc PROJECT.vlp [--catalogue FILE.dat] [--regime file|all|clearance]\n"
-    "                                     [--lang en|ru] [--units 0|1] [--report OUT.xls]\n"
-    "       velmora-calc template ...\n";
+constexpr const char *usage
+    = "usage: velmora-calc calc PROJECT.vlp [--catalogue FILE.dat] [--regime file|all|clearance]\n"
+      "                                     [--lang en|ru] [--units 0|1] [--report OUT.xls]\n"
+      "       velmora-calc template ...\n";
 
 } // namespace
 

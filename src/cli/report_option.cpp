@@ -19,16 +19,17 @@ class CommandLinePlatform final : public ReportPlatform
 public:
     explicit CommandLinePlatform(std::string path)
         : m_path(std::move(path))
-    {}
+    {
+    }
 
     std::optional<std::string> AskReportFileName() override { return m_path; }
-    void ShowWait(const std::string &) override {}
-    void HideWait() noexcept override {}
+    void ShowWait(const std::string &) override { }
+    void HideWait() noexcept override { }
     void ShowMessage(const std::string &text) override
     {
         std::cerr << "velmora-calc: " << text << '\n';
     }
-    void OpenDocument(const std::string &) override {}
+    void OpenDocument(const std::string &) override { }
 
 private:
     std::string m_path;
@@ -41,7 +42,8 @@ public:
     CommandLineReport(const std::string &outPath, int units)
         : m_platform(outPath)
         , m_report(m_platform, ProgramDir(), ReportTemplateName(IsEnglish(), units))
-    {}
+    {
+    }
 
     bool Begin(const TProject &project, const CalcArgs &args, const CalcRun &run) override
     {

@@ -194,7 +194,7 @@ class Cases:
                            "One calculation should not be performed for more than 600 researched spans.")
         expect_input_error(*self.calc(Provod="АПС35/6.2 "), 'the wire "АПС35/6.2 " is not in the catalogue')
         expect_input_error(*self.calc(Provod="NOSECH", srg="0;172", max="0;387", spans=ex),
-                           "Division by zero: the wire's cross-section is 0")
+                           "Division by zero: cross-section of wire 'NOSECH'")
         expect_input_error(*self.calc(Provod="NOSECH"), "Division by zero: the wire's cross-section is 0")
         expect_input_error(*self.calc(["--regime", "some"]),
                            "invalid value 'some' for --regime (expected file, all or clearance)")

@@ -82,21 +82,10 @@ void DrawReferenceSegments(TAcadDxf &dxf, const TShablon &shablon, double rx, do
     dxf.Line(At(left, clearance), At(right, clearance), CaptionColour);
 }
 
-CalcArgs EngineArgs(const TDAT &dat, const PermissibleStresses &stresses, int span_m)
+// The engine needs two spans in a sweep; the template's span is the last one.
+CalcArgs EngineArgs(const TDAT &dat, int span_m)
 {
-    CalcArgs args;
-    args.T_Gsw = dat.T_Gsw;
-    args.T_Gbw = dat.T_Gbw;
-    args.Tvmax = dat.Tvmax;
-    args.T_Min = dat.T_Min;
-    args.T_Max = dat.T_Max;
-    args.T_Srg = dat.T_Srg;
-    args.Vgol = dat.Vgol;
-    args.VMax = dat.VMax;
-    args.Tols = dat.Tols;
-    args.NaprSrg = stresses.avg;
-    args.NaprMax = stresses.max;
-    // The engine needs two spans in a sweep; the template's span is the last one.
+    CalcArgs args = CalcArgsOf(dat);
     args.Min = static_cast<double>(span_m) - 1;
     args.Max = span_m;
     args.Step = 1;
@@ -164,8 +153,9 @@ DrawResult DrawTemplateInto(TAcadDxf &dxf, const TProject &project, const TShabl
     PermissibleStresses stresses;
     TemplateEngineAnswer answer;
     try {
-        stresses = PermissibleStressesOf(project.Dat);
-        answer = engine(project, mode - 1, EngineArgs(project.Dat, stresses, shablon.PR));
+        const CalcArgs args = EngineArgs(project.Dat, shablon.PR);
+        stresses = {args.NaprMax, args.NaprSrg};
+        answer = engine(project, mode - 1, args);
     } catch (const Error &e) {
         result.reason = e.what();
         return result;

@@ -3,7 +3,7 @@
 #include "calc/calc_args.h"
 #include "data/project.h"
 #include "dxf/acaddxf.h"
-#include "templates/permissiblestress.h"
+#include "calc/project_args.h"
 
 #include <functional>
 #include <string>

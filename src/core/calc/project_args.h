@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/calc_args.h"
 #include "data/project.h"
 
 #include <string>
@@ -21,5 +22,9 @@ struct PermissibleStresses
 // NaprPage 1: the tensile forces Tag_Max and Tag_Srg through ForceToStress (may throw as
 // there); otherwise Napr_Max and Napr_srg as they are.
 PermissibleStresses PermissibleStressesOf(const TDAT &dat);
+
+// The arguments of a full calculation from the input record: its climatic values, the
+// permissible stresses of PermissibleStressesOf (may throw as there) and its span range.
+CalcArgs CalcArgsOf(const TDAT &dat);
 
 } // namespace velmora
