@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/project_args.h"
 #include "calc/calc_args.h"
 #include "catalogue/wires.h"
 #include "data/project.h"
@@ -21,26 +22,6 @@ inline TWireRec ExampleWire()
     return wire;
 }
 
-inline CalcArgs ArgsOf(const TDAT &dat)
-{
-    CalcArgs a;
-    a.T_Gsw = dat.T_Gsw;
-    a.T_Gbw = dat.T_Gbw;
-    a.Tvmax = dat.Tvmax;
-    a.T_Min = dat.T_Min;
-    a.T_Max = dat.T_Max;
-    a.T_Srg = dat.T_Srg;
-    a.Vgol = dat.Vgol;
-    a.VMax = dat.VMax;
-    a.Tols = dat.Tols;
-    a.NaprSrg = dat.Napr_srg;
-    a.NaprMax = dat.Napr_Max;
-    a.Min = dat.Min_Prol;
-    a.Max = dat.Max_Prol;
-    a.Step = dat.Shag;
-    return a;
-}
-
-inline CalcArgs ExampleArgs() { return ArgsOf(TDAT{}); }
+inline CalcArgs ExampleArgs() { return CalcArgsOf(TDAT{}); }
 
 } // namespace velmora::test

@@ -4,6 +4,7 @@
 // finished workbooks must show - written out here from the report's layout, independently of
 // the report code, so that the own-reader tests and the independent-reader checks share it.
 
+#include "calc/project_args.h"
 #include "calc/driver.h"
 #include "calc/solver.h"
 #include "fake_settings.h"
@@ -86,26 +87,6 @@ struct ReportCase
     CalcArgs args;
 };
 
-inline CalcArgs ArgsFromProject(const TDAT &dat)
-{
-    CalcArgs a;
-    a.T_Gsw = dat.T_Gsw;
-    a.T_Gbw = dat.T_Gbw;
-    a.Tvmax = dat.Tvmax;
-    a.T_Min = dat.T_Min;
-    a.T_Max = dat.T_Max;
-    a.T_Srg = dat.T_Srg;
-    a.Vgol = dat.Vgol;
-    a.VMax = dat.VMax;
-    a.Tols = dat.Tols;
-    a.NaprSrg = dat.Napr_srg;
-    a.NaprMax = dat.Napr_Max;
-    a.Min = dat.Min_Prol;
-    a.Max = dat.Max_Prol;
-    a.Step = dat.Shag;
-    return a;
-}
-
 // The cases the report is filled for: spans 10..100 by 10 (n = 10) in both languages and
 // both units modes, one span only, the clearance modes only, and l3 imaginary in English and
 // in Russian.
@@ -123,7 +104,7 @@ inline std::vector<ReportCase> ReportCases()
         c.project.Koef.VisotaPC = 27;
         c.project.Koef.V_Reg = 1.1;
         c.project.Koef.G_Usl = 1.25;
-        c.args = ArgsFromProject(c.project.Dat);
+        c.args = CalcArgsOf(c.project.Dat);
         cases.push_back(std::move(c));
         return cases.back();
     };
