@@ -9,6 +9,7 @@
 #include "../core/report/report_cases.h"
 
 #include "common/fileio.h"
+#include "json_text.h"
 #include "report/report_template.h"
 
 #include <charconv>
@@ -22,46 +23,19 @@ namespace {
 
 using namespace velmora;
 
-std::string JsonText(const std::string &text)
-{
-    std::string out = "\"";
-    for (const char ch : text) {
-        const auto u = static_cast<unsigned char>(ch);
-        if (ch == '"' || ch == '\\') {
-            out += '\\';
-            out += ch;
-        } else if (u < 0x20) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", u);
-            out += buf;
-        } else {
-            out += ch;
-        }
-    }
-    return out + "\"";
-}
-
-// Shortest text that reads back as the same double.
-std::string JsonNumber(double value)
-{
-    char buf[32];
-    const auto result = std::to_chars(buf, buf + sizeof buf, value);
-    return std::string(buf, result.ptr);
-}
-
 std::string CellMapJson(const std::string &form, int blocks,
                         const std::vector<test::ExpectedCell> &cells)
 {
     static const char *const kinds[] = {"number", "integer", "text", "blank"};
-    std::string out = "{\"template\": " + JsonText(form) + ", \"blocks\": "
-                      + std::to_string(blocks) + ", \"cells\": [\n";
+    std::string out = "{\"template\": " + test::JsonString(form)
+        + ", \"blocks\": " + std::to_string(blocks) + ", \"cells\": [\n";
     for (std::size_t i = 0; i < cells.size(); ++i) {
         const test::ExpectedCell &c = cells[i];
         out += "  {\"cell\": \"" + c.a1 + "\", \"kind\": \"" + kinds[c.kind] + "\"";
         if (c.kind == test::ExpectedCell::Text)
-            out += ", \"value\": " + JsonText(c.text);
+            out += ", \"value\": " + test::JsonString(c.text);
         else if (c.kind != test::ExpectedCell::Blank)
-            out += ", \"value\": " + JsonNumber(c.number);
+            out += ", \"value\": " + test::JsonNumber(c.number);
         out += i + 1 < cells.size() ? "},\n" : "}\n";
     }
     return out + "]}\n";

@@ -2,6 +2,7 @@
 // reader, for the independent readers to compare against: samples DIR.
 #include "common/error.h"
 #include "common/fileio.h"
+#include "json_text.h"
 #include "xls/workbook.h"
 
 #include <cstdio>
@@ -14,32 +15,6 @@ using namespace velmora::xls;
 
 namespace {
 
-std::string JsonString(const std::string &text)
-{
-    std::string out = "\"";
-    for (const char ch : text) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += ch;
-        } else if (c < 0x20) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", c);
-            out += buf;
-        } else {
-            out += ch;
-        }
-    }
-    return out + "\"";
-}
-
-std::string JsonNumber(double value)
-{
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.17g", value);
-    return buf;
-}
-
 // The cell map of every worksheet as our reader sees it after reading the saved file back.
 std::string CellMap(const Workbook &book)
 {
@@ -47,7 +22,7 @@ std::string CellMap(const Workbook &book)
     for (int s = 0; s < book.SheetCount(); ++s) {
         const Worksheet &sheet = book.Sheet(s);
         json += s ? ",\n" : "\n";
-        json += "{\"name\": " + JsonString(sheet.Name()) + ", \"cells\": [";
+        json += "{\"name\": " + test::JsonString(sheet.Name()) + ", \"cells\": [";
         bool first = true;
         if (const auto used = sheet.UsedRange()) {
             for (int r = used->firstRow; r <= used->lastRow; ++r) {
@@ -59,10 +34,10 @@ std::string CellMap(const Workbook &book)
                     const char *type = "blank";
                     switch (v->type) {
                     case CellType::Number:
-                        type = "number", value = JsonNumber(v->number);
+                        type = "number", value = test::JsonNumber(v->number);
                         break;
                     case CellType::Text:
-                        type = "text", value = JsonString(v->text);
+                        type = "text", value = test::JsonString(v->text);
                         break;
                     case CellType::Boolean:
                         type = "boolean", value = v->boolean ? "1" : "0";

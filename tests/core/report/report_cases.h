@@ -4,9 +4,10 @@
 // finished workbooks must show - written out here from the report's layout, independently of
 // the report code, so that the own-reader tests and the independent-reader checks share it.
 
-#include "calc/project_args.h"
 #include "calc/driver.h"
+#include "calc/project_args.h"
 #include "calc/solver.h"
+#include "example_wire.h"
 #include "fake_settings.h"
 #include "l10n/localization.h"
 #include "l10n/texts.h"
@@ -64,20 +65,6 @@ private:
     ScopedSettingsStore m_scope;
 };
 
-// A wire with a Cyrillic name, which must reach the report as typed.
-inline TWireRec ReportWire()
-{
-    TWireRec wire;
-    wire.Group = 1;
-    wire.Name = "АС 35/6.2";
-    wire.Diam = 8.4;
-    wire.Sech = 43;
-    wire.PNag = 0.148;
-    wire.Modl = 8250;
-    wire.Koef = 1.9E-5;
-    return wire;
-}
-
 struct ReportCase
 {
     std::string name; // file stem of the report
@@ -99,7 +86,7 @@ inline std::vector<ReportCase> ReportCases()
         c.language = language;
         c.units = units;
         c.project.SetDefaults();
-        c.project.Dat.Provod = ReportWire().Name;
+        c.project.Dat.Provod = ExampleWire().Name;
         c.project.Koef.TypeTer = 2;
         c.project.Koef.VisotaPC = 27;
         c.project.Koef.V_Reg = 1.1;
@@ -274,7 +261,7 @@ inline CalcOutcome RunReportCase(const ReportCase &c, const std::string &appDir,
 {
     platform.answer = outPath;
     ExcelReport report(platform, appDir);
-    return CalcProjectWithWire(c.project, ReportWire(), FullCalculation, c.args, run, &report);
+    return CalcProjectWithWire(c.project, ExampleWire(), FullCalculation, c.args, run, &report);
 }
 
 } // namespace velmora::test

@@ -346,7 +346,7 @@ TEST(ReportFailure, CancelledSaveDialogCalculatesNothing)
     RecordingPlatform platform;
     ExcelReport report(platform, AppDir);
     CalcRun run;
-    EXPECT_EQ(CalcProjectWithWire(c.project, test::ReportWire(), FullCalculation, c.args, run,
+    EXPECT_EQ(CalcProjectWithWire(c.project, test::ExampleWire(), FullCalculation, c.args, run,
                                   &report),
               CalcOutcome::Cancelled);
     EXPECT_EQ(platform.events, std::vector<std::string>{"ask"});

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "catalogue/wires.h"
+
+namespace velmora::test {
+
+// The wire of the worked examples: d 8.4 mm, F 43 mm², P1 0.148 daN/m, E 8250 daN/mm²,
+// α 1.9E-5 1/K, with a Cyrillic name that must reach files as typed.
+inline TWireRec ExampleWire()
+{
+    TWireRec wire;
+    wire.Group = 1;
+    wire.Name = "АС 35/6.2";
+    wire.Diam = 8.4;
+    wire.Sech = 43;
+    wire.PNag = 0.148;
+    wire.Modl = 8250;
+    wire.Koef = 1.9E-5;
+    return wire;
+}
+
+} // namespace velmora::test
