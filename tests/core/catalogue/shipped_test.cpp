@@ -65,13 +65,14 @@ MaterialBand BandOf(int group)
     case 2:
     case 3:
         return {5500, 14000, 14e-6, 24e-6, 2.65, 6.5};
-    case 4: // aluminium-alloy bearing conductor; the insulated bundle adds weight
+    case 4: // aluminium-alloy conductor; the insulation or covering adds weight
         return {5500, 7500, 20e-6, 24e-6, 2.65, 20};
     case 5: // steel wires and ropes; a stranded rope is softer than solid steel (a 7-wire
             // strand's published final modulus is 15700 daN/mm²), zinc adds a little weight
-        return {15000, 21000, 11e-6, 13.5e-6, 7.6, 8.6};
-    case 6: // aramid or glass strength members in a polymer sheath
-        return {300, 20000, -2e-6, 25e-6, 0.5, 100};
+        return {14000, 21000, 11e-6, 13.5e-6, 7.6, 8.6};
+    case 6: // aramid yarns in polyethylene, the modulus and the weight taken over the whole
+            // section of the cable; aramid shrinks when warmed, so the cable hardly expands
+        return {300, 5000, 0, 5e-6, 0.85, 1.3};
     default: // any of the above
         return {300, 21000, -2e-6, 25e-6, 0.5, 100};
     }
@@ -184,4 +185,15 @@ TEST(ShippedCatalogue, HoldsTheNewProjectsWire)
     const TWiresList list = ImportSource();
     const TWireRec w = list.FindByName("АПС35/6.2");
     EXPECT_EQ(w, (TWireRec{7, "АПС35/6.2", 8.4, 43, 0.148, 8250, 1.9e-5}));
+}
+
+// The groups the catalogue fills; the technical conditions of groups 2 and 3 are not in it.
+TEST(ShippedCatalogue, FillsTheGroupsItHasDataFor)
+{
+    const TWiresList list = ImportSource();
+    std::map<int, int> perGroup;
+    for (int i = 0; i < list.Count(); ++i)
+        ++perGroup[list.GetWire(i).Group];
+    for (int group : {1, 4, 5, 6, 7})
+        EXPECT_GT(perGroup[group], 0) << "group " << group;
 }
