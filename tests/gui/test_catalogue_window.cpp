@@ -37,20 +37,6 @@ TWireRec Wire(const std::string &name, int group, double diam, double modl = 825
     return rec;
 }
 
-TWireRec Sample(const std::string &name, int group, double diam, double sech, double pnag,
-                double modl, double koef)
-{
-    TWireRec rec;
-    rec.Name = name;
-    rec.Group = group;
-    rec.Diam = diam;
-    rec.Sech = sech;
-    rec.PNag = pnag;
-    rec.Modl = modl;
-    rec.Koef = koef;
-    return rec;
-}
-
 QString Cell(QTableWidget *grid, int row, int column)
 {
     const QTableWidgetItem *item = grid->item(row, column);
@@ -543,16 +529,13 @@ private slots:
         const QString folder = qEnvironmentVariable("VELMORA_SCREENSHOT_DIR");
         if (folder.isEmpty())
             QSKIP("VELMORA_SCREENSHOT_DIR is not set");
-        TFormWiresBase &w = Open({
-            Sample("АС 70/11", 1, 11.4, 79.3, 0.276, 8250, 1.92e-5),
-            Sample("АС 120/19", 1, 15.2, 136.8, 0.471, 8250, 1.92e-5),
-            Sample("АС 240/32", 1, 21.6, 275.8, 0.921, 8250, 1.92e-5),
-            Sample("АС 300/39", 1, 24, 339.6, 1.132, 7700, 1.98e-5),
-            Sample("АСк2у 150/24", 2, 17.1, 173.1, 0.6, 8250, 1.92e-5),
-            Sample("СИП-3 1х70", 4, 12.6, 70, 0.24, 6250, 2.3e-5),
-            Sample("ТК-50", 5, 9.1, 48.6, 0.417, 18500, 1.2e-5),
-            Sample("ОКСН-8.0", 6, 12.5, 95.2, 0.158, 1250, 1.5e-6),
-        });
+        // The catalogue a fresh install starts with.
+        TWiresList shipped;
+        shipped.LoadFromFile(std::string(VELMORA_APP_DIR) + "/base_provod.dat");
+        std::vector<TWireRec> wires;
+        for (int i = 0; i < shipped.Count(); ++i)
+            wires.push_back(shipped.GetWire(i));
+        TFormWiresBase &w = Open(wires);
         auto save = [&](QWidget &window, const QString &name) {
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
