@@ -54,16 +54,16 @@ namespace {
 
 constexpr int FieldWidth = 96;
 
-const FileDialogSpec OpenProjectDialog {QStringLiteral("Открыть проект Velmora ..."),
-                                        QStringLiteral("*.vlp (*.vlp)"),
-                                        QStringLiteral("vlp"),
-                                        {},
-                                        {}};
-const FileDialogSpec SaveProjectDialog {QStringLiteral("Сохранить проект Velmora ..."),
-                                        QStringLiteral("*.vlp (*.vlp)"),
-                                        QStringLiteral("vlp"),
-                                        {},
-                                        {}};
+const FileDialogRequest OpenProjectDialog {QStringLiteral("Открыть проект Velmora ..."),
+                                           QStringLiteral("*.vlp (*.vlp)"),
+                                           QStringLiteral("vlp"),
+                                           {},
+                                           {}};
+const FileDialogRequest SaveProjectDialog {QStringLiteral("Сохранить проект Velmora ..."),
+                                           QStringLiteral("*.vlp (*.vlp)"),
+                                           QStringLiteral("vlp"),
+                                           {},
+                                           {}};
 
 // The engine with the spreadsheet report under the program's folder.
 CalcOutcome RunEngineWithReport(const TProject &project, const CalcArgs &args, CalcRun &run)
@@ -253,7 +253,7 @@ QWidget *TFormMain::BuildClimaticGroup()
     auto *grid = new QGridLayout(m_climaticGroup);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(6);
-    struct Spec
+    struct ClimaticEntry
     {
         const char *name;
         const char *labelKey;
@@ -261,7 +261,7 @@ QWidget *TFormMain::BuildClimaticGroup()
         DecimalField **field;
         int unitKind; // 0 °C, 1 m/s, 2 mm
     };
-    const Spec specs[] = {
+    const ClimaticEntry climaticEntries[] = {
         {"T_Max", "Max_temperature", 0.1, &m_tMax, 0},
         {"T_Min", "Min_temperature", 0.5, &m_tMin, 0},
         {"T_Srg", "Average_annual_temperature", 0.5, &m_tSrg, 0},
@@ -273,19 +273,19 @@ QWidget *TFormMain::BuildClimaticGroup()
         {"Tols", "Ice_thickness", 0.1, &m_tols, 2},
     };
     int row = 0;
-    for (const Spec &spec : specs) {
-        *spec.field = NewDecimalField(spec.name, spec.step, m_climaticGroup);
+    for (const ClimaticEntry &entry : climaticEntries) {
+        *entry.field = NewDecimalField(entry.name, entry.step, m_climaticGroup);
         QLabel *label = NewLabel(nullptr, m_climaticGroup);
-        label->setBuddy(*spec.field);
+        label->setBuddy(*entry.field);
         QLabel *unit = NewLabel(nullptr, m_climaticGroup);
-        if (spec.unitKind == 0)
+        if (entry.unitKind == 0)
             unit->setText(QStringLiteral("°C"));
         else
-            (spec.unitKind == 1 ? m_velocityUnits : m_mmUnits).append(unit);
+            (entry.unitKind == 1 ? m_velocityUnits : m_mmUnits).append(unit);
         grid->addWidget(label, row, 0);
-        grid->addWidget(*spec.field, row, 1);
+        grid->addWidget(*entry.field, row, 1);
         grid->addWidget(unit, row, 2);
-        m_rows.append(Row {spec.labelKey, label, unit});
+        m_rows.append(Row {entry.labelKey, label, unit});
         ++row;
     }
     m_butKlimatParam = new QPushButton(m_climaticGroup);
@@ -325,26 +325,26 @@ QWidget *TFormMain::BuildDesignGroup()
     m_spansGroup->setObjectName(QStringLiteral("GroupSpans"));
     auto *spans = new QGridLayout(m_spansGroup);
     spans->setVerticalSpacing(6);
-    struct SpanSpec
+    struct SpanEntry
     {
         const char *name;
         const char *labelKey;
         IntegerField **field;
     };
-    const SpanSpec spanSpecs[] = {{"Min_Prol", "Minimum", &m_minProl},
+    const SpanEntry spanEntries[] = {{"Min_Prol", "Minimum", &m_minProl},
                                   {"Max_Prol", "Maximum", &m_maxProl},
                                   {"Shag", "Change_step", &m_shag}};
     int row = 0;
-    for (const SpanSpec &spec : spanSpecs) {
-        *spec.field = NewIntegerField(spec.name, m_spansGroup);
+    for (const SpanEntry &entry : spanEntries) {
+        *entry.field = NewIntegerField(entry.name, m_spansGroup);
         QLabel *label = NewLabel(nullptr, m_spansGroup);
-        label->setBuddy(*spec.field);
+        label->setBuddy(*entry.field);
         QLabel *unit = NewLabel(nullptr, m_spansGroup);
         m_meterUnits.append(unit);
         spans->addWidget(label, row, 0);
-        spans->addWidget(*spec.field, row, 1);
+        spans->addWidget(*entry.field, row, 1);
         spans->addWidget(unit, row, 2);
-        m_rows.append(Row {spec.labelKey, label, unit});
+        m_rows.append(Row {entry.labelKey, label, unit});
         ++row;
     }
     spans->setColumnStretch(0, 1);
@@ -790,10 +790,10 @@ void TFormMain::ActOpenProject()
 {
     if (!SaveProjectDlg())
         return;
-    FileDialogSpec spec = OpenProjectDialog;
-    spec.directory = m_openDialogDir;
-    spec.fileName = QStringLiteral("*.vlp");
-    const QString path = CurrentPrompts().OpenFileName(spec);
+    FileDialogRequest request = OpenProjectDialog;
+    request.directory = m_openDialogDir;
+    request.fileName = QStringLiteral("*.vlp");
+    const QString path = CurrentPrompts().OpenFileName(request);
     if (path.isEmpty())
         return;
     m_openDialogDir = QFileInfo(path).absolutePath();
@@ -820,9 +820,9 @@ void TFormMain::ActSaveProject()
 bool TFormMain::SaveProjectNow()
 {
     if (ProjectFileName.isEmpty()) {
-        FileDialogSpec spec = SaveProjectDialog;
-        spec.fileName = m_saveDialogFile;
-        const QString path = CurrentPrompts().SaveFileName(spec);
+        FileDialogRequest request = SaveProjectDialog;
+        request.fileName = m_saveDialogFile;
+        const QString path = CurrentPrompts().SaveFileName(request);
         if (path.isEmpty())
             return false;
         m_saveDialogFile = path;
@@ -841,9 +841,9 @@ bool TFormMain::SaveProjectNow()
 
 void TFormMain::ActProjectSaveAsExecute()
 {
-    FileDialogSpec spec = SaveProjectDialog;
-    spec.fileName = ProjectFileName;
-    const QString path = CurrentPrompts().SaveFileName(spec);
+    FileDialogRequest request = SaveProjectDialog;
+    request.fileName = ProjectFileName;
+    const QString path = CurrentPrompts().SaveFileName(request);
     if (path.isEmpty())
         return;
     m_saveDialogFile = path;

@@ -24,15 +24,15 @@ QMessageBox::StandardButton Box(QWidget *owner, QMessageBox::Icon icon, const QS
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
-void Prepare(QFileDialog &dialog, const FileDialogSpec &spec)
+void Prepare(QFileDialog &dialog, const FileDialogRequest &request)
 {
-    dialog.setWindowTitle(spec.title);
-    dialog.setNameFilter(spec.filter);
-    dialog.setDefaultSuffix(spec.defaultSuffix);
-    if (!spec.directory.isEmpty())
-        dialog.setDirectory(spec.directory);
-    if (!spec.fileName.isEmpty())
-        dialog.selectFile(spec.fileName);
+    dialog.setWindowTitle(request.title);
+    dialog.setNameFilter(request.filter);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.directory.isEmpty())
+        dialog.setDirectory(request.directory);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
 }
 
 QString Chosen(QFileDialog &dialog)
@@ -96,22 +96,22 @@ void QtPrompts::Message(const QString &text)
     Box(Owner(), QMessageBox::NoIcon, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
-QString QtPrompts::OpenFileName(const FileDialogSpec &spec)
+QString QtPrompts::OpenFileName(const FileDialogRequest &request)
 {
     QFileDialog dialog(Owner());
-    Prepare(dialog, spec);
+    Prepare(dialog, request);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return Chosen(dialog);
 }
 
-QString QtPrompts::SaveFileName(const FileDialogSpec &spec)
+QString QtPrompts::SaveFileName(const FileDialogRequest &request)
 {
     QFileDialog dialog(Owner());
-    Prepare(dialog, spec);
+    Prepare(dialog, request);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !spec.confirmOverwrite);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
     return Chosen(dialog);
 }
 

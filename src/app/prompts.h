@@ -8,7 +8,7 @@ class QWidget;
 namespace velmora {
 
 // A file dialog's settings. Titles and filters are fixed texts of the program ("*.vlp").
-struct FileDialogSpec
+struct FileDialogRequest
 {
     QString title;
     QString filter; // Qt form: "*.vlp (*.vlp)"
@@ -38,9 +38,9 @@ public:
     virtual void Message(const QString &text) = 0;
 
     // File dialogs; the empty text when cancelled. The save dialog asks before it replaces
-    // an existing file unless the spec says otherwise.
-    virtual QString OpenFileName(const FileDialogSpec &spec) = 0;
-    virtual QString SaveFileName(const FileDialogSpec &spec) = 0;
+    // an existing file unless the request says otherwise.
+    virtual QString OpenFileName(const FileDialogRequest &request) = 0;
+    virtual QString SaveFileName(const FileDialogRequest &request) = 0;
 
     // Runs a modal dialog and returns its result (QDialog::Accepted or Rejected).
     virtual int Exec(QDialog &dialog) = 0;
@@ -67,8 +67,8 @@ public:
     bool WarningYesNo(const QString &text) override;
     bool Question(const QString &text) override;
     void Message(const QString &text) override;
-    QString OpenFileName(const FileDialogSpec &spec) override;
-    QString SaveFileName(const FileDialogSpec &spec) override;
+    QString OpenFileName(const FileDialogRequest &request) override;
+    QString SaveFileName(const FileDialogRequest &request) override;
     int Exec(QDialog &dialog) override;
     void OpenDocument(const QString &path) override;
 

@@ -7,11 +7,11 @@ namespace velmora {
 
 std::optional<std::string> QtReportPlatform::AskReportFileName()
 {
-    const FileDialogSpec excelSave {QStringLiteral("Сохранение отчета в Excel файл"),
-                                    QStringLiteral("*.xls (*.xls)"),
-                                    QStringLiteral("xls"),
-                                    {},
-                                    m_lastFile};
+    const FileDialogRequest excelSave {QStringLiteral("Сохранение отчета в Excel файл"),
+                                       QStringLiteral("*.xls (*.xls)"),
+                                       QStringLiteral("xls"),
+                                       {},
+                                       m_lastFile};
     const QString path = CurrentPrompts().SaveFileName(excelSave);
     if (path.isEmpty())
         return std::nullopt;

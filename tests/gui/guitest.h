@@ -77,7 +77,7 @@ public:
         }
         return {};
     }
-    FileDialogSpec lastFileDialog;
+    FileDialogRequest lastFileDialog;
 
     void Error(const QString &text) override { asked.append({QStringLiteral("Error"), text}); }
     void Warning(const QString &text) override { asked.append({QStringLiteral("Warning"), text}); }
@@ -92,16 +92,16 @@ public:
         return Take(yesNo, "Question");
     }
     void Message(const QString &text) override { asked.append({QStringLiteral("Message"), text}); }
-    QString OpenFileName(const FileDialogSpec &spec) override
+    QString OpenFileName(const FileDialogRequest &request) override
     {
-        lastFileDialog = spec;
-        asked.append({QStringLiteral("Open"), spec.title});
+        lastFileDialog = request;
+        asked.append({QStringLiteral("Open"), request.title});
         return Take(fileNames, "Open");
     }
-    QString SaveFileName(const FileDialogSpec &spec) override
+    QString SaveFileName(const FileDialogRequest &request) override
     {
-        lastFileDialog = spec;
-        asked.append({QStringLiteral("Save"), spec.title});
+        lastFileDialog = request;
+        asked.append({QStringLiteral("Save"), request.title});
         return Take(fileNames, "Save");
     }
     int Exec(QDialog &dialog) override

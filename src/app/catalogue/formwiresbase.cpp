@@ -44,13 +44,13 @@ QString Number(double value)
 const char *const kExportTitle = "Экспорт в текстовый файл";
 const char *const kImportTitle = "Импорт из текстового файла";
 
-FileDialogSpec TextFileDialog(const char *title)
+FileDialogRequest TextFileDialog(const char *title)
 {
-    FileDialogSpec spec;
-    spec.title = QString::fromUtf8(title);
-    spec.filter = QStringLiteral("*.txt (*.txt)");
-    spec.defaultSuffix = QStringLiteral("txt");
-    return spec;
+    FileDialogRequest request;
+    request.title = QString::fromUtf8(title);
+    request.filter = QStringLiteral("*.txt (*.txt)");
+    request.defaultSuffix = QStringLiteral("txt");
+    return request;
 }
 
 } // namespace

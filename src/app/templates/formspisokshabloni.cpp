@@ -183,14 +183,14 @@ void TFormSpisokShabloni::AcadRun()
     TShablonList &list = Templates();
     if (list.Count() == 0 || m_selectedIndex >= list.Count())
         return;
-    FileDialogSpec spec;
-    spec.title = QStringLiteral("Вывод в CAD - Velmora");
-    spec.filter = QStringLiteral("CAD file(*.dxf) (*.dxf)");
-    spec.fileName = TFormMain::ProjectNameOf(m_host.projectFileName());
+    FileDialogRequest request;
+    request.title = QStringLiteral("Вывод в CAD - Velmora");
+    request.filter = QStringLiteral("CAD file(*.dxf) (*.dxf)");
+    request.fileName = TFormMain::ProjectNameOf(m_host.projectFileName());
     // The chosen name is cut at its first "." and given ".dxf", so a question about replacing
     // the name as typed would ask about the wrong file; the drawing replaces its file silently.
-    spec.confirmOverwrite = false;
-    const QString chosen = CurrentPrompts().SaveFileName(spec);
+    request.confirmOverwrite = false;
+    const QString chosen = CurrentPrompts().SaveFileName(request);
     if (chosen.isEmpty())
         return;
 
