@@ -12,6 +12,7 @@
 #include <cmath>
 #include <map>
 #include <numbers>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -67,8 +68,8 @@ MaterialBand BandOf(int group)
         return {5500, 14000, 14e-6, 24e-6, 2.65, 6.5};
     case 4: // aluminium-alloy conductor; the insulation or covering adds weight
         return {5500, 7500, 20e-6, 24e-6, 2.65, 20};
-    case 5: // steel wires and ropes; a stranded rope is softer than solid steel (a 7-wire
-            // strand's published final modulus is 15700 daN/mm²), zinc adds a little weight
+    case 5: // steel wires and ropes; a stranded rope is softer than solid steel (the catalogue
+            // takes 18956 daN/mm² for every rope), zinc adds a little weight
         return {14000, 21000, 11e-6, 13.5e-6, 7.6, 8.6};
     case 6: // aramid yarns in polyethylene, the modulus and the weight taken over the whole
             // section of the cable; aramid shrinks when warmed, so the cable hardly expands
@@ -88,6 +89,98 @@ bool NominalRatio(const std::string &name, double &ratio)
     const auto slash = rest.find('/');
     ratio = std::stod(rest.substr(0, slash)) / std::stod(rest.substr(slash + 1));
     return true;
+}
+
+// The aluminium and steel sections a wire's name stands for, where it names its construction,
+// and how far a standard's table may round its areas away from them.
+struct Construction
+{
+    double aluminium = 0; // mm²
+    double steel = 0; // mm²
+    int aluminiumWires = 0, steelWires = 0; // 0 where the name gives no stranding
+    double tolerance = 0; // relative
+};
+
+// Steel to aluminium wire diameter of each stranding, as ASTM B232 and IEC 61089 build them
+// (6/1: one size of wire; 26/7: Drake 0.1360/0.1749 in, 160-A1/S1A-26/7 2.18/2.80 mm;
+// 30/19: Mallard 0.0977/0.1628 in; 54/19: 630-A1/S1A-54/19 2.31/3.85 mm). 0 if unknown.
+double SteelWireRatio(int aluminiumWires, int steelWires)
+{
+    const std::map<std::pair<int, int>, double> ratios = {
+        {{6, 1}, 1.0},   {{18, 1}, 1.0}, {{26, 7}, 7.0 / 9}, {{30, 7}, 1.0},
+        {{30, 19}, 0.6}, {{54, 7}, 1.0}, {{54, 19}, 0.6},
+    };
+    const auto it = ratios.find({aluminiumWires, steelWires});
+    return it == ratios.end() ? 0 : it->second;
+}
+
+Construction Stranded(double aluminium, int aluminiumWires, int steelWires)
+{
+    const double k = SteelWireRatio(aluminiumWires, steelWires);
+    EXPECT_GT(k, 0) << aluminiumWires << "/" << steelWires << " is not a known stranding";
+    return {aluminium, aluminium * steelWires / aluminiumWires * k * k, aluminiumWires, steelWires,
+            0.01};
+}
+
+bool StartsWith(const std::string &text, const std::string &prefix)
+{
+    return text.rfind(prefix, 0) == 0;
+}
+
+std::optional<Construction> ConstructionOf(const TWireRec &w)
+{
+    const std::string &name = w.Name;
+    const double pi = std::numbers::pi;
+    // GOST 839-80 names the nominal sections; its table's areas lie within 5 % of them
+    // (АС 10/1.8: 10.6 + 1.77 mm², А 300: 288 mm²).
+    if (StartsWith(name, "АС ")) {
+        const std::string rest = name.substr(std::string("АС ").size());
+        const auto slash = rest.find('/');
+        return Construction {std::stod(rest.substr(0, slash)), std::stod(rest.substr(slash + 1)), 0,
+                             0, 0.05};
+    }
+    if (StartsWith(name, "А "))
+        return Construction {std::stod(name.substr(std::string("А ").size())), 0, 0, 0, 0.05};
+    // IEC 61089 "160-A1/S1A-26/7": the code is the aluminium section; the areas follow from
+    // wire diameters rounded to 0.01 mm.
+    if (const auto at = name.find("-A1/S1A-"); at != std::string::npos) {
+        const std::string stranding = name.substr(at + 8);
+        const auto slash = stranding.find('/');
+        return Stranded(std::stod(name.substr(0, at)), std::stoi(stranding.substr(0, slash)),
+                        std::stoi(stranding.substr(slash + 1)));
+    }
+    // ASTM B232 code words: size of the aluminium in kcmil and the stranding (Table 1).
+    if (StartsWith(name, "ACSR ")) {
+        struct CodeWord
+        {
+            const char *name;
+            double kcmil;
+            int aluminiumWires, steelWires;
+        };
+        static const CodeWord codes[] = {
+            {"Mallard", 795, 30, 19}, {"Drake", 795, 26, 7},    {"Condor", 795, 54, 7},
+            {"Lark", 397.5, 30, 7},   {"Ibis", 397.5, 26, 7},   {"Partridge", 266.8, 26, 7},
+            {"Penguin", 211.6, 6, 1}, {"Pigeon", 167.8, 6, 1},  {"Quail", 133.1, 6, 1},
+            {"Raven", 105.6, 6, 1},   {"Sparrow", 66.36, 6, 1}, {"Swan", 41.74, 6, 1},
+            {"Turkey", 26.24, 6, 1},
+        };
+        const std::string code = name.substr(5);
+        for (const CodeWord &c : codes)
+            if (code == c.name) // 1 kcmil = 0.506707 mm²
+                return Stranded(c.kcmil * 0.506707, c.aluminiumWires, c.steelWires);
+        ADD_FAILURE() << name << ": unknown code word";
+        return std::nullopt;
+    }
+    // Seven steel wires: "GSW 7/3.15" names the wire; a "1x7" strand is three wires across.
+    if (StartsWith(name, "GSW 7/")) {
+        const double d = std::stod(name.substr(6));
+        return Construction {0, 7 * pi * d * d / 4, 0, 0, 0.01};
+    }
+    if (name.size() > 4 && name.compare(name.size() - 4, 4, " 1x7") == 0) {
+        const double d = w.Diam / 3;
+        return Construction {0, 7 * pi * d * d / 4, 0, 0, 0.01};
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -180,6 +273,71 @@ TEST(ShippedCatalogue, AluminiumSteelWeightsFollowTheirNominalSections)
     }
 }
 
+TEST(ShippedCatalogue, MetalAreaAgreesWithTheConstructionItsNameGives)
+{
+    const TWiresList list = ImportSource();
+    std::map<int, int> checked;
+    for (int i = 0; i < list.Count(); ++i) {
+        const TWireRec w = list.GetWire(i);
+        const std::optional<Construction> c = ConstructionOf(w);
+        if (!c)
+            continue;
+        const double metal = c->aluminium + c->steel;
+        EXPECT_NEAR(w.Sech, metal, metal * c->tolerance)
+            << w.Name << ": " << c->aluminium << " + " << c->steel << " mm²";
+        ++checked[w.Group];
+    }
+    // Every wire of GOST 839-80 and of the steel group names its construction.
+    EXPECT_EQ(checked[1], list.CountInGroup(1));
+    EXPECT_EQ(checked[5], list.CountInGroup(5));
+    EXPECT_GT(checked[7], 20);
+}
+
+TEST(ShippedCatalogue, WeightFollowsTheConstructionItsNameGives)
+{
+    // Aluminium 2.703 g/cm³, zinc-coated steel 7.80 g/cm³ on the catalogue's section, split
+    // as the construction splits it; the lay of the strands adds up to about 3 %.
+    const TWiresList list = ImportSource();
+    for (int i = 0; i < list.Count(); ++i) {
+        const TWireRec w = list.GetWire(i);
+        const std::optional<Construction> c = ConstructionOf(w);
+        if (!c)
+            continue;
+        const double share = c->aluminium / (c->aluminium + c->steel);
+        const double bare = w.Sech * (share * 2.703 + (1 - share) * 7.80) / 1000;
+        EXPECT_GE(w.PNag, bare * 0.985) << w.Name;
+        EXPECT_LE(w.PNag, bare * 1.04) << w.Name;
+    }
+}
+
+// One documented pair for stranded galvanized steel, whatever the rope.
+TEST(ShippedCatalogue, SteelRopesShareOneModulusAndCoefficient)
+{
+    const TWiresList list = ImportSource();
+    std::set<std::pair<double, double>> pairs;
+    for (int i = 0; i < list.Count(); ++i)
+        if (list.GetWire(i).Group == 5)
+            pairs.insert({list.GetWire(i).Modl, list.GetWire(i).Koef});
+    EXPECT_EQ(pairs.size(), 1u);
+}
+
+// The conductors of international lines take modulus and coefficient by stranding: the same
+// stranding, the same pair, whether its name comes from IEC 61089 or ASTM B232.
+TEST(ShippedCatalogue, OneStrandingOneModulusAndCoefficient)
+{
+    const TWiresList list = ImportSource();
+    std::map<std::pair<int, int>, std::set<std::pair<double, double>>> byStranding;
+    for (int i = 0; i < list.Count(); ++i) {
+        const TWireRec w = list.GetWire(i);
+        const std::optional<Construction> c = ConstructionOf(w);
+        if (c && c->aluminiumWires > 0)
+            byStranding[{c->aluminiumWires, c->steelWires}].insert({w.Modl, w.Koef});
+    }
+    EXPECT_GE(byStranding.size(), 5u);
+    for (const auto &[stranding, pairs] : byStranding)
+        EXPECT_EQ(pairs.size(), 1u) << stranding.first << "/" << stranding.second;
+}
+
 TEST(ShippedCatalogue, HoldsTheNewProjectsWire)
 {
     const TWiresList list = ImportSource();
@@ -196,4 +354,5 @@ TEST(ShippedCatalogue, FillsTheGroupsItHasDataFor)
         ++perGroup[list.GetWire(i).Group];
     for (int group : {1, 4, 5, 6, 7})
         EXPECT_GT(perGroup[group], 0) << "group " << group;
+    EXPECT_GE(list.Count(), 100);
 }
