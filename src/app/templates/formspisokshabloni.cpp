@@ -185,7 +185,8 @@ QString TFormSpisokShabloni::DrawingPath(const QString &chosen)
 }
 
 // The name rule may turn the chosen name into the name of another file that exists
-// ("t1.old.dxf" -> "t1.dxf"), which the user never saw in the dialog: ask before replacing it.
+// ("t1.old.dxf" -> "t1.dxf"), which the user never chose: ask before replacing it. A file
+// chosen by its own name was picked in the dialog on purpose.
 bool TFormSpisokShabloni::MayWriteDrawing(const QString &chosen, const QString &path)
 {
     const bool asChosen = QDir::cleanPath(QFileInfo(chosen).absoluteFilePath())
@@ -206,7 +207,7 @@ void TFormSpisokShabloni::AcadRun()
     request.filter = QStringLiteral("CAD file(*.dxf) (*.dxf)");
     request.fileName = TFormMain::ProjectNameOf(m_host.projectFileName());
     // The chosen name is cut at its first "." and given ".dxf", so a question about replacing
-    // the name as typed would ask about the wrong file: the question comes after the rule.
+    // the name as typed would ask about the wrong file: MayWriteDrawing asks after the rule.
     request.confirmOverwrite = false;
     const QString chosen = CurrentPrompts().SaveFileName(request);
     if (chosen.isEmpty())
