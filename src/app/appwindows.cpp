@@ -57,6 +57,8 @@ void CreateAppWindows(const std::function<void(int position)> &beforeEach)
                          [list = w.FormSpisokShabloni, main = w.FormMain] {
                              list->RefreshList(main->CurProject.Shablons);
                          });
+        QObject::connect(w.FormSpisokShabloni, &TFormSpisokShabloni::TemplatesChanged, w.FormMain,
+                         &TFormMain::ShowModifiedMark);
         next();
         w.FormKlimatKoef = new TFormKlimatKoef(w.FormMain);
     } catch (...) {

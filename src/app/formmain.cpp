@@ -111,6 +111,13 @@ int SpanFieldValue(double value)
     return static_cast<int>(truncated);
 }
 
+// A value shown in the current units back in the stored unit. A value still shown as it was
+// set gives the stored one exactly, so that switching the units changes nothing.
+double FromShown(double shown, double stored, double factor)
+{
+    return shown == factor * stored ? stored : shown / factor;
+}
+
 } // namespace
 
 TFormMain::TFormMain(QWidget *parent)
@@ -154,6 +161,7 @@ TFormMain::TFormMain(QWidget *parent)
     // A fixed-size window that follows the length of its texts in either language.
     QMainWindow::layout()->setSizeConstraint(QLayout::SetFixedSize);
     ProjectToForm();
+    WatchChanges();
 }
 
 TFormMain::~TFormMain() = default;
@@ -360,7 +368,10 @@ QWidget *TFormMain::BuildDesignGroup()
     m_regimeButtons->addButton(m_regimeDimensional, 0);
     m_regimeButtons->addButton(m_regimeAll, 1);
     m_regimeAll->setChecked(true);
-    connect(m_regimeButtons, &QButtonGroup::idClicked, this, [this] { RgCalcRegimeClick(); });
+    connect(m_regimeButtons, &QButtonGroup::idClicked, this, [this] {
+        RgCalcRegimeClick();
+        ShowModifiedMark();
+    });
     auto *regime = new QVBoxLayout(m_rgCalcRegime);
     regime->addWidget(m_regimeDimensional);
     regime->addWidget(m_regimeAll);
@@ -421,7 +432,10 @@ QWidget *TFormMain::BuildDesignGroup()
                               m_labDaN1, "Tag_Srg", "Stress_aver_temp", m_tagSrg, "Lab_daN2",
                               m_labDaN2, false),
                      QString());
-    connect(m_pcNapr, &QTabWidget::currentChanged, this, [this] { PcNaprChange(); });
+    connect(m_pcNapr, &QTabWidget::currentChanged, this, [this] {
+        PcNaprChange();
+        ShowModifiedMark();
+    });
     layout->addWidget(m_pcNapr);
     return m_designGroup;
 }
@@ -501,25 +515,52 @@ void TFormMain::FormToProject()
     }
     for (IntegerField *field : {m_minProl, m_maxProl, m_shag})
         field->Commit();
-    TDAT &dat = CurProject.Dat;
+    FieldsToDat(CurProject.Dat);
+}
+
+void TFormMain::FieldsToDat(TDAT &dat) const
+{
     dat.Provod = m_provod->text().toStdString();
-    dat.T_Max = m_tMax->value();
-    dat.T_Min = m_tMin->value();
-    dat.T_Srg = m_tSrg->value();
-    dat.Tvmax = m_tvmax->value();
-    dat.T_Gbw = m_tGbw->value();
-    dat.T_Gsw = m_tGsw->value();
-    dat.VMax = m_vMax->value();
-    dat.Vgol = m_vgol->value();
-    dat.Tols = m_tols->value();
-    dat.Napr_srg = m_naprSrg->value() / StressFactor();
-    dat.Napr_Max = m_naprMax->value() / StressFactor();
+    dat.T_Max = m_tMax->TypedValue();
+    dat.T_Min = m_tMin->TypedValue();
+    dat.T_Srg = m_tSrg->TypedValue();
+    dat.Tvmax = m_tvmax->TypedValue();
+    dat.T_Gbw = m_tGbw->TypedValue();
+    dat.T_Gsw = m_tGsw->TypedValue();
+    dat.VMax = m_vMax->TypedValue();
+    dat.Vgol = m_vgol->TypedValue();
+    dat.Tols = m_tols->TypedValue();
+    dat.Napr_srg = FromShown(m_naprSrg->TypedValue(), dat.Napr_srg, StressFactor());
+    dat.Napr_Max = FromShown(m_naprMax->TypedValue(), dat.Napr_Max, StressFactor());
     dat.NaprPage = m_pcNapr->currentIndex();
-    dat.Tag_Srg = m_tagSrg->value() / ForceFactor();
-    dat.Tag_Max = m_tagMax->value() / ForceFactor();
-    dat.Min_Prol = m_minProl->value();
-    dat.Max_Prol = m_maxProl->value();
-    dat.Shag = m_shag->value();
+    dat.Tag_Srg = FromShown(m_tagSrg->TypedValue(), dat.Tag_Srg, ForceFactor());
+    dat.Tag_Max = FromShown(m_tagMax->TypedValue(), dat.Tag_Max, ForceFactor());
+    dat.Min_Prol = m_minProl->TypedValue();
+    dat.Max_Prol = m_maxProl->TypedValue();
+    dat.Shag = m_shag->TypedValue();
+}
+
+void TFormMain::WatchChanges()
+{
+    for (DecimalField *field : {m_tMax, m_tMin, m_tSrg, m_tvmax, m_tGbw, m_tGsw, m_vMax, m_vgol,
+                                m_tols, m_naprMax, m_naprSrg, m_tagMax, m_tagSrg}) {
+        connect(field, &DecimalField::Edited, this, &TFormMain::ShowModifiedMark);
+        connect(field, &DecimalField::valueChanged, this, &TFormMain::ShowModifiedMark);
+    }
+    for (IntegerField *field : {m_minProl, m_maxProl, m_shag}) {
+        connect(field, &IntegerField::Edited, this, &TFormMain::ShowModifiedMark);
+        connect(field, &IntegerField::valueChanged, this, &TFormMain::ShowModifiedMark);
+    }
+    connect(m_provod, &QLineEdit::textChanged, this, &TFormMain::ShowModifiedMark);
+}
+
+void TFormMain::ShowModifiedMark()
+{
+    TDAT shown = CurProject.Dat;
+    FieldsToDat(shown);
+    setWindowModified(!shown.IsEqual(SavedProject.Dat)
+                      || !CurProject.Koef.IsEqual(SavedProject.Koef)
+                      || !CurProject.Shablons.IsEqual(SavedProject.Shablons));
 }
 
 double TFormMain::ForceToStress(double force_daN) const
@@ -546,8 +587,7 @@ void TFormMain::PcNaprChange()
 
 void TFormMain::ApplyLanguage()
 {
-    setWindowTitle(AppTitle + QStringLiteral(" - ") + UiText("Mechanical_calculation")
-                   + QStringLiteral("[*]"));
+    ShowTitle();
     m_statusText->setText(QStringLiteral("   Tarnvik - ") + UiText("designing_OHL"));
 
     m_miProject->setTitle(UiText("Project"));
@@ -617,6 +657,15 @@ QString TFormMain::ProjectNameOf(const QString &path)
     return dot < 0 ? name : name.left(dot);
 }
 
+// The file name first, so that a narrow title bar still shows it and the modified mark.
+void TFormMain::ShowTitle()
+{
+    const QString name
+        = ProjectFileName.isEmpty() ? UiText("Untitled") : QFileInfo(ProjectFileName).fileName();
+    setWindowTitle(name + QStringLiteral("[*] - ") + AppTitle + QStringLiteral(" - ")
+                   + UiText("Mechanical_calculation"));
+}
+
 void TFormMain::ShowProjectName()
 {
     m_panelProjectName->setText(UiText("Project") + QStringLiteral(": ")
@@ -626,9 +675,8 @@ void TFormMain::ShowProjectName()
 bool TFormMain::IsModified()
 {
     FormToProject();
-    const bool modified = !CurProject.IsEqual(SavedProject);
-    setWindowModified(modified);
-    return modified;
+    ShowModifiedMark();
+    return isWindowModified();
 }
 
 // Calculate: the refusals first, then the engine.
@@ -709,6 +757,7 @@ void TFormMain::ButKlimatParamClick()
     dialog->FormShow();
     if (CurrentPrompts().Exec(*dialog) != QDialog::Rejected)
         dialog->StoreKoef(CurProject.Koef);
+    ShowModifiedMark();
 }
 
 void TFormMain::ActWiresGuideExecute()
@@ -760,17 +809,23 @@ void TFormMain::ActAboutExecute()
     Windows().FormAbout->ShowAbout();
 }
 
-// Change test and save prompt. Returns whether the calling action may go on: false when the
-// user asked to save and the project was not saved (save dialog cancelled).
+// Change test and save prompt. Returns whether the calling action may go on: Save goes on
+// once the project is written (not when the save dialog is cancelled), Don't save goes on
+// without writing, Cancel (Escape, the close box) calls the action off.
 bool TFormMain::SaveProjectDlg()
 {
     if (!IsModified())
         return true;
     TFormSave_Project *prompt = Windows().FormSave_Project;
     prompt->PrepareTexts();
-    if (CurrentPrompts().Exec(*prompt) != QDialog::Accepted)
+    switch (CurrentPrompts().Exec(*prompt)) {
+    case TFormSave_Project::SaveChanges:
+        return SaveProjectNow();
+    case TFormSave_Project::DiscardChanges:
         return true;
-    return SaveProjectNow();
+    default:
+        return false;
+    }
 }
 
 void TFormMain::ActNewProject()
@@ -782,6 +837,7 @@ void TFormMain::ActNewProject()
     ProjectToForm();
     m_panelProjectName->clear();
     SavedProject.Assign(CurProject);
+    ShowTitle();
     setWindowModified(false);
     emit ProjectReplaced();
 }
@@ -806,6 +862,7 @@ void TFormMain::ActOpenProject()
     ProjectToForm();
     ShowProjectName();
     SavedProject.Assign(CurProject);
+    ShowTitle();
     setWindowModified(false);
     emit ProjectReplaced();
 }
@@ -863,6 +920,7 @@ void TFormMain::WriteProjectFile()
     SaveProject(ProjectFileName.toStdString(), CurProject);
     ShowProjectName();
     SavedProject.Assign(CurProject);
+    ShowTitle();
     setWindowModified(false);
     CurrentPrompts().Message(UiText("File_saved"));
 }

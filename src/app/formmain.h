@@ -61,8 +61,11 @@ public:
     static QString ProjectNameOf(const QString &path);
 
     // True when the fields or the project differ from the copy taken at the last new, open
-    // or save (takes the fields into the project first).
+    // or save (takes the fields into the project first). Sets the modified mark.
     bool IsModified();
+    // The title's modified mark ("*"): whether the fields as typed, the coefficients or the
+    // templates differ from the saved copy. Cheap; runs after every change, touches nothing.
+    void ShowModifiedMark();
 
     // The calculation the calculate action runs (the engine with its report by default).
     void SetCalcDriver(CalcDriver driver) { m_calcDriver = std::move(driver); }
@@ -96,6 +99,9 @@ private:
     QWidget *BuildDesignGroup();
     void BuildStatusBar();
     void FormShow();
+    // The fields as they stand (typed text included) into dat, without touching the fields.
+    void FieldsToDat(TDAT &dat) const;
+    void WatchChanges();
 
     void RgCalcRegimeClick();
     void PcNaprChange();
@@ -115,6 +121,7 @@ private:
     bool FormCloseQuery();
     void FormClose();
     void ShowProjectName();
+    void ShowTitle();
     bool CalculationAllowed(const TDAT &dat);
 
     CalcDriver m_calcDriver;

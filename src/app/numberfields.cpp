@@ -1,5 +1,6 @@
 #include "numberfields.h"
 
+#include <QLineEdit>
 #include <QLocale>
 
 #include <cfloat>
@@ -37,6 +38,7 @@ DecimalField::DecimalField(double step, QWidget *parent)
     setKeyboardTracking(false);
     setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    connect(lineEdit(), &QLineEdit::textEdited, this, &DecimalField::Edited);
 }
 
 QString DecimalField::textFromValue(double value) const
@@ -71,6 +73,15 @@ void DecimalField::Commit()
         interpretText();
 }
 
+double DecimalField::TypedValue() const
+{
+    QString typed = text();
+    int pos = 0;
+    if (typed == textFromValue(value()) || validate(typed, pos) != QValidator::Acceptable)
+        return value();
+    return valueFromText(typed);
+}
+
 IntegerField::IntegerField(QWidget *parent)
     : QSpinBox(parent)
 {
@@ -79,6 +90,16 @@ IntegerField::IntegerField(QWidget *parent)
     setSingleStep(1);
     setKeyboardTracking(false);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    connect(lineEdit(), &QLineEdit::textEdited, this, &IntegerField::Edited);
+}
+
+int IntegerField::TypedValue() const
+{
+    QString typed = text();
+    int pos = 0;
+    if (validate(typed, pos) != QValidator::Acceptable)
+        return value(); // the field goes back to its value when it is left
+    return valueFromText(typed);
 }
 
 } // namespace velmora

@@ -24,6 +24,12 @@ public:
     // Takes text the user typed but did not confirm yet (no Enter, no focus change). A text
     // that still shows the value unchanged leaves the exact value alone.
     void Commit();
+    // The value Commit would give, without touching the text being typed.
+    double TypedValue() const;
+
+signals:
+    // The user changed the text (each keystroke, paste, undo).
+    void Edited();
 };
 
 // A whole-number field with up/down buttons, no bounds within the 32-bit range.
@@ -36,6 +42,12 @@ public:
 
     // Takes text the user typed but did not confirm yet.
     void Commit() { interpretText(); }
+    // The value Commit would give, without touching the text being typed.
+    int TypedValue() const;
+
+signals:
+    // The user changed the text (each keystroke, paste, undo).
+    void Edited();
 };
 
 // The text of a decimal value as the fields show it ("1.5", "-50", "0.333333333").

@@ -42,7 +42,8 @@ public:
     virtual QString OpenFileName(const FileDialogRequest &request) = 0;
     virtual QString SaveFileName(const FileDialogRequest &request) = 0;
 
-    // Runs a modal dialog and returns its result (QDialog::Accepted or Rejected).
+    // Runs a modal dialog and returns its result (QDialog::Accepted, Rejected, or a code of the
+    // dialog's own given to done()).
     virtual int Exec(QDialog &dialog) = 0;
 
     // The shell's "open" of a document (report, drawing, help) with its associated program.

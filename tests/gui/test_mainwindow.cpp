@@ -60,16 +60,19 @@ QString LabelText(const char *name)
 }
 
 // The save prompt's answers.
-int AnswerOk(QDialog &dialog)
+int AnswerSave(QDialog &dialog)
 {
     auto *prompt = qobject_cast<TFormSave_Project *>(&dialog);
     if (!prompt)
         qFatal("the save prompt was expected, got %s", qPrintable(dialog.objectName()));
     return Accept(dialog);
 }
-int AnswerCancel(QDialog &dialog)
+int AnswerDontSave(QDialog &dialog)
 {
-    return Reject(dialog);
+    if (!qobject_cast<TFormSave_Project *>(&dialog))
+        qFatal("the save prompt was expected, got %s", qPrintable(dialog.objectName()));
+    dialog.done(TFormSave_Project::DiscardChanges);
+    return dialog.result();
 }
 
 } // namespace
@@ -118,8 +121,8 @@ private slots:
         QVERIFY(Main()->findChild<QRadioButton *>("RgCalcRegime1")->isChecked());
         QCOMPARE(LabelText("PanelProjectName"), QString());
         QCOMPARE(Main()->windowTitle(),
-                 "Velmora - Mechanical calculation of wires, cords and self-supporting "
-                 "cables.[*]");
+                 "Untitled[*] - Velmora - Mechanical calculation of wires, cords and "
+                 "self-supporting cables.");
     }
 
     void decimalFieldsShowNineDigitsAndReadNonNumbersAsZero()
@@ -164,11 +167,11 @@ private slots:
         QVERIFY(Main()->isVisible());
     }
 
-    void changeThenQuitWithCancelWritesNothing()
+    void changeThenQuitWithDontSaveWritesNothing()
     {
         ScriptedPrompts prompts;
         Decimal("T_Max")->setValue(41);
-        prompts.dialogs = {AnswerCancel};
+        prompts.dialogs = {AnswerDontSave};
         prompts.yesNo = {true};
         QVERIFY(Main()->close());
         QCOMPARE(prompts.Kinds(), (QStringList {"Exec", "WarningYesNo"}));
@@ -182,7 +185,7 @@ private slots:
         ScriptedPrompts prompts;
         Decimal("T_Max")->setValue(41);
         Main()->findChild<QLineEdit *>("Provod")->setText("АС 70/11");
-        prompts.dialogs = {AnswerCancel};
+        prompts.dialogs = {AnswerDontSave};
         Action("ActProjectNew")->trigger();
         QCOMPARE(prompts.Kinds(), QStringList {"Exec"});
         QCOMPARE(Decimal("T_Max")->text(), "40");
@@ -205,31 +208,31 @@ private slots:
         QVERIFY(Main()->ProjectFileName.isEmpty());
     }
 
-    // The prompt's "ОК" asks for a save; a cancelled save dialog then calls the action off
+    // The prompt's Save asks for a save; a cancelled save dialog then calls the action off
     // instead of throwing the changes away.
-    void okInThePromptThenCancelledSaveCallsTheActionOff()
+    void saveInThePromptThenCancelledSaveCallsTheActionOff()
     {
         ScriptedPrompts prompts;
         Decimal("T_Max")->setValue(41);
-        prompts.dialogs = {AnswerOk};
+        prompts.dialogs = {AnswerSave};
         prompts.fileNames = {QString()};
         Action("ActProjectNew")->trigger();
         QCOMPARE(prompts.Kinds(), (QStringList {"Exec", "Save"}));
         QCOMPARE(Decimal("T_Max")->value(), 41.0);
 
-        prompts.dialogs = {AnswerOk};
+        prompts.dialogs = {AnswerSave};
         prompts.fileNames = {QString()};
         QVERIFY(!Main()->close());
         QVERIFY(Main()->isVisible());
         QVERIFY(!prompts.Kinds().contains("WarningYesNo"));
     }
 
-    void okInThePromptSavesThenTheActionGoesOn()
+    void saveInThePromptSavesThenTheActionGoesOn()
     {
         ScriptedPrompts prompts;
         Decimal("T_Max")->setValue(41);
         const QString path = m_dir.filePath("line.vlp");
-        prompts.dialogs = {AnswerOk};
+        prompts.dialogs = {AnswerSave};
         prompts.fileNames = {path};
         Action("ActProjectNew")->trigger();
         QCOMPARE(prompts.Kinds(), (QStringList {"Exec", "Save", "Message"}));
@@ -328,7 +331,7 @@ private slots:
         prompts.fileNames = {good, bad};
         Action("ActProjectOpen")->trigger();
         Decimal("T_Min")->setValue(-45);
-        prompts.dialogs = {AnswerCancel};
+        prompts.dialogs = {AnswerDontSave};
         Action("ActProjectOpen")->trigger();
         QCOMPARE(prompts.Kinds(), (QStringList {"Open", "Exec", "Open", "Error"}));
         QCOMPARE(prompts.Last("Error"), "'x1' is not a valid floating point value.");
@@ -338,7 +341,7 @@ private slots:
         QCOMPARE(Decimal("T_Min")->value(), -45.0);
 
         prompts.fileNames = {m_dir.filePath("missing.vlp")};
-        prompts.dialogs = {AnswerCancel};
+        prompts.dialogs = {AnswerDontSave};
         Action("ActProjectOpen")->trigger();
         QCOMPARE(prompts.asked.back().kind, "Error");
         QCOMPARE(Main()->ProjectFileName, good);
@@ -352,7 +355,7 @@ private slots:
         ScriptedPrompts prompts;
         QTest::mouseClick(Main()->findChild<QRadioButton *>("RgCalcRegime0"), Qt::LeftButton);
         QVERIFY(Main()->IsModified()); // the project's mode flags changed
-        prompts.dialogs = {AnswerCancel};
+        prompts.dialogs = {AnswerDontSave};
         prompts.fileNames = {path};
         Action("ActProjectOpen")->trigger();
         const auto &flags = Main()->CurProject.Dat.RegimeFlags;
@@ -413,7 +416,8 @@ private slots:
         QCOMPARE(m_store.Read("Language").text, "1");
         QCOMPARE(Decimal("T_Max")->value(), 38.5);
         QCOMPARE(Main()->windowTitle(),
-                 "Velmora - Механический расчёт проводов, тросов и самонесущих кабелей.[*]");
+                 "Line 10.vlp[*] - Velmora - Механический расчёт проводов, тросов и самонесущих "
+                 "кабелей.");
         QCOMPARE(LabelText("PanelProjectName"), "Проект: Line 10");
         QCOMPARE(Main()->menuBar()->actions().at(0)->text(), "Проект");
         QCOMPARE(Action("ActCalcProject")->toolTip(), "Расчёт");

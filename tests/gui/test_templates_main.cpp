@@ -75,11 +75,12 @@ private slots:
         QCOMPARE(Main()->CurProject.Shablons.Count(), 1);
         QVERIFY(Main()->IsModified());
 
-        // The save prompt answered "Отмена": the new project drops the template.
+        // The save prompt answered "Don't save": the new project drops the template.
         prompts.dialogs = {[](QDialog &dialog) {
             if (!qobject_cast<TFormSave_Project *>(&dialog))
                 qFatal("the save prompt was expected");
-            return Reject(dialog);
+            dialog.done(TFormSave_Project::DiscardChanges);
+            return dialog.result();
         }};
         Main()->ActNewProject();
         QCOMPARE(Main()->CurProject.Shablons.Count(), 0);

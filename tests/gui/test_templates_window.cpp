@@ -278,6 +278,8 @@ private slots:
 
     void deletingTheLastOfThreeSelectsTheSecond()
     {
+        ScriptedPrompts prompts;
+        prompts.yesNo = {true, true, true};
         TFormSpisokShabloni &w = Open({Template("A"), Template("B"), Template("C")});
         w.Grid()->setCurrentCell(2, 0);
         QCOMPARE(w.SelectedIndex(), 2);
@@ -296,6 +298,36 @@ private slots:
         QVERIFY(!w.EditButton()->isEnabled());
         QVERIFY(!w.DeleteButton()->isEnabled());
         QVERIFY(!w.RunAutoCadButton()->isEnabled());
+    }
+
+    // As deleting a wire in the catalogue does; No keeps the template and its row.
+    void deletingAsksFirst_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("question");
+        QTest::newRow("English") << 0
+                                 << "Are you sure you would like to delete this pattern (curve)?";
+        QTest::newRow("Russian") << 1 << "Вы уверены, что хотите удалить шаблон (кривую)?";
+    }
+    void deletingAsksFirst()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, question);
+        SetLanguage(language);
+        ScriptedPrompts prompts;
+        TFormSpisokShabloni &w = Open({Template("A"), Template("B")});
+        w.Grid()->setCurrentCell(1, 0);
+        prompts.yesNo = {false};
+        QTest::mouseClick(w.DeleteButton(), Qt::LeftButton);
+        QCOMPARE(prompts.Kinds(), QStringList {"WarningYesNo"});
+        QCOMPARE(prompts.Last("WarningYesNo"), question);
+        QCOMPARE(m_project.Shablons.Count(), 2);
+        QCOMPARE(Row(w.Grid(), 1), QString("B"));
+
+        prompts.yesNo = {true};
+        QTest::mouseClick(w.DeleteButton(), Qt::LeftButton);
+        QCOMPARE(m_project.Shablons.Count(), 1);
+        QCOMPARE(m_project.Shablons.Items(0).Name, std::string("A"));
     }
 
     void cancelledEditLeavesTheProjectUnchanged()
@@ -396,6 +428,68 @@ private slots:
         const std::string dxf = ReadFileBytes(path.toStdString());
         QVERIFY(dxf.find("Name: B\r\n") != std::string::npos);
         QVERIFY(dxf.ends_with("EOF\r\n"));
+    }
+
+    // The name rule must not replace another file unasked: "t1.old.dxf" is written as t1.dxf.
+    // A name chosen as it is written was the dialog's own choice.
+    void drawingAsksBeforeReplacingAnotherFile_data()
+    {
+        QTest::addColumn<QString>("chosenName");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("replace");
+        QTest::newRow("t1.old.dxf, No") << "t1.old.dxf" << true << false;
+        QTest::newRow("t1.old.dxf, Yes") << "t1.old.dxf" << true << true;
+        QTest::newRow("t1 without extension, No") << "t1" << true << false;
+        QTest::newRow("t1.dxf itself") << "t1.dxf" << false << true;
+    }
+    void drawingAsksBeforeReplacingAnotherFile()
+    {
+        QFETCH(QString, chosenName);
+        QFETCH(bool, asked);
+        QFETCH(bool, replace);
+        QTemporaryDir dir;
+        const QString existing = dir.path() + "/t1.dxf";
+        WriteFileAtomically(existing.toStdString(), "kept");
+        ScriptedPrompts prompts;
+        TFormSpisokShabloni &w = Open({Template("A")});
+        bool waitShown = false;
+        w.SetTemplateEngine([&](const TProject &project, int regime, const CalcArgs &args) {
+            waitShown = true;
+            return FixedEngine(project, regime, args);
+        });
+        prompts.fileNames = {dir.path() + "/" + chosenName};
+        if (asked)
+            prompts.yesNo = {replace};
+        w.AcadRun();
+
+        QStringList kinds {"Save"};
+        if (asked)
+            kinds << "WarningYesNo";
+        if (replace)
+            kinds << "OpenDocument";
+        QCOMPARE(prompts.Kinds(), kinds);
+        if (asked) {
+            QCOMPARE(prompts.Last("WarningYesNo"),
+                     "The drawing is written to the file \"" + QDir::toNativeSeparators(existing)
+                         + "\", which already exists. Replace it?");
+        }
+        QCOMPARE(waitShown, replace);
+        QCOMPARE(m_formToProject, replace ? 1 : 0);
+        QCOMPARE(ReadFileBytes(existing.toStdString()) == "kept", !replace);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {"t1.dxf"});
+    }
+
+    void drawingOfANewNameAsksNothing()
+    {
+        QTemporaryDir dir;
+        WriteFileAtomically((dir.path() + "/t1.old.dxf").toStdString(), "kept");
+        ScriptedPrompts prompts;
+        TFormSpisokShabloni &w = Open({Template("A")});
+        prompts.fileNames = {dir.path() + "/t1.old.dxf"};
+        w.AcadRun();
+        QCOMPARE(prompts.Kinds(), (QStringList {"Save", "OpenDocument"}));
+        QVERIFY(FileExists((dir.path() + "/t1.dxf").toStdString()));
+        QCOMPARE(ReadFileBytes((dir.path() + "/t1.old.dxf").toStdString()), "kept");
     }
 
     void cancelledCadDialogDrawsNothing()

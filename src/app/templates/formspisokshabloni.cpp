@@ -7,6 +7,7 @@
 #include "templates/formautoshabloni.h"
 #include "uitext.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -141,6 +142,7 @@ void TFormSpisokShabloni::NewShablonClick()
     m_selectedIndex = index;
     RefreshList(Templates());
     UpdateButtons();
+    emit TemplatesChanged();
 }
 
 void TFormSpisokShabloni::ButEditClick()
@@ -154,6 +156,7 @@ void TFormSpisokShabloni::ButEditClick()
         return;
     m_editor->StoreTemplate(shablon);
     m_grid->setItem(m_selectedIndex, 0, new QTableWidgetItem(QString::fromStdString(shablon.Name)));
+    emit TemplatesChanged();
 }
 
 void TFormSpisokShabloni::ButDelClick()
@@ -161,9 +164,12 @@ void TFormSpisokShabloni::ButDelClick()
     TShablonList &list = Templates();
     if (list.Count() == 0 || m_selectedIndex >= list.Count())
         return;
+    if (!CurrentPrompts().WarningYesNo(UiText("delete_template")))
+        return;
     list.Delete(m_selectedIndex);
     RefreshList(list);
     UpdateButtons();
+    emit TemplatesChanged();
 }
 
 void TFormSpisokShabloni::ButCloseClick()
@@ -178,6 +184,19 @@ QString TFormSpisokShabloni::DrawingPath(const QString &chosen)
         + QStringLiteral(".dxf");
 }
 
+// The name rule may turn the chosen name into the name of another file that exists
+// ("t1.old.dxf" -> "t1.dxf"), which the user never chose: ask before replacing it. A file
+// chosen by its own name was picked in the dialog on purpose.
+bool TFormSpisokShabloni::MayWriteDrawing(const QString &chosen, const QString &path)
+{
+    const bool asChosen = QDir::cleanPath(QFileInfo(chosen).absoluteFilePath())
+        == QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    if (asChosen || !QFileInfo::exists(path))
+        return true;
+    return CurrentPrompts().WarningYesNo(
+        UiText("replace_drawing").arg(QDir::toNativeSeparators(path)));
+}
+
 void TFormSpisokShabloni::AcadRun()
 {
     TShablonList &list = Templates();
@@ -188,14 +207,16 @@ void TFormSpisokShabloni::AcadRun()
     request.filter = QStringLiteral("CAD file(*.dxf) (*.dxf)");
     request.fileName = TFormMain::ProjectNameOf(m_host.projectFileName());
     // The chosen name is cut at its first "." and given ".dxf", so a question about replacing
-    // the name as typed would ask about the wrong file; the drawing replaces its file silently.
+    // the name as typed would ask about the wrong file: MayWriteDrawing asks after the rule.
     request.confirmOverwrite = false;
     const QString chosen = CurrentPrompts().SaveFileName(request);
     if (chosen.isEmpty())
         return;
+    const QString path = DrawingPath(chosen);
+    if (!MayWriteDrawing(chosen, path))
+        return;
 
     ShowWait(UiText("Port_to_AutoCad"));
-    const QString path = DrawingPath(chosen);
     DrawResult result;
     const bool written = Guarded([&] {
         // The wait window goes before an error is shown, however the drawing ends.

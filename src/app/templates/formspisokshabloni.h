@@ -24,9 +24,9 @@ struct TemplateHost
     std::function<void()> formToProject; // takes the main window's fields into the project
 };
 
-// The modeless list of the open project's templates: create, edit, delete, and "Port to Cad",
-// which draws the selected template into a DXF file and opens it in the CAD program. Every
-// change goes straight into the open project, so its change test sees it.
+// The modeless list of the open project's templates: create, edit, delete (after a question),
+// and "Port to Cad", which draws the selected template into a DXF file and opens it in the CAD
+// program. Every change goes straight into the open project, so its change test sees it.
 class TFormSpisokShabloni : public QDialog
 {
     Q_OBJECT
@@ -56,6 +56,10 @@ public:
     QPushButton *EditButton() const { return m_butEdit; }
     QPushButton *DeleteButton() const { return m_butDel; }
 
+signals:
+    // After a template was added, edited or deleted (the main window's modified mark).
+    void TemplatesChanged();
+
 public slots:
     void NewShablonClick();
     void ButEditClick();
@@ -69,6 +73,7 @@ protected:
 private:
     void ApplyTexts();
     void GridSelectCell(int row);
+    bool MayWriteDrawing(const QString &chosen, const QString &path);
     TShablonList &Templates();
 
     TemplateHost m_host;

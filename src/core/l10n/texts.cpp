@@ -144,6 +144,13 @@ void RegisterMainWindowTexts()
     AddText("Indicate_span",
             "Indicate the overall (equivalent) span.;"
             "Укажите габаритный (приведённый пролёт).");
+    AddText("delete_template",
+            "Are you sure you would like to delete this pattern (curve)?;"
+            "Вы уверены, что хотите удалить шаблон (кривую)?");
+    AddText("replace_drawing",
+            "The drawing is written to the file \"%1\", which already exists. Replace it?;"
+            "Чертёж записывается в файл «%1», который уже существует. Заменить его?");
+    AddText("Untitled", "Untitled;Без имени");
     AddText("loads_are_lower_standard",
             "The loads are lower than standard ones, contunue?;"
             "Расчётные нагрузки ниже нормативных, продолжать расчёт?");
@@ -215,6 +222,16 @@ void RegisterWiresEditTexts()
             "Коэффициент\r\nтемпературного\r\nлинейного\r\nрасширения");
 }
 
+// The save prompt's entries.
+void RegisterSaveProjectTexts()
+{
+    AddText("Save_changes",
+            "Changes have been done to the project.\r\nSave the project?;"
+            "В проекте были сделаны изменения.\r\nСохранить проект?");
+    AddText("Save", "Save;Сохранить");
+    AddText("Dont_save", "Don't save;Не сохранять");
+}
+
 // The units dialog's entries.
 void RegisterUnitsTexts()
 {
@@ -234,6 +251,7 @@ void RegisterAllTexts()
     RegisterWiresBaseTexts();
     RegisterWiresEditTexts();
     RegisterKlimatTexts();
+    RegisterSaveProjectTexts();
 }
 
 } // namespace velmora

@@ -10,6 +10,7 @@ void RegisterKlimatTexts();
 void RegisterWiresBaseTexts();
 void RegisterWiresEditTexts();
 void RegisterUnitsTexts();
+void RegisterSaveProjectTexts();
 
 // Every table, in the order the windows register them at start-up.
 void RegisterAllTexts();
