@@ -339,8 +339,8 @@ QWidget *TFormMain::BuildDesignGroup()
         IntegerField **field;
     };
     const SpanEntry spanEntries[] = {{"Min_Prol", "Minimum", &m_minProl},
-                                     {"Max_Prol", "Maximum", &m_maxProl},
-                                     {"Shag", "Change_step", &m_shag}};
+                                  {"Max_Prol", "Maximum", &m_maxProl},
+                                  {"Shag", "Change_step", &m_shag}};
     int row = 0;
     for (const SpanEntry &entry : spanEntries) {
         *entry.field = NewIntegerField(entry.name, m_spansGroup);
@@ -799,7 +799,7 @@ void TFormMain::ActOpenProject()
         return;
     FileDialogRequest request = OpenProjectDialog;
     request.fileName = QStringLiteral("*.vlp");
-    // The first time, the shipped examples.
+    // The first open starts among the shipped examples.
     PrepareDialogFolder(request, FileKind::Project, DialogUse::Open, ProjectsDir);
     const QString path = CurrentPrompts().OpenFileName(request);
     if (path.isEmpty())
