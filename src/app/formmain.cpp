@@ -4,7 +4,9 @@
 #include "calc/project_args.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/formwiresbase.h"
+#include "common/error.h"
 #include "data/projectfile.h"
+#include "dialogfolders.h"
 #include "formabout.h"
 #include "formklimatkoef.h"
 #include "formsaveproject.h"
@@ -18,6 +20,7 @@
 #include "platform.h"
 #include "program.h"
 #include "prompts.h"
+#include "qttranslations.h"
 #include "report/excel_report.h"
 #include "reportplatform.h"
 #include "uitext.h"
@@ -68,7 +71,11 @@ const FileDialogRequest SaveProjectDialog {QStringLiteral("Сохранить п
 // The engine with the spreadsheet report under the program's folder.
 CalcOutcome RunEngineWithReport(const TProject &project, const CalcArgs &args, CalcRun &run)
 {
-    static QtReportPlatform platform;
+    // The report is named after the open project.
+    static QtReportPlatform platform([] {
+        const TFormMain *main = Windows().FormMain;
+        return main ? TFormMain::ProjectNameOf(main->ProjectFileName) : QString();
+    });
     ExcelReport report(platform, ApplicationDir().toStdString());
     return CalcProject(project, FullCalculation, args, run, &report);
 }
@@ -469,8 +476,7 @@ void TFormMain::setVisible(bool visible)
 void TFormMain::FormShow()
 {
     AppDir = ApplicationDir();
-    ProjectsDir = AppDir + QStringLiteral("Projects/");
-    m_openDialogDir = QDir(ProjectsDir).exists() ? ProjectsDir : AppDir;
+    ProjectsDir = ShippedProjectsDir();
     ApplyLanguage();
     ProjectToForm();
     QMainWindow::layout()->activate();
@@ -587,6 +593,7 @@ void TFormMain::PcNaprChange()
 
 void TFormMain::ApplyLanguage()
 {
+    ApplyQtTranslations();
     ShowTitle();
     m_statusText->setText(QStringLiteral("   Tarnvik - ") + UiText("designing_OHL"));
 
@@ -847,16 +854,24 @@ void TFormMain::ActOpenProject()
     if (!SaveProjectDlg())
         return;
     FileDialogRequest request = OpenProjectDialog;
-    request.directory = m_openDialogDir;
     request.fileName = QStringLiteral("*.vlp");
+    // The first open starts among the shipped examples.
+    PrepareDialogFolder(request, FileKind::Project, DialogUse::Open, ProjectsDir);
     const QString path = CurrentPrompts().OpenFileName(request);
     if (path.isEmpty())
         return;
-    m_openDialogDir = QFileInfo(path).absolutePath();
+    RememberDialogFolder(FileKind::Project, path);
     // Read into a copy: a file that fails leaves the open project, its name and caption.
     TProject opened;
     opened.Assign(CurProject);
-    LoadProject(QDir::toNativeSeparators(path).toStdString(), opened);
+    try {
+        LoadProject(QDir::toNativeSeparators(path).toStdString(), opened);
+    } catch (const ConversionError &e) {
+        // A file that reads but does not hold a project's values.
+        throw Error((UiText("Not_a_project").arg(QDir::toNativeSeparators(path)) + QLatin1Char('\n')
+                     + QString::fromStdString(e.what()))
+                        .toStdString());
+    }
     ProjectFileName = path;
     CurProject.Assign(opened);
     ProjectToForm();
@@ -879,6 +894,7 @@ bool TFormMain::SaveProjectNow()
     if (ProjectFileName.isEmpty()) {
         FileDialogRequest request = SaveProjectDialog;
         request.fileName = m_saveDialogFile;
+        PrepareDialogFolder(request, FileKind::Project, DialogUse::Save);
         const QString path = CurrentPrompts().SaveFileName(request);
         if (path.isEmpty())
             return false;
@@ -900,6 +916,7 @@ void TFormMain::ActProjectSaveAsExecute()
 {
     FileDialogRequest request = SaveProjectDialog;
     request.fileName = ProjectFileName;
+    PrepareDialogFolder(request, FileKind::Project, DialogUse::Save);
     const QString path = CurrentPrompts().SaveFileName(request);
     if (path.isEmpty())
         return;
@@ -918,6 +935,7 @@ void TFormMain::WriteProjectFile()
 {
     FormToProject();
     SaveProject(ProjectFileName.toStdString(), CurProject);
+    RememberDialogFolder(FileKind::Project, ProjectFileName);
     ShowProjectName();
     SavedProject.Assign(CurProject);
     ShowTitle();

@@ -45,7 +45,7 @@ public:
     TProject SavedProject; // copy at the last new, open or save; only the change test reads it
     QString ProjectFileName; // full path; empty for a project never saved or opened
     QString AppDir; // folder of the program file, with a trailing "/"
-    QString ProjectsDir; // AppDir + "Projects/"
+    QString ProjectsDir; // AppDir + "Projects/": the shipped example projects
     int TemplateRegime = 0; // requested design mode minus 1 (template drawing)
     double TemplateGamma = 0; // daN/(m·mm²), left by the driver for the template drawing
     double TemplateNapr = 0; // daN/mm², likewise
@@ -128,7 +128,6 @@ private:
     bool m_shown = false;
     bool m_closed = false;
     QString m_saveDialogFile; // the save dialog's file name box as the dialog last left it
-    QString m_openDialogDir;
 
     QAction *m_actProjectNew = nullptr;
     QAction *m_actProjectOpen = nullptr;

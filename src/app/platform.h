@@ -9,7 +9,8 @@
 namespace velmora {
 
 // The per-user settings store on Qt's native store: organisation "Orbelan", application
-// "Tarnvik", group "Param"; values are decimal texts. Every access opens the store afresh.
+// "Tarnvik", group "Param"; values are texts (numbers in decimal, folders as paths). Every
+// access opens the store afresh.
 class QtSettingsStore : public SettingsStore
 {
 public:

@@ -33,6 +33,15 @@ void Prepare(QFileDialog &dialog, const FileDialogRequest &request)
         dialog.setDirectory(request.directory);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
+    if (!request.sidebarFolders.isEmpty()) {
+        QList<QUrl> places = dialog.sidebarUrls();
+        for (const QString &folder : request.sidebarFolders) {
+            const QUrl place = QUrl::fromLocalFile(folder);
+            if (!places.contains(place))
+                places.append(place);
+        }
+        dialog.setSidebarUrls(places);
+    }
 }
 
 QString Chosen(QFileDialog &dialog)
@@ -120,9 +129,9 @@ int QtPrompts::Exec(QDialog &dialog)
     return dialog.exec();
 }
 
-void QtPrompts::OpenDocument(const QString &path)
+bool QtPrompts::OpenDocument(const QString &path)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 } // namespace velmora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QDialog;
 class QWidget;
@@ -16,6 +17,7 @@ struct FileDialogRequest
     QString directory; // initial folder; empty: the dialog's own choice
     QString fileName; // preset file name (may be a pattern such as "*.vlp")
     bool confirmOverwrite = true; // the save dialog asks before it replaces an existing file
+    QStringList sidebarFolders {}; // added to the side bar of Qt's own dialog
 };
 
 // Everything the windows ask of the user or of the desktop goes through this one interface,
@@ -46,9 +48,9 @@ public:
     // dialog's own given to done()).
     virtual int Exec(QDialog &dialog) = 0;
 
-    // The shell's "open" of a document (report, drawing, help) with its associated program.
-    // The result is not examined.
-    virtual void OpenDocument(const QString &path) = 0;
+    // The shell's "open" of a document (report, drawing, help) or a folder with its associated
+    // program. False when the system found no program for it or could not start one.
+    virtual bool OpenDocument(const QString &path) = 0;
 };
 
 // The prompts of the run: the Qt ones unless a test installed its own. Never null.
@@ -71,7 +73,7 @@ public:
     QString OpenFileName(const FileDialogRequest &request) override;
     QString SaveFileName(const FileDialogRequest &request) override;
     int Exec(QDialog &dialog) override;
-    void OpenDocument(const QString &path) override;
+    bool OpenDocument(const QString &path) override;
 
 private:
     QWidget *Owner() const;

@@ -1,21 +1,31 @@
 #include "reportplatform.h"
 
 #include "appwindows.h"
+#include "dialogfolders.h"
 #include "prompts.h"
+#include "writtenfile.h"
 
 namespace velmora {
 
+QtReportPlatform::QtReportPlatform(std::function<QString()> projectName)
+    : m_projectName(std::move(projectName))
+{
+}
+
 std::optional<std::string> QtReportPlatform::AskReportFileName()
 {
-    const FileDialogRequest excelSave {QStringLiteral("Сохранение отчета в Excel файл"),
-                                       QStringLiteral("*.xls (*.xls)"),
-                                       QStringLiteral("xls"),
-                                       {},
-                                       m_lastFile};
+    FileDialogRequest excelSave {QStringLiteral("Сохранение отчета в Excel файл"),
+                                 QStringLiteral("*.xls (*.xls)"),
+                                 QStringLiteral("xls"),
+                                 {},
+                                 {}};
+    const QString project = m_projectName ? m_projectName() : QString();
+    if (!project.isEmpty())
+        excelSave.fileName = project + QStringLiteral(".xls");
+    PrepareDialogFolder(excelSave, FileKind::Report, DialogUse::Save);
     const QString path = CurrentPrompts().SaveFileName(excelSave);
     if (path.isEmpty())
         return std::nullopt;
-    m_lastFile = path;
     return path.toStdString();
 }
 
@@ -36,7 +46,9 @@ void QtReportPlatform::ShowMessage(const std::string &text)
 
 void QtReportPlatform::OpenDocument(const std::string &path)
 {
-    CurrentPrompts().OpenDocument(QString::fromStdString(path));
+    const QString written = QString::fromStdString(path);
+    RememberDialogFolder(FileKind::Report, written);
+    OpenWrittenFile(written);
 }
 
 } // namespace velmora

@@ -7,6 +7,7 @@
 #include "platform.h"
 #include "program.h"
 #include "prompts.h"
+#include "qttranslations.h"
 #include "uitext.h"
 
 #include <QApplication>
@@ -35,6 +36,7 @@ int RunProgram(bool runLoop, const std::function<void(int position)> &beforeEach
         if (!CurrentSettingsStore())
             SetSettingsStore(&settings);
         InitLocalization(SystemLanguageName());
+        ApplyQtTranslations();
         QApplication::setApplicationName(AppTitle);
         CreateAppWindows(beforeEach);
         if (!runLoop)

@@ -60,6 +60,7 @@ public:
     std::deque<bool> yesNo; // Question and WarningYesNo
     std::deque<QString> fileNames; // Open and Save ("" = cancelled)
     std::deque<std::function<int(QDialog &)>> dialogs; // Exec
+    std::deque<bool> opened; // OpenDocument: whether the system opened it (true when empty)
     QList<Asked> asked;
 
     QStringList Kinds() const
@@ -110,9 +111,14 @@ public:
         auto script = Take(dialogs, "Exec");
         return script ? script(dialog) : QDialog::Rejected;
     }
-    void OpenDocument(const QString &path) override
+    bool OpenDocument(const QString &path) override
     {
         asked.append({QStringLiteral("OpenDocument"), path});
+        if (opened.empty())
+            return true;
+        const bool answer = opened.front();
+        opened.pop_front();
+        return answer;
     }
 
 private:

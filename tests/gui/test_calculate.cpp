@@ -10,8 +10,10 @@
 #include "platform.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -36,6 +38,11 @@ template<typename Field> Field *FieldNamed(const char *name)
 void Calculate()
 {
     Main()->findChild<QAction *>("ActCalcProject")->trigger();
+}
+
+bool FormsBuilt()
+{
+    return QFile::exists(ApplicationDir() + "Forms/FormMech_en.xls");
 }
 
 } // namespace
@@ -244,7 +251,7 @@ private slots:
 
     void aFullCalculationWritesTheReportAndOpensIt()
     {
-        if (!QFile::exists(ApplicationDir() + "Forms/FormMech_en.xls"))
+        if (!FormsBuilt())
             QSKIP("the report templates are not built beside the tests");
         QTemporaryDir dir;
         ScriptedPrompts prompts;
@@ -256,6 +263,88 @@ private slots:
         QCOMPARE(prompts.Last("OpenDocument"), report);
         QVERIFY(QFileInfo(report).size() > 0);
         QVERIFY(!Windows().FormWait->isVisible());
+    }
+
+    // The dialog proposes the open project's name in the folder of the last report.
+    void theReportIsNamedAfterTheProjectInTheLastReportFolder()
+    {
+        QSettings("Orbelan", "Tarnvik").remove("Param/ReportFolder");
+        const QString documents = QDir::homePath() + "/Documents";
+        QVERIFY(QDir().mkpath(documents));
+        QTemporaryDir dir;
+        ScriptedPrompts prompts;
+        Main()->SetCalcDriver(TFormMain::DefaultCalcDriver());
+        prompts.fileNames = {QString()};
+        Calculate();
+        QCOMPARE(prompts.lastFileDialog.fileName, QString()); // a project never saved
+        QCOMPARE(prompts.lastFileDialog.directory, documents);
+
+        prompts.fileNames = {dir.filePath("line5.vlp"), QString()};
+        Main()->findChild<QAction *>("ActProjectSave")->trigger();
+        Calculate();
+        QCOMPARE(prompts.lastFileDialog.fileName, "line5.xls");
+        QCOMPARE(prompts.lastFileDialog.directory, documents);
+
+        if (!FormsBuilt())
+            QSKIP("the report templates are not built beside the tests");
+        const QString reports = dir.filePath("reports");
+        QVERIFY(QDir().mkpath(reports));
+        prompts.fileNames = {reports + "/first try.xls", QString()};
+        Calculate();
+        Calculate();
+        QCOMPARE(prompts.lastFileDialog.fileName, "line5.xls");
+        QCOMPARE(prompts.lastFileDialog.directory, reports);
+        QCOMPARE(prompts.Kinds(),
+                 (QStringList {"Save", "Save", "Message", "Save", "Save", "OpenDocument", "Save"}));
+    }
+
+    // No program for .xls: the user learns where the report is and may open its folder.
+    void aReportTheSystemCannotOpenOffersItsFolder_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<bool>("openFolder");
+        QTest::addColumn<bool>("folderOpens");
+        QTest::addColumn<QStringList>("kinds");
+        const QStringList asked {"Save", "OpenDocument", "Question"};
+        QTest::newRow("folder opened") << 0 << true << true << asked + QStringList {"OpenDocument"};
+        QTest::newRow("declined") << 0 << false << true << asked;
+        QTest::newRow("the folder cannot be opened either")
+            << 0 << true << false << asked + QStringList {"OpenDocument", "Warning"};
+        QTest::newRow("in Russian")
+            << 1 << true << false << asked + QStringList {"OpenDocument", "Warning"};
+    }
+    void aReportTheSystemCannotOpenOffersItsFolder()
+    {
+        QFETCH(int, language);
+        QFETCH(bool, openFolder);
+        QFETCH(bool, folderOpens);
+        QFETCH(QStringList, kinds);
+        if (!FormsBuilt())
+            QSKIP("the report templates are not built beside the tests");
+        SetLanguage(language);
+        QTemporaryDir dir;
+        ScriptedPrompts prompts;
+        Main()->SetCalcDriver(TFormMain::DefaultCalcDriver());
+        const QString report = dir.filePath("line.xls");
+        prompts.fileNames = {report};
+        prompts.opened = {false, folderOpens};
+        prompts.yesNo = {openFolder};
+        Calculate();
+        QCOMPARE(prompts.Kinds(), kinds);
+        QVERIFY(QFileInfo(report).size() > 0);
+        QCOMPARE(prompts.Last("Question"),
+                 language == 0 ? "The file was saved:\n" + report
+                         + "\n\nNo program on this system opens files of this type. Open the "
+                           "folder that holds the file?"
+                               : "Файл сохранён:\n" + report
+                         + "\n\nВ системе нет программы, которая открывает файлы этого типа. "
+                           "Открыть папку с файлом?");
+        if (openFolder)
+            QCOMPARE(prompts.Last("OpenDocument"), dir.path());
+        if (!folderOpens)
+            QCOMPARE(prompts.Last("Warning"),
+                     language == 0 ? "The folder \"" + dir.path() + "\" cannot be opened."
+                                   : "Не удалось открыть папку \"" + dir.path() + "\".");
     }
 
 private:

@@ -462,6 +462,27 @@ private slots:
         QCOMPARE(w.Modified(), 1);
     }
 
+    // Export and import share the folder of the catalogue's text files, kept in the settings.
+    void textFileDialogsStartInTheFolderLastUsed()
+    {
+        m_store.texts.erase("CatalogueFolder");
+        ScriptedPrompts prompts;
+        TFormWiresBase &w = Open({Wire("A", 1, 30)});
+        const QString folder = m_dir->path() + "/texts";
+        QVERIFY(QDir().mkpath(folder));
+        prompts.fileNames
+            = {folder + "/wires.txt", QString(), m_dir->path() + "/none/x.txt", QString()};
+        w.ExportClick();
+        QCOMPARE(prompts.lastFileDialog.directory, QDir::homePath()); // no documents folder
+        w.ImportClick();
+        QCOMPARE(prompts.lastFileDialog.directory, folder);
+        w.ExportClick(); // fails: its folder is not remembered
+        w.ExportClick();
+        QCOMPARE(prompts.lastFileDialog.directory, folder);
+        QCOMPARE(m_store.Text("CatalogueFolder"), folder.toStdString());
+        QCOMPARE(prompts.Kinds(), (QStringList {"Save", "Open", "Save", "Error", "Save"}));
+    }
+
     void failedImportShowsTheErrorAndKeepsTheCatalogue()
     {
         ScriptedPrompts prompts;

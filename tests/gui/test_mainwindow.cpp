@@ -11,11 +11,16 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -75,6 +80,31 @@ int AnswerDontSave(QDialog &dialog)
     return dialog.result();
 }
 
+// The language dialog's answer: item 0 English, 1 Russian, then OK.
+std::function<int(QDialog &)> ChooseLanguage(int index)
+{
+    return [index](QDialog &dialog) {
+        dialog.findChild<QComboBox *>("LanguageList")->setCurrentIndex(index);
+        return Accept(dialog);
+    };
+}
+
+// The folders the project dialogs start in the first time: the shipped examples beside the
+// program for open, the user's documents folder (made by the test) for save.
+QString ExamplesFolder()
+{
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + "/Projects");
+}
+QString DocumentsFolder()
+{
+    return QDir::homePath() + "/Documents";
+}
+
+void ForgetProjectFolder()
+{
+    QSettings("Orbelan", "Tarnvik").remove("Param/ProjectFolder");
+}
+
 } // namespace
 
 class MainWindowTest : public QObject
@@ -82,6 +112,7 @@ class MainWindowTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QVERIFY(QDir().mkpath(DocumentsFolder())); }
     void init()
     {
         QVERIFY(m_dir.isValid());
@@ -271,7 +302,8 @@ private slots:
         prompts.fileNames = {first, second};
         Action("ActProjectSave")->trigger();
         Action("ActProjectSaveAs")->trigger();
-        QCOMPARE(prompts.lastFileDialog.fileName, first);
+        QCOMPARE(prompts.lastFileDialog.fileName, "a.vlp");
+        QCOMPARE(prompts.lastFileDialog.directory, m_dir.path());
         QCOMPARE(Main()->ProjectFileName, second);
         QVERIFY(QFile::exists(second));
         QCOMPARE(LabelText("PanelProjectName"), "Project: b");
@@ -334,7 +366,9 @@ private slots:
         prompts.dialogs = {AnswerDontSave};
         Action("ActProjectOpen")->trigger();
         QCOMPARE(prompts.Kinds(), (QStringList {"Open", "Exec", "Open", "Error"}));
-        QCOMPARE(prompts.Last("Error"), "'x1' is not a valid floating point value.");
+        QCOMPARE(prompts.Last("Error"),
+                 "The file \"" + bad
+                     + "\" is not a Velmora project.\n'x1' is not a valid floating point value.");
         QCOMPARE(Main()->ProjectFileName, good);
         QCOMPARE(LabelText("PanelProjectName"), "Project: good");
         QCOMPARE(Decimal("T_Max")->value(), 33.0);
@@ -344,7 +378,141 @@ private slots:
         prompts.dialogs = {AnswerDontSave};
         Action("ActProjectOpen")->trigger();
         QCOMPARE(prompts.asked.back().kind, "Error");
+        // A file that cannot be read is not called a non-project: its own reason is enough.
+        QVERIFY2(!prompts.Last("Error").contains("not a Velmora project"),
+                 qPrintable(prompts.Last("Error")));
         QCOMPARE(Main()->ProjectFileName, good);
+    }
+
+    void openOfAFileThatIsNoProjectNamesItAndChangesNothing_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("said"); // %1: the file
+        QTest::addColumn<QString>("reason");
+        const QString english = "The file \"%1\" is not a Velmora project.\n";
+        QTest::newRow("a list") << 0 << QByteArray("Shopping list\r\nmilk\r\n") << english
+                                << "'milk' is not a valid floating point value.";
+        QTest::newRow("an empty file")
+            << 0 << QByteArray() << english << "'' is not a valid floating point value.";
+        QTest::newRow("a picture, in Russian")
+            << 1 << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)
+            << "Файл \"%1\" не является проектом Velmora.\n"
+            << "'\x1a' is not a valid floating point value.";
+    }
+    void openOfAFileThatIsNoProjectNamesItAndChangesNothing()
+    {
+        QFETCH(int, language);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, said);
+        QFETCH(QString, reason);
+        const QString good = m_dir.filePath("kept.vlp");
+        TProject project;
+        project.Dat.T_Max = 33;
+        project.Koef.V_Otv = 1.2;
+        TShablon shablon;
+        shablon.Name = "Габарит";
+        project.Shablons.Add(shablon);
+        SaveProject(good.toStdString(), project);
+        const QString other = m_dir.filePath("notes.vlp");
+        WriteFileAtomically(other.toStdString(), bytes.toStdString());
+
+        ScriptedPrompts prompts;
+        SetLanguage(language);
+        Main()->ApplyLanguage();
+        prompts.fileNames = {good, other};
+        Action("ActProjectOpen")->trigger();
+        const QString title = Main()->windowTitle();
+        const QString panel = LabelText("PanelProjectName");
+        QSignalSpy replaced(Main(), &TFormMain::ProjectReplaced);
+        Action("ActProjectOpen")->trigger();
+        QCOMPARE(prompts.Kinds(), (QStringList {"Open", "Open", "Error"}));
+        QCOMPARE(prompts.Last("Error"), said.arg(other) + reason);
+        QVERIFY(Main()->CurProject.IsEqual(project));
+        QVERIFY(!Main()->IsModified());
+        QCOMPARE(Main()->ProjectFileName, good);
+        QCOMPARE(Main()->windowTitle(), title);
+        QCOMPARE(LabelText("PanelProjectName"), panel);
+        QCOMPARE(Decimal("T_Max")->value(), 33.0);
+        QCOMPARE(replaced.count(), 0);
+    }
+
+    void projectDialogsStartInTheFolderLastUsed()
+    {
+        ForgetProjectFolder();
+        ScriptedPrompts prompts;
+        // First: open among the shipped examples (which open), save in the documents folder.
+        prompts.fileNames = {QString(), QString()};
+        Action("ActProjectOpen")->trigger();
+        QCOMPARE(prompts.lastFileDialog.directory, ExamplesFolder());
+        QCOMPARE(prompts.lastFileDialog.sidebarFolders,
+                 (QStringList {DocumentsFolder(), ExamplesFolder()}));
+        Action("ActProjectSave")->trigger();
+        QCOMPARE(prompts.lastFileDialog.directory, DocumentsFolder());
+
+        // A save remembers its folder for every project dialog, in a later run too.
+        const QString folder = m_dir.filePath("lines");
+        QVERIFY(QDir().mkpath(folder));
+        prompts.fileNames = {folder + "/a.vlp"};
+        Action("ActProjectSave")->trigger();
+        DestroyAppWindows();
+        CreateAppWindows();
+        Main()->show();
+        prompts.fileNames = {QString(), QString()};
+        Action("ActProjectOpen")->trigger();
+        QCOMPARE(prompts.lastFileDialog.directory, folder);
+        Action("ActProjectSave")->trigger();
+        QCOMPARE(prompts.lastFileDialog.directory, folder);
+
+        // So does an open, and the examples are a project like any other.
+        const QString example = ExamplesFolder() + "/example.vlp";
+        prompts.fileNames = {example, QString()};
+        Action("ActProjectOpen")->trigger();
+        QCOMPARE(Main()->ProjectFileName, example);
+        Action("ActProjectOpen")->trigger();
+        QCOMPARE(prompts.lastFileDialog.directory, ExamplesFolder());
+        QCOMPARE(prompts.Kinds(),
+                 (QStringList {"Open", "Save", "Save", "Message", "Open", "Save", "Open", "Open"}));
+    }
+
+    void aDialogNeverStartsInAFolderThatIsNotNormal_data()
+    {
+        QTest::addColumn<QString>("remembered");
+        QTest::newRow("/proc") << "/proc";
+        QTest::newRow("under /proc") << "/proc/self/fd";
+        QTest::newRow("under /sys") << "/sys/kernel";
+        QTest::newRow("/dev") << "/dev";
+        QTest::newRow("through a link into /proc") << m_dir.filePath("to-proc");
+        QTest::newRow("deleted") << m_dir.filePath("gone");
+        QTest::newRow("a file") << m_dir.filePath("plain.txt");
+        QTest::newRow("relative") << "Projects";
+        QTest::newRow("empty") << "";
+    }
+    void aDialogNeverStartsInAFolderThatIsNotNormal()
+    {
+        QFETCH(QString, remembered);
+        QFile::link("/proc/self", m_dir.filePath("to-proc"));
+        WriteFileAtomically(m_dir.filePath("plain.txt").toStdString(), "x");
+        QSettings("Orbelan", "Tarnvik").setValue("Param/ProjectFolder", remembered);
+        ScriptedPrompts prompts;
+        prompts.fileNames = {QString(), QString()};
+        Action("ActProjectOpen")->trigger();
+        QCOMPARE(prompts.lastFileDialog.directory, ExamplesFolder());
+        Action("ActProjectSave")->trigger();
+        QCOMPARE(prompts.lastFileDialog.directory, DocumentsFolder());
+    }
+
+    void aFailedSaveIntoASystemFolderIsNotWhereTheNextDialogStarts()
+    {
+        ForgetProjectFolder();
+        ScriptedPrompts prompts;
+        prompts.fileNames = {"/proc/line.vlp", QString()};
+        Action("ActProjectSave")->trigger();
+        QCOMPARE(prompts.Kinds(), (QStringList {"Save", "Error"}));
+        Action("ActProjectSave")->trigger();
+        // The name as typed comes back, without its folder.
+        QCOMPARE(prompts.lastFileDialog.fileName, "line.vlp");
+        QCOMPARE(prompts.lastFileDialog.directory, DocumentsFolder());
     }
 
     void regimeItemZeroThenOpenKeepsTheClearanceModes()
@@ -433,6 +601,32 @@ private slots:
         Action("ActSettingLanguage")->trigger();
         QVERIFY(!IsEnglish());
         QCOMPARE(m_store.Read("Language").text, "1");
+    }
+
+    // Qt's own buttons and dialogs speak the program's language.
+    void qtsOwnTextsFollowTheLanguage()
+    {
+        auto texts = [] {
+            const QDialogButtonBox buttons(QDialogButtonBox::Yes | QDialogButtonBox::Cancel);
+            const QMessageBox box(QMessageBox::Question, "", "", QMessageBox::No);
+            return QStringList {buttons.button(QDialogButtonBox::Yes)->text(),
+                                buttons.button(QDialogButtonBox::Cancel)->text(),
+                                box.button(QMessageBox::No)->text(),
+                                QCoreApplication::translate("QFileDialog",
+                                                            "%1 already exists.\n"
+                                                            "Do you want to replace it?")};
+        };
+        const QStringList english {"&Yes", "Cancel", "&No",
+                                   "%1 already exists.\nDo you want to replace it?"};
+        QCOMPARE(texts(), english);
+        ScriptedPrompts prompts;
+        prompts.dialogs = {ChooseLanguage(1)};
+        Action("ActSettingLanguage")->trigger();
+        QCOMPARE(texts(),
+                 (QStringList {"&Да", "Отмена", "&Нет", "%1 уже существует.\nЗаменить его?"}));
+        prompts.dialogs = {ChooseLanguage(0)};
+        Action("ActSettingLanguage")->trigger();
+        QCOMPARE(texts(), english);
     }
 
     void projectNameOf_data()

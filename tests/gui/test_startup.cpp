@@ -9,6 +9,8 @@
 #include "platform.h"
 #include "startup.h"
 
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -131,6 +133,26 @@ private slots:
         QCOMPARE(settings.value("Param/Language").toString(), "1");
         QCOMPARE(settings.value("Param/Units").toString(), "0");
         QVERIFY(settings.fileName().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));
+    }
+
+    // Qt's own texts take the stored language from the start.
+    void startUpLoadsQtsTextsOfTheLanguage()
+    {
+        ScriptedPrompts prompts;
+        SetSettingsStore(nullptr);
+        auto yes = [] {
+            const QDialogButtonBox box(QDialogButtonBox::Yes);
+            return box.button(QDialogButtonBox::Yes)->text();
+        };
+        for (const auto &[stored, expected] :
+             {std::pair {"1", "&Да"}, std::pair {"0", "&Yes"}, std::pair {"1", "&Да"}}) {
+            QSettings(QStringLiteral("Orbelan"), QStringLiteral("Tarnvik"))
+                .setValue(QStringLiteral("Param/Language"), QString::fromLatin1(stored));
+            QCOMPARE(RunProgram(false), 0);
+            QCOMPARE(yes(), QString::fromUtf8(expected));
+            DestroyAppWindows();
+        }
+        QVERIFY(prompts.asked.isEmpty());
     }
 
     void settingsStoreReadsTextsAndOtherTypes()

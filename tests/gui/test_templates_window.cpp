@@ -492,6 +492,29 @@ private slots:
         QCOMPARE(ReadFileBytes((dir.path() + "/t1.old.dxf").toStdString()), "kept");
     }
 
+    // The drawing dialog starts where the last drawing went; a drawing the system cannot open
+    // gets the question that offers its folder.
+    void theDrawingsFolderIsKeptAndOfferedWhenTheDrawingCannotBeOpened()
+    {
+        m_store.texts.erase("DrawingFolder");
+        QTemporaryDir dir;
+        ScriptedPrompts prompts;
+        TFormSpisokShabloni &w = Open({Template("A")});
+        prompts.fileNames = {dir.path() + "/line.dxf"};
+        prompts.opened = {false, true};
+        prompts.yesNo = {true};
+        w.AcadRun();
+        QCOMPARE(prompts.lastFileDialog.directory, QDir::homePath()); // no documents folder
+        QCOMPARE(prompts.Kinds(),
+                 (QStringList {"Save", "OpenDocument", "Question", "OpenDocument"}));
+        QVERIFY(prompts.Last("Question").contains(dir.path() + "/line.dxf"));
+        QCOMPARE(prompts.Last("OpenDocument"), dir.path());
+
+        prompts.fileNames = {QString()};
+        w.AcadRun();
+        QCOMPARE(prompts.lastFileDialog.directory, dir.path());
+    }
+
     void cancelledCadDialogDrawsNothing()
     {
         ScriptedPrompts prompts;

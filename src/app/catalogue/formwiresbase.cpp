@@ -4,6 +4,7 @@
 #include "catalogue/formwiresedit.h"
 #include "catalogue/groups.h"
 #include "common/numtext.h"
+#include "dialogfolders.h"
 #include "guard.h"
 #include "l10n/texts.h"
 #include "l10n/units.h"
@@ -44,12 +45,13 @@ QString Number(double value)
 const char *const kExportTitle = "Экспорт в текстовый файл";
 const char *const kImportTitle = "Импорт из текстового файла";
 
-FileDialogRequest TextFileDialog(const char *title)
+FileDialogRequest TextFileDialog(const char *title, DialogUse use)
 {
     FileDialogRequest request;
     request.title = QString::fromUtf8(title);
     request.filter = QStringLiteral("*.txt (*.txt)");
     request.defaultSuffix = QStringLiteral("txt");
+    PrepareDialogFolder(request, FileKind::CatalogueText, use);
     return request;
 }
 
@@ -345,17 +347,23 @@ void TFormWiresBase::DeleteClick()
 
 void TFormWiresBase::ExportClick()
 {
-    const QString path = CurrentPrompts().SaveFileName(TextFileDialog(kExportTitle));
+    const QString path
+        = CurrentPrompts().SaveFileName(TextFileDialog(kExportTitle, DialogUse::Save));
     if (path.isEmpty())
         return;
-    Guarded([&] { WiresList().ExportToText(path.toStdString()); });
+    Guarded([&] {
+        WiresList().ExportToText(path.toStdString());
+        RememberDialogFolder(FileKind::CatalogueText, path);
+    });
 }
 
 void TFormWiresBase::ImportClick()
 {
-    const QString path = CurrentPrompts().OpenFileName(TextFileDialog(kImportTitle));
+    const QString path
+        = CurrentPrompts().OpenFileName(TextFileDialog(kImportTitle, DialogUse::Open));
     if (path.isEmpty())
         return;
+    RememberDialogFolder(FileKind::CatalogueText, path);
     if (!Guarded([&] { WiresList().ImportFromText(path.toStdString()); }))
         return;
     RefillGrid();

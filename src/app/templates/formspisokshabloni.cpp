@@ -1,11 +1,13 @@
 #include "templates/formspisokshabloni.h"
 
 #include "appwindows.h"
+#include "dialogfolders.h"
 #include "formmain.h"
 #include "guard.h"
 #include "prompts.h"
 #include "templates/formautoshabloni.h"
 #include "uitext.h"
+#include "writtenfile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -206,6 +208,7 @@ void TFormSpisokShabloni::AcadRun()
     request.title = QStringLiteral("Вывод в CAD - Velmora");
     request.filter = QStringLiteral("CAD file(*.dxf) (*.dxf)");
     request.fileName = TFormMain::ProjectNameOf(m_host.projectFileName());
+    PrepareDialogFolder(request, FileKind::Drawing, DialogUse::Save);
     // The chosen name is cut at its first "." and given ".dxf", so a question about replacing
     // the name as typed would ask about the wrong file: MayWriteDrawing asks after the rule.
     request.confirmOverwrite = false;
@@ -230,12 +233,13 @@ void TFormSpisokShabloni::AcadRun()
     });
     if (!written)
         return;
+    RememberDialogFolder(FileKind::Drawing, path);
     for (const std::string &warning : result.warnings)
         CurrentPrompts().Warning(QString::fromStdString(warning));
     // An empty drawing is still opened, but never without a word of why it is empty.
     if (!result.drawn && result.warnings.empty() && !result.reason.empty())
         CurrentPrompts().Warning(QString::fromStdString(result.reason));
-    CurrentPrompts().OpenDocument(path);
+    OpenWrittenFile(path);
 }
 
 } // namespace velmora

@@ -157,6 +157,17 @@ void RegisterMainWindowTexts()
     AddText("600_spans",
             "One calculation should not be performed for more than 600 researched spans.;"
             "Один расчёт - не более 600 исследуемых пролётов.");
+    // A project file that does not read, and a written report or drawing the system cannot
+    // open; %1 is the path.
+    AddText("Not_a_project",
+            "The file \"%1\" is not a Velmora project.;Файл \"%1\" не является проектом Velmora.");
+    AddText("File_written_not_opened",
+            "The file was saved:\r\n%1\r\n\r\nNo program on this system opens files of this "
+            "type. Open the folder that holds the file?;"
+            "Файл сохранён:\r\n%1\r\n\r\nВ системе нет программы, которая открывает файлы "
+            "этого типа. Открыть папку с файлом?");
+    AddText("Folder_not_opened",
+            "The folder \"%1\" cannot be opened.;Не удалось открыть папку \"%1\".");
     AddText("Max_tension_aver_temp",
             "Max. tension (at average annual temperature): ;"
             "Макс. напряжение (при среднегодовой температуре): ");

@@ -1,0 +1,12 @@
+#pragma once
+
+namespace velmora {
+
+// Qt's own texts (standard buttons, file dialogs, "already exists… replace it?") follow the
+// program's language: Qt's Russian catalogue from Qt's translations folder when the language
+// is Russian, Qt's built-in English otherwise. Called at start-up and after every change of
+// language. Returns false when the Russian catalogue is wanted but cannot be loaded (Qt's
+// texts then stay English).
+bool ApplyQtTranslations();
+
+} // namespace velmora
