@@ -116,6 +116,8 @@ private:
     void FormClose();
     void ShowProjectName();
     bool CalculationAllowed(const TDAT &dat);
+    // Focus and selection on the field whose label has this string-table key.
+    void FocusField(const char *labelKey);
 
     CalcDriver m_calcDriver;
     bool m_shown = false;
