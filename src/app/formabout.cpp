@@ -5,9 +5,11 @@
 #include "uitext.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace velmora {
@@ -70,6 +72,15 @@ TFormAbout::TFormAbout(QWidget *parent)
     layout->addSpacing(14);
     layout->addWidget(m_year);
     layout->addWidget(m_link);
+    m_close = new QPushButton(this);
+    m_close->setObjectName(QStringLiteral("ButClose"));
+    m_close->setDefault(true);
+    connect(m_close, &QPushButton::clicked, this, &QDialog::close);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_close);
+    layout->addSpacing(10);
+    layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -104,6 +115,7 @@ void TFormAbout::ShowAbout()
     m_maker->setText(ByLanguage(QStringLiteral("Orbelan engineering"),
                                 QStringLiteral("Инженерная компания «Орбелан»")));
     m_link->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(MakerSite));
+    m_close->setText(UiText("Close"));
 
     show();
     raise();

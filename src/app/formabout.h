@@ -3,11 +3,12 @@
 #include <QDialog>
 
 class QLabel;
+class QPushButton;
 
 namespace velmora {
 
 // The about box: program name, title, version, maker, programmers, year and web site, in the
-// current language. Modeless and without buttons; a click on its background closes it.
+// current language. Modeless; its Close button, Escape or a click on its background closes it.
 class TFormAbout : public QDialog
 {
     Q_OBJECT
@@ -25,6 +26,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
+    QPushButton *m_close = nullptr;
     QLabel *m_programName, *m_title, *m_version, *m_authorCaption, *m_maker, *m_contact,
         *m_programmersCaption, *m_programmers, *m_year, *m_link;
 };

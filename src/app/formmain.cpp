@@ -7,6 +7,7 @@
 #include "common/error.h"
 #include "data/projectfile.h"
 #include "dialogfolders.h"
+#include "fieldchecks.h"
 #include "formabout.h"
 #include "formklimatkoef.h"
 #include "formsaveproject.h"
@@ -25,6 +26,7 @@
 #include "reportplatform.h"
 #include "uitext.h"
 
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -152,6 +154,7 @@ TFormMain::TFormMain(QWidget *parent)
     m_panelProjectName->setFrameShadow(QFrame::Sunken);
     m_panelProjectName->setMargin(6);
     m_panelProjectName->setMinimumHeight(m_panelProjectName->fontMetrics().height() + 18);
+    m_panelProjectName->hide();
 
     auto *groups = new QHBoxLayout;
     groups->setSpacing(10);
@@ -638,8 +641,7 @@ void TFormMain::ApplyLanguage()
     m_rgCalcRegime->setTitle(UiText("Calculate"));
     m_regimeDimensional->setText(UiText("dimensional_modes"));
     m_regimeAll->setText(UiText("all_modes"));
-    if (!ProjectFileName.isEmpty())
-        ShowProjectName();
+    ShowProjectName();
     ApplyUnits();
 }
 
@@ -675,8 +677,11 @@ void TFormMain::ShowTitle()
 
 void TFormMain::ShowProjectName()
 {
-    m_panelProjectName->setText(UiText("Project") + QStringLiteral(": ")
-                                + ProjectNameOf(ProjectFileName));
+    // A project never saved has no name, and an empty box says nothing.
+    m_panelProjectName->setVisible(!ProjectFileName.isEmpty());
+    m_panelProjectName->setText(ProjectFileName.isEmpty() ? QString()
+                                                          : UiText("Project") + QStringLiteral(": ")
+                                        + ProjectNameOf(ProjectFileName));
 }
 
 bool TFormMain::IsModified()
@@ -693,10 +698,15 @@ bool TFormMain::CalculationAllowed(const TDAT &dat)
         CurrentPrompts().Error(UiText("Input_wire"));
         return false;
     }
+    const QString refused = UiText("Error_data_entry") + QStringLiteral("!\n");
+    if (const FieldRefusal impossible = ImpossibleClimate(dat); impossible.labelKey) {
+        CurrentPrompts().Error(refused + impossible.text);
+        FocusField(impossible.labelKey);
+        return false;
+    }
     if (!CurProject.Koef.CheckKoef()
         && !CurrentPrompts().Question(UiText("loads_are_lower_standard")))
         return false;
-    const QString refused = UiText("Error_data_entry") + QStringLiteral("!\n");
     if (dat.Shag <= 0) {
         CurrentPrompts().Error(refused
                                + ByLanguage(QStringLiteral("The change step of the spans must be "
@@ -718,7 +728,25 @@ bool TFormMain::CalculationAllowed(const TDAT &dat)
         CurrentPrompts().Error(UiText("600_spans"));
         return false;
     }
+    // One span gives a report of empty tables: refused before the report's save dialog.
+    if (SpanCount(dat.Min_Prol, dat.Max_Prol, dat.Shag) < 2) {
+        CurrentPrompts().Error(refused + UiText("Two_spans"));
+        return false;
+    }
     return true;
+}
+
+void TFormMain::FocusField(const char *labelKey)
+{
+    for (const Row &row : std::as_const(m_rows)) {
+        if (qstrcmp(row.labelKey, labelKey) == 0) {
+            if (auto *field = qobject_cast<QAbstractSpinBox *>(row.label->buddy())) {
+                field->setFocus();
+                field->selectAll();
+            }
+            return;
+        }
+    }
 }
 
 void TFormMain::ActCalcProjectExecute()
@@ -842,7 +870,7 @@ void TFormMain::ActNewProject()
     ProjectFileName.clear();
     CurProject.SetDefaults();
     ProjectToForm();
-    m_panelProjectName->clear();
+    ShowProjectName();
     SavedProject.Assign(CurProject);
     ShowTitle();
     setWindowModified(false);

@@ -123,6 +123,8 @@ private:
     void ShowProjectName();
     void ShowTitle();
     bool CalculationAllowed(const TDAT &dat);
+    // Focus and selection on the field whose label has this string-table key.
+    void FocusField(const char *labelKey);
 
     CalcDriver m_calcDriver;
     bool m_shown = false;

@@ -5,11 +5,19 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace velmora {
+
+namespace {
+
+// Room for a window manager's icon and three buttons in the title bar.
+constexpr int TitleBarButtonsWidth = 180;
+
+} // namespace
 
 TLanguageDialog::TLanguageDialog(QWidget *parent)
     : QDialog(parent)
@@ -18,6 +26,13 @@ TLanguageDialog::TLanguageDialog(QWidget *parent)
     setModal(true);
     setWindowTitle(QStringLiteral("Язык (Language)"));
     auto *label = new QLabel(QStringLiteral("Язык (Language)"), this);
+    // A window manager puts its icon and buttons beside the title and cuts a title that
+    // does not fit; the fixed-size dialog is made wide enough for it.
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.2);
+    label->setMinimumWidth(QFontMetrics(titleFont).horizontalAdvance(windowTitle())
+                           + TitleBarButtonsWidth);
     m_list = new QComboBox(this);
     m_list->setObjectName(QStringLiteral("LanguageList"));
     m_list->addItem(QStringLiteral("English"));
@@ -39,7 +54,6 @@ TLanguageDialog::TLanguageDialog(QWidget *parent)
     layout->addSpacing(10);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    setMinimumWidth(300);
 }
 
 void TLanguageDialog::accept()

@@ -1,7 +1,12 @@
 #include "numberfields.h"
 
+#include "common/error.h"
+#include "common/numtext.h"
+#include "uitext.h"
+
 #include <QLineEdit>
 #include <QLocale>
+#include <QToolTip>
 
 #include <cfloat>
 #include <climits>
@@ -14,11 +19,17 @@ namespace {
 constexpr int ExactDecimals = DBL_MAX_10_EXP + DBL_DIG;
 constexpr int ShownDigits = 9;
 
-bool IsNumberCharacter(QChar c)
+QString WithPoint(QString text)
 {
-    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('.')
-        || c == QLatin1Char('-') || c == QLatin1Char('+') || c == QLatin1Char('e')
-        || c == QLatin1Char('E');
+    return text.replace(QLatin1Char(','), QLatin1Char('.'));
+}
+
+// A refused keystroke is said at the field, so no character goes missing unnoticed.
+void SayWhyRefused(QAbstractSpinBox *field, QLineEdit *edit, const char *key)
+{
+    QObject::connect(edit, &QLineEdit::inputRejected, field, [field, key] {
+        QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())), UiText(key), field);
+    });
 }
 
 } // namespace
@@ -26,6 +37,33 @@ bool IsNumberCharacter(QChar c)
 QString DecimalText(double value)
 {
     return QLocale::c().toString(value, 'g', ShownDigits);
+}
+
+std::optional<double> ReadDecimal(const QString &text)
+{
+    try {
+        return ParseDecimal(text.toStdString());
+    } catch (const ConversionError &) {
+        return std::nullopt;
+    }
+}
+
+bool IsUnfinishedDecimal(const QString &text)
+{
+    // Every prefix of a number becomes one when a digit follows it.
+    const QString trimmed = text.trimmed();
+    return trimmed.isEmpty() || ReadDecimal(trimmed + QLatin1Char('0')).has_value();
+}
+
+QString FieldName(const QString &labelText)
+{
+    QString name = labelText;
+    name.remove(QLatin1Char('&'));
+    name.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    name = name.simplified();
+    if (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+    return name.trimmed();
 }
 
 DecimalField::DecimalField(double step, QWidget *parent)
@@ -39,6 +77,7 @@ DecimalField::DecimalField(double step, QWidget *parent)
     setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     connect(lineEdit(), &QLineEdit::textEdited, this, &DecimalField::Edited);
+    SayWhyRefused(this, lineEdit(), "Number_only");
 }
 
 QString DecimalField::textFromValue(double value) const
@@ -48,18 +87,15 @@ QString DecimalField::textFromValue(double value) const
 
 double DecimalField::valueFromText(const QString &text) const
 {
-    bool ok = false;
-    const double value = QLocale::c().toDouble(text.trimmed(), &ok);
-    return ok ? value : 0.0;
+    return ReadDecimal(text).value_or(0.0);
 }
 
 QValidator::State DecimalField::validate(QString &text, int &) const
 {
-    for (const QChar c : text) {
-        if (!IsNumberCharacter(c) && !c.isSpace())
-            return QValidator::Invalid;
-    }
-    return QValidator::Acceptable;
+    text = WithPoint(text);
+    if (ReadDecimal(text))
+        return QValidator::Acceptable;
+    return IsUnfinishedDecimal(text) ? QValidator::Intermediate : QValidator::Invalid;
 }
 
 void DecimalField::fixup(QString &input) const
@@ -82,6 +118,28 @@ double DecimalField::TypedValue() const
     return valueFromText(typed);
 }
 
+FixedDecimalField::FixedDecimalField(int decimals, double low, double high, QWidget *parent)
+    : QDoubleSpinBox(parent)
+{
+    setLocale(QLocale::c());
+    setDecimals(decimals);
+    setRange(low, high);
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    SayWhyRefused(this, lineEdit(), "Number_only");
+}
+
+double FixedDecimalField::valueFromText(const QString &text) const
+{
+    return QDoubleSpinBox::valueFromText(WithPoint(text));
+}
+
+QValidator::State FixedDecimalField::validate(QString &text, int &pos) const
+{
+    // The C locale would read "," as a group separator: "2,5" would become 25.
+    text = WithPoint(text);
+    return QDoubleSpinBox::validate(text, pos);
+}
+
 IntegerField::IntegerField(QWidget *parent)
     : QSpinBox(parent)
 {
@@ -91,6 +149,7 @@ IntegerField::IntegerField(QWidget *parent)
     setKeyboardTracking(false);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     connect(lineEdit(), &QLineEdit::textEdited, this, &IntegerField::Edited);
+    SayWhyRefused(this, lineEdit(), "Whole_number_only");
 }
 
 int IntegerField::TypedValue() const
@@ -100,6 +159,16 @@ int IntegerField::TypedValue() const
     if (validate(typed, pos) != QValidator::Acceptable)
         return value(); // the field goes back to its value when it is left
     return valueFromText(typed);
+}
+
+QValidator::State IntegerField::validate(QString &text, int &pos) const
+{
+    // The C locale would read "," as a group separator: "100,5" would become 1005.
+    for (const QChar c : std::as_const(text)) {
+        if (!c.isDigit() && c != QLatin1Char('-') && c != QLatin1Char('+') && !c.isSpace())
+            return QValidator::Invalid;
+    }
+    return QSpinBox::validate(text, pos);
 }
 
 } // namespace velmora

@@ -16,8 +16,11 @@
 #include "templates/formspisokshabloni.h"
 #include "uitext.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPixmap>
 #include <QProcess>
@@ -62,6 +65,12 @@ void Shoot(const QString &language)
         Grab(w.FormMain, QStringLiteral("main_%1_units%2").arg(language).arg(units));
     }
     SetUnits(0);
+    // With a saved project's name in the box at the top, then without it again.
+    w.FormMain->ProjectFileName = QDir::homePath() + QStringLiteral("/Line 10.vlp");
+    w.FormMain->ApplyLanguage();
+    w.FormMain->ProjectToForm();
+    Grab(w.FormMain, QStringLiteral("main_%1_named").arg(language));
+    w.FormMain->ProjectFileName.clear();
     w.FormMain->ApplyLanguage();
     w.FormMain->ProjectToForm();
 
@@ -126,6 +135,23 @@ int main(int argc, char *argv[])
         QProcess::execute(QStringLiteral("import"),
                           {QStringLiteral("-window"), QStringLiteral("root"),
                            g_folder + QStringLiteral("/screen_ru.png")});
+
+    // A keystroke a number field refuses, with the tip that says why.
+    Windows().FormAbout->hide();
+    auto *field = Windows().FormMain->findChild<QAbstractSpinBox *>(QStringLiteral("T_Max"));
+    Windows().FormMain->activateWindow();
+    field->setFocus();
+    field->selectAll();
+    Settle();
+    for (const QChar c : QStringLiteral("40ю")) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(field->findChild<QLineEdit *>(), &press);
+    }
+    Settle();
+    if (!qEnvironmentVariableIsEmpty("DISPLAY"))
+        QProcess::execute(QStringLiteral("import"),
+                          {QStringLiteral("-window"), QStringLiteral("root"),
+                           g_folder + QStringLiteral("/refused_key_ru.png")});
     DestroyAppWindows();
     SetSettingsStore(nullptr);
     return 0;

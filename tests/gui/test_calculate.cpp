@@ -148,7 +148,13 @@ private slots:
         QTest::newRow("minimum above maximum")
             << 100 << 40 << 10
             << "Error data entry!\nThe minimum span must not be greater than the maximum span.";
-        QTest::newRow("one span") << 50 << 50 << 10 << QString();
+        // A range of one span would report empty tables.
+        const QString oneSpan = "Error data entry!\nA calculation needs at least two spans: the "
+                                "maximum span must exceed the minimum by at least one change "
+                                "step.";
+        QTest::newRow("minimum = maximum") << 50 << 50 << 10 << oneSpan;
+        QTest::newRow("step beyond the range") << 10 << 19 << 10 << oneSpan;
+        QTest::newRow("two spans") << 10 << 20 << 10 << QString();
     }
     void spanSteps()
     {
@@ -172,6 +178,71 @@ private slots:
             QCOMPARE(prompts.Last("Error"), error);
             QCOMPARE(m_calls, 0);
         }
+    }
+
+    // The program's own driver: a range of one span is refused before the report's save
+    // dialog, so nothing is asked or written.
+    void oneSpanIsRefusedBeforeTheReportIsAskedFor()
+    {
+        ScriptedPrompts prompts;
+        Main()->SetCalcDriver(TFormMain::DefaultCalcDriver());
+        FieldNamed<IntegerField>("Min_Prol")->setValue(100);
+        FieldNamed<IntegerField>("Max_Prol")->setValue(100);
+        Calculate();
+        QCOMPARE(prompts.Kinds(), QStringList {"Error"});
+        QVERIFY(prompts.Last("Error").contains("at least two spans"));
+
+        SetLanguage(1);
+        Calculate();
+        QCOMPARE(prompts.Last("Error"),
+                 "Ошибка ввода данных!\nДля расчёта нужны хотя бы два пролёта: максимальный "
+                 "пролёт должен превышать минимальный не меньше чем на шаг изменения.");
+        QCOMPARE(prompts.Kinds(), (QStringList {"Error", "Error"}));
+    }
+
+    void negativeIceOrWindIsRefusedNamingTheField_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("russian");
+        QTest::newRow("ice wall") << "Tols"
+                                  << "\"Ice thickness\""
+                                  << "«Толщина стенки гололёда»";
+        QTest::newRow("maximum wind") << "VMax"
+                                      << "\"Maximum wind velocity\""
+                                      << "«Максимальная скорость ветра»";
+        QTest::newRow("wind with ice") << "Vgol"
+                                       << "\"Wind velocity with ice\""
+                                       << "«Скорость ветра при гололёде»";
+    }
+    void negativeIceOrWindIsRefusedNamingTheField()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, english);
+        QFETCH(QString, russian);
+        ScriptedPrompts prompts;
+        auto *typed = FieldNamed<DecimalField>(field.toLatin1().constData());
+        typed->selectAll();
+        QTest::keyClicks(typed, "-0,5");
+        Calculate();
+        QCOMPARE(prompts.Kinds(), QStringList {"Error"});
+        QCOMPARE(prompts.Last("Error"),
+                 "Error data entry!\n" + english + ": the value must not be negative.");
+        QCOMPARE(m_calls, 0);
+        // What was typed stays, ready to be corrected.
+        QCOMPARE(typed->text(), "-0.5");
+        QCOMPARE(Main()->focusWidget(), typed);
+
+        SetLanguage(1);
+        Main()->ApplyLanguage();
+        Calculate();
+        QCOMPARE(prompts.Last("Error"),
+                 "Ошибка ввода данных!\n" + russian + ": значение не может быть отрицательным.");
+
+        // No wind and no ice are possible climates.
+        typed->setValue(0);
+        Calculate();
+        QCOMPARE(m_calls, 1);
     }
 
     void theDriverGetsTheFieldsAndTheStresses()

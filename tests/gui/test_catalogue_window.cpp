@@ -233,7 +233,7 @@ private slots:
         QCOMPARE(resultAfterError, int(QDialog::Rejected));
         QCOMPARE(nameAfterError, QString("B"));
         QCOMPARE(countAfterError, 1);
-        QCOMPARE(prompts.Last("Error"), QString("'1.2.3' is not a valid floating point value"));
+        QCOMPARE(prompts.Last("Error"), QString("\"Sectional area\": \"1.2.3\" is not a number."));
         QCOMPARE(WiresList().Count(), 2);
         QCOMPARE(WiresList().FindByName("B").Sech, 123.0);
         QCOMPARE(w.Modified(), 1);
@@ -253,7 +253,7 @@ private slots:
             return editor.result();
         }};
         w.EditClick();
-        QCOMPARE(prompts.Last("Error"), QString("'1..' is not a valid floating point value"));
+        QCOMPARE(prompts.Last("Error"), QString("\"Diameter\": \"1..\" is not a number."));
         QCOMPARE(WiresList().GetWire(0), Wire("A", 1, 10));
         QCOMPARE(w.Modified(), 0);
     }
@@ -297,7 +297,7 @@ private slots:
         TFormWiresBase &w = Open({Wire("A", 1, 10, 8250)});
         w.Manage();
         QCOMPARE(Cell(w.Grid(), 0, 4), QString("82.5"));
-        QVERIFY(w.Grid()->horizontalHeaderItem(4)->text().contains("kN/mm^2"));
+        QVERIFY(w.Grid()->horizontalHeaderItem(4)->text().contains("kN/mm²"));
 
         QString shownModulus;
         prompts.dialogs = {[&](QDialog &dialog) {
@@ -311,6 +311,21 @@ private slots:
         prompts.dialogs = {TypeWire("B", "5", "82.5")};
         w.CreateClick();
         QCOMPARE(WiresList().FindByName("B").Modl, 8250.0);
+    }
+
+    void headingsWriteSquareMillimetres()
+    {
+        for (const int language : {0, 1}) {
+            SetLanguage(language);
+            TFormWiresBase &w = Open({Wire("A", 1, 10)});
+            w.Manage();
+            const QString mm2 = language == 0 ? "mm²" : "мм²";
+            for (const int column : {2, 4}) {
+                const QString heading = w.Grid()->horizontalHeaderItem(column)->text();
+                QVERIFY2(heading.endsWith(mm2) && !heading.contains('^'), qPrintable(heading));
+            }
+            w.hide();
+        }
     }
 
     void storedGroup9OpensWithNoGroupAndIsStoredAs0()
@@ -403,9 +418,15 @@ private slots:
         diam->clear();
         QTest::keyClicks(diam, "-");
         QVERIFY(prompts.asked.isEmpty());
+        // Nothing typed is dropped; a text that stops being a number is said once.
         diam->clear();
         QTest::keyClicks(diam, "1x2,5");
-        QCOMPARE(diam->text(), QString("125"));
+        QCOMPARE(diam->text(), QString("1x2,5"));
+        QCOMPARE(prompts.Kinds(), QStringList {"Message"});
+        prompts.asked.clear();
+        // Unfinished numbers on the way to "1,92E-5" say nothing.
+        diam->clear();
+        QTest::keyClicks(diam, "1,92E-5");
         QVERIFY(prompts.asked.isEmpty());
         diam->clear();
         QTest::keyClicks(diam, "1.5");
@@ -418,6 +439,106 @@ private slots:
         QCOMPARE(diam->text(), QString("1.5"));
         QCOMPARE(prompts.asked.size(), 1);
         editor->hide();
+    }
+
+    // Numbers as people type them: "," or "." as the point ("0,148" is 0.148, not 148), and
+    // exponents as the catalogue itself shows them.
+    void editorTakesCommasAndExponents()
+    {
+        ScriptedPrompts prompts;
+        TFormWiresBase &w = Open({});
+        QStringList shown;
+        prompts.dialogs = {[&](QDialog &dialog) {
+            auto &editor = static_cast<TFormWiresEdit &>(dialog);
+            editor.NameField()->setText("АС 95/16");
+            const std::pair<QLineEdit *, const char *> typed[] = {
+                {editor.DiamField(), "13,5"},    {editor.SechField(), "95.4"},
+                {editor.PNagField(), "0,148"},   {editor.ModlField(), "8,25E3"},
+                {editor.KoefField(), "1,92E-5"},
+            };
+            for (const auto &[field, text] : typed) {
+                field->clear();
+                QTest::keyClicks(field, text);
+                shown << field->text();
+            }
+            return Accept(dialog);
+        }};
+        w.CreateClick();
+        QCOMPARE(shown, (QStringList {"13,5", "95.4", "0,148", "8,25E3", "1,92E-5"}));
+        QCOMPARE(prompts.Kinds(), QStringList {"Exec"});
+        const TWireRec rec = WiresList().FindByName("АС 95/16");
+        QCOMPARE(rec.Diam, 13.5);
+        QCOMPARE(rec.Sech, 95.4);
+        QCOMPARE(rec.PNag, 0.148);
+        QCOMPARE(rec.Modl, 8250.0);
+        QCOMPARE(rec.Koef, 1.92e-5);
+    }
+
+    void editorRefusesImpossibleValuesNamingTheField_data()
+    {
+        QTest::addColumn<int>("field"); // diameter, section, weight, modulus, coefficient
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("russian");
+        const QString positive = "\"%1\": the value must be greater than 0.";
+        const QString positiveRu = "«%1»: значение должно быть больше 0.";
+        QTest::newRow("zero diameter")
+            << 0 << "0" << positive.arg("Diameter") << positiveRu.arg("Диаметр");
+        QTest::newRow("negative section")
+            << 1 << "-95" << positive.arg("Sectional area") << positiveRu.arg("Сечение");
+        QTest::newRow("zero weight") << 2 << "0,0" << positive.arg("Weight per unit length")
+                                     << positiveRu.arg("Погонный вес");
+        QTest::newRow("negative modulus") << 3 << "-8250" << positive.arg("Modulus of elasticity")
+                                          << positiveRu.arg("Модуль упругости");
+        QTest::newRow("two points in the weight")
+            << 2 << "0.1.4"
+            << "\"Weight per unit length\": \"0.1.4\" is not a number."
+            << "«Погонный вес»: «0.1.4» — не число.";
+        QTest::newRow("coefficient beyond a double")
+            << 4 << "1e400"
+            << "\"Linear thermal expansion coefficient\": \"1e400\" is not a number."
+            << "«Коэффициент температурного линейного расширения»: «1e400» — не число.";
+        // A Cyrillic "Е" looks like the exponent's "E".
+        QTest::newRow("Cyrillic E in the coefficient")
+            << 4 << "1,92Е-5"
+            << "\"Linear thermal expansion coefficient\": \"1,92Е-5\" is not a number."
+            << "«Коэффициент температурного линейного расширения»: «1,92Е-5» — не число.";
+    }
+    void editorRefusesImpossibleValuesNamingTheField()
+    {
+        QFETCH(int, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, english);
+        QFETCH(QString, russian);
+        for (const int language : {0, 1}) {
+            SetLanguage(language);
+            ScriptedPrompts prompts;
+            TFormWiresBase &w = Open({Wire("A", 1, 10)});
+            int resultAfterError = -1;
+            QString keptText;
+            prompts.dialogs = {[&](QDialog &dialog) {
+                auto &editor = static_cast<TFormWiresEdit &>(dialog);
+                TypeWire("B", "12")(dialog);
+                QLineEdit *const fields[]
+                    = {editor.DiamField(), editor.SechField(), editor.PNagField(),
+                       editor.ModlField(), editor.KoefField()};
+                fields[field]->blockSignals(true); // the diameter's own check is not this one
+                fields[field]->setText(typed);
+                fields[field]->blockSignals(false);
+                editor.setResult(QDialog::Rejected);
+                editor.accept();
+                resultAfterError = editor.result();
+                keptText = fields[field]->text();
+                return Reject(dialog);
+            }};
+            w.CreateClick();
+            QCOMPARE(prompts.Kinds(), (QStringList {"Exec", "Error"}));
+            QCOMPARE(prompts.Last("Error"), language == 0 ? english : russian);
+            QCOMPARE(resultAfterError, int(QDialog::Rejected));
+            QCOMPARE(keptText, typed);
+            QCOMPARE(WiresList().Count(), 1);
+            QCOMPARE(w.Modified(), 0);
+        }
     }
 
     void storeWireCutsTheNameAndMapsTheGroups()

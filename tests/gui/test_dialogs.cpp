@@ -124,6 +124,25 @@ private slots:
         QVERIFY(Main()->IsModified());
     }
 
+    // "1,1" as a wind coefficient is 1.1, not 11 (a wind load ten times too large).
+    void climaticCoefficientsTakeACommaOrAPoint()
+    {
+        ScriptedPrompts prompts;
+        prompts.dialogs = {[](QDialog &dialog) {
+            for (const char *name : {"V_Otv", "V_Reg", "G_Nad"}) {
+                auto *field = In<DecimalField>(&dialog, name);
+                field->selectAll();
+                QTest::keyClicks(field, name[0] == 'V' ? "1,1" : "1.1");
+            }
+            return Accept(dialog);
+        }};
+        OpenClimaticDialog();
+        const TKlimatKoef &koef = Main()->CurProject.Koef;
+        QCOMPARE(koef.V_Otv, 1.1);
+        QCOMPARE(koef.V_Reg, 1.1);
+        QCOMPARE(koef.G_Nad, 1.1);
+    }
+
     void anUnknownTerrainKeepsTheButtons()
     {
         TKlimatKoef koef;
@@ -161,6 +180,21 @@ private slots:
         QCOMPARE(dialog->List()->currentIndex(), 0);
     }
 
+    // A window manager cuts a title it cannot fit beside its icon and buttons.
+    void languageDialogHasRoomForItsTitle()
+    {
+        TLanguageDialog *dialog = Windows().LanguageDialog;
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QFont titleFont = dialog->font();
+        titleFont.setBold(true);
+        const int title = QFontMetrics(titleFont).horizontalAdvance(dialog->windowTitle());
+        constexpr int iconAndThreeButtons = 4 * 32;
+        QVERIFY2(dialog->width() >= title + iconAndThreeButtons,
+                 qPrintable(QString("width %1, title %2").arg(dialog->width()).arg(title)));
+        dialog->hide();
+    }
+
     void unitsDialogShowsTheStoredMode()
     {
         TFormUnitsDlg *dialog = Windows().FormUnitsDlg;
@@ -195,6 +229,22 @@ private slots:
         QCOMPARE(In<QLabel>(about, "ProgrammersCaption")->text(), "Программисты:");
         QCOMPARE(Main()->findChildren<TFormAbout *>().size(), 1);
         QTest::mouseClick(about, Qt::LeftButton);
+        QVERIFY(!about->isVisible());
+    }
+
+    void aboutBoxClosesWithItsButton()
+    {
+        TFormAbout *about = Windows().FormAbout;
+        Main()->findChild<QAction *>("ActAbout")->trigger();
+        auto *close = about->findChild<QPushButton *>("ButClose");
+        QVERIFY(close && close->isVisible());
+        QCOMPARE(close->text(), "Close");
+        QTest::mouseClick(close, Qt::LeftButton);
+        QVERIFY(!about->isVisible());
+        SetLanguage(1);
+        Main()->findChild<QAction *>("ActAbout")->trigger();
+        QCOMPARE(close->text(), "Закрыть");
+        QTest::keyClick(about, Qt::Key_Escape);
         QVERIFY(!about->isVisible());
     }
 

@@ -23,6 +23,7 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QToolTip>
 
 using namespace velmora;
 using namespace velmora::test;
@@ -56,6 +57,13 @@ QAction *Action(const char *name)
     if (!action)
         qFatal("no action %s", name);
     return action;
+}
+
+// Typing as from a keyboard, Cyrillic letters too (QTest::keyClicks takes ASCII only).
+void Type(QWidget *widget, const QString &text)
+{
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
 QString LabelText(const char *name)
@@ -179,6 +187,82 @@ private slots:
         QTest::keyClicks(field, "-");
         Main()->FormToProject();
         QCOMPARE(Main()->CurProject.Dat.T_Max, 0.0);
+    }
+
+    // Russian users type commas: "40,5" is 40.5 in every decimal field, never 405.
+    void everyDecimalFieldTakesACommaOrAPoint()
+    {
+        int fields = 0;
+        for (DecimalField *field : Main()->findChildren<DecimalField *>()) {
+            if (field->window() != Main())
+                continue;
+            ++fields;
+            for (const char *typed : {"40,5", "40.5"}) {
+                field->selectAll();
+                QTest::keyClicks(field, typed);
+                QCOMPARE(field->text(), "40.5");
+                field->Commit();
+                QCOMPARE(field->value(), 40.5);
+            }
+            field->selectAll();
+            QTest::keyClicks(field, "1,92E-5");
+            field->Commit();
+            QCOMPARE(field->value(), 1.92e-5);
+        }
+        QCOMPARE(fields, 13);
+        Decimal("T_Max")->selectAll();
+        QTest::keyClicks(Decimal("T_Max"), "-40,5");
+        Main()->FormToProject();
+        QCOMPARE(Main()->CurProject.Dat.T_Max, -40.5);
+    }
+
+    // A keystroke a field cannot take is refused with a word of why; every other
+    // character stays, so no number changes unseen.
+    void aRefusedKeystrokeSaysWhy_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("tip"); // empty: nothing was refused
+        const QString number = "Only a number: digits, \".\" or \",\" as the decimal point, a "
+                               "sign, an exponent (E).";
+        const QString whole = "Only a whole number: digits and a sign.";
+        QTest::newRow("letter in a decimal") << "T_Max"
+                                             << "4ю5"
+                                             << "45" << number;
+        QTest::newRow("second point") << "Tols"
+                                      << "1.5,2"
+                                      << "1.52" << number;
+        QTest::newRow("unfinished exponent") << "VMax"
+                                             << "1e-"
+                                             << "1e-" << QString();
+        QTest::newRow("comma in a span") << "Max_Prol"
+                                         << "100,5"
+                                         << "1005" << whole;
+        QTest::newRow("point in a step") << "Shag"
+                                         << "2.5"
+                                         << "25" << whole;
+    }
+    void aRefusedKeystrokeSaysWhy()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(QString, tip);
+        auto *box = Main()->findChild<QAbstractSpinBox *>(field);
+        QVERIFY(box);
+        QToolTip::hideText();
+        box->selectAll();
+        Type(box, typed);
+        QCOMPARE(box->text(), shown);
+        QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), tip);
+        if (!tip.isEmpty()) {
+            SetLanguage(1);
+            box->selectAll();
+            Type(box, "ю");
+            QVERIFY(QToolTip::text().startsWith("Только"));
+        }
+        QToolTip::hideText();
     }
 
     void startThenQuitAsksOnlyTheQuitQuestion()
@@ -627,6 +711,23 @@ private slots:
         prompts.dialogs = {ChooseLanguage(0)};
         Action("ActSettingLanguage")->trigger();
         QCOMPARE(texts(), english);
+    }
+
+    // The box at the top shows the name of a saved or opened project and is not shown
+    // without one.
+    void projectNameBoxShowsOnlyANamedProject()
+    {
+        ScriptedPrompts prompts;
+        QLabel *box = Main()->PanelProjectName();
+        QVERIFY(!box->isVisible());
+        prompts.fileNames = {m_dir.filePath("Line 7.vlp")};
+        Action("ActProjectSave")->trigger();
+        QVERIFY(box->isVisible());
+        QCOMPARE(box->text(), "Project: Line 7");
+        Action("ActProjectNew")->trigger();
+        QVERIFY(!box->isVisible());
+        QCOMPARE(box->text(), QString());
+        QCOMPARE(prompts.Kinds(), (QStringList {"Save", "Message"}));
     }
 
     void projectNameOf_data()

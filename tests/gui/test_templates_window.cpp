@@ -276,6 +276,100 @@ private slots:
         QCOMPARE(stored.Zapas, 0.125);
     }
 
+    // "2,5" is 2.5 m, never 25 (the C locale reads "," as a group separator).
+    void decimalFieldsTakeACommaOrAPoint()
+    {
+        TFormAutoShabloni editor;
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        editor.LoadTemplate(Template("T"));
+        const std::pair<QDoubleSpinBox *, const char *> typed[] = {
+            {editor.VPField(), "22,5"}, {editor.TGField(), "7.25"}, {editor.ZapasField(), "-0,75"}};
+        for (const auto &[field, text] : typed) {
+            field->selectAll();
+            QTest::keyClicks(field, text);
+        }
+        QCOMPARE(editor.VPField()->text(), "22.5");
+        TShablon stored;
+        editor.accept();
+        editor.StoreTemplate(stored);
+        QCOMPARE(stored.VP, 22.5);
+        QCOMPARE(stored.TG, 7.25);
+        QCOMPARE(stored.Zapas, -0.75);
+        // A span is a whole number: its "," is refused, not taken as a group separator.
+        editor.PRField()->selectAll();
+        QTest::keyClicks(editor.PRField(), "300,5");
+        QCOMPARE(editor.PRField()->text(), "3005");
+        editor.hide();
+    }
+
+    void scaleOrSpanOfZeroOrBelowIsRefusedNamingTheField_data()
+    {
+        QTest::addColumn<int>("mg");
+        QTest::addColumn<int>("mv");
+        QTest::addColumn<int>("pr");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("russian");
+        QTest::newRow("horizontal scale 0")
+            << 0 << 500 << 300 << "\"The horizontal scale\": the value must be greater than 0."
+            << "«Масштаб горизонтальный»: значение должно быть больше 0.";
+        QTest::newRow("negative vertical scale")
+            << 5000 << -500 << 300 << "\"The vertical scale\": the value must be greater than 0."
+            << "«Масштаб вертикальный»: значение должно быть больше 0.";
+        QTest::newRow("negative span")
+            << 5000 << 500 << -100
+            << "\"Overall (equivalent) span, m\": the value must be greater than 0."
+            << "«Габаритный (приведённый) пролет, м»: значение должно быть больше 0.";
+    }
+    void scaleOrSpanOfZeroOrBelowIsRefusedNamingTheField()
+    {
+        QFETCH(int, mg);
+        QFETCH(int, mv);
+        QFETCH(int, pr);
+        QFETCH(QString, english);
+        QFETCH(QString, russian);
+        for (const int language : {0, 1}) {
+            SetLanguage(language);
+            ScriptedPrompts prompts;
+            TFormSpisokShabloni &w = Open({});
+            QList<int> kept;
+            prompts.dialogs = {[&](QDialog &dialog) {
+                auto &editor = static_cast<TFormAutoShabloni &>(dialog);
+                editor.show(); // the texts of the language
+                editor.NameField()->setText("Габарит");
+                editor.MGField()->setValue(mg);
+                editor.MVField()->setValue(mv);
+                editor.PRField()->setValue(pr);
+                dialog.setResult(QDialog::Rejected);
+                editor.accept();
+                kept = {editor.MGField()->value(), editor.MVField()->value(),
+                        editor.PRField()->value(), dialog.result()};
+                editor.hide();
+                return Reject(dialog);
+            }};
+            w.NewShablonClick();
+            QCOMPARE(prompts.Kinds(), (QStringList {"Exec", "Error"}));
+            QCOMPARE(prompts.Last("Error"), language == 0 ? english : russian);
+            QCOMPARE(kept, (QList<int> {mg, mv, pr, int(QDialog::Rejected)}));
+            QCOMPARE(m_project.Shablons.Count(), 0);
+            m_list.reset();
+        }
+    }
+
+    // The curves are drawn from the main window's climate: a negative ice wall or wind is
+    // refused before the file is asked for.
+    void portToCadRefusesANegativeIceWall()
+    {
+        ScriptedPrompts prompts;
+        m_project.Dat.Tols = -5;
+        TFormSpisokShabloni &w = Open({Template("A")});
+        w.AcadRun();
+        QCOMPARE(prompts.Kinds(), QStringList {"Error"});
+        QCOMPARE(prompts.Last("Error"),
+                 "Error data entry!\n\"Ice thickness\": the value must not be negative.");
+        QCOMPARE(m_formToProject, 1);
+    }
+
     void deletingTheLastOfThreeSelectsTheSecond()
     {
         ScriptedPrompts prompts;
@@ -417,7 +511,7 @@ private slots:
         w.AcadRun();
         QCOMPARE(prompts.Last("Save"), QString("Вывод в CAD - Velmora"));
         QCOMPARE(prompts.lastFileDialog.fileName, offered);
-        QCOMPARE(prompts.lastFileDialog.filter, QString("CAD file(*.dxf) (*.dxf)"));
+        QCOMPARE(prompts.lastFileDialog.filter, QString("CAD file (*.dxf)"));
         QVERIFY(!prompts.lastFileDialog.confirmOverwrite);
         QVERIFY(waitShown);
         QVERIFY(!m_wait->isVisible());
@@ -474,7 +568,7 @@ private slots:
                          + "\", which already exists. Replace it?");
         }
         QCOMPARE(waitShown, replace);
-        QCOMPARE(m_formToProject, replace ? 1 : 0);
+        QCOMPARE(m_formToProject, 1); // the climate is checked before the file is asked for
         QCOMPARE(ReadFileBytes(existing.toStdString()) == "kept", !replace);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {"t1.dxf"});
     }
@@ -522,7 +616,8 @@ private slots:
         prompts.fileNames = {QString()};
         w.AcadRun();
         QCOMPARE(prompts.Kinds(), QStringList {"Save"});
-        QCOMPARE(m_formToProject, 0);
+        // The fields were taken once, for the climate check before the dialog.
+        QCOMPARE(m_formToProject, 1);
     }
 
     void drawingThatCannotBeWrittenIsReportedAndNotOpened()

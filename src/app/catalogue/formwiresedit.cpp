@@ -4,9 +4,11 @@
 #include "common/cp1251.h"
 #include "common/error.h"
 #include "common/numtext.h"
+#include "fieldchecks.h"
 #include "l10n/localization.h"
 #include "l10n/texts.h"
 #include "l10n/units.h"
+#include "numberfields.h"
 #include "prompts.h"
 #include "uitext.h"
 
@@ -14,7 +16,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,21 +25,12 @@ namespace velmora {
 
 namespace {
 
-std::string FieldText(const QLineEdit *field)
+// The number in a field, "," or "." as the point. Throws ConversionError naming the field.
+double FieldNumber(const QLineEdit *field, const QLabel *label)
 {
-    return field->text().toStdString();
-}
-
-// Typing into a number field lets through only digits, "-", "." and editing keys.
-bool IsDroppedCharacter(const QKeyEvent *key)
-{
-    const QString text = key->text();
-    if (text.isEmpty())
-        return false;
-    const QChar c = text.at(0);
-    if (c.category() == QChar::Other_Control)
-        return false;
-    return !(c.isDigit() && c.unicode() < 128) && c != u'-' && c != u'.';
+    if (const std::optional<double> value = ReadDecimal(field->text()))
+        return *value;
+    throw ConversionError(NotANumberText(FieldName(label->text()), field->text()).toStdString());
 }
 
 } // namespace
@@ -71,7 +63,6 @@ TFormWiresEdit::TFormWiresEdit(QWidget *parent)
         field->setAlignment(Qt::AlignRight);
         field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("0.000000000"))
                              + 16);
-        field->installEventFilter(this);
         return field;
     };
     auto unitLabel = [&] {
@@ -173,23 +164,43 @@ void TFormWiresEdit::LoadWire(const TWireRec &rec)
 void TFormWiresEdit::StoreWire(TWireRec &rec) const
 {
     TWireRec stored = rec;
-    stored.Name = Utf8Left(FieldText(m_name), kWireNameMax);
-    stored.Diam = ParseFloat(FieldText(m_diam));
-    stored.Sech = ParseFloat(FieldText(m_sech));
-    stored.PNag = ParseFloat(FieldText(m_pnag));
-    stored.Modl = ParseFloat(FieldText(m_modl)) / ForceFactor();
-    stored.Koef = ParseFloat(FieldText(m_koef));
+    stored.Name = Utf8Left(m_name->text().toStdString(), kWireNameMax);
+    stored.Diam = FieldNumber(m_diam, m_diamLabel);
+    stored.Sech = FieldNumber(m_sech, m_sechLabel);
+    stored.PNag = FieldNumber(m_pnag, m_pnagLabel);
+    stored.Modl = FieldNumber(m_modl, m_modlLabel) / ForceFactor();
+    stored.Koef = FieldNumber(m_koef, m_koefLabel);
     stored.Group = m_group->currentIndex() + 1;
     rec = stored;
 }
 
-void TFormWiresEdit::accept()
+QString TFormWiresEdit::InputError() const
 {
+    TWireRec probe;
     try {
-        TWireRec probe;
         StoreWire(probe);
     } catch (const ConversionError &e) {
-        CurrentPrompts().Error(QString::fromStdString(e.what()));
+        return QString::fromStdString(e.what());
+    }
+    // The conversion refuses what is not finite; a wire has no size or weight of 0 or below.
+    const std::pair<const QLabel *, double> sizes[] = {
+        {m_diamLabel, probe.Diam},
+        {m_sechLabel, probe.Sech},
+        {m_pnagLabel, probe.PNag},
+        {m_modlLabel, probe.Modl},
+    };
+    for (const auto &[label, value] : sizes) {
+        if (value <= 0)
+            return PositiveText(FieldName(label->text()));
+    }
+    return {};
+}
+
+void TFormWiresEdit::accept()
+{
+    const QString error = InputError();
+    if (!error.isEmpty()) {
+        CurrentPrompts().Error(error);
         return;
     }
     QDialog::accept();
@@ -197,20 +208,11 @@ void TFormWiresEdit::accept()
 
 void TFormWiresEdit::DiamChange(const QString &text)
 {
-    if (text.isEmpty() || text == QLatin1String("-"))
-        return;
-    try {
-        ParseFloat(text.toStdString());
-    } catch (const ConversionError &) {
+    // Said once, when the text stops being a number, not again at every further keystroke.
+    const bool refused = !ReadDecimal(text) && !IsUnfinishedDecimal(text);
+    if (refused && !m_diamRefused)
         CurrentPrompts().Message(UiText("Error_data_entry"));
-    }
-}
-
-bool TFormWiresEdit::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress && IsDroppedCharacter(static_cast<QKeyEvent *>(event)))
-        return true;
-    return QDialog::eventFilter(watched, event);
+    m_diamRefused = refused;
 }
 
 } // namespace velmora

@@ -12,9 +12,11 @@ class QPushButton;
 
 namespace velmora {
 
-// The modal editor of one catalogue wire, for a new wire or an existing one. Numbers are
-// converted when the user confirms: a field that does not convert shows its conversion message
-// and the editor stays open, so nothing typed is lost.
+// The modal editor of one catalogue wire, for a new wire or an existing one. The number
+// fields take any text; "," or "." is the decimal point and exponents are allowed
+// ("1,92E-5"). Numbers are converted when the user confirms: a field that does not convert,
+// or a size, weight or modulus of 0 or below, shows a message naming the field and the
+// editor stays open, so nothing typed is lost.
 class TFormWiresEdit : public QDialog
 {
     Q_OBJECT
@@ -27,10 +29,12 @@ public:
     // shown units (× ForceFactor), group item Group − 1 (the seventh for Group 0, none above 7).
     void LoadWire(const TWireRec &rec);
     // Reads the fields into rec: Name cut to 16 characters, the modulus ÷ ForceFactor back to
-    // daN/mm², Group = item + 1 or 0 with no item. Throws ConversionError
-    // "'<text>' is not a valid floating point value" for a field that does not convert; rec is
-    // then unchanged.
+    // daN/mm², Group = item + 1 or 0 with no item. Throws ConversionError with the text of
+    // "Field_not_number" for a field that does not convert; rec is then unchanged.
     void StoreWire(TWireRec &rec) const;
+    // The refusal of the first field in order that does not convert or is 0 or below
+    // (diameter, section, weight, modulus); the empty text when the wire can be stored.
+    QString InputError() const;
 
     // Controls, for the catalogue window's tests and the screenshots.
     QLineEdit *NameField() const { return m_name; }
@@ -47,7 +51,6 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
     void DiamChange(const QString &text);
@@ -76,6 +79,7 @@ private:
     QLineEdit *m_koef = nullptr;
     QPushButton *m_ok = nullptr;
     QPushButton *m_cancel = nullptr;
+    bool m_diamRefused = false; // the diameter's text is no number, and that was said
 };
 
 } // namespace velmora

@@ -1,6 +1,8 @@
 #include "templates/formautoshabloni.h"
 
+#include "fieldchecks.h"
 #include "l10n/localization.h"
+#include "numberfields.h"
 #include "prompts.h"
 #include "uitext.h"
 
@@ -16,8 +18,6 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include <limits>
-
 namespace velmora {
 
 namespace {
@@ -25,25 +25,21 @@ namespace {
 // Items 2..10 of the temperature row; items 0 and 1 come from the string table.
 const char *const kFixedTemperatures[] = {"-30", "-20", "-10", "0", "10", "15", "20", "30", "70"};
 
-QSpinBox *IntegerField(QWidget *parent)
+constexpr int FieldWidth = 110;
+
+QSpinBox *NewIntegerField(QWidget *parent)
 {
-    auto *field = new QSpinBox(parent);
-    field->setLocale(QLocale::c());
-    field->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
-    field->setAlignment(Qt::AlignRight);
-    field->setFixedWidth(110);
+    auto *field = new IntegerField(parent);
+    field->setKeyboardTracking(true);
+    field->setFixedWidth(FieldWidth);
     return field;
 }
 
-QDoubleSpinBox *DecimalField(QWidget *parent, double low, double high)
+QDoubleSpinBox *NewDecimalField(QWidget *parent, double low, double high)
 {
-    auto *field = new QDoubleSpinBox(parent);
-    field->setLocale(QLocale::c());
-    field->setDecimals(2);
+    auto *field = new FixedDecimalField(2, low, high, parent);
     field->setSingleStep(0.5);
-    field->setRange(low, high);
-    field->setAlignment(Qt::AlignRight);
-    field->setFixedWidth(110);
+    field->setFixedWidth(FieldWidth);
     return field;
 }
 
@@ -103,12 +99,12 @@ TFormAutoShabloni::TFormAutoShabloni(QWidget *parent)
         fields->addWidget(label, row, 0);
         fields->addWidget(field, row, 1, Qt::AlignLeft);
     };
-    m_mg = IntegerField(this);
-    m_mv = IntegerField(this);
-    m_pr = IntegerField(this);
-    m_vp = DecimalField(this, 0, 100000);
-    m_tg = DecimalField(this, 0, 100000);
-    m_zapas = DecimalField(this, -1e9, 1e9);
+    m_mg = NewIntegerField(this);
+    m_mv = NewIntegerField(this);
+    m_pr = NewIntegerField(this);
+    m_vp = NewDecimalField(this, 0, 100000);
+    m_tg = NewDecimalField(this, 0, 100000);
+    m_zapas = NewDecimalField(this, -1e9, 1e9);
     addField(0, m_mgLabel, m_mg);
     addField(1, m_mvLabel, m_mv);
     addField(2, m_prLabel, m_pr);
@@ -286,10 +282,25 @@ bool TFormAutoShabloni::ValidateInput()
         failed = "Indicate_temperature";
     else if (m_pr->value() == 0)
         failed = "Indicate_span";
-    if (!failed)
-        return true;
-    CurrentPrompts().Error(UiText(failed));
-    return false;
+    if (failed) {
+        CurrentPrompts().Error(UiText(failed));
+        return false;
+    }
+    // A scale or span of 0 or below draws nothing a line could have.
+    const std::pair<QSpinBox *, QString> positives[] = {
+        {m_mg, UiText("hor_scale")},
+        {m_mv, UiText("vert_scale")},
+        {m_pr, FieldName(m_prLabel->text())},
+    };
+    for (const auto &[field, name] : positives) {
+        if (field->value() <= 0) {
+            CurrentPrompts().Error(PositiveText(name.trimmed()));
+            field->setFocus();
+            field->selectAll();
+            return false;
+        }
+    }
+    return true;
 }
 
 void TFormAutoShabloni::accept()

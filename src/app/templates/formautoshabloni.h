@@ -30,8 +30,9 @@ public:
     // Copies the controls into the record; −1 for a choice with nothing selected. Disabled
     // fields are stored as they stand.
     void StoreTemplate(TShablon &shablon) const;
-    // The four checks in order (name, type, temperature of a curve, span); the first that
-    // fails shows its message in an error box and gives false.
+    // The checks in order (name, type, temperature of a curve, a span of 0, then scales and
+    // span of 0 or below, naming the field); the first that fails shows its message in an
+    // error box and gives false.
     bool ValidateInput();
 
     // Controls, for the tests and the screenshots.

@@ -2,6 +2,7 @@
 
 #include "appwindows.h"
 #include "dialogfolders.h"
+#include "fieldchecks.h"
 #include "formmain.h"
 #include "guard.h"
 #include "prompts.h"
@@ -204,9 +205,17 @@ void TFormSpisokShabloni::AcadRun()
     TShablonList &list = Templates();
     if (list.Count() == 0 || m_selectedIndex >= list.Count())
         return;
+    // The main window's climate draws the curves: refused before the file is asked for.
+    m_host.formToProject();
+    if (const FieldRefusal impossible = ImpossibleClimate(m_host.project().Dat);
+        impossible.labelKey) {
+        CurrentPrompts().Error(UiText("Error_data_entry") + QStringLiteral("!\n")
+                               + impossible.text);
+        return;
+    }
     FileDialogRequest request;
     request.title = QStringLiteral("Вывод в CAD - Velmora");
-    request.filter = QStringLiteral("CAD file(*.dxf) (*.dxf)");
+    request.filter = QStringLiteral("CAD file (*.dxf)");
     request.fileName = TFormMain::ProjectNameOf(m_host.projectFileName());
     PrepareDialogFolder(request, FileKind::Drawing, DialogUse::Save);
     // The chosen name is cut at its first "." and given ".dxf", so a question about replacing
@@ -227,7 +236,6 @@ void TFormSpisokShabloni::AcadRun()
         {
             ~WaitCloser() { CloseWait(); }
         } waitCloser;
-        m_host.formToProject();
         const TShablon shablon = list.Items(m_selectedIndex);
         result = DrawTemplate(m_host.project(), shablon, path.toStdString(), m_engine);
     });

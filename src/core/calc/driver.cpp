@@ -121,6 +121,11 @@ void CalcMode(const CalcArgs &args, CalcRun &run, int mode)
 
 } // namespace
 
+int SpanCount(double min, double max, double step)
+{
+    return static_cast<int>(std::trunc((max - min) / step)) + 1;
+}
+
 void CheckCalcArgs(const CalcArgs &a)
 {
     const std::pair<const char *, double> values[] = {
@@ -170,7 +175,7 @@ CalcOutcome CalcProjectWithWire(const TProject &project, const TWireRec &wire, i
         return CalcOutcome::Cancelled;
     ReportGuard guard(report);
 
-    run.n = static_cast<int>(std::trunc((args.Max - args.Min) / args.Step)) + 1;
+    run.n = SpanCount(args.Min, args.Max, args.Step);
     for (auto &table : run.stress)
         table.assign(run.n + 1, 0.0);
     for (auto &table : run.sag)

@@ -58,6 +58,10 @@ enum CalcPurpose : int {
 // Largest number of span steps in one calculation: (Max − Min) / Step above it is refused.
 inline constexpr double MaxSpanSteps = 600;
 
+// Spans of a range with Step > 0 and at most MaxSpanSteps steps: trunc((Max − Min) / Step) + 1.
+// A calculation needs at least two.
+int SpanCount(double min, double max, double step);
+
 // Refuses a span range before anything is divided by it. Throws velmora::Error:
 //   "The span step must be greater than 0" for Step <= 0,
 //   "The smallest span must not be greater than the largest span" for Min > Max,

@@ -2,6 +2,7 @@
 
 #include "common/error.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -112,6 +113,17 @@ double ParseFloat(std::string_view text)
     if (res.ec != std::errc() || res.ptr != s.data() + s.size() || !std::isfinite(value))
         throw ConversionError(FloatConversionMessage(std::string(text)));
     return value;
+}
+
+double ParseDecimal(std::string_view text)
+{
+    std::string withPoint(text);
+    std::replace(withPoint.begin(), withPoint.end(), ',', '.');
+    try {
+        return ParseFloat(withPoint);
+    } catch (const ConversionError &) {
+        throw ConversionError(FloatConversionMessage(std::string(text)));
+    }
 }
 
 std::int32_t ParseInt(std::string_view text)

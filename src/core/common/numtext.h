@@ -18,6 +18,11 @@ std::string FormatInt(std::int64_t value);
 // Throws ConversionError "'<text>' is not a valid floating point value".
 double ParseFloat(std::string_view text);
 
+// A number as a person types it: ParseFloat's form with "," or "." as the decimal point
+// ("40,5", "1,92E-5"). Throws ConversionError "'<text>' is not a valid floating point value"
+// with the text as given.
+double ParseDecimal(std::string_view text);
+
 // A 32-bit integer in decimal, blanks around and a sign allowed.
 // Throws ConversionError "'<text>' is not a valid integer value".
 std::int32_t ParseInt(std::string_view text);

@@ -38,6 +38,17 @@ void RegisterCommonTexts()
             "Введите данный провод, трос, кабель в справочник и перезагрузите программу");
     AddText("designing_OHL", "designing OHL, FOCL-OHL, FOCL.;проектирование ВЛ, ВОЛС ВЛ, ВОЛС.");
     AddText("Error_data_entry", "Error data entry;Ошибка ввода данных");
+    // The number fields' refusals; %1 is the field's label, %2 the text typed.
+    AddText("Number_only",
+            "Only a number: digits, \".\" or \",\" as the decimal point, a sign, an exponent (E).;"
+            "Только число: цифры, «.» или «,» как десятичная точка, знак, порядок (E).");
+    AddText("Whole_number_only",
+            "Only a whole number: digits and a sign.;Только целое число: цифры и знак.");
+    AddText("Field_not_number", "\"%1\": \"%2\" is not a number.;«%1»: «%2» — не число.");
+    AddText("Field_not_negative",
+            "\"%1\": the value must not be negative.;«%1»: значение не может быть отрицательным.");
+    AddText("Field_positive",
+            "\"%1\": the value must be greater than 0.;«%1»: значение должно быть больше 0.");
     AddText("Max_perm_tens",
             "Maximum permissible\r\ntension:;"
             "Максимальное допускаемое\r\nнапряжение:");
@@ -168,6 +179,11 @@ void RegisterMainWindowTexts()
             "этого типа. Открыть папку с файлом?");
     AddText("Folder_not_opened",
             "The folder \"%1\" cannot be opened.;Не удалось открыть папку \"%1\".");
+    AddText("Two_spans",
+            "A calculation needs at least two spans: the maximum span must exceed the minimum "
+            "by at least one change step.;"
+            "Для расчёта нужны хотя бы два пролёта: максимальный пролёт должен превышать "
+            "минимальный не меньше чем на шаг изменения.");
     AddText("Max_tension_aver_temp",
             "Max. tension (at average annual temperature): ;"
             "Макс. напряжение (при среднегодовой температуре): ");
@@ -208,10 +224,10 @@ void RegisterKlimatTexts()
 void RegisterWiresBaseTexts()
 {
     AddText("Diameter_", "Diameter,\r\nmm;Диаметр,\r\nмм");
-    AddText("Sect_area_", "Sectional\r\narea,\r\nmm^2;\r\nСечение,\r\nмм^2");
+    AddText("Sect_area_", "Sectional\r\narea,\r\nmm²;\r\nСечение,\r\nмм²");
     AddText("Weight_per_", "Weight per\r\nunit length,\r\nkg/m;\r\nПогонный\r\nвес, кг/м");
-    AddText("Modulus_", "Modulus\r\nof elasticity,\r\ndaN/mm^2;Модуль\r\nупругости,\r\nдаН/мм^2");
-    AddText("Modulus_N", "Modulus\r\nof elasticity,\r\nkN/mm^2;Модуль\r\nупругости,\r\nкН/мм^2");
+    AddText("Modulus_", "Modulus\r\nof elasticity,\r\ndaN/mm²;Модуль\r\nупругости,\r\nдаН/мм²");
+    AddText("Modulus_N", "Modulus\r\nof elasticity,\r\nkN/mm²;Модуль\r\nупругости,\r\nкН/мм²");
     AddText("Linear_coef_",
             "Linear thermal\r\nexpansion\r\ncoefficient, 1/K;"
             "Коэффициент\r\nтемпературного\r\nлинейного\r\nрасширения, 1/K");

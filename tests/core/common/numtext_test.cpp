@@ -39,6 +39,23 @@ TEST(NumberText, ParseAcceptsPlainDecimalsOnly)
     EXPECT_THROW(ParseInt(""), ConversionError);
 }
 
+TEST(NumberText, ParseDecimalTakesACommaAsThePoint)
+{
+    EXPECT_EQ(ParseDecimal("40,5"), 40.5);
+    EXPECT_EQ(ParseDecimal("1,92E-5"), 1.92e-5);
+    EXPECT_EQ(ParseDecimal(" 0.148 "), 0.148);
+    // The message names the text as typed, comma and all.
+    for (const char *bad : {"1,2,3", "1,2.3", "40ю5", "1e999", ","}) {
+        try {
+            ParseDecimal(bad);
+            ADD_FAILURE() << bad;
+        } catch (const ConversionError &e) {
+            EXPECT_EQ(std::string(e.what()),
+                      "'" + std::string(bad) + "' is not a valid floating point value");
+        }
+    }
+}
+
 TEST(Cp1251, RoundTripsCyrillicAndMarksTheUnmappable)
 {
     const std::string name = "АПС35/6.2 Ёё №";
