@@ -3,7 +3,8 @@
 namespace velmora::cli {
 
 CommandWords SplitCommandWords(const std::vector<std::string> &args,
-                               std::initializer_list<std::string_view> known)
+                               std::initializer_list<std::string_view> known,
+                               std::initializer_list<std::string_view> flags)
 {
     CommandWords words;
     bool optionsEnded = false;
@@ -22,6 +23,15 @@ CommandWords SplitCommandWords(const std::vector<std::string> &args,
         if (const auto eq = word.find('='); eq != std::string::npos) {
             option = {word.substr(0, eq), word.substr(eq + 1)};
             haveValue = true;
+        }
+        bool isFlag = false;
+        for (std::string_view name : flags)
+            isFlag = isFlag || name == option.name;
+        if (isFlag) {
+            if (haveValue)
+                throw UsageError("option '" + option.name + "' takes no value");
+            words.options.push_back(std::move(option));
+            continue;
         }
         bool isKnown = false;
         for (std::string_view name : known)

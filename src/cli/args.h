@@ -31,9 +31,11 @@ struct CommandWords
 };
 
 // Throws UsageError "unknown option '<w>'" for a name not in known, "option '<o>' needs a
-// value" for an option at the end without one.
+// value" for an option at the end without one. The names in flags take no value (their
+// option's value is empty): "option '<o>' takes no value" for "--flag=value".
 CommandWords SplitCommandWords(const std::vector<std::string> &args,
-                               std::initializer_list<std::string_view> known);
+                               std::initializer_list<std::string_view> known,
+                               std::initializer_list<std::string_view> flags = {});
 
 // "invalid value '<v>' for <o> (expected <expected>)".
 [[noreturn]] void InvalidValue(std::string_view option, std::string_view value,

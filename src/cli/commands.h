@@ -16,4 +16,8 @@ int RunCalcCommand(const std::vector<std::string> &args);
 // "velmora-calc template ...": args are the words after "template".
 int RunTemplateCommand(const std::vector<std::string> &args);
 
+// "velmora-calc stringing ...": args are the words after "stringing". Prints the stringing
+// tables of the project's anchor sections as JSON on stdout.
+int RunStringingCommand(const std::vector<std::string> &args);
+
 } // namespace velmora::cli

@@ -25,7 +25,10 @@ std::string OneLine(std::string text)
 constexpr const char *usage
     = "usage: velmora-calc calc PROJECT.vlp [--catalogue FILE.dat] [--regime file|all|clearance]\n"
       "                                     [--lang en|ru] [--units 0|1] [--report OUT.xls]\n"
-      "       velmora-calc template ...\n";
+      "       velmora-calc template ...\n"
+      "       velmora-calc stringing PROJECT.vlp [--section N | --all]\n"
+      "                                     [--spans 120,150,180 --from -40 --to 40 --step 10]\n"
+      "                                     [--catalogue FILE.dat] [--lang en|ru] [--units 0|1]\n";
 
 } // namespace
 
@@ -47,6 +50,8 @@ int main(int argc, char **argv)
             return RunCalcCommand(rest);
         if (words[0] == "template")
             return RunTemplateCommand(rest);
+        if (words[0] == "stringing")
+            return RunStringingCommand(rest);
     } catch (const std::exception &e) {
         std::cerr << "velmora-calc: " << OneLine(e.what()) << '\n';
         return ExitInputError;

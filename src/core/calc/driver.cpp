@@ -40,10 +40,7 @@ private:
     CalcReport *m_report;
 };
 
-struct InitialValues
-{
-    double sigma0, t0, gamma0;
-};
+} // namespace
 
 InitialValues InitialOf(InitialState state, const CalcArgs &args, const LoadSet &loads)
 {
@@ -53,6 +50,8 @@ InitialValues InitialOf(InitialState state, const CalcArgs &args, const LoadSet 
     default: return {args.NaprMax, args.T_Gsw, loads.gmax};
     }
 }
+
+namespace {
 
 bool ModeIsTaken(const TProject &project, int purpose, int templateRegime, int mode)
 {

@@ -55,6 +55,14 @@ enum CalcPurpose : int {
     TemplateCalculation = 1, // the mode templateRegime + 1 only, no report
 };
 
+// The stress (daN/mm²), temperature (°C) and specific load (daN/(m·mm²)) of the initial state
+// a span is governed by; NoState gives the values of StateMaxLoad.
+struct InitialValues
+{
+    double sigma0, t0, gamma0;
+};
+InitialValues InitialOf(InitialState state, const CalcArgs &args, const LoadSet &loads);
+
 // Largest number of span steps in one calculation: (Max − Min) / Step above it is refused.
 inline constexpr double MaxSpanSteps = 600;
 

@@ -63,6 +63,7 @@ void TProject::SetDefaults()
     Koef.SetDefaults();
     Dat.SetDefaults();
     Shablons.Clear();
+    Sections.Clear();
 }
 
 void TProject::Assign(const TProject &other)
@@ -70,11 +71,13 @@ void TProject::Assign(const TProject &other)
     Koef.Assign(other.Koef);
     Dat.Assign(other.Dat);
     Shablons.Assign(other.Shablons);
+    Sections.Assign(other.Sections);
 }
 
 bool TProject::IsEqual(const TProject &other) const
 {
-    return Koef.IsEqual(other.Koef) && Dat.IsEqual(other.Dat) && Shablons.IsEqual(other.Shablons);
+    return Koef.IsEqual(other.Koef) && Dat.IsEqual(other.Dat) && Shablons.IsEqual(other.Shablons)
+        && Sections.IsEqual(other.Sections);
 }
 
 } // namespace velmora

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/section.h"
 #include "templates/shablon.h"
 
 #include <array>
@@ -74,6 +75,7 @@ struct TProject
     TKlimatKoef Koef;
     TDAT Dat;
     TShablonList Shablons;
+    TSectionList Sections; // anchor sections
 
     void SetDefaults();
     void Assign(const TProject &other);

@@ -3,6 +3,7 @@
 #include "common/error.h"
 #include "common/fileio.h"
 #include "common/numtext.h"
+#include "data/sectionfile.h"
 #include "l10n/localization.h"
 
 #include <algorithm>
@@ -166,6 +167,7 @@ std::string WriteProjectToBytes(const TProject &project)
     WriteDatSection(writer, project.Dat);
     WriteKoefSection(writer, project.Koef);
     project.Shablons.WriteToText(writer);
+    WriteSectionList(writer, project.Sections);
     return writer.Bytes();
 }
 
@@ -193,6 +195,8 @@ ProjectLoad ReadProjectFromBytes(std::string_view bytes, TProject &project)
     }
 
     result.templateSectionPresent = loaded.Shablons.ReadFromText(reader);
+    if (result.templateSectionPresent)
+        ReadSectionList(reader, loaded.Sections);
     project.Assign(loaded);
     return result;
 }

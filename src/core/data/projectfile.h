@@ -54,7 +54,8 @@ struct ProjectLoad
 // project is left as it was and the ConversionError of the failing line is thrown. A failed
 // coefficients section is not an error: the coefficients take their defaults and the
 // template section is read from its own first line. A file without a template section
-// gives an empty template list.
+// gives an empty template list; the anchor sections follow the templates (data/sectionfile.h)
+// and a file without them gives none.
 ProjectLoad ReadProjectFromBytes(std::string_view bytes, TProject &project);
 
 // Writes project to path through a temporary file renamed over it. Throws Error naming the

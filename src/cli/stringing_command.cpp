@@ -1,0 +1,174 @@
+#include "args.h"
+#include "calc_json.h"
+#include "commands.h"
+#include "setup.h"
+#include "stringing_json.h"
+
+#include "calc/project_args.h"
+#include "calc/stringing.h"
+#include "catalogue/catalogue.h"
+#include "common/error.h"
+#include "common/numtext.h"
+#include "data/projectfile.h"
+
+#include <iostream>
+#include <optional>
+
+namespace velmora::cli {
+
+namespace {
+
+struct StringingOptions
+{
+    std::string project;
+    CommonOptions common;
+    std::optional<int> section; // --section N, from 0
+    bool all = false;
+    std::optional<TSection> spans; // --spans with --from, --to, --step: a section not stored
+};
+
+double NumberOf(const CommandWords::Option &option, std::string_view expected)
+{
+    try {
+        return ParseFloat(option.value);
+    } catch (const ConversionError &) {
+        InvalidValue(option.name, option.value, expected);
+    }
+}
+
+// "120,150,180": every field a number; the limits are the section's own check.
+std::vector<double> SpansOf(const CommandWords::Option &option)
+{
+    constexpr std::string_view expected = "span lengths in m separated by commas";
+    std::vector<double> spans;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = option.value.find(',', start);
+        const std::string field = option.value.substr(start, comma - start);
+        try {
+            spans.push_back(ParseFloat(field));
+        } catch (const ConversionError &) {
+            InvalidValue(option.name, option.value, expected);
+        }
+        if (comma == std::string::npos)
+            return spans;
+        start = comma + 1;
+    }
+}
+
+StringingOptions ParseStringingOptions(const std::vector<std::string> &args)
+{
+    const CommandWords words
+        = SplitCommandWords(args,
+                            {"--section", "--spans", "--from", "--to", "--step", "--catalogue",
+                             "--lang", "--units", "--report"},
+                            {"--all"});
+    StringingOptions options;
+    TSection unstored;
+    bool haveSpans = false;
+    bool haveTemperatures = false;
+    for (const auto &option : words.options) {
+        if (TakeCommonOption(option, options.common))
+            continue;
+        const std::string &name = option.name;
+        if (name == "--report") {
+            throw UsageError("--report is not supported by the stringing command yet");
+        } else if (name == "--all") {
+            options.all = true;
+        } else if (name == "--section") {
+            try {
+                options.section = ParseInt(option.value);
+            } catch (const ConversionError &) {
+                InvalidValue(name, option.value, "a section number from 0");
+            }
+            if (*options.section < 0)
+                InvalidValue(name, option.value, "a section number from 0");
+        } else if (name == "--spans") {
+            unstored.Spans = SpansOf(option);
+            haveSpans = true;
+        } else {
+            double &value = name == "--from" ? unstored.TFrom
+                : name == "--to"             ? unstored.TTo
+                                             : unstored.TStep;
+            value = NumberOf(option, "a temperature in °C");
+            haveTemperatures = true;
+        }
+    }
+    options.project = ProjectFileOf(words);
+    if (options.section && options.all)
+        throw UsageError("--section and --all cannot be combined");
+    if (haveSpans && (options.section || options.all))
+        throw UsageError("--spans cannot be combined with --section or --all");
+    if (haveTemperatures && !haveSpans)
+        throw UsageError("--from, --to and --step go with --spans");
+    if (haveSpans)
+        options.spans = unstored;
+    return options;
+}
+
+// The sections the options ask for, each checked before anything is calculated.
+std::vector<TSection> ChosenSections(const StringingOptions &options, const TProject &project)
+{
+    std::vector<TSection> chosen;
+    const int count = project.Sections.Count();
+    if (options.spans) {
+        chosen.push_back(*options.spans);
+    } else if (options.section) {
+        if (*options.section >= count)
+            throw UsageError("no anchor section " + FormatInt(*options.section) + " in \""
+                             + options.project + "\": it has " + FormatInt(count)
+                             + (count == 1 ? " anchor section" : " anchor sections")
+                             + (count > 0 ? " (0 to " + FormatInt(count - 1) + ")" : ""));
+        chosen.push_back(project.Sections.Items(*options.section));
+    } else {
+        if (count == 0)
+            throw UsageError("no anchor sections in \"" + options.project
+                             + "\" (give --spans, or add sections in the program)");
+        for (int i = 0; i < count; ++i)
+            chosen.push_back(project.Sections.Items(i));
+    }
+    for (const TSection &section : chosen)
+        CheckSection(section, options.common.language);
+    return chosen;
+}
+
+int Refuse(const std::string &message)
+{
+    std::cout << CalcFailureJson(message);
+    std::cerr << message << '\n';
+    return ExitCheckFailed;
+}
+
+} // namespace
+
+int RunStringingCommand(const std::vector<std::string> &words)
+{
+    const StringingOptions options = ParseStringingOptions(words);
+    InitTexts(options.common);
+
+    TProject project;
+    LoadProject(options.project, project);
+    const std::vector<TSection> sections = ChosenSections(options, project);
+
+    OpenWireCatalogue(options.common);
+    const TWireRec wire = FindWire(project.Dat.Provod);
+    if (wire.Name.empty())
+        throw Error("the wire \"" + project.Dat.Provod + "\" is not in the catalogue");
+
+    const CalcArgs args = CalcArgsOf(project.Dat);
+    CalcRun run;
+    if (CalcStringingBasis(project, wire, args, run) == CalcOutcome::CheckFailed)
+        return Refuse(run.warning);
+
+    std::vector<SectionTable> tables;
+    for (const TSection &section : sections) {
+        SectionTable entry {section, CalcStringing(run, args, section, options.common.language)};
+        if (entry.table.state == NoState)
+            return Refuse(entry.table.warning);
+        tables.push_back(std::move(entry));
+    }
+    std::cout << StringingResultJson(tables);
+    return ExitOk;
+}
+
+} // namespace velmora::cli

@@ -1,0 +1,237 @@
+#include "common/cp1251.h"
+#include "common/error.h"
+#include "common/fileio.h"
+#include "data/projectfile.h"
+#include "data/sectionfile.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace velmora {
+namespace {
+
+// The file of a new project up to its empty template section.
+const std::vector<std::string> newProjectLines = {"version 3.4",
+                                                  "АПС35/6.2",
+                                                  "-5",
+                                                  "-5",
+                                                  "-5",
+                                                  "-50",
+                                                  "40",
+                                                  "0",
+                                                  "18",
+                                                  "36",
+                                                  "20",
+                                                  "4;0",
+                                                  "9;0",
+                                                  "10",
+                                                  "100",
+                                                  "10",
+                                                  "11111111111111111",
+                                                  "1",
+                                                  "1",
+                                                  "1",
+                                                  "1",
+                                                  "1",
+                                                  "1",
+                                                  "1",
+                                                  "15",
+                                                  "1",
+                                                  "0"};
+
+std::string Join(std::vector<std::string> lines, const std::vector<std::string> &more = {},
+                 const char *end = "\r\n")
+{
+    lines.insert(lines.end(), more.begin(), more.end());
+    std::string text;
+    for (const std::string &line : lines)
+        text += line + end;
+    return Utf8ToCp1251(text);
+}
+
+TSection Section(const std::string &name, std::vector<double> spans)
+{
+    TSection section;
+    section.Name = name;
+    section.Spans = std::move(spans);
+    return section;
+}
+
+TProject TwoSections()
+{
+    TProject project;
+    TSection first = Section("Опоры 1–6", {120, 150.25, 180, 160, 135});
+    first.TFrom = -37.5;
+    first.TTo = 35;
+    first.TStep = 7.5;
+    project.Sections.Add(first);
+    project.Sections.Add(Section("", {1e-5}));
+    return project;
+}
+
+// The lines the two sections above are written as, after the templates.
+const std::vector<std::string> twoSectionLines = {"anchor sections",
+                                                  "2",
+                                                  "Опоры 1–6",
+                                                  "-37.5",
+                                                  "35",
+                                                  "7.5",
+                                                  "5",
+                                                  "120",
+                                                  "150.25",
+                                                  "180",
+                                                  "160",
+                                                  "135",
+                                                  "",
+                                                  "-40",
+                                                  "40",
+                                                  "10",
+                                                  "1",
+                                                  "1E-5"};
+
+std::string ReadError(const std::string &bytes)
+{
+    TProject project;
+    try {
+        ReadProjectFromBytes(bytes, project);
+    } catch (const Error &e) {
+        return e.what();
+    }
+    return "no error";
+}
+
+TEST(SectionFileTest, SectionsAreWrittenAfterTheTemplatesByteForByte)
+{
+    const std::string bytes = WriteProjectToBytes(TwoSections());
+    EXPECT_EQ(bytes, Join(newProjectLines, twoSectionLines));
+    // Windows-1251 and CR LF: "О" is 0xCE, the en dash 0x96
+    EXPECT_NE(bytes.find("\r\n\xce\xef\xee\xf0\xfb 1\x96"
+                         "6\r\n"),
+              std::string::npos);
+
+    TProject back;
+    ReadProjectFromBytes(bytes, back);
+    EXPECT_TRUE(back.IsEqual(TwoSections()));
+    EXPECT_EQ(WriteProjectToBytes(back), bytes);
+}
+
+TEST(SectionFileTest, AProjectWithoutSectionsKeepsTheBytesItHadBefore)
+{
+    EXPECT_EQ(WriteProjectToBytes(TProject {}), Join(newProjectLines));
+    TProject open = TwoSections();
+    ReadProjectFromBytes(Join(newProjectLines), open);
+    EXPECT_EQ(open.Sections.Count(), 0) << "the sections of the project open before";
+}
+
+// The reading of a program that knows only the input record, the coefficients and the
+// templates: it stops after the templates.
+TEST(SectionFileTest, AReaderThatStopsAfterTheTemplatesStillOpensTheFile)
+{
+    TProject project = TwoSections();
+    project.Dat.Provod = "АС 70/11";
+    TShablon shablon;
+    shablon.Name = "Габарит";
+    project.Shablons.Add(shablon);
+    TextLineReader reader(WriteProjectToBytes(project));
+
+    TProject old;
+    const bool version = ReadDatSection(reader, old.Dat);
+    ReadKoefSection(reader, old.Koef, version);
+    ASSERT_TRUE(old.Shablons.ReadFromText(reader));
+    EXPECT_TRUE(old.Dat.IsEqual(project.Dat));
+    EXPECT_TRUE(old.Koef.IsEqual(project.Koef));
+    EXPECT_TRUE(old.Shablons.IsEqual(project.Shablons));
+    EXPECT_EQ(reader.Next(), SectionListHeaderLine) << "the sections come after the templates";
+}
+
+TEST(SectionFileTest, OtherLinesAfterTheTemplatesAreNoSections)
+{
+    for (const std::vector<std::string> &tail : std::vector<std::vector<std::string>> {
+             {"Anchor sections", "1"}, {"", "anchor sections"}, {"something newer"}}) {
+        TProject project;
+        ReadProjectFromBytes(Join(newProjectLines, tail), project);
+        EXPECT_EQ(project.Sections.Count(), 0) << tail[0];
+    }
+}
+
+TEST(SectionFileTest, LinesEndedByLfAloneAndDecimalCommasAreRead)
+{
+    TProject project;
+    ReadProjectFromBytes(
+        Join(newProjectLines,
+             {"anchor sections", "1", "А", "-40,5", "40", "10", "2", "120,5", "99"}, "\n"),
+        project);
+    ASSERT_EQ(project.Sections.Count(), 1);
+    EXPECT_EQ(project.Sections.Items(0).TFrom, -40.5);
+    EXPECT_EQ(project.Sections.Items(0).Spans, (std::vector<double> {120.5, 99}));
+}
+
+TEST(SectionFileTest, ValuesOutsideTheLimitsAreKeptForTheCheckToRefuse)
+{
+    // A section being edited may have no spans yet; the calculation refuses it, the file keeps it.
+    TProject project;
+    project.Sections.Add(Section("пусто", {}));
+    project.Sections.Add(Section("отрицательный", {-5, 3000}));
+    project.Sections.Items(1).TStep = 0;
+    TProject back;
+    ReadProjectFromBytes(WriteProjectToBytes(project), back);
+    EXPECT_TRUE(back.IsEqual(project));
+}
+
+TEST(SectionFileTest, ANameWithALineBreakStaysOnOneLine)
+{
+    TProject project;
+    project.Sections.Add(Section("АУ\r\n2", {100}));
+    TProject back;
+    ReadProjectFromBytes(WriteProjectToBytes(project), back);
+    ASSERT_EQ(back.Sections.Count(), 1);
+    EXPECT_EQ(back.Sections.Items(0).Name, "АУ  2");
+    EXPECT_EQ(back.Sections.Items(0).Spans, (std::vector<double> {100}));
+}
+
+TEST(SectionFileTest, AFaultySectionFailsTheWholeOpening)
+{
+    const auto tail = [](std::size_t index, const std::string &text) {
+        std::vector<std::string> lines = twoSectionLines;
+        lines.at(index) = text;
+        return Join(newProjectLines, lines);
+    };
+    EXPECT_EQ(ReadError(tail(1, "two")), "'two' is not a valid integer value");
+    EXPECT_EQ(ReadError(tail(1, "-1")),
+              "Project file line 29: expected a count of 0 or more, found '-1'");
+    EXPECT_EQ(ReadError(tail(6, "-5")),
+              "Project file line 34: expected a count of 0 or more, found '-5'");
+    EXPECT_EQ(ReadError(tail(3, "")), "'' is not a valid floating point value");
+    EXPECT_EQ(ReadError(tail(8, "150.25 m")), "'150.25 m' is not a valid floating point value");
+    EXPECT_EQ(ReadError(tail(8, "inf")), "'inf' is not a valid floating point value");
+    // the count promises more spans than the file holds
+    std::vector<std::string> cut = twoSectionLines;
+    cut.resize(cut.size() - 1);
+    EXPECT_EQ(ReadError(Join(newProjectLines, cut)), "'' is not a valid floating point value");
+    EXPECT_EQ(ReadError(tail(6, "2000000000")), "'' is not a valid floating point value");
+
+    TProject open = TwoSections();
+    open.Dat.Provod = "АС 50/8";
+    TProject before;
+    before.Assign(open);
+    EXPECT_THROW(ReadProjectFromBytes(tail(8, "x"), open), ConversionError);
+    EXPECT_TRUE(open.IsEqual(before));
+}
+
+TEST(SectionFileTest, TheShippedExampleHoldsOneSection)
+{
+    TProject example;
+    const std::string path = std::string(VELMORA_SOURCE_DIR) + "/share/examples/example.vlp";
+    LoadProject(path, example);
+    ASSERT_EQ(example.Sections.Count(), 1);
+    const TSection &section = example.Sections.Items(0);
+    EXPECT_EQ(section.Name, "Анкерный участок 1");
+    EXPECT_EQ(section.Spans, (std::vector<double> {120, 150, 180, 160, 135}));
+    EXPECT_EQ(StringingTemperatures(section).size(), 9u);
+    EXPECT_EQ(WriteProjectToBytes(example), ReadFileBytes(path)) << "written as it was read";
+}
+
+} // namespace
+} // namespace velmora
