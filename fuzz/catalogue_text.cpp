@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const std::string_view bytes(reinterpret_cast<const char *>(data), size);
     try {
-        for (const auto &rec : velmora::ParseCatalogueText(bytes, "fuzz.txt"))
+        for (const auto &rec : velmora::ParseCatalogueText(bytes, "fuzz.txt").wires)
             (void)velmora::WireToTextLine(rec);
     } catch (const velmora::Error &) {
     }

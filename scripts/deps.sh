@@ -6,7 +6,8 @@ build_pkgs=(g++ cmake ninja-build pkg-config ccache libgsf-1-dev qt6-base-dev
             libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core qt6-translations-l10n)
 run_pkgs=(xdg-utils qt6-translations-l10n)
 test_pkgs=(clang libclang-rt-14-dev xvfb xauth x11-apps imagemagick
-           python3-xlrd python3-ezdxf python3-matplotlib libreoffice-calc-nogui poppler-utils)
+           python3-xlrd python3-ezdxf python3-matplotlib libreoffice-calc-nogui poppler-utils
+           fonts-liberation)
 
 wanted=("${build_pkgs[@]}")
 for purpose in "$@"; do

@@ -21,6 +21,8 @@ LAST_COL = 22        # V
 # Column widths in cm, A..V.
 COLUMN_WIDTHS = [0.75, 1.55, 2.7] + [1.5] * 17 + [2.05, 1.35]
 
+# The report puts its page breaks by these heights and the page setup below: the numbers of
+# span blocks per page in src/core/report/report_cells.h must be changed with them.
 ROW_HEIGHT = "0.42cm"
 HEADING_ROW_HEIGHT = "0.5cm"
 

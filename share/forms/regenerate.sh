@@ -4,6 +4,19 @@
 # .xls files; the build only copies them.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+# The .xls files keep column widths in units of the width of "0" in Arial as LibreOffice finds
+# it here. A substitute with other metrics (DejaVu Sans is wider) gives columns too narrow
+# wherever Arial's metrics are present, Excel included, and the six-decimal loads print "###".
+family=$(fc-match -f '%{family}' Arial 2>/dev/null || true)
+case "${family%%,*}" in
+    Arial* | "Liberation Sans"* | Arimo* | "Nimbus Sans"*) ;;
+    *)
+        echo "regenerate.sh: Arial resolves to '${family:-nothing}', which lacks Arial's metrics;" \
+            "install fonts-liberation" >&2
+        exit 1
+        ;;
+esac
+
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 

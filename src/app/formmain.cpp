@@ -777,7 +777,7 @@ void TFormMain::ActCalcProjectExecute()
 void TFormMain::ProvodButtonClick()
 {
     TFormWiresBase *catalogue = Windows().FormWiresBase;
-    if (catalogue->Pick()) {
+    if (catalogue->Pick(m_provod->text().toStdString())) {
         const TWireRec wire = catalogue->SelectedWire();
         if (!wire.Name.empty())
             m_provod->setText(QString::fromStdString(wire.Name));

@@ -10,6 +10,7 @@
 #include "platform.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QToolButton>
@@ -81,10 +82,13 @@ private slots:
         SetSettingsStore(nullptr);
     }
 
+    // Numbers in names go by their value: 70 before 95 before 120.
     void creatingTheWindowLoadedTheCatalogueSortedByName()
     {
         QCOMPARE(WiresList().Count(), 3);
-        QCOMPARE(WiresList().GetWire(0).Name, std::string("AC 120/19"));
+        QCOMPARE(WiresList().GetWire(0).Name, std::string("AC 70/11"));
+        QCOMPARE(WiresList().GetWire(1).Name, std::string("AC 95/16"));
+        QCOMPARE(WiresList().GetWire(2).Name, std::string("AC 120/19"));
         QCOMPARE(WiresList().FileName(), CatalogueFile());
     }
 
@@ -101,6 +105,36 @@ private slots:
         prompts.dialogs = {Reject};
         QTest::mouseClick(Main()->findChild<QToolButton *>("ProvodButton"), Qt::LeftButton);
         QCOMPARE(Provod(), before);
+    }
+
+    // The picker opens on the project's wire, with an empty name filter that has the keyboard,
+    // and shows the whole catalogue when the remembered group would hide that wire.
+    void thePickerPreselectsTheProjectsWire()
+    {
+        ScriptedPrompts prompts;
+        Main()->findChild<QLineEdit *>("Provod")->setText("AC 120/19");
+        Catalogue()->Filter()->setCurrentIndex(5);
+        emit Catalogue()->Filter()->activated(5);
+        Catalogue()->NameFilter()->setText("95");
+        QString shown;
+        int filter = -1;
+        QString nameFilter = "?";
+        bool filterHasFocus = false;
+        prompts.dialogs = {[&](QDialog &dialog) {
+            dialog.show();
+            QTableWidget *grid = Catalogue()->Grid();
+            shown = grid->item(grid->currentRow(), 0)->text();
+            filter = Catalogue()->Filter()->currentIndex();
+            nameFilter = Catalogue()->NameFilter()->text();
+            filterHasFocus = dialog.focusWidget() == Catalogue()->NameFilter();
+            return Reject(dialog);
+        }};
+        QTest::mouseClick(Main()->findChild<QToolButton *>("ProvodButton"), Qt::LeftButton);
+        QCOMPARE(shown, QString("AC 120/19"));
+        QCOMPARE(filter, 0);
+        QCOMPARE(nameFilter, QString());
+        QVERIFY(filterHasFocus);
+        QCOMPARE(Provod(), QString("AC 120/19"));
     }
 
     void pickingWhileTheCatalogueIsManagedClosesItFirst()
@@ -144,7 +178,7 @@ private slots:
         TWiresList reread;
         reread.LoadFromFile(CatalogueFile());
         QCOMPARE(reread.Count(), 2);
-        QCOMPARE(reread.IndexOfName("AC 120/19"), -1);
+        QCOMPARE(reread.IndexOfName("AC 70/11"), -1);
     }
 };
 

@@ -3,6 +3,7 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/formwiresbase.h"
 #include "catalogue/formwiresedit.h"
+#include "common/cp1251.h"
 #include "common/fileio.h"
 #include "fake_settings.h"
 #include "l10n/localization.h"
@@ -13,6 +14,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -41,6 +43,16 @@ QString Cell(QTableWidget *grid, int row, int column)
 {
     const QTableWidgetItem *item = grid->item(row, column);
     return item ? item->text() : QString();
+}
+
+// Types text as a keyboard would, one key per character; Qt names the key of a letter by its
+// capital's code point, Cyrillic included (QTest::keyClicks knows only Latin-1 keys).
+void TypeText(QWidget *widget, const QString &text)
+{
+    for (QChar ch : text) {
+        const auto key = static_cast<Qt::Key>(ch.toUpper().unicode());
+        QTest::sendKeyEvent(QTest::Click, widget, key, QString(ch), Qt::NoModifier);
+    }
 }
 
 // The editor script of a confirmed wire: fields set as a user would leave them, then OK.
@@ -576,6 +588,7 @@ private slots:
 
         WriteFileAtomically(text.toStdString(), "C;1;2;3;8250;1.9E-5;4\r\n");
         prompts.fileNames = {text};
+        prompts.yesNo = {true};
         w.ImportClick();
         QCOMPARE(prompts.Last("Open"), QString("Импорт из текстового файла"));
         QCOMPARE(WiresList().Count(), 1);
@@ -602,6 +615,190 @@ private slots:
         QCOMPARE(prompts.lastFileDialog.directory, folder);
         QCOMPARE(m_store.Text("CatalogueFolder"), folder.toStdString());
         QCOMPARE(prompts.Kinds(), (QStringList {"Save", "Open", "Save", "Error", "Save"}));
+    }
+
+    // Import asks before it replaces the catalogue, in the current language, and says which
+    // encoding the file was read in; No changes nothing.
+    void importAsksFirstAndReadsUtf8OrWindows1251_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<bool>("utf8");
+        QTest::addColumn<QString>("question");
+        QTest::newRow("English, UTF-8")
+            << 0 << true
+            << "Replace the 2 wires of the catalogue with the 3 wires of \"wires.txt\"?\n\n"
+               "The file is read as UTF-8.";
+        QTest::newRow("Russian, UTF-8")
+            << 1 << true
+            << "Заменить 2 провода справочника на 3 провода из файла «wires.txt»?\n\n"
+               "Файл прочитан в кодировке UTF-8.";
+        QTest::newRow("English, Windows-1251")
+            << 0 << false
+            << "Replace the 2 wires of the catalogue with the 3 wires of \"wires.txt\"?\n\n"
+               "The file is read as Windows-1251 (it is not valid UTF-8).";
+        QTest::newRow("Russian, Windows-1251")
+            << 1 << false
+            << "Заменить 2 провода справочника на 3 провода из файла «wires.txt»?\n\n"
+               "Файл прочитан в кодировке Windows-1251 (это не UTF-8).";
+    }
+    void importAsksFirstAndReadsUtf8OrWindows1251()
+    {
+        QFETCH(int, language);
+        QFETCH(bool, utf8);
+        QFETCH(QString, question);
+        SetLanguage(language);
+        ScriptedPrompts prompts;
+        TFormWiresBase &w = Open({Wire("A", 1, 30), Wire("B", 2, 10)});
+        w.Manage();
+        const QString text = m_dir->path() + "/wires.txt";
+        const std::string lines = "АС 120/19;15.2;136.8;0.471;8250;1.92E-5;1\r\n"
+                                  "Ёлка ПС-35;7.5;37.2;0.296;20000;1.2E-5;5\r\n"
+                                  "AC 70/11;11.4;79.3;0.276;8250;1.92E-5;1\r\n";
+        WriteFileAtomically(text.toStdString(), utf8 ? lines : Utf8ToCp1251(lines));
+
+        prompts.fileNames = {text};
+        prompts.yesNo = {false};
+        w.ImportClick();
+        QCOMPARE(prompts.Kinds(), (QStringList {"Open", "WarningYesNo"}));
+        QCOMPARE(prompts.Last("WarningYesNo"), question);
+        QCOMPARE(WiresList().Count(), 2);
+        QCOMPARE(Cell(w.Grid(), 0, 0), QString("A"));
+        QCOMPARE(w.Modified(), 0);
+
+        prompts.fileNames = {text};
+        prompts.yesNo = {true};
+        w.ImportClick();
+        QCOMPARE(WiresList().Count(), 3);
+        QCOMPARE(Cell(w.Grid(), 0, 0), QString("АС 120/19"));
+        QCOMPARE(Cell(w.Grid(), 1, 0), QString("Ёлка ПС-35"));
+        QCOMPARE(w.Modified(), 1);
+    }
+
+    // The shipped catalogue beside the program comes back after a question; the data
+    // folder's file is written at close as after any change, the shipped one never.
+    void restoreTheShippedCatalogue()
+    {
+        ScriptedPrompts prompts;
+        const QString appDir = m_dir->path() + "/app/";
+        QDir().mkpath(appDir);
+        TWiresList shipped;
+        for (const TWireRec &rec :
+             {Wire("АС 120/19", 1, 15.2), Wire("АС 16/2.7", 1, 5.6), Wire("ТК-50", 5, 9.1)})
+            shipped.Add(rec);
+        shipped.SaveToFile((appDir + "base_provod.dat").toStdString());
+        const std::string shippedBytes = ReadFileBytes((appDir + "base_provod.dat").toStdString());
+        TFormWiresBase &w = Open({Wire("Mine", 7, 1)});
+        w.Manage();
+        QPushButton *restore = Button("ButRestore");
+        QVERIFY(restore->isVisible());
+        QCOMPARE(restore->text(), QString("Restore the shipped catalogue"));
+
+        prompts.yesNo = {false, true};
+        QTest::mouseClick(restore, Qt::LeftButton);
+        QCOMPARE(prompts.Last("WarningYesNo"),
+                 QString("Replace the 1 wire of the catalogue with the 3 wires of the catalogue "
+                         "shipped with the program?"));
+        QCOMPARE(WiresList().Count(), 1);
+        QCOMPARE(w.Modified(), 0);
+        QTest::mouseClick(restore, Qt::LeftButton);
+        QCOMPARE(WiresList().Count(), 3);
+        QCOMPARE(Cell(w.Grid(), 0, 0), QString("АС 16/2.7"));
+        QCOMPARE(Cell(w.Grid(), 1, 0), QString("АС 120/19"));
+        QCOMPARE(w.Modified(), 1);
+        w.SaveIfModified();
+        TWiresList reread;
+        reread.LoadFromFile(CatalogueFile());
+        QCOMPARE(reread.Count(), 3);
+        QCOMPARE(ReadFileBytes((appDir + "base_provod.dat").toStdString()), shippedBytes);
+
+        // Without a shipped file the error names it and the catalogue stays.
+        QFile::remove(appDir + "base_provod.dat");
+        QTest::mouseClick(restore, Qt::LeftButton);
+        QVERIFY(prompts.Last("Error").contains(appDir + "base_provod.dat"));
+        QCOMPARE(WiresList().Count(), 3);
+        QCOMPARE(prompts.yesNo.size(), std::size_t(0));
+
+        w.hide();
+        bool shownInPicker = true;
+        prompts.dialogs = {[&](QDialog &dialog) {
+            dialog.show();
+            shownInPicker = restore->isVisible();
+            return Reject(dialog);
+        }};
+        w.Pick();
+        QVERIFY(!shownInPicker);
+    }
+
+    // Typing in the picker's name filter narrows the list to the names holding the text in
+    // any letter case, Cyrillic included; the arrow keys move in the list, Enter picks; the
+    // Delete key edits the filter and deletes no wire.
+    void thePickersNameFilter()
+    {
+        ScriptedPrompts prompts;
+        TFormWiresBase &w = Open({Wire("АС 120/19", 1, 15.2), Wire("АС 95/16", 1, 13.5),
+                                  Wire("АС 16/2.7", 1, 5.6), Wire("ПС-35", 5, 7.5),
+                                  Wire("Ас 185/29 лёгкий", 1, 18.8)});
+        QStringList shown;
+        QString afterDelete;
+        bool active = false;
+        prompts.dialogs = {[&](QDialog &dialog) {
+            dialog.show();
+            dialog.activateWindow();
+            active = QTest::qWaitForWindowActive(&dialog);
+            QLineEdit *filter = w.NameFilter();
+            TypeText(filter, "ас 1");
+            for (int row = 0; row < w.Grid()->rowCount(); ++row)
+                shown << Cell(w.Grid(), row, 0);
+            QTest::keyClick(filter, Qt::Key_Down);
+            QTest::keyClick(filter, Qt::Key_Home);
+            QTest::keyClick(filter, Qt::Key_Delete);
+            afterDelete = filter->text();
+            TypeText(filter, "а");
+            QTest::keyClick(filter, Qt::Key_Return);
+            return dialog.result();
+        }};
+        QVERIFY(w.Pick());
+        QVERIFY(active);
+        QCOMPARE(shown, (QStringList {"АС 16/2.7", "АС 120/19", "Ас 185/29 лёгкий"}));
+        QCOMPARE(afterDelete, QString("с 1"));
+        QCOMPARE(w.SelectedWire().Name, std::string("АС 120/19"));
+        QCOMPARE(WiresList().Count(), 5);
+        QVERIFY(!prompts.Kinds().contains("WarningYesNo"));
+
+        // A filter that matches nothing shows one empty row and picks nothing.
+        prompts.dialogs = {[&](QDialog &dialog) {
+            dialog.show();
+            QTest::keyClicks(w.NameFilter(), "zz");
+            w.SelectClick();
+            return dialog.result();
+        }};
+        QVERIFY(w.Pick());
+        QCOMPARE(w.Grid()->rowCount(), 1);
+        QCOMPARE(w.SelectedWire(), TWireRec {});
+    }
+
+    // In the picker the Delete key on the list asks the usual question; No keeps the wire.
+    void deleteKeyInThePickerAsksFirst()
+    {
+        ScriptedPrompts prompts;
+        TFormWiresBase &w = Open({Wire("A", 1, 30), Wire("B", 2, 10)});
+        prompts.yesNo = {false};
+        bool active = false;
+        prompts.dialogs = {[&](QDialog &dialog) {
+            dialog.show();
+            dialog.activateWindow();
+            active = QTest::qWaitForWindowActive(&dialog);
+            w.Grid()->setFocus();
+            QTest::keyClick(w.Grid(), Qt::Key_Delete);
+            return Reject(dialog);
+        }};
+        QVERIFY(!w.Pick("B"));
+        QVERIFY(active);
+        QCOMPARE(prompts.Kinds(), (QStringList {"Exec", "WarningYesNo"}));
+        QCOMPARE(prompts.Last("WarningYesNo"),
+                 QString("Are you sure you would like to delete this wire?"));
+        QCOMPARE(WiresList().Count(), 2);
+        QCOMPARE(w.Modified(), 0);
     }
 
     void failedImportShowsTheErrorAndKeepsTheCatalogue()
@@ -684,6 +881,11 @@ private slots:
             QTest::qWait(150);
             QVERIFY(window.grab().save(folder + "/" + name + ".png"));
         };
+        ScriptedPrompts prompts;
+        const QString importFile = m_dir->path() + "/wires.txt";
+        WriteFileAtomically(importFile.toStdString(),
+                            "АС 120/19;15.2;136.8;0.471;8250;1.92E-5;1\r\n"
+                            "АС 150/24;17.1;173.2;0.599;8250;1.92E-5;1\r\n");
         for (int language : {0, 1}) {
             SetLanguage(language);
             const QString suffix = language == 0 ? "_en" : "_ru";
@@ -696,10 +898,27 @@ private slots:
             editor->LoadWire(WiresList().GetWire(1));
             save(*editor, "wire_editor" + suffix);
             editor->hide();
+
+            // The question before an import, as the Qt prompts show it.
+            prompts.fileNames = {importFile};
+            prompts.yesNo = {false};
+            w.ImportClick();
+            QMessageBox question(QMessageBox::Warning, "Velmora", prompts.Last("WarningYesNo"),
+                                 QMessageBox::Yes | QMessageBox::No, &w);
+            save(question, "catalogue_import_question" + suffix);
+            question.hide();
+
+            w.hide();
+            prompts.dialogs = {[&](QDialog &dialog) {
+                dialog.show();
+                TypeText(w.NameFilter(), "ас 1");
+                save(dialog, "catalogue_pick_filter" + suffix);
+                return Reject(dialog);
+            }};
+            w.Pick("АС 150/24");
         }
         SetUnits(1);
         w.hide();
-        ScriptedPrompts prompts;
         prompts.dialogs = {[&](QDialog &dialog) {
             dialog.show();
             ChooseFilter(1);

@@ -1,7 +1,10 @@
 #!/usr/bin/python3
 """Opens every report in a folder with LibreOffice headless: each must convert to csv and to
 PDF, and the csv values must equal the cell map beside it (<case>.json, written by
-report_samples). The first page of each PDF is kept as <case>-page1.png for a person to look at.
+report_samples). The PDF, printed with a font of Arial's metrics as the forms are made for,
+must show no "###" (a number too wide for its column) and must end its pages only between
+span blocks, every page after the first starting with the repeated headings. The first page
+of each PDF is kept as <case>-page1.png for a person to look at.
 
 usage: check_libreoffice.py SAMPLES_DIR
 """
@@ -11,6 +14,7 @@ import glob
 import json
 import math
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -63,6 +67,57 @@ def check_csv(path, cells, fail):
                 fail(f'{c["cell"]}: expected {want!r}, LibreOffice shows {got!r}')
 
 
+# Families that have Arial's metrics, so that a column prints as wide as in Excel on Windows.
+ARIAL_METRIC_FAMILIES = ("Arial", "Liberation Sans", "Arimo", "Nimbus Sans")
+
+# The labels of a span block's three rows (column C) and the heading of the span column,
+# repeated on every page. A label going on with "at"/"при" ("Stress at average annual
+# temperature") belongs to the input block.
+BLOCK_ROWS = {
+    "en": ("Tensile force", "Stress", "Sag"),
+    "ru": ("Тяжение", "Напряжение", "Стрела провеса"),
+}
+SPAN_HEADING = {"en": "Span, m", "ru": "Пролёт, м"}
+
+
+def arial_metric_problem():
+    """What keeps the PDFs from showing the print of an Arial-metric font, or None."""
+    if not shutil.which("fc-match") or not shutil.which("pdftotext"):
+        return "fc-match and pdftotext are needed (fontconfig, poppler-utils)"
+    family = subprocess.run(["fc-match", "-f", "%{family}", "Arial"], capture_output=True,
+                            text=True, check=True).stdout.split(",")[0]
+    if not family.startswith(ARIAL_METRIC_FAMILIES):
+        return (f"LibreOffice would print Arial as {family!r}, not with Arial's metrics "
+                "(install fonts-liberation)")
+    return None
+
+
+def count_rows(page, label):
+    return len(re.findall(r"(?:^|\s)" + re.escape(label) + r"(?=[ \t]|$)(?![ \t]+(?:at|при) )",
+                          page, re.MULTILINE))
+
+
+def check_pages(pdf_path, lang, blocks, fail):
+    text = subprocess.run(["pdftotext", "-layout", pdf_path, "-"], capture_output=True,
+                          text=True, check=True, timeout=120).stdout
+    if "###" in text:
+        fail("a cell prints as ### (its number is too wide for the column)")
+    pages = [p for p in text.split("\f") if p.strip()]
+    seen = 0
+    for number, page in enumerate(pages, 1):
+        counts = [count_rows(page, label) for label in BLOCK_ROWS[lang]]
+        starts = len(re.findall(r"(?:^|\s)L ?=", page))
+        if counts != [starts] * 3:
+            fail(f"page {number} holds part of a span block: {starts} spans, rows "
+                 f"{dict(zip(BLOCK_ROWS[lang], counts))}")
+        if number > 1 and SPAN_HEADING[lang] not in page:
+            fail(f"page {number} does not repeat the headings")
+        seen += starts
+    if seen != blocks:
+        fail(f"the PDF shows {seen} span blocks, the report has {blocks}")
+    return len(pages)
+
+
 def main():
     folder = sys.argv[1]
     names = sorted(os.path.splitext(os.path.basename(p))[0]
@@ -70,6 +125,9 @@ def main():
     if not names:
         sys.exit(f"no cell maps in {folder}")
     reports = [os.path.join(folder, n + ".xls") for n in names]
+    problem = arial_metric_problem()
+    if problem:
+        sys.exit(f"FAIL {problem}")
     work = tempfile.mkdtemp(prefix="velmora-lo-")
     failures = []
     try:
@@ -88,13 +146,17 @@ def main():
                     fail("LibreOffice could not print the report (no PDF written)")
                     continue
             with open(os.path.join(folder, name + ".json"), encoding="utf-8") as f:
-                cells = json.load(f)["cells"]
+                cell_map = json.load(f)
+            cells = cell_map["cells"]
             check_csv(csv_path, cells, fail)
+            lang = "ru" if cell_map["template"].endswith("_ru.xls") else "en"
+            pages = check_pages(pdf_path, lang, cell_map["blocks"], fail)
             if shutil.which("pdftoppm"):
                 subprocess.run(["pdftoppm", "-r", "70", "-f", "1", "-l", "1", "-png",
                                 "-singlefile", pdf_path, os.path.join(folder, name + "-page1")],
                                check=True, timeout=60)
-            print(f"{name}: opened, {len(cells)} cells checked in csv, PDF written")
+            print(f"{name}: opened, {len(cells)} cells checked in csv, "
+                  f"{pages} printed pages checked")
     finally:
         shutil.rmtree(work, ignore_errors=True)
     for text in failures[:50]:

@@ -12,9 +12,14 @@
 #include "uitext.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
@@ -45,6 +50,21 @@ QString Number(double value)
 const char *const kExportTitle = "Экспорт в текстовый файл";
 const char *const kImportTitle = "Импорт из текстового файла";
 
+// "1 wire", "3 провода", "5 проводов": the plural form the number takes in the language.
+QString WireCount(std::size_t n)
+{
+    const char *key = "wires_many";
+    if (IsEnglish()) {
+        if (n == 1)
+            key = "wires_one";
+    } else if (n % 10 == 1 && n % 100 != 11) {
+        key = "wires_one";
+    } else if (n % 10 >= 2 && n % 10 <= 4 && (n % 100 < 12 || n % 100 > 14)) {
+        key = "wires_few";
+    }
+    return UiText(key).arg(n);
+}
+
 FileDialogRequest TextFileDialog(const char *title, DialogUse use)
 {
     FileDialogRequest request;
@@ -60,6 +80,7 @@ FileDialogRequest TextFileDialog(const char *title, DialogUse use)
 TFormWiresBase::TFormWiresBase(const std::string &commonDataDir, const std::string &appDir,
                                QWidget *parent)
     : QDialog(parent)
+    , m_appDir(appDir)
 {
     setObjectName(QStringLiteral("FormWiresBase"));
     RegisterWiresBaseTexts();
@@ -68,9 +89,18 @@ TFormWiresBase::TFormWiresBase(const std::string &commonDataDir, const std::stri
     m_groupFrame = new QGroupBox(this);
     m_filter = new QComboBox(m_groupFrame);
     m_filter->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_nameLabel = new QLabel(m_groupFrame);
+    m_nameFilter = new QLineEdit(m_groupFrame);
+    m_nameFilter->setObjectName(QStringLiteral("NameFilter"));
+    m_nameFilter->setClearButtonEnabled(true);
+    m_nameFilter->setMinimumWidth(180);
+    m_nameFilter->installEventFilter(this);
+    m_nameLabel->setBuddy(m_nameFilter);
     auto *groupLayout = new QHBoxLayout(m_groupFrame);
     groupLayout->addWidget(m_filter);
     groupLayout->addStretch(1);
+    groupLayout->addWidget(m_nameLabel);
+    groupLayout->addWidget(m_nameFilter);
 
     m_wireFrame = new QGroupBox(this);
     m_grid = new QTableWidget(1, kColumns, m_wireFrame);
@@ -106,11 +136,12 @@ TFormWiresBase::TFormWiresBase(const std::string &commonDataDir, const std::stri
     m_edit = new QPushButton(this);
     m_export = new QPushButton(this);
     m_import = new QPushButton(this);
+    m_restore = new QPushButton(this);
     m_close = new QPushButton(this);
     const std::pair<QPushButton *, const char *> names[] = {
-        {m_select, "ButSelect"}, {m_cancel, "ButCancel"}, {m_create, "ButCreate"},
-        {m_delete, "ButDelete"}, {m_edit, "ButEdit"},     {m_export, "ButExport"},
-        {m_import, "ButImport"}, {m_close, "ButClose"},
+        {m_select, "ButSelect"}, {m_cancel, "ButCancel"},   {m_create, "ButCreate"},
+        {m_delete, "ButDelete"}, {m_edit, "ButEdit"},       {m_export, "ButExport"},
+        {m_import, "ButImport"}, {m_restore, "ButRestore"}, {m_close, "ButClose"},
     };
     for (const auto &[button, name] : names)
         button->setObjectName(QLatin1String(name));
@@ -120,6 +151,7 @@ TFormWiresBase::TFormWiresBase(const std::string &commonDataDir, const std::stri
     buttons->addSpacing(16);
     buttons->addWidget(m_export);
     buttons->addWidget(m_import);
+    buttons->addWidget(m_restore);
     buttons->addStretch(1);
     for (QPushButton *b : {m_select, m_cancel, m_close})
         buttons->addWidget(b);
@@ -131,6 +163,7 @@ TFormWiresBase::TFormWiresBase(const std::string &commonDataDir, const std::stri
     resize(820, 540);
 
     connect(m_filter, &QComboBox::activated, this, &TFormWiresBase::FilterChange);
+    connect(m_nameFilter, &QLineEdit::textChanged, this, &TFormWiresBase::NameFilterChange);
     connect(header, &QHeaderView::sectionClicked, this, &TFormWiresBase::HeadingClick);
     connect(m_grid, &QTableWidget::cellDoubleClicked, this, [this] {
         if (m_selectMode)
@@ -151,6 +184,7 @@ TFormWiresBase::TFormWiresBase(const std::string &commonDataDir, const std::stri
     connect(m_delete, &QPushButton::clicked, this, &TFormWiresBase::DeleteClick);
     connect(m_export, &QPushButton::clicked, this, &TFormWiresBase::ExportClick);
     connect(m_import, &QPushButton::clicked, this, &TFormWiresBase::ImportClick);
+    connect(m_restore, &QPushButton::clicked, this, &TFormWiresBase::RestoreClick);
 
     m_editor = new TFormWiresEdit(this);
     ApplyTexts();
@@ -161,6 +195,7 @@ void TFormWiresBase::Manage()
 {
     if (!isVisible()) {
         m_selectMode = false;
+        ClearNameFilter();
         setModal(false);
         show();
     }
@@ -168,22 +203,58 @@ void TFormWiresBase::Manage()
     activateWindow();
 }
 
-bool TFormWiresBase::Pick()
+bool TFormWiresBase::Pick(const std::string &currentName)
 {
     // A window already shown cannot become modal: close the managing window and open it anew.
     if (isVisible())
         hide();
     m_selectMode = true;
+    m_preselect = currentName;
+    ClearNameFilter();
+    const TWireRec current = WiresList().FindByName(currentName);
+    if (!current.Name.empty() && !Shows(current))
+        m_filterIndex = 0;
     const bool confirmed = CurrentPrompts().Exec(*this) == QDialog::Accepted;
+    m_preselect.clear();
     setModal(false);
     return confirmed;
+}
+
+// Each showing starts with the whole list of the group; the refill comes with the showing.
+void TFormWiresBase::ClearNameFilter()
+{
+    m_nameFilter->blockSignals(true);
+    m_nameFilter->clear();
+    m_nameFilter->blockSignals(false);
 }
 
 void TFormWiresBase::showEvent(QShowEvent *event)
 {
     ApplyTexts();
     RefillGrid();
+    if (m_selectMode) {
+        SelectName(m_preselect);
+        m_nameFilter->setFocus();
+    }
     QDialog::showEvent(event);
+}
+
+// The name filter passes the keys that move in the list on to the grid.
+bool TFormWiresBase::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_nameFilter && event->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent *>(event)->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            QCoreApplication::sendEvent(m_grid, event);
+            return true;
+        default:
+            break;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TFormWiresBase::ApplyTexts()
@@ -196,6 +267,8 @@ void TFormWiresBase::ApplyTexts()
     m_edit->setText(UiText("Edit"));
     m_export->setText(UiText("Export"));
     m_import->setText(UiText("Import"));
+    m_restore->setText(UiText("Restore_catalogue"));
+    m_nameLabel->setText(UiText("Name_contains"));
     m_close->setText(UiText("Close"));
     m_wireFrame->setTitle(UiText("Wire"));
     m_groupFrame->setTitle(UiText("Group"));
@@ -217,7 +290,7 @@ void TFormWiresBase::ApplyTexts()
 
     for (QPushButton *b : {m_select, m_cancel})
         b->setVisible(m_selectMode);
-    for (QPushButton *b : {m_create, m_delete, m_edit, m_export, m_import, m_close})
+    for (QPushButton *b : {m_create, m_delete, m_edit, m_export, m_import, m_restore, m_close})
         b->setVisible(!m_selectMode);
 }
 
@@ -244,7 +317,7 @@ void TFormWiresBase::RefillGrid()
         int rows = 0;
         for (int i = 0; i < wires.Count(); ++i) {
             const TWireRec &rec = wires.Items(i);
-            if (m_filterIndex != 0 && rec.Group != m_filterIndex)
+            if (!Shows(rec))
                 continue;
             m_grid->setRowCount(std::max(rows + 1, 1));
             ShowWireInRow(rows++, rec);
@@ -252,6 +325,14 @@ void TFormWiresBase::RefillGrid()
         SelectRow(0);
     }
     UpdateButtons();
+}
+
+bool TFormWiresBase::Shows(const TWireRec &rec) const
+{
+    if (m_filterIndex != 0 && rec.Group != m_filterIndex)
+        return false;
+    const QString part = m_nameFilter->text().trimmed();
+    return part.isEmpty() || QString::fromStdString(rec.Name).contains(part, Qt::CaseInsensitive);
 }
 
 void TFormWiresBase::UpdateButtons()
@@ -266,6 +347,22 @@ void TFormWiresBase::SelectRow(int row)
 {
     m_grid->setCurrentCell(row, 0);
     m_grid->selectRow(row);
+}
+
+bool TFormWiresBase::SelectName(const std::string &name)
+{
+    if (name.empty())
+        return false;
+    const QString text = QString::fromStdString(name);
+    for (int row = 0; row < m_grid->rowCount(); ++row) {
+        const QTableWidgetItem *item = m_grid->item(row, 0);
+        if (item && item->text() == text) {
+            SelectRow(row);
+            m_grid->scrollToItem(item, QAbstractItemView::PositionAtCenter);
+            return true;
+        }
+    }
+    return false;
 }
 
 int TFormWiresBase::SelectedRow() const
@@ -364,8 +461,32 @@ void TFormWiresBase::ImportClick()
     if (path.isEmpty())
         return;
     RememberDialogFolder(FileKind::CatalogueText, path);
-    if (!Guarded([&] { WiresList().ImportFromText(path.toStdString()); }))
+    CatalogueText text;
+    if (!Guarded([&] { text = ReadCatalogueText(path.toStdString()); }))
         return;
+    const QString question = UiText("Replace_catalogue")
+                                 .arg(WireCount(static_cast<std::size_t>(WiresList().Count())),
+                                      WireCount(text.wires.size()), QFileInfo(path).fileName())
+        + QStringLiteral("\n\n")
+        + UiText(text.encoding == TextEncoding::Utf8 ? "Read_as_utf8" : "Read_as_1251");
+    if (!CurrentPrompts().WarningYesNo(question))
+        return;
+    WiresList().Replace(std::move(text.wires));
+    RefillGrid();
+    m_modified = 1;
+}
+
+void TFormWiresBase::RestoreClick()
+{
+    std::vector<TWireRec> shipped;
+    if (!Guarded([&] { shipped = ReadShippedCatalogue(m_appDir); }))
+        return;
+    const QString question = UiText("Restore_question")
+                                 .arg(WireCount(static_cast<std::size_t>(WiresList().Count())),
+                                      WireCount(shipped.size()));
+    if (!CurrentPrompts().WarningYesNo(question))
+        return;
+    WiresList().Replace(std::move(shipped));
     RefillGrid();
     m_modified = 1;
 }
@@ -386,6 +507,14 @@ void TFormWiresBase::FilterChange(int index)
 {
     m_filterIndex = index;
     RefillGrid();
+}
+
+void TFormWiresBase::NameFilterChange()
+{
+    // The wire selected before stays selected while the filter still shows it.
+    const std::string selected = SelectedName();
+    RefillGrid();
+    SelectName(selected);
 }
 
 } // namespace velmora

@@ -8,6 +8,8 @@
 
 class QComboBox;
 class QGroupBox;
+class QLabel;
+class QLineEdit;
 class QMenu;
 class QPushButton;
 class QTableWidget;
@@ -16,10 +18,11 @@ namespace velmora {
 
 class TFormWiresEdit;
 
-// The catalogue window: the wires of WiresList() in a six-column grid filtered by group. It
-// manages the catalogue (modeless: create, edit, delete, export, import) or picks the
-// project's wire (modal). Its creation loads the catalogue; its closing never saves it — the
-// main window calls SaveIfModified when it closes.
+// The catalogue window: the wires of WiresList() in a six-column grid filtered by group and
+// by a part of the name. It manages the catalogue (modeless: create, edit, delete, export,
+// import, restore the shipped catalogue) or picks the project's wire (modal). Its creation
+// loads the catalogue; its closing never saves it — the main window calls SaveIfModified
+// when it closes.
 class TFormWiresBase : public QDialog
 {
     Q_OBJECT
@@ -31,11 +34,16 @@ public:
     TFormWiresBase(const std::string &commonDataDir, const std::string &appDir,
                    QWidget *parent = nullptr);
 
-    // Shows the window for managing the catalogue, beside the main window.
+    // Shows the window for managing the catalogue, beside the main window, with an empty name
+    // filter.
     void Manage();
     // Shows the window modally for picking a wire; true when the user selected one (then ask
     // SelectedWire). A window open for managing is closed first and reopened for picking.
-    bool Pick();
+    // The row of currentName (the project's wire) is selected when the window shows; the
+    // name filter starts empty, and a group filter that hides that wire shows the whole
+    // catalogue instead. The name filter has the keyboard: typing narrows the list, the arrow
+    // keys move in it, Enter picks.
+    bool Pick(const std::string &currentName = {});
     bool SelectMode() const { return m_selectMode; }
 
     // The record of the wire in the selected row, looked up by its name in the whole
@@ -49,6 +57,7 @@ public:
     TFormWiresEdit *Editor() const { return m_editor; }
     QTableWidget *Grid() const { return m_grid; }
     QComboBox *Filter() const { return m_filter; }
+    QLineEdit *NameFilter() const { return m_nameFilter; }
 
 public slots:
     void CreateClick();
@@ -56,23 +65,31 @@ public slots:
     void DeleteClick();
     void ExportClick();
     void ImportClick();
+    void RestoreClick();
     void SelectClick();
     void HeadingClick(int column);
     void FilterChange(int index);
+    void NameFilterChange();
 
 protected:
     void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void ApplyTexts();
+    void ClearNameFilter();
     void RefillGrid();
     void ShowWireInRow(int row, const TWireRec &rec);
     void UpdateButtons();
     void SelectRow(int row);
+    bool SelectName(const std::string &name);
+    bool Shows(const TWireRec &rec) const;
     int SelectedRow() const;
     std::string SelectedName() const;
 
     TFormWiresEdit *m_editor = nullptr;
+    std::string m_appDir;
+    std::string m_preselect; // the wire to select when the picker shows
     bool m_selectMode = false;
     int m_modified = 0;
     int m_filterIndex = 0;
@@ -80,6 +97,8 @@ private:
     QGroupBox *m_wireFrame = nullptr;
     QGroupBox *m_groupFrame = nullptr;
     QComboBox *m_filter = nullptr;
+    QLabel *m_nameLabel = nullptr;
+    QLineEdit *m_nameFilter = nullptr;
     QTableWidget *m_grid = nullptr;
     QMenu *m_menu = nullptr;
     QPushButton *m_select = nullptr;
@@ -89,6 +108,7 @@ private:
     QPushButton *m_edit = nullptr;
     QPushButton *m_export = nullptr;
     QPushButton *m_import = nullptr;
+    QPushButton *m_restore = nullptr;
     QPushButton *m_close = nullptr;
 };
 

@@ -55,4 +55,16 @@ void OpenCatalogue(const std::string &commonDataDir, const std::string &appDir)
     list.SortBy(1);
 }
 
+std::vector<TWireRec> ReadShippedCatalogue(const std::string &appDir)
+{
+    TWiresList shipped;
+    shipped.Replace(DecodeCatalogue(ReadFileBytes(JoinPath(appDir, kCatalogueFile))));
+    shipped.SortBy(1);
+    std::vector<TWireRec> records;
+    records.reserve(static_cast<std::size_t>(shipped.Count()));
+    for (int i = 0; i < shipped.Count(); ++i)
+        records.push_back(shipped.Items(i));
+    return records;
+}
+
 } // namespace velmora

@@ -3,6 +3,7 @@
 #include "catalogue/wires.h"
 
 #include <string>
+#include <vector>
 
 namespace velmora {
 
@@ -22,5 +23,10 @@ std::string CatalogueDataDir(const std::string &commonDataDir);
 // name. Whatever the list held before is dropped. Throws Error when the file cannot be read
 // or created.
 void OpenCatalogue(const std::string &commonDataDir, const std::string &appDir);
+
+// The records of the catalogue shipped in appDir ("base_provod.dat"), sorted by name as at
+// start-up, for putting the catalogue back as it came. Throws Error naming the file when it
+// is missing or cannot be read.
+std::vector<TWireRec> ReadShippedCatalogue(const std::string &appDir);
 
 } // namespace velmora

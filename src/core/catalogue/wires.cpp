@@ -60,7 +60,63 @@ double NumberField(const TWireRec &rec, int key)
     }
 }
 
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// -1, 0 or 1 for two runs of digits by their value: fewer digits after the leading zeros is
+// smaller, equal lengths compare digit by digit.
+int CompareDigitRuns(std::string_view a, std::string_view b)
+{
+    const auto significant = [](std::string_view run) {
+        const std::size_t first = run.find_first_not_of('0');
+        return first == std::string_view::npos ? std::string_view() : run.substr(first);
+    };
+    a = significant(a);
+    b = significant(b);
+    if (a.size() != b.size())
+        return a.size() < b.size() ? -1 : 1;
+    const int c = a.compare(b);
+    return c < 0 ? -1 : (c > 0 ? 1 : 0);
+}
+
+// The natural order of two Windows-1251 names (NameLess).
+bool NaturalLess(std::string_view a, std::string_view b)
+{
+    std::size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (IsDigit(a[i]) && IsDigit(b[j])) {
+            std::size_t endA = i, endB = j;
+            while (endA < a.size() && IsDigit(a[endA]))
+                ++endA;
+            while (endB < b.size() && IsDigit(b[endB]))
+                ++endB;
+            if (const int c = CompareDigitRuns(a.substr(i, endA - i), b.substr(j, endB - j)))
+                return c < 0;
+            i = endA;
+            j = endB;
+            continue;
+        }
+        const auto x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[j]);
+        if (x != y)
+            return x < y;
+        ++i;
+        ++j;
+    }
+    if (i < a.size() || j < b.size())
+        return j < b.size(); // the one that ended first is a prefix
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+    });
+}
+
 } // namespace
+
+bool NameLess(const std::string &a, const std::string &b)
+{
+    return NaturalLess(Utf8ToCp1251(a), Utf8ToCp1251(b));
+}
 
 std::string EncodeWireRec(const TWireRec &rec)
 {
@@ -155,17 +211,13 @@ void TWiresList::SortBy(int key)
     if (key < 1 || key > 6)
         return;
     if (key == 1) {
-        // The order of names is the order of their Windows-1251 bytes.
+        // Names are compared in their Windows-1251 form, converted once.
         std::vector<std::pair<std::string, TWireRec>> keyed;
         keyed.reserve(m_items.size());
         for (auto &rec : m_items)
             keyed.emplace_back(Utf8ToCp1251(rec.Name), std::move(rec));
         std::stable_sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) {
-            return std::lexicographical_compare(
-                a.first.begin(), a.first.end(), b.first.begin(), b.first.end(),
-                [](char x, char y) {
-                    return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
-                });
+            return NaturalLess(a.first, b.first);
         });
         for (std::size_t i = 0; i < keyed.size(); ++i)
             m_items[i] = std::move(keyed[i].second);
@@ -243,20 +295,26 @@ void TWiresList::ExportToText(const std::string &path) const
     WriteFileAtomically(path, writer.Bytes());
 }
 
-std::vector<TWireRec> ParseCatalogueText(std::string_view fileBytes, const std::string &path)
+CatalogueText ParseCatalogueText(std::string_view fileBytes, const std::string &path)
 {
-    TextLineReader reader(fileBytes);
-    std::vector<TWireRec> records;
+    CatalogueText text;
+    text.encoding = DetectTextEncoding(fileBytes);
+    TextLineReader reader(fileBytes, text.encoding);
     while (!reader.AtEnd()) {
         const std::string line = reader.Next();
-        records.push_back(WireFromTextLine(line, reader.LineNumber(), path));
+        text.wires.push_back(WireFromTextLine(line, reader.LineNumber(), path));
     }
-    return records;
+    return text;
+}
+
+CatalogueText ReadCatalogueText(const std::string &path)
+{
+    return ParseCatalogueText(ReadFileBytes(path), path);
 }
 
 void TWiresList::ImportFromText(const std::string &path)
 {
-    m_items = ParseCatalogueText(ReadFileBytes(path), path);
+    m_items = ReadCatalogueText(path).wires;
 }
 
 } // namespace velmora

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/textlines.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -55,8 +57,8 @@ public:
     TWireRec FindByName(const std::string &name) const; // the empty record when absent
     int CountInGroup(int group) const;
 
-    // Ascending by key 1 Name (Windows-1251 bytes, unsigned; a prefix first), 2 Diam, 3 Sech,
-    // 4 PNag, 5 Modl, 6 Koef. Any other key leaves the list as it is. NaN sorts last.
+    // Ascending by key 1 Name (NameLess), 2 Diam, 3 Sech, 4 PNag, 5 Modl, 6 Koef. Any other
+    // key leaves the list as it is. NaN sorts last.
     void SortBy(int key);
 
     // Appends the records of a catalogue file (a trailing fragment under 61 bytes is not
@@ -66,11 +68,11 @@ public:
     void SaveToFile(const std::string &path);
     // One line per record, "Name;Diam;Sech;PNag;Modl;Koef;Group", Windows-1251, CR LF.
     void ExportToText(const std::string &path) const;
-    // Replaces the whole list by the lines of a text file, or leaves it untouched when any
-    // line fails: "'<field>' is not a valid floating point value", "'<field>' is not a valid
-    // integer value", or "Line <n> of "<path>" has <k> fields; a wire needs at least six
-    // (Name;Diam;Sech;PNag;Modl;Koef[;Group])". A line of six fields gets Group 7.
+    // Replaces the whole list by the lines of a text file (ReadCatalogueText), or leaves it
+    // untouched when the file cannot be read or any line fails.
     void ImportFromText(const std::string &path);
+    // Replaces the whole list; FileName stays.
+    void Replace(std::vector<TWireRec> records) { m_items = std::move(records); }
 
     const std::string &FileName() const { return m_fileName; }
 
@@ -81,10 +83,28 @@ private:
     std::string m_fileName;
 };
 
-// The records of a whole catalogue file's bytes (a trailing fragment is not read), and of
-// a whole text file's bytes (Windows-1251; throws as ImportFromText, path names the file).
+// The order of names: runs of digits compare by their value ("А 16" before "А 120"), the text
+// between them by its Windows-1251 bytes (unsigned; a prefix first, digits before letters).
+// Names equal so far (as "A 07" and "A 7") go by their bytes.
+bool NameLess(const std::string &a, const std::string &b);
+
+// The records of a whole catalogue file's bytes (a trailing fragment is not read).
 std::vector<TWireRec> DecodeCatalogue(std::string_view fileBytes);
-std::vector<TWireRec> ParseCatalogueText(std::string_view fileBytes, const std::string &path);
+
+// The text form read back: the records in file order and the encoding the file was read in
+// (DetectTextEncoding: UTF-8 when the file is valid UTF-8, else Windows-1251).
+struct CatalogueText
+{
+    std::vector<TWireRec> wires;
+    TextEncoding encoding = TextEncoding::Windows1251;
+};
+// The records of a whole text file's bytes; path names the file in messages. A line that
+// fails throws "'<field>' is not a valid floating point value", "'<field>' is not a valid
+// integer value", or "Line <n> of "<path>" has <k> fields; a wire needs at least six
+// (Name;Diam;Sech;PNag;Modl;Koef[;Group])". A line of six fields gets Group 7.
+CatalogueText ParseCatalogueText(std::string_view fileBytes, const std::string &path);
+// The same for the file at path; its read error names the file.
+CatalogueText ReadCatalogueText(const std::string &path);
 
 // One line of the text form (UTF-8) to a record and back; the reader throws the texts of
 // ImportFromText, naming lineNumber and path in the field-count error.

@@ -106,6 +106,45 @@ std::string Utf8ToCp1251(std::string_view text)
     return out;
 }
 
+bool IsValidUtf8(std::string_view bytes)
+{
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(bytes[k]); };
+    for (std::size_t i = 0; i < bytes.size();) {
+        const unsigned char b0 = byte(i);
+        if (b0 < 0x80) {
+            ++i;
+            continue;
+        }
+        // The lead byte fixes the length and the range of the second byte (RFC 3629, 4).
+        std::size_t length = 0;
+        unsigned char low = 0x80, high = 0xBF;
+        if (b0 >= 0xC2 && b0 <= 0xDF) {
+            length = 2;
+        } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+            length = 3;
+            if (b0 == 0xE0)
+                low = 0xA0; // overlong
+            if (b0 == 0xED)
+                high = 0x9F; // surrogates
+        } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+            length = 4;
+            if (b0 == 0xF0)
+                low = 0x90; // overlong
+            if (b0 == 0xF4)
+                high = 0x8F; // above U+10FFFF
+        } else {
+            return false;
+        }
+        if (bytes.size() - i < length || byte(i + 1) < low || byte(i + 1) > high)
+            return false;
+        for (std::size_t k = 2; k < length; ++k)
+            if ((byte(i + k) & 0xC0) != 0x80)
+                return false;
+        i += length;
+    }
+    return true;
+}
+
 std::size_t Utf8Length(std::string_view text)
 {
     std::size_t n = 0;

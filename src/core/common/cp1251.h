@@ -11,6 +11,10 @@ std::string Cp1251ToUtf8(std::string_view bytes);
 // Characters Windows-1251 cannot hold become "?".
 std::string Utf8ToCp1251(std::string_view text);
 
+// True when bytes are well-formed UTF-8: no stray continuation bytes, cut sequences, overlong
+// forms, surrogates or code points above U+10FFFF. Pure ASCII is well-formed.
+bool IsValidUtf8(std::string_view bytes);
+
 // Length in characters, and the first count characters, of a UTF-8 text.
 std::size_t Utf8Length(std::string_view text);
 std::string Utf8Left(std::string_view text, std::size_t count);

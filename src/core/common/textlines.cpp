@@ -4,8 +4,24 @@
 
 namespace velmora {
 
-TextLineReader::TextLineReader(std::string_view bytes)
+namespace {
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+} // namespace
+
+TextEncoding DetectTextEncoding(std::string_view bytes)
 {
+    if (bytes.starts_with(kUtf8Bom))
+        bytes.remove_prefix(kUtf8Bom.size());
+    return IsValidUtf8(bytes) ? TextEncoding::Utf8 : TextEncoding::Windows1251;
+}
+
+TextLineReader::TextLineReader(std::string_view bytes, TextEncoding encoding)
+{
+    const bool utf8 = encoding == TextEncoding::Utf8;
+    if (utf8 && bytes.starts_with(kUtf8Bom))
+        bytes.remove_prefix(kUtf8Bom.size());
     std::size_t start = 0;
     while (start < bytes.size()) {
         std::size_t end = bytes.find('\n', start);
@@ -15,7 +31,7 @@ TextLineReader::TextLineReader(std::string_view bytes)
         std::string_view line = bytes.substr(start, end - start);
         if (!line.empty() && line.back() == '\r' && end < bytes.size())
             line.remove_suffix(1);
-        m_lines.push_back(Cp1251ToUtf8(line));
+        m_lines.push_back(utf8 ? std::string(line) : Cp1251ToUtf8(line));
         start = next;
     }
 }

@@ -6,12 +6,22 @@
 
 namespace velmora {
 
-// Lines of a Windows-1251 text file, handed out as UTF-8. A line ends at CR LF or at LF
-// alone; the last line need not be ended. Reading past the end gives the empty line.
+// The encodings a text file is read in.
+enum class TextEncoding { Windows1251, Utf8 };
+
+// Utf8 when the bytes are valid UTF-8 after an optional byte-order mark, else Windows-1251.
+// Pure ASCII counts as UTF-8 (both read it alike); a Windows-1251 text with Cyrillic letters
+// is practically never valid UTF-8, as two letters in a row are never a UTF-8 sequence.
+TextEncoding DetectTextEncoding(std::string_view fileBytes);
+
+// Lines of a text file, handed out as UTF-8; Windows-1251 unless the file is said to be UTF-8
+// (then a leading byte-order mark is skipped). A line ends at CR LF or at LF alone; the last
+// line need not be ended. Reading past the end gives the empty line.
 class TextLineReader
 {
 public:
-    explicit TextLineReader(std::string_view fileBytes);
+    explicit TextLineReader(std::string_view fileBytes,
+                            TextEncoding encoding = TextEncoding::Windows1251);
 
     std::string Next();
     bool AtEnd() const { return m_next >= m_lines.size(); }

@@ -234,6 +234,23 @@ void RegisterWiresBaseTexts()
     AddText("delete_wire",
             "Are you sure you would like to delete this wire?;"
             "Вы уверены, что хотите удалить провод?");
+    // Counts of wires: "%1 wire(s)" by the number's plural form.
+    AddText("wires_one", "%1 wire;%1 провод");
+    AddText("wires_few", "%1 wires;%1 провода");
+    AddText("wires_many", "%1 wires;%1 проводов");
+    AddText("Replace_catalogue",
+            "Replace the %1 of the catalogue with the %2 of \"%3\"?;"
+            "Заменить %1 справочника на %2 из файла «%3»?");
+    AddText("Read_as_utf8", "The file is read as UTF-8.;Файл прочитан в кодировке UTF-8.");
+    AddText("Read_as_1251",
+            "The file is read as Windows-1251 (it is not valid UTF-8).;"
+            "Файл прочитан в кодировке Windows-1251 (это не UTF-8).");
+    AddText("Restore_catalogue", "Restore the shipped catalogue;Восстановить исходный справочник");
+    AddText("Restore_question",
+            "Replace the %1 of the catalogue with the %2 of the catalogue shipped with the "
+            "program?;"
+            "Заменить %1 справочника на %2 справочника, поставляемого с программой?");
+    AddText("Name_contains", "Name contains:;Марка содержит:");
 }
 
 // The wire editor's entries.

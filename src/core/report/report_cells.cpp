@@ -77,6 +77,14 @@ void WriteInputBlock(xls::Worksheet &sheet, const TProject &project, const CalcA
     sheet.Cell(height.row, height.col).SetInteger(koef.VisotaPC);
 }
 
+std::vector<int> SpanPageBreaks(int blocks)
+{
+    std::vector<int> rows;
+    for (int block = SpanBlocksOnFirstPage; block < blocks; block += SpanBlocksPerPage)
+        rows.push_back(SpanBlockFirstRow + SpanBlockRows * block);
+    return rows;
+}
+
 void RepeatSpanBlocks(xls::Worksheet &sheet, int n)
 {
     for (int k = 1; k <= n; ++k) {
@@ -84,6 +92,10 @@ void RepeatSpanBlocks(xls::Worksheet &sheet, int n)
         sheet.CopyRange(from, SpanBlockFirstCol, from + SpanBlockRows - 1, SpanBlockLastCol,
                         from + SpanBlockRows, SpanBlockFirstCol);
     }
+    std::vector<int> breaks = SpanPageBreaks(n + 1);
+    if (breaks.size() > xls::MaxRowPageBreaks)
+        breaks.resize(xls::MaxRowPageBreaks);
+    sheet.SetRowPageBreaks(breaks);
 }
 
 void WriteMode(xls::Worksheet &sheet, const CalcRun &run, int column, int mode)

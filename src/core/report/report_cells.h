@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 namespace velmora {
 
@@ -48,6 +49,18 @@ inline constexpr int SpanBlockFirstCol = At("A42").col;
 inline constexpr int SpanBlockLastCol = At("U42").col;
 inline constexpr int SpanCol = At("B42").col;
 
+// Printed pages: the first holds the input block and SpanBlocksOnFirstPage span blocks, each
+// further page the repeated headings (rows 36..41, the form's print titles) and
+// SpanBlocksPerPage blocks. Both follow from the form's row heights and page setup
+// (share/forms/make_forms.py): at the scale that fits the form's width on landscape A4 with
+// Arial's metrics, the first page has room for 3 blocks and the others for 15; one block
+// fewer leaves room for a slightly larger scale, so no automatic break falls inside a block.
+inline constexpr int SpanBlocksOnFirstPage = 2;
+inline constexpr int SpanBlocksPerPage = 14;
+
+// The rows (zero-based) that start a new page in a report of `blocks` span blocks.
+std::vector<int> SpanPageBreaks(int blocks);
+
 // The c-th mode taken fills column D + c − 1, up to T for the 17th.
 inline constexpr int FirstModeCol = At("D37").col;
 inline constexpr int ModeColumnCount = 17;
@@ -72,7 +85,9 @@ void WriteInputBlock(xls::Worksheet &sheet, const TProject &project, const CalcA
                      const TWireRec &wire);
 
 // Repeats the span block n times: the k-th copy takes the block made by the copy before it
-// (rows 3k + 39 .. 3k + 41) to rows 3k + 42 .. 3k + 44, with values, formats and merged areas.
+// (rows 3k + 39 .. 3k + 41) to rows 3k + 42 .. 3k + 44, with values, formats and merged areas;
+// then puts the page breaks of the n + 1 blocks (SpanPageBreaks, at most the 1026 a sheet
+// holds).
 void RepeatSpanBlocks(xls::Worksheet &sheet, int n);
 
 // The load table, the critical spans (P20..P22; an imaginary l1 or l3 as the text of

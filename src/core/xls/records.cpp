@@ -2,6 +2,7 @@
 
 #include "common/error.h"
 #include "xls/bytes.h"
+#include "xls/cell.h"
 
 #include <cassert>
 
@@ -38,6 +39,30 @@ void AppendRecord(std::string &out, std::uint16_t id, std::string_view data)
     Put16(out, id);
     Put16(out, static_cast<unsigned>(data.size()));
     out.append(data);
+}
+
+std::string HorizontalPageBreaksBody(const std::vector<int> &rows)
+{
+    assert(rows.size() <= MaxRowPageBreaks);
+    std::string body;
+    Put16(body, static_cast<unsigned>(rows.size()));
+    for (int row : rows) {
+        Put16(body, static_cast<unsigned>(row));
+        Put16(body, 0);
+        Put16(body, MaxCols - 1);
+    }
+    return body;
+}
+
+std::vector<int> ParseHorizontalPageBreaks(std::string_view body)
+{
+    std::vector<int> rows;
+    if (body.size() < 2)
+        return rows;
+    const std::size_t count = Get16(body.data());
+    for (std::size_t i = 0; i < count && 2 + 6 * (i + 1) <= body.size(); ++i)
+        rows.push_back(Get16(body.data() + 2 + 6 * i));
+    return rows;
 }
 
 } // namespace velmora::xls

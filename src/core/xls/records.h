@@ -11,6 +11,7 @@ namespace velmora::xls {
 namespace rec {
 constexpr std::uint16_t Formula = 0x0006;
 constexpr std::uint16_t Eof = 0x000A;
+constexpr std::uint16_t HorizontalPageBreaks = 0x001B;
 constexpr std::uint16_t Continue = 0x003C;
 constexpr std::uint16_t DefColWidth = 0x0055;
 constexpr std::uint16_t ColInfo = 0x007D;
@@ -69,5 +70,15 @@ std::vector<RecordView> ReadSubstream(std::string_view stream, std::size_t offse
 // Appends one record (header and body) to out. Bodies the library builds fit MaxRecordData;
 // bodies kept from a loaded file are written back as they came (at most 65535 bytes).
 void AppendRecord(std::string &out, std::uint16_t id, std::string_view data);
+
+// The most manual row page breaks a BIFF8 sheet holds (one HORIZONTALPAGEBREAKS record).
+constexpr std::size_t MaxRowPageBreaks = 1026;
+
+// The body of a HORIZONTALPAGEBREAKS record: a count, then for each break the row that starts
+// the new page (zero-based) and the columns it spans, 0..255. rows are ascending, 1..65535,
+// and at most MaxRowPageBreaks.
+std::string HorizontalPageBreaksBody(const std::vector<int> &rows);
+// The rows of such a body; a body shorter than its count says yields the breaks it holds.
+std::vector<int> ParseHorizontalPageBreaks(std::string_view body);
 
 } // namespace velmora::xls

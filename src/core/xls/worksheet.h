@@ -81,6 +81,15 @@ public:
     // Throws Error "merged area A1:B2 overlaps merged area B2:C3" and for areas beyond the sheet.
     void AddMergedArea(const CellRange &area);
 
+    // Manual page breaks: a printed page starts at each of rows (zero-based, ascending,
+    // 1..65535), across every column. Replaces the sheet's row breaks; an empty list removes
+    // them. Throws Error "page breaks need ascending rows from 2 to 65536, found row 40 after
+    // row 45" (one-based rows in the message) or "a sheet holds at most 1026 page breaks, not
+    // 1100"; the sheet is then unchanged.
+    void SetRowPageBreaks(const std::vector<int> &rows);
+    // The rows that start a page at a manual break, as SetRowPageBreaks takes them.
+    std::vector<int> RowPageBreaks() const;
+
     // Row height in twips (1/20 pt) from the row's ROW record; nothing when the row has none.
     std::optional<int> RowHeight(int row) const;
     // The rectangle that holds all cells, or nothing on a sheet without cells.

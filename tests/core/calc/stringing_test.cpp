@@ -30,8 +30,7 @@ protected:
         const std::string share = std::string(VELMORA_SOURCE_DIR) + "/share/";
         LoadProject(share + "examples/example.vlp", project);
         const std::string catalogue = share + "catalogue/wires.txt";
-        for (const TWireRec &w :
-             ParseCatalogueText(Utf8ToCp1251(ReadFileBytes(catalogue)), catalogue)) {
+        for (const TWireRec &w : ReadCatalogueText(catalogue).wires) {
             if (w.Name == project.Dat.Provod)
                 wire = w;
         }

@@ -75,6 +75,27 @@ TEST(OpenCatalogue, AnUnreadableDataFolderIsReported)
     EXPECT_THROW(OpenCatalogue(common.Path(), app.Path()), Error);
 }
 
+TEST(ShippedCatalogue, ReadSortedByNameOrRefusedNamingTheFile)
+{
+    TempFolder app;
+    const TWireRec tk {5, "ТК-50", 9.1, 48.6, 0.417, 18500, 1.2e-5};
+    WriteCatalogue(app.File("base_provod.dat"), {tk, kAc, kApc});
+    const std::vector<TWireRec> shipped = ReadShippedCatalogue(app.Path());
+    ASSERT_EQ(shipped.size(), 3u);
+    EXPECT_EQ(shipped[0], kApc);
+    EXPECT_EQ(shipped[1], kAc);
+    EXPECT_EQ(shipped[2], tk);
+
+    TempFolder empty;
+    try {
+        ReadShippedCatalogue(empty.Path() + "/");
+        ADD_FAILURE();
+    } catch (const Error &e) {
+        EXPECT_NE(std::string(e.what()).find(empty.Path() + "/base_provod.dat"), std::string::npos)
+            << e.what();
+    }
+}
+
 TEST(OpenCatalogue, DataFolderPath)
 {
     EXPECT_EQ(CatalogueDataDir("/var/lib"), "/var/lib/Orbelan/Tarnvik/");

@@ -140,6 +140,51 @@ TEST(CatalogueText, ConversionMessagesArePinned)
     }
 }
 
+// A file that is valid UTF-8 (as an editor saves it today) is read as UTF-8, any other as
+// Windows-1251 (as the export writes it); ASCII reads the same either way.
+TEST(CatalogueText, ImportReadsUtf8AndWindows1251Files)
+{
+    const std::string lines = "АС 35/6,2;8.4;43.05;0.148;8250;1.92E-5;1\r\n"
+                              "Провод особый ёж;9.1;48.64;0.417;18500;1.2E-5;5\r\n";
+    struct Case
+    {
+        const char *what;
+        std::string bytes;
+        TextEncoding encoding;
+        std::vector<std::string> names;
+    };
+    const Case cases[] = {
+        {"UTF-8", lines, TextEncoding::Utf8, {"АС 35/6,2", "Провод особый ёж"}},
+        {"UTF-8 with a byte-order mark",
+         "\xEF\xBB\xBF" + lines,
+         TextEncoding::Utf8,
+         {"АС 35/6,2", "Провод особый ёж"}},
+        {"Windows-1251",
+         Utf8ToCp1251(lines),
+         TextEncoding::Windows1251,
+         {"АС 35/6,2", "Провод особый ёж"}},
+        {"ASCII", "AC 70/11;11.4;79.3;0.276;8250;1.92E-5;1\n", TextEncoding::Utf8, {"AC 70/11"}},
+    };
+    TempFolder dir;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string path = dir.File("import.txt");
+        WriteFileAtomically(path, c.bytes);
+        const CatalogueText text = ReadCatalogueText(path);
+        EXPECT_EQ(text.encoding, c.encoding);
+        ASSERT_EQ(text.wires.size(), c.names.size());
+        for (std::size_t i = 0; i < c.names.size(); ++i)
+            EXPECT_EQ(text.wires[i].Name, c.names[i]);
+        EXPECT_EQ(text.wires[0].Diam, c.names.size() == 1 ? 11.4 : 8.4);
+        TWiresList list = TwoWires();
+        list.ImportFromText(path);
+        EXPECT_EQ(list.Count(), static_cast<int>(c.names.size()));
+    }
+    // A UTF-8 name is cut to 16 characters, not bytes.
+    WriteFileAtomically(dir.File("long.txt"), "Последний провод длинный;1;2;3;4;5\r\n");
+    EXPECT_EQ(ReadCatalogueText(dir.File("long.txt")).wires.at(0).Name, "Последний провод");
+}
+
 TEST(CatalogueText, AnEmptyFileEmptiesTheCatalogue)
 {
     TempFolder dir;

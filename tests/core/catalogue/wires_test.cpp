@@ -122,6 +122,23 @@ TEST(WiresList, SortByNameFollowsWindows1251Bytes)
     EXPECT_EQ(NamesOf(list), before);
 }
 
+// Numbers inside names go by their value, the rest by the Windows-1251 bytes as above.
+TEST(WiresList, SortByNameComparesNumbersByValue)
+{
+    TWiresList list;
+    for (const char *name : {"А 120", "А 16", "АС 95/16", "АС 9", "АС 70/11", "АС 70/72", "А 7",
+                             "А 07", "А", "АСк 70", "ПС-35", "ПС-5", "С 1000", "С 999", "10", "9"})
+        list.Add(Wire(name));
+    list.SortBy(1);
+    EXPECT_EQ(NamesOf(list),
+              "9,10,А,А 07,А 7,А 16,А 120,АС 9,АС 70/11,АС 70/72,АС 95/16,АСк 70,"
+              "ПС-5,ПС-35,С 999,С 1000");
+    EXPECT_TRUE(NameLess("А 16", "А 120"));
+    EXPECT_FALSE(NameLess("А 120", "А 16"));
+    EXPECT_FALSE(NameLess("А 16", "А 16"));
+    EXPECT_TRUE(NameLess("A 99999999999999999999", "A 100000000000000000000")); // no overflow
+}
+
 TEST(WiresList, SortByNumberKeysKeepsNaNLast)
 {
     TWiresList list;

@@ -75,8 +75,9 @@ struct ReportCase
 };
 
 // The cases the report is filled for: spans 10..100 by 10 (n = 10) in both languages and
-// both units modes, one span only, the clearance modes only, and l3 imaginary in English and
-// in Russian.
+// both units modes, one span only, the clearance modes only, l3 imaginary in English and
+// in Russian, and the longest range the window accepts (601 spans, 44 printed pages) in
+// English daN-based and Russian N/kN-based units.
 inline std::vector<ReportCase> ReportCases()
 {
     std::vector<ReportCase> cases;
@@ -108,6 +109,12 @@ inline std::vector<ReportCase> ReportCases()
         // σavg close to σmax and ice colder than the average: l3 has no real value.
         ReportCase &c = add(language == 0 ? "l3_imaginary_en" : "l3_imaginary_ru", language, 0);
         c.args.NaprSrg = 8.9;
+    }
+    for (int language : {0, 1}) {
+        ReportCase &c = add(language == 0 ? "n601_en" : "n601_ru_units1", language, language);
+        c.args.Min = 10;
+        c.args.Max = 610;
+        c.args.Step = 1;
     }
     return cases;
 }

@@ -263,6 +263,22 @@ TEST_F(ReportTest, TenSpansGiveElevenBlocks)
     EXPECT_EQ(ValueAt(sheet, "A75").type, xls::CellType::Blank);
 }
 
+// A page ends only between span blocks: the first page after 2 blocks (row 48 starts the
+// third), every later one after 14 more; a single block needs no break.
+TEST_F(ReportTest, PageBreaksFallBetweenSpanBlocks)
+{
+    std::vector<int> breaks = Fill(Case("n601_ru_units1")).Sheet(0).RowPageBreaks();
+    ASSERT_EQ(breaks.size(), 43u); // 602 blocks: 2 + 42 × 14 + 12
+    EXPECT_EQ(breaks[0], reportcells::At("A48").row);
+    EXPECT_EQ(breaks[1], reportcells::At("A90").row);
+    EXPECT_EQ(breaks.back(), reportcells::At("A1812").row);
+    for (int row : breaks)
+        EXPECT_EQ((row - reportcells::SpanBlockFirstRow) % reportcells::SpanBlockRows, 0) << row;
+
+    EXPECT_EQ(Fill(Case("n10_en")).Sheet(0).RowPageBreaks(), std::vector<int> {47});
+    EXPECT_TRUE(Fill(Case("n1_en")).Sheet(0).RowPageBreaks().empty());
+}
+
 TEST_F(ReportTest, ClearanceModesFillTwoColumns)
 {
     const xls::Workbook book = Fill(Case("clearance_en"));
