@@ -9,6 +9,7 @@
 #include "l10n/localization.h"
 #include "l10n/texts.h"
 #include "l10n/units.h"
+#include "qttranslations.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -888,6 +889,7 @@ private slots:
                             "АС 150/24;17.1;173.2;0.599;8250;1.92E-5;1\r\n");
         for (int language : {0, 1}) {
             SetLanguage(language);
+            ApplyQtTranslations(); // the boxes' Yes and No as the program shows them
             const QString suffix = language == 0 ? "_en" : "_ru";
             w.hide();
             w.Manage();
