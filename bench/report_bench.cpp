@@ -1,7 +1,5 @@
 #include "calc/driver.h"
 #include "data/project.h"
-#include "l10n/localization.h"
-#include "l10n/texts.h"
 #include "report/excel_report.h"
 #include "report/report_cells.h"
 #include "report/report_template.h"
@@ -25,10 +23,10 @@ class BenchPlatform : public ReportPlatform
 public:
     std::string path;
     std::optional<std::string> AskReportFileName() override { return path; }
-    void ShowWait(const std::string &) override {}
-    void HideWait() noexcept override {}
-    void ShowMessage(const std::string &) override {}
-    void OpenDocument(const std::string &) override {}
+    void ShowWait(const std::string &) override { }
+    void HideWait() noexcept override { }
+    void ShowMessage(const std::string &) override { }
+    void OpenDocument(const std::string &) override { }
 };
 
 struct ReportInput
@@ -41,8 +39,6 @@ struct ReportInput
 // The largest report: spans 10 m to 609 m by 1 m (n = 600, 601 blocks with l2) × 17 modes.
 ReportInput LargestReport()
 {
-    RegisterAllTexts();
-    SetLanguage(0);
     ReportInput in;
     in.wire.Name = "АПС35/6.2";
     in.wire.Diam = 8.4;
@@ -51,8 +47,8 @@ ReportInput LargestReport()
     in.wire.Modl = 8250;
     in.wire.Koef = 1.9E-5;
     const TDAT &d = in.project.Dat;
-    in.args = CalcArgs{d.T_Gsw, d.T_Gbw, d.Tvmax, d.T_Min,    d.T_Max,    d.T_Srg, d.Vgol,
-                       d.VMax,  d.Tols,  d.Napr_srg, d.Napr_Max, 10,      609,     1};
+    in.args = CalcArgs {d.T_Gsw, d.T_Gbw, d.Tvmax,    d.T_Min,    d.T_Max, d.T_Srg, d.Vgol,
+                        d.VMax,  d.Tols,  d.Napr_srg, d.Napr_Max, 10,      609,     1};
     return in;
 }
 
@@ -70,9 +66,10 @@ void BM_CalcWithReport601Spans17Modes(benchmark::State &state)
     platform.path = BenchFile();
     CalcRun run;
     for (auto _ : state) {
-        ExcelReport report(platform, AppDir);
-        const CalcOutcome outcome = CalcProjectWithWire(in.project, in.wire, FullCalculation,
-                                                        in.args, run, &report);
+        ExcelReport report(platform, AppDir, ReportTemplateName(Lang::English, 0), Lang::English,
+                           UnitFactors {});
+        const CalcOutcome outcome = CalcProject(in.project, in.wire, CalcPurpose::Full, in.args,
+                                                Lang::English, run, &report);
         benchmark::DoNotOptimize(outcome);
     }
     state.counters["blocks"] = static_cast<double>(run.spans.size());
@@ -86,15 +83,16 @@ void BM_Report601Spans17Modes(benchmark::State &state)
 {
     const ReportInput in = LargestReport();
     CalcRun run;
-    CalcProjectWithWire(in.project, in.wire, FullCalculation, in.args, run);
+    CalcProject(in.project, in.wire, CalcPurpose::Full, in.args, Lang::English, run);
     const std::string path = BenchFile();
     for (auto _ : state) {
-        xls::Workbook book = xls::Workbook::Load(AppDir + CurrentReportTemplateName());
+        xls::Workbook book = xls::Workbook::Load(AppDir + ReportTemplateName(Lang::English, 0));
         xls::Worksheet &sheet = book.Sheet(0);
-        reportcells::WriteInputBlock(sheet, in.project, in.args, run.wire);
+        reportcells::WriteInputBlock(sheet, in.project, in.args, run.wire, UnitFactors {});
         reportcells::RepeatSpanBlocks(sheet, run.n);
         for (std::size_t c = 0; c < run.takenModes.size(); ++c)
-            reportcells::WriteMode(sheet, run, static_cast<int>(c + 1), run.takenModes[c]);
+            reportcells::WriteMode(sheet, run, static_cast<int>(c + 1), run.takenModes[c],
+                                   Lang::English, UnitFactors {});
         book.Save(path);
     }
     state.counters["file_bytes"] = static_cast<double>(std::filesystem::file_size(path));

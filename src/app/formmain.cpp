@@ -19,6 +19,7 @@
 #include "program.h"
 #include "prompts.h"
 #include "report/excel_report.h"
+#include "report/report_template.h"
 #include "reportplatform.h"
 #include "uitext.h"
 
@@ -65,12 +66,16 @@ const FileDialogRequest SaveProjectDialog {QStringLiteral("Сохранить п
                                            {},
                                            {}};
 
-// The engine with the spreadsheet report under the program's folder.
+// The engine with the spreadsheet report under the program's folder, in the language and
+// units mode in force.
 CalcOutcome RunEngineWithReport(const TProject &project, const CalcArgs &args, CalcRun &run)
 {
     static QtReportPlatform platform;
-    ExcelReport report(platform, ApplicationDir().toStdString());
-    return CalcProject(project, FullCalculation, args, run, &report);
+    const Lang lang = CurrentLang();
+    ExcelReport report(platform, ApplicationDir().toStdString(),
+                       ReportTemplateName(lang, ReadUnits()), lang, CurrentUnitFactors());
+    return CalcProject(project, FindWire(project.Dat.Provod), CalcPurpose::Full, args, lang, run,
+                       &report);
 }
 
 DecimalField *NewDecimalField(const char *name, double step, QWidget *parent)
@@ -332,8 +337,8 @@ QWidget *TFormMain::BuildDesignGroup()
         IntegerField **field;
     };
     const SpanEntry spanEntries[] = {{"Min_Prol", "Minimum", &m_minProl},
-                                  {"Max_Prol", "Maximum", &m_maxProl},
-                                  {"Shag", "Change_step", &m_shag}};
+                                     {"Max_Prol", "Maximum", &m_maxProl},
+                                     {"Shag", "Change_step", &m_shag}};
     int row = 0;
     for (const SpanEntry &entry : spanEntries) {
         *entry.field = NewIntegerField(entry.name, m_spansGroup);
@@ -524,7 +529,8 @@ void TFormMain::FormToProject()
 
 double TFormMain::ForceToStress(double force_daN) const
 {
-    return velmora::ForceToStress(force_daN, CurProject.Dat.Provod);
+    const std::string &provod = CurProject.Dat.Provod;
+    return velmora::ForceToStress(force_daN, FindWire(provod), provod);
 }
 
 void TFormMain::RgCalcRegimeClick()
@@ -675,7 +681,7 @@ void TFormMain::ActCalcProjectExecute()
     CalcRun run;
     QString failure;
     try {
-        const CalcArgs args = CalcArgsOf(dat);
+        const CalcArgs args = CalcArgsOf(dat, FindWire(dat.Provod));
         const CalcOutcome outcome = m_calcDriver(CurProject, args, run);
         if (outcome == CalcOutcome::CheckFailed && !run.warning.empty())
             CurrentPrompts().Warning(QString::fromStdString(run.warning));

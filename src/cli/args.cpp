@@ -61,7 +61,7 @@ bool TakeCommonOption(const CommandWords::Option &option, CommonOptions &common)
     } else if (option.name == "--lang") {
         if (value != "en" && value != "ru")
             InvalidValue(option.name, value, "en or ru");
-        common.language = value == "en" ? 0 : 1;
+        common.lang = value == "en" ? Lang::English : Lang::Russian;
     } else if (option.name == "--units") {
         if (value != "0" && value != "1")
             InvalidValue(option.name, value, "0 or 1");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/error.h"
+#include "l10n/coretexts.h"
 
 #include <initializer_list>
 #include <optional>
@@ -47,7 +48,7 @@ std::string ProjectFileOf(const CommandWords &words);
 struct CommonOptions
 {
     std::optional<std::string> catalogue; // absent: the program's own catalogue
-    int language = 0; // 0 English, 1 Russian
+    Lang lang = Lang::English;
     int units = 0; // 0 daN-based, 1 N/kN-based
 };
 

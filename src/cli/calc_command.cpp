@@ -10,7 +10,7 @@
 #include "catalogue/catalogue.h"
 #include "common/error.h"
 #include "data/projectfile.h"
-#include "l10n/localization.h"
+#include "l10n/units.h"
 
 #include <iostream>
 
@@ -29,12 +29,13 @@ void ApplyRegime(RegimeChoice regime, TDAT &dat)
     }
 }
 
-std::string LowCoefficientsNote()
+std::string LowCoefficientsNote(Lang lang)
 {
-    return IsEnglish() ? "the loads are lower than the standard ones (reliability coefficients "
-                         "below 1); calculating anyway"
-                       : "расчётные нагрузки ниже нормативных (коэффициенты надёжности меньше 1); "
-                         "расчёт продолжается";
+    return lang == Lang::English
+        ? "the loads are lower than the standard ones (reliability coefficients "
+          "below 1); calculating anyway"
+        : "расчётные нагрузки ниже нормативных (коэффициенты надёжности меньше 1); "
+          "расчёт продолжается";
 }
 
 } // namespace
@@ -42,7 +43,7 @@ std::string LowCoefficientsNote()
 int RunCalcCommand(const std::vector<std::string> &words)
 {
     const CalcOptions options = ParseCalcOptions(words);
-    InitTexts(options.common);
+    const Lang lang = options.common.lang;
 
     TProject project;
     LoadProject(options.project, project);
@@ -53,16 +54,16 @@ int RunCalcCommand(const std::vector<std::string> &words)
     if (wire.Name.empty())
         throw Error("the wire \"" + project.Dat.Provod + "\" is not in the catalogue");
     if (!project.Koef.CheckKoef())
-        std::cerr << "velmora-calc: note: " << LowCoefficientsNote() << '\n';
+        std::cerr << "velmora-calc: note: " << LowCoefficientsNote(lang) << '\n';
 
-    const CalcArgs args = CalcArgsOf(project.Dat);
+    const CalcArgs args = CalcArgsOf(project.Dat, wire);
     std::unique_ptr<CalcReport> report;
     if (options.report)
-        report = OpenReportOption(*options.report, options.common.units);
+        report = OpenReportOption(*options.report, lang, options.common.units);
 
     CalcRun run;
     const CalcOutcome outcome
-        = CalcProjectWithWire(project, wire, FullCalculation, args, run, report.get());
+        = CalcProject(project, wire, CalcPurpose::Full, args, lang, run, report.get());
     if (outcome == CalcOutcome::CheckFailed) {
         std::cout << CalcFailureJson(run.warning);
         std::cerr << run.warning << '\n';

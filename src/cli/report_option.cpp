@@ -2,7 +2,7 @@
 
 #include "paths.h"
 
-#include "l10n/localization.h"
+#include "l10n/units.h"
 #include "report/excel_report.h"
 #include "report/report_template.h"
 
@@ -39,9 +39,10 @@ private:
 class CommandLineReport final : public CalcReport
 {
 public:
-    CommandLineReport(const std::string &outPath, int units)
+    CommandLineReport(const std::string &outPath, Lang lang, int units)
         : m_platform(outPath)
-        , m_report(m_platform, ProgramDir(), ReportTemplateName(IsEnglish(), units))
+        , m_report(m_platform, ProgramDir(), ReportTemplateName(lang, units), lang,
+                   UnitFactorsOf(units))
     {
     }
 
@@ -64,9 +65,9 @@ private:
 
 } // namespace
 
-std::unique_ptr<CalcReport> OpenReportOption(const std::string &outPath, int units)
+std::unique_ptr<CalcReport> OpenReportOption(const std::string &outPath, Lang lang, int units)
 {
-    return std::make_unique<CommandLineReport>(outPath, units);
+    return std::make_unique<CommandLineReport>(outPath, lang, units);
 }
 
 } // namespace velmora::cli

@@ -4,18 +4,8 @@
 
 #include "catalogue/catalogue.h"
 #include "common/fileio.h"
-#include "l10n/localization.h"
-#include "l10n/texts.h"
-#include "l10n/units.h"
 
 namespace velmora::cli {
-
-void InitTexts(const CommonOptions &common)
-{
-    SetLanguage(common.language);
-    SetUnits(common.units);
-    RegisterAllTexts();
-}
 
 void OpenWireCatalogue(const CommonOptions &common)
 {

@@ -61,8 +61,7 @@ int main(int argc, char **argv)
             if (test::RunReportCase(c, appDir, xlsPath, run, platform) != CalcOutcome::Done)
                 throw Error("the case " + c.name + " did not go through");
             WriteFileAtomically(outDir + c.name + ".json",
-                                CellMapJson(appDir + CurrentReportTemplateName(),
-                                            test::ExpectedBlocks(run),
+                                CellMapJson(appDir + c.form(), test::ExpectedBlocks(run),
                                             test::ExpectedCells(c, run)));
             std::cout << xlsPath << '\n';
         }

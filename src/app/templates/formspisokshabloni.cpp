@@ -1,8 +1,11 @@
 #include "templates/formspisokshabloni.h"
 
 #include "appwindows.h"
+#include "catalogue/catalogue.h"
 #include "formmain.h"
 #include "guard.h"
+#include "l10n/localization.h"
+#include "l10n/units.h"
 #include "prompts.h"
 #include "templates/formautoshabloni.h"
 #include "uitext.h"
@@ -205,7 +208,10 @@ void TFormSpisokShabloni::AcadRun()
         } waitCloser;
         m_host.formToProject();
         const TShablon shablon = list.Items(m_selectedIndex);
-        result = DrawTemplate(m_host.project(), shablon, path.toStdString(), m_engine);
+        const TProject &project = m_host.project();
+        const DrawingContext context {FindWire(project.Dat.Provod), CurrentLang(),
+                                      CurrentUnitFactors()};
+        result = DrawTemplate(project, shablon, path.toStdString(), context, m_engine);
     });
     if (!written)
         return;

@@ -4,8 +4,8 @@
 
 namespace velmora {
 
-// The report a full calculation (purpose 0) fills while it runs. The driver calls it at fixed
-// steps; an implementation owns the save dialog, the wait window and the workbook.
+// The report a full calculation (CalcPurpose::Full) fills while it runs. The driver calls it at
+// fixed steps; an implementation owns the save dialog, the wait window and the workbook.
 //
 //   Begin            once, after the refined ice is known, before the span count. Shows the
 //                    save dialog; false = cancelled: the driver returns at once and calls

@@ -11,11 +11,15 @@
 
 namespace velmora {
 
-ExcelReport::ExcelReport(ReportPlatform &platform, std::string appDir, std::string templateName)
+ExcelReport::ExcelReport(ReportPlatform &platform, std::string appDir, std::string templateName,
+                         Lang lang, UnitFactors units)
     : m_platform(platform)
     , m_appDir(std::move(appDir))
     , m_templateName(std::move(templateName))
-{}
+    , m_lang(lang)
+    , m_units(units)
+{
+}
 
 ExcelReport::~ExcelReport()
 {
@@ -35,7 +39,7 @@ bool ExcelReport::Begin(const TProject &project, const CalcArgs &args, const Cal
     m_waitShown = true;
     try {
         OpenTemplate();
-        reportcells::WriteInputBlock(Book().Sheet(0), project, args, run.wire);
+        reportcells::WriteInputBlock(Book().Sheet(0), project, args, run.wire, m_units);
     } catch (...) {
         Drop();
         throw;
@@ -45,7 +49,7 @@ bool ExcelReport::Begin(const TProject &project, const CalcArgs &args, const Cal
 
 void ExcelReport::OpenTemplate()
 {
-    const std::string name = m_templateName.empty() ? CurrentReportTemplateName() : m_templateName;
+    const std::string &name = m_templateName;
     try {
         m_book = std::make_unique<xls::Workbook>(xls::Workbook::Load(m_appDir + name));
         Book().Sheet(0).Cell(0, 0); // the first sheet must be a worksheet
@@ -54,7 +58,7 @@ void ExcelReport::OpenTemplate()
         // The wait window would hide the message box.
         m_platform.HideWait();
         m_waitShown = false;
-        m_platform.ShowMessage(GetText("Check_files") + " " + name + ".");
+        m_platform.ShowMessage(CoreText("Check_files", m_lang) + " " + name + ".");
         throw Error("The report template " + name + " cannot be read: " + e.what());
     }
 }
@@ -73,7 +77,7 @@ void ExcelReport::RepeatSpanBlocks(int n)
 
 void ExcelReport::WriteMode(const CalcRun &run, int column, int mode)
 {
-    reportcells::WriteMode(Book().Sheet(0), run, column, mode);
+    reportcells::WriteMode(Book().Sheet(0), run, column, mode, m_lang, m_units);
 }
 
 void ExcelReport::Finish()

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "calc/report_sink.h"
+#include "l10n/coretexts.h"
+#include "l10n/units.h"
 #include "report/report_platform.h"
 
 #include <memory>
@@ -24,9 +26,9 @@ class ExcelReport final : public CalcReport
 {
 public:
     // appDir is the program's folder with a trailing separator. templateName is the form
-    // relative to it (ReportTemplateName); empty: the form of the language and units mode in
-    // force when the report is opened (IsEnglish, ReadUnits).
-    ExcelReport(ReportPlatform &platform, std::string appDir, std::string templateName = {});
+    // relative to it (ReportTemplateName) of lang and of the units mode of units.
+    ExcelReport(ReportPlatform &platform, std::string appDir, std::string templateName, Lang lang,
+                UnitFactors units);
     ~ExcelReport() override;
 
     bool Begin(const TProject &project, const CalcArgs &args, const CalcRun &run) override;
@@ -45,6 +47,8 @@ private:
     ReportPlatform &m_platform;
     std::string m_appDir;
     std::string m_templateName;
+    Lang m_lang;
+    UnitFactors m_units;
     std::string m_fileName;
     std::unique_ptr<xls::Workbook> m_book;
     bool m_waitShown = false;

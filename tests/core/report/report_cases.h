@@ -14,6 +14,7 @@
 #include "l10n/units.h"
 #include "report/excel_report.h"
 #include "report/report_platform.h"
+#include "report/report_template.h"
 
 #include <cstdint>
 #include <optional>
@@ -72,6 +73,10 @@ struct ReportCase
     int units = 0;
     TProject project;
     CalcArgs args;
+
+    Lang lang() const { return language == 0 ? Lang::English : Lang::Russian; }
+    // The form of the case's language and units, relative to the program's folder.
+    std::string form() const { return ReportTemplateName(lang(), units); }
 };
 
 // The cases the report is filled for: spans 10..100 by 10 (n = 10) in both languages and
@@ -91,7 +96,7 @@ inline std::vector<ReportCase> ReportCases()
         c.project.Koef.VisotaPC = 27;
         c.project.Koef.V_Reg = 1.1;
         c.project.Koef.G_Usl = 1.25;
-        c.args = CalcArgsOf(c.project.Dat);
+        c.args = CalcArgsOf(c.project.Dat, ExampleWire());
         cases.push_back(std::move(c));
         return cases.back();
     };
@@ -135,11 +140,11 @@ inline std::string A1(int row1, int col) // one-based row, zero-based column
     return ColumnLetters(col) + std::to_string(row1);
 }
 
-// The whole cell map of a finished report, from the run and the current factors.
+// The whole cell map of a finished report, from the run and the case's units.
 inline std::vector<ExpectedCell> ExpectedCells(const ReportCase &c, const CalcRun &run)
 {
-    const double sf = StressFactor();
-    const double ff = ForceFactor();
+    const double sf = UnitFactorsOf(c.units).stress;
+    const double ff = UnitFactorsOf(c.units).force;
     const CalcArgs &a = c.args;
     const TKlimatKoef &k = c.project.Koef;
     const TWireRec &w = run.wire;
@@ -153,10 +158,12 @@ inline std::vector<ExpectedCell> ExpectedCells(const ReportCase &c, const CalcRu
     auto text = [&](std::string a1, std::string t) {
         cells.push_back({ExpectedCell::Text, std::move(a1), 0, std::move(t)});
     };
-    auto blank = [&](std::string a1) { cells.push_back({ExpectedCell::Blank, std::move(a1), 0, {}}); };
+    auto blank = [&](std::string a1) {
+        cells.push_back({ExpectedCell::Blank, std::move(a1), 0, {}});
+    };
     auto span = [&](std::string a1, double v) {
         if (IsImaginarySpan(v))
-            text(std::move(a1), GetText("Imaginary"));
+            text(std::move(a1), CoreText("Imaginary", c.lang()));
         else
             number(std::move(a1), v);
     };
@@ -205,8 +212,8 @@ inline std::vector<ExpectedCell> ExpectedCells(const ReportCase &c, const CalcRu
         blank("B42");
     } else {
         const LoadSet &l = run.loads;
-        const double loads[][2] = {{l.P1, l.g1},   {l.P2, l.g2},   {l.P3, l.g3},   {l.P4, l.g4},
-                                   {l.P4a, l.g4a}, {l.P4b, l.g4b}, {l.P5, l.g5},   {l.P6, l.g6},
+        const double loads[][2] = {{l.P1, l.g1},   {l.P2, l.g2},   {l.P3, l.g3}, {l.P4, l.g4},
+                                   {l.P4a, l.g4a}, {l.P4b, l.g4b}, {l.P5, l.g5}, {l.P6, l.g6},
                                    {l.P6a, l.g6a}, {l.P6b, l.g6b}, {l.P7, l.g7}};
         for (int i = 0; i < 11; ++i) {
             number("G" + std::to_string(25 + i), sf * loads[i][0]);
@@ -260,8 +267,8 @@ inline CalcOutcome RunReportCase(const ReportCase &c, const std::string &appDir,
                                  RecordingPlatform &platform)
 {
     platform.answer = outPath;
-    ExcelReport report(platform, appDir);
-    return CalcProjectWithWire(c.project, ExampleWire(), FullCalculation, c.args, run, &report);
+    ExcelReport report(platform, appDir, c.form(), c.lang(), UnitFactorsOf(c.units));
+    return CalcProject(c.project, ExampleWire(), CalcPurpose::Full, c.args, c.lang(), run, &report);
 }
 
 } // namespace velmora::test

@@ -32,8 +32,8 @@ public:
     TempFolder()
     {
         const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string("velmora-report-") + info->test_suite_name() + "-"
-                           + info->name();
+        std::string name
+            = std::string("velmora-report-") + info->test_suite_name() + "-" + info->name();
         std::replace(name.begin(), name.end(), '/', '_');
         m_path = fs::temp_directory_path() / name;
         fs::remove_all(m_path);
@@ -50,7 +50,7 @@ private:
 xls::CellValue ValueAt(const xls::Worksheet &sheet, const std::string &a1)
 {
     const reportcells::CellPos pos = reportcells::At(a1);
-    return sheet.Value(pos.row, pos.col).value_or(xls::CellValue{});
+    return sheet.Value(pos.row, pos.col).value_or(xls::CellValue {});
 }
 
 // Every cell of the map holds its value in the file our own reader reads back.
@@ -99,7 +99,7 @@ void ExpectSpanBlocks(const xls::Worksheet &report, const xls::Worksheet &form, 
         const int top = SpanBlockFirstRow + SpanBlockRows * b;
         const auto &merges = report.MergedAreas();
         for (int col : {0, 1}) {
-            const xls::CellRange area{top, top + SpanBlockRows - 1, col, col};
+            const xls::CellRange area {top, top + SpanBlockRows - 1, col, col};
             EXPECT_NE(std::find(merges.begin(), merges.end(), area), merges.end())
                 << "no merged area " << test::A1(top + 1, col) << " in block " << b;
         }
@@ -111,13 +111,11 @@ void ExpectSpanBlocks(const xls::Worksheet &report, const xls::Worksheet &form, 
 
 TEST(ReportTemplate, NameByLanguageAndUnits)
 {
-    EXPECT_EQ(ReportTemplateName(true, 0), "Forms/FormMech_en.xls");
-    EXPECT_EQ(ReportTemplateName(true, 1), "Forms/FormMechN_en.xls");
-    EXPECT_EQ(ReportTemplateName(false, 0), "Forms/FormMech_ru.xls");
-    EXPECT_EQ(ReportTemplateName(false, 1), "Forms/FormMechN_ru.xls");
-    EXPECT_EQ(ReportTemplateName(false, 5), "Forms/FormMechN_ru.xls");
-    test::LocalizationScope russianNewtons(1, 1);
-    EXPECT_EQ(CurrentReportTemplateName(), "Forms/FormMechN_ru.xls");
+    EXPECT_EQ(ReportTemplateName(Lang::English, 0), "Forms/FormMech_en.xls");
+    EXPECT_EQ(ReportTemplateName(Lang::English, 1), "Forms/FormMechN_en.xls");
+    EXPECT_EQ(ReportTemplateName(Lang::Russian, 0), "Forms/FormMech_ru.xls");
+    EXPECT_EQ(ReportTemplateName(Lang::Russian, 1), "Forms/FormMechN_ru.xls");
+    EXPECT_EQ(ReportTemplateName(Lang::Russian, 5), "Forms/FormMechN_ru.xls");
 }
 
 struct FormCase
@@ -125,8 +123,8 @@ struct FormCase
     bool english;
     int units;
     const char *forceCaption; // C42
-    const char *stressUnit;   // U43
-    const char *forceUnit;    // U42
+    const char *stressUnit; // U43
+    const char *forceUnit; // U42
 };
 
 // Each shipped form has the cells the program writes, with a format of their own, the span
@@ -153,7 +151,8 @@ TEST(ReportTemplate, ShippedFormsHoldTheCellMap)
             written.push_back(test::A1(r, col));
 
     for (const FormCase &f : forms) {
-        const std::string name = ReportTemplateName(f.english, f.units);
+        const std::string name
+            = ReportTemplateName(f.english ? Lang::English : Lang::Russian, f.units);
         SCOPED_TRACE(name);
         const xls::Workbook book = xls::Workbook::Load(AppDir + name);
         const xls::Worksheet &sheet = book.Sheet(0);
@@ -182,7 +181,8 @@ void PrintTo(const ReportCase &c, std::ostream *os)
 namespace {
 
 class ReportCaseTest : public ::testing::TestWithParam<ReportCase>
-{};
+{
+};
 
 // The report of each case: the events of the platform, the cell map, the span blocks.
 TEST_P(ReportCaseTest, FillsTheCellMap)
@@ -195,12 +195,12 @@ TEST_P(ReportCaseTest, FillsTheCellMap)
     CalcRun run;
     ASSERT_EQ(test::RunReportCase(c, AppDir, out, run, platform), CalcOutcome::Done);
 
-    const std::vector<std::string> events = {"ask", "wait:" + GetText("Port_to_Excel"),
-                                             "open:" + out, "hide"};
+    const std::vector<std::string> events
+        = {"ask", "wait:" + GetText("Port_to_Excel"), "open:" + out, "hide"};
     EXPECT_EQ(platform.events, events);
 
     const xls::Workbook report = xls::Workbook::Load(out);
-    const xls::Workbook form = xls::Workbook::Load(AppDir + CurrentReportTemplateName());
+    const xls::Workbook form = xls::Workbook::Load(AppDir + c.form());
     ExpectCellMap(report.Sheet(0), test::ExpectedCells(c, run));
     ExpectSpanBlocks(report.Sheet(0), form.Sheet(0), test::ExpectedBlocks(run));
 }
@@ -319,10 +319,11 @@ TEST(ReportFailure, TemplateThatCannotBeRead)
         TempFolder folder;
         const std::string appDir = folder.Dir() + "app/";
         fs::create_directories(appDir + "Forms");
-        if (k.content)
-            WriteFileAtomically(appDir + CurrentReportTemplateName(), k.content);
         const std::string out = folder.File("report.xls");
         ReportCase c = test::ReportCases().front();
+        c.language = k.language;
+        if (k.content)
+            WriteFileAtomically(appDir + c.form(), k.content);
         RecordingPlatform platform;
         CalcRun run;
         std::string error;
@@ -332,8 +333,8 @@ TEST(ReportFailure, TemplateThatCannotBeRead)
             error = e.what();
         }
         EXPECT_EQ(error.rfind(k.reason, 0), 0u) << error;
-        const std::vector<std::string> events = {
-            "ask", "wait:" + GetText("Port_to_Excel"), "hide", std::string("message:") + k.message};
+        const std::vector<std::string> events = {"ask", "wait:" + GetText("Port_to_Excel"), "hide",
+                                                 std::string("message:") + k.message};
         EXPECT_EQ(platform.events, events);
         EXPECT_FALSE(FileExists(out));
     }
@@ -344,12 +345,12 @@ TEST(ReportFailure, CancelledSaveDialogCalculatesNothing)
     test::LocalizationScope scope(0, 0);
     ReportCase c = test::ReportCases().front();
     RecordingPlatform platform;
-    ExcelReport report(platform, AppDir);
+    ExcelReport report(platform, AppDir, c.form(), c.lang(), UnitFactorsOf(c.units));
     CalcRun run;
-    EXPECT_EQ(CalcProjectWithWire(c.project, test::ExampleWire(), FullCalculation, c.args, run,
-                                  &report),
+    EXPECT_EQ(CalcProject(c.project, test::ExampleWire(), CalcPurpose::Full, c.args, c.lang(), run,
+                          &report),
               CalcOutcome::Cancelled);
-    EXPECT_EQ(platform.events, std::vector<std::string>{"ask"});
+    EXPECT_EQ(platform.events, std::vector<std::string> {"ask"});
     EXPECT_FALSE(run.calculated);
 }
 
@@ -395,8 +396,8 @@ TEST(ReportCells, ModeColumnOutOfRangeIsRefused)
     test::LocalizationScope scope(0, 0);
     xls::Workbook book = xls::Workbook::Load(AppDir + "Forms/FormMech_en.xls");
     CalcRun run;
-    EXPECT_THROW(reportcells::WriteMode(book.Sheet(0), run, 18, 1), Error);
-    EXPECT_THROW(reportcells::WriteMode(book.Sheet(0), run, 1, 0), Error);
+    EXPECT_THROW(reportcells::WriteMode(book.Sheet(0), run, 18, 1, Lang::English, {}), Error);
+    EXPECT_THROW(reportcells::WriteMode(book.Sheet(0), run, 1, 0, Lang::English, {}), Error);
 }
 
 } // namespace
