@@ -18,8 +18,6 @@
 #include "platform.h"
 #include "program.h"
 #include "prompts.h"
-#include "report/excel_report.h"
-#include "report/report_template.h"
 #include "reportplatform.h"
 #include "uitext.h"
 
@@ -70,10 +68,9 @@ const FileDialogRequest SaveProjectDialog {QStringLiteral("Сохранить п
 // units mode in force.
 CalcOutcome RunEngineWithReport(const TProject &project, const CalcArgs &args, CalcRun &run)
 {
-    static QtReportPlatform platform;
+    static QString lastReportFile; // the save dialog offers the file chosen last time
     const Lang lang = CurrentLang();
-    ExcelReport report(platform, ApplicationDir().toStdString(),
-                       ReportTemplateName(lang, ReadUnits()), lang, CurrentUnitFactors());
+    DesktopReport report(ApplicationDir(), lang, ReadUnits(), lastReportFile);
     return CalcProject(project, FindWire(project.Dat.Provod), CalcPurpose::Full, args, lang, run,
                        &report);
 }

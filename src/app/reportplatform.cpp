@@ -1,42 +1,89 @@
 #include "reportplatform.h"
 
 #include "appwindows.h"
+#include "l10n/units.h"
 #include "prompts.h"
+#include "report/report_template.h"
+#include "uitext.h"
+
+#include <utility>
 
 namespace velmora {
 
-std::optional<std::string> QtReportPlatform::AskReportFileName()
+DesktopReport::DesktopReport(QString appDir, Lang lang, int unitsMode, QString &lastFile)
+    : m_appDir(std::move(appDir))
+    , m_lang(lang)
+    , m_unitsMode(unitsMode)
+    , m_lastFile(lastFile)
 {
+}
+
+DesktopReport::~DesktopReport()
+{
+    Drop();
+}
+
+bool DesktopReport::Begin(const TProject &project, const CalcArgs &args, const CalcRun &run)
+{
+    Drop(); // a report object may serve more than one run
     const FileDialogRequest excelSave {QStringLiteral("Сохранение отчета в Excel файл"),
                                        QStringLiteral("*.xls (*.xls)"),
                                        QStringLiteral("xls"),
                                        {},
                                        m_lastFile};
-    const QString path = CurrentPrompts().SaveFileName(excelSave);
-    if (path.isEmpty())
-        return std::nullopt;
-    m_lastFile = path;
-    return path.toStdString();
+    m_fileName = CurrentPrompts().SaveFileName(excelSave);
+    if (m_fileName.isEmpty())
+        return false;
+    m_lastFile = m_fileName;
+
+    ShowWait(UiText("Port_to_Excel"));
+    m_waitShown = true;
+    const std::string form = ReportTemplateName(m_lang, m_unitsMode);
+    try {
+        m_writer.emplace(m_appDir.toStdString() + form, m_fileName.toStdString(), m_lang,
+                         UnitFactorsOf(m_unitsMode));
+        m_writer->Begin(project, args, run);
+    } catch (const ReportTemplateError &) {
+        Drop(); // the wait window would hide the message box
+        CurrentPrompts().Message(
+            QString::fromStdString(CoreText("Check_files", m_lang) + " " + form + "."));
+        throw;
+    } catch (...) {
+        Drop();
+        throw;
+    }
+    return true;
 }
 
-void QtReportPlatform::ShowWait(const std::string &text)
+void DesktopReport::RepeatSpanBlocks(int n)
 {
-    velmora::ShowWait(QString::fromStdString(text));
+    m_writer->RepeatSpanBlocks(n);
 }
 
-void QtReportPlatform::HideWait() noexcept
+void DesktopReport::WriteMode(const CalcRun &run, int column, int mode)
 {
-    CloseWait();
+    m_writer->WriteMode(run, column, mode);
 }
 
-void QtReportPlatform::ShowMessage(const std::string &text)
+void DesktopReport::Finish()
 {
-    CurrentPrompts().Message(QString::fromStdString(text));
+    m_writer->Finish(); // on failure the driver drops the report
+    Drop();
+    CurrentPrompts().OpenDocument(m_fileName);
 }
 
-void QtReportPlatform::OpenDocument(const std::string &path)
+void DesktopReport::Drop() noexcept
 {
-    CurrentPrompts().OpenDocument(QString::fromStdString(path));
+    m_writer.reset();
+    HideWait();
+}
+
+void DesktopReport::HideWait() noexcept
+{
+    if (m_waitShown) {
+        m_waitShown = false;
+        CloseWait();
+    }
 }
 
 } // namespace velmora

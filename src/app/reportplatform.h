@@ -1,24 +1,47 @@
 #pragma once
 
-#include "report/report_platform.h"
+#include "calc/report_sink.h"
+#include "l10n/coretexts.h"
+#include "report/excel_report.h"
 
 #include <QString>
 
+#include <optional>
+
 namespace velmora {
 
-// The report's desktop: the main window's save dialog ExcelSave, the wait window, the plain
-// message box and the shell's "open", all through the program's prompts.
-class QtReportPlatform : public ReportPlatform
+// The report of a calculation in the desktop program: the save dialog ExcelSave, the wait
+// window while the core's writer fills the workbook, and the shell's "open" of the saved file,
+// all through the program's prompts. The wait window is closed before any message and however
+// the run ends.
+//
+// A form that cannot be read shows the plain message "<Check_files> <form>." and passes the
+// writer's error on; any other error of the writer goes on to the caller as it is.
+class DesktopReport final : public CalcReport
 {
 public:
-    std::optional<std::string> AskReportFileName() override;
-    void ShowWait(const std::string &text) override;
-    void HideWait() noexcept override;
-    void ShowMessage(const std::string &text) override;
-    void OpenDocument(const std::string &path) override;
+    // appDir is the program's folder with a trailing "/"; the form is the one of lang and of
+    // the units mode. lastFile is the save dialog's file name box as it was last left; the
+    // report keeps it up to date.
+    DesktopReport(QString appDir, Lang lang, int unitsMode, QString &lastFile);
+    ~DesktopReport() override;
+
+    bool Begin(const TProject &project, const CalcArgs &args, const CalcRun &run) override;
+    void RepeatSpanBlocks(int n) override;
+    void WriteMode(const CalcRun &run, int column, int mode) override;
+    void Finish() override;
+    void Drop() noexcept override;
 
 private:
-    QString m_lastFile; // the dialog's file name box as it was last left
+    void HideWait() noexcept;
+
+    QString m_appDir;
+    Lang m_lang;
+    int m_unitsMode;
+    QString &m_lastFile;
+    QString m_fileName;
+    std::optional<ExcelReport> m_writer;
+    bool m_waitShown = false;
 };
 
 } // namespace velmora

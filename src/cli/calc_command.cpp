@@ -1,7 +1,7 @@
 #include "args.h"
 #include "calc_json.h"
 #include "commands.h"
-#include "report_option.h"
+#include "paths.h"
 #include "setup.h"
 
 #include "calc/driver.h"
@@ -11,8 +11,11 @@
 #include "common/error.h"
 #include "data/projectfile.h"
 #include "l10n/units.h"
+#include "report/excel_report.h"
+#include "report/report_template.h"
 
 #include <iostream>
+#include <optional>
 
 namespace velmora::cli {
 
@@ -57,13 +60,16 @@ int RunCalcCommand(const std::vector<std::string> &words)
         std::cerr << "velmora-calc: note: " << LowCoefficientsNote(lang) << '\n';
 
     const CalcArgs args = CalcArgsOf(project.Dat, wire);
-    std::unique_ptr<CalcReport> report;
+    // --report: the form of the language and units beside the program, written to the file
+    // named; no dialog, nothing opened.
+    std::optional<ExcelReport> report;
     if (options.report)
-        report = OpenReportOption(*options.report, lang, options.common.units);
+        report.emplace(ProgramDir() + ReportTemplateName(lang, options.common.units),
+                       *options.report, lang, UnitFactorsOf(options.common.units));
 
     CalcRun run;
-    const CalcOutcome outcome
-        = CalcProject(project, wire, CalcPurpose::Full, args, lang, run, report.get());
+    const CalcOutcome outcome = CalcProject(project, wire, CalcPurpose::Full, args, lang, run,
+                                            report ? &*report : nullptr);
     if (outcome == CalcOutcome::CheckFailed) {
         std::cout << CalcFailureJson(run.warning);
         std::cerr << run.warning << '\n';

@@ -244,8 +244,8 @@ private slots:
 
     void aFullCalculationWritesTheReportAndOpensIt()
     {
-        if (!QFile::exists(ApplicationDir() + "Forms/FormMech_en.xls"))
-            QSKIP("the report templates are not built beside the tests");
+        QVERIFY2(QFile::exists(ApplicationDir() + "Forms/FormMech_en.xls"),
+                 "the report forms are not built beside the tests");
         QTemporaryDir dir;
         ScriptedPrompts prompts;
         Main()->SetCalcDriver(TFormMain::DefaultCalcDriver());

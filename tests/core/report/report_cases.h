@@ -1,70 +1,22 @@
 #pragma once
 
-// The report cases the tests fill, the platform they fill them with, and the cell map the
-// finished workbooks must show - written out here from the report's layout, independently of
-// the report code, so that the own-reader tests and the independent-reader checks share it.
+// The report cases the tests fill and the cell map the finished workbooks must show - written
+// out here from the report's layout, independently of the report code, so that the own-reader
+// tests and the independent-reader checks share it.
 
 #include "calc/driver.h"
 #include "calc/project_args.h"
 #include "calc/solver.h"
 #include "example_wire.h"
-#include "fake_settings.h"
-#include "l10n/localization.h"
-#include "l10n/texts.h"
+#include "l10n/coretexts.h"
 #include "l10n/units.h"
 #include "report/excel_report.h"
-#include "report/report_platform.h"
 #include "report/report_template.h"
 
-#include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
 namespace velmora::test {
-
-// Answers the save dialog with a fixed name (or cancels) and records every call in order:
-// "ask", "wait:<text>", "hide", "message:<text>", "open:<path>".
-class RecordingPlatform : public ReportPlatform
-{
-public:
-    std::optional<std::string> answer;
-    std::vector<std::string> events;
-
-    std::optional<std::string> AskReportFileName() override
-    {
-        events.push_back("ask");
-        return answer;
-    }
-    void ShowWait(const std::string &text) override { events.push_back("wait:" + text); }
-    void HideWait() noexcept override { events.push_back("hide"); }
-    void ShowMessage(const std::string &text) override { events.push_back("message:" + text); }
-    void OpenDocument(const std::string &path) override { events.push_back("open:" + path); }
-};
-
-// Language and units mode for the length of a test, with the texts registered.
-class LocalizationScope
-{
-public:
-    LocalizationScope(int language, int units)
-        : m_scope(m_store)
-    {
-        RegisterAllTexts();
-        SetLanguage(language);
-        SetUnits(units);
-    }
-    ~LocalizationScope()
-    {
-        SetUnits(0);
-        SetLanguage(0);
-    }
-    LocalizationScope(const LocalizationScope &) = delete;
-    LocalizationScope &operator=(const LocalizationScope &) = delete;
-
-private:
-    FakeSettingsStore m_store;
-    ScopedSettingsStore m_scope;
-};
 
 struct ReportCase
 {
@@ -263,11 +215,9 @@ inline int ExpectedBlocks(const CalcRun &run)
 
 // Fills the report of a case into outPath with the forms under appDir.
 inline CalcOutcome RunReportCase(const ReportCase &c, const std::string &appDir,
-                                 const std::string &outPath, CalcRun &run,
-                                 RecordingPlatform &platform)
+                                 const std::string &outPath, CalcRun &run)
 {
-    platform.answer = outPath;
-    ExcelReport report(platform, appDir, c.form(), c.lang(), UnitFactorsOf(c.units));
+    ExcelReport report(appDir + c.form(), outPath, c.lang(), UnitFactorsOf(c.units));
     return CalcProject(c.project, ExampleWire(), CalcPurpose::Full, c.args, c.lang(), run, &report);
 }
 
