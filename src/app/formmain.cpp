@@ -532,14 +532,8 @@ double TFormMain::ForceToStress(double force_daN) const
 
 void TFormMain::RgCalcRegimeClick()
 {
-    auto &flags = CurProject.Dat.RegimeFlags;
-    if (m_regimeAll->isChecked()) {
-        flags.fill(true);
-    } else {
-        flags.fill(false);
-        flags[2 - 1] = true;
-        flags[7 - 1] = true;
-    }
+    ApplyRegimeChoice(CurProject.Dat,
+                      m_regimeAll->isChecked() ? RegimeChoice::All : RegimeChoice::Clearance);
 }
 
 void TFormMain::PcNaprChange()
@@ -644,26 +638,10 @@ bool TFormMain::CalculationAllowed(const TDAT &dat)
     if (!CurProject.Koef.CheckKoef()
         && !CurrentPrompts().Question(UiText("loads_are_lower_standard")))
         return false;
-    const QString refused = UiText("Error_data_entry") + QStringLiteral("!\n");
-    if (dat.Shag <= 0) {
-        CurrentPrompts().Error(refused
-                               + ByLanguage(QStringLiteral("The change step of the spans must be "
-                                                           "greater than 0."),
-                                            QStringLiteral("Шаг изменения пролётов должен быть "
-                                                           "больше 0.")));
-        return false;
-    }
-    if (dat.Min_Prol > dat.Max_Prol) {
-        CurrentPrompts().Error(
-            refused
-            + ByLanguage(
-                QStringLiteral("The minimum span must not be greater than the maximum span."),
-                QStringLiteral("Минимальный пролёт не должен быть больше максимального.")));
-        return false;
-    }
-    const double steps = (dat.Max_Prol - dat.Min_Prol) / dat.Shag;
-    if (steps > MaxSpanSteps) {
-        CurrentPrompts().Error(UiText("600_spans"));
+    const std::string refusal
+        = SpanRangeRefusal(dat.Min_Prol, dat.Max_Prol, dat.Shag, CurrentLang());
+    if (!refusal.empty()) {
+        CurrentPrompts().Error(QString::fromStdString(refusal));
         return false;
     }
     return true;

@@ -74,10 +74,10 @@ bool TakeCommonOption(const CommandWords::Option &option, CommonOptions &common)
 
 namespace {
 
-RegimeChoice RegimeOf(const CommandWords::Option &option)
+std::optional<RegimeChoice> RegimeOf(const CommandWords::Option &option)
 {
     if (option.value == "file")
-        return RegimeChoice::File;
+        return std::nullopt;
     if (option.value == "all")
         return RegimeChoice::All;
     if (option.value != "clearance")

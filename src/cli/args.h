@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/error.h"
+#include "data/project.h"
 #include "l10n/coretexts.h"
 
 #include <initializer_list>
@@ -55,17 +56,11 @@ struct CommonOptions
 // Takes the option into common when it is one of the shared ones; false otherwise.
 bool TakeCommonOption(const CommandWords::Option &option, CommonOptions &common);
 
-enum class RegimeChoice {
-    File, // the project's RegimeFlags
-    All, // all 17 modes
-    Clearance, // modes 2 and 7
-};
-
 struct CalcOptions
 {
     std::string project;
     CommonOptions common;
-    RegimeChoice regime = RegimeChoice::File;
+    std::optional<RegimeChoice> regime; // --regime all or clearance; absent: the project's flags
     std::optional<std::string> report;
 };
 

@@ -2,7 +2,6 @@
 #include "commands.h"
 #include "setup.h"
 
-#include "catalogue/catalogue.h"
 #include "common/error.h"
 #include "common/numtext.h"
 #include "data/projectfile.h"
@@ -84,10 +83,7 @@ int Draw(const TemplateOptions &options)
                          + "\": " + CoreText("curve_not_indicated", lang));
 
     OpenWireCatalogue(options.common);
-    const TWireRec wire = FindWire(project.Dat.Provod);
-    if (wire.Name.empty())
-        throw UsageError("wire '" + project.Dat.Provod
-                         + "' is not in the catalogue: " + CoreText("Input_wire", lang));
+    const TWireRec wire = ProjectWire(project.Dat, lang);
 
     const DrawingContext context {wire, lang, UnitFactorsOf(options.common.units)};
     const DrawResult result = DrawTemplate(project, shablon, options.dxf, context);

@@ -132,15 +132,13 @@ private slots:
                                 "researched spans.";
         QTest::newRow("600 steps pass") << 10 << 6010 << 10 << QString();
         QTest::newRow("667 steps") << 10 << 6010 << 9 << tooMany;
+        // The window shows the core's refusal text itself (SpanRangeRefusal).
         QTest::newRow("step 0") << 10 << 100 << 0
-                                << "Error data entry!\nThe change step of the spans must be "
-                                   "greater than 0.";
-        QTest::newRow("negative step") << 10 << 100 << -10
-                                       << "Error data entry!\nThe change step of the spans "
-                                          "must be greater than 0.";
+                                << "The change step of the spans must be greater than 0.";
+        QTest::newRow("negative step")
+            << 10 << 100 << -10 << "The change step of the spans must be greater than 0.";
         QTest::newRow("minimum above maximum")
-            << 100 << 40 << 10
-            << "Error data entry!\nThe minimum span must not be greater than the maximum span.";
+            << 100 << 40 << 10 << "The minimum span must not be greater than the maximum span.";
         QTest::newRow("one span") << 50 << 50 << 10 << QString();
     }
     void spanSteps()
@@ -165,6 +163,21 @@ private slots:
             QCOMPARE(prompts.Last("Error"), error);
             QCOMPARE(m_calls, 0);
         }
+    }
+
+    // In Russian the window shows the core's Russian texts, as velmora-calc --lang ru does.
+    void refusalsFollowTheLanguage()
+    {
+        ScriptedPrompts prompts;
+        SetLanguage(1);
+        FieldNamed<IntegerField>("Shag")->setValue(0);
+        Calculate();
+        QCOMPARE(prompts.Last("Error"), "Шаг изменения пролётов должен быть больше 0.");
+        FieldNamed<QLineEdit>("Provod")->setText("АС 999/1");
+        Calculate();
+        QCOMPARE(prompts.Last("Error"),
+                 "Введите данный провод, трос, кабель в справочник и перезагрузите программу");
+        QCOMPARE(m_calls, 0);
     }
 
     void theDriverGetsTheFieldsAndTheStresses()

@@ -125,6 +125,17 @@ void CalcMode(const CalcArgs &args, CalcRun &run, int mode)
 
 } // namespace
 
+std::string SpanRangeRefusal(double min, double max, double step, Lang lang)
+{
+    if (step <= 0)
+        return CoreText("Step_not_positive", lang);
+    if (min > max)
+        return CoreText("Min_above_max", lang);
+    if ((max - min) / step > MaxSpanSteps)
+        return CoreText("600_spans", lang);
+    return {};
+}
+
 void CheckCalcArgs(const CalcArgs &a, Lang lang)
 {
     const std::pair<const char *, double> values[] = {
@@ -134,14 +145,11 @@ void CheckCalcArgs(const CalcArgs &a, Lang lang)
         {"Max_Prol", a.Max}, {"Shag", a.Step}};
     for (const auto &[name, value] : values) {
         if (!std::isfinite(value))
-            throw Error(std::string(name) + " is not a finite number");
+            throw Error(std::string(name) + " " + CoreText("not_finite", lang));
     }
-    if (a.Step <= 0)
-        throw Error("The span step must be greater than 0");
-    if (a.Min > a.Max)
-        throw Error("The smallest span must not be greater than the largest span");
-    if ((a.Max - a.Min) / a.Step > MaxSpanSteps)
-        throw Error(CoreText("600_spans", lang));
+    const std::string refusal = SpanRangeRefusal(a.Min, a.Max, a.Step, lang);
+    if (!refusal.empty())
+        throw Error(refusal);
 }
 
 CalcOutcome CalcProject(const TProject &project, const TWireRec &wire, CalcPurpose purpose,

@@ -59,11 +59,16 @@ enum class CalcPurpose {
 // Largest number of span steps in one calculation: (Max − Min) / Step above it is refused.
 inline constexpr double MaxSpanSteps = 600;
 
-// Refuses a span range before anything is divided by it. Throws velmora::Error, in lang:
-//   "The span step must be greater than 0" for Step <= 0,
-//   "The smallest span must not be greater than the largest span" for Min > Max,
-//   the text of "600_spans" when (Max − Min) / Step is above 600,
-//   "<name> is not a finite number" for a NaN or infinite argument.
+// Why a span range cannot be calculated, in lang; the empty text when it can. The texts of
+//   "Step_not_positive" for step <= 0 ("The change step of the spans must be greater than 0."),
+//   "Min_above_max" for min > max,
+//   "600_spans" when (max − min) / step is above 600.
+// The window shows exactly this text; CheckCalcArgs throws it.
+std::string SpanRangeRefusal(double min, double max, double step, Lang lang);
+
+// Refuses the arguments before anything is divided by them. Throws velmora::Error, in lang:
+// "<name> is not a finite number" (the text of "not_finite" after the name) for a NaN or
+// infinite argument, then the SpanRangeRefusal of Min, Max and Step.
 void CheckCalcArgs(const CalcArgs &args, Lang lang);
 
 // One calculation of the wire (TProject's CalcProject); the caller looks the project's wire

@@ -39,6 +39,13 @@ constexpr CoreEntry coreEntries[] = {
     {"600_spans",
      "One calculation should not be performed for more than 600 researched spans.;"
      "Один расчёт - не более 600 исследуемых пролётов."},
+    {"Step_not_positive",
+     "The change step of the spans must be greater than 0.;"
+     "Шаг изменения пролётов должен быть больше 0."},
+    {"Min_above_max",
+     "The minimum span must not be greater than the maximum span.;"
+     "Минимальный пролёт не должен быть больше максимального."},
+    {"not_finite", "is not a finite number;не является конечным числом"},
     {"Max_tension_aver_temp",
      "Max. tension (at average annual temperature): ;"
      "Макс. напряжение (при среднегодовой температуре): "},

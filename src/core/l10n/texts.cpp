@@ -144,6 +144,9 @@ void RegisterMainWindowTexts()
             "Укажите габаритный (приведённый пролёт).");
     AddCoreText("loads_are_lower_standard");
     AddCoreText("600_spans");
+    AddCoreText("Step_not_positive");
+    AddCoreText("Min_above_max");
+    AddCoreText("not_finite");
     AddCoreText("Max_tension_aver_temp");
     AddCoreText("pat_coef");
     // Entries of the file check and the CAD output menu.

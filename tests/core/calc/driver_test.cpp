@@ -133,10 +133,10 @@ TEST_F(CalcProjectTest, RefusedSpanRangesCallNoReport)
         double min, max, step;
         std::string message;
     } cases[] = {
-        {10, 100, 0, "The span step must be greater than 0"},
-        {10, 100, -10, "The span step must be greater than 0"},
-        {100, 80, 10, "The smallest span must not be greater than the largest span"},
-        {100, 40, 10, "The smallest span must not be greater than the largest span"},
+        {10, 100, 0, "The change step of the spans must be greater than 0."},
+        {10, 100, -10, "The change step of the spans must be greater than 0."},
+        {100, 80, 10, "The minimum span must not be greater than the maximum span."},
+        {100, 40, 10, "The minimum span must not be greater than the maximum span."},
         {0, 6010, 10,
          "One calculation should not be performed for more than 600 researched spans."},
         {0, std::numeric_limits<double>::infinity(), 10, "Max_Prol is not a finite number"},
@@ -154,6 +154,37 @@ TEST_F(CalcProjectTest, RefusedSpanRangesCallNoReport)
     args.Step = 10;
     ASSERT_EQ(Run(), CalcOutcome::Done); // exactly 600 steps pass
     EXPECT_EQ(run.n, 601);
+}
+
+// The refusals in Russian, as velmora-calc --lang ru and the Russian window show them.
+TEST(SpanRangeRefusal, InBothLanguages)
+{
+    struct Case
+    {
+        double min, max, step;
+        const char *english, *russian;
+    } const cases[] = {
+        {10, 100, 0, "The change step of the spans must be greater than 0.",
+         "Шаг изменения пролётов должен быть больше 0."},
+        {100, 40, 10, "The minimum span must not be greater than the maximum span.",
+         "Минимальный пролёт не должен быть больше максимального."},
+        {0, 6010, 10, "One calculation should not be performed for more than 600 researched spans.",
+         "Один расчёт - не более 600 исследуемых пролётов."},
+        {10, 6010, 10, "", ""},
+        {50, 50, 10, "", ""},
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(SpanRangeRefusal(c.min, c.max, c.step, Lang::English), c.english);
+        EXPECT_EQ(SpanRangeRefusal(c.min, c.max, c.step, Lang::Russian), c.russian);
+    }
+    CalcArgs args = test::ExampleArgs();
+    args.VMax = std::numeric_limits<double>::quiet_NaN();
+    try {
+        CheckCalcArgs(args, Lang::Russian);
+        ADD_FAILURE() << "no error";
+    } catch (const Error &e) {
+        EXPECT_STREQ(e.what(), "VMax не является конечным числом");
+    }
 }
 
 TEST_F(CalcProjectTest, ClearanceModesOnly)
