@@ -1,8 +1,4 @@
-#include "catalogue/catalogue.h"
 #include "dxf/acaddxf.h"
-#include "l10n/localization.h"
-#include "l10n/texts.h"
-#include "l10n/units.h"
 #include "templates/drawtemplate.h"
 
 #include <benchmark/benchmark.h>
@@ -17,14 +13,10 @@ struct TemplateFixture
 {
     TProject project;
     TShablon shablon;
+    DrawingContext context {{1, "АС70/11", 11.4, 79.3, 0.276, 8250, 19.2e-6}, Lang::English, {}};
 
     TemplateFixture()
     {
-        RegisterAllTexts();
-        SetLanguage(0);
-        SetUnits(0);
-        WiresList().Clear();
-        WiresList().Add({1, "АС70/11", 11.4, 79.3, 0.276, 8250, 19.2e-6});
         project.SetDefaults();
         project.Dat.Provod = "АС70/11";
         shablon.Name = "Габарит";
@@ -44,7 +36,7 @@ void BM_DrawTemplateInMemory(benchmark::State &state)
     for (auto _ : state) {
         TAcadDxf dxf;
         dxf.OpenInMemory();
-        const DrawResult result = DrawTemplateInto(dxf, f.project, f.shablon);
+        const DrawResult result = DrawTemplateInto(dxf, f.project, f.shablon, f.context);
         dxf.Finish();
         if (!result.drawn)
             state.SkipWithError(result.reason.c_str());
@@ -60,7 +52,7 @@ void BM_DrawTemplateToFile(benchmark::State &state)
     const std::string path
         = (std::filesystem::temp_directory_path() / "velmora_dxf_bench.dxf").string();
     for (auto _ : state) {
-        const DrawResult result = DrawTemplate(f.project, f.shablon, path);
+        const DrawResult result = DrawTemplate(f.project, f.shablon, path, f.context);
         if (!result.drawn)
             state.SkipWithError(result.reason.c_str());
     }

@@ -1,7 +1,5 @@
 #include "calc/driver.h"
 #include "data/project.h"
-#include "l10n/localization.h"
-#include "l10n/texts.h"
 #include "report/excel_report.h"
 #include "report/report_cells.h"
 #include "report/report_template.h"
@@ -19,18 +17,6 @@ using namespace velmora;
 
 const std::string AppDir = std::string(VELMORA_APP_DIR) + "/";
 
-// Answers the save dialog with a file in the temporary folder; shows and opens nothing.
-class BenchPlatform : public ReportPlatform
-{
-public:
-    std::string path;
-    std::optional<std::string> AskReportFileName() override { return path; }
-    void ShowWait(const std::string &) override {}
-    void HideWait() noexcept override {}
-    void ShowMessage(const std::string &) override {}
-    void OpenDocument(const std::string &) override {}
-};
-
 struct ReportInput
 {
     TProject project;
@@ -41,8 +27,6 @@ struct ReportInput
 // The largest report: spans 10 m to 609 m by 1 m (n = 600, 601 blocks with l2) × 17 modes.
 ReportInput LargestReport()
 {
-    RegisterAllTexts();
-    SetLanguage(0);
     ReportInput in;
     in.wire.Name = "АПС35/6.2";
     in.wire.Diam = 8.4;
@@ -51,8 +35,8 @@ ReportInput LargestReport()
     in.wire.Modl = 8250;
     in.wire.Koef = 1.9E-5;
     const TDAT &d = in.project.Dat;
-    in.args = CalcArgs{d.T_Gsw, d.T_Gbw, d.Tvmax, d.T_Min,    d.T_Max,    d.T_Srg, d.Vgol,
-                       d.VMax,  d.Tols,  d.Napr_srg, d.Napr_Max, 10,      609,     1};
+    in.args = CalcArgs {d.T_Gsw, d.T_Gbw, d.Tvmax,    d.T_Min,    d.T_Max, d.T_Srg, d.Vgol,
+                        d.VMax,  d.Tols,  d.Napr_srg, d.Napr_Max, 10,      609,     1};
     return in;
 }
 
@@ -66,18 +50,18 @@ std::string BenchFile()
 void BM_CalcWithReport601Spans17Modes(benchmark::State &state)
 {
     const ReportInput in = LargestReport();
-    BenchPlatform platform;
-    platform.path = BenchFile();
+    const std::string path = BenchFile();
     CalcRun run;
     for (auto _ : state) {
-        ExcelReport report(platform, AppDir);
-        const CalcOutcome outcome = CalcProjectWithWire(in.project, in.wire, FullCalculation,
-                                                        in.args, run, &report);
+        ExcelReport report(AppDir + ReportTemplateName(Lang::English, 0), path, Lang::English,
+                           UnitFactors {});
+        const CalcOutcome outcome = CalcProject(in.project, in.wire, CalcPurpose::Full, in.args,
+                                                Lang::English, run, &report);
         benchmark::DoNotOptimize(outcome);
     }
     state.counters["blocks"] = static_cast<double>(run.spans.size());
-    state.counters["file_bytes"] = static_cast<double>(std::filesystem::file_size(platform.path));
-    std::remove(platform.path.c_str());
+    state.counters["file_bytes"] = static_cast<double>(std::filesystem::file_size(path));
+    std::remove(path.c_str());
 }
 BENCHMARK(BM_CalcWithReport601Spans17Modes)->Unit(benchmark::kMillisecond);
 
@@ -86,15 +70,16 @@ void BM_Report601Spans17Modes(benchmark::State &state)
 {
     const ReportInput in = LargestReport();
     CalcRun run;
-    CalcProjectWithWire(in.project, in.wire, FullCalculation, in.args, run);
+    CalcProject(in.project, in.wire, CalcPurpose::Full, in.args, Lang::English, run);
     const std::string path = BenchFile();
     for (auto _ : state) {
-        xls::Workbook book = xls::Workbook::Load(AppDir + CurrentReportTemplateName());
+        xls::Workbook book = xls::Workbook::Load(AppDir + ReportTemplateName(Lang::English, 0));
         xls::Worksheet &sheet = book.Sheet(0);
-        reportcells::WriteInputBlock(sheet, in.project, in.args, run.wire);
+        reportcells::WriteInputBlock(sheet, in.project, in.args, run.wire, UnitFactors {});
         reportcells::RepeatSpanBlocks(sheet, run.n);
         for (std::size_t c = 0; c < run.takenModes.size(); ++c)
-            reportcells::WriteMode(sheet, run, static_cast<int>(c + 1), run.takenModes[c]);
+            reportcells::WriteMode(sheet, run, static_cast<int>(c + 1), run.takenModes[c],
+                                   Lang::English, UnitFactors {});
         book.Save(path);
     }
     state.counters["file_bytes"] = static_cast<double>(std::filesystem::file_size(path));

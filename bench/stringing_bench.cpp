@@ -35,9 +35,9 @@ void BM_Stringing100Sections50Spans17Temperatures(benchmark::State &state)
     wire.PNag = 0.276;
     wire.Modl = 8250;
     wire.Koef = 1.92E-5;
-    const CalcArgs args = CalcArgsOf(d);
+    const CalcArgs args = CalcArgsOf(d, wire);
     CalcRun run;
-    if (CalcStringingBasis(project, wire, args, run) != CalcOutcome::Done)
+    if (CalcStringingBasis(project, wire, args, Lang::English, run) != CalcOutcome::Done)
         std::abort();
 
     std::vector<TSection> sections(100);
@@ -48,11 +48,11 @@ void BM_Stringing100Sections50Spans17Temperatures(benchmark::State &state)
     }
     for (auto _ : state) {
         for (const TSection &section : sections) {
-            const StringingTable table = CalcStringing(run, args, section, 0);
+            const StringingTable table = CalcStringing(run, args, section, Lang::English);
             benchmark::DoNotOptimize(table.sags.back().back());
         }
     }
-    const StringingTable sample = CalcStringing(run, args, sections[0], 0);
+    const StringingTable sample = CalcStringing(run, args, sections[0], Lang::English);
     state.counters["temperatures"] = static_cast<double>(sample.temperatures.size());
     state.counters["state"] = static_cast<double>(sample.state);
 }

@@ -38,8 +38,8 @@ const StringingBasis &Basis()
         wire.Modl = 8250;
         wire.Koef = 1.92E-5;
         StringingBasis b;
-        b.args = velmora::CalcArgsOf(project.Dat);
-        if (velmora::CalcStringingBasis(project, wire, b.args, b.run) != velmora::CalcOutcome::Done)
+        b.args = velmora::CalcArgsOf(project.Dat, wire);
+        if (velmora::CalcStringingBasis(project, wire, b.args, velmora::Lang::English, b.run) != velmora::CalcOutcome::Done)
             std::abort();
         return b;
     }();
@@ -51,13 +51,13 @@ void CalculateSections(const velmora::TProject &project)
     for (int i = 0; i < project.Sections.Count(); ++i) {
         const velmora::TSection &section = project.Sections.Items(i);
         try {
-            velmora::CheckSection(section, 0);
+            velmora::CheckSection(section, velmora::Lang::English);
         } catch (const velmora::Error &) {
             continue;
         }
         try {
             const velmora::StringingTable table
-                = velmora::CalcStringing(Basis().run, Basis().args, section, 1);
+                = velmora::CalcStringing(Basis().run, Basis().args, section, velmora::Lang::Russian);
             if (table.state != velmora::NoState && table.sags.size() != section.Spans.size())
                 std::abort();
         } catch (const velmora::Error &) {

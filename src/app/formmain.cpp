@@ -22,7 +22,6 @@
 #include "program.h"
 #include "prompts.h"
 #include "qttranslations.h"
-#include "report/excel_report.h"
 #include "reportplatform.h"
 #include "uitext.h"
 
@@ -70,16 +69,17 @@ const FileDialogRequest SaveProjectDialog {QStringLiteral("Сохранить п
                                            {},
                                            {}};
 
-// The engine with the spreadsheet report under the program's folder.
+// The engine with the spreadsheet report under the program's folder, in the language and
+// units mode in force.
 CalcOutcome RunEngineWithReport(const TProject &project, const CalcArgs &args, CalcRun &run)
 {
     // The report is named after the open project.
-    static QtReportPlatform platform([] {
-        const TFormMain *main = Windows().FormMain;
-        return main ? TFormMain::ProjectNameOf(main->ProjectFileName) : QString();
-    });
-    ExcelReport report(platform, ApplicationDir().toStdString());
-    return CalcProject(project, FullCalculation, args, run, &report);
+    const TFormMain *main = Windows().FormMain;
+    const QString projectName = main ? TFormMain::ProjectNameOf(main->ProjectFileName) : QString();
+    const Lang lang = CurrentLang();
+    DesktopReport report(ApplicationDir(), lang, ReadUnits(), projectName);
+    return CalcProject(project, FindWire(project.Dat.Provod), CalcPurpose::Full, args, lang, run,
+                       &report);
 }
 
 DecimalField *NewDecimalField(const char *name, double step, QWidget *parent)
@@ -350,8 +350,8 @@ QWidget *TFormMain::BuildDesignGroup()
         IntegerField **field;
     };
     const SpanEntry spanEntries[] = {{"Min_Prol", "Minimum", &m_minProl},
-                                  {"Max_Prol", "Maximum", &m_maxProl},
-                                  {"Shag", "Change_step", &m_shag}};
+                                     {"Max_Prol", "Maximum", &m_maxProl},
+                                     {"Shag", "Change_step", &m_shag}};
     int row = 0;
     for (const SpanEntry &entry : spanEntries) {
         *entry.field = NewIntegerField(entry.name, m_spansGroup);
@@ -574,19 +574,14 @@ void TFormMain::ShowModifiedMark()
 
 double TFormMain::ForceToStress(double force_daN) const
 {
-    return velmora::ForceToStress(force_daN, CurProject.Dat.Provod);
+    const std::string &provod = CurProject.Dat.Provod;
+    return velmora::ForceToStress(force_daN, FindWire(provod), provod);
 }
 
 void TFormMain::RgCalcRegimeClick()
 {
-    auto &flags = CurProject.Dat.RegimeFlags;
-    if (m_regimeAll->isChecked()) {
-        flags.fill(true);
-    } else {
-        flags.fill(false);
-        flags[2 - 1] = true;
-        flags[7 - 1] = true;
-    }
+    ApplyRegimeChoice(CurProject.Dat,
+                      m_regimeAll->isChecked() ? RegimeChoice::All : RegimeChoice::Clearance);
 }
 
 void TFormMain::PcNaprChange()
@@ -707,25 +702,10 @@ bool TFormMain::CalculationAllowed(const TDAT &dat)
     if (!CurProject.Koef.CheckKoef()
         && !CurrentPrompts().Question(UiText("loads_are_lower_standard")))
         return false;
-    if (dat.Shag <= 0) {
-        CurrentPrompts().Error(refused
-                               + ByLanguage(QStringLiteral("The change step of the spans must be "
-                                                           "greater than 0."),
-                                            QStringLiteral("Шаг изменения пролётов должен быть "
-                                                           "больше 0.")));
-        return false;
-    }
-    if (dat.Min_Prol > dat.Max_Prol) {
-        CurrentPrompts().Error(
-            refused
-            + ByLanguage(
-                QStringLiteral("The minimum span must not be greater than the maximum span."),
-                QStringLiteral("Минимальный пролёт не должен быть больше максимального.")));
-        return false;
-    }
-    const double steps = (dat.Max_Prol - dat.Min_Prol) / dat.Shag;
-    if (steps > MaxSpanSteps) {
-        CurrentPrompts().Error(UiText("600_spans"));
+    const std::string refusal
+        = SpanRangeRefusal(dat.Min_Prol, dat.Max_Prol, dat.Shag, CurrentLang());
+    if (!refusal.empty()) {
+        CurrentPrompts().Error(QString::fromStdString(refusal));
         return false;
     }
     // One span gives a report of empty tables: refused before the report's save dialog.
@@ -758,7 +738,7 @@ void TFormMain::ActCalcProjectExecute()
     CalcRun run;
     QString failure;
     try {
-        const CalcArgs args = CalcArgsOf(dat);
+        const CalcArgs args = CalcArgsOf(dat, FindWire(dat.Provod));
         const CalcOutcome outcome = m_calcDriver(CurProject, args, run);
         if (outcome == CalcOutcome::CheckFailed && !run.warning.empty())
             CurrentPrompts().Warning(QString::fromStdString(run.warning));

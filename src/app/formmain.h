@@ -25,7 +25,7 @@ namespace velmora {
 class DecimalField;
 class IntegerField;
 
-// Runs a full calculation with report of project (the engine's CalcProject, purpose 0).
+// Runs a full calculation with report of project (the engine's CalcProject, CalcPurpose::Full).
 // Throws on errors of the engine and of the report.
 using CalcDriver
     = std::function<CalcOutcome(const TProject &project, const CalcArgs &args, CalcRun &run)>;

@@ -1,12 +1,11 @@
 #include "platform.h"
 
 #include "common/error.h"
+#include "common/folders.h"
 #include "program.h"
 
-#include <QCoreApplication>
 #include <QLocale>
 #include <QSettings>
-#include <QStandardPaths>
 
 namespace velmora {
 
@@ -54,14 +53,12 @@ std::string SystemLanguageName()
 
 std::string CommonDataDir()
 {
-    const QStringList folders
-        = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
-    return folders.isEmpty() ? std::string() : folders.constFirst().toStdString();
+    return ProgramFoldersOf(SystemFolderPlatform()).commonData;
 }
 
 QString ApplicationDir()
 {
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    return QString::fromStdString(ProgramFoldersOf(SystemFolderPlatform()).program);
 }
 
 } // namespace velmora

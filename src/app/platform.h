@@ -24,11 +24,11 @@ public:
 // territory, for example "English (United States)".
 std::string SystemLanguageName();
 
-// The folder under which the catalogue's data folder lies. Off Windows no all-users writable
-// folder exists, so it is the user's data folder (the first generic data location).
+// The folder under which the catalogue's data folder lies: the core's rule, the one
+// velmora-calc follows too (ProgramFoldersOf(...).commonData).
 std::string CommonDataDir();
 
-// The folder of the program file with a trailing "/".
+// The folder of the program file with a trailing "/" (ProgramFoldersOf(...).program).
 QString ApplicationDir();
 
 } // namespace velmora

@@ -71,7 +71,7 @@ bool TakeCommonOption(const CommandWords::Option &option, CommonOptions &common)
     } else if (option.name == "--lang") {
         if (value != "en" && value != "ru")
             InvalidValue(option.name, value, "en or ru");
-        common.language = value == "en" ? 0 : 1;
+        common.lang = value == "en" ? Lang::English : Lang::Russian;
     } else if (option.name == "--units") {
         if (value != "0" && value != "1")
             InvalidValue(option.name, value, "0 or 1");
@@ -84,10 +84,10 @@ bool TakeCommonOption(const CommandWords::Option &option, CommonOptions &common)
 
 namespace {
 
-RegimeChoice RegimeOf(const CommandWords::Option &option)
+std::optional<RegimeChoice> RegimeOf(const CommandWords::Option &option)
 {
     if (option.value == "file")
-        return RegimeChoice::File;
+        return std::nullopt;
     if (option.value == "all")
         return RegimeChoice::All;
     if (option.value != "clearance")

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "common/error.h"
+#include "data/project.h"
+#include "l10n/coretexts.h"
 
 #include <initializer_list>
 #include <optional>
@@ -49,24 +51,18 @@ std::string ProjectFileOf(const CommandWords &words);
 struct CommonOptions
 {
     std::optional<std::string> catalogue; // absent: the program's own catalogue
-    int language = 0; // 0 English, 1 Russian
+    Lang lang = Lang::English;
     int units = 0; // 0 daN-based, 1 N/kN-based
 };
 
 // Takes the option into common when it is one of the shared ones; false otherwise.
 bool TakeCommonOption(const CommandWords::Option &option, CommonOptions &common);
 
-enum class RegimeChoice {
-    File, // the project's RegimeFlags
-    All, // all 17 modes
-    Clearance, // modes 2 and 7
-};
-
 struct CalcOptions
 {
     std::string project;
     CommonOptions common;
-    RegimeChoice regime = RegimeChoice::File;
+    std::optional<RegimeChoice> regime; // --regime all or clearance; absent: the project's flags
     std::optional<std::string> report;
 };
 

@@ -1,26 +1,16 @@
 #include "setup.h"
 
-#include "paths.h"
-
 #include "catalogue/catalogue.h"
 #include "common/fileio.h"
-#include "l10n/localization.h"
-#include "l10n/texts.h"
-#include "l10n/units.h"
+#include "common/folders.h"
 
 namespace velmora::cli {
-
-void InitTexts(const CommonOptions &common)
-{
-    SetLanguage(common.language);
-    SetUnits(common.units);
-    RegisterAllTexts();
-}
 
 void OpenWireCatalogue(const CommonOptions &common)
 {
     if (!common.catalogue) {
-        OpenCatalogue(CommonDataDir(), ProgramDir());
+        const ProgramFolders folders = ProgramFoldersOf(SystemFolderPlatform());
+        OpenCatalogue(folders.commonData, folders.program);
         return;
     }
     // LoadFromFile would create a missing file; a named catalogue must exist.
@@ -28,6 +18,14 @@ void OpenWireCatalogue(const CommonOptions &common)
         throw Error("the catalogue file \"" + *common.catalogue + "\" does not exist");
     WiresList().Clear();
     WiresList().LoadFromFile(*common.catalogue);
+}
+
+TWireRec ProjectWire(const TDAT &dat, Lang lang)
+{
+    TWireRec wire = FindWire(dat.Provod);
+    if (wire.Name.empty())
+        throw Error("\"" + dat.Provod + "\": " + CoreText("Input_wire", lang));
+    return wire;
 }
 
 } // namespace velmora::cli

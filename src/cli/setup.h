@@ -2,14 +2,18 @@
 
 #include "args.h"
 
+#include "data/project.h"
+#include "data/wirerec.h"
+
 namespace velmora::cli {
 
-// Language, units and the string table of one run. No settings store is set, so the user's
-// own settings are neither read nor written.
-void InitTexts(const CommonOptions &common);
-
-// The catalogue named by --catalogue (it must exist), or the program's own one as the
-// desktop program opens it. Throws velmora::Error.
+// The catalogue named by --catalogue (it must exist), or the program's own one: the one the
+// desktop program opens, from the same folders (ProgramFoldersOf). Throws velmora::Error.
 void OpenWireCatalogue(const CommonOptions &common);
+
+// The catalogue's record of the project's wire. A wire missing from the catalogue throws
+// velmora::Error with the wire's name and the text the window shows, Input_wire, in lang:
+// "\"<Provod>\": Input the data for this wire, ...".
+TWireRec ProjectWire(const TDAT &dat, Lang lang);
 
 } // namespace velmora::cli

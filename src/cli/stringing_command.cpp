@@ -128,7 +128,7 @@ std::vector<TSection> ChosenSections(const StringingOptions &options, const TPro
             chosen.push_back(project.Sections.Items(i));
     }
     for (const TSection &section : chosen)
-        CheckSection(section, options.common.language);
+        CheckSection(section, options.common.lang);
     return chosen;
 }
 
@@ -144,25 +144,23 @@ int Refuse(const std::string &message)
 int RunStringingCommand(const std::vector<std::string> &words)
 {
     const StringingOptions options = ParseStringingOptions(words);
-    InitTexts(options.common);
+    const Lang lang = options.common.lang;
 
     TProject project;
     LoadProject(options.project, project);
     const std::vector<TSection> sections = ChosenSections(options, project);
 
     OpenWireCatalogue(options.common);
-    const TWireRec wire = FindWire(project.Dat.Provod);
-    if (wire.Name.empty())
-        throw Error("the wire \"" + project.Dat.Provod + "\" is not in the catalogue");
+    const TWireRec wire = ProjectWire(project.Dat, lang);
 
-    const CalcArgs args = CalcArgsOf(project.Dat);
+    const CalcArgs args = CalcArgsOf(project.Dat, wire);
     CalcRun run;
-    if (CalcStringingBasis(project, wire, args, run) == CalcOutcome::CheckFailed)
+    if (CalcStringingBasis(project, wire, args, lang, run) == CalcOutcome::CheckFailed)
         return Refuse(run.warning);
 
     std::vector<SectionTable> tables;
     for (const TSection &section : sections) {
-        SectionTable entry {section, CalcStringing(run, args, section, options.common.language)};
+        SectionTable entry {section, CalcStringing(run, args, section, lang)};
         if (entry.table.state == NoState)
             return Refuse(entry.table.warning);
         tables.push_back(std::move(entry));

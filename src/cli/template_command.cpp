@@ -2,11 +2,10 @@
 #include "commands.h"
 #include "setup.h"
 
-#include "catalogue/catalogue.h"
 #include "common/error.h"
 #include "common/numtext.h"
 #include "data/projectfile.h"
-#include "l10n/localization.h"
+#include "l10n/units.h"
 #include "templates/drawtemplate.h"
 #include "templates/templatemode.h"
 
@@ -67,7 +66,7 @@ TemplateOptions ParseTemplateOptions(const std::vector<std::string> &args)
 
 int Draw(const TemplateOptions &options)
 {
-    InitTexts(options.common);
+    const Lang lang = options.common.lang;
 
     TProject project;
     project.SetDefaults();
@@ -81,14 +80,13 @@ int Draw(const TemplateOptions &options)
     const TShablon &shablon = project.Shablons.Items(options.index);
     if (TemplateMode(shablon) == 0)
         throw UsageError("template " + FormatInt(options.index) + " \"" + shablon.Name
-                         + "\": " + GetText("curve_not_indicated"));
+                         + "\": " + CoreText("curve_not_indicated", lang));
 
     OpenWireCatalogue(options.common);
-    if (FindWire(project.Dat.Provod).Name.empty())
-        throw UsageError("wire '" + project.Dat.Provod
-                         + "' is not in the catalogue: " + GetText("Input_wire"));
+    const TWireRec wire = ProjectWire(project.Dat, lang);
 
-    const DrawResult result = DrawTemplate(project, shablon, options.dxf);
+    const DrawingContext context {wire, lang, UnitFactorsOf(options.common.units)};
+    const DrawResult result = DrawTemplate(project, shablon, options.dxf, context);
     if (result.drawn) {
         for (const auto &warning : result.warnings)
             std::cerr << "velmora-calc: " << warning << '\n';

@@ -181,18 +181,38 @@ class Cases:
         near(r.get("l2"), 26.3157, 5e-5, "l2 from tensile forces")
 
     def low_coefficients(self):
-        status, out, err = self.calc(koef=["0.9"] + ["1"] * 6 + ["15", "1"])
+        low = ["0.9"] + ["1"] * 6 + ["15", "1"]
+        status, out, err = self.calc(koef=low)
         expect_json(status, out, err)
-        check(err.startswith("velmora-calc: note: ") and err.count("\n") == 1, f"note {err!r}")
+        check(err == "velmora-calc: note: The loads are lower than standard ones, contunue?\n",
+              f"note {err!r}")
+        status, out, err = self.calc(["--lang", "ru"], koef=low)
+        expect_json(status, out, err)
+        check(err == "velmora-calc: note: Расчётные нагрузки ниже нормативных, продолжать расчёт?\n",
+              f"Russian note {err!r}")
 
     def input_errors(self):
         ex = ["10", "100", "10"]
-        expect_input_error(*self.calc(spans=["10", "100", "0"]), "The span step must be greater than 0")
+        expect_input_error(*self.calc(spans=["10", "100", "0"]),
+                           "The change step of the spans must be greater than 0.")
         expect_input_error(*self.calc(spans=["100", "40", "10"]),
-                           "The smallest span must not be greater than the largest span")
+                           "The minimum span must not be greater than the maximum span.")
         expect_input_error(*self.calc(spans=["10", "6020", "10"]),
                            "One calculation should not be performed for more than 600 researched spans.")
-        expect_input_error(*self.calc(Provod="АПС35/6.2 "), 'the wire "АПС35/6.2 " is not in the catalogue')
+        expect_input_error(*self.calc(Provod="АПС35/6.2 "),
+                           '"АПС35/6.2 ": Input the data for this wire, cord, cable into the '
+                           'reference catalog and restart the program.')
+        # The same refusals in Russian, the texts the Russian window shows.
+        ru = ["--lang", "ru"]
+        expect_input_error(*self.calc(ru, spans=["10", "100", "0"]),
+                           "Шаг изменения пролётов должен быть больше 0.")
+        expect_input_error(*self.calc(ru, spans=["100", "40", "10"]),
+                           "Минимальный пролёт не должен быть больше максимального.")
+        expect_input_error(*self.calc(ru, spans=["10", "6020", "10"]),
+                           "Один расчёт - не более 600 исследуемых пролётов.")
+        expect_input_error(*self.calc(ru, Provod="АПС35/6.2 "),
+                           '"АПС35/6.2 ": Введите данный провод, трос, кабель в справочник и '
+                           'перезагрузите программу')
         expect_input_error(*self.calc(Provod="NOSECH", srg="0;172", max="0;387", spans=ex),
                            "Division by zero: cross-section of wire 'NOSECH'")
         expect_input_error(*self.calc(Provod="NOSECH"), "Division by zero: the wire's cross-section is 0")

@@ -4,9 +4,6 @@
 #include "catalogue/catalogue.h"
 #include "data/projectfile.h"
 #include "dxf/acaddxf.h"
-#include "l10n/localization.h"
-#include "l10n/texts.h"
-#include "l10n/units.h"
 #include "templates/drawtemplate.h"
 
 #include <filesystem>
@@ -119,9 +116,9 @@ int main(int argc, char **argv)
     std::filesystem::create_directories(dir);
     const auto at = [&](const std::string &name) { return dir + "/" + name; };
 
-    RegisterAllTexts();
-    WiresList().Clear();
-    WiresList().Add({1, "АС70/11", 11.4, 79.3, 0.276, 8250, 19.2e-6});
+    const TWireRec wire {1, "АС70/11", 11.4, 79.3, 0.276, 8250, 19.2e-6};
+    const DrawingContext englishDaNContext {wire, Lang::English, UnitFactorsOf(0)};
+    const DrawingContext russianNewtonContext {wire, Lang::Russian, UnitFactorsOf(1)};
     const TProject project = SampleProject();
     const auto engine = FixedEngine(true, 3.5e-3, 7); // k = 2.5 m
     std::vector<Sample> samples;
@@ -157,15 +154,11 @@ int main(int argc, char **argv)
         "The horizontal scale, 1 : 5000",
         "The vertical scale,  1 : 500",
     };
-    SetLanguage(0);
-    SetUnits(0);
-    DrawTemplate(project, ProperTemplate(), at("proper_en.dxf"), engine);
+    DrawTemplate(project, ProperTemplate(), at("proper_en.dxf"), englishDaNContext, engine);
     samples.push_back(
         {"proper_en.dxf", {{"LINE", 1800, 1}, {"TEXT", 8, 7}, {"LINE", 3, 7}}, englishDaN});
 
-    SetLanguage(1);
-    SetUnits(1);
-    DrawTemplate(project, CurveTemplate(), at("curve_ru.dxf"), engine);
+    DrawTemplate(project, CurveTemplate(), at("curve_ru.dxf"), russianNewtonContext, engine);
     samples.push_back(
         {"curve_ru.dxf",
          {{"LINE", 600, 1}, {"TEXT", 8, 7}, {"LINE", 3, 7}},
@@ -173,23 +166,24 @@ int main(int argc, char **argv)
           "Марка провода, троса, кабеля: АС70/11",
           "Макс. напряжение (при среднегодовой температуре): 90(60) Н/мм2", "Температура 0",
           "кш: 2.5", "Масштаб горизонтальный, 1 : 5000", "Масштаб вертикальный ,  1 : 500"}});
-    SetLanguage(0);
-    SetUnits(0);
 
-    DrawTemplate(project, ProperTemplate(), at("refused.dxf"), FixedEngine(false, 0, 0));
+    DrawTemplate(project, ProperTemplate(), at("refused.dxf"), englishDaNContext,
+                 FixedEngine(false, 0, 0));
     samples.push_back({"refused.dxf", {}, {}});
-    DrawTemplate(project, ProperTemplate(), at("zero_stress.dxf"), FixedEngine(true, 3.5e-3, 0));
+    DrawTemplate(project, ProperTemplate(), at("zero_stress.dxf"), englishDaNContext,
+                 FixedEngine(true, 3.5e-3, 0));
     samples.push_back({"zero_stress.dxf", {}, {}});
     TShablon flat = ProperTemplate();
     flat.MV = 0;
-    DrawTemplate(project, flat, at("zero_scale.dxf"), engine);
+    DrawTemplate(project, flat, at("zero_scale.dxf"), englishDaNContext, engine);
     samples.push_back({"zero_scale.dxf", {}, {}});
 
     // The calculation driver itself, under ice.
     TShablon ice = ProperTemplate();
     ice.Name = "Ice";
     ice.TipShablona = 1;
-    const DrawResult withEngine = DrawTemplate(project, ice, at("engine_ice.dxf"));
+    const DrawResult withEngine
+        = DrawTemplate(project, ice, at("engine_ice.dxf"), englishDaNContext);
     if (!withEngine.drawn) {
         std::cerr << "engine_ice.dxf: " << withEngine.reason << "\n";
         return 1;
@@ -215,6 +209,8 @@ int main(int argc, char **argv)
     TProject refused = saved;
     refused.Dat.Napr_srg = refused.Dat.Napr_Max; // the driver's check refuses equal stresses
     SaveProject(at("refused.vlp"), refused);
-    WiresList().SaveToFile(at("catalogue.dat"));
+    TWiresList catalogue;
+    catalogue.Add(wire);
+    catalogue.SaveToFile(at("catalogue.dat"));
     return 0;
 }

@@ -114,18 +114,16 @@ def main():
           f"unwritable report: exit {status}, stdout {stdout[:80]!r}, stderr {err!r}")
     check(not os.path.exists(out), "unwritable report: a file was written")
 
-    # A program without its forms: the message names the form, then the error says why.
+    # A program without its forms: the error names the form beside the program and says why.
     lonely = os.path.join(work, "bin")
     os.makedirs(lonely)
     lonely_exe = os.path.join(lonely, os.path.basename(exe))
     shutil.copy2(exe, lonely_exe)
     out = os.path.join(work, "lonely.xls")
     status, stdout, err = run(lonely_exe, base + ["--report", out])
-    lines = err.splitlines()
-    check(status != 0 and stdout == "" and len(lines) == 2
-          and lines[0] == "velmora-calc: Check the file Forms/FormMech_en.xls."
-          and lines[1].startswith("velmora-calc: The report template Forms/FormMech_en.xls "
-                                  "cannot be read: "),
+    form = os.path.join(lonely, "Forms", "FormMech_en.xls")
+    check(status == 2 and stdout == "" and err.count("\n") == 1
+          and err.startswith(f"velmora-calc: The report template {form} cannot be read: "),
           f"missing form: exit {status}, stderr {err!r}")
     check(not os.path.exists(out), "missing form: a file was written")
 

@@ -54,15 +54,12 @@ int main(int argc, char **argv)
     try {
         std::filesystem::create_directories(outDir);
         for (const test::ReportCase &c : test::ReportCases()) {
-            test::LocalizationScope scope(c.language, c.units);
-            test::RecordingPlatform platform;
             CalcRun run;
             const std::string xlsPath = outDir + c.name + ".xls";
-            if (test::RunReportCase(c, appDir, xlsPath, run, platform) != CalcOutcome::Done)
+            if (test::RunReportCase(c, appDir, xlsPath, run) != CalcOutcome::Done)
                 throw Error("the case " + c.name + " did not go through");
             WriteFileAtomically(outDir + c.name + ".json",
-                                CellMapJson(appDir + CurrentReportTemplateName(),
-                                            test::ExpectedBlocks(run),
+                                CellMapJson(appDir + c.form(), test::ExpectedBlocks(run),
                                             test::ExpectedCells(c, run)));
             std::cout << xlsPath << '\n';
         }

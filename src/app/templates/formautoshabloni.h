@@ -1,6 +1,6 @@
 #pragma once
 
-#include "templates/shablon.h"
+#include "data/shablon.h"
 
 #include <QDialog>
 

@@ -3,8 +3,11 @@
 #include "appwindows.h"
 #include "dialogfolders.h"
 #include "fieldchecks.h"
+#include "catalogue/catalogue.h"
 #include "formmain.h"
 #include "guard.h"
+#include "l10n/localization.h"
+#include "l10n/units.h"
 #include "prompts.h"
 #include "templates/formautoshabloni.h"
 #include "uitext.h"
@@ -237,7 +240,10 @@ void TFormSpisokShabloni::AcadRun()
             ~WaitCloser() { CloseWait(); }
         } waitCloser;
         const TShablon shablon = list.Items(m_selectedIndex);
-        result = DrawTemplate(m_host.project(), shablon, path.toStdString(), m_engine);
+        const TProject &project = m_host.project();
+        const DrawingContext context {FindWire(project.Dat.Provod), CurrentLang(),
+                                      CurrentUnitFactors()};
+        result = DrawTemplate(project, shablon, path.toStdString(), context, m_engine);
     });
     if (!written)
         return;

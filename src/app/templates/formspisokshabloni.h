@@ -78,7 +78,7 @@ private:
 
     TemplateHost m_host;
     TFormAutoShabloni *m_editor = nullptr;
-    TemplateEngine m_engine = CalcTemplateEngine;
+    TemplateEngine m_engine; // empty: the calculation driver
     int m_selectedIndex = 0;
 
     QGroupBox *m_frame = nullptr;

@@ -2,7 +2,6 @@
 
 #include "calc/arith.h"
 #include "common/error.h"
-#include "l10n/localization.h"
 
 #include <cmath>
 
@@ -12,20 +11,19 @@ namespace {
 
 constexpr double stressZero = 1E-5; // daN/mm²
 
-std::string Warning(const char *english, const char *russian)
-{
-    return IsEnglish() ? english : russian;
-}
-
 // The first input check that fails, or the empty text.
-std::string CheckInput(double T_Gsw, double T_Min, double sigmaMax, double sigmaAvg)
+std::string CheckInput(double T_Gsw, double T_Min, double sigmaMax, double sigmaAvg, Lang lang)
 {
+    const auto Warning = [lang](const char *english, const char *russian) {
+        return std::string(lang == Lang::English ? english : russian);
+    };
     if (sigmaMax < stressZero)
         return Warning("Maximum permissible tension equals 0,\r\ncalculation is impossible!",
                        "Макс. допустимое напряжение равно 0, расчёт невозможен!");
     if (sigmaAvg < stressZero)
-        return Warning("Tension at average annual temperature equals 0,\r\ncalculation is impossible!",
-                       "Напряжение при Тср.г. равно 0, расчёт невозможен!");
+        return Warning(
+            "Tension at average annual temperature equals 0,\r\ncalculation is impossible!",
+            "Напряжение при Тср.г. равно 0, расчёт невозможен!");
     if (std::abs(sigmaAvg - sigmaMax) < stressZero)
         return Warning("Tension at average annual temperature equals maximum permissible "
                        "tension,\r\ncalculation is impossible!",
@@ -41,14 +39,14 @@ std::string CheckInput(double T_Gsw, double T_Min, double sigmaMax, double sigma
 
 CriticalSpans CalcCriticalSpans(double alpha, double beta, double gammaMax, double gamma1,
                                 double T_Gsw, double T_Min, double T_Srg, double sigmaMax,
-                                double sigmaAvg)
+                                double sigmaAvg, Lang lang)
 {
     constexpr const char *where = "the critical spans";
     for (double v : {alpha, beta, gammaMax, gamma1, T_Gsw, T_Min, T_Srg, sigmaMax, sigmaAvg})
         CheckedValue(v, where);
 
     CriticalSpans spans;
-    spans.warning = CheckInput(T_Gsw, T_Min, sigmaMax, sigmaAvg);
+    spans.warning = CheckInput(T_Gsw, T_Min, sigmaMax, sigmaAvg, lang);
     if (!spans.warning.empty())
         return spans;
 

@@ -3,9 +3,7 @@
 #include "calc/arith.h"
 #include "calc/coefficients.h"
 #include "calc/report_sink.h"
-#include "catalogue/catalogue.h"
 #include "common/error.h"
-#include "l10n/localization.h"
 
 #include <cmath>
 #include <string>
@@ -19,7 +17,10 @@ namespace {
 class ReportGuard
 {
 public:
-    explicit ReportGuard(CalcReport *report) : m_report(report) {}
+    explicit ReportGuard(CalcReport *report)
+        : m_report(report)
+    {
+    }
     ~ReportGuard()
     {
         if (m_report)
@@ -45,19 +46,22 @@ private:
 InitialValues InitialOf(InitialState state, const CalcArgs &args, const LoadSet &loads)
 {
     switch (state) {
-    case StateAvgTemp: return {args.NaprSrg, args.T_Srg, loads.g1};
-    case StateMinTemp: return {args.NaprMax, args.T_Min, loads.g1};
-    default: return {args.NaprMax, args.T_Gsw, loads.gmax};
+    case StateAvgTemp:
+        return {args.NaprSrg, args.T_Srg, loads.g1};
+    case StateMinTemp:
+        return {args.NaprMax, args.T_Min, loads.g1};
+    default:
+        return {args.NaprMax, args.T_Gsw, loads.gmax};
     }
 }
 
 namespace {
 
-bool ModeIsTaken(const TProject &project, int purpose, int templateRegime, int mode)
+bool ModeIsTaken(const TProject &project, CalcPurpose purpose, int templateMode, int mode)
 {
-    if (purpose == FullCalculation)
+    if (purpose == CalcPurpose::Full)
         return project.Dat.RegimeFlags[mode - 1];
-    return mode == templateRegime + 1;
+    return mode == templateMode;
 }
 
 // Loads, design modes and critical spans (steps 7 and 8 of a run).
@@ -125,46 +129,46 @@ int SpanCount(double min, double max, double step)
     return static_cast<int>(std::trunc((max - min) / step)) + 1;
 }
 
-void CheckCalcArgs(const CalcArgs &a)
+
+std::string SpanRangeRefusal(double min, double max, double step, Lang lang)
+{
+    if (step <= 0)
+        return CoreText("Step_not_positive", lang);
+    if (min > max)
+        return CoreText("Min_above_max", lang);
+    if ((max - min) / step > MaxSpanSteps)
+        return CoreText("600_spans", lang);
+    return {};
+}
+
+void CheckCalcArgs(const CalcArgs &a, Lang lang)
 {
     const std::pair<const char *, double> values[] = {
-        {"T_Gsw", a.T_Gsw}, {"T_Gbw", a.T_Gbw}, {"Tvmax", a.Tvmax}, {"T_Min", a.T_Min},
-        {"T_Max", a.T_Max}, {"T_Srg", a.T_Srg}, {"Vgol", a.Vgol},   {"VMax", a.VMax},
-        {"Tols", a.Tols},   {"Napr_srg", a.NaprSrg}, {"Napr_Max", a.NaprMax},
-        {"Min_Prol", a.Min}, {"Max_Prol", a.Max}, {"Shag", a.Step}};
+        {"T_Gsw", a.T_Gsw},  {"T_Gbw", a.T_Gbw},      {"Tvmax", a.Tvmax},      {"T_Min", a.T_Min},
+        {"T_Max", a.T_Max},  {"T_Srg", a.T_Srg},      {"Vgol", a.Vgol},        {"VMax", a.VMax},
+        {"Tols", a.Tols},    {"Napr_srg", a.NaprSrg}, {"Napr_Max", a.NaprMax}, {"Min_Prol", a.Min},
+        {"Max_Prol", a.Max}, {"Shag", a.Step}};
     for (const auto &[name, value] : values) {
         if (!std::isfinite(value))
-            throw Error(std::string(name) + " is not a finite number");
+            throw Error(std::string(name) + " " + CoreText("not_finite", lang));
     }
-    if (a.Step <= 0)
-        throw Error("The span step must be greater than 0");
-    if (a.Min > a.Max)
-        throw Error("The smallest span must not be greater than the largest span");
-    if ((a.Max - a.Min) / a.Step > MaxSpanSteps)
-        throw Error(GetText("600_spans"));
+    const std::string refusal = SpanRangeRefusal(a.Min, a.Max, a.Step, lang);
+    if (!refusal.empty())
+        throw Error(refusal);
 }
 
-CalcOutcome CalcProject(const TProject &project, int purpose, const CalcArgs &args, CalcRun &run,
-                        CalcReport *report, int templateRegime)
+CalcOutcome CalcProject(const TProject &project, const TWireRec &wire, CalcPurpose purpose,
+                        const CalcArgs &args, Lang lang, CalcRun &run, CalcReport *report,
+                        int templateMode)
 {
-    return CalcProjectWithWire(project, FindWire(project.Dat.Provod), purpose, args, run, report,
-                               templateRegime);
-}
-
-CalcOutcome CalcProjectWithWire(const TProject &project, const TWireRec &wire, int purpose,
-                                const CalcArgs &args, CalcRun &run, CalcReport *report,
-                                int templateRegime)
-{
-    if (purpose != FullCalculation && purpose != TemplateCalculation)
-        throw Error("Unknown calculation purpose " + std::to_string(purpose));
-    if (purpose == TemplateCalculation && (templateRegime < 0 || templateRegime >= DesignModeCount))
-        throw Error("The template's design mode must be 0 to 16, not "
-                    + std::to_string(templateRegime));
-    CheckCalcArgs(args);
-    if (purpose != FullCalculation)
+    if (purpose == CalcPurpose::Template && (templateMode < 1 || templateMode > DesignModeCount))
+        throw Error("The template's design mode must be 1 to 17, not "
+                    + std::to_string(templateMode));
+    CheckCalcArgs(args, lang);
+    if (purpose != CalcPurpose::Full)
         report = nullptr;
 
-    run = CalcRun{};
+    run = CalcRun {};
     run.wire = wire;
     run.Ki = IceHeightCoef(project.Koef);
     run.Kd = IceDiamCoef(project.Koef, wire.Diam);
@@ -191,7 +195,7 @@ CalcOutcome CalcProjectWithWire(const TProject &project, const TWireRec &wire, i
     const double beta = 1 / run.wire.Modl;
     const CriticalSpans critical
         = CalcCriticalSpans(run.wire.Koef, beta, run.loads.gmax, run.loads.g1, args.T_Gsw,
-                            args.T_Min, args.T_Srg, args.NaprMax, args.NaprSrg);
+                            args.T_Min, args.T_Srg, args.NaprMax, args.NaprSrg, lang);
     if (!critical.ok) {
         run.warning = critical.warning;
         return CalcOutcome::CheckFailed; // the guard drops the report
@@ -203,7 +207,7 @@ CalcOutcome CalcProjectWithWire(const TProject &project, const TWireRec &wire, i
     run.calculated = true;
 
     for (int mode = 1; mode <= DesignModeCount; ++mode) {
-        if (!ModeIsTaken(project, purpose, templateRegime, mode))
+        if (!ModeIsTaken(project, purpose, templateMode, mode))
             continue;
         run.takenModes.push_back(mode);
         CalcMode(args, run, mode);
@@ -211,9 +215,9 @@ CalcOutcome CalcProjectWithWire(const TProject &project, const TWireRec &wire, i
             report->WriteMode(run, static_cast<int>(run.takenModes.size()), mode);
     }
 
-    if (purpose == TemplateCalculation) {
-        run.TemplateGamma = run.modes[templateRegime].load;
-        run.TemplateNapr = run.stress[templateRegime][run.n];
+    if (purpose == CalcPurpose::Template) {
+        run.TemplateGamma = run.modes[templateMode - 1].load;
+        run.TemplateNapr = run.stress[templateMode - 1][run.n];
     }
     guard.Finish();
     return CalcOutcome::Done;

@@ -1,27 +1,26 @@
 #include "calc/project_args.h"
 
 #include "calc/arith.h"
-#include "catalogue/catalogue.h"
 
 namespace velmora {
 
-double ForceToStress(double force_daN, const std::string &provod)
+double ForceToStress(double force_daN, const TWireRec &wire, const std::string &provod)
 {
-    const double sech_mm2 = FindWire(provod).Sech;
-    CheckDivisor(sech_mm2, "cross-section of wire '" + provod + "'");
-    return force_daN / sech_mm2;
+    CheckDivisor(wire.Sech, "cross-section of wire '" + provod + "'");
+    return force_daN / wire.Sech;
 }
 
-PermissibleStresses PermissibleStressesOf(const TDAT &dat)
+PermissibleStresses PermissibleStressesOf(const TDAT &dat, const TWireRec &wire)
 {
     if (dat.NaprPage == 1)
-        return {ForceToStress(dat.Tag_Max, dat.Provod), ForceToStress(dat.Tag_Srg, dat.Provod)};
+        return {ForceToStress(dat.Tag_Max, wire, dat.Provod),
+                ForceToStress(dat.Tag_Srg, wire, dat.Provod)};
     return {dat.Napr_Max, dat.Napr_srg};
 }
 
-CalcArgs CalcArgsOf(const TDAT &dat)
+CalcArgs CalcArgsOf(const TDAT &dat, const TWireRec &wire)
 {
-    const PermissibleStresses stresses = PermissibleStressesOf(dat);
+    const PermissibleStresses stresses = PermissibleStressesOf(dat, wire);
     CalcArgs args;
     args.T_Gsw = dat.T_Gsw;
     args.T_Gbw = dat.T_Gbw;

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "l10n/coretexts.h"
+
 #include <bit>
-#include <span>
 #include <cstdint>
+#include <span>
 #include <string>
 
 namespace velmora {
@@ -10,15 +12,18 @@ namespace velmora {
 // Marks a critical span that has no real value (3.1415926535897933E-50, bytes
 // 21 5C F4 8D 18 82 A7 35 little-endian). Compared by exact equality; as a number it is
 // smaller than every real span, which GoverningState relies on.
-inline constexpr double ImaginarySpan = std::bit_cast<double>(std::uint64_t{0x35A782188DF45C21});
+inline constexpr double ImaginarySpan = std::bit_cast<double>(std::uint64_t {0x35A782188DF45C21});
 
-inline bool IsImaginarySpan(double span) { return span == ImaginarySpan; }
+inline bool IsImaginarySpan(double span)
+{
+    return span == ImaginarySpan;
+}
 
 // Stress and sag of a wire in one state.
 struct WireState
 {
     double stress = 0; // daN/mm²
-    double sag = 0;    // m, at mid-span
+    double sag = 0; // m, at mid-span
 };
 
 // The positive root σ of σ²(σ − A) = B, by bisection down to a bracket of 5E-5 daN/mm²; the
@@ -43,8 +48,8 @@ struct StateEquation
 
 // A and B for the change from the initial state (σ0, γ0, t0) to (t, γ) in a span of l m.
 // Throws velmora::Error for σ0 = 0 and for a value that is not finite.
-StateEquation ChangeOfStateEquation(double sigma0, double gamma0, double t0, double t,
-                                    double gamma, double l, double E, double alpha);
+StateEquation ChangeOfStateEquation(double sigma0, double gamma0, double t0, double t, double gamma,
+                                    double l, double E, double alpha);
 
 // Sag at mid-span in m of a span of l m under the specific load γ at the stress σ.
 // Throws velmora::Error for a value that is not finite.
@@ -53,31 +58,31 @@ double SagAt(double gamma, double l, double sigma);
 // The change-of-state equation from the initial state (σ0 daN/mm², γ0 daN/(m·mm²), t0 °C) to
 // the state (t °C, γ) in a span of l m, for a wire of modulus E daN/mm² and thermal
 // coefficient α 1/K. Throws velmora::Error when any intermediate value is not finite.
-WireState ChangeOfState(double sigma0, double gamma0, double t0, double t, double gamma,
-                        double l, double E, double alpha);
+WireState ChangeOfState(double sigma0, double gamma0, double t0, double t, double gamma, double l,
+                        double E, double alpha);
 
 // The three critical spans in m, or the warning of the first input check that failed.
 struct CriticalSpans
 {
     bool ok = false;
-    std::string warning; // in the current language; CR LF inside the English texts
-    double l1 = 0;       // between states 2 and 1; ImaginarySpan when it has no real value
-    double l2 = 0;       // between states 2 and 3; always real
-    double l3 = 0;       // between states 1 and 3; ImaginarySpan when it has no real value
+    std::string warning; // in the language asked for; CR LF inside the English texts
+    double l1 = 0; // between states 2 and 1; ImaginarySpan when it has no real value
+    double l2 = 0; // between states 2 and 3; always real
+    double l3 = 0; // between states 1 and 3; ImaginarySpan when it has no real value
 };
 
 // Checks the permissible stresses and the temperatures, then computes l1, l2, l3. A failed
-// check gives ok = false and its warning (the caller decides how to show it). Arithmetic
+// check gives ok = false and its warning in lang (the caller decides how to show it). Arithmetic
 // errors throw velmora::Error: "Division by zero: ..." (γ1 = 0, q = 1 in l2, q² = s² in l3,
 // 1 − r² = 0 in l1), "Square root of a negative value in the critical span l2", and the
 // overflow / invalid-operation errors of calc/arith.h.
 CriticalSpans CalcCriticalSpans(double alpha, double beta, double gammaMax, double gamma1,
                                 double T_Gsw, double T_Min, double T_Srg, double sigmaMax,
-                                double sigmaAvg);
+                                double sigmaAvg, Lang lang);
 
 // Initial states, as the program numbers them.
 enum InitialState : int {
-    NoState = 0,     // the span is governed by none: its results stay 0
+    NoState = 0, // the span is governed by none: its results stay 0
     StateAvgTemp = 1, // Napr_srg at T_Srg under γ1
     StateMinTemp = 2, // Napr_Max at T_Min under γ1
     StateMaxLoad = 3, // Napr_Max at T_Gsw under γmax

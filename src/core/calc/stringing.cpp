@@ -11,11 +11,11 @@ namespace velmora {
 
 namespace {
 
-std::string NoStateWarning(const TSection &section, double reducedSpan, int language)
+std::string NoStateWarning(const TSection &section, double reducedSpan, Lang language)
 {
     const std::string span = FormatNumber(std::round(reducedSpan * 100) / 100);
     const std::string subject = SectionSubject(section, language);
-    if (language == 0)
+    if (language == Lang::English)
         return "No initial state governs the reduced span of " + span + " m of " + subject
             + ": its stringing table cannot be calculated";
     return "Приведённый пролёт " + span + " м " + subject
@@ -39,7 +39,7 @@ double ReducedSpan(std::span<const double> spans)
 }
 
 CalcOutcome CalcStringingBasis(const TProject &project, const TWireRec &wire, const CalcArgs &args,
-                               CalcRun &run)
+                               Lang language, CalcRun &run)
 {
     // Two spans are the fewest for which a calculation computes the loads and the critical
     // spans; with no design mode taken it solves nothing for them.
@@ -51,11 +51,11 @@ CalcOutcome CalcStringingBasis(const TProject &project, const TWireRec &wire, co
     twoSpans.Min = 1;
     twoSpans.Max = 2;
     twoSpans.Step = 1;
-    return CalcProjectWithWire(basis, wire, FullCalculation, twoSpans, run);
+    return CalcProject(basis, wire, CalcPurpose::Full, twoSpans, language, run);
 }
 
 StringingTable CalcStringing(const CalcRun &run, const CalcArgs &args, const TSection &section,
-                             int language)
+                             Lang language)
 {
     if (!run.calculated)
         throw Error("The stringing tables need a calculation of the loads and critical spans");

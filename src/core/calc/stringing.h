@@ -30,19 +30,19 @@ double ReducedSpan(std::span<const double> spans);
 // The loads and critical spans the stringing tables start from, computed by the calculation
 // of the project with the wire and args given, exactly with its checks and messages: only the
 // project's design modes and span range are left out, since a section brings its own spans.
-// Done with run.calculated set, or CheckFailed with run.warning; throws as CalcProject.
+// Done with run.calculated set, or CheckFailed with run.warning (in language); throws as
+// CalcProject.
 CalcOutcome CalcStringingBasis(const TProject &project, const TWireRec &wire, const CalcArgs &args,
-                               CalcRun &run);
+                               Lang language, CalcRun &run);
 
 // The stringing table of section from a calculation that went through (run.calculated: its
 // wire, loads and critical spans) and the args it was made with. The state governing l_r is
 // chosen as for a span of the range; σ(t) comes from the change-of-state equation from that
 // state to γ1 at temperature t in a span of l_r, and every sag from the engine's sag formula.
-// A section that no state governs gets state NoState and the warning, in the language given
-// (0 English, otherwise Russian). Reads nothing but its arguments. Throws velmora::Error for a
+// A section that no state governs gets state NoState and the warning, in the language given. Reads nothing but its arguments. Throws velmora::Error for a
 // run that was not calculated, for a section CheckSection refuses, and for the arithmetic
 // errors of the solver.
 StringingTable CalcStringing(const CalcRun &run, const CalcArgs &args, const TSection &section,
-                             int language);
+                             Lang language);
 
 } // namespace velmora

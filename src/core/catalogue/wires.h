@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/textlines.h"
+#include "data/wirerec.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -9,23 +10,6 @@
 #include <vector>
 
 namespace velmora {
-
-// One catalogue wire. Name is UTF-8 in memory and at most 16 characters; the file holds
-// it as Windows-1251. Units: Diam mm, Sech mm², PNag kg/m (used as daN/m), Modl daN/mm²
-// whatever units mode is shown, Koef 1/K. The empty record (empty Name) stands for a wire
-// that is not in the catalogue.
-struct TWireRec
-{
-    std::int32_t Group = 0; // 1..7, 0 = no group
-    std::string Name;
-    double Diam = 0;
-    double Sech = 0;
-    double PNag = 0;
-    double Modl = 0;
-    double Koef = 0;
-
-    bool operator==(const TWireRec &) const = default;
-};
 
 // The file form of one record: 61 bytes, little-endian, no padding: int32 Group, a length
 // byte (0..16) and 16 name bytes in Windows-1251, then the five float64 numbers in field order.
@@ -108,8 +92,7 @@ CatalogueText ReadCatalogueText(const std::string &path);
 
 // One line of the text form (UTF-8) to a record and back; the reader throws the texts of
 // ImportFromText, naming lineNumber and path in the field-count error.
-TWireRec WireFromTextLine(const std::string &line, std::size_t lineNumber,
-                          const std::string &path);
+TWireRec WireFromTextLine(const std::string &line, std::size_t lineNumber, const std::string &path);
 std::string WireToTextLine(const TWireRec &rec);
 
 } // namespace velmora

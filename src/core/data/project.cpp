@@ -25,6 +25,15 @@ void TDAT::SetDefaults()
     RegimeFlags.fill(true);
 }
 
+void ApplyRegimeChoice(TDAT &dat, RegimeChoice choice)
+{
+    dat.RegimeFlags.fill(choice == RegimeChoice::All);
+    if (choice == RegimeChoice::Clearance) {
+        dat.RegimeFlags[2 - 1] = true;
+        dat.RegimeFlags[7 - 1] = true;
+    }
+}
+
 void TKlimatKoef::SetDefaults()
 {
     V_Otv = 1;

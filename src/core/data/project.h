@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/section.h"
-#include "templates/shablon.h"
+#include "data/shablon.h"
 
 #include <array>
 #include <cstdint>
@@ -42,6 +42,16 @@ struct TDAT
     bool IsEqual(const TDAT &other) const { return *this == other; }
     bool operator==(const TDAT &) const = default;
 };
+
+// Which design modes a calculation takes: the main window's "Calculate" choice and the
+// --regime of velmora-calc.
+enum class RegimeChoice {
+    All, // all 17 modes
+    Clearance, // the clearance modes 2 (ice without wind) and 7 (maximum temperature)
+};
+
+// Sets RegimeFlags of dat for the choice.
+void ApplyRegimeChoice(TDAT &dat, RegimeChoice choice);
 
 // Refinement of the climatic parameters and reliability coefficients.
 struct TKlimatKoef

@@ -11,12 +11,12 @@ namespace velmora {
 
 namespace {
 
-std::string InLanguage(int language, const std::string &english, const std::string &russian)
+std::string InLanguage(Lang language, const std::string &english, const std::string &russian)
 {
-    return language == 0 ? english : russian;
+    return language == Lang::English ? english : russian;
 }
 
-void CheckName(const TSection &section, int language)
+void CheckName(const TSection &section, Lang language)
 {
     const std::size_t length = Utf8Length(section.Name);
     if (length <= static_cast<std::size_t>(MaxSectionNameLength))
@@ -29,7 +29,7 @@ void CheckName(const TSection &section, int language)
         "Название " + subject + " длиной " + count + " символов; допускается не более 64"));
 }
 
-void CheckSpans(const TSection &section, int language)
+void CheckSpans(const TSection &section, Lang language)
 {
     const std::string subject = SectionSubject(section, language);
     const std::size_t count = section.Spans.size();
@@ -56,7 +56,7 @@ void CheckSpans(const TSection &section, int language)
     }
 }
 
-void CheckTemperatures(const TSection &section, int language)
+void CheckTemperatures(const TSection &section, Lang language)
 {
     const std::string from = FormatNumber(section.TFrom);
     const std::string to = FormatNumber(section.TTo);
@@ -89,7 +89,7 @@ void CheckTemperatures(const TSection &section, int language)
 
 } // namespace
 
-std::string SectionSubject(const TSection &section, int language)
+std::string SectionSubject(const TSection &section, Lang language)
 {
     if (section.Name.empty())
         return InLanguage(language, "the anchor section", "анкерного участка");
@@ -110,7 +110,7 @@ std::vector<double> StringingTemperatures(const TSection &section)
     return temperatures;
 }
 
-void CheckSection(const TSection &section, int language)
+void CheckSection(const TSection &section, Lang language)
 {
     CheckName(section, language);
     CheckSpans(section, language);

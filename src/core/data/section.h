@@ -1,5 +1,7 @@
 #pragma once
 
+#include "l10n/coretexts.h"
+
 #include <string>
 #include <vector>
 
@@ -38,11 +40,11 @@ std::vector<double> StringingTemperatures(const TSection &section);
 // Throws velmora::Error for a name above 64 characters, no spans or more than 200, a span
 // that is not finite, not above 0 or above 2000 m, temperatures that are not finite,
 // TFrom not below TTo, TStep not above 0, or more than 41 temperatures.
-void CheckSection(const TSection &section, int language);
+void CheckSection(const TSection &section, Lang language);
 
 // How the texts about a section name it: "anchor section "Name"" or, unnamed, "the anchor
 // section"; in Russian the genitive the texts need, "анкерного участка «Name»".
-std::string SectionSubject(const TSection &section, int language);
+std::string SectionSubject(const TSection &section, Lang language);
 
 // The project's anchor sections in the user's order.
 class TSectionList

@@ -99,6 +99,11 @@ bool IsEnglish()
     return g_language == 0;
 }
 
+Lang CurrentLang()
+{
+    return IsEnglish() ? Lang::English : Lang::Russian;
+}
+
 int Language()
 {
     return g_language == 0 ? 0 : 1;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "l10n/coretexts.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +21,8 @@ void AddText(std::string_view key, std::string_view text);
 std::string GetText(std::string_view key);
 
 bool IsEnglish();
+// The language in force, for the core's functions that take it as an argument.
+Lang CurrentLang();
 // 0 = English, 1 = Russian; a stored index other than 0 counts as 1.
 int Language();
 // Sets the language index and stores it under "Language" (the store's error is thrown; the

@@ -1,8 +1,11 @@
 #include "l10n/texts.h"
 
+#include "l10n/coretexts.h"
 #include "l10n/localization.h"
 
 namespace velmora {
+
+// AddCoreText registers an entry the core gives itself (l10n/coretexts.cpp) at its place here.
 
 // General entries, registered by the main window before its own.
 void RegisterCommonTexts()
@@ -32,10 +35,7 @@ void RegisterCommonTexts()
     AddText("quit_the_program",
             "Are you sure you would like to quit the program?;"
             "Вы уверены, что хотите закрыть программу?");
-    AddText("Input_wire",
-            "Input the data for this wire, cord, cable into the reference catalog and restart the "
-            "program.;"
-            "Введите данный провод, трос, кабель в справочник и перезагрузите программу");
+    AddCoreText("Input_wire");
     AddText("designing_OHL", "designing OHL, FOCL-OHL, FOCL.;проектирование ВЛ, ВОЛС ВЛ, ВОЛС.");
     AddText("Error_data_entry", "Error data entry;Ошибка ввода данных");
     // The number fields' refusals; %1 is the field's label, %2 the text typed.
@@ -59,7 +59,7 @@ void RegisterCommonTexts()
     AddText("Stress_aver_temp",
             "Stress at average annual\r\ntemperature:;"
             "Тяжение при среднегодовой\r\nтемпературе:");
-    AddText("Type_of_wire", "Type of wire, cord, cable;Марка провода, троса, кабеля");
+    AddCoreText("Type_of_wire");
     AddText("Tension", "Tension;Напряжения");
     AddText("Stress", "Stress;Тяжения");
     AddText("Edit", "Edit;Изменить");
@@ -80,15 +80,15 @@ void RegisterCommonTexts()
     AddText("daN", "daN;даН");
     AddText("kN", "kN;кН");
     AddText("daN_mm", "daN/mm;даН/мм");
-    AddText("daN_mm2", "daN/mm2;даН/мм2");
+    AddCoreText("daN_mm2");
     AddText("N_mm", "N/mm;Н/мм");
-    AddText("N_mm2", "N/mm2;Н/мм2");
+    AddCoreText("N_mm2");
     AddText("kN_mm", "kN/mm;кН/мм");
-    AddText("Imaginary", "Imaginary;Мнимый");
+    AddCoreText("Imaginary");
     AddText("Maximum", "Maximum:;Максимальный:");
     AddText("Minimum", "Minimum:;Минимальный:");
-    AddText("Name", "Name;Название");
-    AddText("Temperature", "Temperature;Температура");
+    AddCoreText("Name");
+    AddCoreText("Temperature");
     AddText("Units", "Units;Единицы измерения");
 }
 
@@ -131,10 +131,10 @@ void RegisterMainWindowTexts()
     AddText("all_modes", "all modes;всех режимов");
     AddText("List_patterns", "List of patterns, sagging curves;Список шаблонов, кривых провисания");
     AddText("Curves", "Curves;Кривые");
-    AddText("hor_scale", "The horizontal scale;Масштаб горизонтальный");
-    AddText("vert_scale", "The vertical scale;Масштаб вертикальный ");
+    AddCoreText("hor_scale");
+    AddCoreText("vert_scale");
     AddText("Overall_span", "Overall (equivalent) span, m;Габаритный (приведённый) пролет, м");
-    AddText("Overall_span_ac", "Overall (equivalent) span, m;Габаритный (приведенный) пролет, м");
+    AddCoreText("Overall_span_ac");
     AddText("Attachmnet_height",
             "Attachmnet height of the lower wire, m;"
             "Высота подвески нижнего провода, м");
@@ -148,9 +148,7 @@ void RegisterMainWindowTexts()
     AddText("Indicate_name",
             "Indicate the name of the pattern (curve).;"
             "Укажите название шаблона (кривой).");
-    AddText("curve_not_indicated",
-            "The type of the pattern (curve) is not indicated.;"
-            "Не указан вид шаблона (кривой).");
+    AddCoreText("curve_not_indicated");
     AddText("Indicate_temperature", "Indicate the temperature.;Укажите температуру.");
     AddText("Indicate_span",
             "Indicate the overall (equivalent) span.;"
@@ -162,12 +160,11 @@ void RegisterMainWindowTexts()
             "The drawing is written to the file \"%1\", which already exists. Replace it?;"
             "Чертёж записывается в файл «%1», который уже существует. Заменить его?");
     AddText("Untitled", "Untitled;Без имени");
-    AddText("loads_are_lower_standard",
-            "The loads are lower than standard ones, contunue?;"
-            "Расчётные нагрузки ниже нормативных, продолжать расчёт?");
-    AddText("600_spans",
-            "One calculation should not be performed for more than 600 researched spans.;"
-            "Один расчёт - не более 600 исследуемых пролётов.");
+    AddCoreText("loads_are_lower_standard");
+    AddCoreText("600_spans");
+    AddCoreText("Step_not_positive");
+    AddCoreText("Min_above_max");
+    AddCoreText("not_finite");
     // A project file that does not read, and a written report or drawing the system cannot
     // open; %1 is the path.
     AddText("Not_a_project",
@@ -184,12 +181,10 @@ void RegisterMainWindowTexts()
             "by at least one change step.;"
             "Для расчёта нужны хотя бы два пролёта: максимальный пролёт должен превышать "
             "минимальный не меньше чем на шаг изменения.");
-    AddText("Max_tension_aver_temp",
-            "Max. tension (at average annual temperature): ;"
-            "Макс. напряжение (при среднегодовой температуре): ");
-    AddText("pat_coef", "pattern's coefficient;кш");
+    AddCoreText("Max_tension_aver_temp");
+    AddCoreText("pat_coef");
     // Entries of the file check and the CAD output menu.
-    AddText("Check_files", "Check the file;Проверьте файл");
+    AddCoreText("Check_files");
     AddText("Port_to_AutoCad", "Output to CAD...;Вывод в CAD...");
 }
 

@@ -19,12 +19,23 @@ void ResetUnits()
     g_forceFactor = 1;
 }
 
+UnitFactors UnitFactorsOf(int mode)
+{
+    // Any mode other than 0 is the N/kN-based one.
+    return mode != 0 ? UnitFactors {10.0, 0.01} : UnitFactors {};
+}
+
+UnitFactors CurrentUnitFactors()
+{
+    return {g_stressFactor, g_forceFactor};
+}
+
 void SetUnits(int mode)
 {
     g_units = mode;
-    // Any mode other than 0 is the N/kN-based one.
-    g_stressFactor = mode != 0 ? 10.0 : 1.0;
-    g_forceFactor = mode != 0 ? 0.01 : 1.0;
+    const UnitFactors factors = UnitFactorsOf(mode);
+    g_stressFactor = factors.stress;
+    g_forceFactor = factors.force;
     WriteSetting("Units", FormatInt(mode));
 }
 

@@ -18,4 +18,15 @@ double StressFactor();
 // Factor from daN to the shown force unit: 1 or 0.01 (kN).
 double ForceFactor();
 
+// The two factors of a units mode, for the core's functions that take them as an argument.
+struct UnitFactors
+{
+    double stress = 1; // daN/mm² to the shown stress unit: 1, or 10 for N/mm²
+    double force = 1; // daN to the shown force unit: 1, or 0.01 for kN
+};
+// Mode 0: both 1; any other mode: 10 and 0.01.
+UnitFactors UnitFactorsOf(int mode);
+// The factors in force (StressFactor, ForceFactor).
+UnitFactors CurrentUnitFactors();
+
 } // namespace velmora

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "calc/report_sink.h"
-#include "report/report_platform.h"
+#include "common/error.h"
+#include "l10n/coretexts.h"
+#include "l10n/units.h"
 
 #include <memory>
 #include <string>
@@ -12,42 +14,46 @@ namespace xls {
 class Workbook;
 }
 
-// The spreadsheet report of a full calculation: asks for the file name, fills the template
-// workbook of the current language and units mode (under the program's folder) while the
-// driver runs, saves it and has the shell open it.
+// The report template could not be read: missing, damaged or not a workbook. The caller
+// may tell the user which form to check before it passes the error on.
+class ReportTemplateError : public Error
+{
+public:
+    using Error::Error;
+};
+
+// The spreadsheet report of a full calculation: fills the template workbook while the driver
+// runs and saves it. It asks nothing and shows nothing; the desktop program puts its save
+// dialog, wait window and the shell's "open" around it, velmora-calc uses it as it is.
 //
-// Failures: a template that cannot be read shows the plain message "<Check_files> <relative
-// path>." and throws velmora::Error "The report template Forms/FormMech_en.xls cannot be
-// read: <reason>"; an error while saving throws the workbook's error (naming the file), and
-// no file is opened. The wait window is closed whatever happens.
+// Failures: Begin throws ReportTemplateError "The report template <templatePath> cannot be
+// read: <reason>"; Finish throws the workbook's error (naming outPath). The file at outPath
+// is replaced only by a save that went through.
 class ExcelReport final : public CalcReport
 {
 public:
-    // appDir is the program's folder with a trailing separator. templateName is the form
-    // relative to it (ReportTemplateName); empty: the form of the language and units mode in
-    // force when the report is opened (IsEnglish, ReadUnits).
-    ExcelReport(ReportPlatform &platform, std::string appDir, std::string templateName = {});
+    // templatePath is the form of lang and of the units mode of units (ReportTemplateName
+    // under the program's folder); outPath is the report file to write.
+    ExcelReport(std::string templatePath, std::string outPath, Lang lang, UnitFactors units);
     ~ExcelReport() override;
 
+    // Reads the template and writes the input block; always true (nothing to cancel).
     bool Begin(const TProject &project, const CalcArgs &args, const CalcRun &run) override;
     void RepeatSpanBlocks(int n) override;
     void WriteMode(const CalcRun &run, int column, int mode) override;
+    // Saves the workbook to outPath.
     void Finish() override;
+    // Discards the workbook unsaved.
     void Drop() noexcept override;
 
-    // The file chosen in the save dialog (empty before Begin or after a cancel).
-    const std::string &FileName() const { return m_fileName; }
-
 private:
-    void OpenTemplate();
     xls::Workbook &Book();
 
-    ReportPlatform &m_platform;
-    std::string m_appDir;
-    std::string m_templateName;
-    std::string m_fileName;
+    std::string m_templatePath;
+    std::string m_outPath;
+    Lang m_lang;
+    UnitFactors m_units;
     std::unique_ptr<xls::Workbook> m_book;
-    bool m_waitShown = false;
 };
 
 } // namespace velmora

@@ -2,8 +2,6 @@
 
 #include "calc/driver.h"
 #include "common/error.h"
-#include "l10n/localization.h"
-#include "l10n/units.h"
 #include "xls/worksheet.h"
 
 #include <algorithm>
@@ -19,10 +17,10 @@ void PutNumber(xls::Worksheet &sheet, CellPos pos, double value)
 }
 
 // A critical span, or the word for one without a real value.
-void PutSpan(xls::Worksheet &sheet, CellPos pos, double span)
+void PutSpan(xls::Worksheet &sheet, CellPos pos, double span, Lang lang)
 {
     if (IsImaginarySpan(span))
-        sheet.Cell(pos.row, pos.col).SetText(GetText("Imaginary"));
+        sheet.Cell(pos.row, pos.col).SetText(CoreText("Imaginary", lang));
     else
         PutNumber(sheet, pos, span);
 }
@@ -30,10 +28,10 @@ void PutSpan(xls::Worksheet &sheet, CellPos pos, double span)
 } // namespace
 
 void WriteInputBlock(xls::Worksheet &sheet, const TProject &project, const CalcArgs &args,
-                     const TWireRec &wire)
+                     const TWireRec &wire, const UnitFactors &units)
 {
-    const double sf = StressFactor();
-    const double ff = ForceFactor();
+    const double sf = units.stress;
+    const double ff = units.force;
     const TKlimatKoef &koef = project.Koef;
 
     const std::pair<const char *, double> numbers[] = {
@@ -98,22 +96,22 @@ void RepeatSpanBlocks(xls::Worksheet &sheet, int n)
     sheet.SetRowPageBreaks(breaks);
 }
 
-void WriteMode(xls::Worksheet &sheet, const CalcRun &run, int column, int mode)
+void WriteMode(xls::Worksheet &sheet, const CalcRun &run, int column, int mode, Lang lang,
+               const UnitFactors &units)
 {
     if (column < 1 || column > ModeColumnCount)
         throw Error("the report has no column for mode column " + std::to_string(column));
     if (mode < 1 || mode > DesignModeCount)
         throw Error("design mode " + std::to_string(mode) + " does not exist");
-    const double sf = StressFactor();
-    const double ff = ForceFactor();
+    const double sf = units.stress;
+    const double ff = units.force;
 
     // The loads and critical spans are the same for every mode; writing them with each
     // mode leaves them in the report whenever a mode was taken.
     const LoadSet &l = run.loads;
     const std::pair<double, double> loads[] = {
-        {l.P1, l.g1},   {l.P2, l.g2},   {l.P3, l.g3},   {l.P4, l.g4},
-        {l.P4a, l.g4a}, {l.P4b, l.g4b}, {l.P5, l.g5},   {l.P6, l.g6},
-        {l.P6a, l.g6a}, {l.P6b, l.g6b}, {l.P7, l.g7},
+        {l.P1, l.g1}, {l.P2, l.g2}, {l.P3, l.g3},   {l.P4, l.g4},   {l.P4a, l.g4a}, {l.P4b, l.g4b},
+        {l.P5, l.g5}, {l.P6, l.g6}, {l.P6a, l.g6a}, {l.P6b, l.g6b}, {l.P7, l.g7},
     };
     int row = LoadFirstRow;
     for (const auto &[perMetre, specific] : loads) {
@@ -121,9 +119,9 @@ void WriteMode(xls::Worksheet &sheet, const CalcRun &run, int column, int mode)
         sheet.Cell(row, SpecificLoadCol).SetNumber(sf * specific);
         ++row;
     }
-    PutSpan(sheet, At("P20"), run.l1);
+    PutSpan(sheet, At("P20"), run.l1, lang);
     PutNumber(sheet, At("P21"), run.l2);
-    PutSpan(sheet, At("P22"), run.l3);
+    PutSpan(sheet, At("P22"), run.l3, lang);
 
     const int col = FirstModeCol + column - 1;
     const DesignMode &m = run.modes[mode - 1];

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "l10n/coretexts.h"
+#include "l10n/units.h"
+
 #include <string_view>
 #include <vector>
 
@@ -16,8 +19,8 @@ struct TWireRec;
 
 // Where the report's values go on the template's first sheet. Every value is written into
 // an existing or new cell and keeps the cell's format; the template holds every label, unit
-// and format. Stresses are written × StressFactor, tensile forces and the modulus ×
-// ForceFactor, loads per metre and specific loads of the load table × StressFactor.
+// and format. Stresses are written × units.stress, tensile forces and the modulus ×
+// units.force, loads per metre and specific loads of the load table × units.stress.
 namespace reportcells {
 
 // A zero-based cell position from A1 notation ("G2" is row 1, column 6).
@@ -82,7 +85,7 @@ inline constexpr int SpecificLoadCol = At("J25").col;
 // The input block: climatic conditions, wire, spans, permissible values, coefficients, wire
 // data. Written once, when the report is opened.
 void WriteInputBlock(xls::Worksheet &sheet, const TProject &project, const CalcArgs &args,
-                     const TWireRec &wire);
+                     const TWireRec &wire, const UnitFactors &units);
 
 // Repeats the span block n times: the k-th copy takes the block made by the copy before it
 // (rows 3k + 39 .. 3k + 41) to rows 3k + 42 .. 3k + 44, with values, formats and merged areas;
@@ -91,10 +94,11 @@ void WriteInputBlock(xls::Worksheet &sheet, const TProject &project, const CalcA
 void RepeatSpanBlocks(xls::Worksheet &sheet, int n);
 
 // The load table, the critical spans (P20..P22; an imaginary l1 or l3 as the text of
-// "Imaginary"), and mode column `column` (1..17) with every span block of mode `mode`
+// "Imaginary" in lang), and mode column `column` (1..17) with every span block of mode `mode`
 // (1..17). Throws velmora::Error "the report has no column for mode column 18" and
 // "design mode 0 does not exist" for numbers out of range.
-void WriteMode(xls::Worksheet &sheet, const CalcRun &run, int column, int mode);
+void WriteMode(xls::Worksheet &sheet, const CalcRun &run, int column, int mode, Lang lang,
+               const UnitFactors &units);
 
 } // namespace reportcells
 } // namespace velmora

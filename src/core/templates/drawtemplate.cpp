@@ -2,8 +2,6 @@
 
 #include "common/error.h"
 #include "common/numtext.h"
-#include "l10n/localization.h"
-#include "l10n/units.h"
 #include "templates/templatemode.h"
 
 #include <charconv>
@@ -40,28 +38,31 @@ void DrawCurve(TAcadDxf &dxf, double k, double offset_m, double rx, double ry)
     }
 }
 
-std::string StressCaption(const PermissibleStresses &stresses)
+std::string StressCaption(const PermissibleStresses &stresses, Lang lang, const UnitFactors &units)
 {
-    const double factor = StressFactor();
+    const double factor = units.stress;
     // The unit follows the factor the numbers were multiplied by.
     const bool newtons = factor != 1.0;
-    return GetText("Max_tension_aver_temp") + FormatNumber(stresses.max * factor) + "("
-        + FormatNumber(stresses.avg * factor) + ") " + GetText(newtons ? "N_mm2" : "daN_mm2");
+    return CoreText("Max_tension_aver_temp", lang) + FormatNumber(stresses.max * factor) + "("
+        + FormatNumber(stresses.avg * factor) + ") "
+        + CoreText(newtons ? "N_mm2" : "daN_mm2", lang);
 }
 
 void DrawCaptions(TAcadDxf &dxf, const TShablon &shablon, const TDAT &dat, int mode,
-                  const PermissibleStresses &stresses, double k, double ry)
+                  const PermissibleStresses &stresses, double k, double ry, Lang lang,
+                  const UnitFactors &units)
 {
+    const auto text = [lang](const char *key) { return CoreText(key, lang); };
     const std::string temperature = TemplateTemperatureCaption(mode, dat);
     const std::string lines[8] = {
-        GetText("Name") + ": " + shablon.Name,
-        GetText("Overall_span_ac") + " : " + FormatInt(shablon.PR),
-        GetText("Type_of_wire") + ": " + dat.Provod,
-        StressCaption(stresses),
-        temperature.empty() ? std::string() : GetText("Temperature") + temperature,
-        GetText("pat_coef") + ": " + FormatTemplateCoefficient(k),
-        GetText("hor_scale") + ", 1 : " + FormatInt(shablon.MG),
-        GetText("vert_scale") + ",  1 : " + FormatInt(shablon.MV),
+        text("Name") + ": " + shablon.Name,
+        text("Overall_span_ac") + " : " + FormatInt(shablon.PR),
+        text("Type_of_wire") + ": " + dat.Provod,
+        StressCaption(stresses, lang, units),
+        temperature.empty() ? std::string() : text("Temperature") + temperature,
+        text("pat_coef") + ": " + FormatTemplateCoefficient(k),
+        text("hor_scale") + ", 1 : " + FormatInt(shablon.MG),
+        text("vert_scale") + ",  1 : " + FormatInt(shablon.MV),
     };
     dxf.SetColor(CaptionColour);
     const double top = -shablon.VP / ry - 25;
@@ -83,9 +84,9 @@ void DrawReferenceSegments(TAcadDxf &dxf, const TShablon &shablon, double rx, do
 }
 
 // The engine needs two spans in a sweep; the template's span is the last one.
-CalcArgs EngineArgs(const TDAT &dat, int span_m)
+CalcArgs EngineArgs(const TDAT &dat, const TWireRec &wire, int span_m)
 {
-    CalcArgs args = CalcArgsOf(dat);
+    CalcArgs args = CalcArgsOf(dat, wire);
     args.Min = static_cast<double>(span_m) - 1;
     args.Max = span_m;
     args.Step = 1;
@@ -104,11 +105,11 @@ const char *NothingToDrawReason(const TShablon &shablon, double gamma, double na
     return nullptr;
 }
 
-int ModeOrRefuse(const TShablon &shablon)
+int ModeOrRefuse(const TShablon &shablon, Lang lang)
 {
     const int mode = TemplateMode(shablon);
     if (mode == 0)
-        throw Error(GetText("curve_not_indicated"));
+        throw Error(CoreText("curve_not_indicated", lang));
     return mode;
 }
 
@@ -127,7 +128,8 @@ std::string FormatTemplateCoefficient(double k_m)
 }
 
 bool DrawTemplateEntities(TAcadDxf &dxf, const TShablon &shablon, const TDAT &dat, int mode,
-                          const PermissibleStresses &stresses, double gamma, double napr)
+                          const PermissibleStresses &stresses, double gamma, double napr, Lang lang,
+                          const UnitFactors &units)
 {
     if (NothingToDrawReason(shablon, gamma, napr))
         return false;
@@ -140,22 +142,23 @@ bool DrawTemplateEntities(TAcadDxf &dxf, const TShablon &shablon, const TDAT &da
         DrawCurve(dxf, k, -shablon.VP, rx, ry);
         DrawCurve(dxf, k, -(shablon.TG + shablon.Zapas), rx, ry);
     }
-    DrawCaptions(dxf, shablon, dat, mode, stresses, k, ry);
+    DrawCaptions(dxf, shablon, dat, mode, stresses, k, ry, lang, units);
     DrawReferenceSegments(dxf, shablon, rx, ry);
     return true;
 }
 
 DrawResult DrawTemplateInto(TAcadDxf &dxf, const TProject &project, const TShablon &shablon,
-                            const TemplateEngine &engine)
+                            const DrawingContext &context, const TemplateEngine &engine)
 {
-    const int mode = ModeOrRefuse(shablon);
+    const int mode = ModeOrRefuse(shablon, context.lang);
     DrawResult result;
     PermissibleStresses stresses;
     TemplateEngineAnswer answer;
     try {
-        const CalcArgs args = EngineArgs(project.Dat, shablon.PR);
+        const CalcArgs args = EngineArgs(project.Dat, context.wire, shablon.PR);
         stresses = {args.NaprMax, args.NaprSrg};
-        answer = engine(project, mode - 1, args);
+        answer = engine ? engine(project, mode, args)
+                        : CalcTemplateEngine(context.wire, context.lang)(project, mode, args);
     } catch (const Error &e) {
         result.reason = e.what();
         return result;
@@ -173,17 +176,17 @@ DrawResult DrawTemplateInto(TAcadDxf &dxf, const TProject &project, const TShabl
         return result;
     }
     result.drawn = DrawTemplateEntities(dxf, shablon, project.Dat, mode, stresses, answer.gamma,
-                                        answer.napr);
+                                        answer.napr, context.lang, context.units);
     return result;
 }
 
 DrawResult DrawTemplate(const TProject &project, const TShablon &shablon, const std::string &path,
-                        const TemplateEngine &engine)
+                        const DrawingContext &context, const TemplateEngine &engine)
 {
-    ModeOrRefuse(shablon);
+    ModeOrRefuse(shablon, context.lang);
     TAcadDxf dxf;
     dxf.Open(path);
-    const DrawResult result = DrawTemplateInto(dxf, project, shablon, engine);
+    const DrawResult result = DrawTemplateInto(dxf, project, shablon, context, engine);
     dxf.Finish();
     return result;
 }

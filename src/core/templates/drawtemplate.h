@@ -1,9 +1,12 @@
 #pragma once
 
 #include "calc/calc_args.h"
-#include "data/project.h"
-#include "dxf/acaddxf.h"
 #include "calc/project_args.h"
+#include "data/project.h"
+#include "data/wirerec.h"
+#include "dxf/acaddxf.h"
+#include "l10n/coretexts.h"
+#include "l10n/units.h"
 
 #include <functional>
 #include <string>
@@ -20,14 +23,25 @@ struct TemplateEngineAnswer
     std::vector<std::string> warnings; // the engine's messages, for the caller to show
 };
 
-// The engine call of a drawing: project, the mode as a 0-based index (mode - 1) and the
-// arguments (climate, permissible pair, the sweep PR - 1 .. PR by 1 m). May throw
-// velmora::Error for an arithmetic fault.
+// The engine call of a drawing: project, the design mode (1..17) and the arguments (climate,
+// permissible pair, the sweep PR - 1 .. PR by 1 m). May throw velmora::Error for an arithmetic
+// fault.
 using TemplateEngine
-    = std::function<TemplateEngineAnswer(const TProject &, int regime, const CalcArgs &)>;
+    = std::function<TemplateEngineAnswer(const TProject &, int mode, const CalcArgs &)>;
 
-// The calculation driver run for one template (purpose 1).
-TemplateEngineAnswer CalcTemplateEngine(const TProject &project, int regime, const CalcArgs &args);
+// The calculation driver run for one template (CalcPurpose::Template) of wire, its warnings
+// in lang.
+TemplateEngine CalcTemplateEngine(const TWireRec &wire, Lang lang);
+
+// What a drawing takes besides the project and the template: the project's wire as the caller
+// looked it up (the empty record when it is not in the catalogue), the language and the units
+// of the captions.
+struct DrawingContext
+{
+    TWireRec wire;
+    Lang lang = Lang::English;
+    UnitFactors units;
+};
 
 // The outcome of one drawing.
 struct DrawResult
@@ -50,21 +64,23 @@ inline constexpr const char *NoCoefficientReason
 std::string FormatTemplateCoefficient(double k_m);
 
 // Draws the template's entities into an opened writer: the sag curve (and for a template
-// proper, Krivie -1, the ground and clearance curves) in colour 1, the eight captions in the
-// current language and units and the three reference segments in colour 7. mode is 1..17
-// (TemplateMode), gamma in daN/(m·mm²), napr and stresses in daN/mm². Writes nothing and
-// answers false when napr is 0, a scale is 0 or the coefficient is not a finite number.
+// proper, Krivie -1, the ground and clearance curves) in colour 1, the eight captions in lang
+// and units and the three reference segments in colour 7. mode is 1..17 (TemplateMode), gamma
+// in daN/(m·mm²), napr and stresses in daN/mm². Writes nothing and answers false when napr is
+// 0, a scale is 0 or the coefficient is not a finite number.
 bool DrawTemplateEntities(TAcadDxf &dxf, const TShablon &shablon, const TDAT &dat, int mode,
-                          const PermissibleStresses &stresses, double gamma, double napr);
+                          const PermissibleStresses &stresses, double gamma, double napr, Lang lang,
+                          const UnitFactors &units);
 
 // One drawing between the writer's Open and Finish: the permissible pair (through
-// ForceToStress when the project gives tensile forces), the engine for the template's mode
-// at the sweep PR - 1 .. PR, then the entities. A fault of the engine or of ForceToStress
-// (velmora::Error) stops the drawing with nothing written and is given back as the reason.
-// Throws velmora::Error with the text of "curve_not_indicated" for a record that selects no
-// mode, before anything is written.
+// ForceToStress over context.wire when the project gives tensile forces), the engine for the
+// template's mode at the sweep PR - 1 .. PR, then the entities. An empty engine is the
+// calculation driver, CalcTemplateEngine(context.wire, context.lang). A fault of the engine or
+// of ForceToStress (velmora::Error) stops the drawing with nothing written and is given back
+// as the reason. Throws velmora::Error with the text of "curve_not_indicated" (in
+// context.lang) for a record that selects no mode, before anything is written.
 DrawResult DrawTemplateInto(TAcadDxf &dxf, const TProject &project, const TShablon &shablon,
-                            const TemplateEngine &engine = CalcTemplateEngine);
+                            const DrawingContext &context, const TemplateEngine &engine = {});
 
 // Draws the template into the DXF file at path (the name as given). A file that stops early
 // still holds the section start and end. project holds the fields as the user sees them.
@@ -73,6 +89,6 @@ DrawResult DrawTemplateInto(TAcadDxf &dxf, const TProject &project, const TShabl
 // created or written ("Cannot create file \"<path>\". <reason>", "Cannot write file ...").
 // Any other exception (a fault of the program) also leaves the target untouched.
 DrawResult DrawTemplate(const TProject &project, const TShablon &shablon, const std::string &path,
-                        const TemplateEngine &engine = CalcTemplateEngine);
+                        const DrawingContext &context, const TemplateEngine &engine = {});
 
 } // namespace velmora

@@ -4,20 +4,22 @@
 
 namespace velmora {
 
-TemplateEngineAnswer CalcTemplateEngine(const TProject &project, int regime, const CalcArgs &args)
+TemplateEngine CalcTemplateEngine(const TWireRec &wire, Lang lang)
 {
-    CalcRun run;
-    TemplateEngineAnswer answer;
-    if (CalcProject(project, TemplateCalculation, args, run, nullptr, regime)
-        != CalcOutcome::Done) {
-        if (!run.warning.empty())
-            answer.warnings.push_back(run.warning);
+    return [wire, lang](const TProject &project, int mode, const CalcArgs &args) {
+        CalcRun run;
+        TemplateEngineAnswer answer;
+        if (CalcProject(project, wire, CalcPurpose::Template, args, lang, run, nullptr, mode)
+            != CalcOutcome::Done) {
+            if (!run.warning.empty())
+                answer.warnings.push_back(run.warning);
+            return answer;
+        }
+        answer.ok = true;
+        answer.gamma = run.TemplateGamma;
+        answer.napr = run.TemplateNapr;
         return answer;
-    }
-    answer.ok = true;
-    answer.gamma = run.TemplateGamma;
-    answer.napr = run.TemplateNapr;
-    return answer;
+    };
 }
 
 } // namespace velmora

@@ -3,7 +3,6 @@
 #include "calc/solver.h"
 
 #include "common/error.h"
-#include "l10n/localization.h"
 
 #include <gtest/gtest.h>
 
@@ -18,12 +17,11 @@ constexpr double gammaMax = 0.0491117306; // γ7 of the worked example
 class CriticalSpansTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { SetLanguage(0); }
-    void TearDown() override { SetLanguage(0); }
-
-    static CriticalSpans Calc(double T_Gsw, double T_Min, double sigmaMax, double sigmaAvg)
+    static CriticalSpans Calc(double T_Gsw, double T_Min, double sigmaMax, double sigmaAvg,
+                              Lang lang = Lang::English)
     {
-        return CalcCriticalSpans(alpha, beta, gammaMax, gamma1, T_Gsw, T_Min, 0, sigmaMax, sigmaAvg);
+        return CalcCriticalSpans(alpha, beta, gammaMax, gamma1, T_Gsw, T_Min, 0, sigmaMax, sigmaAvg,
+                                 lang);
     }
 };
 
@@ -60,7 +58,8 @@ TEST_F(CriticalSpansTest, FirstFailedCheckInBothLanguages)
          "Макс. допустимое напряжение равно 0, расчёт невозможен!"},
         {-5, -4, 0, 0, "Maximum permissible tension equals 0,\r\ncalculation is impossible!",
          "Макс. допустимое напряжение равно 0, расчёт невозможен!"},
-        {-5, -50, 9, 0, "Tension at average annual temperature equals 0,\r\ncalculation is impossible!",
+        {-5, -50, 9, 0,
+         "Tension at average annual temperature equals 0,\r\ncalculation is impossible!",
          "Напряжение при Тср.г. равно 0, расчёт невозможен!"},
         {-5, -50, 9, 9,
          "Tension at average annual temperature equals maximum permissible tension,\r\n"
@@ -72,12 +71,10 @@ TEST_F(CriticalSpansTest, FirstFailedCheckInBothLanguages)
          "Минимальная температура выше чем при гололёде, расчёт невозможен!"},
     };
     for (const WarningCase &c : cases) {
-        SetLanguage(0);
         CriticalSpans s = Calc(c.T_Gsw, c.T_Min, c.sigmaMax, c.sigmaAvg);
         EXPECT_FALSE(s.ok);
         EXPECT_EQ(s.warning, c.english);
-        SetLanguage(1);
-        s = Calc(c.T_Gsw, c.T_Min, c.sigmaMax, c.sigmaAvg);
+        s = Calc(c.T_Gsw, c.T_Min, c.sigmaMax, c.sigmaAvg, Lang::Russian);
         EXPECT_FALSE(s.ok);
         EXPECT_EQ(s.warning, c.russian);
     }
@@ -86,25 +83,29 @@ TEST_F(CriticalSpansTest, FirstFailedCheckInBothLanguages)
 TEST_F(CriticalSpansTest, ArithmeticErrors)
 {
     // no ice and no wind: the largest load is the own weight
-    EXPECT_THROW(CalcCriticalSpans(alpha, beta, gamma1, gamma1, -5, -50, 0, 9, 4), Error);
+    EXPECT_THROW(CalcCriticalSpans(alpha, beta, gamma1, gamma1, -5, -50, 0, 9, 4, Lang::English),
+                 Error);
     try {
-        CalcCriticalSpans(alpha, beta, gamma1, gamma1, -5, -50, 0, 9, 4);
+        CalcCriticalSpans(alpha, beta, gamma1, gamma1, -5, -50, 0, 9, 4, Lang::English);
     } catch (const Error &e) {
-        EXPECT_STREQ(e.what(), "Division by zero: the largest load equals the own weight, no ice "
-                               "and no wind (critical span l2)");
+        EXPECT_STREQ(e.what(),
+                     "Division by zero: the largest load equals the own weight, no ice "
+                     "and no wind (critical span l2)");
     }
     // q² = s²: the load ratio equals the stress ratio
-    EXPECT_THROW(CalcCriticalSpans(alpha, beta, 2 * gamma1, gamma1, -5, -50, 0, 8, 4), Error);
+    EXPECT_THROW(
+        CalcCriticalSpans(alpha, beta, 2 * gamma1, gamma1, -5, -50, 0, 8, 4, Lang::English), Error);
     // a maximum load below the own weight makes the radicand of l2 negative
     try {
-        CalcCriticalSpans(alpha, beta, 0.5 * gamma1, gamma1, -5, -50, 0, 9, 4);
+        CalcCriticalSpans(alpha, beta, 0.5 * gamma1, gamma1, -5, -50, 0, 9, 4, Lang::English);
         ADD_FAILURE() << "no error";
     } catch (const Error &e) {
         EXPECT_STREQ(e.what(), "Square root of a negative value in the critical span l2");
     }
-    EXPECT_THROW(CalcCriticalSpans(alpha, beta, gammaMax, 0, -5, -50, 0, 9, 4), Error);
-    EXPECT_THROW(CalcCriticalSpans(alpha, std::numeric_limits<double>::infinity(), gammaMax,
-                                   gamma1, -5, -50, 0, 9, 4),
+    EXPECT_THROW(CalcCriticalSpans(alpha, beta, gammaMax, 0, -5, -50, 0, 9, 4, Lang::English),
+                 Error);
+    EXPECT_THROW(CalcCriticalSpans(alpha, std::numeric_limits<double>::infinity(), gammaMax, gamma1,
+                                   -5, -50, 0, 9, 4, Lang::English),
                  Error);
 }
 
@@ -112,13 +113,14 @@ struct StateCase
 {
     double l;
     double sigma0, t0, gamma0; // the governing initial state
-    double t, gamma;           // the mode
+    double t, gamma; // the mode
     double stress, stressTolerance, sag, sagTolerance;
 };
 
 TEST(ChangeOfState, WorkedExampleStressesAndSags)
 {
-    const double l2 = CalcCriticalSpans(alpha, beta, gammaMax, gamma1, -5, -50, 0, 9, 4).l2;
+    const double l2
+        = CalcCriticalSpans(alpha, beta, gammaMax, gamma1, -5, -50, 0, 9, 4, Lang::English).l2;
     const double gamma7 = gammaMax;
     const StateCase cases[] = {
         // at l2 from state 2 (σmax at T_Min under γ1): mode 1 and mode 7

@@ -3,8 +3,6 @@
 #include "worked_example.h"
 
 #include "common/error.h"
-#include "l10n/localization.h"
-#include "l10n/texts.h"
 
 #include <gtest/gtest.h>
 
@@ -48,20 +46,15 @@ public:
 class CalcProjectTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
+    void SetUp() override { args = test::ExampleArgs(); }
+
+    CalcOutcome Run(CalcPurpose purpose = CalcPurpose::Full, int templateMode = 0)
     {
-        SetLanguage(0);
-        RegisterAllTexts();
-        args = test::ExampleArgs();
+        return CalcProject(project, test::ExampleWire(), purpose, args, Lang::English, run, &report,
+                           templateMode);
     }
 
-    CalcOutcome Run(int purpose = FullCalculation, int templateRegime = 0)
-    {
-        return CalcProjectWithWire(project, test::ExampleWire(), purpose, args, run, &report,
-                                   templateRegime);
-    }
-
-    std::string RunError(int purpose = FullCalculation)
+    std::string RunError(CalcPurpose purpose = CalcPurpose::Full)
     {
         try {
             Run(purpose);
@@ -92,10 +85,9 @@ TEST_F(CalcProjectTest, FullRangeOfTheWorkedExample)
     EXPECT_EQ(run.Cx, 1.2);
     EXPECT_NEAR(run.l1, 117.869, 5E-4);
     EXPECT_NEAR(run.l3, 20.5526, 5E-5);
-    const std::vector<InitialState> expectedStates = {StateMinTemp, StateMinTemp, StateMinTemp,
-                                                      StateMaxLoad, StateMaxLoad, StateMaxLoad,
-                                                      StateMaxLoad, StateMaxLoad, StateMaxLoad,
-                                                      StateMaxLoad, StateMaxLoad};
+    const std::vector<InitialState> expectedStates
+        = {StateMinTemp, StateMinTemp, StateMinTemp, StateMaxLoad, StateMaxLoad, StateMaxLoad,
+           StateMaxLoad, StateMaxLoad, StateMaxLoad, StateMaxLoad, StateMaxLoad};
     EXPECT_EQ(run.state, expectedStates);
     EXPECT_NEAR(run.stress[0][0], 9.00002, 5E-5);
     EXPECT_NEAR(run.sag[0][0], 0.4726, 5E-5);
@@ -130,7 +122,7 @@ TEST_F(CalcProjectTest, OneSpanCalculatesNothingButFinishesTheReport)
         EXPECT_TRUE(run.spans.empty());
         EXPECT_TRUE(run.takenModes.empty());
         EXPECT_EQ(run.b, 20);
-        EXPECT_EQ(report.calls, (std::vector<std::string>{"Begin b=20", "Finish"}));
+        EXPECT_EQ(report.calls, (std::vector<std::string> {"Begin b=20", "Finish"}));
     }
 }
 
@@ -141,11 +133,12 @@ TEST_F(CalcProjectTest, RefusedSpanRangesCallNoReport)
         double min, max, step;
         std::string message;
     } cases[] = {
-        {10, 100, 0, "The span step must be greater than 0"},
-        {10, 100, -10, "The span step must be greater than 0"},
-        {100, 80, 10, "The smallest span must not be greater than the largest span"},
-        {100, 40, 10, "The smallest span must not be greater than the largest span"},
-        {0, 6010, 10, "One calculation should not be performed for more than 600 researched spans."},
+        {10, 100, 0, "The change step of the spans must be greater than 0."},
+        {10, 100, -10, "The change step of the spans must be greater than 0."},
+        {100, 80, 10, "The minimum span must not be greater than the maximum span."},
+        {100, 40, 10, "The minimum span must not be greater than the maximum span."},
+        {0, 6010, 10,
+         "One calculation should not be performed for more than 600 researched spans."},
         {0, std::numeric_limits<double>::infinity(), 10, "Max_Prol is not a finite number"},
     };
     for (const Case &c : cases) {
@@ -163,14 +156,46 @@ TEST_F(CalcProjectTest, RefusedSpanRangesCallNoReport)
     EXPECT_EQ(run.n, 601);
 }
 
+// The refusals in Russian, as velmora-calc --lang ru and the Russian window show them.
+TEST(SpanRangeRefusal, InBothLanguages)
+{
+    struct Case
+    {
+        double min, max, step;
+        const char *english, *russian;
+    } const cases[] = {
+        {10, 100, 0, "The change step of the spans must be greater than 0.",
+         "Шаг изменения пролётов должен быть больше 0."},
+        {100, 40, 10, "The minimum span must not be greater than the maximum span.",
+         "Минимальный пролёт не должен быть больше максимального."},
+        {0, 6010, 10, "One calculation should not be performed for more than 600 researched spans.",
+         "Один расчёт - не более 600 исследуемых пролётов."},
+        {10, 6010, 10, "", ""},
+        {50, 50, 10, "", ""},
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(SpanRangeRefusal(c.min, c.max, c.step, Lang::English), c.english);
+        EXPECT_EQ(SpanRangeRefusal(c.min, c.max, c.step, Lang::Russian), c.russian);
+    }
+    CalcArgs args = test::ExampleArgs();
+    args.VMax = std::numeric_limits<double>::quiet_NaN();
+    try {
+        CheckCalcArgs(args, Lang::Russian);
+        ADD_FAILURE() << "no error";
+    } catch (const Error &e) {
+        EXPECT_STREQ(e.what(), "VMax не является конечным числом");
+    }
+}
+
 TEST_F(CalcProjectTest, ClearanceModesOnly)
 {
     project.Dat.RegimeFlags.fill(false);
     project.Dat.RegimeFlags[1] = project.Dat.RegimeFlags[6] = true;
     ASSERT_EQ(Run(), CalcOutcome::Done);
-    EXPECT_EQ(run.takenModes, (std::vector<int>{2, 7}));
-    EXPECT_EQ(report.calls, (std::vector<std::string>{"Begin b=20", "Repeat 10", "Mode 1:2",
-                                                      "Mode 2:7", "Finish"}));
+    EXPECT_EQ(run.takenModes, (std::vector<int> {2, 7}));
+    EXPECT_EQ(
+        report.calls,
+        (std::vector<std::string> {"Begin b=20", "Repeat 10", "Mode 1:2", "Mode 2:7", "Finish"}));
     EXPECT_EQ(run.stress[0], std::vector<double>(11, 0.0)); // mode 1 not taken
     EXPECT_GT(run.stress[6][1], 0);
 }
@@ -180,34 +205,36 @@ TEST_F(CalcProjectTest, TemplatePurposeComputesOneModeWithoutReport)
     args.Min = 119;
     args.Max = 120;
     args.Step = 1;
-    ASSERT_EQ(Run(TemplateCalculation, 6), CalcOutcome::Done);
+    ASSERT_EQ(Run(CalcPurpose::Template, 7), CalcOutcome::Done);
     EXPECT_TRUE(report.calls.empty());
     EXPECT_EQ(run.n, 2);
-    EXPECT_EQ(run.spans, (std::vector<double>{run.l2, 119, 120}));
-    EXPECT_EQ(run.takenModes, std::vector<int>{7});
+    EXPECT_EQ(run.spans, (std::vector<double> {run.l2, 119, 120}));
+    EXPECT_EQ(run.takenModes, std::vector<int> {7});
     EXPECT_EQ(run.TemplateGamma, run.loads.g1);
     EXPECT_EQ(run.TemplateNapr, run.stress[6][2]);
     EXPECT_GT(run.TemplateNapr, 0);
     EXPECT_EQ(run.stress[0][2], 0);
-    EXPECT_THROW(Run(TemplateCalculation, 17), Error);
+    EXPECT_THROW(Run(CalcPurpose::Template, 0), Error);
+    EXPECT_THROW(Run(CalcPurpose::Template, 18), Error);
 }
 
 TEST_F(CalcProjectTest, FailedCheckStopsWithItsWarningAndDropsTheReport)
 {
     args.NaprSrg = args.NaprMax;
     ASSERT_EQ(Run(), CalcOutcome::CheckFailed);
-    EXPECT_EQ(run.warning, "Tension at average annual temperature equals maximum permissible "
-                           "tension,\r\ncalculation is impossible!");
+    EXPECT_EQ(run.warning,
+              "Tension at average annual temperature equals maximum permissible "
+              "tension,\r\ncalculation is impossible!");
     EXPECT_FALSE(run.calculated);
     EXPECT_TRUE(run.takenModes.empty());
-    EXPECT_EQ(report.calls, (std::vector<std::string>{"Begin b=20", "Repeat 10", "Drop"}));
+    EXPECT_EQ(report.calls, (std::vector<std::string> {"Begin b=20", "Repeat 10", "Drop"}));
 }
 
 TEST_F(CalcProjectTest, CancelledSaveDialogCalculatesNothing)
 {
     report.cancel = true;
     ASSERT_EQ(Run(), CalcOutcome::Cancelled);
-    EXPECT_EQ(report.calls, std::vector<std::string>{"Begin b=20"});
+    EXPECT_EQ(report.calls, std::vector<std::string> {"Begin b=20"});
     EXPECT_EQ(run.n, 0);
 }
 
@@ -215,18 +242,19 @@ TEST_F(CalcProjectTest, ErrorsDropTheReportAndReachTheCaller)
 {
     report.failOnWrite = true;
     EXPECT_EQ(RunError(), "disk full");
-    EXPECT_EQ(report.calls, (std::vector<std::string>{"Begin b=20", "Repeat 10", "Drop"}));
+    EXPECT_EQ(report.calls, (std::vector<std::string> {"Begin b=20", "Repeat 10", "Drop"}));
 
     report.failOnWrite = false;
     report.calls.clear();
     TWireRec missing; // a wire that is not in the catalogue
-    EXPECT_THROW(CalcProjectWithWire(project, missing, FullCalculation, args, run, &report), Error);
+    EXPECT_THROW(
+        CalcProject(project, missing, CalcPurpose::Full, args, Lang::English, run, &report), Error);
     try {
-        CalcProjectWithWire(project, missing, FullCalculation, args, run, nullptr);
+        CalcProject(project, missing, CalcPurpose::Full, args, Lang::English, run);
     } catch (const Error &e) {
         EXPECT_STREQ(e.what(), "Division by zero: the wire's cross-section is 0");
     }
-    EXPECT_EQ(report.calls, (std::vector<std::string>{"Begin b=20", "Repeat 10", "Drop"}));
+    EXPECT_EQ(report.calls, (std::vector<std::string> {"Begin b=20", "Repeat 10", "Drop"}));
 }
 
 TEST_F(CalcProjectTest, SpanOfZeroIsAnArithmeticError)
@@ -241,7 +269,7 @@ TEST_F(CalcProjectTest, FailedFinishIsFollowedByDrop)
     report.failOnFinish = true;
     EXPECT_EQ(RunError(), "the file is open in another application");
     EXPECT_EQ(report.calls,
-              (std::vector<std::string>{"Begin b=20", "Repeat 10", "Finish", "Drop"}));
+              (std::vector<std::string> {"Begin b=20", "Repeat 10", "Finish", "Drop"}));
 }
 
 TEST_F(CalcProjectTest, NoIceAndNoWindIsAnArithmeticError)
@@ -249,8 +277,9 @@ TEST_F(CalcProjectTest, NoIceAndNoWindIsAnArithmeticError)
     args.Tols = 0;
     args.Vgol = 0;
     args.VMax = 0;
-    EXPECT_EQ(RunError(), "Division by zero: the largest load equals the own weight, no ice and "
-                          "no wind (critical span l2)");
+    EXPECT_EQ(RunError(),
+              "Division by zero: the largest load equals the own weight, no ice and "
+              "no wind (critical span l2)");
 }
 
 TEST_F(CalcProjectTest, SpansGovernedByNoneStayZero)

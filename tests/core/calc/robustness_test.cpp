@@ -2,7 +2,6 @@
 #include "worked_example.h"
 
 #include "common/error.h"
-#include "l10n/texts.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +15,12 @@ namespace {
 // Values that break arithmetic: zeros, signs, extremes, non-finite numbers.
 double Nasty(std::mt19937_64 &rng, double typical)
 {
-    static const double specials[] = {0.0, -0.0, 1E-300, -1E-300, 1E300, -1E300,
+    static const double specials[] = {0.0,
+                                      -0.0,
+                                      1E-300,
+                                      -1E-300,
+                                      1E300,
+                                      -1E300,
                                       std::numeric_limits<double>::infinity(),
                                       -std::numeric_limits<double>::infinity(),
                                       std::numeric_limits<double>::quiet_NaN(),
@@ -31,27 +35,29 @@ double Nasty(std::mt19937_64 &rng, double typical)
 // Every input either gives finite results or ends with velmora::Error; none hangs.
 TEST(CalcProjectRobustness, DisturbedInputsEndWithResultsOrAnError)
 {
-    RegisterAllTexts();
     std::mt19937_64 rng(20261210);
     int calculated = 0;
     for (int round = 0; round < 3000; ++round) {
         TProject project;
         TWireRec wire = test::ExampleWire();
         CalcArgs args = test::ExampleArgs();
-        double *fields[] = {&args.T_Gsw, &args.T_Min, &args.T_Srg, &args.Vgol, &args.VMax,
-                            &args.Tols,  &args.NaprSrg, &args.NaprMax, &args.Max, &args.Step,
-                            &wire.Diam,  &wire.Sech, &wire.PNag, &wire.Modl, &wire.Koef,
-                            &project.Koef.V_Otv, &project.Koef.G_Usl};
+        double *fields[]
+            = {&args.T_Gsw,         &args.T_Min,        &args.T_Srg,   &args.Vgol, &args.VMax,
+               &args.Tols,          &args.NaprSrg,      &args.NaprMax, &args.Max,  &args.Step,
+               &wire.Diam,          &wire.Sech,         &wire.PNag,    &wire.Modl, &wire.Koef,
+               &project.Koef.V_Otv, &project.Koef.G_Usl};
         // disturb one to three fields
         const int count = std::uniform_int_distribution<int>(1, 3)(rng);
         for (int k = 0; k < count; ++k) {
-            double *field = fields[std::uniform_int_distribution<std::size_t>(0, std::size(fields) - 1)(rng)];
+            double *field
+                = fields[std::uniform_int_distribution<std::size_t>(0, std::size(fields) - 1)(rng)];
             *field = Nasty(rng, *field);
         }
         project.Koef.VisotaPC = std::uniform_int_distribution<int>(-10, 400)(rng);
         CalcRun run;
         try {
-            if (CalcProjectWithWire(project, wire, FullCalculation, args, run) != CalcOutcome::Done
+            if (CalcProject(project, wire, CalcPurpose::Full, args, Lang::English, run)
+                    != CalcOutcome::Done
                 || !run.calculated)
                 continue;
         } catch (const Error &) {

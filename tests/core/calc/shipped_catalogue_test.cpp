@@ -5,8 +5,6 @@
 #include "catalogue/catalogue.h"
 #include "common/error.h"
 #include "common/fileio.h"
-#include "l10n/localization.h"
-#include "l10n/texts.h"
 #include "tempfolder.h"
 
 #include <gtest/gtest.h>
@@ -24,8 +22,6 @@ protected:
     {
         if (!FileExists(std::string(VELMORA_APP_DIR) + "/base_provod.dat"))
             GTEST_SKIP() << "base_provod.dat is not built";
-        SetLanguage(0);
-        RegisterAllTexts();
         OpenCatalogue(data.Path(), VELMORA_APP_DIR);
     }
     void TearDown() override { WiresList().Clear(); }
@@ -36,10 +32,13 @@ protected:
 TEST_F(ShippedCatalogueCalc, NewProjectCalculatesAtOnce)
 {
     const TProject project;
-    ASSERT_FALSE(FindWire(project.Dat.Provod).Name.empty()) << project.Dat.Provod;
+    const TWireRec wire = FindWire(project.Dat.Provod);
+    ASSERT_FALSE(wire.Name.empty()) << project.Dat.Provod;
 
     CalcRun run;
-    ASSERT_EQ(CalcProject(project, FullCalculation, CalcArgsOf(project.Dat), run), CalcOutcome::Done);
+    ASSERT_EQ(CalcProject(project, wire, CalcPurpose::Full, CalcArgsOf(project.Dat, wire),
+                          Lang::English, run),
+              CalcOutcome::Done);
     ASSERT_TRUE(run.calculated);
     EXPECT_EQ(run.wire.Name, project.Dat.Provod);
     for (int mode : run.takenModes)
@@ -54,12 +53,16 @@ TEST_F(ShippedCatalogueCalc, EveryWireCalculatesInANewProject)
     ASSERT_GT(WiresList().Count(), 1);
     for (int i = 0; i < WiresList().Count(); ++i) {
         TProject project;
-        project.Dat.Provod = WiresList().GetWire(i).Name;
+        const TWireRec wire = WiresList().GetWire(i);
+        project.Dat.Provod = wire.Name;
         SCOPED_TRACE(project.Dat.Provod);
         CalcRun run;
         try {
-            const CalcOutcome outcome = CalcProject(project, FullCalculation, CalcArgsOf(project.Dat), run);
-            EXPECT_TRUE(outcome == CalcOutcome::Done ? run.calculated : outcome == CalcOutcome::CheckFailed);
+            const CalcOutcome outcome
+                = CalcProject(project, wire, CalcPurpose::Full, CalcArgsOf(project.Dat, wire),
+                              Lang::English, run);
+            EXPECT_TRUE(outcome == CalcOutcome::Done ? run.calculated
+                                                     : outcome == CalcOutcome::CheckFailed);
         } catch (const Error &e) {
             ADD_FAILURE() << e.what();
         }

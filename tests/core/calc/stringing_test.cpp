@@ -40,11 +40,11 @@ protected:
     // The loads and critical spans of project, as the stringing tables take them.
     void Basis()
     {
-        args = CalcArgsOf(project.Dat);
-        ASSERT_EQ(CalcStringingBasis(project, wire, args, run), CalcOutcome::Done);
+        args = CalcArgsOf(project.Dat, wire);
+        ASSERT_EQ(CalcStringingBasis(project, wire, args, Lang::English, run), CalcOutcome::Done);
     }
 
-    StringingTable Table(const TSection &section, int language = 0)
+    StringingTable Table(const TSection &section, Lang language = Lang::English)
     {
         return CalcStringing(run, args, section, language);
     }
@@ -130,7 +130,7 @@ TEST_F(StringingTest, ASingleSpanIsASpanOfTheRangeInEachInitialState)
     rangeArgs.Max = 300;
     rangeArgs.Step = 25;
     CalcRun range;
-    ASSERT_EQ(CalcProjectWithWire(project, wire, FullCalculation, rangeArgs, range),
+    ASSERT_EQ(CalcProject(project, wire, CalcPurpose::Full, rangeArgs, Lang::English, range),
               CalcOutcome::Done);
     EXPECT_LT(range.l1, range.l2);
     EXPECT_LT(range.l2, range.l3);
@@ -208,7 +208,7 @@ TEST_F(StringingTest, ImaginaryCriticalSpanAndNoGoverningState)
               "No initial state governs the reduced span of 55.68 m of anchor "
               "section \"АУ\": its stringing table cannot be calculated");
     EXPECT_TRUE(refused.temperatures.empty() && refused.stress.empty() && refused.sags.empty());
-    EXPECT_EQ(Table(Section({50, 60}), 1).warning,
+    EXPECT_EQ(Table(Section({50, 60}), Lang::Russian).warning,
               "Приведённый пролёт 55.68 м анкерного участка «АУ» не определяется ни одним "
               "исходным режимом: монтажная таблица не рассчитывается");
 }
@@ -227,7 +227,7 @@ TEST_F(StringingTest, TheBasisIsTheCalculationWithoutModesAndSpanRange)
     rangeArgs.Max = 300;
     rangeArgs.Step = 25;
     CalcRun full;
-    ASSERT_EQ(CalcProjectWithWire(project, wire, FullCalculation, rangeArgs, full),
+    ASSERT_EQ(CalcProject(project, wire, CalcPurpose::Full, rangeArgs, Lang::English, full),
               CalcOutcome::Done);
     EXPECT_EQ(run.loads.g1, full.loads.g1);
     EXPECT_EQ(run.loads.gmax, full.loads.gmax);
@@ -239,8 +239,8 @@ TEST_F(StringingTest, TheBasisIsTheCalculationWithoutModesAndSpanRange)
 TEST_F(StringingTest, Refusals)
 {
     project.Dat.Napr_srg = project.Dat.Napr_Max;
-    args = CalcArgsOf(project.Dat);
-    ASSERT_EQ(CalcStringingBasis(project, wire, args, run), CalcOutcome::CheckFailed);
+    args = CalcArgsOf(project.Dat, wire);
+    ASSERT_EQ(CalcStringingBasis(project, wire, args, Lang::English, run), CalcOutcome::CheckFailed);
     EXPECT_EQ(run.warning,
               "Tension at average annual temperature equals maximum permissible "
               "tension,\r\ncalculation is impossible!");
@@ -250,7 +250,7 @@ TEST_F(StringingTest, Refusals)
     project.Dat.Napr_srg = 8;
     Basis();
     try {
-        Table(Section({150, 2500}), 0);
+        Table(Section({150, 2500}), Lang::English);
         ADD_FAILURE() << "a span above 2000 m was taken";
     } catch (const Error &e) {
         EXPECT_STREQ(e.what(),
@@ -261,7 +261,7 @@ TEST_F(StringingTest, Refusals)
 
     TWireRec noModulus = wire;
     noModulus.Modl = 0;
-    EXPECT_THROW(CalcStringingBasis(project, noModulus, args, run), Error);
+    EXPECT_THROW(CalcStringingBasis(project, noModulus, args, Lang::English, run), Error);
 }
 
 } // namespace

@@ -9,7 +9,7 @@ namespace velmora::test {
 // The worked example: a new project's input with ExampleWire().
 inline CalcArgs ExampleArgs()
 {
-    return CalcArgsOf(TDAT {});
+    return CalcArgsOf(TDAT {}, ExampleWire());
 }
 
 } // namespace velmora::test

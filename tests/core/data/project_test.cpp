@@ -84,6 +84,19 @@ TEST(ProjectTest, CheckKoefComparesTheProductsWithTheStandard)
     EXPECT_FALSE(k.CheckKoef());
 }
 
+TEST(ProjectTest, RegimeChoiceSetsTheFlags)
+{
+    TDAT dat;
+    dat.RegimeFlags.fill(false);
+    dat.RegimeFlags[4] = true;
+    ApplyRegimeChoice(dat, RegimeChoice::Clearance);
+    for (int mode = 1; mode <= RegimeCount; ++mode)
+        EXPECT_EQ(dat.RegimeFlags[mode - 1], mode == 2 || mode == 7) << mode;
+    ApplyRegimeChoice(dat, RegimeChoice::All);
+    for (bool flag : dat.RegimeFlags)
+        EXPECT_TRUE(flag);
+}
+
 TEST(ProjectTest, TerrainLetter)
 {
     TKlimatKoef k;

@@ -23,7 +23,7 @@ TSection Section(std::vector<double> spans, double from = -40, double to = 40, d
     return section;
 }
 
-std::string Refusal(const TSection &section, int language = 0)
+std::string Refusal(const TSection &section, Lang language = Lang::English)
 {
     try {
         CheckSection(section, language);
@@ -128,13 +128,13 @@ TEST(SectionTest, RefusalsNameTheSectionAndThePosition)
     for (const Case &c : cases)
         EXPECT_EQ(Refusal(c.section), c.english);
 
-    EXPECT_EQ(Refusal(Section({120, 150, -5}), 1),
+    EXPECT_EQ(Refusal(Section({120, 150, -5}), Lang::Russian),
               "Пролёт 3 анкерного участка «АУ 1» равен -5 м; пролёт должен быть больше 0 и не "
               "более 2000 м");
     EXPECT_EQ(
-        Refusal(Section({100}, -40, 40, 1), 1),
+        Refusal(Section({100}, -40, 40, 1), Lang::Russian),
         "Температур монтажа анкерного участка «АУ 1» больше 41 (от -40 до 40 °C с шагом 1 °C)");
-    EXPECT_EQ(Refusal(Section({}), 1), "Не заданы пролёты анкерного участка «АУ 1»");
+    EXPECT_EQ(Refusal(Section({}), Lang::Russian), "Не заданы пролёты анкерного участка «АУ 1»");
 }
 
 TEST(SectionTest, ListKeepsTheUsersOrder)

@@ -1,6 +1,6 @@
 #include "common/error.h"
 #include "common/textlines.h"
-#include "templates/shablon.h"
+#include "data/shablon.h"
 
 #include <gtest/gtest.h>
 

@@ -1,69 +1,22 @@
 #pragma once
 
-// The report cases the tests fill, the platform they fill them with, and the cell map the
-// finished workbooks must show - written out here from the report's layout, independently of
-// the report code, so that the own-reader tests and the independent-reader checks share it.
+// The report cases the tests fill and the cell map the finished workbooks must show - written
+// out here from the report's layout, independently of the report code, so that the own-reader
+// tests and the independent-reader checks share it.
 
 #include "calc/driver.h"
 #include "calc/project_args.h"
 #include "calc/solver.h"
 #include "example_wire.h"
-#include "fake_settings.h"
-#include "l10n/localization.h"
-#include "l10n/texts.h"
+#include "l10n/coretexts.h"
 #include "l10n/units.h"
 #include "report/excel_report.h"
-#include "report/report_platform.h"
+#include "report/report_template.h"
 
-#include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
 namespace velmora::test {
-
-// Answers the save dialog with a fixed name (or cancels) and records every call in order:
-// "ask", "wait:<text>", "hide", "message:<text>", "open:<path>".
-class RecordingPlatform : public ReportPlatform
-{
-public:
-    std::optional<std::string> answer;
-    std::vector<std::string> events;
-
-    std::optional<std::string> AskReportFileName() override
-    {
-        events.push_back("ask");
-        return answer;
-    }
-    void ShowWait(const std::string &text) override { events.push_back("wait:" + text); }
-    void HideWait() noexcept override { events.push_back("hide"); }
-    void ShowMessage(const std::string &text) override { events.push_back("message:" + text); }
-    void OpenDocument(const std::string &path) override { events.push_back("open:" + path); }
-};
-
-// Language and units mode for the length of a test, with the texts registered.
-class LocalizationScope
-{
-public:
-    LocalizationScope(int language, int units)
-        : m_scope(m_store)
-    {
-        RegisterAllTexts();
-        SetLanguage(language);
-        SetUnits(units);
-    }
-    ~LocalizationScope()
-    {
-        SetUnits(0);
-        SetLanguage(0);
-    }
-    LocalizationScope(const LocalizationScope &) = delete;
-    LocalizationScope &operator=(const LocalizationScope &) = delete;
-
-private:
-    FakeSettingsStore m_store;
-    ScopedSettingsStore m_scope;
-};
 
 struct ReportCase
 {
@@ -72,6 +25,10 @@ struct ReportCase
     int units = 0;
     TProject project;
     CalcArgs args;
+
+    Lang lang() const { return language == 0 ? Lang::English : Lang::Russian; }
+    // The form of the case's language and units, relative to the program's folder.
+    std::string form() const { return ReportTemplateName(lang(), units); }
 };
 
 // The cases the report is filled for: spans 10..100 by 10 (n = 10) in both languages and
@@ -92,7 +49,7 @@ inline std::vector<ReportCase> ReportCases()
         c.project.Koef.VisotaPC = 27;
         c.project.Koef.V_Reg = 1.1;
         c.project.Koef.G_Usl = 1.25;
-        c.args = CalcArgsOf(c.project.Dat);
+        c.args = CalcArgsOf(c.project.Dat, ExampleWire());
         cases.push_back(std::move(c));
         return cases.back();
     };
@@ -142,11 +99,11 @@ inline std::string A1(int row1, int col) // one-based row, zero-based column
     return ColumnLetters(col) + std::to_string(row1);
 }
 
-// The whole cell map of a finished report, from the run and the current factors.
+// The whole cell map of a finished report, from the run and the case's units.
 inline std::vector<ExpectedCell> ExpectedCells(const ReportCase &c, const CalcRun &run)
 {
-    const double sf = StressFactor();
-    const double ff = ForceFactor();
+    const double sf = UnitFactorsOf(c.units).stress;
+    const double ff = UnitFactorsOf(c.units).force;
     const CalcArgs &a = c.args;
     const TKlimatKoef &k = c.project.Koef;
     const TWireRec &w = run.wire;
@@ -160,10 +117,12 @@ inline std::vector<ExpectedCell> ExpectedCells(const ReportCase &c, const CalcRu
     auto text = [&](std::string a1, std::string t) {
         cells.push_back({ExpectedCell::Text, std::move(a1), 0, std::move(t)});
     };
-    auto blank = [&](std::string a1) { cells.push_back({ExpectedCell::Blank, std::move(a1), 0, {}}); };
+    auto blank = [&](std::string a1) {
+        cells.push_back({ExpectedCell::Blank, std::move(a1), 0, {}});
+    };
     auto span = [&](std::string a1, double v) {
         if (IsImaginarySpan(v))
-            text(std::move(a1), GetText("Imaginary"));
+            text(std::move(a1), CoreText("Imaginary", c.lang()));
         else
             number(std::move(a1), v);
     };
@@ -212,8 +171,8 @@ inline std::vector<ExpectedCell> ExpectedCells(const ReportCase &c, const CalcRu
         blank("B42");
     } else {
         const LoadSet &l = run.loads;
-        const double loads[][2] = {{l.P1, l.g1},   {l.P2, l.g2},   {l.P3, l.g3},   {l.P4, l.g4},
-                                   {l.P4a, l.g4a}, {l.P4b, l.g4b}, {l.P5, l.g5},   {l.P6, l.g6},
+        const double loads[][2] = {{l.P1, l.g1},   {l.P2, l.g2},   {l.P3, l.g3}, {l.P4, l.g4},
+                                   {l.P4a, l.g4a}, {l.P4b, l.g4b}, {l.P5, l.g5}, {l.P6, l.g6},
                                    {l.P6a, l.g6a}, {l.P6b, l.g6b}, {l.P7, l.g7}};
         for (int i = 0; i < 11; ++i) {
             number("G" + std::to_string(25 + i), sf * loads[i][0]);
@@ -263,12 +222,10 @@ inline int ExpectedBlocks(const CalcRun &run)
 
 // Fills the report of a case into outPath with the forms under appDir.
 inline CalcOutcome RunReportCase(const ReportCase &c, const std::string &appDir,
-                                 const std::string &outPath, CalcRun &run,
-                                 RecordingPlatform &platform)
+                                 const std::string &outPath, CalcRun &run)
 {
-    platform.answer = outPath;
-    ExcelReport report(platform, appDir);
-    return CalcProjectWithWire(c.project, ExampleWire(), FullCalculation, c.args, run, &report);
+    ExcelReport report(appDir + c.form(), outPath, c.lang(), UnitFactorsOf(c.units));
+    return CalcProject(c.project, ExampleWire(), CalcPurpose::Full, c.args, c.lang(), run, &report);
 }
 
 } // namespace velmora::test

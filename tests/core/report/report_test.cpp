@@ -20,7 +20,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::ExpectedCell;
-using test::RecordingPlatform;
 using test::ReportCase;
 
 const std::string AppDir = std::string(VELMORA_APP_DIR) + "/";
@@ -32,8 +31,8 @@ public:
     TempFolder()
     {
         const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string("velmora-report-") + info->test_suite_name() + "-"
-                           + info->name();
+        std::string name
+            = std::string("velmora-report-") + info->test_suite_name() + "-" + info->name();
         std::replace(name.begin(), name.end(), '/', '_');
         m_path = fs::temp_directory_path() / name;
         fs::remove_all(m_path);
@@ -50,7 +49,7 @@ private:
 xls::CellValue ValueAt(const xls::Worksheet &sheet, const std::string &a1)
 {
     const reportcells::CellPos pos = reportcells::At(a1);
-    return sheet.Value(pos.row, pos.col).value_or(xls::CellValue{});
+    return sheet.Value(pos.row, pos.col).value_or(xls::CellValue {});
 }
 
 // Every cell of the map holds its value in the file our own reader reads back.
@@ -99,7 +98,7 @@ void ExpectSpanBlocks(const xls::Worksheet &report, const xls::Worksheet &form, 
         const int top = SpanBlockFirstRow + SpanBlockRows * b;
         const auto &merges = report.MergedAreas();
         for (int col : {0, 1}) {
-            const xls::CellRange area{top, top + SpanBlockRows - 1, col, col};
+            const xls::CellRange area {top, top + SpanBlockRows - 1, col, col};
             EXPECT_NE(std::find(merges.begin(), merges.end(), area), merges.end())
                 << "no merged area " << test::A1(top + 1, col) << " in block " << b;
         }
@@ -111,13 +110,11 @@ void ExpectSpanBlocks(const xls::Worksheet &report, const xls::Worksheet &form, 
 
 TEST(ReportTemplate, NameByLanguageAndUnits)
 {
-    EXPECT_EQ(ReportTemplateName(true, 0), "Forms/FormMech_en.xls");
-    EXPECT_EQ(ReportTemplateName(true, 1), "Forms/FormMechN_en.xls");
-    EXPECT_EQ(ReportTemplateName(false, 0), "Forms/FormMech_ru.xls");
-    EXPECT_EQ(ReportTemplateName(false, 1), "Forms/FormMechN_ru.xls");
-    EXPECT_EQ(ReportTemplateName(false, 5), "Forms/FormMechN_ru.xls");
-    test::LocalizationScope russianNewtons(1, 1);
-    EXPECT_EQ(CurrentReportTemplateName(), "Forms/FormMechN_ru.xls");
+    EXPECT_EQ(ReportTemplateName(Lang::English, 0), "Forms/FormMech_en.xls");
+    EXPECT_EQ(ReportTemplateName(Lang::English, 1), "Forms/FormMechN_en.xls");
+    EXPECT_EQ(ReportTemplateName(Lang::Russian, 0), "Forms/FormMech_ru.xls");
+    EXPECT_EQ(ReportTemplateName(Lang::Russian, 1), "Forms/FormMechN_ru.xls");
+    EXPECT_EQ(ReportTemplateName(Lang::Russian, 5), "Forms/FormMechN_ru.xls");
 }
 
 struct FormCase
@@ -125,8 +122,8 @@ struct FormCase
     bool english;
     int units;
     const char *forceCaption; // C42
-    const char *stressUnit;   // U43
-    const char *forceUnit;    // U42
+    const char *stressUnit; // U43
+    const char *forceUnit; // U42
 };
 
 // Each shipped form has the cells the program writes, with a format of their own, the span
@@ -153,7 +150,8 @@ TEST(ReportTemplate, ShippedFormsHoldTheCellMap)
             written.push_back(test::A1(r, col));
 
     for (const FormCase &f : forms) {
-        const std::string name = ReportTemplateName(f.english, f.units);
+        const std::string name
+            = ReportTemplateName(f.english ? Lang::English : Lang::Russian, f.units);
         SCOPED_TRACE(name);
         const xls::Workbook book = xls::Workbook::Load(AppDir + name);
         const xls::Worksheet &sheet = book.Sheet(0);
@@ -182,25 +180,20 @@ void PrintTo(const ReportCase &c, std::ostream *os)
 namespace {
 
 class ReportCaseTest : public ::testing::TestWithParam<ReportCase>
-{};
+{
+};
 
-// The report of each case: the events of the platform, the cell map, the span blocks.
+// The report of each case: the cell map and the span blocks.
 TEST_P(ReportCaseTest, FillsTheCellMap)
 {
     const ReportCase &c = GetParam();
-    test::LocalizationScope scope(c.language, c.units);
     TempFolder folder;
     const std::string out = folder.File(c.name + ".xls");
-    RecordingPlatform platform;
     CalcRun run;
-    ASSERT_EQ(test::RunReportCase(c, AppDir, out, run, platform), CalcOutcome::Done);
-
-    const std::vector<std::string> events = {"ask", "wait:" + GetText("Port_to_Excel"),
-                                             "open:" + out, "hide"};
-    EXPECT_EQ(platform.events, events);
+    ASSERT_EQ(test::RunReportCase(c, AppDir, out, run), CalcOutcome::Done);
 
     const xls::Workbook report = xls::Workbook::Load(out);
-    const xls::Workbook form = xls::Workbook::Load(AppDir + CurrentReportTemplateName());
+    const xls::Workbook form = xls::Workbook::Load(AppDir + c.form());
     ExpectCellMap(report.Sheet(0), test::ExpectedCells(c, run));
     ExpectSpanBlocks(report.Sheet(0), form.Sheet(0), test::ExpectedBlocks(run));
 }
@@ -219,21 +212,17 @@ protected:
         throw Error("no case " + name);
     }
 
-    // Runs a case and reads the report back; the language and units stay as the case has them.
+    // Runs a case and reads the report back.
     xls::Workbook Fill(const ReportCase &c)
     {
-        m_scope.reset(); // the old scope must end before the new one starts
-        m_scope = std::make_unique<test::LocalizationScope>(c.language, c.units);
         const std::string out = m_folder.File(c.name + ".xls");
-        RecordingPlatform platform;
-        if (test::RunReportCase(c, AppDir, out, run, platform) != CalcOutcome::Done)
+        if (test::RunReportCase(c, AppDir, out, run) != CalcOutcome::Done)
             throw Error("the case " + c.name + " did not go through");
         return xls::Workbook::Load(out);
     }
 
     CalcRun run;
     TempFolder m_folder;
-    std::unique_ptr<test::LocalizationScope> m_scope;
 };
 
 // Figures of the N/kN-based Russian report: stresses × 10, forces and modulus × 0.01, the
@@ -309,110 +298,87 @@ TEST_F(ReportTest, OneSpanKeepsOnlyTheInputBlock)
     EXPECT_FALSE(sheet.Value(44, 1).has_value()); // no second block at B45
 }
 
-// A template that is missing or damaged: the plain message names the file, the run ends with
-// an error that says why, the wait window is closed and no report is written.
+// A template that is missing, damaged or not a workbook: the run ends with the template
+// error, which names the form and says why, and no report is written.
 TEST(ReportFailure, TemplateThatCannotBeRead)
 {
     struct Case
     {
         int language;
         const char *content; // nullptr: no file at all
-        const char *message;
-        const char *reason;
+        const char *form;
+        const char *reason; // how the reason begins; empty: the system's words
     };
     const Case cases[] = {
-        {0, nullptr, "Check the file Forms/FormMech_en.xls.",
-         "The report template Forms/FormMech_en.xls cannot be read: "},
-        {1, nullptr, "Проверьте файл Forms/FormMech_ru.xls.",
-         "The report template Forms/FormMech_ru.xls cannot be read: "},
+        {0, nullptr, "Forms/FormMech_en.xls", ""},
+        {1, nullptr, "Forms/FormMech_ru.xls", ""},
         {0, "not a workbook at all, just some text that is long enough to look at",
-         "Check the file Forms/FormMech_en.xls.",
-         "The report template Forms/FormMech_en.xls cannot be read: not an Excel 97-2003 "
-         "workbook"},
+         "Forms/FormMech_en.xls", "not an Excel 97-2003 workbook"},
     };
     for (const Case &k : cases) {
-        test::LocalizationScope scope(k.language, 0);
         TempFolder folder;
         const std::string appDir = folder.Dir() + "app/";
         fs::create_directories(appDir + "Forms");
-        if (k.content)
-            WriteFileAtomically(appDir + CurrentReportTemplateName(), k.content);
         const std::string out = folder.File("report.xls");
         ReportCase c = test::ReportCases().front();
-        RecordingPlatform platform;
+        c.language = k.language;
+        ASSERT_EQ(c.form(), k.form);
+        if (k.content)
+            WriteFileAtomically(appDir + c.form(), k.content);
         CalcRun run;
-        std::string error;
+        std::string error = "no error";
         try {
-            test::RunReportCase(c, appDir, out, run, platform);
-        } catch (const Error &e) {
+            test::RunReportCase(c, appDir, out, run);
+        } catch (const ReportTemplateError &e) {
             error = e.what();
         }
-        EXPECT_EQ(error.rfind(k.reason, 0), 0u) << error;
-        const std::vector<std::string> events = {
-            "ask", "wait:" + GetText("Port_to_Excel"), "hide", std::string("message:") + k.message};
-        EXPECT_EQ(platform.events, events);
+        const std::string start = "The report template " + appDir + k.form + " cannot be read: ";
+        ASSERT_EQ(error.rfind(start, 0), 0u) << error;
+        EXPECT_TRUE(error.substr(start.size()).starts_with(k.reason)) << error;
+        EXPECT_GT(error.size(), start.size()) << error;
+        EXPECT_FALSE(run.calculated);
         EXPECT_FALSE(FileExists(out));
     }
 }
 
-TEST(ReportFailure, CancelledSaveDialogCalculatesNothing)
+// A file that cannot be written ends the run with the workbook's error naming the file.
+TEST(ReportFailure, UnwritableFileIsAnErrorNamingIt)
 {
-    test::LocalizationScope scope(0, 0);
-    ReportCase c = test::ReportCases().front();
-    RecordingPlatform platform;
-    ExcelReport report(platform, AppDir);
-    CalcRun run;
-    EXPECT_EQ(CalcProjectWithWire(c.project, test::ExampleWire(), FullCalculation, c.args, run,
-                                  &report),
-              CalcOutcome::Cancelled);
-    EXPECT_EQ(platform.events, std::vector<std::string>{"ask"});
-    EXPECT_FALSE(run.calculated);
-}
-
-// A file that cannot be written ends the run with the workbook's error; nothing is opened.
-TEST(ReportFailure, UnwritableFileOpensNothing)
-{
-    test::LocalizationScope scope(0, 0);
     TempFolder folder;
     const std::string out = folder.File("no such folder/report.xls");
-    ReportCase c = test::ReportCases().front();
-    RecordingPlatform platform;
     CalcRun run;
     std::string error;
     try {
-        test::RunReportCase(c, AppDir, out, run, platform);
+        test::RunReportCase(test::ReportCases().front(), AppDir, out, run);
     } catch (const Error &e) {
         error = e.what();
     }
     EXPECT_NE(error.find("report.xls"), std::string::npos) << error;
-    const std::vector<std::string> events = {"ask", "wait:Port to Excel", "hide"};
-    EXPECT_EQ(platform.events, events);
     EXPECT_FALSE(FileExists(out));
 }
 
-// A failed check of the critical spans drops the workbook: no file, wait window closed.
+// A failed check of the critical spans drops the workbook: no file, and an earlier report at
+// the same place stays as it was.
 TEST(ReportFailure, FailedCheckWritesNoFile)
 {
-    test::LocalizationScope scope(0, 0);
     TempFolder folder;
     const std::string out = folder.File("report.xls");
     ReportCase c = test::ReportCases().front();
     c.args.NaprSrg = c.args.NaprMax;
-    RecordingPlatform platform;
     CalcRun run;
-    EXPECT_EQ(test::RunReportCase(c, AppDir, out, run, platform), CalcOutcome::CheckFailed);
-    const std::vector<std::string> events = {"ask", "wait:Port to Excel", "hide"};
-    EXPECT_EQ(platform.events, events);
+    EXPECT_EQ(test::RunReportCase(c, AppDir, out, run), CalcOutcome::CheckFailed);
     EXPECT_FALSE(FileExists(out));
+    WriteFileAtomically(out, "an earlier report");
+    EXPECT_EQ(test::RunReportCase(c, AppDir, out, run), CalcOutcome::CheckFailed);
+    EXPECT_EQ(ReadFileBytes(out), "an earlier report");
 }
 
 TEST(ReportCells, ModeColumnOutOfRangeIsRefused)
 {
-    test::LocalizationScope scope(0, 0);
     xls::Workbook book = xls::Workbook::Load(AppDir + "Forms/FormMech_en.xls");
     CalcRun run;
-    EXPECT_THROW(reportcells::WriteMode(book.Sheet(0), run, 18, 1), Error);
-    EXPECT_THROW(reportcells::WriteMode(book.Sheet(0), run, 1, 0), Error);
+    EXPECT_THROW(reportcells::WriteMode(book.Sheet(0), run, 18, 1, Lang::English, {}), Error);
+    EXPECT_THROW(reportcells::WriteMode(book.Sheet(0), run, 1, 0, Lang::English, {}), Error);
 }
 
 } // namespace

@@ -1,13 +1,9 @@
 #include "templates/drawtemplate.h"
 
-#include "catalogue/catalogue.h"
 #include "common/cp1251.h"
 #include "common/error.h"
 #include "common/fileio.h"
 #include "dxfentities.h"
-#include "l10n/localization.h"
-#include "l10n/texts.h"
-#include "l10n/units.h"
 #include "templates/templatemode.h"
 
 #include <gmock/gmock.h>
@@ -28,14 +24,14 @@ struct FakeEngine
 {
     TemplateEngineAnswer answer {true, 3.5e-3, 7, {}};
     int calls = 0;
-    int regime = -1;
+    int mode = 0;
     CalcArgs args;
 
     TemplateEngine Engine()
     {
-        return [this](const TProject &, int r, const CalcArgs &a) {
+        return [this](const TProject &, int m, const CalcArgs &a) {
             ++calls;
-            regime = r;
+            mode = m;
             args = a;
             return answer;
         };
@@ -47,9 +43,7 @@ class DrawTemplateTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        RegisterAllTexts();
-        SetLanguage(0);
-        SetUnits(0);
+        context = DrawingContext {}; // English, daN-based, a wire missing from the catalogue
         project.SetDefaults();
         project.Dat.T_Max = 40;
         project.Dat.T_Gbw = -5;
@@ -75,17 +69,11 @@ protected:
         curve.Krivie = 0;
         curve.Temperatura = 5; // 0 °C
     }
-    void TearDown() override
-    {
-        SetLanguage(0);
-        SetUnits(0);
-    }
-
     std::string Draw(const TShablon &shablon, DrawResult *result = nullptr)
     {
         TAcadDxf dxf;
         dxf.OpenInMemory();
-        const DrawResult r = DrawTemplateInto(dxf, project, shablon, engine.Engine());
+        const DrawResult r = DrawTemplateInto(dxf, project, shablon, context, engine.Engine());
         dxf.Finish();
         if (result)
             *result = r;
@@ -102,6 +90,7 @@ protected:
         return texts;
     }
 
+    DrawingContext context;
     TProject project;
     TShablon proper;
     TShablon curve;
@@ -196,8 +185,8 @@ TEST_F(DrawTemplateTest, CaptionsInEnglishWithDaNUnits)
 
 TEST_F(DrawTemplateTest, CaptionsInRussianWithNewtonUnits)
 {
-    SetLanguage(1);
-    SetUnits(1);
+    context.lang = Lang::Russian;
+    context.units = UnitFactorsOf(1);
     project.Dat.Napr_Max = 9.5;
     EXPECT_THAT(
         Captions(proper),
@@ -210,11 +199,11 @@ TEST_F(DrawTemplateTest, CaptionsInRussianWithNewtonUnits)
 
 TEST_F(DrawTemplateTest, CaptionsInRussianWithDaNAndEnglishWithNewtons)
 {
-    SetLanguage(1);
+    context.lang = Lang::Russian;
     EXPECT_EQ(Captions(proper)[3],
               "Макс. напряжение (при среднегодовой температуре): 9(6) даН/мм2");
-    SetLanguage(0);
-    SetUnits(1);
+    context.lang = Lang::English;
+    context.units = UnitFactorsOf(1);
     EXPECT_EQ(Captions(proper)[3], "Max. tension (at average annual temperature): 90(60) N/mm2");
 }
 
@@ -269,7 +258,7 @@ TEST_F(DrawTemplateTest, ModeTableAndTemperatureCaption)
         const auto captions = Captions(t);
         ASSERT_EQ(captions.size(), 8u);
         EXPECT_EQ(captions[4], c.caption);
-        EXPECT_EQ(engine.regime, c.mode - 1);
+        EXPECT_EQ(engine.mode, c.mode);
     }
 }
 
@@ -291,7 +280,7 @@ TEST_F(DrawTemplateTest, EngineIsAskedForTheTemplateSpan)
     project.Dat.Tols = 25;
     Draw(curve);
     EXPECT_EQ(engine.calls, 1);
-    EXPECT_EQ(engine.regime, 13);
+    EXPECT_EQ(engine.mode, 14);
     const CalcArgs &a = engine.args;
     EXPECT_EQ(std::vector<double>(
                   {a.T_Gsw, a.T_Gbw, a.Tvmax, a.T_Min, a.T_Max, a.T_Srg, a.Vgol, a.VMax, a.Tols}),
@@ -305,13 +294,11 @@ TEST_F(DrawTemplateTest, EngineIsAskedForTheTemplateSpan)
 
 TEST_F(DrawTemplateTest, TensileForcesAreDividedByTheCrossSection)
 {
-    WiresList().Clear();
-    WiresList().Add({1, "АС70/11", 11.4, 79.3, 0.276, 8250, 19.2e-6});
+    context.wire = {1, "АС70/11", 11.4, 79.3, 0.276, 8250, 19.2e-6};
     project.Dat.NaprPage = 1;
     project.Dat.Tag_Max = 793;
     project.Dat.Tag_Srg = 396.5;
     const auto captions = Captions(proper);
-    WiresList().Clear();
     EXPECT_DOUBLE_EQ(engine.args.NaprMax, 10);
     EXPECT_DOUBLE_EQ(engine.args.NaprSrg, 5);
     ASSERT_EQ(captions.size(), 8u);
@@ -320,7 +307,6 @@ TEST_F(DrawTemplateTest, TensileForcesAreDividedByTheCrossSection)
 
 TEST_F(DrawTemplateTest, EarlyStopsLeaveOnlyTheSectionStartAndEnd)
 {
-    WiresList().Clear();
     struct Case
     {
         const char *what;
@@ -363,10 +349,11 @@ TEST_F(DrawTemplateTest, EngineErrorIsTheReasonAndItsWarningsReachTheCaller)
 {
     TAcadDxf dxf;
     dxf.OpenInMemory();
-    const DrawResult thrown = DrawTemplateInto(
-        dxf, project, proper, [](const TProject &, int, const CalcArgs &) -> TemplateEngineAnswer {
-            throw Error("Division by zero: the wire's cross-section is 0");
-        });
+    const DrawResult thrown
+        = DrawTemplateInto(dxf, project, proper, context,
+                           [](const TProject &, int, const CalcArgs &) -> TemplateEngineAnswer {
+                               throw Error("Division by zero: the wire's cross-section is 0");
+                           });
     EXPECT_FALSE(thrown.drawn);
     EXPECT_EQ(thrown.reason, "Division by zero: the wire's cross-section is 0");
 
@@ -398,7 +385,7 @@ TEST_F(DrawTemplateTest, RecordWithoutAModeIsRefusedBeforeAnythingIsWritten)
         EXPECT_EQ(TemplateMode(t), 0);
         for (const std::string &path : {existing, absent}) {
             try {
-                DrawTemplate(project, t, path, engine.Engine());
+                DrawTemplate(project, t, path, context, engine.Engine());
                 ADD_FAILURE() << "no error";
             } catch (const Error &e) {
                 EXPECT_STREQ(e.what(), "The type of the pattern (curve) is not indicated.");
@@ -418,17 +405,18 @@ TEST_F(DrawTemplateTest, DrawTemplateWritesTheFileAndFinishesEarlyStops)
     std::filesystem::create_directories(dir);
     const std::string path = (dir / "t.dxf").string();
 
-    const DrawResult drawn = DrawTemplate(project, proper, path, engine.Engine());
+    const DrawResult drawn = DrawTemplate(project, proper, path, context, engine.Engine());
     EXPECT_TRUE(drawn.drawn);
     EXPECT_EQ(ReadFileBytes(path), Draw(proper));
 
     engine.answer.napr = 0;
-    const DrawResult stopped = DrawTemplate(project, proper, path, engine.Engine());
+    const DrawResult stopped = DrawTemplate(project, proper, path, context, engine.Engine());
     EXPECT_FALSE(stopped.drawn);
     EXPECT_EQ(ReadFileBytes(path), EmptyDrawing);
 
-    EXPECT_THROW(DrawTemplate(project, proper, (dir / "none" / "t.dxf").string(), engine.Engine()),
-                 Error);
+    EXPECT_THROW(
+        DrawTemplate(project, proper, (dir / "none" / "t.dxf").string(), context, engine.Engine()),
+        Error);
     std::filesystem::remove_all(dir);
 }
 
@@ -439,12 +427,22 @@ TEST(TemplateCoefficient, NearestHundredthWithExactTiesToEven)
         double k;
         const char *text;
     } const cases[] = {
-        {2.5, "2.5"},      {2.125, "2.12"},  {2.375, "2.38"}, {0.625, "0.62"}, {0.875, "0.88"},
-        {-2.125, "-2.12"}, {2.3456, "2.35"}, {2.344, "2.34"}, {2.345, "2.35"}, // the double lies
-                                                                               // above the
-                                                                               // tie: 2.34500000000000019984
+        {2.5, "2.5"},
+        {2.125, "2.12"},
+        {2.375, "2.38"},
+        {0.625, "0.62"},
+        {0.875, "0.88"},
+        {-2.125, "-2.12"},
+        {2.3456, "2.35"},
+        {2.344, "2.34"},
+        {2.345, "2.35"}, // the double lies
+                         // above the
+                         // tie: 2.34500000000000019984
         {1.005, "1"}, // the double lies below the tie: 1.00499999999999989342
-        {0.004, "0"},      {12, "12"},       {3.1, "3.1"},    {99.999, "100"},
+        {0.004, "0"},
+        {12, "12"},
+        {3.1, "3.1"},
+        {99.999, "100"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(FormatTemplateCoefficient(c.k), c.text) << c.k;
@@ -460,11 +458,8 @@ namespace {
 // driver's mode-7 load and stress at the template's span give.
 TEST(DrawTemplateWithEngine, CoefficientComesFromTheDriver)
 {
-    RegisterAllTexts();
-    SetLanguage(0);
-    SetUnits(0);
-    WiresList().Clear();
-    WiresList().Add({1, "АС70/11", 11.4, 79.3, 0.276, 8250, 19.2e-6});
+    const DrawingContext context {
+        {1, "АС70/11", 11.4, 79.3, 0.276, 8250, 19.2e-6}, Lang::English, {}};
     TProject project;
     project.SetDefaults();
     project.Dat.Provod = "АС70/11";
@@ -474,17 +469,16 @@ TEST(DrawTemplateWithEngine, CoefficientComesFromTheDriver)
     t.Krivie = -1;
     t.PR = 250;
 
-    const TemplateEngineAnswer answer
-        = CalcTemplateEngine(project, 6, {-5, -5, -5, -50, 40, 0, 18, 36, 20, 4, 9, 249, 250, 1});
+    const TemplateEngineAnswer answer = CalcTemplateEngine(context.wire, context.lang)(
+        project, 7, {-5, -5, -5, -50, 40, 0, 18, 36, 20, 4, 9, 249, 250, 1});
     ASSERT_TRUE(answer.ok);
     EXPECT_GT(answer.gamma, 0);
     EXPECT_GT(answer.napr, 0);
 
     TAcadDxf dxf;
     dxf.OpenInMemory();
-    const DrawResult result = DrawTemplateInto(dxf, project, t);
+    const DrawResult result = DrawTemplateInto(dxf, project, t, context);
     dxf.Finish();
-    WiresList().Clear();
     EXPECT_TRUE(result.drawn) << result.reason;
     const auto entities = testing::ParseEntities(dxf.Bytes());
     ASSERT_EQ(entities.size(), 1811u);

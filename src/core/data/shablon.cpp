@@ -1,4 +1,4 @@
-#include "templates/shablon.h"
+#include "data/shablon.h"
 
 #include "common/numtext.h"
 #include "data/projectfile.h"

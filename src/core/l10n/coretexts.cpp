@@ -1,0 +1,81 @@
+#include "l10n/coretexts.h"
+
+#include "l10n/localization.h"
+
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
+namespace velmora {
+
+namespace {
+
+struct CoreEntry
+{
+    std::string_view key;
+    std::string_view text; // "English;Russian"
+};
+
+constexpr CoreEntry coreEntries[] = {
+    {"Input_wire",
+     "Input the data for this wire, cord, cable into the reference catalog and restart the "
+     "program.;"
+     "Введите данный провод, трос, кабель в справочник и перезагрузите программу"},
+    {"Type_of_wire", "Type of wire, cord, cable;Марка провода, троса, кабеля"},
+    {"daN_mm2", "daN/mm2;даН/мм2"},
+    {"N_mm2", "N/mm2;Н/мм2"},
+    {"Imaginary", "Imaginary;Мнимый"},
+    {"Name", "Name;Название"},
+    {"Temperature", "Temperature;Температура"},
+    {"hor_scale", "The horizontal scale;Масштаб горизонтальный"},
+    {"vert_scale", "The vertical scale;Масштаб вертикальный "},
+    {"Overall_span_ac", "Overall (equivalent) span, m;Габаритный (приведенный) пролет, м"},
+    {"curve_not_indicated",
+     "The type of the pattern (curve) is not indicated.;"
+     "Не указан вид шаблона (кривой)."},
+    {"loads_are_lower_standard",
+     "The loads are lower than standard ones, contunue?;"
+     "Расчётные нагрузки ниже нормативных, продолжать расчёт?"},
+    {"600_spans",
+     "One calculation should not be performed for more than 600 researched spans.;"
+     "Один расчёт - не более 600 исследуемых пролётов."},
+    {"Step_not_positive",
+     "The change step of the spans must be greater than 0.;"
+     "Шаг изменения пролётов должен быть больше 0."},
+    {"Min_above_max",
+     "The minimum span must not be greater than the maximum span.;"
+     "Минимальный пролёт не должен быть больше максимального."},
+    {"not_finite", "is not a finite number;не является конечным числом"},
+    {"Max_tension_aver_temp",
+     "Max. tension (at average annual temperature): ;"
+     "Макс. напряжение (при среднегодовой температуре): "},
+    {"pat_coef", "pattern's coefficient;кш"},
+    {"Check_files", "Check the file;Проверьте файл"},
+};
+
+const CoreEntry *FindCoreEntry(std::string_view key)
+{
+    const auto it = std::find_if(std::begin(coreEntries), std::end(coreEntries),
+                                 [key](const CoreEntry &e) { return e.key == key; });
+    return it == std::end(coreEntries) ? nullptr : &*it;
+}
+
+} // namespace
+
+std::string CoreText(std::string_view key, Lang lang)
+{
+    const CoreEntry *entry = FindCoreEntry(key);
+    if (!entry)
+        return {};
+    std::vector<std::string> parts = SplitString(entry->text, ';');
+    const auto index = static_cast<std::size_t>(lang);
+    return index < parts.size() ? std::move(parts[index]) : std::string();
+}
+
+void AddCoreText(std::string_view key)
+{
+    if (const CoreEntry *entry = FindCoreEntry(key))
+        AddText(entry->key, entry->text);
+}
+
+} // namespace velmora

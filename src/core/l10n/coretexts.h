@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+// The language of a text: the index of its part in an "English;Russian" entry.
+enum class Lang {
+    English = 0,
+    Russian = 1,
+};
+
+// The entries of the string table that the core itself gives: the calculation's refusals, the
+// report's and the drawing's words, the messages of velmora-calc. They are constant, so that
+// the engine takes its language as an argument and looks nothing up in the process's string
+// table; the windows register them there (AddCoreText) and show the same texts.
+
+// The part of the core's entry key in lang; empty for a key that is not the core's.
+std::string CoreText(std::string_view key, Lang lang);
+
+// Registers the core's entry key in the string table (AddText). Nothing for another key.
+void AddCoreText(std::string_view key);
+
+} // namespace velmora
