@@ -174,7 +174,13 @@ TFormMain::TFormMain(QWidget *parent)
     WatchChanges();
 }
 
-TFormMain::~TFormMain() = default;
+TFormMain::~TFormMain()
+{
+    // The fields are destroyed after this body, and a field that loses the focus then still
+    // signals: it must not call back into a window that is no longer a TFormMain.
+    for (QObject *child : findChildren<QObject *>())
+        QObject::disconnect(child, nullptr, this, nullptr);
+}
 
 CalcDriver TFormMain::DefaultCalcDriver()
 {
