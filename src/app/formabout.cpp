@@ -1,12 +1,12 @@
 #include "formabout.h"
 
+#include "common/version.h"
 #include "program.h"
 #include "prompts.h"
 #include "uitext.h"
 
 #include <QGridLayout>
 #include <QLabel>
-#include <QLocale>
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
@@ -75,8 +75,8 @@ TFormAbout::TFormAbout(QWidget *parent)
 
 QString TFormAbout::VersionText()
 {
-    const QString number = QLocale::c().toString(VersionCode * 0.01, 'f', 1);
-    return ByLanguage(QStringLiteral("version "), QStringLiteral("версия ")) + number;
+    return ByLanguage(QStringLiteral("version "), QStringLiteral("версия "))
+        + QString::fromLatin1(ProgramVersion);
 }
 
 void TFormAbout::ShowAbout()

@@ -1,5 +1,7 @@
 #include "commands.h"
 
+#include "common/version.h"
+
 #include <exception>
 #include <iostream>
 #include <string>
@@ -25,7 +27,8 @@ std::string OneLine(std::string text)
 constexpr const char *usage
     = "usage: velmora-calc calc PROJECT.vlp [--catalogue FILE.dat] [--regime file|all|clearance]\n"
       "                                     [--lang en|ru] [--units 0|1] [--report OUT.xls]\n"
-      "       velmora-calc template ...\n";
+      "       velmora-calc template ...\n"
+      "       velmora-calc --version\n";
 
 } // namespace
 
@@ -39,6 +42,10 @@ int main(int argc, char **argv)
     }
     if (words[0] == "--help" || words[0] == "-h") {
         std::cout << usage;
+        return ExitOk;
+    }
+    if (words[0] == "--version") {
+        std::cout << "velmora-calc " << velmora::ProgramVersion << '\n';
         return ExitOk;
     }
     const std::vector<std::string> rest(words.begin() + 1, words.end());
