@@ -10,5 +10,5 @@ if command -v ccache >/dev/null; then
     CCACHE_BASEDIR=$(cd "$(dirname "$0")/.." && pwd)
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 fi
-cmake -S "$(dirname "$0")/.." -B "$dir" -G Ninja "${launcher[@]}" "$@" >/dev/null
+cmake -S "$(dirname "$0")/.." -B "$dir" -G Ninja "${launcher[@]}" "$@"
 cmake --build "$dir"

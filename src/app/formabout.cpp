@@ -1,5 +1,6 @@
 #include "formabout.h"
 
+#include "common/version.h"
 #include "program.h"
 #include "prompts.h"
 #include "uitext.h"
@@ -7,7 +8,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLocale>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -86,8 +86,8 @@ TFormAbout::TFormAbout(QWidget *parent)
 
 QString TFormAbout::VersionText()
 {
-    const QString number = QLocale::c().toString(VersionCode * 0.01, 'f', 1);
-    return ByLanguage(QStringLiteral("version "), QStringLiteral("версия ")) + number;
+    return ByLanguage(QStringLiteral("version "), QStringLiteral("версия "))
+        + QString::fromLatin1(ProgramVersion);
 }
 
 void TFormAbout::ShowAbout()

@@ -1,6 +1,9 @@
 #include "guardedapplication.h"
 
-#include "guard.h"
+#include "prompts.h"
+#include "startup.h"
+
+#include <exception>
 
 namespace velmora {
 
@@ -11,9 +14,17 @@ GuardedApplication::GuardedApplication(int &argc, char **argv)
 
 bool GuardedApplication::notify(QObject *receiver, QEvent *event)
 {
-    bool handled = false;
-    Guarded([&] { handled = QApplication::notify(receiver, event); });
-    return handled;
+    QString message;
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception &e) {
+        message = QString::fromStdString(e.what());
+    } catch (...) {
+        message = QStringLiteral("Unknown error");
+    }
+    CurrentPrompts().Message(FatalErrorText(message));
+    exit(1);
+    return false;
 }
 
 } // namespace velmora

@@ -4,8 +4,10 @@
 
 namespace velmora {
 
-// The application object. An error that a handler let through is stopped here and shown by
-// the main loop's error report, so that the loop goes on with the next event.
+// The application object. Every handler that can fail runs through the guard (guard.h), so
+// an error that reaches the event loop is a fault of the program, and what it left half done
+// is unknown: it is stopped here, shown with the fatal message and its own text, and the main
+// loop ends with status 1 (an exception must not unwind through Qt's event loop).
 class GuardedApplication : public QApplication
 {
     Q_OBJECT

@@ -7,8 +7,7 @@ namespace velmora {
 // The application title: the first part of the main window's caption and the caption of
 // every message box.
 inline const QString AppTitle = QStringLiteral("Velmora");
-// Version in hundredths: 420 is shown as 4.2.
-inline constexpr int VersionCode = 420;
+// The year of the copyright line; the version itself is ProgramVersion (common/version.h).
 inline constexpr int VersionYear = 2017;
 // Help documents beside the program: VELMORA_en.pdf, VELMORA_ru.pdf.
 inline const QString HelpBaseName = QStringLiteral("VELMORA");

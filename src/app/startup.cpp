@@ -2,6 +2,7 @@
 
 #include "appwindows.h"
 #include "formmain.h"
+#include "guard.h"
 #include "l10n/localization.h"
 #include "l10n/settings.h"
 #include "platform.h"
@@ -27,8 +28,19 @@ QString FatalErrorText()
                                      "Эл. почта: support@velmora.example"));
 }
 
+QString FatalErrorText(const QString &error)
+{
+    const QString text = FatalErrorText();
+    const QString shown = ErrorReportText(error);
+    if (shown.isEmpty())
+        return text;
+    const qsizetype firstLine = text.indexOf(QStringLiteral("\n\n"));
+    return text.left(firstLine) + QStringLiteral("\n\n") + shown + text.mid(firstLine);
+}
+
 int RunProgram(bool runLoop, const std::function<void(int position)> &beforeEach)
 {
+    QString error;
     try {
         QLocale::setDefault(QLocale::c());
         // The platform's store unless a test installed its own.
@@ -45,10 +57,11 @@ int RunProgram(bool runLoop, const std::function<void(int position)> &beforeEach
         const int status = QApplication::exec();
         DestroyAppWindows();
         return status;
-    } catch (const std::exception &) {
+    } catch (const std::exception &e) {
+        error = QString::fromStdString(e.what());
     } catch (...) {
     }
-    CurrentPrompts().Message(FatalErrorText());
+    CurrentPrompts().Message(FatalErrorText(error));
     return 1;
 }
 

@@ -6,13 +6,16 @@
 
 namespace velmora {
 
-// The first line of the fatal start-up message and the maker's contact block, in the
-// current language.
+// The first line of the fatal message and the maker's contact block, in the current language.
 QString FatalErrorText();
+// The same with the error's own text (ErrorReportText) after the first line; an empty error
+// gives FatalErrorText().
+QString FatalErrorText(const QString &error);
 
 // The program from its start to its end, the application object already made: settings and
 // string table, the application title, every window, the main loop. An error that escapes
-// any of it before the loop ends shows the bilingual fatal message and ends the program.
+// any of it before the loop ends shows the bilingual fatal message with the error's own text
+// and ends the program.
 // runLoop false (tests) stops after the windows are made. Returns the exit status.
 int RunProgram(bool runLoop = true, const std::function<void(int position)> &beforeEach = {});
 

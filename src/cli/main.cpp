@@ -1,5 +1,7 @@
 #include "commands.h"
 
+#include "common/version.h"
+
 #include <exception>
 #include <iostream>
 #include <string>
@@ -28,7 +30,8 @@ constexpr const char *usage
       "       velmora-calc template ...\n"
       "       velmora-calc stringing PROJECT.vlp [--section N | --all]\n"
       "                                     [--spans 120,150,180 --from -40 --to 40 --step 10]\n"
-      "                                     [--catalogue FILE.dat] [--lang en|ru] [--units 0|1]\n";
+      "                                     [--catalogue FILE.dat] [--lang en|ru] [--units 0|1]\n"
+      "       velmora-calc --version\n";
 
 } // namespace
 
@@ -42,6 +45,10 @@ int main(int argc, char **argv)
     }
     if (words[0] == "--help" || words[0] == "-h") {
         std::cout << usage;
+        return ExitOk;
+    }
+    if (words[0] == "--version") {
+        std::cout << "velmora-calc " << velmora::ProgramVersion << '\n';
         return ExitOk;
     }
     const std::vector<std::string> rest(words.begin() + 1, words.end());

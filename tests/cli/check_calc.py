@@ -249,6 +249,15 @@ class Cases:
         check(os.path.exists(os.path.join(self.work, "xdg", "Orbelan", "Tarnvik", "base_provod.dat")),
               "the catalogue was not copied into the data folder")
 
+    def version(self):
+        # The one version number of the build (the project's VERSION in CMake).
+        expected = os.environ["VELMORA_VERSION"]
+        status, out, err = run(self.exe, ["--version"])
+        check(status == 0 and out == f"velmora-calc {expected}\n" and err == "",
+              f"--version: exit {status}, stdout {out!r}, stderr {err!r}")
+        status, out, _ = run(self.exe, ["--help"])
+        check(status == 0 and "velmora-calc --version" in out, f"--help: {out!r}")
+
 
 def main():
     exe, work, case = sys.argv[1], sys.argv[2], sys.argv[3]

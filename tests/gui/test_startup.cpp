@@ -67,22 +67,30 @@ private slots:
         QCOMPARE(prompts.asked.at(1).text, "I/O error 5.");
     }
 
-    // An error that a handler let through stops at the application object.
-    void theApplicationStopsAnErrorOfAnEvent()
+    // An error that no handler guarded stops at the application object, which shows it with
+    // the fatal message and ends the loop with status 1 instead of going on.
+    void theApplicationReportsAnUnguardedErrorAndEndsTheLoop()
     {
         ScriptedPrompts prompts;
+        SetLanguage(0);
         struct Thrower : QObject
         {
+            int events = 0;
             bool event(QEvent *e) override
             {
-                if (e->type() == QEvent::User)
-                    throw Error("Disk full");
-                return QObject::event(e);
+                if (e->type() != QEvent::User)
+                    return QObject::event(e);
+                ++events;
+                throw Error("Disk full");
             }
         } thrower;
-        QEvent event(QEvent::User);
-        QCoreApplication::sendEvent(&thrower, &event);
-        QCOMPARE(prompts.Last("Error"), "Disk full.");
+        QCoreApplication::postEvent(&thrower, new QEvent(QEvent::User));
+        QCOMPARE(QCoreApplication::exec(), 1); // the main loop, as RunProgram runs it
+        QCOMPARE(thrower.events, 1);
+        QCOMPARE(prompts.Kinds(), QStringList {"Message"});
+        const QString text = prompts.Last("Message");
+        QVERIFY2(text.startsWith("Program error.\n\nDisk full.\n\nPlease contact"),
+                 qPrintable(text));
     }
 
     void aFailureWhileCreatingAWindowShowsTheFatalMessage()
@@ -99,7 +107,9 @@ private slots:
         QCOMPARE(status, 1);
         QCOMPARE(prompts.Kinds(), QStringList {"Message"});
         const QString text = prompts.Last("Message");
-        QVERIFY2(text.startsWith("Ошибка в работе программы.\n\n"), qPrintable(text));
+        QVERIFY2(
+            text.startsWith("Ошибка в работе программы.\n\nCannot create the data folder.\n\n"),
+            qPrintable(text));
         QVERIFY(text.contains("обратитесь к разработчикам"));
         QVERIFY(text.contains("support@velmora.example"));
         QCOMPARE(Windows().FormMain, nullptr);
@@ -112,6 +122,7 @@ private slots:
         InitLocalization("English (United States)");
         SetLanguage(0);
         QVERIFY(FatalErrorText().startsWith("Program error.\n\nPlease contact the developers"));
+        QCOMPARE(FatalErrorText(""), FatalErrorText());
     }
 
     void startUpCreatesEveryWindowAndStoresTheSettings()

@@ -12,7 +12,7 @@ public:
     {
         std::random_device rd;
         m_path = std::filesystem::temp_directory_path()
-                 / ("velmora-test-" + std::to_string(rd()) + std::to_string(rd()));
+            / ("velmora-test-" + std::to_string(rd()) + std::to_string(rd()));
         std::filesystem::create_directories(m_path);
     }
     ~TempFolder()

@@ -13,14 +13,19 @@ struct HeightTable
     std::span<const double> slopes; // slope from node i to node i + 1, per m
 };
 
-constexpr std::array<double, 11> heightNodes{15, 20, 40, 60, 80, 100, 150, 200, 250, 300, 350};
+constexpr std::array<double, 11> heightNodes {15, 20, 40, 60, 80, 100, 150, 200, 250, 300, 350};
 
-constexpr std::array<double, 10> valuesA{1.0, 1.25, 1.5, 1.7, 1.85, 2.0, 2.25, 2.45, 2.65, 2.75};
-constexpr std::array<double, 9> slopesA{0.05, 0.0125, 0.01, 0.0075, 0.0075, 0.005, 0.004, 0.004, 0.002};
-constexpr std::array<double, 11> valuesB{0.65, 0.85, 1.1, 1.3, 1.45, 1.6, 1.9, 2.1, 2.3, 2.5, 2.75};
-constexpr std::array<double, 10> slopesB{0.04, 0.0125, 0.01, 0.0075, 0.0075, 0.006, 0.004, 0.004, 0.004, 0.005};
-constexpr std::array<double, 11> valuesC{0.4, 0.55, 0.8, 1.0, 1.15, 1.25, 1.55, 1.8, 2.0, 2.2, 2.35};
-constexpr std::array<double, 10> slopesC{0.03, 0.0125, 0.01, 0.0075, 0.005, 0.006, 0.005, 0.004, 0.004, 0.003};
+constexpr std::array<double, 10> valuesA {1.0, 1.25, 1.5, 1.7, 1.85, 2.0, 2.25, 2.45, 2.65, 2.75};
+constexpr std::array<double, 9> slopesA {0.05,  0.0125, 0.01,  0.0075, 0.0075,
+                                         0.005, 0.004,  0.004, 0.002};
+constexpr std::array<double, 11> valuesB {0.65, 0.85, 1.1, 1.3, 1.45, 1.6,
+                                          1.9,  2.1,  2.3, 2.5, 2.75};
+constexpr std::array<double, 10> slopesB {0.04,  0.0125, 0.01,  0.0075, 0.0075,
+                                          0.006, 0.004,  0.004, 0.004,  0.005};
+constexpr std::array<double, 11> valuesC {0.4,  0.55, 0.8, 1.0, 1.15, 1.25,
+                                          1.55, 1.8,  2.0, 2.2, 2.35};
+constexpr std::array<double, 10> slopesC {0.03,  0.0125, 0.01,  0.0075, 0.005,
+                                          0.006, 0.005,  0.004, 0.004,  0.003};
 
 double Interpolate(const HeightTable &table, double h)
 {
@@ -39,10 +44,14 @@ double WindHeightCoef(const TKlimatKoef &koef)
 {
     const double h = koef.VisotaPC;
     switch (koef.TypeTer) {
-    case 1: return Interpolate({valuesA, slopesA}, h);
-    case 2: return Interpolate({valuesB, slopesB}, h);
-    case 3: return Interpolate({valuesC, slopesC}, h);
-    default: return 1.0;
+    case 1:
+        return Interpolate({valuesA, slopesA}, h);
+    case 2:
+        return Interpolate({valuesB, slopesB}, h);
+    case 3:
+        return Interpolate({valuesC, slopesC}, h);
+    default:
+        return 1.0;
     }
 }
 

@@ -26,7 +26,7 @@ LoadSet CalcLoads(const TKlimatKoef &koef, const LoadInput &in)
     const double v4b = 0.3 * in.VMax;
     s.P4b = v4b * v4b * in.Cx * d * 0.001 / 16 * windProduct;
     s.P5 = WindUnevenCoef(in.Vgol) * 1.2 * in.Vgol * in.Vgol * (d + 2 * b) * 0.001 / 16 * Kw
-           * windProduct;
+        * windProduct;
     s.P6 = std::sqrt(s.P1 * s.P1 + s.P4 * s.P4);
     s.P6a = std::sqrt(s.P1 * s.P1 + s.P4a * s.P4a);
     s.P6b = std::sqrt(s.P1 * s.P1 + s.P4b * s.P4b);
@@ -47,8 +47,8 @@ LoadSet CalcLoads(const TKlimatKoef &koef, const LoadInput &in)
     s.g7 = s.P7 / F;
     s.gmax = s.g6 >= s.g7 ? s.g6 : s.g7;
 
-    for (double v : {s.P1, s.P2, s.P3, s.P4, s.P4a, s.P4b, s.P5, s.P6, s.P6a, s.P6b, s.P7, s.g1,
-                     s.g2, s.g3, s.g4, s.g4a, s.g4b, s.g5, s.g6, s.g6a, s.g6b, s.g7, s.gmax})
+    for (double v : {s.P1, s.P2, s.P3, s.P4,  s.P4a, s.P4b, s.P5, s.P6,  s.P6a, s.P6b, s.P7,  s.g1,
+                     s.g2, s.g3, s.g4, s.g4a, s.g4b, s.g5,  s.g6, s.g6a, s.g6b, s.g7,  s.gmax})
         CheckedValue(v, "the loads");
     return s;
 }

@@ -99,8 +99,8 @@ double SolveState(double A, double B)
     return sigma;
 }
 
-StateEquation ChangeOfStateEquation(double sigma0, double gamma0, double t0, double t,
-                                    double gamma, double l, double E, double alpha)
+StateEquation ChangeOfStateEquation(double sigma0, double gamma0, double t0, double t, double gamma,
+                                    double l, double E, double alpha)
 {
     CheckDivisor(sigma0, "the stress of the initial state is 0");
     const double l2 = l * l;

@@ -28,22 +28,23 @@ std::string FormatNumber(double value)
         return std::isnan(value) ? "NAN" : (value > 0 ? "INF" : "-INF");
     // %.15g rules: exponent form when the decimal exponent is below -4 or 15 and above,
     // trailing zeros dropped.
-    std::array<char, 64> buf{};
-    auto res = std::to_chars(buf.data(), buf.data() + buf.size(), value,
-                             std::chars_format::general, 15);
+    std::array<char, 64> buf {};
+    auto res
+        = std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::general, 15);
     // Next to the largest double, 15 digits round up past it and would not read back:
     // keep the digits that do.
     double back = 0;
     if (std::from_chars(buf.data(), res.ptr, back).ec == std::errc::result_out_of_range)
-        res = std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::scientific);
+        res = std::to_chars(buf.data(), buf.data() + buf.size(), value,
+                            std::chars_format::scientific);
     std::string text(buf.data(), res.ptr);
     const auto e = text.find('e');
     if (e == std::string::npos)
         return text;
     std::string mantissa = text.substr(0, e);
     int exponent = 0;
-    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0),
-                    text.data() + text.size(), exponent);
+    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(),
+                    exponent);
     return mantissa + "E" + std::to_string(exponent);
 }
 

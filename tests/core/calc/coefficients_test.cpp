@@ -23,7 +23,7 @@ struct HeightCase
 TEST(WindHeightCoef, FollowsTheTerrainTables)
 {
     const HeightCase cases[] = {
-        {1, 15, 1.0},  {1, 0, 1.0},     {1, 17, 1.1},  {1, 20, 1.25}, {1, 99, 1.9925},
+        {1, 15, 1.0},   {1, 0, 1.0},    {1, 17, 1.1},  {1, 20, 1.25},   {1, 99, 1.9925},
         {1, 300, 2.75}, {1, 320, 2.75}, {2, 15, 0.65}, {2, 349, 2.745}, {2, 350, 2.75},
         {3, 400, 2.35}, {3, 90, 1.2},   {0, 100, 1.0}, {4, 100, 1.0},
     };
@@ -34,9 +34,9 @@ TEST(WindHeightCoef, FollowsTheTerrainTables)
 
 TEST(IceHeightCoef, FollowsTheHeightBands)
 {
-    const std::pair<int, double> cases[] = {{15, 1.0},  {25, 1.0},   {26, 1.08}, {30, 1.4},
-                                            {49, 1.59}, {50, 1.6},   {70, 1.8},  {99, 2.003},
-                                            {100, 2.0}, {500, 2.0}};
+    const std::pair<int, double> cases[]
+        = {{15, 1.0}, {25, 1.0}, {26, 1.08},  {30, 1.4},  {49, 1.59},
+           {50, 1.6}, {70, 1.8}, {99, 2.003}, {100, 2.0}, {500, 2.0}};
     for (const auto &[h, Ki] : cases)
         EXPECT_NEAR(IceHeightCoef(Koef(h)), Ki, 1E-12) << "h " << h;
 }
@@ -44,18 +44,18 @@ TEST(IceHeightCoef, FollowsTheHeightBands)
 TEST(IceDiamCoef, AppliesFrom25Metres)
 {
     EXPECT_EQ(IceDiamCoef(Koef(24), 40), 1.0);
-    const std::pair<double, double> cases[] = {{8.4, 1.0}, {10, 1.0},  {15, 0.95}, {20, 0.9},
-                                               {40, 0.75}, {50, 0.7},  {60, 0.65}, {70, 0.6},
-                                               {90, 0.6}};
+    const std::pair<double, double> cases[]
+        = {{8.4, 1.0}, {10, 1.0},  {15, 0.95}, {20, 0.9}, {40, 0.75},
+           {50, 0.7},  {60, 0.65}, {70, 0.6},  {90, 0.6}};
     for (const auto &[d, Kd] : cases)
         EXPECT_NEAR(IceDiamCoef(Koef(25), d), Kd, 1E-12) << "d " << d;
 }
 
 TEST(WindUnevenCoef, FourBandsThatDoNotJoin)
 {
-    const std::pair<double, double> cases[] = {{18, 1.0},        {20.8, 1.0},    {25.3, 0.85},
-                                               {29.6, 0.751163}, {29.7, 0.735577}, {34.8, 0.686538},
-                                               {35, 0.7},        {36, 0.7}};
+    const std::pair<double, double> cases[]
+        = {{18, 1.0},        {20.8, 1.0},      {25.3, 0.85}, {29.6, 0.751163},
+           {29.7, 0.735577}, {34.8, 0.686538}, {35, 0.7},    {36, 0.7}};
     for (const auto &[v, alpha] : cases)
         EXPECT_NEAR(WindUnevenCoef(v), alpha, 5E-7) << "v " << v;
 }

@@ -25,7 +25,7 @@ LoadInput ExampleInput()
 
 TEST(CalcLoads, WorkedExample)
 {
-    const LoadSet s = CalcLoads(TKlimatKoef{}, ExampleInput());
+    const LoadSet s = CalcLoads(TKlimatKoef {}, ExampleInput());
     EXPECT_NEAR(s.P1, 0.148, 1E-12);
     EXPECT_NEAR(s.P2, 1.60598, 5E-6);
     EXPECT_NEAR(s.P3, 0.148 + s.P2, 1E-12);
@@ -42,7 +42,7 @@ TEST(CalcLoads, WorkedExample)
 
 TEST(CalcLoads, WindCoefficientsScaleAllWindButP4a)
 {
-    const LoadSet base = CalcLoads(TKlimatKoef{}, ExampleInput());
+    const LoadSet base = CalcLoads(TKlimatKoef {}, ExampleInput());
     TKlimatKoef koef;
     koef.V_Otv = koef.V_Reg = koef.V_Nad = 1.1;
     const LoadSet windy = CalcLoads(koef, ExampleInput());
@@ -58,7 +58,7 @@ TEST(CalcLoads, ZeroCrossSectionIsAnError)
     LoadInput in = ExampleInput();
     in.F_mm2 = 0;
     try {
-        CalcLoads(TKlimatKoef{}, in);
+        CalcLoads(TKlimatKoef {}, in);
         FAIL() << "no error";
     } catch (const Error &e) {
         EXPECT_STREQ(e.what(), "Division by zero: the wire's cross-section is 0");
@@ -69,18 +69,18 @@ TEST(CalcLoads, OverflowIsAnError)
 {
     LoadInput in = ExampleInput();
     in.VMax = 1E200;
-    EXPECT_THROW(CalcLoads(TKlimatKoef{}, in), Error);
+    EXPECT_THROW(CalcLoads(TKlimatKoef {}, in), Error);
     in = ExampleInput();
     in.P1_daN_per_m = std::numeric_limits<double>::quiet_NaN();
-    EXPECT_THROW(CalcLoads(TKlimatKoef{}, in), Error);
+    EXPECT_THROW(CalcLoads(TKlimatKoef {}, in), Error);
 }
 
 TEST(DesignModes, TemperaturesLoadsAndShownWeather)
 {
-    const LoadSet s = CalcLoads(TKlimatKoef{}, ExampleInput());
+    const LoadSet s = CalcLoads(TKlimatKoef {}, ExampleInput());
     const DesignModeTable modes = DesignModes(test::ExampleArgs(), s, 20, 1.0);
-    const double expectedTemperature[] = {-5, -5, -5, -15, 15, -50, 40, 0, 15,
-                                          70, 30, 20, 10,  0,  -10, -20, -30};
+    const double expectedTemperature[]
+        = {-5, -5, -5, -15, 15, -50, 40, 0, 15, 70, 30, 20, 10, 0, -10, -20, -30};
     const double expectedLoad[] = {s.g7, s.g3, s.g6, s.g6a, s.g1, s.g1, s.g1, s.g1, s.g6a,
                                    s.g1, s.g1, s.g1, s.g1,  s.g1, s.g1, s.g1, s.g1};
     for (int k = 0; k < DesignModeCount; ++k) {
@@ -102,7 +102,7 @@ TEST(DesignModes, ShownWindRoundsHalfToEvenAndMode9NotBelow10)
     CalcArgs args = test::ExampleArgs();
     args.Vgol = 25;
     args.VMax = 30;
-    const DesignModeTable modes = DesignModes(args, LoadSet{}, 0, 1.1); // 27.5 and 33
+    const DesignModeTable modes = DesignModes(args, LoadSet {}, 0, 1.1); // 27.5 and 33
     EXPECT_EQ(modes[0].wind, 28);
     EXPECT_EQ(modes[2].wind, 33);
     EXPECT_EQ(modes[8].wind, 10); // 0.3 · 30 = 9

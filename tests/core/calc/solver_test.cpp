@@ -34,7 +34,8 @@ TEST(SolveState, PublishedValues)
 
 TEST(SolveState, ResultIsWithinTheBracketOfTheRoot)
 {
-    const std::pair<double, double> cases[] = {{0, 1}, {9, 0}, {-100, 1E6}, {1E6, 1E3}, {0.5, 1E-9}};
+    const std::pair<double, double> cases[]
+        = {{0, 1}, {9, 0}, {-100, 1E6}, {1E6, 1E3}, {0.5, 1E-9}};
     for (const auto &[A, B] : cases) {
         const double s = SolveState(A, B);
         const double left = s * s * (s - A);

@@ -10,11 +10,14 @@ using namespace velmora;
 TEST(NumberText, SharedFormat)
 {
     const std::pair<double, const char *> cases[] = {
-        {-5, "-5"},       {40, "40"},         {4.37, "4.37"},       {0.00001, "1E-5"},
-        {0.00012, "0.00012"}, {1e15, "1E15"}, {1.92e-5, "1.92E-5"}, {0.148, "0.148"},
-        {0.5, "0.5"},     {-0.0, "0"},        {0.1 + 0.2, "0.3"},   {123456789012345.0, "123456789012345"},
-        {1.5e-7, "1.5E-7"}, {-2.5e20, "-2.5E20"}, {0.0001, "0.0001"},
-        {1.7976931348623157e308, "1.7976931348623157E308"},
+        {-5, "-5"},           {40, "40"},
+        {4.37, "4.37"},       {0.00001, "1E-5"},
+        {0.00012, "0.00012"}, {1e15, "1E15"},
+        {1.92e-5, "1.92E-5"}, {0.148, "0.148"},
+        {0.5, "0.5"},         {-0.0, "0"},
+        {0.1 + 0.2, "0.3"},   {123456789012345.0, "123456789012345"},
+        {1.5e-7, "1.5E-7"},   {-2.5e20, "-2.5E20"},
+        {0.0001, "0.0001"},   {1.7976931348623157e308, "1.7976931348623157E308"},
     };
     for (const auto &[value, text] : cases)
         EXPECT_EQ(FormatNumber(value), text) << value;
@@ -30,7 +33,8 @@ TEST(NumberText, ParseAcceptsPlainDecimalsOnly)
             ParseFloat(bad);
             ADD_FAILURE() << bad;
         } catch (const ConversionError &e) {
-            EXPECT_EQ(std::string(e.what()), "'" + std::string(bad) + "' is not a valid floating point value");
+            EXPECT_EQ(std::string(e.what()),
+                      "'" + std::string(bad) + "' is not a valid floating point value");
         }
     }
     EXPECT_EQ(ParseInt(" -15 "), -15);
@@ -63,7 +67,9 @@ TEST(Cp1251, RoundTripsCyrillicAndMarksTheUnmappable)
     EXPECT_EQ(bytes.size(), Utf8Length(name));
     EXPECT_EQ(static_cast<unsigned char>(bytes[0]), 0xC0);
     EXPECT_EQ(Cp1251ToUtf8(bytes), name);
-    EXPECT_EQ(Utf8ToCp1251("a€b中"), std::string("a\x88" "b?"));
+    EXPECT_EQ(Utf8ToCp1251("a€b中"),
+              std::string("a\x88"
+                          "b?"));
     EXPECT_EQ(Utf8Left("АБВГ", 2), "АБ");
 }
 
