@@ -2,12 +2,12 @@
 
 #include "common/fileio.h"
 #include "data/projectfile.h"
-#include "formmain.h"
-#include "formsaveproject.h"
+#include "gui/formmain.h"
+#include "gui/formsaveproject.h"
+#include "gui/numberfields.h"
+#include "gui/platform.h"
 #include "l10n/localization.h"
 #include "l10n/units.h"
-#include "numberfields.h"
-#include "platform.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 
 #include "calc/driver.h"
 #include "data/project.h"
-#include "templates/formspisokshabloni.h"
+#include "gui/templates/formspisokshabloni.h"
 
 #include <QMainWindow>
 #include <QString>

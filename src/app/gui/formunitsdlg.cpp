@@ -1,9 +1,9 @@
-#include "formunitsdlg.h"
+#include "gui/formunitsdlg.h"
 
-#include "guard.h"
+#include "gui/guard.h"
+#include "gui/uitext.h"
 #include "l10n/texts.h"
 #include "l10n/units.h"
-#include "uitext.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
-#include "guardedapplication.h"
+#include "gui/guardedapplication.h"
 
-#include "guard.h"
+#include "gui/guard.h"
 
 namespace velmora {
 

@@ -1,15 +1,15 @@
-#include "catalogue/formwiresbase.h"
+#include "gui/catalogue/formwiresbase.h"
 
 #include "catalogue/catalogue.h"
-#include "catalogue/formwiresedit.h"
 #include "catalogue/groups.h"
 #include "common/numtext.h"
-#include "dialogfolders.h"
-#include "guard.h"
+#include "gui/catalogue/formwiresedit.h"
+#include "gui/dialogfolders.h"
+#include "gui/guard.h"
+#include "gui/prompts.h"
+#include "gui/uitext.h"
 #include "l10n/texts.h"
 #include "l10n/units.h"
-#include "prompts.h"
-#include "uitext.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

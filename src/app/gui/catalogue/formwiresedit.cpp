@@ -1,16 +1,16 @@
-#include "catalogue/formwiresedit.h"
+#include "gui/catalogue/formwiresedit.h"
 
 #include "catalogue/groups.h"
 #include "common/cp1251.h"
 #include "common/error.h"
 #include "common/numtext.h"
-#include "fieldchecks.h"
+#include "gui/fieldchecks.h"
+#include "gui/numberfields.h"
+#include "gui/prompts.h"
+#include "gui/uitext.h"
 #include "l10n/localization.h"
 #include "l10n/texts.h"
 #include "l10n/units.h"
-#include "numberfields.h"
-#include "prompts.h"
-#include "uitext.h"
 
 #include <QComboBox>
 #include <QGridLayout>
