@@ -108,7 +108,7 @@ private slots:
     {
         ScriptedPrompts prompts;
         Main()->CurProject.Koef.VisotaPC2 = 40;
-        Main()->SavedProject.Assign(Main()->CurProject);
+        Main()->MarkSaved();
         prompts.dialogs = {[](QDialog &dialog) {
             In<QRadioButton>(&dialog, "RBC")->setChecked(true);
             In<IntegerField>(&dialog, "visotaPC")->setValue(25);

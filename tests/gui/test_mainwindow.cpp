@@ -420,7 +420,7 @@ private slots:
 
         ScriptedPrompts prompts;
         Main()->CurProject.Koef.V_Otv = 1.3;
-        Main()->SavedProject.Assign(Main()->CurProject);
+        Main()->MarkSaved();
         prompts.fileNames = {path};
         Action("ActProjectOpen")->trigger();
         QCOMPARE(prompts.Kinds(), QStringList {"Open"});
@@ -718,7 +718,7 @@ private slots:
     void projectNameBoxShowsOnlyANamedProject()
     {
         ScriptedPrompts prompts;
-        QLabel *box = Main()->PanelProjectName();
+        auto *box = Main()->findChild<QLabel *>("PanelProjectName");
         QVERIFY(!box->isVisible());
         prompts.fileNames = {m_dir.filePath("Line 7.vlp")};
         Action("ActProjectSave")->trigger();

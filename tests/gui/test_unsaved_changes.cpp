@@ -115,7 +115,7 @@ void AddSavedTemplate()
     shablon.PR = 300;
     shablon.VP = 15.125; // more decimals than the editor shows
     Main()->CurProject.Shablons.Add(shablon);
-    Main()->SavedProject.Assign(Main()->CurProject);
+    Main()->MarkSaved();
     Windows().FormSpisokShabloni->RefreshList(Main()->CurProject.Shablons);
 }
 

@@ -10,6 +10,7 @@
 #include "gui/fieldchecks.h"
 #include "gui/formabout.h"
 #include "gui/formklimatkoef.h"
+#include "gui/formmain_ui.h"
 #include "gui/formsaveproject.h"
 #include "gui/formunitsdlg.h"
 #include "gui/guard.h"
@@ -31,32 +32,23 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
-#include <QGridLayout>
-#include <QGroupBox>
 #include <QGuiApplication>
-#include <QHBoxLayout>
-#include <QKeySequence>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QLocale>
-#include <QMenuBar>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
-#include <QStatusBar>
-#include <QStyle>
 #include <QTabWidget>
-#include <QToolBar>
 #include <QToolButton>
-#include <QVBoxLayout>
 
+#include <climits>
 #include <cmath>
+#include <utility>
 
 namespace velmora {
 
 namespace {
-
-constexpr int FieldWidth = 96;
 
 const FileDialogRequest OpenProjectDialog {QStringLiteral("Открыть проект Velmora ..."),
                                            QStringLiteral("*.vlp (*.vlp)"),
@@ -80,30 +72,6 @@ CalcOutcome RunEngineWithReport(const TProject &project, const CalcArgs &args, C
     DesktopReport report(ApplicationDir(), lang, ReadUnits(), projectName);
     return CalcProject(project, FindWire(project.Dat.Provod), CalcPurpose::Full, args, lang, run,
                        &report);
-}
-
-DecimalField *NewDecimalField(const char *name, double step, QWidget *parent)
-{
-    auto *field = new DecimalField(step, parent);
-    field->setObjectName(QString::fromLatin1(name));
-    field->setFixedWidth(FieldWidth);
-    return field;
-}
-
-IntegerField *NewIntegerField(const char *name, QWidget *parent)
-{
-    auto *field = new IntegerField(parent);
-    field->setObjectName(QString::fromLatin1(name));
-    field->setFixedWidth(FieldWidth);
-    return field;
-}
-
-QLabel *NewLabel(const char *name, QWidget *parent)
-{
-    auto *label = new QLabel(parent);
-    if (name)
-        label->setObjectName(QString::fromLatin1(name));
-    return label;
 }
 
 // A whole-number field's value from a stored span, truncated toward zero and kept inside
@@ -131,9 +99,9 @@ double FromShown(double shown, double stored, double factor)
 
 TFormMain::TFormMain(QWidget *parent)
     : QMainWindow(parent)
+    , m_ui(std::make_unique<Ui_FormMain>())
     , m_calcDriver(RunEngineWithReport)
 {
-    setObjectName(QStringLiteral("FormMain"));
     // Numbers are shown and read with "." whatever the regional settings say.
     QLocale::setDefault(QLocale::c());
     RegisterCommonTexts();
@@ -141,35 +109,8 @@ TFormMain::TFormMain(QWidget *parent)
     CurProject.SetDefaults();
     SavedProject.Assign(CurProject);
 
-    BuildActions();
-    BuildMenusAndToolbar();
-
-    auto *central = new QWidget(this);
-    m_panelProjectName = NewLabel("PanelProjectName", central);
-    QFont big = m_panelProjectName->font();
-    big.setBold(true);
-    big.setPointSizeF(big.pointSizeF() * 1.35);
-    m_panelProjectName->setFont(big);
-    m_panelProjectName->setFrameShape(QFrame::StyledPanel);
-    m_panelProjectName->setFrameShadow(QFrame::Sunken);
-    m_panelProjectName->setMargin(6);
-    m_panelProjectName->setMinimumHeight(m_panelProjectName->fontMetrics().height() + 18);
-    m_panelProjectName->hide();
-
-    auto *groups = new QHBoxLayout;
-    groups->setSpacing(10);
-    groups->addWidget(BuildClimaticGroup(), 0, Qt::AlignTop);
-    groups->addWidget(BuildDesignGroup(), 0, Qt::AlignTop);
-    auto *layout = new QVBoxLayout(central);
-    layout->setContentsMargins(10, 8, 10, 8);
-    layout->setSpacing(8);
-    layout->addWidget(m_panelProjectName);
-    layout->addLayout(groups);
-    setCentralWidget(central);
-    BuildStatusBar();
-
-    // A fixed-size window that follows the length of its texts in either language.
-    QMainWindow::layout()->setSizeConstraint(QLayout::SetFixedSize);
+    m_ui->setupUi(this);
+    ConnectUi();
     ProjectToForm();
     WatchChanges();
 }
@@ -187,288 +128,40 @@ CalcDriver TFormMain::DefaultCalcDriver()
     return RunEngineWithReport;
 }
 
-void TFormMain::BuildActions()
+void TFormMain::ConnectUi()
 {
-    auto make
-        = [this](const char *name, QStyle::StandardPixmap icon, void (TFormMain::*handler)()) {
-              auto *action = new QAction(this);
-              action->setObjectName(QString::fromLatin1(name));
-              if (icon != QStyle::SP_CustomBase)
-                  action->setIcon(style()->standardIcon(icon));
-              connect(action, &QAction::triggered, this,
-                      [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
-              return action;
-          };
-    m_actProjectNew = make("ActProjectNew", QStyle::SP_FileIcon, &TFormMain::ActNewProject);
-    m_actProjectNew->setShortcut(QKeySequence::New);
-    m_actProjectOpen
-        = make("ActProjectOpen", QStyle::SP_DialogOpenButton, &TFormMain::ActOpenProject);
-    m_actProjectOpen->setShortcut(QKeySequence::Open);
-    m_actProjectSave
-        = make("ActProjectSave", QStyle::SP_DialogSaveButton, &TFormMain::ActSaveProject);
-    m_actProjectSave->setShortcut(QKeySequence::Save);
-    m_actProjectSaveAs
-        = make("ActProjectSaveAs", QStyle::SP_CustomBase, &TFormMain::ActProjectSaveAsExecute);
-    m_actProjectSaveAs->setShortcut(QKeySequence::SaveAs);
-    m_actExit = make("ActExit", QStyle::SP_DialogCloseButton, &TFormMain::ActExitExecute);
-    m_actExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    m_actCalcProject
-        = make("ActCalcProject", QStyle::SP_MediaPlay, &TFormMain::ActCalcProjectExecute);
-    m_actCalcProject->setShortcut(QKeySequence(Qt::Key_F9));
-    m_actWiresGuide = make("ActWiresGuide", QStyle::SP_FileDialogDetailedView,
-                           &TFormMain::ActWiresGuideExecute);
-    m_actCad = make("ActCad", QStyle::SP_FileDialogContentsView, &TFormMain::ActCadExecute);
-    m_actSettingLanguage
-        = make("ActSettingLanguage", QStyle::SP_CustomBase, &TFormMain::ActSettingLanguageExecute);
-    m_actUnits = make("ActUnits", QStyle::SP_CustomBase, &TFormMain::ActUnitsExecute);
-    m_actHelp = make("ActHelp", QStyle::SP_DialogHelpButton, &TFormMain::ActHelpExecute);
-    m_actHelp->setShortcut(QKeySequence::HelpContents);
-    m_actAbout = make("ActAbout", QStyle::SP_CustomBase, &TFormMain::ActAboutExecute);
-}
-
-void TFormMain::BuildMenusAndToolbar()
-{
-    m_miProject = menuBar()->addMenu(QString());
-    m_miProject->setObjectName(QStringLiteral("MI_Project"));
-    m_miProject->addAction(m_actProjectNew);
-    m_miProject->addAction(m_actProjectOpen);
-    m_miProject->addAction(m_actProjectSave);
-    m_miProject->addAction(m_actProjectSaveAs);
-    m_miProject->addSeparator();
-    m_miProject->addAction(m_actExit);
-    m_miCalculation = menuBar()->addMenu(QString());
-    m_miCalculation->setObjectName(QStringLiteral("MI_Calculation"));
-    m_miCalculation->addAction(m_actCalcProject);
-    m_miReference = menuBar()->addMenu(QString());
-    m_miReference->setObjectName(QStringLiteral("MI_Reference"));
-    m_miReference->addAction(m_actWiresGuide);
-    m_miCad = menuBar()->addMenu(QStringLiteral("Cad"));
-    m_miCad->setObjectName(QStringLiteral("MI_CAD"));
-    m_miCad->addAction(m_actCad);
-    m_miSetting = menuBar()->addMenu(QString());
-    m_miSetting->setObjectName(QStringLiteral("MI_Setting"));
-    m_miSetting->addAction(m_actSettingLanguage);
-    m_miSetting->addAction(m_actUnits);
-    m_miHelp = menuBar()->addMenu(QString());
-    m_miHelp->setObjectName(QStringLiteral("MI_Help"));
-    m_miHelp->addAction(m_actHelp);
-    m_miHelp->addAction(m_actAbout);
-
-    QToolBar *toolbar = addToolBar(QStringLiteral("Main"));
-    toolbar->setObjectName(QStringLiteral("ToolBar"));
-    toolbar->setMovable(false);
-    toolbar->setIconSize(QSize(24, 24));
-    toolbar->addAction(m_actProjectNew);
-    toolbar->addAction(m_actProjectOpen);
-    toolbar->addAction(m_actProjectSave);
-    toolbar->addSeparator();
-    toolbar->addAction(m_actWiresGuide);
-    toolbar->addAction(m_actCalcProject);
-    toolbar->addAction(m_actCad);
-    toolbar->addSeparator();
-    toolbar->addAction(m_actHelp);
-    toolbar->addAction(m_actExit);
-}
-
-QWidget *TFormMain::BuildClimaticGroup()
-{
-    m_climaticGroup = new QGroupBox(this);
-    m_climaticGroup->setObjectName(QStringLiteral("GroupClimatic"));
-    auto *grid = new QGridLayout(m_climaticGroup);
-    grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(6);
-    struct ClimaticEntry
-    {
-        const char *name;
-        const char *labelKey;
-        double step;
-        DecimalField **field;
-        int unitKind; // 0 °C, 1 m/s, 2 mm
+    // Every handler can throw: each runs through the guard.
+    auto guarded = [this](void (TFormMain::*handler)()) {
+        return [this, handler] { Guarded([this, handler] { (this->*handler)(); }); };
     };
-    const ClimaticEntry climaticEntries[] = {
-        {"T_Max", "Max_temperature", 0.1, &m_tMax, 0},
-        {"T_Min", "Min_temperature", 0.5, &m_tMin, 0},
-        {"T_Srg", "Average_annual_temperature", 0.5, &m_tSrg, 0},
-        {"Tvmax", "Temperature_at_max_wind", 0.5, &m_tvmax, 0},
-        {"T_Gbw", "Ice_without_wind_temperature", 0.5, &m_tGbw, 0},
-        {"T_Gsw", "Ice_with_wind_temperature", 0.5, &m_tGsw, 0},
-        {"VMax", "Max_wind_velocity", 0.5, &m_vMax, 1},
-        {"Vgol", "Wind_velocity_with_ice", 0.5, &m_vgol, 1},
-        {"Tols", "Ice_thickness", 0.1, &m_tols, 2},
+    const std::pair<QAction *, void (TFormMain::*)()> actions[] = {
+        {m_ui->actProjectNew, &TFormMain::ActNewProject},
+        {m_ui->actProjectOpen, &TFormMain::ActOpenProject},
+        {m_ui->actProjectSave, &TFormMain::ActSaveProject},
+        {m_ui->actProjectSaveAs, &TFormMain::ActProjectSaveAsExecute},
+        {m_ui->actExit, &TFormMain::ActExitExecute},
+        {m_ui->actCalcProject, &TFormMain::ActCalcProjectExecute},
+        {m_ui->actWiresGuide, &TFormMain::ActWiresGuideExecute},
+        {m_ui->actCad, &TFormMain::ActCadExecute},
+        {m_ui->actSettingLanguage, &TFormMain::ActSettingLanguageExecute},
+        {m_ui->actUnits, &TFormMain::ActUnitsExecute},
+        {m_ui->actHelp, &TFormMain::ActHelpExecute},
+        {m_ui->actAbout, &TFormMain::ActAboutExecute},
     };
-    int row = 0;
-    for (const ClimaticEntry &entry : climaticEntries) {
-        *entry.field = NewDecimalField(entry.name, entry.step, m_climaticGroup);
-        QLabel *label = NewLabel(nullptr, m_climaticGroup);
-        label->setBuddy(*entry.field);
-        QLabel *unit = NewLabel(nullptr, m_climaticGroup);
-        if (entry.unitKind == 0)
-            unit->setText(QStringLiteral("°C"));
-        else
-            (entry.unitKind == 1 ? m_velocityUnits : m_mmUnits).append(unit);
-        grid->addWidget(label, row, 0);
-        grid->addWidget(*entry.field, row, 1);
-        grid->addWidget(unit, row, 2);
-        m_rows.append(Row {entry.labelKey, label, unit});
-        ++row;
-    }
-    m_butKlimatParam = new QPushButton(m_climaticGroup);
-    m_butKlimatParam->setObjectName(QStringLiteral("ButKlimatParam"));
-    connect(m_butKlimatParam, &QPushButton::clicked, this,
-            [this] { Guarded([this] { ButKlimatParamClick(); }); });
-    grid->setRowMinimumHeight(row++, 6);
-    grid->addWidget(m_butKlimatParam, row, 0, 1, 3);
-    grid->setColumnStretch(0, 1);
-    return m_climaticGroup;
-}
-
-QWidget *TFormMain::BuildDesignGroup()
-{
-    m_designGroup = new QGroupBox(this);
-    m_designGroup->setObjectName(QStringLiteral("GroupReference"));
-    auto *layout = new QVBoxLayout(m_designGroup);
-    layout->setSpacing(8);
-
-    m_provodLabel = NewLabel("LabProvod", m_designGroup);
-    m_provod = new QLineEdit(m_designGroup);
-    m_provod->setObjectName(QStringLiteral("Provod"));
-    m_provodLabel->setBuddy(m_provod);
-    m_provodButton = new QToolButton(m_designGroup);
-    m_provodButton->setObjectName(QStringLiteral("ProvodButton"));
-    m_provodButton->setText(QStringLiteral("…"));
-    connect(m_provodButton, &QToolButton::clicked, this,
-            [this] { Guarded([this] { ProvodButtonClick(); }); });
-    auto *provodRow = new QHBoxLayout;
-    provodRow->setSpacing(2);
-    provodRow->addWidget(m_provod, 1);
-    provodRow->addWidget(m_provodButton);
-    layout->addWidget(m_provodLabel);
-    layout->addLayout(provodRow);
-
-    m_spansGroup = new QGroupBox(m_designGroup);
-    m_spansGroup->setObjectName(QStringLiteral("GroupSpans"));
-    auto *spans = new QGridLayout(m_spansGroup);
-    spans->setVerticalSpacing(6);
-    struct SpanEntry
-    {
-        const char *name;
-        const char *labelKey;
-        IntegerField **field;
-    };
-    const SpanEntry spanEntries[] = {{"Min_Prol", "Minimum", &m_minProl},
-                                     {"Max_Prol", "Maximum", &m_maxProl},
-                                     {"Shag", "Change_step", &m_shag}};
-    int row = 0;
-    for (const SpanEntry &entry : spanEntries) {
-        *entry.field = NewIntegerField(entry.name, m_spansGroup);
-        QLabel *label = NewLabel(nullptr, m_spansGroup);
-        label->setBuddy(*entry.field);
-        QLabel *unit = NewLabel(nullptr, m_spansGroup);
-        m_meterUnits.append(unit);
-        spans->addWidget(label, row, 0);
-        spans->addWidget(*entry.field, row, 1);
-        spans->addWidget(unit, row, 2);
-        m_rows.append(Row {entry.labelKey, label, unit});
-        ++row;
-    }
-    spans->setColumnStretch(0, 1);
-    layout->addWidget(m_spansGroup);
-
-    m_rgCalcRegime = new QGroupBox(m_designGroup);
-    m_rgCalcRegime->setObjectName(QStringLiteral("RgCalcRegime"));
-    m_regimeDimensional = new QRadioButton(m_rgCalcRegime);
-    m_regimeDimensional->setObjectName(QStringLiteral("RgCalcRegime0"));
-    m_regimeAll = new QRadioButton(m_rgCalcRegime);
-    m_regimeAll->setObjectName(QStringLiteral("RgCalcRegime1"));
-    m_regimeButtons = new QButtonGroup(this);
-    m_regimeButtons->addButton(m_regimeDimensional, 0);
-    m_regimeButtons->addButton(m_regimeAll, 1);
-    m_regimeAll->setChecked(true);
-    connect(m_regimeButtons, &QButtonGroup::idClicked, this, [this] {
+    for (const auto &[action, handler] : actions)
+        connect(action, &QAction::triggered, this, guarded(handler));
+    connect(m_ui->butKlimatParam, &QPushButton::clicked, this,
+            guarded(&TFormMain::ButKlimatParamClick));
+    connect(m_ui->provodButton, &QToolButton::clicked, this,
+            guarded(&TFormMain::ProvodButtonClick));
+    connect(m_ui->regimeButtons, &QButtonGroup::idClicked, this, [this] {
         RgCalcRegimeClick();
         ShowModifiedMark();
     });
-    auto *regime = new QVBoxLayout(m_rgCalcRegime);
-    regime->addWidget(m_regimeDimensional);
-    regime->addWidget(m_regimeAll);
-    layout->addWidget(m_rgCalcRegime);
-
-    m_pcNapr = new QTabWidget(m_designGroup);
-    m_pcNapr->setObjectName(QStringLiteral("PcNapr"));
-    auto makePage = [this](const char *pageName, const char *maxName, const char *maxKey,
-                           DecimalField *&maxField, const char *maxUnitName, QLabel *&maxUnit,
-                           const char *srgName, const char *srgKey, DecimalField *&srgField,
-                           const char *srgUnitName, QLabel *&srgUnit, bool squared) {
-        auto *page = new QWidget(m_pcNapr);
-        page->setObjectName(QString::fromLatin1(pageName));
-        auto *grid = new QGridLayout(page);
-        grid->setVerticalSpacing(8);
-        auto addRow = [&](int row, const char *name, const char *key, DecimalField *&field,
-                          const char *unitName, QLabel *&unit) {
-            field = NewDecimalField(name, 0.5, page);
-            QLabel *label = NewLabel(nullptr, page);
-            label->setBuddy(field);
-            unit = NewLabel(unitName, page);
-            auto *units = new QHBoxLayout;
-            units->setSpacing(0);
-            units->addWidget(unit);
-            if (squared) {
-                // The raised "2" sits right after the unit, whichever unit is shown.
-                QLabel *two
-                    = NewLabel((QString::fromLatin1(unitName).replace(QStringLiteral("LabUnit_"),
-                                                                      QStringLiteral("LabUnit2_")))
-                                   .toLatin1()
-                                   .constData(),
-                               page);
-                two->setText(QStringLiteral("2"));
-                QFont small = two->font();
-                small.setPointSizeF(small.pointSizeF() * 0.7);
-                two->setFont(small);
-                // A bottom margin lifts the small "2" to the top of the unit's letters.
-                two->setContentsMargins(0, 0, 0, unit->fontMetrics().ascent() / 2);
-                units->addWidget(two);
-            }
-            units->addStretch();
-            grid->addWidget(label, row, 0);
-            grid->addWidget(field, row, 1);
-            grid->addLayout(units, row, 2);
-            m_rows.append(Row {key, label, unit});
-        };
-        addRow(0, maxName, maxKey, maxField, maxUnitName, maxUnit);
-        addRow(1, srgName, srgKey, srgField, srgUnitName, srgUnit);
-        grid->setColumnStretch(0, 1);
-        grid->setColumnMinimumWidth(2, 64);
-        return page;
-    };
-    m_pcNapr->addTab(makePage("TabNapr", "Napr_Max", "Max_perm_tens", m_naprMax, "LabUnit_Napr_Max",
-                              m_labUnitNaprMax, "Napr_srg", "Tension_aver_temp", m_naprSrg,
-                              "LabUnit_Napr_srg", m_labUnitNaprSrg, true),
-                     QString());
-    m_pcNapr->addTab(makePage("TabSheetTag", "Tag_Max", "Max_stress", m_tagMax, "Lab_daN1",
-                              m_labDaN1, "Tag_Srg", "Stress_aver_temp", m_tagSrg, "Lab_daN2",
-                              m_labDaN2, false),
-                     QString());
-    connect(m_pcNapr, &QTabWidget::currentChanged, this, [this] {
+    connect(m_ui->pcNapr, &QTabWidget::currentChanged, this, [this] {
         PcNaprChange();
         ShowModifiedMark();
     });
-    layout->addWidget(m_pcNapr);
-    return m_designGroup;
-}
-
-void TFormMain::BuildStatusBar()
-{
-    QStatusBar *bar = statusBar();
-    bar->setObjectName(QStringLiteral("PahelStatusBar"));
-    bar->setSizeGripEnabled(false);
-    m_statusText = NewLabel("StatusText", bar);
-    m_statusLink = NewLabel("StatusLink", bar);
-    m_statusLink->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(MakerSite));
-    m_statusLink->setOpenExternalLinks(true);
-    m_statusLink->setTextInteractionFlags(Qt::TextBrowserInteraction);
-    m_statusLink->setContentsMargins(0, 0, 8, 0);
-    bar->addWidget(m_statusText, 1);
-    bar->addPermanentWidget(m_statusLink);
 }
 
 // The first display sets up texts and fields before the window appears, so that it appears
@@ -496,28 +189,27 @@ void TFormMain::FormShow()
 void TFormMain::ProjectToForm()
 {
     const TDAT &dat = CurProject.Dat;
-    m_provod->setText(QString::fromStdString(dat.Provod));
-    m_tMax->setValue(dat.T_Max);
-    m_tMin->setValue(dat.T_Min);
-    m_tSrg->setValue(dat.T_Srg);
-    m_tvmax->setValue(dat.Tvmax);
-    m_tGbw->setValue(dat.T_Gbw);
-    m_tGsw->setValue(dat.T_Gsw);
-    m_vMax->setValue(dat.VMax);
-    m_vgol->setValue(dat.Vgol);
-    m_tols->setValue(dat.Tols);
-    m_naprSrg->setValue(StressFactor() * dat.Napr_srg);
-    m_naprMax->setValue(StressFactor() * dat.Napr_Max);
-    m_tagSrg->setValue(ForceFactor() * dat.Tag_Srg);
-    m_tagMax->setValue(ForceFactor() * dat.Tag_Max);
-    const int page = dat.NaprPage == 1 ? 1 : 0;
+    m_ui->provod->setText(QString::fromStdString(dat.Provod));
+    m_ui->tMax->setValue(dat.T_Max);
+    m_ui->tMin->setValue(dat.T_Min);
+    m_ui->tSrg->setValue(dat.T_Srg);
+    m_ui->tvmax->setValue(dat.Tvmax);
+    m_ui->tGbw->setValue(dat.T_Gbw);
+    m_ui->tGsw->setValue(dat.T_Gsw);
+    m_ui->vMax->setValue(dat.VMax);
+    m_ui->vgol->setValue(dat.Vgol);
+    m_ui->tols->setValue(dat.Tols);
+    m_ui->naprSrg->setValue(StressFactor() * dat.Napr_srg);
+    m_ui->naprMax->setValue(StressFactor() * dat.Napr_Max);
+    m_ui->tagSrg->setValue(ForceFactor() * dat.Tag_Srg);
+    m_ui->tagMax->setValue(ForceFactor() * dat.Tag_Max);
     {
-        const QSignalBlocker blocker(m_pcNapr);
-        m_pcNapr->setCurrentIndex(page);
+        const QSignalBlocker blocker(m_ui->pcNapr);
+        m_ui->pcNapr->setCurrentIndex(static_cast<int>(NaprPageOf(dat.NaprPage)));
     }
-    m_minProl->setValue(SpanFieldValue(dat.Min_Prol));
-    m_maxProl->setValue(SpanFieldValue(dat.Max_Prol));
-    m_shag->setValue(SpanFieldValue(dat.Shag));
+    m_ui->minProl->setValue(SpanFieldValue(dat.Min_Prol));
+    m_ui->maxProl->setValue(SpanFieldValue(dat.Max_Prol));
+    m_ui->shag->setValue(SpanFieldValue(dat.Shag));
     RgCalcRegimeClick();
 }
 
@@ -528,45 +220,46 @@ void TFormMain::FormToProject()
         if (field->window() == this)
             field->Commit();
     }
-    for (IntegerField *field : {m_minProl, m_maxProl, m_shag})
+    for (IntegerField *field : {m_ui->minProl, m_ui->maxProl, m_ui->shag})
         field->Commit();
     FieldsToDat(CurProject.Dat);
 }
 
 void TFormMain::FieldsToDat(TDAT &dat) const
 {
-    dat.Provod = m_provod->text().toStdString();
-    dat.T_Max = m_tMax->TypedValue();
-    dat.T_Min = m_tMin->TypedValue();
-    dat.T_Srg = m_tSrg->TypedValue();
-    dat.Tvmax = m_tvmax->TypedValue();
-    dat.T_Gbw = m_tGbw->TypedValue();
-    dat.T_Gsw = m_tGsw->TypedValue();
-    dat.VMax = m_vMax->TypedValue();
-    dat.Vgol = m_vgol->TypedValue();
-    dat.Tols = m_tols->TypedValue();
-    dat.Napr_srg = FromShown(m_naprSrg->TypedValue(), dat.Napr_srg, StressFactor());
-    dat.Napr_Max = FromShown(m_naprMax->TypedValue(), dat.Napr_Max, StressFactor());
-    dat.NaprPage = m_pcNapr->currentIndex();
-    dat.Tag_Srg = FromShown(m_tagSrg->TypedValue(), dat.Tag_Srg, ForceFactor());
-    dat.Tag_Max = FromShown(m_tagMax->TypedValue(), dat.Tag_Max, ForceFactor());
-    dat.Min_Prol = m_minProl->TypedValue();
-    dat.Max_Prol = m_maxProl->TypedValue();
-    dat.Shag = m_shag->TypedValue();
+    dat.Provod = m_ui->provod->text().toStdString();
+    dat.T_Max = m_ui->tMax->TypedValue();
+    dat.T_Min = m_ui->tMin->TypedValue();
+    dat.T_Srg = m_ui->tSrg->TypedValue();
+    dat.Tvmax = m_ui->tvmax->TypedValue();
+    dat.T_Gbw = m_ui->tGbw->TypedValue();
+    dat.T_Gsw = m_ui->tGsw->TypedValue();
+    dat.VMax = m_ui->vMax->TypedValue();
+    dat.Vgol = m_ui->vgol->TypedValue();
+    dat.Tols = m_ui->tols->TypedValue();
+    dat.Napr_srg = FromShown(m_ui->naprSrg->TypedValue(), dat.Napr_srg, StressFactor());
+    dat.Napr_Max = FromShown(m_ui->naprMax->TypedValue(), dat.Napr_Max, StressFactor());
+    dat.NaprPage = static_cast<int>(ShownNaprPage());
+    dat.Tag_Srg = FromShown(m_ui->tagSrg->TypedValue(), dat.Tag_Srg, ForceFactor());
+    dat.Tag_Max = FromShown(m_ui->tagMax->TypedValue(), dat.Tag_Max, ForceFactor());
+    dat.Min_Prol = m_ui->minProl->TypedValue();
+    dat.Max_Prol = m_ui->maxProl->TypedValue();
+    dat.Shag = m_ui->shag->TypedValue();
 }
 
 void TFormMain::WatchChanges()
 {
-    for (DecimalField *field : {m_tMax, m_tMin, m_tSrg, m_tvmax, m_tGbw, m_tGsw, m_vMax, m_vgol,
-                                m_tols, m_naprMax, m_naprSrg, m_tagMax, m_tagSrg}) {
+    for (DecimalField *field :
+         {m_ui->tMax, m_ui->tMin, m_ui->tSrg, m_ui->tvmax, m_ui->tGbw, m_ui->tGsw, m_ui->vMax,
+          m_ui->vgol, m_ui->tols, m_ui->naprMax, m_ui->naprSrg, m_ui->tagMax, m_ui->tagSrg}) {
         connect(field, &DecimalField::Edited, this, &TFormMain::ShowModifiedMark);
         connect(field, &DecimalField::valueChanged, this, &TFormMain::ShowModifiedMark);
     }
-    for (IntegerField *field : {m_minProl, m_maxProl, m_shag}) {
+    for (IntegerField *field : {m_ui->minProl, m_ui->maxProl, m_ui->shag}) {
         connect(field, &IntegerField::Edited, this, &TFormMain::ShowModifiedMark);
         connect(field, &IntegerField::valueChanged, this, &TFormMain::ShowModifiedMark);
     }
-    connect(m_provod, &QLineEdit::textChanged, this, &TFormMain::ShowModifiedMark);
+    connect(m_ui->provod, &QLineEdit::textChanged, this, &TFormMain::ShowModifiedMark);
 }
 
 void TFormMain::ShowModifiedMark()
@@ -578,81 +271,28 @@ void TFormMain::ShowModifiedMark()
                       || !CurProject.Shablons.IsEqual(SavedProject.Shablons));
 }
 
-double TFormMain::ForceToStress(double force_daN) const
-{
-    const std::string &provod = CurProject.Dat.Provod;
-    return velmora::ForceToStress(force_daN, FindWire(provod), provod);
-}
-
 void TFormMain::RgCalcRegimeClick()
 {
-    ApplyRegimeChoice(CurProject.Dat,
-                      m_regimeAll->isChecked() ? RegimeChoice::All : RegimeChoice::Clearance);
+    ApplyRegimeChoice(CurProject.Dat, static_cast<RegimeChoice>(m_ui->regimeButtons->checkedId()));
 }
 
 void TFormMain::PcNaprChange()
 {
-    CurProject.Dat.NaprPage = m_pcNapr->currentIndex();
+    CurProject.Dat.NaprPage = static_cast<int>(ShownNaprPage());
 }
 
 void TFormMain::ApplyLanguage()
 {
     ApplyQtTranslations();
     ShowTitle();
-    m_statusText->setText(QStringLiteral("   Tarnvik - ") + UiText("designing_OHL"));
-
-    m_miProject->setTitle(UiText("Project"));
-    m_miCalculation->setTitle(UiText("Calculation"));
-    m_miReference->setTitle(UiText("Reference_catalog"));
-    m_miSetting->setTitle(UiText("Setting"));
-    m_miHelp->setTitle(UiText("Help"));
-    auto caption = [](QAction *action, const QString &text) {
-        action->setText(text);
-        action->setToolTip(text);
-        action->setStatusTip(text);
-    };
-    caption(m_actProjectNew, UiText("New_project"));
-    caption(m_actProjectOpen, UiText("Open_project"));
-    caption(m_actProjectSave, UiText("Save_project"));
-    caption(m_actProjectSaveAs, UiText("Save_project_as"));
-    caption(m_actExit, UiText("Quit"));
-    caption(m_actCalcProject, UiText("Calculation"));
-    caption(m_actWiresGuide, UiText("Reference_catalog_on_wires"));
-    caption(m_actCad, UiText("Patterns_curves"));
-    caption(m_actSettingLanguage, QStringLiteral("Language(Язык)"));
-    caption(m_actUnits, UiText("Units"));
-    caption(m_actHelp, UiText("Help"));
-    caption(m_actAbout, UiText("About"));
-
-    m_butKlimatParam->setText(UiText("Climatic_param_title"));
-    m_pcNapr->setTabText(0, UiText("Tension"));
-    m_pcNapr->setTabText(1, UiText("Stress"));
-    for (const Row &row : std::as_const(m_rows))
-        row.label->setText(UiText(row.labelKey));
-    m_climaticGroup->setTitle(UiText("Climatic_conditions"));
-    m_designGroup->setTitle(UiText("Reference_data"));
-    m_spansGroup->setTitle(UiText("Spans"));
-    for (QLabel *unit : std::as_const(m_velocityUnits))
-        unit->setText(UiText("ms"));
-    for (QLabel *unit : std::as_const(m_mmUnits))
-        unit->setText(UiText("mm"));
-    for (QLabel *unit : std::as_const(m_meterUnits))
-        unit->setText(UiText("meter"));
-    m_provodLabel->setText(UiText("Type_of_wire") + QLatin1Char(':'));
-    m_rgCalcRegime->setTitle(UiText("Calculate"));
-    m_regimeDimensional->setText(UiText("dimensional_modes"));
-    m_regimeAll->setText(UiText("all_modes"));
+    m_ui->retranslateUi(this);
     ShowProjectName();
     ApplyUnits();
 }
 
 void TFormMain::ApplyUnits()
 {
-    const bool newtons = ReadUnits() != 0;
-    m_labUnitNaprMax->setText(UiText(newtons ? "N_mm" : "daN_mm"));
-    m_labUnitNaprSrg->setText(UiText(newtons ? "N_mm" : "daN_mm"));
-    m_labDaN1->setText(UiText(newtons ? "kN" : "daN"));
-    m_labDaN2->setText(UiText(newtons ? "kN" : "daN"));
+    m_ui->retranslateUnits(CurrentUnitsMode());
 }
 
 QString TFormMain::ProjectNameOf(const QString &path)
@@ -679,10 +319,23 @@ void TFormMain::ShowTitle()
 void TFormMain::ShowProjectName()
 {
     // A project never saved has no name, and an empty box says nothing.
-    m_panelProjectName->setVisible(!ProjectFileName.isEmpty());
-    m_panelProjectName->setText(ProjectFileName.isEmpty() ? QString()
-                                                          : UiText("Project") + QStringLiteral(": ")
-                                        + ProjectNameOf(ProjectFileName));
+    m_ui->panelProjectName->setVisible(!ProjectFileName.isEmpty());
+    m_ui->panelProjectName->setText(ProjectFileName.isEmpty()
+                                        ? QString()
+                                        : UiText("Project") + QStringLiteral(": ")
+                                            + ProjectNameOf(ProjectFileName));
+}
+
+void TFormMain::MarkSaved()
+{
+    SavedProject.Assign(CurProject);
+    ShowTitle();
+    setWindowModified(false);
+}
+
+NaprPage TFormMain::ShownNaprPage() const
+{
+    return static_cast<NaprPage>(m_ui->pcNapr->currentIndex());
 }
 
 bool TFormMain::IsModified()
@@ -724,7 +377,7 @@ bool TFormMain::CalculationAllowed(const TDAT &dat)
 
 void TFormMain::FocusField(const char *labelKey)
 {
-    for (const Row &row : std::as_const(m_rows)) {
+    for (const Ui_FormMain::Row &row : std::as_const(m_ui->rows)) {
         if (qstrcmp(row.labelKey, labelKey) == 0) {
             if (auto *field = qobject_cast<QAbstractSpinBox *>(row.label->buddy())) {
                 field->setFocus();
@@ -763,10 +416,10 @@ void TFormMain::ActCalcProjectExecute()
 void TFormMain::ProvodButtonClick()
 {
     TFormWiresBase *catalogue = Windows().FormWiresBase;
-    if (catalogue->Pick(m_provod->text().toStdString())) {
+    if (catalogue->Pick(m_ui->provod->text().toStdString())) {
         const TWireRec wire = catalogue->SelectedWire();
         if (!wire.Name.empty())
-            m_provod->setText(QString::fromStdString(wire.Name));
+            m_ui->provod->setText(QString::fromStdString(wire.Name));
     }
     PcNaprChange();
 }
@@ -857,9 +510,7 @@ void TFormMain::ActNewProject()
     CurProject.SetDefaults();
     ProjectToForm();
     ShowProjectName();
-    SavedProject.Assign(CurProject);
-    ShowTitle();
-    setWindowModified(false);
+    MarkSaved();
     emit ProjectReplaced();
 }
 
@@ -890,9 +541,7 @@ void TFormMain::ActOpenProject()
     CurProject.Assign(opened);
     ProjectToForm();
     ShowProjectName();
-    SavedProject.Assign(CurProject);
-    ShowTitle();
-    setWindowModified(false);
+    MarkSaved();
     emit ProjectReplaced();
 }
 
@@ -951,9 +600,7 @@ void TFormMain::WriteProjectFile()
     SaveProject(ProjectFileName.toStdString(), CurProject);
     RememberDialogFolder(FileKind::Project, ProjectFileName);
     ShowProjectName();
-    SavedProject.Assign(CurProject);
-    ShowTitle();
-    setWindowModified(false);
+    MarkSaved();
     CurrentPrompts().Message(UiText("File_saved"));
 }
 

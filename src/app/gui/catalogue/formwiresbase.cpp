@@ -8,6 +8,7 @@
 #include "gui/guard.h"
 #include "gui/prompts.h"
 #include "gui/uitext.h"
+#include "gui/unitsmode.h"
 #include "l10n/texts.h"
 #include "l10n/units.h"
 
@@ -277,7 +278,7 @@ void TFormWiresBase::ApplyTexts()
         Heading("Diameter_"),
         Heading("Sect_area_"),
         Heading("Weight_per_"),
-        Heading(ReadUnits() == 0 ? "Modulus_" : "Modulus_N"),
+        Heading(CurrentUnitsMode() == UnitsMode::DaN ? "Modulus_" : "Modulus_N"),
         Heading("Linear_coef_"),
     });
 
