@@ -1,5 +1,5 @@
-#include "guardedapplication.h"
-#include "startup.h"
+#include "gui/guardedapplication.h"
+#include "gui/startup.h"
 
 int main(int argc, char *argv[])
 {

@@ -3,8 +3,8 @@
 // Shared helpers of the window tests: a private home folder for the settings store and the
 // data folder, scripted prompts, and the program's windows made fresh for each test.
 
-#include "appwindows.h"
-#include "prompts.h"
+#include "gui/appwindows.h"
+#include "gui/prompts.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,20 +1,20 @@
 // Shows the program's windows one by one in both languages and units modes and saves each as
 // a PNG in the folder given as the first argument (scripts/screenshots.sh runs it under Xvfb).
 
-#include "appwindows.h"
-#include "catalogue/formwiresbase.h"
-#include "formabout.h"
-#include "formklimatkoef.h"
-#include "formmain.h"
-#include "formsaveproject.h"
-#include "formunitsdlg.h"
-#include "formwait.h"
+#include "gui/appwindows.h"
+#include "gui/catalogue/formwiresbase.h"
+#include "gui/formabout.h"
+#include "gui/formklimatkoef.h"
+#include "gui/formmain.h"
+#include "gui/formsaveproject.h"
+#include "gui/formunitsdlg.h"
+#include "gui/formwait.h"
+#include "gui/languagedialog.h"
+#include "gui/platform.h"
+#include "gui/templates/formspisokshabloni.h"
+#include "gui/uitext.h"
 #include "l10n/localization.h"
 #include "l10n/units.h"
-#include "languagedialog.h"
-#include "platform.h"
-#include "templates/formspisokshabloni.h"
-#include "uitext.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>

@@ -2,12 +2,12 @@
 
 #include "catalogue/catalogue.h"
 #include "common/error.h"
-#include "formmain.h"
-#include "formwait.h"
+#include "gui/formmain.h"
+#include "gui/formwait.h"
+#include "gui/numberfields.h"
+#include "gui/platform.h"
 #include "l10n/localization.h"
 #include "l10n/units.h"
-#include "numberfields.h"
-#include "platform.h"
 
 #include <QAction>
 #include <QDir>

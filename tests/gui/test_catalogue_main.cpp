@@ -1,13 +1,13 @@
 #include "guitest.h"
 
 #include "catalogue/catalogue.h"
-#include "catalogue/formwiresbase.h"
 #include "common/fileio.h"
 #include "fake_settings.h"
-#include "formmain.h"
+#include "gui/catalogue/formwiresbase.h"
+#include "gui/formmain.h"
+#include "gui/platform.h"
 #include "l10n/localization.h"
 #include "l10n/units.h"
-#include "platform.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,15 +1,15 @@
 #include "guitest.h"
 
 #include "catalogue/catalogue.h"
-#include "catalogue/formwiresbase.h"
-#include "catalogue/formwiresedit.h"
 #include "common/cp1251.h"
 #include "common/fileio.h"
 #include "fake_settings.h"
+#include "gui/catalogue/formwiresbase.h"
+#include "gui/catalogue/formwiresedit.h"
+#include "gui/qttranslations.h"
 #include "l10n/localization.h"
 #include "l10n/texts.h"
 #include "l10n/units.h"
-#include "qttranslations.h"
 
 #include <QComboBox>
 #include <QHeaderView>

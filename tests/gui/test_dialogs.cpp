@@ -1,15 +1,15 @@
 #include "guitest.h"
 
-#include "formabout.h"
-#include "formklimatkoef.h"
-#include "formmain.h"
-#include "formunitsdlg.h"
-#include "formwait.h"
+#include "gui/formabout.h"
+#include "gui/formklimatkoef.h"
+#include "gui/formmain.h"
+#include "gui/formunitsdlg.h"
+#include "gui/formwait.h"
+#include "gui/languagedialog.h"
+#include "gui/numberfields.h"
+#include "gui/platform.h"
 #include "l10n/localization.h"
 #include "l10n/units.h"
-#include "languagedialog.h"
-#include "numberfields.h"
-#include "platform.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -108,7 +108,7 @@ private slots:
     {
         ScriptedPrompts prompts;
         Main()->CurProject.Koef.VisotaPC2 = 40;
-        Main()->SavedProject.Assign(Main()->CurProject);
+        Main()->MarkSaved();
         prompts.dialogs = {[](QDialog &dialog) {
             In<QRadioButton>(&dialog, "RBC")->setChecked(true);
             In<IntegerField>(&dialog, "visotaPC")->setValue(25);

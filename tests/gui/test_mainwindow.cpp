@@ -2,12 +2,12 @@
 
 #include "common/fileio.h"
 #include "data/projectfile.h"
-#include "formmain.h"
-#include "formsaveproject.h"
+#include "gui/formmain.h"
+#include "gui/formsaveproject.h"
+#include "gui/numberfields.h"
+#include "gui/platform.h"
 #include "l10n/localization.h"
 #include "l10n/units.h"
-#include "numberfields.h"
-#include "platform.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -420,7 +420,7 @@ private slots:
 
         ScriptedPrompts prompts;
         Main()->CurProject.Koef.V_Otv = 1.3;
-        Main()->SavedProject.Assign(Main()->CurProject);
+        Main()->MarkSaved();
         prompts.fileNames = {path};
         Action("ActProjectOpen")->trigger();
         QCOMPARE(prompts.Kinds(), QStringList {"Open"});
@@ -718,7 +718,7 @@ private slots:
     void projectNameBoxShowsOnlyANamedProject()
     {
         ScriptedPrompts prompts;
-        QLabel *box = Main()->PanelProjectName();
+        auto *box = Main()->findChild<QLabel *>("PanelProjectName");
         QVERIFY(!box->isVisible());
         prompts.fileNames = {m_dir.filePath("Line 7.vlp")};
         Action("ActProjectSave")->trigger();

@@ -8,11 +8,11 @@
 #include "common/error.h"
 #include "common/fileio.h"
 #include "example_wire.h"
-#include "formwait.h"
+#include "gui/formwait.h"
+#include "gui/platform.h"
+#include "gui/reportplatform.h"
 #include "l10n/localization.h"
 #include "l10n/units.h"
-#include "platform.h"
-#include "reportplatform.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>

@@ -1,13 +1,13 @@
 #include "guitest.h"
 
 #include "common/error.h"
-#include "formklimatkoef.h"
-#include "formmain.h"
-#include "guard.h"
-#include "guardedapplication.h"
+#include "gui/formklimatkoef.h"
+#include "gui/formmain.h"
+#include "gui/guard.h"
+#include "gui/guardedapplication.h"
+#include "gui/platform.h"
+#include "gui/startup.h"
 #include "l10n/localization.h"
-#include "platform.h"
-#include "startup.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>

@@ -4,12 +4,12 @@
 #include "common/fileio.h"
 #include "data/projectfile.h"
 #include "fake_settings.h"
-#include "formmain.h"
-#include "formsaveproject.h"
+#include "gui/formmain.h"
+#include "gui/formsaveproject.h"
+#include "gui/templates/formautoshabloni.h"
+#include "gui/templates/formspisokshabloni.h"
 #include "l10n/localization.h"
 #include "l10n/units.h"
-#include "templates/formautoshabloni.h"
-#include "templates/formspisokshabloni.h"
 
 #include <QAction>
 #include <QLineEdit>

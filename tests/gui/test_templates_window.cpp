@@ -1,15 +1,15 @@
 #include "guitest.h"
 
-#include "appwindows.h"
 #include "common/error.h"
 #include "common/fileio.h"
 #include "fake_settings.h"
-#include "formwait.h"
+#include "gui/appwindows.h"
+#include "gui/formwait.h"
+#include "gui/templates/formautoshabloni.h"
+#include "gui/templates/formspisokshabloni.h"
 #include "l10n/localization.h"
 #include "l10n/texts.h"
 #include "l10n/units.h"
-#include "templates/formautoshabloni.h"
-#include "templates/formspisokshabloni.h"
 
 #include <QDoubleSpinBox>
 #include <QGroupBox>

@@ -2,14 +2,14 @@
 
 #include "data/projectfile.h"
 #include "fake_settings.h"
-#include "formklimatkoef.h"
-#include "formmain.h"
-#include "formsaveproject.h"
+#include "gui/formklimatkoef.h"
+#include "gui/formmain.h"
+#include "gui/formsaveproject.h"
+#include "gui/numberfields.h"
+#include "gui/templates/formautoshabloni.h"
+#include "gui/templates/formspisokshabloni.h"
 #include "l10n/localization.h"
 #include "l10n/units.h"
-#include "numberfields.h"
-#include "templates/formautoshabloni.h"
-#include "templates/formspisokshabloni.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -115,7 +115,7 @@ void AddSavedTemplate()
     shablon.PR = 300;
     shablon.VP = 15.125; // more decimals than the editor shows
     Main()->CurProject.Shablons.Add(shablon);
-    Main()->SavedProject.Assign(Main()->CurProject);
+    Main()->MarkSaved();
     Windows().FormSpisokShabloni->RefreshList(Main()->CurProject.Shablons);
 }
 

@@ -1,17 +1,17 @@
-#include "appwindows.h"
+#include "gui/appwindows.h"
 
-#include "catalogue/formwiresbase.h"
+#include "gui/catalogue/formwiresbase.h"
 
-#include "formabout.h"
-#include "formklimatkoef.h"
-#include "formmain.h"
-#include "formsaveproject.h"
-#include "formunitsdlg.h"
-#include "formwait.h"
-#include "languagedialog.h"
-#include "platform.h"
-#include "prompts.h"
-#include "templates/formspisokshabloni.h"
+#include "gui/formabout.h"
+#include "gui/formklimatkoef.h"
+#include "gui/formmain.h"
+#include "gui/formsaveproject.h"
+#include "gui/formunitsdlg.h"
+#include "gui/formwait.h"
+#include "gui/languagedialog.h"
+#include "gui/platform.h"
+#include "gui/prompts.h"
+#include "gui/templates/formspisokshabloni.h"
 
 namespace velmora {
 

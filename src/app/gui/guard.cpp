@@ -1,6 +1,6 @@
-#include "guard.h"
+#include "gui/guard.h"
 
-#include "prompts.h"
+#include "gui/prompts.h"
 
 #include <exception>
 

@@ -1,12 +1,12 @@
-#include "reportplatform.h"
+#include "gui/reportplatform.h"
 
-#include "appwindows.h"
+#include "gui/appwindows.h"
+#include "gui/dialogfolders.h"
+#include "gui/prompts.h"
+#include "gui/uitext.h"
+#include "gui/writtenfile.h"
 #include "l10n/units.h"
-#include "dialogfolders.h"
-#include "prompts.h"
 #include "report/report_template.h"
-#include "uitext.h"
-#include "writtenfile.h"
 
 #include <utility>
 

@@ -1,16 +1,17 @@
-#include "catalogue/formwiresedit.h"
+#include "gui/catalogue/formwiresedit.h"
 
 #include "catalogue/groups.h"
 #include "common/cp1251.h"
 #include "common/error.h"
 #include "common/numtext.h"
-#include "fieldchecks.h"
+#include "gui/fieldchecks.h"
+#include "gui/numberfields.h"
+#include "gui/prompts.h"
+#include "gui/uitext.h"
+#include "gui/unitsmode.h"
 #include "l10n/localization.h"
 #include "l10n/texts.h"
 #include "l10n/units.h"
-#include "numberfields.h"
-#include "prompts.h"
-#include "uitext.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -130,7 +131,8 @@ void TFormWiresEdit::ApplyTexts()
     m_diamUnit->setText(UiText("mm"));
     m_sechUnit->setText(UiText("mm") + raised2);
     m_pnagUnit->setText(UiText("kg_m"));
-    m_modlUnit->setText(UiText(ReadUnits() == 0 ? "daN_mm" : "kN_mm") + raised2);
+    m_modlUnit->setText(UiText(CurrentUnitsMode() == UnitsMode::DaN ? "daN_mm" : "kN_mm")
+                        + raised2);
     m_cancel->setText(UiText("Cancel"));
 }
 

@@ -1,10 +1,10 @@
-#include "templates/formautoshabloni.h"
+#include "gui/templates/formautoshabloni.h"
 
-#include "fieldchecks.h"
+#include "gui/fieldchecks.h"
+#include "gui/numberfields.h"
+#include "gui/prompts.h"
+#include "gui/uitext.h"
 #include "l10n/localization.h"
-#include "numberfields.h"
-#include "prompts.h"
-#include "uitext.h"
 
 #include <QButtonGroup>
 #include <QDoubleSpinBox>

@@ -1,8 +1,8 @@
-#include "numberfields.h"
+#include "gui/numberfields.h"
 
 #include "common/error.h"
 #include "common/numtext.h"
-#include "uitext.h"
+#include "gui/uitext.h"
 
 #include <QLineEdit>
 #include <QLocale>

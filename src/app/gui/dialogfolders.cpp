@@ -1,7 +1,7 @@
-#include "dialogfolders.h"
+#include "gui/dialogfolders.h"
 
+#include "gui/platform.h"
 #include "l10n/settingsaccess.h"
-#include "platform.h"
 
 #include <QDir>
 #include <QFileInfo>

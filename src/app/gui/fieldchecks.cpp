@@ -1,7 +1,7 @@
-#include "fieldchecks.h"
+#include "gui/fieldchecks.h"
 
-#include "numberfields.h"
-#include "uitext.h"
+#include "gui/numberfields.h"
+#include "gui/uitext.h"
 
 namespace velmora {
 

@@ -1,9 +1,9 @@
-#include "formabout.h"
+#include "gui/formabout.h"
 
 #include "common/version.h"
-#include "program.h"
-#include "prompts.h"
-#include "uitext.h"
+#include "gui/program.h"
+#include "gui/prompts.h"
+#include "gui/uitext.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

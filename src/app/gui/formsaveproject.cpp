@@ -1,8 +1,8 @@
-#include "formsaveproject.h"
+#include "gui/formsaveproject.h"
 
+#include "gui/program.h"
+#include "gui/uitext.h"
 #include "l10n/texts.h"
-#include "program.h"
-#include "uitext.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

@@ -1,8 +1,8 @@
-#include "formklimatkoef.h"
+#include "gui/formklimatkoef.h"
 
+#include "gui/numberfields.h"
+#include "gui/uitext.h"
 #include "l10n/texts.h"
-#include "numberfields.h"
-#include "uitext.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
-#include "guardedapplication.h"
+#include "gui/guardedapplication.h"
 
-#include "prompts.h"
-#include "startup.h"
+#include "gui/prompts.h"
+#include "gui/startup.h"
 
 #include <exception>
 

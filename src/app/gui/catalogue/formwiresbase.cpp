@@ -1,15 +1,16 @@
-#include "catalogue/formwiresbase.h"
+#include "gui/catalogue/formwiresbase.h"
 
 #include "catalogue/catalogue.h"
-#include "catalogue/formwiresedit.h"
 #include "catalogue/groups.h"
 #include "common/numtext.h"
-#include "dialogfolders.h"
-#include "guard.h"
+#include "gui/catalogue/formwiresedit.h"
+#include "gui/dialogfolders.h"
+#include "gui/guard.h"
+#include "gui/prompts.h"
+#include "gui/uitext.h"
+#include "gui/unitsmode.h"
 #include "l10n/texts.h"
 #include "l10n/units.h"
-#include "prompts.h"
-#include "uitext.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -277,7 +278,7 @@ void TFormWiresBase::ApplyTexts()
         Heading("Diameter_"),
         Heading("Sect_area_"),
         Heading("Weight_per_"),
-        Heading(ReadUnits() == 0 ? "Modulus_" : "Modulus_N"),
+        Heading(CurrentUnitsMode() == UnitsMode::DaN ? "Modulus_" : "Modulus_N"),
         Heading("Linear_coef_"),
     });
 

@@ -1,8 +1,8 @@
-#include "platform.h"
+#include "gui/platform.h"
 
 #include "common/error.h"
 #include "common/folders.h"
-#include "program.h"
+#include "gui/program.h"
 
 #include <QLocale>
 #include <QSettings>

@@ -1,15 +1,15 @@
-#include "startup.h"
+#include "gui/startup.h"
 
-#include "appwindows.h"
-#include "formmain.h"
-#include "guard.h"
+#include "gui/appwindows.h"
+#include "gui/formmain.h"
+#include "gui/guard.h"
+#include "gui/platform.h"
+#include "gui/program.h"
+#include "gui/prompts.h"
+#include "gui/qttranslations.h"
+#include "gui/uitext.h"
 #include "l10n/localization.h"
 #include "l10n/settings.h"
-#include "platform.h"
-#include "program.h"
-#include "prompts.h"
-#include "qttranslations.h"
-#include "uitext.h"
 
 #include <QApplication>
 #include <QLocale>

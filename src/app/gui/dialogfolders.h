@@ -1,6 +1,6 @@
 #pragma once
 
-#include "prompts.h"
+#include "gui/prompts.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "prompts.h"
+#include "gui/prompts.h"
 
-#include "program.h"
+#include "gui/program.h"
 
 #include <QApplication>
 #include <QDesktopServices>

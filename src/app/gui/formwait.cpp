@@ -1,6 +1,6 @@
-#include "formwait.h"
+#include "gui/formwait.h"
 
-#include "uitext.h"
+#include "gui/uitext.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,17 +1,17 @@
-#include "templates/formspisokshabloni.h"
+#include "gui/templates/formspisokshabloni.h"
 
-#include "appwindows.h"
-#include "dialogfolders.h"
-#include "fieldchecks.h"
 #include "catalogue/catalogue.h"
-#include "formmain.h"
-#include "guard.h"
+#include "gui/appwindows.h"
+#include "gui/dialogfolders.h"
+#include "gui/fieldchecks.h"
+#include "gui/formmain.h"
+#include "gui/guard.h"
+#include "gui/prompts.h"
+#include "gui/templates/formautoshabloni.h"
+#include "gui/uitext.h"
+#include "gui/writtenfile.h"
 #include "l10n/localization.h"
 #include "l10n/units.h"
-#include "prompts.h"
-#include "templates/formautoshabloni.h"
-#include "uitext.h"
-#include "writtenfile.h"
 
 #include <QDir>
 #include <QFileInfo>

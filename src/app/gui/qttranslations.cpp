@@ -1,4 +1,4 @@
-#include "qttranslations.h"
+#include "gui/qttranslations.h"
 
 #include "l10n/localization.h"
 

@@ -2,28 +2,18 @@
 
 #include "calc/driver.h"
 #include "data/project.h"
-#include "templates/formspisokshabloni.h"
+#include "gui/templates/formspisokshabloni.h"
 
 #include <QMainWindow>
 #include <QString>
 
 #include <functional>
-
-class QAction;
-class QButtonGroup;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QMenu;
-class QPushButton;
-class QRadioButton;
-class QTabWidget;
-class QToolButton;
+#include <memory>
 
 namespace velmora {
 
-class DecimalField;
-class IntegerField;
+enum class NaprPage;
+struct Ui_FormMain;
 
 // Runs a full calculation with report of project (the engine's CalcProject, CalcPurpose::Full).
 // Throws on errors of the engine and of the report.
@@ -42,19 +32,10 @@ public:
     ~TFormMain() override;
 
     TProject CurProject;
-    TProject SavedProject; // copy at the last new, open or save; only the change test reads it
     QString ProjectFileName; // full path; empty for a project never saved or opened
-    QString AppDir; // folder of the program file, with a trailing "/"
-    QString ProjectsDir; // AppDir + "Projects/": the shipped example projects
-    int TemplateRegime = 0; // requested design mode minus 1 (template drawing)
-    double TemplateGamma = 0; // daN/(m·mm²), left by the driver for the template drawing
-    double TemplateNapr = 0; // daN/mm², likewise
 
     void ProjectToForm();
     void FormToProject();
-    // Tensile force in daN to stress in daN/mm² over the cross-section of the project's wire
-    // (an unknown wire has cross-section 0, so the result is not finite).
-    double ForceToStress(double force_daN) const;
     void ApplyLanguage();
     void ApplyUnits();
     // "D:/Work/Line 10.vlp" -> "Line 10"; "A.B.vlp" -> "A"; "" -> "".
@@ -66,6 +47,8 @@ public:
     // The title's modified mark ("*"): whether the fields as typed, the coefficients or the
     // templates differ from the saved copy. Cheap; runs after every change, touches nothing.
     void ShowModifiedMark();
+    // The project as it stands becomes the saved copy (after new, open and save).
+    void MarkSaved();
 
     // The calculation the calculate action runs (the engine with its report by default).
     void SetCalcDriver(CalcDriver driver) { m_calcDriver = std::move(driver); }
@@ -75,11 +58,7 @@ public:
     // Project actions (also reachable through the actions of the menu).
     void ActNewProject();
     void ActOpenProject();
-    void ActSaveProject();
-    void ActProjectSaveAsExecute();
-    void ActCalcProjectExecute();
 
-    QLabel *PanelProjectName() const { return m_panelProjectName; }
     // The first showing runs the first display (folders, captions, fields) beforehand.
     void setVisible(bool visible) override;
     // What the template windows reach of this window.
@@ -93,16 +72,16 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void BuildActions();
-    void BuildMenusAndToolbar();
-    QWidget *BuildClimaticGroup();
-    QWidget *BuildDesignGroup();
-    void BuildStatusBar();
+    void ConnectUi();
     void FormShow();
     // The fields as they stand (typed text included) into dat, without touching the fields.
     void FieldsToDat(TDAT &dat) const;
     void WatchChanges();
+    NaprPage ShownNaprPage() const;
 
+    void ActSaveProject();
+    void ActProjectSaveAsExecute();
+    void ActCalcProjectExecute();
     void RgCalcRegimeClick();
     void PcNaprChange();
     void ProvodButtonClick();
@@ -126,58 +105,14 @@ private:
     // Focus and selection on the field whose label has this string-table key.
     void FocusField(const char *labelKey);
 
+    std::unique_ptr<Ui_FormMain> m_ui;
     CalcDriver m_calcDriver;
+    TProject SavedProject; // copy at the last new, open or save; only the change test reads it
+    QString AppDir; // folder of the program file, with a trailing "/"
+    QString ProjectsDir; // AppDir + "Projects/": the shipped example projects
     bool m_shown = false;
     bool m_closed = false;
     QString m_saveDialogFile; // the save dialog's file name box as the dialog last left it
-
-    QAction *m_actProjectNew = nullptr;
-    QAction *m_actProjectOpen = nullptr;
-    QAction *m_actProjectSave = nullptr;
-    QAction *m_actProjectSaveAs = nullptr;
-    QAction *m_actExit = nullptr;
-    QAction *m_actCalcProject = nullptr;
-    QAction *m_actWiresGuide = nullptr;
-    QAction *m_actCad = nullptr;
-    QAction *m_actSettingLanguage = nullptr;
-    QAction *m_actUnits = nullptr;
-    QAction *m_actHelp = nullptr;
-    QAction *m_actAbout = nullptr;
-    QMenu *m_miProject = nullptr;
-    QMenu *m_miCalculation = nullptr;
-    QMenu *m_miReference = nullptr;
-    QMenu *m_miCad = nullptr;
-    QMenu *m_miSetting = nullptr;
-    QMenu *m_miHelp = nullptr;
-
-    QLabel *m_panelProjectName = nullptr;
-    QGroupBox *m_climaticGroup = nullptr;
-    QGroupBox *m_designGroup = nullptr;
-    QGroupBox *m_spansGroup = nullptr;
-    QGroupBox *m_rgCalcRegime = nullptr;
-    QButtonGroup *m_regimeButtons = nullptr;
-    QRadioButton *m_regimeDimensional = nullptr;
-    QRadioButton *m_regimeAll = nullptr;
-    QTabWidget *m_pcNapr = nullptr;
-    QPushButton *m_butKlimatParam = nullptr;
-    QLabel *m_provodLabel = nullptr;
-    QLineEdit *m_provod = nullptr;
-    QToolButton *m_provodButton = nullptr;
-    QLabel *m_statusText = nullptr;
-    QLabel *m_statusLink = nullptr;
-
-    struct Row
-    {
-        const char *labelKey;
-        QLabel *label;
-        QLabel *unit;
-    };
-    DecimalField *m_tMax, *m_tMin, *m_tSrg, *m_tvmax, *m_tGbw, *m_tGsw, *m_vMax, *m_vgol, *m_tols;
-    DecimalField *m_naprMax, *m_naprSrg, *m_tagMax, *m_tagSrg;
-    IntegerField *m_minProl, *m_maxProl, *m_shag;
-    QList<Row> m_rows;
-    QLabel *m_labUnitNaprMax, *m_labUnitNaprSrg, *m_labDaN1, *m_labDaN2;
-    QList<QLabel *> m_velocityUnits, m_mmUnits, m_meterUnits;
 };
 
 } // namespace velmora

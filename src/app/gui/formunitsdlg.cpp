@@ -1,9 +1,10 @@
-#include "formunitsdlg.h"
+#include "gui/formunitsdlg.h"
 
-#include "guard.h"
+#include "gui/guard.h"
+#include "gui/uitext.h"
+#include "gui/unitsmode.h"
 #include "l10n/texts.h"
 #include "l10n/units.h"
-#include "uitext.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -51,12 +52,13 @@ void TFormUnitsDlg::Prepare()
     m_daN->setText(UiText("Tension_daN"));
     m_N->setText(UiText("Tension_N"));
     m_cancel->setText(UiText("Cancel"));
-    (ReadUnits() == 0 ? m_daN : m_N)->setChecked(true);
+    (CurrentUnitsMode() == UnitsMode::DaN ? m_daN : m_N)->setChecked(true);
 }
 
 void TFormUnitsDlg::accept()
 {
-    Guarded([this] { SetUnits(m_N->isChecked() ? 1 : 0); });
+    Guarded(
+        [this] { SetUnits(static_cast<int>(m_N->isChecked() ? UnitsMode::NkN : UnitsMode::DaN)); });
     QDialog::accept();
 }
 

@@ -1,7 +1,7 @@
-#include "writtenfile.h"
+#include "gui/writtenfile.h"
 
-#include "prompts.h"
-#include "uitext.h"
+#include "gui/prompts.h"
+#include "gui/uitext.h"
 
 #include <QDir>
 #include <QFileInfo>

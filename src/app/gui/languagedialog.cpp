@@ -1,6 +1,6 @@
-#include "languagedialog.h"
+#include "gui/languagedialog.h"
 
-#include "guard.h"
+#include "gui/guard.h"
 #include "l10n/localization.h"
 
 #include <QComboBox>

@@ -1,0 +1,643 @@
+#include "gui/formmain.h"
+
+#include "calc/project_args.h"
+#include "catalogue/catalogue.h"
+#include "common/error.h"
+#include "data/projectfile.h"
+#include "gui/appwindows.h"
+#include "gui/catalogue/formwiresbase.h"
+#include "gui/dialogfolders.h"
+#include "gui/fieldchecks.h"
+#include "gui/formabout.h"
+#include "gui/formklimatkoef.h"
+#include "gui/formmain_ui.h"
+#include "gui/formsaveproject.h"
+#include "gui/formunitsdlg.h"
+#include "gui/guard.h"
+#include "gui/languagedialog.h"
+#include "gui/numberfields.h"
+#include "gui/platform.h"
+#include "gui/program.h"
+#include "gui/prompts.h"
+#include "gui/qttranslations.h"
+#include "gui/reportplatform.h"
+#include "gui/uitext.h"
+#include "l10n/localization.h"
+#include "l10n/texts.h"
+#include "l10n/units.h"
+
+#include <QAbstractSpinBox>
+#include <QAction>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include <climits>
+#include <cmath>
+#include <utility>
+
+namespace velmora {
+
+namespace {
+
+const FileDialogRequest OpenProjectDialog {QStringLiteral("Открыть проект Velmora ..."),
+                                           QStringLiteral("*.vlp (*.vlp)"),
+                                           QStringLiteral("vlp"),
+                                           {},
+                                           {}};
+const FileDialogRequest SaveProjectDialog {QStringLiteral("Сохранить проект Velmora ..."),
+                                           QStringLiteral("*.vlp (*.vlp)"),
+                                           QStringLiteral("vlp"),
+                                           {},
+                                           {}};
+
+// The engine with the spreadsheet report under the program's folder, in the language and
+// units mode in force.
+CalcOutcome RunEngineWithReport(const TProject &project, const CalcArgs &args, CalcRun &run)
+{
+    // The report is named after the open project.
+    const TFormMain *main = Windows().FormMain;
+    const QString projectName = main ? TFormMain::ProjectNameOf(main->ProjectFileName) : QString();
+    const Lang lang = CurrentLang();
+    DesktopReport report(ApplicationDir(), lang, ReadUnits(), projectName);
+    return CalcProject(project, FindWire(project.Dat.Provod), CalcPurpose::Full, args, lang, run,
+                       &report);
+}
+
+// A whole-number field's value from a stored span, truncated toward zero and kept inside
+// the field's range (a file may hold any number).
+int SpanFieldValue(double value)
+{
+    if (std::isnan(value))
+        return 0;
+    const double truncated = std::trunc(value);
+    if (truncated <= INT_MIN)
+        return INT_MIN;
+    if (truncated >= INT_MAX)
+        return INT_MAX;
+    return static_cast<int>(truncated);
+}
+
+// A value shown in the current units back in the stored unit. A value still shown as it was
+// set gives the stored one exactly, so that switching the units changes nothing.
+double FromShown(double shown, double stored, double factor)
+{
+    return shown == factor * stored ? stored : shown / factor;
+}
+
+} // namespace
+
+TFormMain::TFormMain(QWidget *parent)
+    : QMainWindow(parent)
+    , m_ui(std::make_unique<Ui_FormMain>())
+    , m_calcDriver(RunEngineWithReport)
+{
+    // Numbers are shown and read with "." whatever the regional settings say.
+    QLocale::setDefault(QLocale::c());
+    RegisterCommonTexts();
+    RegisterMainWindowTexts();
+    CurProject.SetDefaults();
+    SavedProject.Assign(CurProject);
+
+    m_ui->setupUi(this);
+    ConnectUi();
+    ProjectToForm();
+    WatchChanges();
+}
+
+TFormMain::~TFormMain()
+{
+    // The fields are destroyed after this body, and a field that loses the focus then still
+    // signals: it must not call back into a window that is no longer a TFormMain.
+    for (QObject *child : findChildren<QObject *>())
+        QObject::disconnect(child, nullptr, this, nullptr);
+}
+
+CalcDriver TFormMain::DefaultCalcDriver()
+{
+    return RunEngineWithReport;
+}
+
+void TFormMain::ConnectUi()
+{
+    // Every handler can throw: each runs through the guard.
+    auto guarded = [this](void (TFormMain::*handler)()) {
+        return [this, handler] { Guarded([this, handler] { (this->*handler)(); }); };
+    };
+    const std::pair<QAction *, void (TFormMain::*)()> actions[] = {
+        {m_ui->actProjectNew, &TFormMain::ActNewProject},
+        {m_ui->actProjectOpen, &TFormMain::ActOpenProject},
+        {m_ui->actProjectSave, &TFormMain::ActSaveProject},
+        {m_ui->actProjectSaveAs, &TFormMain::ActProjectSaveAsExecute},
+        {m_ui->actExit, &TFormMain::ActExitExecute},
+        {m_ui->actCalcProject, &TFormMain::ActCalcProjectExecute},
+        {m_ui->actWiresGuide, &TFormMain::ActWiresGuideExecute},
+        {m_ui->actCad, &TFormMain::ActCadExecute},
+        {m_ui->actSettingLanguage, &TFormMain::ActSettingLanguageExecute},
+        {m_ui->actUnits, &TFormMain::ActUnitsExecute},
+        {m_ui->actHelp, &TFormMain::ActHelpExecute},
+        {m_ui->actAbout, &TFormMain::ActAboutExecute},
+    };
+    for (const auto &[action, handler] : actions)
+        connect(action, &QAction::triggered, this, guarded(handler));
+    connect(m_ui->butKlimatParam, &QPushButton::clicked, this,
+            guarded(&TFormMain::ButKlimatParamClick));
+    connect(m_ui->provodButton, &QToolButton::clicked, this,
+            guarded(&TFormMain::ProvodButtonClick));
+    connect(m_ui->regimeButtons, &QButtonGroup::idClicked, this, [this] {
+        RgCalcRegimeClick();
+        ShowModifiedMark();
+    });
+    connect(m_ui->pcNapr, &QTabWidget::currentChanged, this, [this] {
+        PcNaprChange();
+        ShowModifiedMark();
+    });
+}
+
+// The first display sets up texts and fields before the window appears, so that it appears
+// with its final size.
+void TFormMain::setVisible(bool visible)
+{
+    if (visible && !m_shown) {
+        m_shown = true;
+        Guarded([this] { FormShow(); });
+    }
+    QMainWindow::setVisible(visible);
+}
+
+void TFormMain::FormShow()
+{
+    AppDir = ApplicationDir();
+    ProjectsDir = ShippedProjectsDir();
+    ApplyLanguage();
+    ProjectToForm();
+    QMainWindow::layout()->activate();
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void TFormMain::ProjectToForm()
+{
+    const TDAT &dat = CurProject.Dat;
+    m_ui->provod->setText(QString::fromStdString(dat.Provod));
+    m_ui->tMax->setValue(dat.T_Max);
+    m_ui->tMin->setValue(dat.T_Min);
+    m_ui->tSrg->setValue(dat.T_Srg);
+    m_ui->tvmax->setValue(dat.Tvmax);
+    m_ui->tGbw->setValue(dat.T_Gbw);
+    m_ui->tGsw->setValue(dat.T_Gsw);
+    m_ui->vMax->setValue(dat.VMax);
+    m_ui->vgol->setValue(dat.Vgol);
+    m_ui->tols->setValue(dat.Tols);
+    m_ui->naprSrg->setValue(StressFactor() * dat.Napr_srg);
+    m_ui->naprMax->setValue(StressFactor() * dat.Napr_Max);
+    m_ui->tagSrg->setValue(ForceFactor() * dat.Tag_Srg);
+    m_ui->tagMax->setValue(ForceFactor() * dat.Tag_Max);
+    {
+        const QSignalBlocker blocker(m_ui->pcNapr);
+        m_ui->pcNapr->setCurrentIndex(static_cast<int>(NaprPageOf(dat.NaprPage)));
+    }
+    m_ui->minProl->setValue(SpanFieldValue(dat.Min_Prol));
+    m_ui->maxProl->setValue(SpanFieldValue(dat.Max_Prol));
+    m_ui->shag->setValue(SpanFieldValue(dat.Shag));
+    RgCalcRegimeClick();
+}
+
+void TFormMain::FormToProject()
+{
+    // Text typed but not yet confirmed with Enter or a focus change counts too.
+    for (DecimalField *field : findChildren<DecimalField *>()) {
+        if (field->window() == this)
+            field->Commit();
+    }
+    for (IntegerField *field : {m_ui->minProl, m_ui->maxProl, m_ui->shag})
+        field->Commit();
+    FieldsToDat(CurProject.Dat);
+}
+
+void TFormMain::FieldsToDat(TDAT &dat) const
+{
+    dat.Provod = m_ui->provod->text().toStdString();
+    dat.T_Max = m_ui->tMax->TypedValue();
+    dat.T_Min = m_ui->tMin->TypedValue();
+    dat.T_Srg = m_ui->tSrg->TypedValue();
+    dat.Tvmax = m_ui->tvmax->TypedValue();
+    dat.T_Gbw = m_ui->tGbw->TypedValue();
+    dat.T_Gsw = m_ui->tGsw->TypedValue();
+    dat.VMax = m_ui->vMax->TypedValue();
+    dat.Vgol = m_ui->vgol->TypedValue();
+    dat.Tols = m_ui->tols->TypedValue();
+    dat.Napr_srg = FromShown(m_ui->naprSrg->TypedValue(), dat.Napr_srg, StressFactor());
+    dat.Napr_Max = FromShown(m_ui->naprMax->TypedValue(), dat.Napr_Max, StressFactor());
+    dat.NaprPage = static_cast<int>(ShownNaprPage());
+    dat.Tag_Srg = FromShown(m_ui->tagSrg->TypedValue(), dat.Tag_Srg, ForceFactor());
+    dat.Tag_Max = FromShown(m_ui->tagMax->TypedValue(), dat.Tag_Max, ForceFactor());
+    dat.Min_Prol = m_ui->minProl->TypedValue();
+    dat.Max_Prol = m_ui->maxProl->TypedValue();
+    dat.Shag = m_ui->shag->TypedValue();
+}
+
+void TFormMain::WatchChanges()
+{
+    for (DecimalField *field :
+         {m_ui->tMax, m_ui->tMin, m_ui->tSrg, m_ui->tvmax, m_ui->tGbw, m_ui->tGsw, m_ui->vMax,
+          m_ui->vgol, m_ui->tols, m_ui->naprMax, m_ui->naprSrg, m_ui->tagMax, m_ui->tagSrg}) {
+        connect(field, &DecimalField::Edited, this, &TFormMain::ShowModifiedMark);
+        connect(field, &DecimalField::valueChanged, this, &TFormMain::ShowModifiedMark);
+    }
+    for (IntegerField *field : {m_ui->minProl, m_ui->maxProl, m_ui->shag}) {
+        connect(field, &IntegerField::Edited, this, &TFormMain::ShowModifiedMark);
+        connect(field, &IntegerField::valueChanged, this, &TFormMain::ShowModifiedMark);
+    }
+    connect(m_ui->provod, &QLineEdit::textChanged, this, &TFormMain::ShowModifiedMark);
+}
+
+void TFormMain::ShowModifiedMark()
+{
+    TDAT shown = CurProject.Dat;
+    FieldsToDat(shown);
+    setWindowModified(!shown.IsEqual(SavedProject.Dat)
+                      || !CurProject.Koef.IsEqual(SavedProject.Koef)
+                      || !CurProject.Shablons.IsEqual(SavedProject.Shablons));
+}
+
+void TFormMain::RgCalcRegimeClick()
+{
+    ApplyRegimeChoice(CurProject.Dat, static_cast<RegimeChoice>(m_ui->regimeButtons->checkedId()));
+}
+
+void TFormMain::PcNaprChange()
+{
+    CurProject.Dat.NaprPage = static_cast<int>(ShownNaprPage());
+}
+
+void TFormMain::ApplyLanguage()
+{
+    ApplyQtTranslations();
+    ShowTitle();
+    m_ui->retranslateUi(this);
+    ShowProjectName();
+    ApplyUnits();
+}
+
+void TFormMain::ApplyUnits()
+{
+    m_ui->retranslateUnits(CurrentUnitsMode());
+}
+
+QString TFormMain::ProjectNameOf(const QString &path)
+{
+    if (path.isEmpty())
+        return {};
+    QString name = path;
+    const qsizetype separator
+        = std::max(name.lastIndexOf(QLatin1Char('/')), name.lastIndexOf(QLatin1Char('\\')));
+    name = name.mid(separator + 1);
+    const qsizetype dot = name.indexOf(QLatin1Char('.'));
+    return dot < 0 ? name : name.left(dot);
+}
+
+// The file name first, so that a narrow title bar still shows it and the modified mark.
+void TFormMain::ShowTitle()
+{
+    const QString name
+        = ProjectFileName.isEmpty() ? UiText("Untitled") : QFileInfo(ProjectFileName).fileName();
+    setWindowTitle(name + QStringLiteral("[*] - ") + AppTitle + QStringLiteral(" - ")
+                   + UiText("Mechanical_calculation"));
+}
+
+void TFormMain::ShowProjectName()
+{
+    // A project never saved has no name, and an empty box says nothing.
+    m_ui->panelProjectName->setVisible(!ProjectFileName.isEmpty());
+    m_ui->panelProjectName->setText(ProjectFileName.isEmpty()
+                                        ? QString()
+                                        : UiText("Project") + QStringLiteral(": ")
+                                            + ProjectNameOf(ProjectFileName));
+}
+
+void TFormMain::MarkSaved()
+{
+    SavedProject.Assign(CurProject);
+    ShowTitle();
+    setWindowModified(false);
+}
+
+NaprPage TFormMain::ShownNaprPage() const
+{
+    return static_cast<NaprPage>(m_ui->pcNapr->currentIndex());
+}
+
+bool TFormMain::IsModified()
+{
+    FormToProject();
+    ShowModifiedMark();
+    return isWindowModified();
+}
+
+// Calculate: the refusals first, then the engine.
+bool TFormMain::CalculationAllowed(const TDAT &dat)
+{
+    if (FindWire(dat.Provod).Name.empty()) {
+        CurrentPrompts().Error(UiText("Input_wire"));
+        return false;
+    }
+    const QString refused = UiText("Error_data_entry") + QStringLiteral("!\n");
+    if (const FieldRefusal impossible = ImpossibleClimate(dat); impossible.labelKey) {
+        CurrentPrompts().Error(refused + impossible.text);
+        FocusField(impossible.labelKey);
+        return false;
+    }
+    if (!CurProject.Koef.CheckKoef()
+        && !CurrentPrompts().Question(UiText("loads_are_lower_standard")))
+        return false;
+    const std::string refusal
+        = SpanRangeRefusal(dat.Min_Prol, dat.Max_Prol, dat.Shag, CurrentLang());
+    if (!refusal.empty()) {
+        CurrentPrompts().Error(QString::fromStdString(refusal));
+        return false;
+    }
+    // One span gives a report of empty tables: refused before the report's save dialog.
+    if (SpanCount(dat.Min_Prol, dat.Max_Prol, dat.Shag) < 2) {
+        CurrentPrompts().Error(refused + UiText("Two_spans"));
+        return false;
+    }
+    return true;
+}
+
+void TFormMain::FocusField(const char *labelKey)
+{
+    for (const Ui_FormMain::Row &row : std::as_const(m_ui->rows)) {
+        if (qstrcmp(row.labelKey, labelKey) == 0) {
+            if (auto *field = qobject_cast<QAbstractSpinBox *>(row.label->buddy())) {
+                field->setFocus();
+                field->selectAll();
+            }
+            return;
+        }
+    }
+}
+
+void TFormMain::ActCalcProjectExecute()
+{
+    FormToProject();
+    const TDAT &dat = CurProject.Dat;
+    if (!CalculationAllowed(dat))
+        return;
+    CalcRun run;
+    QString failure;
+    try {
+        const CalcArgs args = CalcArgsOf(dat, FindWire(dat.Provod));
+        const CalcOutcome outcome = m_calcDriver(CurProject, args, run);
+        if (outcome == CalcOutcome::CheckFailed && !run.warning.empty())
+            CurrentPrompts().Warning(QString::fromStdString(run.warning));
+        return;
+    } catch (const std::exception &e) {
+        failure = QString::fromStdString(e.what());
+    } catch (...) {
+    }
+    CloseWait();
+    QString text = UiText("Error_data_entry") + QLatin1Char('!');
+    if (!failure.isEmpty())
+        text += QLatin1Char('\n') + failure;
+    CurrentPrompts().Error(text);
+}
+
+void TFormMain::ProvodButtonClick()
+{
+    TFormWiresBase *catalogue = Windows().FormWiresBase;
+    if (catalogue->Pick(m_ui->provod->text().toStdString())) {
+        const TWireRec wire = catalogue->SelectedWire();
+        if (!wire.Name.empty())
+            m_ui->provod->setText(QString::fromStdString(wire.Name));
+    }
+    PcNaprChange();
+}
+
+void TFormMain::ButKlimatParamClick()
+{
+    TFormKlimatKoef *dialog = Windows().FormKlimatKoef;
+    dialog->LoadKoef(CurProject.Koef);
+    dialog->FormShow();
+    if (CurrentPrompts().Exec(*dialog) != QDialog::Rejected)
+        dialog->StoreKoef(CurProject.Koef);
+    ShowModifiedMark();
+}
+
+void TFormMain::ActWiresGuideExecute()
+{
+    Windows().FormWiresBase->Manage();
+}
+
+void TFormMain::ActCadExecute()
+{
+    TFormSpisokShabloni *list = Windows().FormSpisokShabloni;
+    list->show();
+    list->raise();
+    list->activateWindow();
+}
+
+TemplateHost TFormMain::TemplateHostOf()
+{
+    return TemplateHost {[this]() -> TProject & { return CurProject; },
+                         [this] { return ProjectFileName; }, [this] { FormToProject(); }};
+}
+
+void TFormMain::ActSettingLanguageExecute()
+{
+    // What was typed since the last transfer is taken first, so the new language shows it.
+    FormToProject();
+    if (CurrentPrompts().Exec(*Windows().LanguageDialog) != QDialog::Accepted)
+        return;
+    ApplyLanguage();
+    ProjectToForm();
+}
+
+void TFormMain::ActUnitsExecute()
+{
+    FormToProject();
+    TFormUnitsDlg *dialog = Windows().FormUnitsDlg;
+    dialog->Prepare();
+    CurrentPrompts().Exec(*dialog);
+    ApplyUnits();
+    ProjectToForm();
+}
+
+void TFormMain::ActHelpExecute()
+{
+    OpenHelp(AppDir, HelpBaseName);
+}
+
+void TFormMain::ActAboutExecute()
+{
+    Windows().FormAbout->ShowAbout();
+}
+
+// Change test and save prompt. Returns whether the calling action may go on: Save goes on
+// once the project is written (not when the save dialog is cancelled), Don't save goes on
+// without writing, Cancel (Escape, the close box) calls the action off.
+bool TFormMain::SaveProjectDlg()
+{
+    if (!IsModified())
+        return true;
+    TFormSave_Project *prompt = Windows().FormSave_Project;
+    prompt->PrepareTexts();
+    switch (CurrentPrompts().Exec(*prompt)) {
+    case TFormSave_Project::SaveChanges:
+        return SaveProjectNow();
+    case TFormSave_Project::DiscardChanges:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TFormMain::ActNewProject()
+{
+    if (!SaveProjectDlg())
+        return;
+    ProjectFileName.clear();
+    CurProject.SetDefaults();
+    ProjectToForm();
+    ShowProjectName();
+    MarkSaved();
+    emit ProjectReplaced();
+}
+
+void TFormMain::ActOpenProject()
+{
+    if (!SaveProjectDlg())
+        return;
+    FileDialogRequest request = OpenProjectDialog;
+    request.fileName = QStringLiteral("*.vlp");
+    // The first open starts among the shipped examples.
+    PrepareDialogFolder(request, FileKind::Project, DialogUse::Open, ProjectsDir);
+    const QString path = CurrentPrompts().OpenFileName(request);
+    if (path.isEmpty())
+        return;
+    RememberDialogFolder(FileKind::Project, path);
+    // Read into a copy: a file that fails leaves the open project, its name and caption.
+    TProject opened;
+    opened.Assign(CurProject);
+    try {
+        LoadProject(QDir::toNativeSeparators(path).toStdString(), opened);
+    } catch (const ConversionError &e) {
+        // A file that reads but does not hold a project's values.
+        throw Error((UiText("Not_a_project").arg(QDir::toNativeSeparators(path)) + QLatin1Char('\n')
+                     + QString::fromStdString(e.what()))
+                        .toStdString());
+    }
+    ProjectFileName = path;
+    CurProject.Assign(opened);
+    ProjectToForm();
+    ShowProjectName();
+    MarkSaved();
+    emit ProjectReplaced();
+}
+
+void TFormMain::ActSaveProject()
+{
+    SaveProjectNow();
+}
+
+// Save: to the project's file, or to a file chosen in the save dialog. Returns whether the
+// project was written.
+bool TFormMain::SaveProjectNow()
+{
+    if (ProjectFileName.isEmpty()) {
+        FileDialogRequest request = SaveProjectDialog;
+        request.fileName = m_saveDialogFile;
+        PrepareDialogFolder(request, FileKind::Project, DialogUse::Save);
+        const QString path = CurrentPrompts().SaveFileName(request);
+        if (path.isEmpty())
+            return false;
+        m_saveDialogFile = path;
+        ProjectFileName = path;
+        try {
+            WriteProjectFile();
+        } catch (...) {
+            ProjectFileName.clear();
+            throw;
+        }
+        return true;
+    }
+    WriteProjectFile();
+    return true;
+}
+
+void TFormMain::ActProjectSaveAsExecute()
+{
+    FileDialogRequest request = SaveProjectDialog;
+    request.fileName = ProjectFileName;
+    PrepareDialogFolder(request, FileKind::Project, DialogUse::Save);
+    const QString path = CurrentPrompts().SaveFileName(request);
+    if (path.isEmpty())
+        return;
+    m_saveDialogFile = path;
+    const QString previous = ProjectFileName;
+    ProjectFileName = path;
+    try {
+        WriteProjectFile();
+    } catch (...) {
+        ProjectFileName = previous;
+        throw;
+    }
+}
+
+void TFormMain::WriteProjectFile()
+{
+    FormToProject();
+    SaveProject(ProjectFileName.toStdString(), CurProject);
+    RememberDialogFolder(FileKind::Project, ProjectFileName);
+    ShowProjectName();
+    MarkSaved();
+    CurrentPrompts().Message(UiText("File_saved"));
+}
+
+void TFormMain::ActExitExecute()
+{
+    close();
+}
+
+bool TFormMain::FormCloseQuery()
+{
+    if (!SaveProjectDlg())
+        return false;
+    return CurrentPrompts().WarningYesNo(UiText("quit_the_program"));
+}
+
+void TFormMain::FormClose()
+{
+    m_closed = true;
+    if (TFormWiresBase *catalogue = Windows().FormWiresBase)
+        Guarded([catalogue] { catalogue->SaveIfModified(); });
+    ReleaseTexts();
+}
+
+void TFormMain::closeEvent(QCloseEvent *event)
+{
+    if (m_closed) {
+        event->accept();
+        return;
+    }
+    bool mayClose = false;
+    Guarded([&] { mayClose = FormCloseQuery(); });
+    if (!mayClose) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    FormClose();
+}
+
+} // namespace velmora
