@@ -1,6 +1,7 @@
 #include "args.h"
 #include "calc_json.h"
 #include "commands.h"
+#include "paths.h"
 #include "setup.h"
 #include "stringing_json.h"
 
@@ -10,6 +11,9 @@
 #include "common/error.h"
 #include "common/numtext.h"
 #include "data/projectfile.h"
+#include "l10n/localization.h"
+#include "l10n/units.h"
+#include "report/stringing_report.h"
 
 #include <iostream>
 #include <optional>
@@ -25,6 +29,7 @@ struct StringingOptions
     std::optional<int> section; // --section N, from 0
     bool all = false;
     std::optional<TSection> spans; // --spans with --from, --to, --step: a section not stored
+    std::optional<std::string> report; // --report OUT.xls
 };
 
 double NumberOf(const CommandWords::Option &option, std::string_view expected)
@@ -72,7 +77,7 @@ StringingOptions ParseStringingOptions(const std::vector<std::string> &args)
             continue;
         const std::string &name = option.name;
         if (name == "--report") {
-            throw UsageError("--report is not supported by the stringing command yet");
+            options.report = option.value;
         } else if (name == "--all") {
             options.all = true;
         } else if (name == "--section") {
@@ -166,6 +171,12 @@ int RunStringingCommand(const std::vector<std::string> &words)
         if (entry.table.state == NoState)
             return Refuse(entry.table.warning);
         tables.push_back(std::move(entry));
+    }
+    // Written before anything is printed, so that a failure leaves neither file nor JSON.
+    if (options.report) {
+        const StringingReportUnits units {StressFactor(), ForceFactor(), options.common.language};
+        WriteStringingReport(ProgramDir() + StringingFormName(IsEnglish(), options.common.units),
+                             *options.report, wire, tables, units);
     }
     std::cout << StringingResultJson(tables);
     return ExitOk;
