@@ -24,6 +24,7 @@
 #include "qttranslations.h"
 #include "report/excel_report.h"
 #include "reportplatform.h"
+#include "stringing/formstringing.h"
 #include "uitext.h"
 
 #include <QAbstractSpinBox>
@@ -138,6 +139,7 @@ TFormMain::TFormMain(QWidget *parent)
     QLocale::setDefault(QLocale::c());
     RegisterCommonTexts();
     RegisterMainWindowTexts();
+    RegisterStringingTexts(); // the caption of the stringing tables' action
     CurProject.SetDefaults();
     SavedProject.Assign(CurProject);
 
@@ -212,6 +214,8 @@ void TFormMain::BuildActions()
     m_actWiresGuide = make("ActWiresGuide", QStyle::SP_FileDialogDetailedView,
                            &TFormMain::ActWiresGuideExecute);
     m_actCad = make("ActCad", QStyle::SP_FileDialogContentsView, &TFormMain::ActCadExecute);
+    m_actStringing
+        = make("ActStringing", QStyle::SP_CustomBase, &TFormMain::ActStringingExecute);
     m_actSettingLanguage
         = make("ActSettingLanguage", QStyle::SP_CustomBase, &TFormMain::ActSettingLanguageExecute);
     m_actUnits = make("ActUnits", QStyle::SP_CustomBase, &TFormMain::ActUnitsExecute);
@@ -233,6 +237,7 @@ void TFormMain::BuildMenusAndToolbar()
     m_miCalculation = menuBar()->addMenu(QString());
     m_miCalculation->setObjectName(QStringLiteral("MI_Calculation"));
     m_miCalculation->addAction(m_actCalcProject);
+    m_miCalculation->addAction(m_actStringing);
     m_miReference = menuBar()->addMenu(QString());
     m_miReference->setObjectName(QStringLiteral("MI_Reference"));
     m_miReference->addAction(m_actWiresGuide);
@@ -569,7 +574,8 @@ void TFormMain::ShowModifiedMark()
     FieldsToDat(shown);
     setWindowModified(!shown.IsEqual(SavedProject.Dat)
                       || !CurProject.Koef.IsEqual(SavedProject.Koef)
-                      || !CurProject.Shablons.IsEqual(SavedProject.Shablons));
+                      || !CurProject.Shablons.IsEqual(SavedProject.Shablons)
+                      || !CurProject.Sections.IsEqual(SavedProject.Sections));
 }
 
 double TFormMain::ForceToStress(double force_daN) const
@@ -618,6 +624,7 @@ void TFormMain::ApplyLanguage()
     caption(m_actCalcProject, UiText("Calculation"));
     caption(m_actWiresGuide, UiText("Reference_catalog_on_wires"));
     caption(m_actCad, UiText("Patterns_curves"));
+    caption(m_actStringing, UiText("Stringing_tables"));
     caption(m_actSettingLanguage, QStringLiteral("Language(Язык)"));
     caption(m_actUnits, UiText("Units"));
     caption(m_actHelp, UiText("Help"));
@@ -806,6 +813,14 @@ void TFormMain::ActCadExecute()
     list->show();
     list->raise();
     list->activateWindow();
+}
+
+void TFormMain::ActStringingExecute()
+{
+    TFormStringing *window = Windows().FormStringing;
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 TemplateHost TFormMain::TemplateHostOf()

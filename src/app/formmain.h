@@ -110,6 +110,7 @@ private:
     void ActExitExecute();
     void ActWiresGuideExecute();
     void ActCadExecute();
+    void ActStringingExecute();
     void ActSettingLanguageExecute();
     void ActUnitsExecute();
     void ActHelpExecute();
@@ -139,6 +140,7 @@ private:
     QAction *m_actCalcProject = nullptr;
     QAction *m_actWiresGuide = nullptr;
     QAction *m_actCad = nullptr;
+    QAction *m_actStringing = nullptr;
     QAction *m_actSettingLanguage = nullptr;
     QAction *m_actUnits = nullptr;
     QAction *m_actHelp = nullptr;

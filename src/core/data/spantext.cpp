@@ -89,23 +89,32 @@ std::vector<std::string> SplitNumberFields(std::string_view bytes)
     return fields;
 }
 
+std::size_t FirstNonNumber(const std::vector<std::string> &texts)
+{
+    return static_cast<std::size_t>(std::find_if_not(texts.begin(), texts.end(), IsNumber)
+                                    - texts.begin());
+}
+
+std::string NotANumberSpanText(const TSection &section, std::size_t index,
+                               const std::string &text, int language)
+{
+    const std::string position = FormatInt(static_cast<std::int64_t>(index + 1));
+    const std::string subject = SectionSubject(section, language);
+    if (language == 0)
+        return "Span " + position + " of " + subject + ": \"" + text + "\" is not a number";
+    return "Пролёт " + position + " " + subject + ": «" + text + "» — не число";
+}
+
 std::vector<double> ReadSpanTexts(const std::vector<std::string> &texts, const TSection &section,
                                   int language)
 {
+    const std::size_t bad = FirstNonNumber(texts);
+    if (bad < texts.size())
+        throw Error(NotANumberSpanText(section, bad, texts[bad], language));
     std::vector<double> spans;
     spans.reserve(texts.size());
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        try {
-            spans.push_back(ParseDecimal(texts[i]));
-        } catch (const ConversionError &) {
-            const std::string position = FormatInt(static_cast<std::int64_t>(i + 1));
-            const std::string subject = SectionSubject(section, language);
-            throw Error(language == 0 ? "Span " + position + " of " + subject + ": \"" + texts[i]
-                                + "\" is not a number"
-                                      : "Пролёт " + position + " " + subject + ": «" + texts[i]
-                                + "» — не число");
-        }
-    }
+    for (const std::string &text : texts)
+        spans.push_back(ParseDecimal(text));
     return spans;
 }
 

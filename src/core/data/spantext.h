@@ -18,10 +18,18 @@ namespace velmora {
 // UTF-8 texts, unchecked.
 std::vector<std::string> SplitNumberFields(std::string_view bytes);
 
-// The spans of texts (a field or a cell each, in route order), read with "," or "." as the
-// point and blanks around. Throws velmora::Error, in the language given (0 English, otherwise
-// Russian), naming section and the 1-based position of the first text that is no number:
-// "Span 3 of anchor section "A": "12a" is not a number". The limits of the spans are
+// The 0-based index of the first text that does not read as a number with "," or "." as the
+// point and blanks around, or texts.size() when all do.
+std::size_t FirstNonNumber(const std::vector<std::string> &texts);
+
+// The refusal of texts[index] as a span, in the language given (0 English, otherwise
+// Russian), naming section and the 1-based position: "Span 3 of anchor section "A": "12a"
+// is not a number".
+std::string NotANumberSpanText(const TSection &section, std::size_t index,
+                               const std::string &text, int language);
+
+// The spans of texts (a field or a cell each, in route order). Throws velmora::Error with
+// NotANumberSpanText for the first text that is no number. The limits of the spans are
 // CheckSection's business.
 std::vector<double> ReadSpanTexts(const std::vector<std::string> &texts, const TSection &section,
                                   int language);

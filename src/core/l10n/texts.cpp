@@ -296,6 +296,7 @@ void RegisterAllTexts()
     RegisterWiresEditTexts();
     RegisterKlimatTexts();
     RegisterSaveProjectTexts();
+    RegisterStringingTexts();
 }
 
 } // namespace velmora
