@@ -3,6 +3,8 @@
 
 #include "appwindows.h"
 #include "catalogue/formwiresbase.h"
+#include "data/projectfile.h"
+#include "dialogfolders.h"
 #include "formabout.h"
 #include "formklimatkoef.h"
 #include "formmain.h"
@@ -13,6 +15,8 @@
 #include "l10n/units.h"
 #include "languagedialog.h"
 #include "platform.h"
+#include "stringing/formstringing.h"
+#include "stringing/formstringing_ui.h"
 #include "templates/formspisokshabloni.h"
 #include "uitext.h"
 
@@ -21,9 +25,11 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
 #include <QPixmap>
 #include <QProcess>
+#include <QTabWidget>
 #include <QThread>
 #include <QWidget>
 
@@ -97,6 +103,31 @@ void Shoot(const QString &language)
 
     Grab(w.FormSpisokShabloni, QStringLiteral("templates_%1").arg(language));
     w.FormSpisokShabloni->hide();
+
+    // The stringing tables of the shipped example with a second section; the project as it
+    // was afterwards.
+    const TProject kept = w.FormMain->CurProject;
+    LoadProject((ShippedProjectsDir() + QStringLiteral("example.vlp")).toStdString(),
+                w.FormMain->CurProject);
+    TSection crossing;
+    crossing.Name = language == QLatin1String("en") ? "River crossing" : "Переход через реку";
+    crossing.Spans = {210, 480, 230};
+    crossing.TStep = 5;
+    w.FormMain->CurProject.Sections.Add(crossing);
+    w.FormMain->SavedProject.Assign(w.FormMain->CurProject);
+    w.FormMain->ProjectToForm();
+    w.FormStringing->ProjectReplaced();
+    Grab(w.FormStringing, QStringLiteral("stringing_%1").arg(language));
+    w.FormStringing->Widgets().tabs->setCurrentIndex(1);
+    Grab(w.FormStringing, QStringLiteral("stringing_plot_%1").arg(language));
+    w.FormStringing->Widgets().tabs->setCurrentIndex(0);
+    w.FormStringing->Widgets().sectionList->setCurrentRow(1);
+    Grab(w.FormStringing, QStringLiteral("stringing_crossing_%1").arg(language));
+    w.FormStringing->hide();
+    w.FormMain->CurProject = kept;
+    w.FormMain->SavedProject.Assign(kept);
+    w.FormMain->ProjectToForm();
+    w.FormStringing->ProjectReplaced();
 
     ShowWait(UiText("Port_to_Excel"));
     Grab(w.FormWait, QStringLiteral("wait_%1").arg(language));

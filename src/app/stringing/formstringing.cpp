@@ -27,6 +27,7 @@
 
 #include <QChartView>
 #include <QClipboard>
+#include <QFontMetrics>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -383,7 +384,7 @@ void TFormStringing::ShowTable()
     t->setColumnCount(0);
     m_ui->summary->setText(SummaryText());
     if (!m_table) {
-        ClearSagChart(*m_ui->chartView->chart());
+        ShowSagChart(*m_ui->chartView, nullptr);
         UpdateButtons();
         return;
     }
@@ -408,7 +409,9 @@ void TFormStringing::ShowTable()
     t->item(grid.reducedRow + 1, 0)->setTextAlignment(Qt::AlignVCenter | Qt::AlignLeft);
     t->resizeColumnsToContents();
     t->setColumnWidth(0, t->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
-    FillSagChart(*m_ui->chartView->chart(), *m_table);
+    const int caption = QFontMetrics(bold).horizontalAdvance(grid.rows.back().front()) + 16;
+    t->setColumnWidth(1, std::max(t->columnWidth(1), caption - t->columnWidth(0)));
+    ShowSagChart(*m_ui->chartView, &*m_table);
     UpdateButtons();
 }
 

@@ -4,7 +4,6 @@
 #include "stringing/spanseditor.h"
 #include "uitext.h"
 
-#include <QChart>
 #include <QChartView>
 #include <QDialog>
 #include <QGridLayout>
@@ -110,9 +109,7 @@ void Ui_FormStringing::setupUi(QDialog *form)
     resultTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     resultTable->verticalHeader()->hide();
     resultTable->verticalHeader()->setDefaultSectionSize(resultTable->fontMetrics().height() + 6);
-    auto *chart = new QChart;
-    chart->setMargins(QMargins(4, 4, 4, 4));
-    chartView = new QChartView(chart, tabs);
+    chartView = new QChartView(tabs);
     chartView->setObjectName(QStringLiteral("SagChart"));
     chartView->setRenderHint(QPainter::Antialiasing);
     tabs->addTab(resultTable, QString());

@@ -5,6 +5,7 @@
 #include "uitext.h"
 
 #include <QChart>
+#include <QChartView>
 #include <QLineSeries>
 #include <QPen>
 #include <QValueAxis>
@@ -26,20 +27,8 @@ QLineSeries *SagSeries(const std::vector<double> &temperatures, const std::vecto
     return series;
 }
 
-} // namespace
-
-void ClearSagChart(QChart &chart)
-{
-    chart.removeAllSeries();
-    for (QAbstractAxis *axis : chart.axes()) {
-        chart.removeAxis(axis);
-        delete axis;
-    }
-}
-
 void FillSagChart(QChart &chart, const SectionTable &entry)
 {
-    ClearSagChart(chart);
     const StringingTable &t = entry.table;
     if (t.temperatures.empty())
         return;
@@ -81,6 +70,19 @@ void FillSagChart(QChart &chart, const SectionTable &entry)
 
     chart.legend()->setVisible(static_cast<int>(t.sags.size()) + 1 <= MaxLegendSeries);
     chart.legend()->setAlignment(Qt::AlignRight);
+}
+
+} // namespace
+
+void ShowSagChart(QChartView &view, const SectionTable *entry)
+{
+    auto *chart = new QChart;
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    if (entry)
+        FillSagChart(*chart, *entry);
+    QChart *former = view.chart();
+    view.setChart(chart);
+    delete former;
 }
 
 } // namespace velmora

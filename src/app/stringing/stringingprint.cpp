@@ -61,9 +61,9 @@ public:
         StartPage();
         const QRectF target(m_area.left(), m_y, m_area.width(), m_area.bottom() - m_y);
         // A view of its own, laid out at a size of the page's proportions, then scaled to it.
-        QChartView view(new QChart);
+        QChartView view;
         view.setRenderHint(QPainter::Antialiasing);
-        FillSagChart(*view.chart(), *m_printout.table);
+        ShowSagChart(view, m_printout.table);
         view.resize(1400, std::max(1, static_cast<int>(1400 * target.height() / target.width())));
         view.chart()->resize(view.size());
         view.render(&m_painter, target, view.rect());

@@ -42,8 +42,8 @@ void RegisterStringingTexts()
     AddText("Reduced_series", "l_r = %1 m;l_пр = %1 м");
     AddText("No_", "No.;№");
     AddText("Stringing_summary",
-            "Reduced span l_r = %1 m; initial state %2 (%3); wire %4.;"
-            "Приведённый пролёт l_пр = %1 м; исходный режим %2 (%3); провод %4.");
+            "Reduced span l_r = %1 m, initial state %2 (%3), wire %4.;"
+            "Приведённый пролёт l_пр = %1 м, исходный режим %2 (%3), провод %4.");
     AddText("State_1", "average annual temperature;среднегодовая температура");
     AddText("State_2", "minimum temperature;низшая температура");
     AddText("State_3", "maximum load;наибольшая нагрузка");
