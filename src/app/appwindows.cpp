@@ -64,11 +64,11 @@ void CreateAppWindows(const std::function<void(int position)> &beforeEach)
         w.FormKlimatKoef = new TFormKlimatKoef(w.FormMain);
         next();
         TFormMain *main = w.FormMain;
-        w.FormStringing = new TFormStringing(
-            StringingHost {[main]() -> TProject & { return main->CurProject; },
-                           [main] { return main->ProjectFileName; },
-                           [main] { main->FormToProject(); }},
-            main);
+        w.FormStringing
+            = new TFormStringing(StringingHost {[main]() -> TProject & { return main->CurProject; },
+                                                [main] { return main->ProjectFileName; },
+                                                [main] { main->FormToProject(); }},
+                                 main);
         QObject::connect(main, &TFormMain::ProjectReplaced, w.FormStringing,
                          &TFormStringing::ProjectReplaced);
         QObject::connect(w.FormStringing, &TFormStringing::SectionsChanged, main,

@@ -214,8 +214,7 @@ void TFormMain::BuildActions()
     m_actWiresGuide = make("ActWiresGuide", QStyle::SP_FileDialogDetailedView,
                            &TFormMain::ActWiresGuideExecute);
     m_actCad = make("ActCad", QStyle::SP_FileDialogContentsView, &TFormMain::ActCadExecute);
-    m_actStringing
-        = make("ActStringing", QStyle::SP_CustomBase, &TFormMain::ActStringingExecute);
+    m_actStringing = make("ActStringing", QStyle::SP_CustomBase, &TFormMain::ActStringingExecute);
     m_actSettingLanguage
         = make("ActSettingLanguage", QStyle::SP_CustomBase, &TFormMain::ActSettingLanguageExecute);
     m_actUnits = make("ActUnits", QStyle::SP_CustomBase, &TFormMain::ActUnitsExecute);

@@ -27,9 +27,9 @@
 
 #include <QChartView>
 #include <QClipboard>
-#include <QFontMetrics>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -334,7 +334,7 @@ void TFormStringing::Recalculate(bool announce)
     } catch (const Error &e) {
         const std::size_t outside = FirstSpanOutsideLimits(section->Spans);
         m_ui->spansEditor->MarkText(outside < section->Spans.size() ? static_cast<int>(outside)
-                                                                     : -1);
+                                                                    : -1);
         Refuse(QString::fromStdString(e.what()), announce);
         ShowTable();
         return;
@@ -530,11 +530,8 @@ void TFormStringing::ImportClick()
     const TSection *section = Current();
     if (!section)
         return;
-    FileDialogRequest request {UiText("Import_spans_title"),
-                               QStringLiteral("CSV, text (*.csv *.txt);;* (*)"),
-                               {},
-                               {},
-                               {}};
+    FileDialogRequest request {
+        UiText("Import_spans_title"), QStringLiteral("CSV, text (*.csv *.txt);;* (*)"), {}, {}, {}};
     PrepareDialogFolder(request, FileKind::SpansText, DialogUse::Open);
     const QString path = CurrentPrompts().OpenFileName(request);
     if (path.isEmpty())
@@ -592,12 +589,15 @@ void TFormStringing::ExportClick()
             return;
         }
     }
-    FileDialogRequest request {UiText("Stringing_save_title"), QStringLiteral("*.xls (*.xls)"),
-                               QStringLiteral("xls"), {}, {}};
+    FileDialogRequest request {UiText("Stringing_save_title"),
+                               QStringLiteral("*.xls (*.xls)"),
+                               QStringLiteral("xls"),
+                               {},
+                               {}};
     const QString project = TFormMain::ProjectNameOf(m_host.projectFileName());
-    request.fileName = (project.isEmpty() ? UiText("Stringing_tables")
-                                          : project + QStringLiteral(" - ")
-                                                + UiText("Stringing_tables"))
+    request.fileName
+        = (project.isEmpty() ? UiText("Stringing_tables")
+                             : project + QStringLiteral(" - ") + UiText("Stringing_tables"))
         + QStringLiteral(".xls");
     PrepareDialogFolder(request, FileKind::Report, DialogUse::Save);
     const QString path = CurrentPrompts().SaveFileName(request);

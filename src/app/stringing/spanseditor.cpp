@@ -23,7 +23,9 @@ SpansEditor::SpansEditor(QWidget *parent)
     horizontalHeader()->setStretchLastSection(true);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
-    setEditTriggers(QAbstractItemView::AllEditTriggers);
+    // Typing into a cell starts its edit, as in a spreadsheet; a cell made current does not.
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                    | QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
     connect(this, &QTableWidget::itemChanged, this, [this] {
         if (m_filling)
             return;
@@ -82,13 +84,21 @@ void SpansEditor::MarkText(int index)
         if (!cell)
             continue;
         const bool marked = index >= 0 && !IsBlank(cell) && seen++ == index;
+        QFont font = cell->font();
+        font.setBold(marked);
+        cell->setFont(font);
         cell->setBackground(marked ? QBrush(QColor(255, 205, 205)) : QBrush());
+        cell->setForeground(marked ? QBrush(QColor(160, 0, 0)) : QBrush());
         if (marked)
             m_marked = cell;
     }
     m_filling = false;
-    if (m_marked)
-        setCurrentItem(m_marked);
+    if (m_marked) {
+        // Current without being selected, so that its mark shows.
+        clearSelection();
+        selectionModel()->setCurrentIndex(indexFromItem(m_marked), QItemSelectionModel::NoUpdate);
+        scrollToItem(m_marked);
+    }
 }
 
 int SpansEditor::MarkedRow() const

@@ -57,9 +57,7 @@ void FillSagChart(QChart &chart, const SectionTable &entry)
     };
     for (std::size_t i = 0; i < t.sags.size(); ++i) {
         QLineSeries *series = SagSeries(t.temperatures, t.sags[i]);
-        series->setName(UiText("Span_series")
-                            .arg(i + 1)
-                            .arg(DecimalText(entry.section.Spans[i])));
+        series->setName(UiText("Span_series").arg(i + 1).arg(DecimalText(entry.section.Spans[i])));
         add(series);
     }
     QLineSeries *reduced = SagSeries(t.temperatures, t.sagReduced);

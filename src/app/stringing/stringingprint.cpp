@@ -4,6 +4,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
 
@@ -23,8 +24,10 @@ public:
     {
         m_area = QRectF(0, 0, device.width(), device.height()); // inside the margins
         QFont font = m_painter.font();
-        font.setPointSizeF(8.5);
+        font.setPointSizeF(9);
         m_painter.setFont(font);
+        m_bold = font;
+        m_bold.setBold(true);
         m_line = m_painter.fontMetrics().height() * 1.35;
         m_pad = m_painter.fontMetrics().horizontalAdvance(QLatin1Char('0'));
     }
@@ -34,7 +37,10 @@ public:
         const StringingGrid &grid = m_printout.grid;
         // The first two columns on every page, then as many temperatures as fit beside them.
         const double first = Width(0) + 2 * m_pad;
-        const double second = Width(1) + 2 * m_pad;
+        // The force row's caption runs over the first two columns.
+        const double caption
+            = QFontMetricsF(m_bold, &m_device).horizontalAdvance(grid.rows.back().value(0));
+        const double second = std::max(Width(1), caption - first) + 2 * m_pad;
         double column = 0;
         for (int c = 2; c < grid.heading.size(); ++c)
             column = std::max(column, Width(c) + 2 * m_pad);
@@ -64,7 +70,8 @@ public:
         QChartView view;
         view.setRenderHint(QPainter::Antialiasing);
         ShowSagChart(view, m_printout.table);
-        view.resize(1400, std::max(1, static_cast<int>(1400 * target.height() / target.width())));
+        // About the size of the page on screen, so that its texts print at their own size.
+        view.resize(1000, std::max(1, static_cast<int>(1000 * target.height() / target.width())));
         view.chart()->resize(view.size());
         view.render(&m_painter, target, view.rect());
     }
@@ -72,13 +79,14 @@ public:
     int Count() const { return m_pages; }
 
 private:
+    // Measured in bold, as the heading and the last rows are printed.
     double Width(int column) const
     {
-        double width = m_painter.fontMetrics().horizontalAdvance(m_printout.grid.heading[column]);
+        const QFontMetricsF metrics(m_bold, &m_device);
+        double width = metrics.horizontalAdvance(m_printout.grid.heading[column]);
         for (const QStringList &row : m_printout.grid.rows) {
             if (column < row.size() && !(column == 0 && row.size() > 1 && row[1].isEmpty()))
-                width = std::max<double>(width,
-                                         m_painter.fontMetrics().horizontalAdvance(row[column]));
+                width = std::max(width, metrics.horizontalAdvance(row[column]));
         }
         return width;
     }
@@ -89,10 +97,8 @@ private:
             m_device.newPage();
         ++m_pages;
         m_y = m_area.top();
-        QFont bold = m_painter.font();
-        bold.setBold(true);
         m_painter.save();
-        m_painter.setFont(bold);
+        m_painter.setFont(m_bold);
         m_painter.drawText(QRectF(m_area.left(), m_y, m_area.width(), m_line),
                            Qt::AlignLeft | Qt::AlignVCenter, m_printout.title);
         m_painter.restore();
@@ -104,8 +110,8 @@ private:
 
     // One line of the grid: the first two cells, then cells from..to−1. A row whose second
     // cell is empty (the force row) lets its first cell run over both.
-    void Row(const QStringList &cells, int from, int to, double first, double second,
-             double column, bool strong)
+    void Row(const QStringList &cells, int from, int to, double first, double second, double column,
+             bool strong)
     {
         double x = m_area.left();
         auto cell = [&](double width, const QString &text, Qt::Alignment align) {
@@ -115,11 +121,8 @@ private:
             x += width;
         };
         m_painter.save();
-        if (strong) {
-            QFont bold = m_painter.font();
-            bold.setBold(true);
-            m_painter.setFont(bold);
-        }
+        if (strong)
+            m_painter.setFont(m_bold);
         if (cells.size() > 1 && cells[1].isEmpty()) {
             cell(first + second, cells[0], Qt::AlignLeft);
         } else {
@@ -136,6 +139,7 @@ private:
     QPainter m_painter;
     const StringingPrintout &m_printout;
     QRectF m_area;
+    QFont m_bold;
     double m_line = 0;
     double m_pad = 0;
     double m_y = 0;

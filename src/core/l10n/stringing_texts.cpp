@@ -26,8 +26,7 @@ void RegisterStringingTexts()
     AddText("Spans_file_too_large",
             "The file \"%1\" is too large for a list of spans.;"
             "Файл «%1» слишком велик для списка пролётов.");
-    AddText("Spans_file_empty",
-            "The file \"%1\" holds no spans.;В файле «%1» нет пролётов.");
+    AddText("Spans_file_empty", "The file \"%1\" holds no spans.;В файле «%1» нет пролётов.");
     AddText("Stringing_temperatures", "Stringing temperatures, °C;Температуры монтажа, °C");
     AddText("From_", "From:;От:");
     AddText("To_", "To:;До:");
