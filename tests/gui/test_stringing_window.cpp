@@ -183,6 +183,19 @@ private slots:
                  "Стрела провеса, м");
     }
 
+    // A change in the main window (here the maximum permissible stress) reaches the copied and
+    // printed table, not only the next edit.
+    void theTableFollowsTheMainWindow()
+    {
+        const double before = Window()->Table()->table.tension[0];
+        Main()->findChild<DecimalField *>("Napr_Max")->setValue(10);
+        Window()->CopyClick();
+        QVERIFY(Window()->Table()->table.tension[0] < before);
+        const QStringList lines = QGuiApplication::clipboard()->text().split('\n');
+        QCOMPARE(lines[7].split('\t')[2],
+                 QString::number(Window()->Table()->table.tension[0], 'f', 1));
+    }
+
     // Cells of a spreadsheet column or of a text go in from the current row on, with "," or "."
     // as the point; the section takes them and the main window shows the modified mark.
     void pastedNumbersReplaceFromTheCurrentRow()

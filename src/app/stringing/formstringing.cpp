@@ -2,6 +2,7 @@
 
 #include "calc/project_args.h"
 #include "catalogue/catalogue.h"
+#include "catalogue/wires.h"
 #include "common/cp1251.h"
 #include "common/error.h"
 #include "data/spantext.h"
@@ -28,6 +29,7 @@
 #include <QChartView>
 #include <QClipboard>
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -169,6 +171,29 @@ void TFormStringing::showEvent(QShowEvent *event)
         SpansEdited();
     }
     QDialog::showEvent(event);
+}
+
+void TFormStringing::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Guarded([this] { FollowMainWindow(); });
+}
+
+TFormStringing::Inputs TFormStringing::CurrentInputs()
+{
+    m_host.formToProject();
+    const TProject &project = m_host.project();
+    return Inputs {project.Dat, project.Koef, ForceFactor(), Language(),
+                   WireToTextLine(FindWire(project.Dat.Provod))};
+}
+
+void TFormStringing::FollowMainWindow()
+{
+    if (!m_spansRefusal.isEmpty() || CurrentInputs() == m_inputs)
+        return;
+    m_ui->retranslateUi(this);
+    Recalculate(false);
 }
 
 void TFormStringing::ProjectReplaced()
@@ -318,6 +343,7 @@ bool TFormStringing::PrepareBasis(Basis &basis, QString &refusal)
 void TFormStringing::Recalculate(bool announce)
 {
     m_table.reset();
+    m_inputs = CurrentInputs();
     const TSection *section = Current();
     if (!section) {
         Refuse(UiText("No_sections"), false);
@@ -563,6 +589,7 @@ void TFormStringing::ExportClick()
 {
     if (Sections().Count() == 0 || !MayLeaveSection())
         return;
+    FollowMainWindow();
     Basis basis;
     QString refusal;
     if (!PrepareBasis(basis, refusal)) {
@@ -613,6 +640,7 @@ void TFormStringing::ExportClick()
 
 void TFormStringing::CopyClick()
 {
+    FollowMainWindow();
     if (m_table)
         QGuiApplication::clipboard()->setText(
             TabSeparated(StringingGridOf(*m_table, ForceFactor())));
@@ -620,6 +648,7 @@ void TFormStringing::CopyClick()
 
 void TFormStringing::PrintClick()
 {
+    FollowMainWindow();
     if (!m_table)
         return;
     QPrinter printer(QPrinter::HighResolution);

@@ -75,9 +75,21 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    // Coming to the front, the window follows what changed in the main window meanwhile.
+    void changeEvent(QEvent *event) override;
 
 private:
     struct Basis;
+    // What the shown table was calculated from besides the section.
+    struct Inputs
+    {
+        TDAT dat;
+        TKlimatKoef koef;
+        double forceFactor = 1;
+        int language = 0;
+        std::string wire; // the catalogue's record as a line: a wire edited there counts
+        bool operator==(const Inputs &) const = default;
+    };
 
     TSectionList &Sections();
     TSection *Current();
@@ -94,6 +106,10 @@ private:
     bool PrepareBasis(Basis &basis, QString &refusal);
     QString SummaryText() const;
     void Changed();
+    Inputs CurrentInputs();
+    // Recalculates when the main window's data, the units or the language changed since the
+    // table was made (the table of the copy and the printout is never an old one).
+    void FollowMainWindow();
 
     StringingHost m_host;
     std::unique_ptr<Ui_FormStringing> m_ui;
@@ -105,6 +121,7 @@ private:
     QString m_refusal; // why there is no table
     QString m_wireName;
     std::optional<SectionTable> m_table;
+    Inputs m_inputs;
     bool m_filling = false;
 };
 
