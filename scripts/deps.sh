@@ -3,6 +3,7 @@
 set -euo pipefail
 
 build_pkgs=(g++ cmake ninja-build pkg-config ccache libgsf-1-dev qt6-base-dev
+            qt6-charts-dev libqt6opengl6-dev
             libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core qt6-translations-l10n)
 run_pkgs=(xdg-utils qt6-translations-l10n)
 # libclang-rt-dev pulls the sanitizer and fuzzer runtimes of the distribution's clang.

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Writes the four report forms as flat ODS files (FormMech_en.fods, FormMechN_en.fods,
-FormMech_ru.fods, FormMechN_ru.fods) into the folder given as the only argument.
+FormMech_ru.fods, FormMechN_ru.fods) into the folder given as the only argument, and the four
+stringing-table forms that stringing_forms.py describes.
 
 regenerate.sh converts them to the .xls files the program reads. The program writes values
 only, into fixed cells: the input block (G2..G22, P3..P17, V2, V3), the loads (G25..J35),
@@ -16,7 +17,6 @@ from xml.sax.saxutils import escape
 
 FIRST_MODE_COL = 4   # D
 LAST_MODE_COL = 20   # T
-LAST_COL = 22        # V
 
 # Column widths in cm, A..V.
 COLUMN_WIDTHS = [0.75, 1.55, 2.7] + [1.5] * 17 + [2.05, 1.35]
@@ -433,7 +433,22 @@ def cell_style_xml(name, st, data_style):
             f'<style:text-properties {" ".join(text)}/></style:style>')
 
 
-def write_fods(sheet, lang, path):
+class Layout:
+    """What differs between the kinds of form in the file around the cells: the column widths
+    in cm, the rows printed at the top of every page (first, last; 1-based), the page header's
+    title and the sheet's name, each as (English, Russian)."""
+
+    def __init__(self, widths, header_rows, title, sheet_name):
+        self.widths = widths
+        self.header_rows = header_rows
+        self.title = title
+        self.sheet_name = sheet_name
+
+
+REPORT_LAYOUT = Layout(COLUMN_WIDTHS, (36, 41), T["title"], T["sheet"])
+
+
+def write_fods(sheet, lang, path, layout=REPORT_LAYOUT):
     t = lambda key: T[key][lang]
     styles = {}
     data_styles = {}
@@ -454,7 +469,7 @@ def write_fods(sheet, lang, path):
            '</style:default-style>'
            '<style:style style:name="Default" style:family="table-cell"/></office:styles>',
            '<office:automatic-styles>']
-    for i, w in enumerate(COLUMN_WIDTHS):
+    for i, w in enumerate(layout.widths):
         out.append(f'<style:style style:name="co{i + 1}" style:family="table-column">'
                    f'<style:table-column-properties style:column-width="{w}cm"/></style:style>')
     heights = sorted(set(sheet.row_heights.values()) | {ROW_HEIGHT})
@@ -488,24 +503,25 @@ def write_fods(sheet, lang, path):
     out.append('</office:automatic-styles>')
     out.append('<office:master-styles><style:master-page style:name="Report" '
                'style:page-layout-name="pm1">'
-               f'<style:header><text:p><text:span text:style-name="hdr">{escape(t("title"))}'
+               f'<style:header><text:p><text:span text:style-name="hdr">{escape(layout.title[lang])}'
                '</text:span></text:p></style:header>'
                f'<style:footer><text:p>{escape(t("page"))} <text:page-number>1</text:page-number>'
                f' {escape(t("of"))} <text:page-count>1</text:page-count></text:p></style:footer>'
                '</style:master-page></office:master-styles>')
 
     out.append('<office:body><office:spreadsheet>')
-    out.append(f'<table:table table:name="{escape(t("sheet"))}" table:style-name="ta1">')
-    for i in range(len(COLUMN_WIDTHS)):
+    out.append(f'<table:table table:name="{escape(layout.sheet_name[lang])}" '
+               'table:style-name="ta1">')
+    for i in range(len(layout.widths)):
         out.append(f'<table:table-column table:style-name="co{i + 1}" '
                    'table:default-cell-style-name="Default"/>')
     last_row = max(r for (r, _) in sheet.cells)
     for r in range(1, last_row + 1):
-        if r == 36:
+        if r == layout.header_rows[0]:
             out.append('<table:table-header-rows>')
         height = sheet.row_heights.get(r, ROW_HEIGHT)
         out.append(f'<table:table-row table:style-name="{row_style[height]}">')
-        for c in range(1, LAST_COL + 1):
+        for c in range(1, len(layout.widths) + 1):
             cell = sheet.cells.get((r, c))
             if cell is None:
                 out.append('<table:table-cell/>')
@@ -529,7 +545,7 @@ def write_fods(sheet, lang, path):
                 out.append(f'<table:table-cell{attrs} office:value-type="string">'
                            f'<text:p>{escape(content)}</text:p></table:table-cell>')
         out.append('</table:table-row>')
-        if r == 41:
+        if r == layout.header_rows[1]:
             out.append('</table:table-header-rows>')
     out.append('</table:table></office:spreadsheet></office:body></office:document>')
     with open(path, "w", encoding="utf-8") as f:
@@ -547,6 +563,13 @@ def main():
     os.makedirs(folder, exist_ok=True)
     for name, lang, units in FORMS:
         write_fods(build(lang, units), lang, os.path.join(folder, name + ".fods"))
+    # The stringing forms use the pieces above; run as a script, this file is not yet known
+    # by its module name, which they import.
+    sys.modules.setdefault("make_forms", sys.modules[__name__])
+    import stringing_forms
+    for name, lang, units in stringing_forms.FORMS:
+        write_fods(stringing_forms.build(lang, units), lang, os.path.join(folder, name + ".fods"),
+                   stringing_forms.LAYOUT)
 
 
 if __name__ == "__main__":

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Rebuilds the four report forms: make_forms.py writes them as flat ODS, LibreOffice
-# (headless) converts each to Excel 97-2003. Run after changing make_forms.py and commit the
-# .xls files; the build only copies them.
+# Rebuilds the four report forms and the four stringing-table forms: make_forms.py writes
+# them as flat ODS, LibreOffice (headless) converts each to Excel 97-2003. Run after changing
+# make_forms.py or stringing_forms.py and commit the .xls files; the build only copies them.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 # The .xls files keep column widths in units of the width of "0" in Arial as LibreOffice finds
@@ -20,8 +20,10 @@ esac
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
+forms=(FormMech_en FormMechN_en FormMech_ru FormMechN_ru
+       FormStringing_en FormStringingN_en FormStringing_ru FormStringingN_ru)
 python3 "$here/make_forms.py" "$work"
-for name in FormMech_en FormMechN_en FormMech_ru FormMechN_ru; do
+for name in "${forms[@]}"; do
     soffice --headless "-env:UserInstallation=file://$work/lo-profile" \
         --convert-to 'xls:MS Excel 97' --outdir "$work/xls" "$work/$name.fods" >/dev/null 2>&1
     # LibreOffice exits 0 even when it could not convert: check the output exists.
@@ -31,4 +33,4 @@ for name in FormMech_en FormMechN_en FormMech_ru FormMechN_ru; do
     fi
     cp "$work/xls/$name.xls" "$here/$name.xls"
 done
-echo "Wrote FormMech_en.xls FormMechN_en.xls FormMech_ru.xls FormMechN_ru.xls in $here"
+echo "Wrote ${forms[*]/%/.xls} in $here"

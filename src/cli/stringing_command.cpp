@@ -1,6 +1,7 @@
 #include "args.h"
 #include "calc_json.h"
 #include "commands.h"
+#include "paths.h"
 #include "setup.h"
 #include "stringing_json.h"
 
@@ -8,8 +9,12 @@
 #include "calc/stringing.h"
 #include "catalogue/catalogue.h"
 #include "common/error.h"
+#include "common/folders.h"
 #include "common/numtext.h"
 #include "data/projectfile.h"
+#include "l10n/localization.h"
+#include "l10n/units.h"
+#include "report/stringing_report.h"
 
 #include <iostream>
 #include <optional>
@@ -25,6 +30,7 @@ struct StringingOptions
     std::optional<int> section; // --section N, from 0
     bool all = false;
     std::optional<TSection> spans; // --spans with --from, --to, --step: a section not stored
+    std::optional<std::string> report; // --report OUT.xls
 };
 
 double NumberOf(const CommandWords::Option &option, std::string_view expected)
@@ -72,7 +78,7 @@ StringingOptions ParseStringingOptions(const std::vector<std::string> &args)
             continue;
         const std::string &name = option.name;
         if (name == "--report") {
-            throw UsageError("--report is not supported by the stringing command yet");
+            options.report = option.value;
         } else if (name == "--all") {
             options.all = true;
         } else if (name == "--section") {
@@ -164,6 +170,14 @@ int RunStringingCommand(const std::vector<std::string> &words)
         if (entry.table.state == NoState)
             return Refuse(entry.table.warning);
         tables.push_back(std::move(entry));
+    }
+    // Written before anything is printed, so that a failure leaves neither file nor JSON.
+    if (options.report) {
+        const UnitFactors factors = UnitFactorsOf(options.common.units);
+        const StringingReportUnits units {factors.stress, factors.force, lang};
+        WriteStringingReport(ProgramFoldersOf(SystemFolderPlatform()).program
+                                 + StringingFormName(lang == Lang::English, options.common.units),
+                             *options.report, wire, tables, units);
     }
     std::cout << StringingResultJson(tables);
     return ExitOk;

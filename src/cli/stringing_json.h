@@ -8,13 +8,6 @@
 
 namespace velmora::cli {
 
-// One section's table as the stringing command prints it.
-struct SectionTable
-{
-    TSection section;
-    StringingTable table;
-};
-
 // {"ok": true, "sections": [...]} with, per section, "name", "spans", "reduced_span",
 // "state", "temperatures", "stress" (daN/mm²), "tension" (daN), "sag_reduced" and "sags"
 // (m; sags[i][k] is span i at temperature k). One section per line; ends with a line break.

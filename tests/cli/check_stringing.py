@@ -163,8 +163,7 @@ class Cases:
 
     def input_errors(self):
         ex = self.example
-        expect_input_error(*self.stringing(ex, ["--report", "out.xls"]),
-                           "--report is not supported by the stringing command yet")
+        expect_input_error(*self.stringing(ex, ["--report"]), "option '--report' needs a value")
         expect_input_error(*self.stringing(ex, ["--spans", "120", "--section", "0"]),
                            "--spans cannot be combined with --section or --all")
         expect_input_error(*self.stringing(ex, ["--all", "--spans", "120"]),

@@ -2,7 +2,9 @@
 // a PNG in the folder given as the first argument (scripts/screenshots.sh runs it under Xvfb).
 
 #include "gui/appwindows.h"
+#include "data/projectfile.h"
 #include "gui/catalogue/formwiresbase.h"
+#include "gui/dialogfolders.h"
 #include "gui/formabout.h"
 #include "gui/formklimatkoef.h"
 #include "gui/formmain.h"
@@ -11,6 +13,8 @@
 #include "gui/formwait.h"
 #include "gui/languagedialog.h"
 #include "gui/platform.h"
+#include "gui/stringing/formstringing.h"
+#include "gui/stringing/formstringing_ui.h"
 #include "gui/templates/formspisokshabloni.h"
 #include "gui/uitext.h"
 #include "l10n/localization.h"
@@ -21,9 +25,11 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
 #include <QPixmap>
 #include <QProcess>
+#include <QTabWidget>
 #include <QThread>
 #include <QWidget>
 
@@ -97,6 +103,31 @@ void Shoot(const QString &language)
 
     Grab(w.FormSpisokShabloni, QStringLiteral("templates_%1").arg(language));
     w.FormSpisokShabloni->hide();
+
+    // The stringing tables of the shipped example with a second section; the project as it
+    // was afterwards.
+    const TProject kept = w.FormMain->CurProject;
+    LoadProject((ShippedProjectsDir() + QStringLiteral("example.vlp")).toStdString(),
+                w.FormMain->CurProject);
+    TSection crossing;
+    crossing.Name = language == QLatin1String("en") ? "River crossing" : "Переход через реку";
+    crossing.Spans = {210, 480, 230};
+    crossing.TStep = 5;
+    w.FormMain->CurProject.Sections.Add(crossing);
+    w.FormMain->ProjectToForm();
+    w.FormMain->MarkSaved();
+    w.FormStringing->ProjectReplaced();
+    Grab(w.FormStringing, QStringLiteral("stringing_%1").arg(language));
+    w.FormStringing->Widgets().tabs->setCurrentIndex(1);
+    Grab(w.FormStringing, QStringLiteral("stringing_plot_%1").arg(language));
+    w.FormStringing->Widgets().tabs->setCurrentIndex(0);
+    w.FormStringing->Widgets().sectionList->setCurrentRow(1);
+    Grab(w.FormStringing, QStringLiteral("stringing_crossing_%1").arg(language));
+    w.FormStringing->hide();
+    w.FormMain->CurProject = kept;
+    w.FormMain->ProjectToForm();
+    w.FormMain->MarkSaved();
+    w.FormStringing->ProjectReplaced();
 
     ShowWait(UiText("Port_to_Excel"));
     Grab(w.FormWait, QStringLiteral("wait_%1").arg(language));

@@ -133,7 +133,7 @@ private slots:
         SetSettingsStore(nullptr); // the program installs the platform's store itself
         QList<int> positions;
         QCOMPARE(RunProgram(false, [&positions](int position) { positions << position; }), 0);
-        QCOMPARE(positions.size(), 11);
+        QCOMPARE(positions.size(), 12);
         QCOMPARE(positions.front(), 1);
         QVERIFY(Windows().FormMain != nullptr);
         QVERIFY(Windows().FormKlimatKoef != nullptr);

@@ -11,6 +11,7 @@
 #include "gui/languagedialog.h"
 #include "gui/platform.h"
 #include "gui/prompts.h"
+#include "gui/stringing/formstringing.h"
 #include "gui/templates/formspisokshabloni.h"
 
 namespace velmora {
@@ -61,6 +62,17 @@ void CreateAppWindows(const std::function<void(int position)> &beforeEach)
                          &TFormMain::ShowModifiedMark);
         next();
         w.FormKlimatKoef = new TFormKlimatKoef(w.FormMain);
+        next();
+        TFormMain *main = w.FormMain;
+        w.FormStringing
+            = new TFormStringing(StringingHost {[main]() -> TProject & { return main->CurProject; },
+                                                [main] { return main->ProjectFileName; },
+                                                [main] { main->FormToProject(); }},
+                                 main);
+        QObject::connect(main, &TFormMain::ProjectReplaced, w.FormStringing,
+                         &TFormStringing::ProjectReplaced);
+        QObject::connect(w.FormStringing, &TFormStringing::SectionsChanged, main,
+                         &TFormMain::ShowModifiedMark);
     } catch (...) {
         DestroyAppWindows();
         throw;

@@ -13,6 +13,7 @@ class TFormSave_Project;
 class TFormUnitsDlg;
 class TFormWait;
 class TFormSpisokShabloni;
+class TFormStringing;
 class TFormWiresBase;
 class TLanguageDialog;
 
@@ -30,6 +31,7 @@ struct AppWindows
     TFormSave_Project *FormSave_Project = nullptr;
     TFormSpisokShabloni *FormSpisokShabloni = nullptr;
     TFormKlimatKoef *FormKlimatKoef = nullptr;
+    TFormStringing *FormStringing = nullptr;
 };
 
 AppWindows &Windows();

@@ -24,6 +24,8 @@ std::string SettingName(FileKind kind)
         return "DrawingFolder";
     case FileKind::CatalogueText:
         return "CatalogueFolder";
+    case FileKind::SpansText:
+        return "SpansFolder";
     }
     return "Folder";
 }

@@ -21,6 +21,7 @@
 #include "gui/prompts.h"
 #include "gui/qttranslations.h"
 #include "gui/reportplatform.h"
+#include "gui/stringing/formstringing.h"
 #include "gui/uitext.h"
 #include "l10n/localization.h"
 #include "l10n/texts.h"
@@ -106,6 +107,7 @@ TFormMain::TFormMain(QWidget *parent)
     QLocale::setDefault(QLocale::c());
     RegisterCommonTexts();
     RegisterMainWindowTexts();
+    RegisterStringingTexts(); // the caption of the stringing tables' action
     CurProject.SetDefaults();
     SavedProject.Assign(CurProject);
 
@@ -143,6 +145,7 @@ void TFormMain::ConnectUi()
         {m_ui->actCalcProject, &TFormMain::ActCalcProjectExecute},
         {m_ui->actWiresGuide, &TFormMain::ActWiresGuideExecute},
         {m_ui->actCad, &TFormMain::ActCadExecute},
+        {m_ui->actStringing, &TFormMain::ActStringingExecute},
         {m_ui->actSettingLanguage, &TFormMain::ActSettingLanguageExecute},
         {m_ui->actUnits, &TFormMain::ActUnitsExecute},
         {m_ui->actHelp, &TFormMain::ActHelpExecute},
@@ -268,7 +271,8 @@ void TFormMain::ShowModifiedMark()
     FieldsToDat(shown);
     setWindowModified(!shown.IsEqual(SavedProject.Dat)
                       || !CurProject.Koef.IsEqual(SavedProject.Koef)
-                      || !CurProject.Shablons.IsEqual(SavedProject.Shablons));
+                      || !CurProject.Shablons.IsEqual(SavedProject.Shablons)
+                      || !CurProject.Sections.IsEqual(SavedProject.Sections));
 }
 
 void TFormMain::RgCalcRegimeClick()
@@ -445,6 +449,14 @@ void TFormMain::ActCadExecute()
     list->show();
     list->raise();
     list->activateWindow();
+}
+
+void TFormMain::ActStringingExecute()
+{
+    TFormStringing *window = Windows().FormStringing;
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 TemplateHost TFormMain::TemplateHostOf()

@@ -89,6 +89,7 @@ private:
     void ActExitExecute();
     void ActWiresGuideExecute();
     void ActCadExecute();
+    void ActStringingExecute();
     void ActSettingLanguageExecute();
     void ActUnitsExecute();
     void ActHelpExecute();

@@ -126,6 +126,7 @@ void Ui_FormMain::setupActions(QMainWindow *FormMain)
     actCalcProject->setShortcut(QKeySequence(Qt::Key_F9));
     actWiresGuide = NewAction("ActWiresGuide", QStyle::SP_FileDialogDetailedView, FormMain);
     actCad = NewAction("ActCad", QStyle::SP_FileDialogContentsView, FormMain);
+    actStringing = NewAction("ActStringing", QStyle::SP_CustomBase, FormMain);
     actSettingLanguage = NewAction("ActSettingLanguage", QStyle::SP_CustomBase, FormMain);
     actUnits = NewAction("ActUnits", QStyle::SP_CustomBase, FormMain);
     actHelp = NewAction("ActHelp", QStyle::SP_DialogHelpButton, FormMain);
@@ -147,6 +148,7 @@ void Ui_FormMain::setupMenusAndToolbar(QMainWindow *FormMain)
     miCalculation = menuBar->addMenu(QString());
     miCalculation->setObjectName(QStringLiteral("MI_Calculation"));
     miCalculation->addAction(actCalcProject);
+    miCalculation->addAction(actStringing);
     miReference = menuBar->addMenu(QString());
     miReference->setObjectName(QStringLiteral("MI_Reference"));
     miReference->addAction(actWiresGuide);
@@ -396,6 +398,7 @@ void Ui_FormMain::retranslateUi(QMainWindow *)
     SetCaption(actCalcProject, UiText("Calculation"));
     SetCaption(actWiresGuide, UiText("Reference_catalog_on_wires"));
     SetCaption(actCad, UiText("Patterns_curves"));
+    SetCaption(actStringing, UiText("Stringing_tables"));
     SetCaption(actSettingLanguage, QStringLiteral("Language(Язык)"));
     SetCaption(actUnits, UiText("Units"));
     SetCaption(actHelp, UiText("Help"));

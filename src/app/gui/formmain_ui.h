@@ -55,6 +55,7 @@ struct Ui_FormMain
     QAction *actCalcProject;
     QAction *actWiresGuide;
     QAction *actCad;
+    QAction *actStringing;
     QAction *actSettingLanguage;
     QAction *actUnits;
     QAction *actHelp;

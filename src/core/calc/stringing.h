@@ -23,6 +23,13 @@ struct StringingTable
     std::vector<std::vector<double>> sags; // sags[i][k]: span i at temperature k
 };
 
+// A section with its stringing table, as the tables are printed and written.
+struct SectionTable
+{
+    TSection section;
+    StringingTable table;
+};
+
 // l_r = √(Σ lᵢ³ / Σ lᵢ) of spans in m. Throws velmora::Error for no spans or a value that is
 // not finite.
 double ReducedSpan(std::span<const double> spans);

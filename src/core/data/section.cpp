@@ -42,12 +42,10 @@ void CheckSpans(const TSection &section, Lang language)
             language, "There are " + n + " spans in " + subject + "; at most 200 are allowed",
             "Пролётов " + subject + " " + n + "; допускается не более 200"));
     }
-    for (std::size_t i = 0; i < count; ++i) {
-        const double span = section.Spans[i];
-        if (std::isfinite(span) && span > 0 && span <= MaxSectionSpan_m)
-            continue;
+    const std::size_t i = FirstSpanOutsideLimits(section.Spans);
+    if (i < count) {
         const std::string position = FormatInt(static_cast<std::int64_t>(i + 1));
-        const std::string value = FormatNumber(span);
+        const std::string value = FormatNumber(section.Spans[i]);
         throw Error(InLanguage(language,
                                "Span " + position + " of " + subject + " is " + value
                                    + " m; a span must be above 0 and at most 2000 m",
@@ -88,6 +86,16 @@ void CheckTemperatures(const TSection &section, Lang language)
 }
 
 } // namespace
+
+std::size_t FirstSpanOutsideLimits(const std::vector<double> &spans)
+{
+    for (std::size_t i = 0; i < spans.size(); ++i) {
+        const double span = spans[i];
+        if (!(std::isfinite(span) && span > 0 && span <= MaxSectionSpan_m))
+            return i;
+    }
+    return spans.size();
+}
 
 std::string SectionSubject(const TSection &section, Lang language)
 {

@@ -35,6 +35,10 @@ struct TSection
 // temperatures is told by the count without a long loop.
 std::vector<double> StringingTemperatures(const TSection &section);
 
+// The 0-based index of the first span that is not finite, not above 0 or above 2000 m, or
+// spans.size() when every span is inside the limits.
+std::size_t FirstSpanOutsideLimits(const std::vector<double> &spans);
+
 // Refuses a section that breaks a limit, with a text in the language given (0 English,
 // otherwise Russian) that names the section and, for a span, its 1-based position and value.
 // Throws velmora::Error for a name above 64 characters, no spans or more than 200, a span

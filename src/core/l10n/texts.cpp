@@ -291,6 +291,7 @@ void RegisterAllTexts()
     RegisterWiresEditTexts();
     RegisterKlimatTexts();
     RegisterSaveProjectTexts();
+    RegisterStringingTexts();
 }
 
 } // namespace velmora

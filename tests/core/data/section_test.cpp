@@ -66,6 +66,10 @@ TEST(SectionTest, LimitsAreAcceptedUpToTheEdge)
     EXPECT_EQ(Refusal(longest), "accepted");
     EXPECT_EQ(Refusal(Section({1e-9})), "accepted");
     EXPECT_EQ(Refusal(Section({150}, -5, -4.5, 1)), "accepted");
+    // The window marks the row of the first span outside the limits.
+    EXPECT_EQ(FirstSpanOutsideLimits({2000, 1e-9, 150}), 3u);
+    EXPECT_EQ(FirstSpanOutsideLimits({120, 2000.5, -1}), 1u);
+    EXPECT_EQ(FirstSpanOutsideLimits({std::nan("")}), 0u);
 }
 
 TEST(SectionTest, RefusalsNameTheSectionAndThePosition)

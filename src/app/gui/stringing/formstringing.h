@@ -1,0 +1,128 @@
+#pragma once
+
+#include "calc/stringing.h"
+#include "data/project.h"
+
+#include <QDialog>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace velmora {
+
+struct Ui_FormStringing;
+class TSectionNameDialog;
+
+// What the stringing-table window needs of the main window.
+struct StringingHost
+{
+    std::function<TProject &()> project; // the open project; its sections are edited in place
+    std::function<QString()> projectFileName; // empty for a project never saved
+    std::function<void()> formToProject; // takes the main window's fields into the project
+};
+
+// The modeless window of the open project's anchor sections and their stringing tables: the
+// sections (add, rename, duplicate, delete after a question), the spans of the chosen one
+// (typed, pasted from a spreadsheet or text, imported from a CSV or text file), its stringing
+// temperatures, and its table and plot of sags, calculated from the main window's climate and
+// wire as they stand. Every change goes straight into the project's sections, so that its
+// change test sees it. A span that is no number stays in the list as typed, marked, and keeps
+// the section in the window until it is corrected; numbers outside the limits are kept in the
+// section and refused with the message that names their position and value.
+class TFormStringing : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TFormStringing(StringingHost host, QWidget *parent = nullptr);
+    ~TFormStringing() override;
+
+    // The project's sections afresh (after new and open): the first one chosen, nothing typed
+    // kept.
+    void ProjectReplaced();
+
+    const Ui_FormStringing &Widgets() const { return *m_ui; }
+    TSectionNameDialog *NameDialog() const { return m_nameDialog; }
+    // The chosen section's index, -1 when the project has none.
+    int CurrentSection() const { return m_current; }
+    // The chosen section's calculated table, or nothing while it has none.
+    const std::optional<SectionTable> &Table() const { return m_table; }
+    // Why the chosen section has no table (empty when it has one).
+    QString Refusal() const;
+
+    // The file the spans are read from at most: a list of 200 spans is far smaller.
+    static constexpr qint64 MaxSpansFileBytes = 1 << 20;
+
+signals:
+    // After the sections or one of them changed (the main window's modified mark).
+    void SectionsChanged();
+
+public slots:
+    void AddClick();
+    void RenameClick();
+    void DuplicateClick();
+    void DeleteClick();
+    // Puts the numbers of text (a spreadsheet's cells, lines of a text) into the spans from
+    // the current row on.
+    void PasteSpans(const QString &text);
+    void PasteClick();
+    void ImportClick();
+    void ExportClick();
+    void CopyClick();
+    void PrintClick();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    // Coming to the front, the window follows what changed in the main window meanwhile.
+    void changeEvent(QEvent *event) override;
+
+private:
+    struct Basis;
+    // What the shown table was calculated from besides the section.
+    struct Inputs
+    {
+        TDAT dat;
+        TKlimatKoef koef;
+        double forceFactor = 1;
+        int language = 0;
+        std::string wire; // the catalogue's record as a line: a wire edited there counts
+        bool operator==(const Inputs &) const = default;
+    };
+
+    TSectionList &Sections();
+    TSection *Current();
+    void FillList(int select);
+    void ShowSection(int index);
+    void SectionPicked(int row);
+    bool MayLeaveSection();
+    void SpansEdited();
+    void TemperaturesEdited();
+    void Recalculate(bool announce);
+    void Refuse(const QString &text, bool announce);
+    void ShowTable();
+    void UpdateButtons();
+    bool PrepareBasis(Basis &basis, QString &refusal);
+    QString SummaryText() const;
+    void Changed();
+    Inputs CurrentInputs();
+    // Recalculates when the main window's data, the units or the language changed since the
+    // table was made (the table of the copy and the printout is never an old one).
+    void FollowMainWindow();
+
+    StringingHost m_host;
+    std::unique_ptr<Ui_FormStringing> m_ui;
+    TSectionNameDialog *m_nameDialog = nullptr;
+    int m_current = -1;
+    // Non-empty while the spans list holds a text that is no number: what was typed is only
+    // in the list, not in the section.
+    QString m_spansRefusal;
+    QString m_refusal; // why there is no table
+    QString m_wireName;
+    std::optional<SectionTable> m_table;
+    Inputs m_inputs;
+    bool m_filling = false;
+};
+
+} // namespace velmora
