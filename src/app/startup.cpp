@@ -27,17 +27,22 @@ QString FatalErrorText()
                                      "Эл. почта: support@velmora.example"));
 }
 
+void StartLocalization()
+{
+    QLocale::setDefault(QLocale::c());
+    // The platform's store unless a test installed its own.
+    static QtSettingsStore settings;
+    if (!CurrentSettingsStore())
+        SetSettingsStore(&settings);
+    InitLocalization(SystemLanguageName());
+    ApplyQtTranslations();
+    QApplication::setApplicationName(AppTitle);
+}
+
 int RunProgram(bool runLoop, const std::function<void(int position)> &beforeEach)
 {
     try {
-        QLocale::setDefault(QLocale::c());
-        // The platform's store unless a test installed its own.
-        static QtSettingsStore settings;
-        if (!CurrentSettingsStore())
-            SetSettingsStore(&settings);
-        InitLocalization(SystemLanguageName());
-        ApplyQtTranslations();
-        QApplication::setApplicationName(AppTitle);
+        StartLocalization();
         CreateAppWindows(beforeEach);
         if (!runLoop)
             return 0;
