@@ -7,7 +7,7 @@ bash scripts/deps.sh build test || exit 1
 
 status=0
 echo "== Build and test (gcc, warnings on)"
-if bash scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo; then
+if bash scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_TESTS=ON; then
     (cd build && ctest --output-on-failure -j2) || status=1
 else
     status=1
@@ -16,7 +16,7 @@ fi
 echo "== Build and test with AddressSanitizer + UndefinedBehaviorSanitizer (clang), fuzzing included"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 if CC=clang CXX=clang++ bash scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug \
-        -DVELMORA_SANITIZE=ON -DVELMORA_FUZZ=ON -DVELMORA_BENCH=OFF; then
+        -DVELMORA_SANITIZE=ON -DVELMORA_FUZZ=ON -DVELMORA_BENCH=OFF -DVELMORA_TESTS=ON; then
     (cd build-asan && ctest --output-on-failure -j2) || status=1
 else
     status=1
