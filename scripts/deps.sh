@@ -1,21 +1,25 @@
 #!/usr/bin/env bash
-# Installs the Debian packages of a purpose (build, run, test) that are missing.
+# Installs the Debian packages of a purpose (build, run, package, test) that are missing.
 set -euo pipefail
 
 build_pkgs=(g++ cmake ninja-build pkg-config ccache libgsf-1-dev qt6-base-dev
             qt6-charts-dev libqt6opengl6-dev
             libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core qt6-translations-l10n)
 run_pkgs=(xdg-utils qt6-translations-l10n)
+# The Debian package: dpkg-shlibdeps computes its dependencies, file finds the programs for it.
+package_pkgs=(dpkg-dev file)
 # libclang-rt-dev pulls the sanitizer and fuzzer runtimes of the distribution's clang.
 test_pkgs=(clang libclang-rt-dev clang-format xvfb xauth x11-apps imagemagick
            python3-xlrd python3-ezdxf python3-matplotlib libreoffice-calc-nogui poppler-utils
-           fonts-liberation)
+           fonts-liberation "${package_pkgs[@]}" lintian desktop-file-utils appstream
+           shared-mime-info)
 
 wanted=("${build_pkgs[@]}")
 for purpose in "$@"; do
     case "$purpose" in
         build) ;;
         run) wanted+=("${run_pkgs[@]}") ;;
+        package) wanted+=("${package_pkgs[@]}") ;;
         test) wanted+=("${test_pkgs[@]}") ;;
         *) echo "deps.sh: unknown purpose '$purpose'" >&2; exit 2 ;;
     esac

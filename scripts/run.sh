@@ -4,7 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh build run
-bash scripts/build.sh build -DCMAKE_BUILD_TYPE=Release -DVELMORA_BENCH=OFF
+# Only what running needs: the programs and their files, no tests, no benchmarks.
+bash scripts/build.sh build -DCMAKE_BUILD_TYPE=Release -DVELMORA_TESTS=OFF -DVELMORA_BENCH=OFF
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -x build/bin/velmora ]; then
     exec build/bin/velmora

@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh build test
 dir=${1:-build}
-cmake -S . -B "$dir" -G Ninja -DVELMORA_BENCH=OFF
+cmake -S . -B "$dir" -G Ninja -DVELMORA_BENCH=OFF -DVELMORA_TESTS=ON
 cmake --build "$dir" --target velmora_screenshots
 
 out=$PWD/build/screenshots

@@ -11,7 +11,8 @@ echo "== Formatting (.clang-format)"
 bash scripts/check_format.sh || status=1
 
 echo "== Build and test (gcc, warnings are errors)"
-if bash scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_WERROR=ON; then
+if bash scripts/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_WERROR=ON \
+        -DVELMORA_TESTS=ON; then
     (cd build && ctest --output-on-failure -j2) || status=1
 else
     status=1
@@ -20,7 +21,7 @@ fi
 echo "== Build and test with AddressSanitizer + UndefinedBehaviorSanitizer (clang), fuzzing included"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 if CC=clang CXX=clang++ bash scripts/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug \
-        -DVELMORA_SANITIZE=ON -DVELMORA_FUZZ=ON -DVELMORA_BENCH=OFF -DVELMORA_WERROR=ON; then
+        -DVELMORA_SANITIZE=ON -DVELMORA_FUZZ=ON -DVELMORA_BENCH=OFF -DVELMORA_WERROR=ON -DVELMORA_TESTS=ON; then
     (cd build-asan && ctest --output-on-failure -j2) || status=1
 else
     status=1

@@ -28,7 +28,8 @@ std::string SystemLanguageName();
 // velmora-calc follows too (ProgramFoldersOf(...).commonData).
 std::string CommonDataDir();
 
-// The folder of the program file with a trailing "/" (ProgramFoldersOf(...).program).
+// The folder of the program's files with a trailing "/": beside the program file, or
+// ../share/velmora when installed (ProgramFoldersOf(...).program).
 QString ApplicationDir();
 
 } // namespace velmora

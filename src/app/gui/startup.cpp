@@ -38,18 +38,23 @@ QString FatalErrorText(const QString &error)
     return text.left(firstLine) + QStringLiteral("\n\n") + shown + text.mid(firstLine);
 }
 
+void StartLocalization()
+{
+    QLocale::setDefault(QLocale::c());
+    // The platform's store unless a test installed its own.
+    static QtSettingsStore settings;
+    if (!CurrentSettingsStore())
+        SetSettingsStore(&settings);
+    InitLocalization(SystemLanguageName());
+    ApplyQtTranslations();
+    QApplication::setApplicationName(AppTitle);
+}
+
 int RunProgram(bool runLoop, const std::function<void(int position)> &beforeEach)
 {
     QString error;
     try {
-        QLocale::setDefault(QLocale::c());
-        // The platform's store unless a test installed its own.
-        static QtSettingsStore settings;
-        if (!CurrentSettingsStore())
-            SetSettingsStore(&settings);
-        InitLocalization(SystemLanguageName());
-        ApplyQtTranslations();
-        QApplication::setApplicationName(AppTitle);
+        StartLocalization();
         CreateAppWindows(beforeEach);
         if (!runLoop)
             return 0;

@@ -12,6 +12,11 @@ QString FatalErrorText();
 // gives FatalErrorText().
 QString FatalErrorText(const QString &error);
 
+// The settings store (the platform's unless a test installed one), the string table in the
+// stored language, Qt's own texts in it and the application title. RunProgram begins with it;
+// the command line is answered after it, in the program's language.
+void StartLocalization();
+
 // The program from its start to its end, the application object already made: settings and
 // string table, the application title, every window, the main loop. An error that escapes
 // any of it before the loop ends shows the bilingual fatal message with the error's own text

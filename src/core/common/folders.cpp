@@ -25,6 +25,12 @@ public:
         const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
         return ec ? std::string() : exe.string();
     }
+
+    bool IsFolder(const std::string &path) const override
+    {
+        std::error_code ec;
+        return std::filesystem::is_directory(path, ec);
+    }
 };
 
 } // namespace
@@ -39,8 +45,11 @@ ProgramFolders ProgramFoldersOf(const FolderPlatform &platform)
 {
     ProgramFolders folders;
     const std::string exe = platform.ExecutablePath();
-    if (!exe.empty())
-        folders.program = std::filesystem::path(exe).parent_path().string() + "/";
+    if (!exe.empty()) {
+        const std::filesystem::path beside = std::filesystem::path(exe).parent_path();
+        const std::string installed = (beside / InstalledDataFolder).lexically_normal().string();
+        folders.program = (platform.IsFolder(installed) ? installed : beside.string()) + "/";
+    }
     const std::optional<std::string> xdg = platform.Environment("XDG_DATA_HOME");
     const std::optional<std::string> home = platform.Environment("HOME");
     if (xdg && !xdg->empty() && xdg->front() == '/')

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <map>
+#include <set>
 
 namespace velmora {
 namespace {
@@ -13,6 +14,7 @@ class FakeFolders : public FolderPlatform
 public:
     std::map<std::string, std::string> environment;
     std::string exe;
+    std::set<std::string> folders;
 
     std::optional<std::string> Environment(const std::string &name) const override
     {
@@ -22,6 +24,7 @@ public:
         return it->second;
     }
     std::string ExecutablePath() const override { return exe; }
+    bool IsFolder(const std::string &path) const override { return folders.count(path) != 0; }
 };
 
 TEST(ProgramFolders, DataFolderFromTheEnvironment)
@@ -49,13 +52,31 @@ TEST(ProgramFolders, DataFolderFromTheEnvironment)
     }
 }
 
-TEST(ProgramFolders, ProgramFolderOfTheExecutable)
+// Build tree: the files beside the program; installed: ../share/velmora beside bin/.
+TEST(ProgramFolders, ProgramFolderBesideOrInstalled)
 {
-    FakeFolders platform;
-    platform.exe = "/opt/velmora/bin/velmora-calc";
-    EXPECT_EQ(ProgramFoldersOf(platform).program, "/opt/velmora/bin/");
-    platform.exe.clear();
-    EXPECT_EQ(ProgramFoldersOf(platform).program, "");
+    struct Case
+    {
+        const char *what;
+        const char *exe;
+        std::set<std::string> folders;
+        const char *program;
+    } const cases[] = {
+        {"build tree", "/src/build/bin/velmora-calc", {"/src/build/bin"}, "/src/build/bin/"},
+        {"installed",
+         "/usr/bin/velmora",
+         {"/usr/bin", "/usr/share/velmora"},
+         "/usr/share/velmora/"},
+        {"another prefix", "/opt/v/bin/velmora", {"/opt/v/share/velmora"}, "/opt/v/share/velmora/"},
+        {"a share folder of other programs", "/opt/v/bin/velmora", {"/opt/v/share"}, "/opt/v/bin/"},
+        {"unknown program file", "", {"/usr/share/velmora"}, ""},
+    };
+    for (const Case &c : cases) {
+        FakeFolders platform;
+        platform.exe = c.exe;
+        platform.folders = c.folders;
+        EXPECT_EQ(ProgramFoldersOf(platform).program, c.program) << c.what;
+    }
 }
 
 // The running test program is found where it lies.

@@ -1,0 +1,46 @@
+# The Debian package of the programs (cpack -G DEB in the build tree, or scripts/package.sh):
+# velmora_<version>_<arch>.deb, installed under /usr, its dependencies computed from the
+# programs by dpkg-shlibdeps.
+
+# The package's documents: the copyright file as it is, the changelog compressed as Debian
+# wants it (gzip -9 without a time stamp).
+set(changelog_gz ${CMAKE_BINARY_DIR}/packaging/changelog.gz)
+add_custom_command(OUTPUT ${changelog_gz}
+    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_LIST_DIR}/changelog
+            ${CMAKE_BINARY_DIR}/packaging/changelog
+    COMMAND gzip -9 -n -f ${CMAKE_BINARY_DIR}/packaging/changelog
+    DEPENDS ${CMAKE_CURRENT_LIST_DIR}/changelog
+    COMMENT "Compressing the package's changelog"
+    VERBATIM)
+add_custom_target(velmora_package_docs ALL DEPENDS ${changelog_gz})
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright ${changelog_gz}
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/velmora)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME velmora)
+set(CPACK_PACKAGE_VENDOR Orbelan)
+set(CPACK_PACKAGE_CONTACT "Orbelan <support@velmora.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "sag-tension calculation of overhead-line wires")
+# Lines of at most 80 characters.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "Velmora calculates the mechanics of overhead-line conductors, earth wires
+and self-supporting fibre-optic cables: the climatic loads, the critical spans
+and the stress and sag over a range of spans in 17 design modes. It writes a
+spreadsheet report (.xls) and draws sag templates for CAD (DXF), in English or
+Russian.
+
+The package holds the desktop program velmora and the command-line tool
+velmora-calc, which computes a project without a display.")
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://velmora.example/)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Opening reports and manuals, Qt's own texts in Russian, Cyrillic on screen.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-translations-l10n, fonts-dejavu-core")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+include(CPack)

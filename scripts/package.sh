@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Builds the Debian package build/velmora_<version>_<arch>.deb: the programs and their files
+# built as the run command builds them (Release, no tests), installed under /usr by cpack with
+# the dependencies dpkg-shlibdeps finds in the programs.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh build package
+bash scripts/build.sh build -DCMAKE_BUILD_TYPE=Release -DVELMORA_TESTS=OFF -DVELMORA_BENCH=OFF
+rm -rf build/_CPack_Packages
+(cd build && cpack -G DEB >/dev/null)
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/CMakeCache.txt)
+deb=build/velmora_${version}_$(dpkg --print-architecture).deb
+[ -f "$deb" ] || { echo "package.sh: cpack did not write $deb" >&2; exit 1; }
+echo "Package: $deb"
