@@ -4,5 +4,5 @@
 int main(int argc, char *argv[])
 {
     velmora::GuardedApplication app(argc, argv);
-    return velmora::RunProgram();
+    return velmora::RunProgram(true, {}, velmora::ProjectFileArgument(app.arguments()));
 }
