@@ -8,5 +8,5 @@ int main(int argc, char *argv[])
     velmora::StartLocalization();
     if (const std::optional<int> status = velmora::AnswerCommandLine(app.arguments()))
         return *status;
-    return velmora::RunProgram();
+    return velmora::RunProgram(true, {}, velmora::ProjectFileArgument(app.arguments()));
 }

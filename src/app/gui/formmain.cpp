@@ -20,6 +20,7 @@
 #include "gui/program.h"
 #include "gui/prompts.h"
 #include "gui/qttranslations.h"
+#include "gui/recentprojects.h"
 #include "gui/reportplatform.h"
 #include "gui/stringing/formstringing.h"
 #include "gui/uitext.h"
@@ -32,16 +33,20 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QUrl>
 
 #include <climits>
 #include <cmath>
@@ -96,6 +101,28 @@ double FromShown(double shown, double stored, double factor)
     return shown == factor * stored ? stored : shown / factor;
 }
 
+// The first local project file among the dragged files, or "".
+QString DraggedProjectFile(const QMimeData *mime)
+{
+    if (!mime || !mime->hasUrls())
+        return {};
+    for (const QUrl &url : mime->urls()) {
+        const QString path = url.toLocalFile();
+        if (url.isLocalFile() && path.endsWith(QLatin1String(".vlp"), Qt::CaseInsensitive))
+            return path;
+    }
+    return {};
+}
+
+// "&3 /home/ann/Line 10.vlp", the middle of a long path left out.
+QString RecentEntryText(int number, const QString &path, const QFontMetrics &metrics)
+{
+    const QString shown = metrics.elidedText(QDir::toNativeSeparators(path), Qt::ElideMiddle,
+                                             60 * metrics.averageCharWidth());
+    return QStringLiteral("&%1 ").arg(number)
+        + QString(shown).replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
 } // namespace
 
 TFormMain::TFormMain(QWidget *parent)
@@ -115,6 +142,7 @@ TFormMain::TFormMain(QWidget *parent)
     ConnectUi();
     ProjectToForm();
     WatchChanges();
+    ShowRecentProjects();
 }
 
 TFormMain::~TFormMain()
@@ -150,6 +178,7 @@ void TFormMain::ConnectUi()
         {m_ui->actUnits, &TFormMain::ActUnitsExecute},
         {m_ui->actHelp, &TFormMain::ActHelpExecute},
         {m_ui->actAbout, &TFormMain::ActAboutExecute},
+        {m_ui->actClearRecent, &TFormMain::ActClearRecentExecute},
     };
     for (const auto &[action, handler] : actions)
         connect(action, &QAction::triggered, this, guarded(handler));
@@ -157,6 +186,11 @@ void TFormMain::ConnectUi()
             guarded(&TFormMain::ButKlimatParamClick));
     connect(m_ui->provodButton, &QToolButton::clicked, this,
             guarded(&TFormMain::ProvodButtonClick));
+    // Another run of the program may have opened or saved a project meanwhile.
+    connect(m_ui->miProject, &QMenu::aboutToShow, this, &TFormMain::ShowRecentProjects);
+    // The fields would take a dropped file's name as text.
+    for (QLineEdit *edit : findChildren<QLineEdit *>())
+        edit->installEventFilter(this);
     connect(m_ui->regimeButtons, &QButtonGroup::idClicked, this, [this] {
         RgCalcRegimeClick();
         ShowModifiedMark();
@@ -538,6 +572,18 @@ void TFormMain::ActOpenProject()
     if (path.isEmpty())
         return;
     RememberDialogFolder(FileKind::Project, path);
+    ReadProjectFile(path);
+}
+
+void TFormMain::OpenProjectFile(const QString &path)
+{
+    if (!SaveProjectDlg())
+        return;
+    ReadProjectFile(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+}
+
+void TFormMain::ReadProjectFile(const QString &path)
+{
     // Read into a copy: a file that fails leaves the open project, its name and caption.
     TProject opened;
     opened.Assign(CurProject);
@@ -554,7 +600,96 @@ void TFormMain::ActOpenProject()
     ProjectToForm();
     ShowProjectName();
     MarkSaved();
+    AddRecentProject(path);
+    ShowRecentProjects();
     emit ProjectReplaced();
+}
+
+void TFormMain::ShowRecentProjects()
+{
+    QMenu *menu = m_ui->miRecent;
+    for (QAction *action : menu->actions()) {
+        if (action != m_ui->actClearRecent) {
+            menu->removeAction(action);
+            delete action;
+        }
+    }
+    const QStringList paths = ReadRecentProjects();
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        const QString path = paths.at(i);
+        auto *action = new QAction(RecentEntryText(int(i) + 1, path, menu->fontMetrics()), menu);
+        action->setData(path);
+        action->setStatusTip(QDir::toNativeSeparators(path));
+        connect(action, &QAction::triggered, this,
+                [this, path] { Guarded([this, path] { OpenRecentProject(path); }); });
+        menu->insertAction(m_ui->actClearRecent, action);
+    }
+    if (!paths.isEmpty())
+        menu->insertSeparator(m_ui->actClearRecent);
+    menu->menuAction()->setEnabled(!paths.isEmpty());
+}
+
+void TFormMain::OpenRecentProject(const QString &path)
+{
+    if (!QFileInfo::exists(path)) {
+        RemoveRecentProject(path);
+        ShowRecentProjects();
+        CurrentPrompts().Warning(UiText("Recent_project_gone").arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    OpenProjectFile(path);
+}
+
+void TFormMain::ActClearRecentExecute()
+{
+    ClearRecentProjects();
+    ShowRecentProjects();
+}
+
+bool TFormMain::TakeProjectDrop(QDropEvent *event)
+{
+    const QString path = DraggedProjectFile(event->mimeData());
+    if (path.isEmpty())
+        return false;
+    event->acceptProposedAction();
+    if (event->type() == QEvent::Drop) {
+        // The program that the file was dragged from waits until the drop returns: the save
+        // prompt and the open come after it.
+        QMetaObject::invokeMethod(
+            this, [this, path] { Guarded([this, path] { OpenProjectFile(path); }); },
+            Qt::QueuedConnection);
+    }
+    return true;
+}
+
+void TFormMain::dragEnterEvent(QDragEnterEvent *event)
+{
+    TakeProjectDrop(event);
+}
+
+void TFormMain::dragMoveEvent(QDragMoveEvent *event)
+{
+    TakeProjectDrop(event);
+}
+
+void TFormMain::dropEvent(QDropEvent *event)
+{
+    TakeProjectDrop(event);
+}
+
+bool TFormMain::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        if (TakeProjectDrop(static_cast<QDropEvent *>(event)))
+            return true;
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TFormMain::ActSaveProject()
@@ -613,6 +748,8 @@ void TFormMain::WriteProjectFile()
     RememberDialogFolder(FileKind::Project, ProjectFileName);
     ShowProjectName();
     MarkSaved();
+    AddRecentProject(ProjectFileName);
+    ShowRecentProjects();
     CurrentPrompts().Message(UiText("File_saved"));
 }
 

@@ -58,6 +58,11 @@ public:
     // Project actions (also reachable through the actions of the menu).
     void ActNewProject();
     void ActOpenProject();
+    // Opens the project at path the way Project → Open does once its dialog has chosen the
+    // file: the save prompt first (Cancel calls the open off), then the file, a relative path
+    // taken against the current folder. Throws the open failure, the open project left as it
+    // was. The start-up file, a dropped file and a recent project all come here.
+    void OpenProjectFile(const QString &path);
 
     // The first showing runs the first display (folders, captions, fields) beforehand.
     void setVisible(bool visible) override;
@@ -70,6 +75,12 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // A local .vlp file dragged onto the window, its fields included, opens with
+    // OpenProjectFile once the drop has ended.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void ConnectUi();
@@ -78,6 +89,17 @@ private:
     void FieldsToDat(TDAT &dat) const;
     void WatchChanges();
     NaprPage ShownNaprPage() const;
+
+    // The file at path into the open project (all or nothing), its name, caption and the
+    // recent projects. Throws the open failure.
+    void ReadProjectFile(const QString &path);
+    // The recent projects' entries in the Project menu, from the settings store.
+    void ShowRecentProjects();
+    // A recent entry: a file that is gone leaves the list with a message, any other opens.
+    void OpenRecentProject(const QString &path);
+    void ActClearRecentExecute();
+    // Takes a drag or drop of a project file: accepts it, and for a drop opens the file.
+    bool TakeProjectDrop(QDropEvent *event);
 
     void ActSaveProject();
     void ActProjectSaveAsExecute();

@@ -79,6 +79,8 @@ void SetCaption(QAction *action, const QString &text)
 void Ui_FormMain::setupUi(QMainWindow *FormMain)
 {
     FormMain->setObjectName(QStringLiteral("FormMain"));
+    // A project file dropped anywhere on the window opens it.
+    FormMain->setAcceptDrops(true);
     setupActions(FormMain);
     setupMenusAndToolbar(FormMain);
 
@@ -132,6 +134,7 @@ void Ui_FormMain::setupActions(QMainWindow *FormMain)
     actHelp = NewAction("ActHelp", QStyle::SP_DialogHelpButton, FormMain);
     actHelp->setShortcut(QKeySequence::HelpContents);
     actAbout = NewAction("ActAbout", QStyle::SP_CustomBase, FormMain);
+    actClearRecent = NewAction("ActClearRecent", QStyle::SP_CustomBase, FormMain);
 }
 
 void Ui_FormMain::setupMenusAndToolbar(QMainWindow *FormMain)
@@ -143,6 +146,10 @@ void Ui_FormMain::setupMenusAndToolbar(QMainWindow *FormMain)
     miProject->addAction(actProjectOpen);
     miProject->addAction(actProjectSave);
     miProject->addAction(actProjectSaveAs);
+    miProject->addSeparator();
+    miRecent = miProject->addMenu(QString());
+    miRecent->setObjectName(QStringLiteral("MI_Recent"));
+    miRecent->addAction(actClearRecent);
     miProject->addSeparator();
     miProject->addAction(actExit);
     miCalculation = menuBar->addMenu(QString());
@@ -403,6 +410,8 @@ void Ui_FormMain::retranslateUi(QMainWindow *)
     SetCaption(actUnits, UiText("Units"));
     SetCaption(actHelp, UiText("Help"));
     SetCaption(actAbout, UiText("About"));
+    miRecent->setTitle(UiText("Recent_projects"));
+    SetCaption(actClearRecent, UiText("Clear_list"));
 
     butKlimatParam->setText(UiText("Climatic_param_title"));
     pcNapr->setTabText(static_cast<int>(NaprPage::Stresses), UiText("Tension"));

@@ -60,7 +60,9 @@ struct Ui_FormMain
     QAction *actUnits;
     QAction *actHelp;
     QAction *actAbout;
+    QAction *actClearRecent;
     QMenu *miProject;
+    QMenu *miRecent; // the recent projects' entries (filled by the window), then actClearRecent
     QMenu *miCalculation;
     QMenu *miReference;
     QMenu *miCad;

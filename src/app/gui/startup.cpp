@@ -50,15 +50,30 @@ void StartLocalization()
     QApplication::setApplicationName(AppTitle);
 }
 
-int RunProgram(bool runLoop, const std::function<void(int position)> &beforeEach)
+QString ProjectFileArgument(const QStringList &arguments)
+{
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (!arguments.at(i).startsWith(QLatin1Char('-')))
+            return arguments.at(i);
+    }
+    return {};
+}
+
+int RunProgram(bool runLoop, const std::function<void(int position)> &beforeEach,
+               const QString &projectFile)
 {
     QString error;
     try {
         StartLocalization();
         CreateAppWindows(beforeEach);
+        TFormMain *main = Windows().FormMain;
+        if (runLoop)
+            main->show();
+        // A file that fails is reported and the program goes on with the new project.
+        if (!projectFile.isEmpty())
+            Guarded([main, &projectFile] { main->OpenProjectFile(projectFile); });
         if (!runLoop)
             return 0;
-        Windows().FormMain->show();
         const int status = QApplication::exec();
         DestroyAppWindows();
         return status;

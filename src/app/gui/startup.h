@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -21,7 +22,15 @@ void StartLocalization();
 // string table, the application title, every window, the main loop. An error that escapes
 // any of it before the loop ends shows the bilingual fatal message with the error's own text
 // and ends the program.
-// runLoop false (tests) stops after the windows are made. Returns the exit status.
-int RunProgram(bool runLoop = true, const std::function<void(int position)> &beforeEach = {});
+// A projectFile given opens once the windows exist and the main window shows, through the
+// save prompt and with the open failure message as Project → Open.
+// runLoop false (tests) stops after the windows are made and projectFile is opened, the main
+// window not shown. Returns the exit status.
+int RunProgram(bool runLoop = true, const std::function<void(int position)> &beforeEach = {},
+               const QString &projectFile = {});
+
+// The project file a command line names: its first argument after the program's own that is
+// not an option (does not start with "-"); "" when there is none.
+QString ProjectFileArgument(const QStringList &arguments);
 
 } // namespace velmora

@@ -169,6 +169,12 @@ void RegisterMainWindowTexts()
     // open; %1 is the path.
     AddText("Not_a_project",
             "The file \"%1\" is not a Velmora project.;Файл \"%1\" не является проектом Velmora.");
+    // The Project menu's recent projects, and an entry whose file is gone (%1 is the path).
+    AddText("Recent_projects", "Recent projects;Недавние проекты");
+    AddText("Clear_list", "Clear list;Очистить список");
+    AddText("Recent_project_gone",
+            "The file \"%1\" no longer exists. It is removed from the list of recent projects.;"
+            "Файл \"%1\" больше не существует. Он удалён из списка недавних проектов.");
     AddText("File_written_not_opened",
             "The file was saved:\r\n%1\r\n\r\nNo program on this system opens files of this "
             "type. Open the folder that holds the file?;"
