@@ -1,6 +1,7 @@
 #include "args.h"
 #include "calc_json.h"
 #include "commands.h"
+#include "output.h"
 #include "setup.h"
 #include "stringing_json.h"
 
@@ -134,7 +135,7 @@ std::vector<TSection> ChosenSections(const StringingOptions &options, const TPro
 
 int Refuse(const std::string &message)
 {
-    std::cout << CalcFailureJson(message);
+    WriteStdout(CalcFailureJson(message));
     std::cerr << message << '\n';
     return ExitCheckFailed;
 }
@@ -165,7 +166,7 @@ int RunStringingCommand(const std::vector<std::string> &words)
             return Refuse(entry.table.warning);
         tables.push_back(std::move(entry));
     }
-    std::cout << StringingResultJson(tables);
+    WriteStdout(StringingResultJson(tables));
     return ExitOk;
 }
 
