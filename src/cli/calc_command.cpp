@@ -81,8 +81,8 @@ int RunSingle(const CalcOptions &options, const std::optional<std::string> &repo
     CalcRun run;
     const std::string reportForm = reportPath ? ReportFormOf(options) : std::string();
     if (Calculate(loaded, options, reportForm, reportPath, run) == CalcOutcome::CheckFailed) {
-        WriteStdout(CalcFailureJson(run.warning));
         std::cerr << run.warning << '\n';
+        WriteStdout(CalcFailureJson(run.warning));
         return ExitCheckFailed;
     }
     WriteStdout(CalcResultJson(run));

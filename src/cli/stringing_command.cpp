@@ -135,8 +135,8 @@ std::vector<TSection> ChosenSections(const StringingOptions &options, const TPro
 
 int Refuse(const std::string &message)
 {
-    WriteStdout(CalcFailureJson(message));
     std::cerr << message << '\n';
+    WriteStdout(CalcFailureJson(message));
     return ExitCheckFailed;
 }
 
