@@ -1,20 +1,23 @@
 #!/usr/bin/env bash
 # Whole-process times of velmora-calc: the median wall time of many runs, beside the start of
-# a trivial C program on the same machine. process_times.sh [BIN_DIR] (default build/bin).
-# The machine should be otherwise idle (see `uptime`): other work shows up in every figure.
+# a trivial C program on the same machine. process_times.sh [BIN_DIR] (default build/bin);
+# VELMORA_CALC=PROGRAM times another build of velmora-calc (its report forms beside it). The
+# machine should be otherwise idle (see the load printed first): other work lengthens the wall
+# times; the processor times (user + system) suffer less.
 set -euo pipefail
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 bin=$(cd "${1:-$source_dir/build/bin}" && pwd)
-calc=$bin/velmora-calc
+calc=${VELMORA_CALC:-$bin/velmora-calc}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 # The timer: forks and execs the command runs times (stdout to /dev/null) and prints the
-# median wall time in milliseconds; a run that fails stops it.
+# median wall time and the median processor time in milliseconds; a run that fails stops it.
 cat > "$work/median.c" <<'C'
 #include <fcntl.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
@@ -29,6 +32,7 @@ int main(int argc, char **argv)
 {
     const int runs = atoi(argv[1]);
     double *ms = malloc(sizeof(double) * (size_t)runs);
+    double *cpu = malloc(sizeof(double) * (size_t)runs);
     for (int i = 0; i < runs; ++i) {
         struct timespec t0, t1;
         clock_gettime(CLOCK_MONOTONIC, &t0);
@@ -39,16 +43,20 @@ int main(int argc, char **argv)
             _exit(127);
         }
         int status = 0;
-        waitpid(pid, &status, 0);
+        struct rusage usage;
+        wait4(pid, &status, 0, &usage);
         clock_gettime(CLOCK_MONOTONIC, &t1);
         if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
             fprintf(stderr, "%s failed (status %d)\n", argv[2], status);
             return 1;
         }
         ms[i] = (double)(t1.tv_sec - t0.tv_sec) * 1e3 + (double)(t1.tv_nsec - t0.tv_nsec) / 1e6;
+        cpu[i] = (double)(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
+            + (double)(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
     }
     qsort(ms, (size_t)runs, sizeof(double), compare);
-    printf("%8.2f ms", ms[runs / 2]);
+    qsort(cpu, (size_t)runs, sizeof(double), compare);
+    printf("%8.2f ms wall %8.2f ms cpu", ms[runs / 2], cpu[runs / 2]);
     return 0;
 }
 C
@@ -68,7 +76,9 @@ catalogue=$bin/base_provod.dat
 line() { # label runs command...
     local label=$1 runs=$2
     shift 2
-    printf '%-52s %s (median of %d)\n' "$label" "$("$work/median" "$runs" "$@")" "$runs"
+    local times
+    times=$("$work/median" "$runs" "$@") || times="failed"
+    printf '%-48s %s (median of %d)\n' "$label" "$times" "$runs"
 }
 echo "load average: $(cut -d' ' -f1-3 /proc/loadavg), $(nproc) processors"
 line "trivial C program" 300 "$work/trivial"
