@@ -14,6 +14,7 @@
 #include "report/excel_report.h"
 #include "report/report_template.h"
 
+#include <algorithm>
 #include <iostream>
 #include <optional>
 #include <thread>
@@ -131,6 +132,7 @@ int RunBatch(const CalcOptions &options)
     if (options.reportDir) {
         const std::vector<std::string> paths = ReportPathsOf(projects, *options.reportDir);
         std::copy(paths.begin(), paths.end(), reports.begin());
+        CreateReportFolder(*options.reportDir);
     }
     OpenWireCatalogue(options.common); // once: the projects only read it
     const std::string reportForm = ReportFormOf(options);
@@ -147,13 +149,13 @@ int RunBatch(const CalcOptions &options)
 int RunCalcCommand(const std::vector<std::string> &words)
 {
     const CalcOptions options = ParseCalcOptions(words);
-    if (options.reportDir)
-        CreateReportFolder(*options.reportDir);
     if (options.jsonl)
         return RunBatch(options);
     std::optional<std::string> reportPath = options.report;
-    if (options.reportDir)
+    if (options.reportDir) {
         reportPath = ReportPathsOf(options.projects, *options.reportDir).front();
+        CreateReportFolder(*options.reportDir);
+    }
     return RunSingle(options, reportPath);
 }
 
