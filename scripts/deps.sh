@@ -2,7 +2,8 @@
 # Installs the Debian packages of a purpose (build, run, package, test) that are missing.
 set -euo pipefail
 
-build_pkgs=(g++ cmake ninja-build pkg-config ccache libgsf-1-dev qt6-base-dev
+# liblzma-dev: the last static archive velmora-calc links (libgsf-1-dev brings the others).
+build_pkgs=(g++ cmake ninja-build pkg-config ccache libgsf-1-dev liblzma-dev qt6-base-dev
             qt6-charts-dev libqt6opengl6-dev
             libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core qt6-translations-l10n)
 run_pkgs=(xdg-utils qt6-translations-l10n)

@@ -5,7 +5,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh build package
-bash scripts/build.sh build -DCMAKE_BUILD_TYPE=Release -DVELMORA_TESTS=OFF -DVELMORA_BENCH=OFF
+# A Debian package uses the distribution's shared libraries (lintian refuses embedded copies of
+# libxml2, zlib and bzip2), so velmora-calc is linked shared here, not statically for a fast start.
+bash scripts/build.sh build -DCMAKE_BUILD_TYPE=Release -DVELMORA_TESTS=OFF -DVELMORA_BENCH=OFF \
+    -DVELMORA_STATIC_CLI=OFF
 rm -rf build/_CPack_Packages
 (cd build && cpack -G DEB >/dev/null)
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/CMakeCache.txt)

@@ -1,5 +1,7 @@
 #include "args.h"
 
+#include "common/numtext.h"
+
 namespace velmora::cli {
 
 CommandWords SplitCommandWords(const std::vector<std::string> &args,
@@ -95,22 +97,53 @@ std::optional<RegimeChoice> RegimeOf(const CommandWords::Option &option)
     return RegimeChoice::Clearance;
 }
 
+int JobsOf(const CommandWords::Option &option)
+{
+    constexpr std::string_view expected = "a number of jobs from 1";
+    int jobs = 0;
+    try {
+        jobs = ParseInt(option.value);
+    } catch (const ConversionError &) {
+        InvalidValue(option.name, option.value, expected);
+    }
+    if (jobs < 1)
+        InvalidValue(option.name, option.value, expected);
+    return jobs;
+}
+
 } // namespace
 
 CalcOptions ParseCalcOptions(const std::vector<std::string> &args)
 {
-    const CommandWords words
-        = SplitCommandWords(args, {"--catalogue", "--regime", "--lang", "--units", "--report"});
+    const CommandWords words = SplitCommandWords(
+        args,
+        {"--catalogue", "--regime", "--lang", "--units", "--report", "--report-dir", "--jobs"},
+        {"--jsonl"});
     CalcOptions options;
     for (const auto &option : words.options) {
         if (TakeCommonOption(option, options.common))
             continue;
         if (option.name == "--report")
             options.report = option.value;
+        else if (option.name == "--report-dir")
+            options.reportDir = option.value;
+        else if (option.name == "--jsonl")
+            options.jsonl = true;
+        else if (option.name == "--jobs")
+            options.jobs = JobsOf(option);
         else
             options.regime = RegimeOf(option);
     }
-    options.project = ProjectFileOf(words);
+    if (words.positional.empty())
+        throw UsageError("missing project file");
+    if (!options.jsonl && words.positional.size() > 1)
+        throw UsageError("more than one project file '" + words.positional[1]
+                         + "' (--jsonl calculates several)");
+    if (options.report && options.reportDir)
+        throw UsageError("--report and --report-dir cannot be combined");
+    if (options.report && words.positional.size() > 1)
+        throw UsageError("--report writes one file: give --report-dir DIR for several projects");
+    options.projects = words.positional;
     return options;
 }
 

@@ -60,13 +60,19 @@ bool TakeCommonOption(const CommandWords::Option &option, CommonOptions &common)
 
 struct CalcOptions
 {
-    std::string project;
+    // The project files and folders as given. Without --jsonl exactly one project file.
+    std::vector<std::string> projects;
     CommonOptions common;
     std::optional<RegimeChoice> regime; // --regime all or clearance; absent: the project's flags
-    std::optional<std::string> report;
+    std::optional<std::string> report; // --report OUT.xls, for one project
+    std::optional<std::string> reportDir; // --report-dir DIR: DIR/<project name>.xls each
+    bool jsonl = false; // one JSON object per line, each with "project"
+    int jobs = 0; // --jobs N, from 1; 0: the number of processors
 };
 
-// The words after "calc". Throws UsageError as the functions above.
+// The words after "calc". Throws UsageError as the functions above, and "more than one
+// project file '<p>' (--jsonl calculates several)", "--report writes one file: give
+// --report-dir DIR for several projects", "--report and --report-dir cannot be combined".
 CalcOptions ParseCalcOptions(const std::vector<std::string> &args);
 
 } // namespace velmora::cli

@@ -1,6 +1,8 @@
 #include "args.h"
+#include "batch.h"
 #include "calc_json.h"
 #include "commands.h"
+#include "output.h"
 #include "setup.h"
 
 #include "calc/driver.h"
@@ -12,46 +14,149 @@
 #include "report/excel_report.h"
 #include "report/report_template.h"
 
+#include <algorithm>
 #include <iostream>
 #include <optional>
+#include <thread>
 
 namespace velmora::cli {
+
+namespace {
+
+// A project read and its wire found, ready to be calculated.
+struct LoadedProject
+{
+    TProject project;
+    TWireRec wire;
+    // The window asks whether to go on; velmora-calc goes on and says why the loads are low.
+    std::optional<std::string> note;
+};
+
+// Throws velmora::Error for a project that cannot be read.
+LoadedProject ReadForCalc(const std::string &path, const CalcOptions &options)
+{
+    LoadedProject loaded;
+    LoadProject(path, loaded.project);
+    if (options.regime)
+        ApplyRegimeChoice(loaded.project.Dat, *options.regime);
+    return loaded;
+}
+
+// Throws velmora::Error for a wire missing from the catalogue.
+void FindWireOf(LoadedProject &loaded, const CalcOptions &options)
+{
+    loaded.wire = ProjectWire(loaded.project.Dat, options.common.lang);
+    if (!loaded.project.Koef.CheckKoef())
+        loaded.note = CoreText("loads_are_lower_standard", options.common.lang);
+}
+
+// The report form of the language and units beside the program; --report writes it to the
+// file named, with no dialog and nothing opened.
+std::string ReportFormOf(const CalcOptions &options)
+{
+    return ProgramFoldersOf(SystemFolderPlatform()).program
+        + ReportTemplateName(options.common.lang, options.common.units);
+}
+
+CalcOutcome Calculate(const LoadedProject &loaded, const CalcOptions &options,
+                      const std::string &reportForm, const std::optional<std::string> &reportPath,
+                      CalcRun &run)
+{
+    const Lang lang = options.common.lang;
+    const CalcArgs args = CalcArgsOf(loaded.project.Dat, loaded.wire);
+    std::optional<ExcelReport> report;
+    if (reportPath)
+        report.emplace(reportForm, *reportPath, lang, UnitFactorsOf(options.common.units));
+    return CalcProject(loaded.project, loaded.wire, CalcPurpose::Full, args, lang, run,
+                       report ? &*report : nullptr);
+}
+
+// One project, its JSON laid out over lines; errors pass on to main.
+int RunSingle(const CalcOptions &options, const std::optional<std::string> &reportPath)
+{
+    LoadedProject loaded = ReadForCalc(options.projects.front(), options);
+    OpenWireCatalogue(options.common);
+    FindWireOf(loaded, options);
+    if (loaded.note)
+        std::cerr << "velmora-calc: note: " << *loaded.note << '\n';
+    CalcRun run;
+    const std::string reportForm = reportPath ? ReportFormOf(options) : std::string();
+    if (Calculate(loaded, options, reportForm, reportPath, run) == CalcOutcome::CheckFailed) {
+        std::cerr << run.warning << '\n';
+        WriteStdout(CalcFailureJson(run.warning));
+        return ExitCheckFailed;
+    }
+    WriteStdout(CalcResultJson(run));
+    return ExitOk;
+}
+
+// One project of --jsonl: everything it prints, its errors included.
+ProjectLine CalcLine(const std::string &path, const CalcOptions &options,
+                     const std::string &reportForm, const std::optional<std::string> &reportPath)
+{
+    ProjectLine line;
+    JsonText json(true);
+    const std::string prefix = "velmora-calc: " + path + ": ";
+    try {
+        LoadedProject loaded = ReadForCalc(path, options);
+        FindWireOf(loaded, options);
+        if (loaded.note)
+            line.err += prefix + "note: " + *loaded.note + '\n';
+        CalcRun run;
+        if (Calculate(loaded, options, reportForm, reportPath, run) == CalcOutcome::CheckFailed) {
+            line.status = ExitCheckFailed;
+            WriteCalcFailure(json, run.warning, path, line.status);
+            line.err += prefix + OneLine(run.warning) + '\n';
+        } else {
+            WriteCalcResult(json, run, path);
+        }
+    } catch (const std::exception &e) {
+        line.status = ExitInputError;
+        json = JsonText(true);
+        WriteCalcFailure(json, e.what(), path, line.status);
+        line.err += prefix + OneLine(e.what()) + '\n';
+    }
+    line.out = json.Take();
+    line.out += '\n';
+    return line;
+}
+
+int RunBatch(const CalcOptions &options)
+{
+    const std::vector<std::string> projects = ProjectFilesOf(options.projects);
+    if (options.report && projects.size() > 1)
+        throw UsageError("--report writes one file: give --report-dir DIR for several projects");
+    std::vector<std::optional<std::string>> reports(projects.size());
+    if (options.report)
+        reports[0] = options.report;
+    if (options.reportDir) {
+        const std::vector<std::string> paths = ReportPathsOf(projects, *options.reportDir);
+        std::copy(paths.begin(), paths.end(), reports.begin());
+        CreateReportFolder(*options.reportDir);
+    }
+    OpenWireCatalogue(options.common); // once: the projects only read it
+    const std::string reportForm = ReportFormOf(options);
+    const int jobs = options.jobs > 0
+        ? options.jobs
+        : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    return RunInOrder(projects.size(), jobs, [&](std::size_t i) {
+        return CalcLine(projects[i], options, reportForm, reports[i]);
+    });
+}
+
+} // namespace
 
 int RunCalcCommand(const std::vector<std::string> &words)
 {
     const CalcOptions options = ParseCalcOptions(words);
-    const Lang lang = options.common.lang;
-
-    TProject project;
-    LoadProject(options.project, project);
-    if (options.regime)
-        ApplyRegimeChoice(project.Dat, *options.regime);
-
-    OpenWireCatalogue(options.common);
-    const TWireRec wire = ProjectWire(project.Dat, lang);
-    // The window asks whether to go on; velmora-calc goes on and says why the loads are low.
-    if (!project.Koef.CheckKoef())
-        std::cerr << "velmora-calc: note: " << CoreText("loads_are_lower_standard", lang) << '\n';
-
-    const CalcArgs args = CalcArgsOf(project.Dat, wire);
-    // --report: the form of the language and units beside the program, written to the file
-    // named; no dialog, nothing opened.
-    std::optional<ExcelReport> report;
-    if (options.report)
-        report.emplace(ProgramFoldersOf(SystemFolderPlatform()).program
-                           + ReportTemplateName(lang, options.common.units),
-                       *options.report, lang, UnitFactorsOf(options.common.units));
-
-    CalcRun run;
-    const CalcOutcome outcome = CalcProject(project, wire, CalcPurpose::Full, args, lang, run,
-                                            report ? &*report : nullptr);
-    if (outcome == CalcOutcome::CheckFailed) {
-        std::cout << CalcFailureJson(run.warning);
-        std::cerr << run.warning << '\n';
-        return ExitCheckFailed;
+    if (options.jsonl)
+        return RunBatch(options);
+    std::optional<std::string> reportPath = options.report;
+    if (options.reportDir) {
+        reportPath = ReportPathsOf(options.projects, *options.reportDir).front();
+        CreateReportFolder(*options.reportDir);
     }
-    std::cout << CalcResultJson(run);
-    return ExitOk;
+    return RunSingle(options, reportPath);
 }
 
 } // namespace velmora::cli

@@ -1,38 +1,33 @@
 #include "calc_json.h"
 
-#include "json.h"
-
+#include <iterator>
 #include <utility>
-#include <vector>
 
 namespace velmora::cli {
 
 namespace {
 
-std::string Span(double span)
+void WriteSpan(JsonText &out, double span)
 {
-    return IsImaginarySpan(span) ? std::string("null") : JsonNumber(span);
+    if (IsImaginarySpan(span))
+        out.Raw("null");
+    else
+        out.Number(span);
 }
 
-std::string NumberArray(const std::vector<double> &values)
+void WriteWire(JsonText &out, const TWireRec &w)
 {
-    return ArrayText(values, JsonNumber);
+    out.Raw("{").Key("Name").String(w.Name);
+    out.Next("Group").Integer(w.Group);
+    out.Next("Diam").Number(w.Diam);
+    out.Next("Sech").Number(w.Sech);
+    out.Next("PNag").Number(w.PNag);
+    out.Next("Modl").Number(w.Modl);
+    out.Next("Koef").Number(w.Koef);
+    out.Raw("}");
 }
 
-std::string WireObject(const TWireRec &w)
-{
-    return ObjectText()
-        .Add("Name", JsonString(w.Name))
-        .Add("Group", std::to_string(w.Group))
-        .Add("Diam", JsonNumber(w.Diam))
-        .Add("Sech", JsonNumber(w.Sech))
-        .Add("PNag", JsonNumber(w.PNag))
-        .Add("Modl", JsonNumber(w.Modl))
-        .Add("Koef", JsonNumber(w.Koef))
-        .Close();
-}
-
-std::string LoadsObject(const LoadSet &s)
+void WriteLoads(JsonText &out, const LoadSet &s)
 {
     const std::pair<const char *, double> loads[]
         = {{"P1", s.P1},   {"P2", s.P2},   {"P3", s.P3},    {"P4", s.P4},   {"P4a", s.P4a},
@@ -40,80 +35,127 @@ std::string LoadsObject(const LoadSet &s)
            {"P7", s.P7},   {"g1", s.g1},   {"g2", s.g2},    {"g3", s.g3},   {"g4", s.g4},
            {"g4a", s.g4a}, {"g4b", s.g4b}, {"g5", s.g5},    {"g6", s.g6},   {"g6a", s.g6a},
            {"g6b", s.g6b}, {"g7", s.g7},   {"gmax", s.gmax}};
-    ObjectText object;
-    for (const auto &[key, value] : loads)
-        object.Add(key, JsonNumber(value));
-    return object.Close();
+    out.Raw("{");
+    for (std::size_t i = 0; i < std::size(loads); ++i) {
+        if (i)
+            out.Raw(", ");
+        out.Key(loads[i].first).Number(loads[i].second);
+    }
+    out.Raw("}");
 }
 
-std::string ModesArray(const DesignModeTable &modes)
+void WriteModes(JsonText &out, const DesignModeTable &modes)
 {
-    std::vector<int> numbers;
-    for (int k = 1; k <= DesignModeCount; ++k)
-        numbers.push_back(k);
-    return ArrayText(
-        numbers,
-        [&](int k) {
-            const DesignMode &m = modes[k - 1];
-            return ObjectText()
-                .Add("mode", std::to_string(k))
-                .Add("temperature", JsonNumber(m.temperature))
-                .Add("load", JsonNumber(m.load))
-                .Add("ice", JsonNumber(m.ice))
-                .Add("wind", JsonNumber(m.wind))
-                .Close();
-        },
-        ",\n           ");
+    out.Raw("[");
+    for (int k = 1; k <= DesignModeCount; ++k) {
+        if (k > 1)
+            out.Break("           ");
+        const DesignMode &m = modes[k - 1];
+        out.Raw("{").Key("mode").Integer(k);
+        out.Next("temperature").Number(m.temperature);
+        out.Next("load").Number(m.load);
+        out.Next("ice").Number(m.ice);
+        out.Next("wind").Number(m.wind);
+        out.Raw("}");
+    }
+    out.Raw("]");
 }
 
-std::string StateArray(const std::vector<InitialState> &states)
+void WriteStates(JsonText &out, const std::vector<InitialState> &states)
 {
-    return ArrayText(states, [](InitialState s) { return std::to_string(static_cast<int>(s)); });
+    out.Raw("[");
+    for (std::size_t i = 0; i < states.size(); ++i) {
+        if (i)
+            out.Raw(", ");
+        out.Integer(static_cast<int>(states[i]));
+    }
+    out.Raw("]");
 }
 
-std::string ResultsArray(const CalcRun &run)
+void WriteResults(JsonText &out, const CalcRun &run)
 {
-    return ArrayText(
-        run.takenModes,
-        [&](int mode) {
-            return ObjectText()
-                .Add("mode", std::to_string(mode))
-                .Add("stress", NumberArray(run.stress[mode - 1]))
-                .Add("sag", NumberArray(run.sag[mode - 1]))
-                .Close();
-        },
-        ",\n             ");
+    out.Raw("[");
+    for (std::size_t i = 0; i < run.takenModes.size(); ++i) {
+        if (i)
+            out.Break("             ");
+        const int mode = run.takenModes[i];
+        out.Raw("{").Key("mode").Integer(mode);
+        out.Next("stress").Numbers(run.stress[mode - 1]);
+        out.Next("sag").Numbers(run.sag[mode - 1]);
+        out.Raw("}");
+    }
+    out.Raw("]");
+}
+
+void WriteProject(JsonText &out, std::optional<std::string_view> project)
+{
+    if (project)
+        out.Key("project").String(*project).Raw(", ");
 }
 
 } // namespace
 
-std::string CalcResultJson(const CalcRun &run)
+void WriteCalcResult(JsonText &out, const CalcRun &run, std::optional<std::string_view> project)
 {
-    ObjectText out;
-    out.Add("ok", "true").Break().AddAfterBreak("wire", WireObject(run.wire)).Break();
-    out.AddAfterBreak("Ki", JsonNumber(run.Ki))
-        .Add("Kd", JsonNumber(run.Kd))
-        .Add("b", JsonNumber(run.b));
+    // Most of the text is the stress and sag of every span: about 20 characters a number.
+    out.Reserve(out.Text().size() + 4096 + run.spans.size() * run.takenModes.size() * 2 * 22);
+    out.Raw("{");
+    WriteProject(out, project);
+    out.Key("ok").Raw("true").Break(" ");
+    out.Key("wire");
+    WriteWire(out, run.wire);
+    out.Break(" ").Key("Ki").Number(run.Ki);
+    out.Next("Kd").Number(run.Kd);
+    out.Next("b").Number(run.b);
     if (!run.calculated) {
-        out.Break().AddAfterBreak("spans", "[]").Break().AddAfterBreak("results", "[]");
-        return out.Close() + "\n";
+        out.Break(" ").Key("spans").Raw("[]");
+        out.Break(" ").Key("results").Raw("[]}");
+        return;
     }
-    out.Add("Kw", JsonNumber(run.Kw)).Add("Cx", JsonNumber(run.Cx)).Break();
-    out.AddAfterBreak("loads", LoadsObject(run.loads)).Break();
-    out.AddAfterBreak("modes", ModesArray(run.modes)).Break();
-    out.AddAfterBreak("l1", Span(run.l1))
-        .Add("l2", JsonNumber(run.l2))
-        .Add("l3", Span(run.l3))
-        .Break();
-    out.AddAfterBreak("spans", NumberArray(run.spans)).Break();
-    out.AddAfterBreak("state", StateArray(run.state)).Break();
-    out.AddAfterBreak("results", ResultsArray(run));
-    return out.Close() + "\n";
+    out.Next("Kw").Number(run.Kw);
+    out.Next("Cx").Number(run.Cx);
+    out.Break(" ").Key("loads");
+    WriteLoads(out, run.loads);
+    out.Break(" ").Key("modes");
+    WriteModes(out, run.modes);
+    out.Break(" ").Key("l1");
+    WriteSpan(out, run.l1);
+    out.Next("l2").Number(run.l2);
+    out.Next("l3");
+    WriteSpan(out, run.l3);
+    out.Break(" ").Key("spans").Numbers(run.spans);
+    out.Break(" ").Key("state");
+    WriteStates(out, run.state);
+    out.Break(" ").Key("results");
+    WriteResults(out, run);
+    out.Raw("}");
 }
 
-std::string CalcFailureJson(const std::string &message)
+void WriteCalcFailure(JsonText &out, std::string_view message,
+                      std::optional<std::string_view> project, int status)
 {
-    return ObjectText().Add("ok", "false").Add("message", JsonString(message)).Close() + "\n";
+    out.Raw("{");
+    WriteProject(out, project);
+    out.Key("ok").Raw("false");
+    if (project)
+        out.Next("status").Integer(status);
+    out.Next("message").String(message).Raw("}");
+}
+
+std::string CalcResultJson(const CalcRun &run)
+{
+    JsonText out;
+    WriteCalcResult(out, run);
+    out.Raw("\n");
+    return out.Take();
+}
+
+std::string CalcFailureJson(std::string_view message)
+{
+    JsonText out;
+    WriteCalcFailure(out, message);
+    out.Raw("\n");
+    return out.Take();
 }
 
 } // namespace velmora::cli

@@ -4,51 +4,101 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace velmora::cli {
 
-std::string JsonNumber(double value)
+JsonText &JsonText::Key(std::string_view key)
+{
+    m_text += '"';
+    m_text.append(key);
+    m_text.append("\": ");
+    return *this;
+}
+
+JsonText &JsonText::Next(std::string_view key)
+{
+    m_text.append(", ");
+    return Key(key);
+}
+
+JsonText &JsonText::Number(double value)
 {
     if (!std::isfinite(value))
         throw Error("a result is not a finite number");
+    // The longest shortest form of a double ("-2.2250738585072014e-308") has 24 characters.
     char buffer[32];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+    m_text.append(buffer, result.ptr);
+    return *this;
 }
 
-std::string JsonString(std::string_view text)
+JsonText &JsonText::Integer(long long value)
 {
-    std::string out = "\"";
-    for (const char c : text) {
+    char buffer[24];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    m_text.append(buffer, result.ptr);
+    return *this;
+}
+
+JsonText &JsonText::String(std::string_view text)
+{
+    m_text += '"';
+    std::size_t plain = 0; // start of the run of characters copied as they are
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c >= 0x20 && c != '"' && c != '\\')
+            continue;
+        m_text.append(text.substr(plain, i - plain));
+        plain = i + 1;
         switch (c) {
         case '"':
-            out += "\\\"";
+            m_text.append("\\\"");
             break;
         case '\\':
-            out += "\\\\";
+            m_text.append("\\\\");
             break;
         case '\n':
-            out += "\\n";
+            m_text.append("\\n");
             break;
         case '\r':
-            out += "\\r";
+            m_text.append("\\r");
             break;
         case '\t':
-            out += "\\t";
+            m_text.append("\\t");
             break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-                out += escaped;
-            } else {
-                out += c;
-            }
+        default: {
+            constexpr char hex[] = "0123456789abcdef";
+            const char escaped[] = {'\\', 'u', '0', '0', hex[c >> 4], hex[c & 0xF]};
+            m_text.append(escaped, sizeof escaped);
+        }
         }
     }
-    out += '"';
-    return out;
+    m_text.append(text.substr(plain));
+    m_text += '"';
+    return *this;
+}
+
+JsonText &JsonText::Numbers(const std::vector<double> &values)
+{
+    m_text += '[';
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (i)
+            m_text.append(", ");
+        Number(values[i]);
+    }
+    m_text += ']';
+    return *this;
+}
+
+JsonText &JsonText::Break(std::string_view indent)
+{
+    if (m_oneLine) {
+        m_text.append(", ");
+    } else {
+        m_text.append(",\n");
+        m_text.append(indent);
+    }
+    return *this;
 }
 
 } // namespace velmora::cli

@@ -2,68 +2,50 @@
 
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace velmora::cli {
 
-// A number that reads back to the same double: the shortest round-trip form of
-// std::to_chars ("1.9e-05", "20", "0.0491117..."). Only finite values are written.
-std::string JsonNumber(double value);
-
-// A JSON string literal: quotes, backslash and control characters escaped, UTF-8 kept.
-std::string JsonString(std::string_view text);
-
-// Builds one JSON object member by member ("key": value, separated by ", ").
-class ObjectText
+// JSON text built in one buffer: numbers go from std::to_chars straight into it, so writing
+// a result costs no string per number and no stream formatting.
+class JsonText
 {
 public:
-    ObjectText &Add(const char *key, const std::string &value)
+    // oneLine: Break() separates with ", " instead of a line break and an indent, for one
+    // object per line (--jsonl).
+    explicit JsonText(bool oneLine = false)
+        : m_oneLine(oneLine)
     {
-        if (m_text.size() > 1)
-            m_text += ", ";
-        m_text += JsonString(key);
-        m_text += ": ";
-        m_text += value;
-        return *this;
-    }
-    // Ends the line; the next member comes with AddAfterBreak.
-    ObjectText &Break()
-    {
-        m_text += ",\n";
-        return *this;
-    }
-    std::string Close()
-    {
-        m_text += '}';
-        return std::move(m_text);
     }
 
-    // Members after Break() follow the line break with one blank instead of ", ".
-    ObjectText &AddAfterBreak(const char *key, const std::string &value)
+    JsonText &Raw(std::string_view text)
     {
-        m_text += ' ';
-        m_text += JsonString(key);
-        m_text += ": ";
-        m_text += value;
+        m_text.append(text);
         return *this;
     }
+    // "key": for a member; key is plain ASCII that needs no escapes.
+    JsonText &Key(std::string_view key);
+    // , "key": for the members after the first.
+    JsonText &Next(std::string_view key);
+    // The shortest text that reads back to the same double (std::to_chars: "1.9e-05", "20",
+    // "0.0491117..."). Throws velmora::Error "a result is not a finite number" for NaN or an
+    // infinity, which JSON cannot hold.
+    JsonText &Number(double value);
+    JsonText &Integer(long long value);
+    // A string literal: quote, backslash and control characters escaped, UTF-8 kept.
+    JsonText &String(std::string_view text);
+    // [a, b, c] of Number.
+    JsonText &Numbers(const std::vector<double> &values);
+    // Between two members or elements: ",\n" and indent, or ", " on one line.
+    JsonText &Break(std::string_view indent);
+
+    void Reserve(std::size_t bytes) { m_text.reserve(bytes); }
+    const std::string &Text() const { return m_text; }
+    std::string Take() { return std::move(m_text); }
 
 private:
-    std::string m_text = "{";
+    std::string m_text;
+    bool m_oneLine;
 };
-
-template<typename T, typename Format>
-std::string ArrayText(const std::vector<T> &values, Format format, const char *separator = ", ")
-{
-    std::string out = "[";
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        if (i)
-            out += separator;
-        out += format(values[i]);
-    }
-    out += ']';
-    return out;
-}
 
 } // namespace velmora::cli

@@ -1,7 +1,9 @@
 #include "commands.h"
+#include "output.h"
 
 #include "common/version.h"
 
+#include <csignal>
 #include <exception>
 #include <iostream>
 #include <string>
@@ -9,33 +11,19 @@
 
 namespace {
 
-// Error texts may hold line breaks (CR LF in the bilingual texts); stderr gets one line.
-std::string OneLine(std::string text)
-{
-    for (char &c : text) {
-        if (c == '\r' || c == '\n')
-            c = ' ';
-    }
-    std::string out;
-    for (char c : text) {
-        if (!(c == ' ' && !out.empty() && out.back() == ' '))
-            out += c;
-    }
-    return out;
-}
-
 constexpr const char *usage
     = "usage: velmora-calc calc PROJECT.vlp [--catalogue FILE.dat] [--regime file|all|clearance]\n"
       "                                     [--lang en|ru] [--units 0|1] [--report OUT.xls]\n"
+      "       velmora-calc calc --jsonl PROJECT.vlp|FOLDER ... [--report-dir DIR] [--jobs N]\n"
+      "                                     [the other options of calc]\n"
       "       velmora-calc template ...\n"
       "       velmora-calc stringing PROJECT.vlp [--section N | --all]\n"
       "                                     [--spans 120,150,180 --from -40 --to 40 --step 10]\n"
       "                                     [--catalogue FILE.dat] [--lang en|ru] [--units 0|1]\n"
       "       velmora-calc --version\n";
 
-} // namespace
-
-int main(int argc, char **argv)
+// The command's work; main adds the final check of standard output.
+int Run(int argc, char **argv)
 {
     using namespace velmora::cli;
     const std::vector<std::string> words(argv + 1, argv + argc);
@@ -44,11 +32,11 @@ int main(int argc, char **argv)
         return ExitInputError;
     }
     if (words[0] == "--help" || words[0] == "-h") {
-        std::cout << usage;
+        WriteStdout(usage);
         return ExitOk;
     }
     if (words[0] == "--version") {
-        std::cout << "velmora-calc " << velmora::ProgramVersion << '\n';
+        WriteStdout(std::string("velmora-calc ") + velmora::ProgramVersion + "\n");
         return ExitOk;
     }
     const std::vector<std::string> rest(words.begin() + 1, words.end());
@@ -65,4 +53,22 @@ int main(int argc, char **argv)
     }
     std::cerr << "velmora-calc: unknown command '" << words[0] << "'\n" << usage;
     return ExitInputError;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    using namespace velmora::cli;
+    // A closed pipe then fails the write (EPIPE) instead of ending the process unreported.
+    std::signal(SIGPIPE, SIG_IGN);
+    try {
+        const int status = Run(argc, argv);
+        FlushStdout();
+        return status;
+    } catch (const OutputError &e) {
+        // The results are lost: whatever the command did, the run failed.
+        std::cerr << "velmora-calc: " << e.what() << '\n';
+        return ExitInputError;
+    }
 }

@@ -1,7 +1,7 @@
 #include "args.h"
 #include "calc_json.h"
 #include "commands.h"
-#include "paths.h"
+#include "output.h"
 #include "setup.h"
 #include "stringing_json.h"
 
@@ -140,8 +140,8 @@ std::vector<TSection> ChosenSections(const StringingOptions &options, const TPro
 
 int Refuse(const std::string &message)
 {
-    std::cout << CalcFailureJson(message);
     std::cerr << message << '\n';
+    WriteStdout(CalcFailureJson(message));
     return ExitCheckFailed;
 }
 
@@ -179,7 +179,7 @@ int RunStringingCommand(const std::vector<std::string> &words)
                                  + StringingFormName(lang == Lang::English, options.common.units),
                              *options.report, wire, tables, units);
     }
-    std::cout << StringingResultJson(tables);
+    WriteStdout(StringingResultJson(tables));
     return ExitOk;
 }
 

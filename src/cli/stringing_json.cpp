@@ -6,35 +6,39 @@ namespace velmora::cli {
 
 namespace {
 
-std::string NumberArray(const std::vector<double> &values)
-{
-    return ArrayText(values, JsonNumber);
-}
-
-std::string SectionObject(const SectionTable &entry)
+void WriteSection(JsonText &out, const SectionTable &entry)
 {
     const StringingTable &t = entry.table;
-    return ObjectText()
-        .Add("name", JsonString(entry.section.Name))
-        .Add("spans", NumberArray(entry.section.Spans))
-        .Add("reduced_span", JsonNumber(t.reducedSpan))
-        .Add("state", std::to_string(static_cast<int>(t.state)))
-        .Add("temperatures", NumberArray(t.temperatures))
-        .Add("stress", NumberArray(t.stress))
-        .Add("tension", NumberArray(t.tension))
-        .Add("sag_reduced", NumberArray(t.sagReduced))
-        .Add("sags", ArrayText(t.sags, NumberArray))
-        .Close();
+    out.Raw("{").Key("name").String(entry.section.Name);
+    out.Next("spans").Numbers(entry.section.Spans);
+    out.Next("reduced_span").Number(t.reducedSpan);
+    out.Next("state").Integer(static_cast<int>(t.state));
+    out.Next("temperatures").Numbers(t.temperatures);
+    out.Next("stress").Numbers(t.stress);
+    out.Next("tension").Numbers(t.tension);
+    out.Next("sag_reduced").Numbers(t.sagReduced);
+    out.Next("sags").Raw("[");
+    for (std::size_t i = 0; i < t.sags.size(); ++i) {
+        if (i)
+            out.Raw(", ");
+        out.Numbers(t.sags[i]);
+    }
+    out.Raw("]}");
 }
 
 } // namespace
 
 std::string StringingResultJson(const std::vector<SectionTable> &tables)
 {
-    ObjectText out;
-    out.Add("ok", "true").Break();
-    out.AddAfterBreak("sections", ArrayText(tables, SectionObject, ",\n              "));
-    return out.Close() + "\n";
+    JsonText out;
+    out.Raw("{").Key("ok").Raw("true").Break(" ").Key("sections").Raw("[");
+    for (std::size_t i = 0; i < tables.size(); ++i) {
+        if (i)
+            out.Break("              ");
+        WriteSection(out, tables[i]);
+    }
+    out.Raw("]}\n");
+    return out.Take();
 }
 
 } // namespace velmora::cli

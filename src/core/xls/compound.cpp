@@ -14,6 +14,7 @@
 #include <gsf/gsf-utils.h>
 
 #include <memory>
+#include <mutex>
 
 namespace velmora::xls {
 
@@ -33,6 +34,15 @@ void InitGsf()
         return true;
     }();
     (void)done;
+}
+
+// libgsf promises nothing about threads, and velmora-calc --jobs writes reports from several
+// threads: one container is read or written at a time (a short step beside the worksheets).
+[[nodiscard]] std::unique_lock<std::mutex> UseGsf()
+{
+    InitGsf();
+    static std::mutex gsf;
+    return std::unique_lock(gsf);
 }
 
 struct Unref
@@ -126,7 +136,7 @@ void WriteEntries(GsfOutfile *dir, const std::vector<CompoundEntry> &entries)
 
 CompoundFile ReadCompound(std::string_view bytes, std::string &workbook)
 {
-    InitGsf();
+    const auto gsf = UseGsf();
     GPtr<GsfInput> input(gsf_input_memory_new(reinterpret_cast<const guint8 *>(bytes.data()),
                                               static_cast<gsf_off_t>(bytes.size()), FALSE));
     GError *err = nullptr;
@@ -183,7 +193,7 @@ std::string Reason(const GError *err)
 
 std::string WriteCompound(std::string_view workbook, const CompoundFile &file)
 {
-    InitGsf();
+    const auto gsf = UseGsf();
     GPtr<GsfOutput> sink(gsf_output_memory_new());
     if (!BuildInto(sink.get(), workbook, file))
         throw Error("cannot build the compound document file");
@@ -196,7 +206,7 @@ std::string WriteCompound(std::string_view workbook, const CompoundFile &file)
 
 void SaveCompound(std::string_view workbook, const CompoundFile &file, const std::string &path)
 {
-    InitGsf();
+    const auto gsf = UseGsf();
     // The stdio output of libgsf writes ".gsf-save-XXXXXX" beside path and renames it over
     // path when closed without error; closed after an error, it removes the temporary file.
     GError *err = nullptr;
