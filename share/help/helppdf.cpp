@@ -25,6 +25,7 @@
 #include <QSaveFile>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QUrl>
 
 #include <cstdio>
@@ -122,7 +123,11 @@ std::vector<Section> FindSections(const QTextDocument &document, qreal pageHeigh
             const QStringList names = it.fragment().charFormat().anchorNames();
             if (names.isEmpty())
                 continue;
-            const qreal top = layout->blockBoundingRect(block).top();
+            // The first line, not the block: a heading that does not fit at the foot of a page
+            // keeps its block (and top margin) there while its line moves to the next page.
+            qreal top = layout->blockBoundingRect(block).top();
+            if (block.layout() && block.layout()->lineCount() > 0)
+                top += block.layout()->lineAt(0).y();
             sections.push_back(
                 {names.first(), block.text().simplified(), level, int(top / pageHeight) + 1});
             break;
@@ -222,7 +227,10 @@ int Run(const QString &pdfPath, const QString &pagesPath, const QStringList &cha
                 writer.newPage();
             painter.save();
             painter.translate(0, -index * page.height());
-            document.drawContents(&painter, QRectF(QPointF(0, index * page.height()), page));
+            // A hair short of the page: a picture that starts the next page must not leave its
+            // first row of pixels at the foot of this one.
+            const QSizeF clip(page.width(), page.height() - 2);
+            document.drawContents(&painter, QRectF(QPointF(0, index * page.height()), clip));
             painter.restore();
             const QRectF footer(0, writer.height() - footerHeight * 0.6, writer.width(),
                                 footerHeight * 0.6);
