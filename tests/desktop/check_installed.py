@@ -109,8 +109,10 @@ def expected_files(build_dir, gui):
     files = {"bin/velmora-calc", "share/doc/velmora/copyright", "share/doc/velmora/changelog.gz"}
     files |= {"share/velmora/" + name for name in data}
     if gui:
-        data += ["VELMORA_en.pdf", "VELMORA_ru.pdf"]
-        files |= {"bin/velmora", "share/velmora/VELMORA_en.pdf", "share/velmora/VELMORA_ru.pdf",
+        manuals = ["VELMORA_en.pdf", "VELMORA_ru.pdf", "VELMORA_en.pages", "VELMORA_ru.pages"]
+        data += manuals
+        files |= {"share/velmora/" + name for name in manuals}
+        files |= {"bin/velmora",
                   f"share/applications/{APP_ID}.desktop", "share/mime/packages/velmora.xml",
                   f"share/metainfo/{APP_ID}.metainfo.xml",
                   f"share/icons/hicolor/scalable/apps/{APP_ID}.svg"}

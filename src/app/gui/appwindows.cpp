@@ -8,11 +8,14 @@
 #include "gui/formsaveproject.h"
 #include "gui/formunitsdlg.h"
 #include "gui/formwait.h"
+#include "gui/helptopics.h"
 #include "gui/languagedialog.h"
 #include "gui/platform.h"
 #include "gui/prompts.h"
 #include "gui/stringing/formstringing.h"
 #include "gui/templates/formspisokshabloni.h"
+
+#include <QCoreApplication>
 
 namespace velmora {
 
@@ -35,6 +38,7 @@ void CreateAppWindows(const std::function<void(int position)> &beforeEach)
         next();
         w.FormMain = new TFormMain;
         DefaultPrompts().SetOwner(w.FormMain);
+        QCoreApplication::instance()->installEventFilter(new HelpKeyFilter(w.FormMain));
         next();
         w.FormUnitsDlg = new TFormUnitsDlg(w.FormMain);
         next();

@@ -6,7 +6,9 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QUrl>
 
 namespace velmora {
@@ -131,6 +133,17 @@ int QtPrompts::Exec(QDialog &dialog)
 
 bool QtPrompts::OpenDocument(const QString &path)
 {
+    // "manual.pdf#page=N": PDF viewers that read a page from the file URL open there; the
+    // file alone when the system cannot open the URL with its page.
+    static const QRegularExpression pageSuffix(QStringLiteral("#page=([0-9]+)$"));
+    const QRegularExpressionMatch page = pageSuffix.match(path);
+    if (page.hasMatch() && !QFileInfo::exists(path)) {
+        const QString file = path.left(page.capturedStart());
+        QUrl url = QUrl::fromLocalFile(file);
+        url.setFragment(QStringLiteral("page=") + page.captured(1));
+        return QDesktopServices::openUrl(url)
+            || QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+    }
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 

@@ -49,7 +49,9 @@ public:
     virtual int Exec(QDialog &dialog) = 0;
 
     // The shell's "open" of a document (report, drawing, help) or a folder with its associated
-    // program. False when the system found no program for it or could not start one.
+    // program. False when the system found no program for it or could not start one. A path
+    // "FILE#page=N" (not itself a file) opens FILE at page N where the viewer takes the page
+    // from the file URL, else FILE alone.
     virtual bool OpenDocument(const QString &path) = 0;
 };
 

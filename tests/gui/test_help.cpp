@@ -1,0 +1,148 @@
+// F1 and the manuals: every window has its section in the manual of each language, and F1
+// opens the manual of the current language at that section's page.
+
+#include "guitest.h"
+
+#include "gui/formklimatkoef.h"
+#include "gui/formmain.h"
+#include "gui/helptopics.h"
+#include "gui/platform.h"
+#include "gui/program.h"
+#include "l10n/localization.h"
+#include "l10n/units.h"
+
+#include <QAbstractSpinBox>
+#include <QDialog>
+#include <QDockWidget>
+#include <QFile>
+#include <QMainWindow>
+#include <QTemporaryDir>
+
+using namespace velmora;
+using namespace velmora::test;
+
+namespace {
+
+// The manual's .pages file built beside the program (and beside this test).
+QString PagesFile(const QString &language)
+{
+    return ApplicationDir() + HelpBaseName + QLatin1Char('_') + language + QStringLiteral(".pages");
+}
+
+QStringList AnchorsOf(const QString &pagesPath)
+{
+    QFile file(pagesPath);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        qFatal("cannot read %s", qPrintable(pagesPath));
+    QStringList anchors;
+    while (!file.atEnd())
+        anchors << QString::fromUtf8(file.readLine().split('\t').first());
+    return anchors;
+}
+
+QString Expected(const QString &language, const QString &anchor)
+{
+    return ApplicationDir() + HelpBaseName + QLatin1Char('_') + language
+        + QStringLiteral(".pdf#page=%1").arg(HelpPageOf(PagesFile(language), anchor));
+}
+
+} // namespace
+
+class HelpTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        SetSettingsStore(&m_store);
+        InitLocalization("English (United States)");
+        SetLanguage(0);
+        SetUnits(0);
+        CreateAppWindows();
+        Windows().FormMain->show();
+    }
+    void cleanup()
+    {
+        DestroyAppWindows();
+        SetSettingsStore(nullptr);
+    }
+
+    void everyWindowHasItsSectionInBothManuals()
+    {
+        const QStringList english = AnchorsOf(PagesFile(QStringLiteral("en")));
+        const QStringList russian = AnchorsOf(PagesFile(QStringLiteral("ru")));
+        // The two manuals have the same sections in the same order.
+        QCOMPARE(russian, english);
+        for (const HelpTopic &topic : HelpTopics())
+            QVERIFY2(english.contains(QLatin1String(topic.anchor)), topic.anchor);
+
+        // Each window finds its own row, not its owner's: a dialog added without a row would
+        // open the main window's section.
+        QList<QWidget *> windows {Windows().FormMain};
+        for (QWidget *child : Windows().FormMain->findChildren<QWidget *>()) {
+            if ((child->isWindow() && qobject_cast<QDialog *>(child))
+                || qobject_cast<QDockWidget *>(child))
+                windows << child;
+        }
+        QVERIFY(windows.size() >= 10);
+        for (QWidget *window : windows) {
+            bool listed = false;
+            for (const HelpTopic &topic : HelpTopics())
+                listed = listed || window->objectName() == QLatin1String(topic.objectName);
+            QVERIFY2(listed, qPrintable(window->objectName() + " has no help topic"));
+        }
+    }
+
+    void f1OpensTheSectionOfTheFocusedWindowInTheCurrentLanguage()
+    {
+        ScriptedPrompts prompts;
+        TFormKlimatKoef *climatic = Windows().FormKlimatKoef;
+        climatic->show();
+        QWidget *field = climatic->findChild<QAbstractSpinBox *>();
+        QVERIFY(field);
+        QTest::keyClick(field, Qt::Key_F1);
+        QCOMPARE(prompts.Kinds(), QStringList {"OpenDocument"});
+        QCOMPARE(prompts.Last("OpenDocument"), Expected("en", "climatic"));
+        climatic->hide();
+
+        SetLanguage(1);
+        auto *mainField = Windows().FormMain->findChild<QAbstractSpinBox *>("T_Max");
+        QTest::keyClick(mainField, Qt::Key_F1);
+        QCOMPARE(prompts.Last("OpenDocument"), Expected("ru", "main-window"));
+        QVERIFY(HelpPageOf(PagesFile("ru"), "main-window") > 1);
+
+        // With a modifier F1 is not the manual's key.
+        QTest::keyClick(mainField, Qt::Key_F1, Qt::ControlModifier);
+        QCOMPARE(prompts.asked.size(), 2);
+    }
+
+    void pageIndexIsReadStrictly()
+    {
+        QTemporaryDir dir;
+        const QString pages = dir.filePath("VELMORA_en.pages");
+        QFile file(pages);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("contents\t1\tVelmora\nclimatic\t7\t3.1 Climatic\nno tab here\n"
+                   "units\tseven\t3.3 Units\nabout\t0\t3.4 About\n");
+        file.close();
+        QCOMPARE(HelpPageOf(pages, "climatic"), 7);
+        QCOMPARE(HelpPageOf(pages, "units"), 0);
+        QCOMPARE(HelpPageOf(pages, "about"), 0);
+        QCOMPARE(HelpPageOf(pages, "missing"), 0);
+        QCOMPARE(HelpPageOf(dir.filePath("none.pages"), "climatic"), 0);
+
+        // A page that is not known opens the whole manual.
+        ScriptedPrompts prompts;
+        OpenHelpAt(dir.path() + "/", HelpBaseName, "units");
+        QCOMPARE(prompts.Last("OpenDocument"), dir.path() + "/VELMORA_en.pdf");
+        OpenHelpAt(dir.path() + "/", HelpBaseName, "climatic");
+        QCOMPARE(prompts.Last("OpenDocument"), dir.path() + "/VELMORA_en.pdf#page=7");
+    }
+
+private:
+    QtSettingsStore m_store;
+};
+
+VELMORA_GUI_TEST_MAIN(HelpTest)
+#include "test_help.moc"
