@@ -291,6 +291,7 @@ void RegisterAllTexts()
     RegisterWiresEditTexts();
     RegisterKlimatTexts();
     RegisterSaveProjectTexts();
+    RegisterResultsTexts();
 }
 
 } // namespace velmora

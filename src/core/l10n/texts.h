@@ -11,6 +11,7 @@ void RegisterWiresBaseTexts();
 void RegisterWiresEditTexts();
 void RegisterUnitsTexts();
 void RegisterSaveProjectTexts();
+void RegisterResultsTexts(); // l10n/resultstexts.cpp
 
 // Every table, in the order the windows register them at start-up.
 void RegisterAllTexts();
