@@ -3,7 +3,8 @@
 set -euo pipefail
 
 build_pkgs=(g++ cmake ninja-build pkg-config ccache libgsf-1-dev qt6-base-dev
-            libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core qt6-translations-l10n)
+            libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core qt6-translations-l10n
+            qt6-charts-dev libqt6opengl6-dev qt6-svg-dev)
 run_pkgs=(xdg-utils qt6-translations-l10n)
 test_pkgs=(clang libclang-rt-14-dev xvfb xauth x11-apps imagemagick
            python3-xlrd python3-ezdxf python3-matplotlib libreoffice-calc-nogui poppler-utils

@@ -23,6 +23,7 @@
 #include "prompts.h"
 #include "qttranslations.h"
 #include "reportplatform.h"
+#include "results/resultspane.h"
 #include "uitext.h"
 
 #include <QAbstractSpinBox>
@@ -172,6 +173,18 @@ TFormMain::TFormMain(QWidget *parent)
     QMainWindow::layout()->setSizeConstraint(QLayout::SetFixedSize);
     ProjectToForm();
     WatchChanges();
+
+    m_resultsPane = new ResultsPane(
+        [this] {
+            TProject shown;
+            shown.Assign(CurProject);
+            FieldsToDat(shown.Dat);
+            return shown;
+        },
+        this);
+    m_miView->addAction(m_resultsPane->toggleViewAction());
+    connect(this, &TFormMain::InputChanged, m_resultsPane, &ResultsPane::InputChanged);
+    connect(this, &TFormMain::ProjectReplaced, m_resultsPane, &ResultsPane::InputChanged);
 }
 
 TFormMain::~TFormMain()
@@ -239,6 +252,8 @@ void TFormMain::BuildMenusAndToolbar()
     m_miCalculation = menuBar()->addMenu(QString());
     m_miCalculation->setObjectName(QStringLiteral("MI_Calculation"));
     m_miCalculation->addAction(m_actCalcProject);
+    m_miView = menuBar()->addMenu(QString());
+    m_miView->setObjectName(QStringLiteral("MI_View"));
     m_miReference = menuBar()->addMenu(QString());
     m_miReference->setObjectName(QStringLiteral("MI_Reference"));
     m_miReference->addAction(m_actWiresGuide);
@@ -576,6 +591,7 @@ void TFormMain::ShowModifiedMark()
     setWindowModified(!shown.IsEqual(SavedProject.Dat)
                       || !CurProject.Koef.IsEqual(SavedProject.Koef)
                       || !CurProject.Shablons.IsEqual(SavedProject.Shablons));
+    emit InputChanged();
 }
 
 double TFormMain::ForceToStress(double force_daN) const
@@ -606,6 +622,7 @@ void TFormMain::ApplyLanguage()
     m_miReference->setTitle(UiText("Reference_catalog"));
     m_miSetting->setTitle(UiText("Setting"));
     m_miHelp->setTitle(UiText("Help"));
+    m_miView->setTitle(UiText("View"));
     auto caption = [](QAction *action, const QString &text) {
         action->setText(text);
         action->setToolTip(text);
@@ -653,6 +670,8 @@ void TFormMain::ApplyUnits()
     m_labUnitNaprSrg->setText(UiText(newtons ? "N_mm" : "daN_mm"));
     m_labDaN1->setText(UiText(newtons ? "kN" : "daN"));
     m_labDaN2->setText(UiText(newtons ? "kN" : "daN"));
+    if (m_resultsPane)
+        m_resultsPane->ApplyLanguage();
 }
 
 QString TFormMain::ProjectNameOf(const QString &path)

@@ -24,6 +24,7 @@ namespace velmora {
 
 class DecimalField;
 class IntegerField;
+class ResultsPane;
 
 // Runs a full calculation with report of project (the engine's CalcProject, CalcPurpose::Full).
 // Throws on errors of the engine and of the report.
@@ -88,6 +89,8 @@ public:
 signals:
     // After new and open, so that windows showing the project's templates can refill.
     void ProjectReplaced();
+    // After every change of the input (ShowModifiedMark), for the live results.
+    void InputChanged();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -149,6 +152,8 @@ private:
     QMenu *m_miCad = nullptr;
     QMenu *m_miSetting = nullptr;
     QMenu *m_miHelp = nullptr;
+    QMenu *m_miView = nullptr;
+    ResultsPane *m_resultsPane = nullptr;
 
     QLabel *m_panelProjectName = nullptr;
     QGroupBox *m_climaticGroup = nullptr;

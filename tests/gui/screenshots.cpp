@@ -13,10 +13,12 @@
 #include "l10n/units.h"
 #include "languagedialog.h"
 #include "platform.h"
+#include "results/resultspane.h"
 #include "templates/formspisokshabloni.h"
 #include "uitext.h"
 
 #include <QAbstractSpinBox>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
@@ -24,6 +26,7 @@
 #include <QLocale>
 #include <QPixmap>
 #include <QProcess>
+#include <QTabWidget>
 #include <QThread>
 #include <QWidget>
 
@@ -73,6 +76,32 @@ void Shoot(const QString &language)
     w.FormMain->ProjectFileName.clear();
     w.FormMain->ApplyLanguage();
     w.FormMain->ProjectToForm();
+
+    // The main window with the results pane open on each of its tabs, in both units modes;
+    // closed again for the pictures that follow.
+    auto *pane = w.FormMain->findChild<ResultsPane *>(QStringLiteral("ResultsPane"));
+    auto *paneAction = w.FormMain->findChild<QAction *>(QStringLiteral("ActResultsPane"));
+    paneAction->trigger();
+    for (int units : {0, 1}) {
+        SetUnits(units);
+        w.FormMain->ApplyLanguage();
+        w.FormMain->ProjectToForm();
+        pane->Flush();
+        const char *tabs[] = {"summary", "table", "sag", "stress"};
+        for (int tab = 0; tab < 4; ++tab) {
+            if (units == 1 && tab != 1 && tab != 3)
+                continue;
+            pane->Tabs()->setCurrentIndex(tab);
+            Grab(w.FormMain,
+                 QStringLiteral("results_%1_units%2_%3").arg(language).arg(units).arg(tabs[tab]));
+        }
+    }
+    SetUnits(0);
+    w.FormMain->ApplyLanguage();
+    w.FormMain->ProjectToForm();
+    pane->Flush();
+    pane->Tabs()->setCurrentIndex(0);
+    paneAction->trigger();
 
     w.FormKlimatKoef->LoadKoef(w.FormMain->CurProject.Koef);
     w.FormKlimatKoef->FormShow();

@@ -1,0 +1,322 @@
+#include "results/resultsplots.h"
+
+#include "uitext.h"
+
+#include <QCursor>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QPainter>
+#include <QPen>
+#include <QPixmap>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <QToolTip>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace velmora {
+
+namespace {
+
+// Large enough for a plot on a page; a plot never laid out on screen is drawn at this size.
+const QSize ExportSize(1000, 640);
+
+QPen CurvePen(int mode)
+{
+    QPen pen(ModeColor(mode));
+    pen.setWidthF(2);
+    return pen;
+}
+
+QString CurveName(const ModeResults &mode)
+{
+    return UiText("Res_mode_n").arg(mode.mode) + QStringLiteral(": ")
+        + ModeDescription(mode.mode, mode.conditions);
+}
+
+// One point per governed span of the range (entry 0, l2, is shown by its marker).
+QLineSeries *ModeCurve(const CalcResults &results, const ModeResults &mode, Quantity quantity,
+                       const UnitFactors &factors)
+{
+    auto *series = new QLineSeries;
+    series->setName(CurveName(mode));
+    series->setPen(CurvePen(mode.mode));
+    series->setProperty("mode", mode.mode);
+    QList<QPointF> points;
+    points.reserve(static_cast<qsizetype>(results.spans.size()));
+    for (std::size_t i = 1; i < results.spans.size(); ++i) {
+        if (results.state[i] != NoState)
+            points.append({results.spans[i], ShownValue(mode, quantity, i, factors)});
+    }
+    series->replace(points);
+    return series;
+}
+
+QLineSeries *Line(QPointF from, QPointF to, const QString &name, QPen pen)
+{
+    auto *series = new QLineSeries;
+    series->setName(name);
+    series->setPen(pen);
+    series->append(from);
+    series->append(to);
+    return series;
+}
+
+struct Range
+{
+    double low = std::numeric_limits<double>::max();
+    double high = std::numeric_limits<double>::lowest();
+    void Take(double value)
+    {
+        low = std::min(low, value);
+        high = std::max(high, value);
+    }
+};
+
+QValueAxis *NewAxis(const QString &title, Range range)
+{
+    auto *axis = new QValueAxis;
+    if (range.low > range.high)
+        range = {0, 1};
+    if (range.high - range.low < 1E-9)
+        range.high = range.low + 1;
+    axis->setRange(range.low, range.high);
+    axis->applyNiceNumbers();
+    axis->setTitleText(title);
+    axis->setLabelFormat(QStringLiteral("%g"));
+    return axis;
+}
+
+void Clear(QChart &chart)
+{
+    chart.removeAllSeries();
+    for (QAbstractAxis *axis : chart.axes()) {
+        chart.removeAxis(axis);
+        delete axis;
+    }
+}
+
+// Puts the curves and lines on the chart over axes that cover them, and the critical-span
+// markers from the bottom to the top of the value axis.
+void Finish(QChart &chart, const CalcResults &results, const QList<QLineSeries *> &curves,
+            const QString &valueTitle, Range values)
+{
+    Range spans;
+    spans.Take(results.spans.size() > 1 ? results.spans[1] : 0);
+    spans.Take(results.spans.empty() ? 1 : results.spans.back());
+    values.Take(0);
+    QValueAxis *x = NewAxis(UiText("Res_span_m"), spans);
+    QValueAxis *y = NewAxis(valueTitle, values);
+    chart.addAxis(x, Qt::AlignBottom);
+    chart.addAxis(y, Qt::AlignLeft);
+
+    QList<QLineSeries *> all = curves;
+    QPen marker(QColor(90, 90, 90));
+    marker.setStyle(Qt::DashDotLine);
+    marker.setWidthF(1.2);
+    const std::pair<const char *, std::optional<double>> critical[]
+        = {{"l1", results.l1}, {"l2", results.l2}, {"l3", results.l3}};
+    const std::vector<double> inRange = results.CriticalSpansInRange();
+    for (const auto &[name, span] : critical) {
+        if (!span || std::find(inRange.begin(), inRange.end(), *span) == inRange.end())
+            continue;
+        QLineSeries *line
+            = Line({*span, y->min()}, {*span, y->max()},
+                   QStringLiteral("%1 = %2 %3")
+                       .arg(QLatin1String(name), ShortNumber(*span, 5), UiText("meter")),
+                   marker);
+        line->setProperty("criticalSpan", *span);
+        all.append(line);
+    }
+    for (QLineSeries *series : std::as_const(all)) {
+        chart.addSeries(series);
+        series->attachAxis(x);
+        series->attachAxis(y);
+    }
+}
+
+void PrepareChart(QChart &chart, const QString &title)
+{
+    Clear(chart);
+    chart.setTitle(title);
+    chart.legend()->setAlignment(Qt::AlignBottom);
+    chart.legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
+    chart.setMargins(QMargins(4, 4, 4, 4));
+}
+
+} // namespace
+
+QColor ModeColor(int mode)
+{
+    static const QColor colors[] = {
+        QColor(0x1f, 0x77, 0xb4), QColor(0xd6, 0x27, 0x28), QColor(0x2c, 0xa0, 0x2c),
+        QColor(0x94, 0x67, 0xbd), QColor(0x8c, 0x56, 0x4b), QColor(0x17, 0xbe, 0xcf),
+        QColor(0xff, 0x7f, 0x0e), QColor(0x7f, 0x7f, 0x7f), QColor(0xbc, 0xbd, 0x22),
+        QColor(0xa5, 0x00, 0x26), QColor(0xe3, 0x77, 0xc2), QColor(0xf4, 0x6d, 0x43),
+        QColor(0xc7, 0x9a, 0x2e), QColor(0x66, 0xa6, 0x1e), QColor(0x74, 0xad, 0xd1),
+        QColor(0x45, 0x75, 0xb4), QColor(0x31, 0x36, 0x95),
+    };
+    return colors[std::clamp(mode, 1, 17) - 1];
+}
+
+void ShowSagPlot(QChart &chart, const CalcResults &results, const std::vector<int> &modes,
+                 const ShownUnits &units)
+{
+    PrepareChart(chart, UiText("Res_sag_plot"));
+    if (results.spans.size() < 2)
+        return;
+    QList<QLineSeries *> curves;
+    Range values;
+    for (int number : modes) {
+        const ModeResults *mode = results.Mode(number);
+        if (!mode)
+            continue;
+        QLineSeries *curve = ModeCurve(results, *mode, Quantity::Sag, units.factors);
+        for (const QPointF &p : curve->points())
+            values.Take(p.y());
+        curves.append(curve);
+    }
+    Finish(chart, results, curves, UiText("Res_sag_axis"), values);
+}
+
+void ShowStressPlot(QChart &chart, const CalcResults &results, const ShownUnits &units)
+{
+    PrepareChart(chart, UiText("Res_stress_plot"));
+    if (results.spans.size() < 2)
+        return;
+    QList<QLineSeries *> curves;
+    Range values;
+    for (const ModeResults &mode : results.taken) {
+        QLineSeries *curve = ModeCurve(results, mode, Quantity::Stress, units.factors);
+        for (const QPointF &p : curve->points())
+            values.Take(p.y());
+        curves.append(curve);
+    }
+    const double first = results.spans[1];
+    const double last = results.spans.back();
+    const struct
+    {
+        const char *key;
+        const char *tag;
+        double value;
+        QColor color;
+    } lines[] = {
+        {"Res_sigma_max", "max", units.factors.stress * results.sigmaMax, QColor(200, 0, 0)},
+        {"Res_sigma_avg", "avg", units.factors.stress * results.sigmaAvg, QColor(230, 140, 0)},
+    };
+    for (const auto &line : lines) {
+        QPen pen(line.color);
+        pen.setStyle(Qt::DashLine);
+        pen.setWidthF(1.5);
+        QLineSeries *series
+            = Line({first, line.value}, {last, line.value},
+                   UiText(line.key) + QStringLiteral(" = ") + ShortNumber(line.value, 5)
+                       + QLatin1Char(' ') + units.stress,
+                   pen);
+        series->setProperty("permissible", QString::fromLatin1(line.tag));
+        values.Take(line.value);
+        curves.append(series);
+    }
+    Finish(chart, results, curves, UiText("Res_stress_axis").arg(units.stress), values);
+}
+
+QString HoverText(const QXYSeries &series, QPointF at, const QString &unit)
+{
+    const QVariant mode = series.property("mode");
+    if (!mode.isValid() || series.count() == 0)
+        return {};
+    const QList<QPointF> points = series.points();
+    const auto nearest
+        = std::min_element(points.begin(), points.end(), [at](const QPointF &a, const QPointF &b) {
+              return std::abs(a.x() - at.x()) < std::abs(b.x() - at.x());
+          });
+    return UiText("Res_hover")
+        .arg(ShortNumber(nearest->x()), mode.toString(), ShortNumber(nearest->y(), 5), unit);
+}
+
+ResultsChartView::ResultsChartView(QWidget *parent)
+    : QChartView(parent)
+{
+    setRenderHint(QPainter::Antialiasing);
+    setMinimumSize(360, 260);
+}
+
+void ResultsChartView::WatchHover()
+{
+    for (QAbstractSeries *abstract : chart()->series()) {
+        auto *series = qobject_cast<QXYSeries *>(abstract);
+        if (!series || !series->property("mode").isValid())
+            continue;
+        connect(series, &QXYSeries::hovered, this, [this, series](QPointF at, bool entered) {
+            if (entered)
+                QToolTip::showText(QCursor::pos(), HoverText(*series, at, m_unit), this);
+            else
+                QToolTip::hideText();
+        });
+    }
+}
+
+void PrepareForExport(QChartView &view)
+{
+    if (!view.isVisible()
+        && (view.width() < ExportSize.width() / 2 || view.height() < ExportSize.height() / 2))
+        view.resize(ExportSize);
+}
+
+namespace {
+
+bool Commit(QSaveFile &file, QString *error)
+{
+    if (file.commit())
+        return true;
+    if (error)
+        *error = file.errorString();
+    return false;
+}
+
+} // namespace
+
+bool SaveChartPng(QChartView &view, const QString &path, QString *error)
+{
+    PrepareForExport(view);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    if (!view.grab().save(&file, "PNG")) {
+        file.cancelWriting();
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return Commit(file, error);
+}
+
+bool SaveChartSvg(QChartView &view, const QString &path, QString *error)
+{
+    PrepareForExport(view);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    QSvgGenerator svg;
+    svg.setOutputDevice(&file);
+    svg.setSize(view.size());
+    svg.setViewBox(QRect(QPoint(0, 0), view.size()));
+    svg.setTitle(view.chart()->title());
+    {
+        QPainter painter(&svg);
+        view.render(&painter);
+    }
+    return Commit(file, error);
+}
+
+} // namespace velmora
