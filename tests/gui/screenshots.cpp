@@ -14,6 +14,8 @@
 #include "languagedialog.h"
 #include "platform.h"
 #include "results/resultspane.h"
+#include "results/resultsplots.h"
+#include "results/resultsprint.h"
 #include "templates/formspisokshabloni.h"
 #include "uitext.h"
 
@@ -96,6 +98,9 @@ void Shoot(const QString &language)
                  QStringLiteral("results_%1_units%2_%3").arg(language).arg(units).arg(tabs[tab]));
         }
     }
+    // The printed results as a PDF, to be looked at page by page.
+    SaveResultsPdf(g_folder + QStringLiteral("/results_%1.pdf").arg(language), pane->windowTitle(),
+                   pane->TableModel(), {pane->SagView(), pane->StressView()}, nullptr);
     SetUnits(0);
     w.FormMain->ApplyLanguage();
     w.FormMain->ProjectToForm();

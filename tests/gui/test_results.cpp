@@ -18,6 +18,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QGraphicsScene>
 #include <QImage>
 #include <QItemSelectionModel>
 #include <QLayout>
@@ -325,10 +326,19 @@ private slots:
         QCOMPARE(MarkerSpans(sag), (QList<double> {core.l2, *core.l3}));
         QCOMPARE(AxisTitle(sag, Qt::AlignBottom), "Span, m");
         QCOMPARE(AxisTitle(sag, Qt::AlignLeft), "Sag, m");
-        QCOMPARE(sag->legend()->alignment(), Qt::AlignBottom);
+        QCOMPARE(sag->legend()->alignment(), Qt::AlignRight);
 
+        // Drawn anew, a plot keeps its two axes and leaves nothing of the old drawing behind.
+        QGraphicsScene *scene = Pane()->SagView()->scene();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const qsizetype items = scene->items().size();
         Pane()->SetSagModes({5});
         QCOMPARE(CurveModes(sag), QList<int> {5});
+        Pane()->SetSagModes({2, 7, 1});
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(scene->items().size(), items);
+        QCOMPARE(sag->axes().size(), 2);
+        Pane()->SetSagModes({5});
 
         // Spans to 200 m take l1 in; T_Min = T_Gsw makes l1 imaginary and l2 = 0 (below 10 m).
         Retype(FieldNamed<IntegerField>("Max_Prol"), "200");

@@ -1,5 +1,6 @@
 #include "results/resultspane.h"
 
+#include "common/numtext.h"
 #include "l10n/settingsaccess.h"
 #include "l10n/texts.h"
 #include "prompts.h"
@@ -42,8 +43,17 @@ const char *const VisibleKey = "ResultsPane";
 const char *const StateKey = "ResultsPaneState";
 const char *const WindowKey = "ResultsPaneWindow";
 
-// The pane's width when it is first docked.
-constexpr int FirstDockWidth = 640;
+// The pane's size when it is first docked.
+constexpr int FirstDockWidth = 600;
+constexpr int FirstDockHeight = 560;
+
+// The pane's content, whose size hint is the pane's size when it is first docked.
+class PaneBody : public QWidget
+{
+public:
+    using QWidget::QWidget;
+    QSize sizeHint() const override { return {FirstDockWidth, FirstDockHeight}; }
+};
 
 QString Setting(const char *name)
 {
@@ -80,7 +90,7 @@ ResultsPane::ResultsPane(InputSource source, QMainWindow *window)
     RegisterResultsTexts();
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea);
 
-    auto *body = new QWidget(this);
+    auto *body = new PaneBody(this);
     auto *layout = new QVBoxLayout(body);
     layout->setContentsMargins(4, 4, 4, 4);
     m_notice = new QLabel(body);
@@ -324,7 +334,7 @@ void ResultsPane::ShowSummary()
         + UiText("Res_wire_line")
               .arg(UiText("Wire"), ShortNumber(r.wire.Diam), ShortNumber(r.wire.Sech),
                    ShortNumber(r.wire.PNag), ShortNumber(f.force * r.wire.Modl), u.modulus,
-                   ShortNumber(r.wire.Koef))
+                   QString::fromStdString(FormatNumber(r.wire.Koef)))
               .toHtmlEscaped()
         + QStringLiteral("<br>")
         + UiText("Res_ice_line")
@@ -510,13 +520,11 @@ void ResultsPane::UpdateWindowSizing()
         layout->setSizeConstraint(QLayout::SetDefaultConstraint);
         m_window->setMinimumSize(0, 0);
         m_window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        QSize size = m_dockedWindowSize;
-        if (!size.isValid()) {
-            const QSize central = m_window->centralWidget()->sizeHint();
-            size = QSize(central.width() + FirstDockWidth,
-                         std::max(m_window->sizeHint().height(), 640));
+        if (m_dockedWindowSize.isValid()) {
+            m_window->resize(m_dockedWindowSize);
+        } else {
+            m_window->resize(m_window->sizeHint());
         }
-        m_window->resize(size);
     } else if (!docked && layout->sizeConstraint() != QLayout::SetFixedSize) {
         m_dockedWindowSize = m_window->size();
         layout->setSizeConstraint(QLayout::SetFixedSize);

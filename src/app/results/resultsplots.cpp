@@ -3,6 +3,8 @@
 #include "uitext.h"
 
 #include <QCursor>
+#include <QGraphicsScene>
+#include <QImage>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -32,10 +34,11 @@ QPen CurvePen(int mode)
     return pen;
 }
 
+// Short, so that the legend beside the plot leaves it room; the hover and the table's
+// headings tell the mode's conditions.
 QString CurveName(const ModeResults &mode)
 {
-    return UiText("Res_mode_n").arg(mode.mode) + QStringLiteral(": ")
-        + ModeDescription(mode.mode, mode.conditions);
+    return UiText("Res_mode_n").arg(mode.mode);
 }
 
 // One point per governed span of the range (entry 0, l2, is shown by its marker).
@@ -77,9 +80,22 @@ struct Range
     }
 };
 
-QValueAxis *NewAxis(const QString &title, Range range)
+// The chart's axis on one side, made the first time and kept: Qt Charts 6.4 leaves the drawing
+// of a removed axis in the scene, so the axes are never replaced.
+QValueAxis *AxisAt(QChart &chart, Qt::Alignment side)
 {
+    const QList<QAbstractAxis *> axes
+        = chart.axes(side == Qt::AlignBottom ? Qt::Horizontal : Qt::Vertical);
+    if (!axes.isEmpty())
+        return static_cast<QValueAxis *>(axes.first());
     auto *axis = new QValueAxis;
+    axis->setLabelFormat(QStringLiteral("%g"));
+    chart.addAxis(axis, side);
+    return axis;
+}
+
+void SetAxis(QValueAxis *axis, const QString &title, Range range)
+{
     if (range.low > range.high)
         range = {0, 1};
     if (range.high - range.low < 1E-9)
@@ -87,17 +103,6 @@ QValueAxis *NewAxis(const QString &title, Range range)
     axis->setRange(range.low, range.high);
     axis->applyNiceNumbers();
     axis->setTitleText(title);
-    axis->setLabelFormat(QStringLiteral("%g"));
-    return axis;
-}
-
-void Clear(QChart &chart)
-{
-    chart.removeAllSeries();
-    for (QAbstractAxis *axis : chart.axes()) {
-        chart.removeAxis(axis);
-        delete axis;
-    }
 }
 
 // Puts the curves and lines on the chart over axes that cover them, and the critical-span
@@ -109,42 +114,64 @@ void Finish(QChart &chart, const CalcResults &results, const QList<QLineSeries *
     spans.Take(results.spans.size() > 1 ? results.spans[1] : 0);
     spans.Take(results.spans.empty() ? 1 : results.spans.back());
     values.Take(0);
-    QValueAxis *x = NewAxis(UiText("Res_span_m"), spans);
-    QValueAxis *y = NewAxis(valueTitle, values);
-    chart.addAxis(x, Qt::AlignBottom);
-    chart.addAxis(y, Qt::AlignLeft);
+    QValueAxis *x = AxisAt(chart, Qt::AlignBottom);
+    QValueAxis *y = AxisAt(chart, Qt::AlignLeft);
+    SetAxis(x, UiText("Res_span_m"), spans);
+    SetAxis(y, valueTitle, values);
 
     QList<QLineSeries *> all = curves;
     QPen marker(QColor(90, 90, 90));
     marker.setStyle(Qt::DashDotLine);
     marker.setWidthF(1.2);
-    const std::pair<const char *, std::optional<double>> critical[]
-        = {{"l1", results.l1}, {"l2", results.l2}, {"l3", results.l3}};
+    // Each marker is named at a height of its own, so that close critical spans stay readable;
+    // the names are on the plot, not in the legend, which is the modes'.
+    const struct
+    {
+        const char *name;
+        std::optional<double> span;
+        double labelHeight; // share of the value axis
+    } critical[] = {{"l1", results.l1, 0.95}, {"l2", results.l2, 0.87}, {"l3", results.l3, 0.79}};
     const std::vector<double> inRange = results.CriticalSpansInRange();
-    for (const auto &[name, span] : critical) {
-        if (!span || std::find(inRange.begin(), inRange.end(), *span) == inRange.end())
+    QList<QLineSeries *> markers;
+    for (const auto &c : critical) {
+        if (!c.span || std::find(inRange.begin(), inRange.end(), *c.span) == inRange.end())
             continue;
-        QLineSeries *line
-            = Line({*span, y->min()}, {*span, y->max()},
-                   QStringLiteral("%1 = %2 %3")
-                       .arg(QLatin1String(name), ShortNumber(*span, 5), UiText("meter")),
-                   marker);
-        line->setProperty("criticalSpan", *span);
-        all.append(line);
+        const double label = y->min() + c.labelHeight * (y->max() - y->min());
+        auto *line = new QLineSeries;
+        line->setPen(marker);
+        line->append({{*c.span, y->min()}, {*c.span, label}, {*c.span, y->max()}});
+        line->setPointLabelsFormat(
+            QStringLiteral("%1 = %2 %3")
+                .arg(QLatin1String(c.name), ShortNumber(*c.span, 4), UiText("meter")));
+        line->setPointLabelsClipping(false);
+        line->setPointConfiguration(1, QXYSeries::PointConfiguration::LabelVisibility, true);
+        line->setProperty("criticalSpan", *c.span);
+        markers.append(line);
     }
+    all += markers;
     for (QLineSeries *series : std::as_const(all)) {
         chart.addSeries(series);
         series->attachAxis(x);
         series->attachAxis(y);
     }
+    for (QLineSeries *line : std::as_const(markers)) {
+        for (QLegendMarker *entry : chart.legend()->markers(line))
+            entry->setVisible(false);
+    }
 }
 
+// An empty chart with its title and the legend beside the plot: the curves' names are short
+// and there may be 22 of them, which a legend below would cut.
 void PrepareChart(QChart &chart, const QString &title)
 {
-    Clear(chart);
+    chart.removeAllSeries();
     chart.setTitle(title);
-    chart.legend()->setAlignment(Qt::AlignBottom);
-    chart.legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
+    QLegend *legend = chart.legend();
+    legend->setAlignment(Qt::AlignRight);
+    legend->setMarkerShape(QLegend::MarkerShapeFromSeries);
+    QFont font = legend->font();
+    font.setPointSizeF(8);
+    legend->setFont(font);
     chart.setMargins(QMargins(4, 4, 4, 4));
 }
 
@@ -205,7 +232,7 @@ void ShowStressPlot(QChart &chart, const CalcResults &results, const ShownUnits 
         double value;
         QColor color;
     } lines[] = {
-        {"Res_sigma_max", "max", units.factors.stress * results.sigmaMax, QColor(200, 0, 0)},
+        {nullptr, "max", units.factors.stress * results.sigmaMax, QColor(200, 0, 0)},
         {"Res_sigma_avg", "avg", units.factors.stress * results.sigmaAvg, QColor(230, 140, 0)},
     };
     for (const auto &line : lines) {
@@ -214,8 +241,8 @@ void ShowStressPlot(QChart &chart, const CalcResults &results, const ShownUnits 
         pen.setWidthF(1.5);
         QLineSeries *series
             = Line({first, line.value}, {last, line.value},
-                   UiText(line.key) + QStringLiteral(" = ") + ShortNumber(line.value, 5)
-                       + QLatin1Char(' ') + units.stress,
+                   (line.key ? UiText(line.key) : QStringLiteral("σmax")) + QStringLiteral(" = ")
+                       + ShortNumber(line.value, 5) + QLatin1Char(' ') + units.stress,
                    pen);
         series->setProperty("permissible", QString::fromLatin1(line.tag));
         values.Take(line.value);
@@ -260,11 +287,16 @@ void ResultsChartView::WatchHover()
     }
 }
 
-void PrepareForExport(QChartView &view)
+void RenderPlot(QChartView &view, QPainter &painter, const QRectF &target)
 {
-    if (!view.isVisible()
-        && (view.width() < ExportSize.width() / 2 || view.height() < ExportSize.height() / 2))
-        view.resize(ExportSize);
+    // The chart is drawn from the scene at the export size and given its own size back before
+    // anything is painted on screen.
+    QChart *chart = view.chart();
+    const QSizeF onScreen = chart->size();
+    chart->resize(ExportSize);
+    view.scene()->render(&painter, target, QRectF(chart->pos(), QSizeF(ExportSize)),
+                         Qt::KeepAspectRatio);
+    chart->resize(onScreen);
 }
 
 namespace {
@@ -282,14 +314,20 @@ bool Commit(QSaveFile &file, QString *error)
 
 bool SaveChartPng(QChartView &view, const QString &path, QString *error)
 {
-    PrepareForExport(view);
+    QImage image(ExportSize, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        RenderPlot(view, painter, QRectF(QPointF(0, 0), QSizeF(ExportSize)));
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         if (error)
             *error = file.errorString();
         return false;
     }
-    if (!view.grab().save(&file, "PNG")) {
+    if (!image.save(&file, "PNG")) {
         file.cancelWriting();
         if (error)
             *error = file.errorString();
@@ -300,7 +338,6 @@ bool SaveChartPng(QChartView &view, const QString &path, QString *error)
 
 bool SaveChartSvg(QChartView &view, const QString &path, QString *error)
 {
-    PrepareForExport(view);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         if (error)
@@ -309,12 +346,12 @@ bool SaveChartSvg(QChartView &view, const QString &path, QString *error)
     }
     QSvgGenerator svg;
     svg.setOutputDevice(&file);
-    svg.setSize(view.size());
-    svg.setViewBox(QRect(QPoint(0, 0), view.size()));
+    svg.setSize(ExportSize);
+    svg.setViewBox(QRect(QPoint(0, 0), ExportSize));
     svg.setTitle(view.chart()->title());
     {
         QPainter painter(&svg);
-        view.render(&painter);
+        RenderPlot(view, painter, QRectF(QPointF(0, 0), QSizeF(ExportSize)));
     }
     return Commit(file, error);
 }

@@ -6,6 +6,8 @@
 #include <QColor>
 #include <QString>
 
+class QPainter;
+
 #include <vector>
 
 class QXYSeries;
@@ -53,9 +55,9 @@ private:
     QString m_unit;
 };
 
-// Gives a view that was never laid out on screen (its tab not opened yet) the size a plot is
-// drawn at on paper and in files.
-void PrepareForExport(QChartView &view);
+// Draws the view's plot into target of painter as it looks at 1000 × 640, whatever its size on
+// screen (a plot whose tab was never opened has none); the screen shows nothing of it.
+void RenderPlot(QChartView &view, QPainter &painter, const QRectF &target);
 
 // Saves the plot as PNG or SVG through a temporary file that replaces path. False with the
 // system's reason in *error when the file cannot be written.

@@ -114,9 +114,8 @@ private:
 
 void PrintPlot(QPainter &painter, QChartView &view, QSizeF page)
 {
-    PrepareForExport(view);
-    const QRectF target(Margin, Margin, page.width() - 2 * Margin, page.height() - 2 * Margin);
-    view.render(&painter, target, QRect(), Qt::KeepAspectRatio);
+    RenderPlot(view, painter,
+               QRectF(Margin, Margin, page.width() - 2 * Margin, page.height() - 2 * Margin));
 }
 
 } // namespace

@@ -82,8 +82,7 @@ void RegisterResultsTexts()
     AddText("Res_modes", "Modes;Режимы");
     AddText("Res_sag_axis", "Sag, m;Стрела провеса, м");
     AddText("Res_stress_axis", "Stress, %1;Напряжение, %1");
-    AddText("Res_sigma_max", "σmax, permissible;σmax, допускаемое");
-    AddText("Res_sigma_avg", "σavg, average annual;σср, среднегодовое");
+    AddText("Res_sigma_avg", "σavg;σср");
     AddText("Res_hover", "Span %1 m, mode %2: %3 %4;Пролёт %1 м, режим %2: %3 %4");
     AddText("Res_daN_mm2", "daN/mm²;даН/мм²");
     AddText("Res_N_mm2", "N/mm²;Н/мм²");
