@@ -34,39 +34,36 @@ QPen CurvePen(int mode)
     return pen;
 }
 
+// What one series of a plot shows; the plot's series are made from a list of these.
+struct SeriesSpec
+{
+    QString name;
+    QPen pen;
+    QList<QPointF> points;
+    const char *role = nullptr; // "mode", "criticalSpan" or "permissible"
+    QVariant value; // of the role's property
+    QString label; // a critical-span marker's name, drawn at its second point
+};
+
+const char *const Roles[] = {"mode", "criticalSpan", "permissible"};
+
 // Short, so that the legend beside the plot leaves it room; the hover and the table's
 // headings tell the mode's conditions.
-QString CurveName(const ModeResults &mode)
+SeriesSpec ModeCurve(const CalcResults &results, const ModeResults &mode, Quantity quantity,
+                     const UnitFactors &factors)
 {
-    return UiText("Res_mode_n").arg(mode.mode);
-}
-
-// One point per governed span of the range (entry 0, l2, is shown by its marker).
-QLineSeries *ModeCurve(const CalcResults &results, const ModeResults &mode, Quantity quantity,
-                       const UnitFactors &factors)
-{
-    auto *series = new QLineSeries;
-    series->setName(CurveName(mode));
-    series->setPen(CurvePen(mode.mode));
-    series->setProperty("mode", mode.mode);
-    QList<QPointF> points;
-    points.reserve(static_cast<qsizetype>(results.spans.size()));
+    SeriesSpec spec;
+    spec.name = UiText("Res_mode_n").arg(mode.mode);
+    spec.pen = CurvePen(mode.mode);
+    spec.role = "mode";
+    spec.value = mode.mode;
+    // One point per governed span of the range (entry 0, l2, is shown by its marker).
+    spec.points.reserve(static_cast<qsizetype>(results.spans.size()));
     for (std::size_t i = 1; i < results.spans.size(); ++i) {
         if (results.state[i] != NoState)
-            points.append({results.spans[i], ShownValue(mode, quantity, i, factors)});
+            spec.points.append({results.spans[i], ShownValue(mode, quantity, i, factors)});
     }
-    series->replace(points);
-    return series;
-}
-
-QLineSeries *Line(QPointF from, QPointF to, const QString &name, QPen pen)
-{
-    auto *series = new QLineSeries;
-    series->setName(name);
-    series->setPen(pen);
-    series->append(from);
-    series->append(to);
-    return series;
+    return spec;
 }
 
 struct Range
@@ -100,14 +97,54 @@ void SetAxis(QValueAxis *axis, const QString &title, Range range)
         range = {0, 1};
     if (range.high - range.low < 1E-9)
         range.high = range.low + 1;
-    axis->setRange(range.low, range.high);
-    axis->applyNiceNumbers();
+    // Every change of an axis's range redraws every series of the chart: the nice range is
+    // found on an axis of no chart, and set once, only when it differs.
+    QValueAxis nice;
+    nice.setRange(range.low, range.high);
+    nice.applyNiceNumbers();
+    if (axis->min() != nice.min() || axis->max() != nice.max())
+        axis->setRange(nice.min(), nice.max());
+    axis->setTickCount(nice.tickCount());
     axis->setTitleText(title);
+}
+
+// The series of specs on the chart, in their order. Series already on the chart are given the
+// new points rather than replaced: making and attaching a series costs far more than its points.
+void ApplySeries(QChart &chart, QValueAxis *x, QValueAxis *y, const QList<SeriesSpec> &specs)
+{
+    const QList<QAbstractSeries *> existing = chart.series();
+    for (qsizetype i = specs.size(); i < existing.size(); ++i) {
+        chart.removeSeries(existing[i]);
+        existing[i]->deleteLater();
+    }
+    for (qsizetype i = 0; i < specs.size(); ++i) {
+        const SeriesSpec &spec = specs[i];
+        const bool reused = i < existing.size();
+        auto *series = reused ? static_cast<QLineSeries *>(existing[i]) : new QLineSeries;
+        for (const char *role : Roles)
+            series->setProperty(role, role == spec.role ? spec.value : QVariant());
+        series->setName(spec.name);
+        series->setPen(spec.pen);
+        series->replace(spec.points);
+        series->clearPointsConfiguration();
+        series->setPointLabelsFormat(spec.label);
+        series->setPointLabelsClipping(false);
+        if (!spec.label.isEmpty())
+            series->setPointConfiguration(1, QXYSeries::PointConfiguration::LabelVisibility, true);
+        if (!reused) {
+            chart.addSeries(series);
+            series->attachAxis(x);
+            series->attachAxis(y);
+        }
+        // The critical spans are named on the plot; the legend is the modes'.
+        for (QLegendMarker *entry : chart.legend()->markers(series))
+            entry->setVisible(spec.label.isEmpty());
+    }
 }
 
 // Puts the curves and lines on the chart over axes that cover them, and the critical-span
 // markers from the bottom to the top of the value axis.
-void Finish(QChart &chart, const CalcResults &results, const QList<QLineSeries *> &curves,
+void Finish(QChart &chart, const CalcResults &results, QList<SeriesSpec> specs,
             const QString &valueTitle, Range values)
 {
     Range spans;
@@ -119,12 +156,10 @@ void Finish(QChart &chart, const CalcResults &results, const QList<QLineSeries *
     SetAxis(x, UiText("Res_span_m"), spans);
     SetAxis(y, valueTitle, values);
 
-    QList<QLineSeries *> all = curves;
     QPen marker(QColor(90, 90, 90));
     marker.setStyle(Qt::DashDotLine);
     marker.setWidthF(1.2);
-    // Each marker is named at a height of its own, so that close critical spans stay readable;
-    // the names are on the plot, not in the legend, which is the modes'.
+    // Each marker is named at a height of its own, so that close critical spans stay readable.
     const struct
     {
         const char *name;
@@ -132,39 +167,27 @@ void Finish(QChart &chart, const CalcResults &results, const QList<QLineSeries *
         double labelHeight; // share of the value axis
     } critical[] = {{"l1", results.l1, 0.95}, {"l2", results.l2, 0.87}, {"l3", results.l3, 0.79}};
     const std::vector<double> inRange = results.CriticalSpansInRange();
-    QList<QLineSeries *> markers;
     for (const auto &c : critical) {
         if (!c.span || std::find(inRange.begin(), inRange.end(), *c.span) == inRange.end())
             continue;
+        SeriesSpec spec;
+        spec.name = QLatin1String(c.name);
+        spec.pen = marker;
         const double label = y->min() + c.labelHeight * (y->max() - y->min());
-        auto *line = new QLineSeries;
-        line->setPen(marker);
-        line->append({{*c.span, y->min()}, {*c.span, label}, {*c.span, y->max()}});
-        line->setPointLabelsFormat(
-            QStringLiteral("%1 = %2 %3")
-                .arg(QLatin1String(c.name), ShortNumber(*c.span, 4), UiText("meter")));
-        line->setPointLabelsClipping(false);
-        line->setPointConfiguration(1, QXYSeries::PointConfiguration::LabelVisibility, true);
-        line->setProperty("criticalSpan", *c.span);
-        markers.append(line);
+        spec.points = {{*c.span, y->min()}, {*c.span, label}, {*c.span, y->max()}};
+        spec.role = "criticalSpan";
+        spec.value = *c.span;
+        spec.label = QStringLiteral("%1 = %2 %3")
+                         .arg(QLatin1String(c.name), ShortNumber(*c.span, 4), UiText("meter"));
+        specs.append(spec);
     }
-    all += markers;
-    for (QLineSeries *series : std::as_const(all)) {
-        chart.addSeries(series);
-        series->attachAxis(x);
-        series->attachAxis(y);
-    }
-    for (QLineSeries *line : std::as_const(markers)) {
-        for (QLegendMarker *entry : chart.legend()->markers(line))
-            entry->setVisible(false);
-    }
+    ApplySeries(chart, x, y, specs);
 }
 
 // An empty chart with its title and the legend beside the plot: the curves' names are short
 // and there may be 22 of them, which a legend below would cut.
 void PrepareChart(QChart &chart, const QString &title)
 {
-    chart.removeAllSeries();
     chart.setTitle(title);
     QLegend *legend = chart.legend();
     legend->setAlignment(Qt::AlignRight);
@@ -194,18 +217,15 @@ void ShowSagPlot(QChart &chart, const CalcResults &results, const std::vector<in
                  const ShownUnits &units)
 {
     PrepareChart(chart, UiText("Res_sag_plot"));
-    if (results.spans.size() < 2)
-        return;
-    QList<QLineSeries *> curves;
+    QList<SeriesSpec> curves;
     Range values;
     for (int number : modes) {
         const ModeResults *mode = results.Mode(number);
         if (!mode)
             continue;
-        QLineSeries *curve = ModeCurve(results, *mode, Quantity::Sag, units.factors);
-        for (const QPointF &p : curve->points())
+        curves.append(ModeCurve(results, *mode, Quantity::Sag, units.factors));
+        for (const QPointF &p : std::as_const(curves.back().points))
             values.Take(p.y());
-        curves.append(curve);
     }
     Finish(chart, results, curves, UiText("Res_sag_axis"), values);
 }
@@ -213,15 +233,16 @@ void ShowSagPlot(QChart &chart, const CalcResults &results, const std::vector<in
 void ShowStressPlot(QChart &chart, const CalcResults &results, const ShownUnits &units)
 {
     PrepareChart(chart, UiText("Res_stress_plot"));
-    if (results.spans.size() < 2)
-        return;
-    QList<QLineSeries *> curves;
+    QList<SeriesSpec> curves;
     Range values;
     for (const ModeResults &mode : results.taken) {
-        QLineSeries *curve = ModeCurve(results, mode, Quantity::Stress, units.factors);
-        for (const QPointF &p : curve->points())
+        curves.append(ModeCurve(results, mode, Quantity::Stress, units.factors));
+        for (const QPointF &p : std::as_const(curves.back().points))
             values.Take(p.y());
-        curves.append(curve);
+    }
+    if (results.spans.size() < 2) {
+        Finish(chart, results, curves, UiText("Res_stress_axis").arg(units.stress), values);
+        return;
     }
     const double first = results.spans[1];
     const double last = results.spans.back();
@@ -239,14 +260,15 @@ void ShowStressPlot(QChart &chart, const CalcResults &results, const ShownUnits 
         QPen pen(line.color);
         pen.setStyle(Qt::DashLine);
         pen.setWidthF(1.5);
-        QLineSeries *series
-            = Line({first, line.value}, {last, line.value},
-                   (line.key ? UiText(line.key) : QStringLiteral("σmax")) + QStringLiteral(" = ")
-                       + ShortNumber(line.value, 5) + QLatin1Char(' ') + units.stress,
-                   pen);
-        series->setProperty("permissible", QString::fromLatin1(line.tag));
+        SeriesSpec spec;
+        spec.name = (line.key ? UiText(line.key) : QStringLiteral("σmax")) + QStringLiteral(" = ")
+            + ShortNumber(line.value, 5) + QLatin1Char(' ') + units.stress;
+        spec.pen = pen;
+        spec.points = {{first, line.value}, {last, line.value}};
+        spec.role = "permissible";
+        spec.value = QString::fromLatin1(line.tag);
         values.Take(line.value);
-        curves.append(series);
+        curves.append(spec);
     }
     Finish(chart, results, curves, UiText("Res_stress_axis").arg(units.stress), values);
 }
@@ -278,6 +300,8 @@ void ResultsChartView::WatchHover()
         auto *series = qobject_cast<QXYSeries *>(abstract);
         if (!series || !series->property("mode").isValid())
             continue;
+        // Series are reused from one drawing to the next: one connection each.
+        disconnect(series, &QXYSeries::hovered, this, nullptr);
         connect(series, &QXYSeries::hovered, this, [this, series](QPointF at, bool entered) {
             if (entered)
                 QToolTip::showText(QCursor::pos(), HoverText(*series, at, m_unit), this);
