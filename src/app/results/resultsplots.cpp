@@ -24,7 +24,7 @@ namespace velmora {
 
 namespace {
 
-// Large enough for a plot on a page; a plot never laid out on screen is drawn at this size.
+// The size a plot is drawn at in files and on paper, whatever its size on screen.
 const QSize ExportSize(1000, 640);
 
 QPen CurvePen(int mode)
@@ -47,8 +47,8 @@ struct SeriesSpec
 
 const char *const Roles[] = {"mode", "criticalSpan", "permissible"};
 
-// Short, so that the legend beside the plot leaves it room; the hover and the table's
-// headings tell the mode's conditions.
+// A mode's curve, named short ("Mode 7") so that the legend beside the plot leaves it room; the
+// hover and the table's headings tell the mode's conditions.
 SeriesSpec ModeCurve(const CalcResults &results, const ModeResults &mode, Quantity quantity,
                      const UnitFactors &factors)
 {
