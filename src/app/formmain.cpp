@@ -174,14 +174,7 @@ TFormMain::TFormMain(QWidget *parent)
     ProjectToForm();
     WatchChanges();
 
-    m_resultsPane = new ResultsPane(
-        [this] {
-            TProject shown;
-            shown.Assign(CurProject);
-            FieldsToDat(shown.Dat);
-            return shown;
-        },
-        this);
+    m_resultsPane = new ResultsPane([this] { return ShownProject(); }, this);
     m_miView->addAction(m_resultsPane->toggleViewAction());
     connect(this, &TFormMain::InputChanged, m_resultsPane, &ResultsPane::InputChanged);
     connect(this, &TFormMain::ProjectReplaced, m_resultsPane, &ResultsPane::InputChanged);
@@ -548,6 +541,14 @@ void TFormMain::FormToProject()
     FieldsToDat(CurProject.Dat);
 }
 
+TProject TFormMain::ShownProject() const
+{
+    TProject shown;
+    shown.Assign(CurProject);
+    FieldsToDat(shown.Dat);
+    return shown;
+}
+
 void TFormMain::FieldsToDat(TDAT &dat) const
 {
     dat.Provod = m_provod->text().toStdString();
@@ -816,7 +817,8 @@ void TFormMain::ActCadExecute()
 TemplateHost TFormMain::TemplateHostOf()
 {
     return TemplateHost {[this]() -> TProject & { return CurProject; },
-                         [this] { return ProjectFileName; }, [this] { FormToProject(); }};
+                         [this] { return ProjectFileName; }, [this] { FormToProject(); },
+                         [this] { return ShownProject(); }};
 }
 
 void TFormMain::ActSettingLanguageExecute()

@@ -53,6 +53,9 @@ public:
 
     void ProjectToForm();
     void FormToProject();
+    // The open project with the fields as they stand (typed text included), the fields
+    // untouched: what the live results and the template preview show.
+    TProject ShownProject() const;
     // Tensile force in daN to stress in daN/mm² over the cross-section of the project's wire
     // (an unknown wire has cross-section 0, so the result is not finite).
     double ForceToStress(double force_daN) const;

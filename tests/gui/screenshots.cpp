@@ -16,6 +16,7 @@
 #include "results/resultspane.h"
 #include "results/resultsplots.h"
 #include "results/resultsprint.h"
+#include "templates/formautoshabloni.h"
 #include "templates/formspisokshabloni.h"
 #include "uitext.h"
 
@@ -131,6 +132,23 @@ void Shoot(const QString &language)
 
     Grab(w.FormSpisokShabloni, QStringLiteral("templates_%1").arg(language));
     w.FormSpisokShabloni->hide();
+    // The list with a template proper of the project selected, in its preview.
+    TShablon proper;
+    proper.Name = language == QLatin1String("en") ? "Clearance, 300 m" : "Габарит, 300 м";
+    proper.TipShablona = 0;
+    proper.Krivie = -1;
+    proper.PR = 300;
+    proper.VP = 15.5;
+    proper.TG = 7;
+    proper.Zapas = 0.5;
+    const int added = w.FormMain->CurProject.Shablons.Add(proper);
+    Grab(w.FormSpisokShabloni, QStringLiteral("template_preview_%1").arg(language));
+    TFormAutoShabloni *editor = w.FormSpisokShabloni->Editor();
+    editor->LoadTemplate(proper);
+    Grab(editor, QStringLiteral("template_editor_%1").arg(language));
+    editor->hide();
+    w.FormSpisokShabloni->hide();
+    w.FormMain->CurProject.Shablons.Delete(added);
 
     ShowWait(UiText("Port_to_Excel"));
     Grab(w.FormWait, QStringLiteral("wait_%1").arg(language));

@@ -98,6 +98,13 @@ void RegisterResultsTexts()
             "Не пересчитано: %1\nПоказаны устаревшие результаты.");
     AddText("Res_loads_low",
             "The loads are lower than standard ones.;Расчётные нагрузки ниже нормативных.");
+    AddText("Res_tpl_sag", "Sag curve;Кривая провисания");
+    AddText("Res_tpl_ground", "Ground curve;Кривая земли");
+    AddText("Res_tpl_clearance", "Clearance curve;Габаритная кривая");
+    AddText("Res_tpl_axis_x", "mm, horizontal scale 1 : %1;мм, масштаб горизонтальный 1 : %1");
+    AddText("Res_tpl_axis_y", "mm, vertical scale 1 : %1;мм, масштаб вертикальный 1 : %1");
+    AddText("Res_tpl_title", "%1: k = %2 m;%1: кш = %2 м");
+    AddText("Res_tpl_none", "No template is selected.;Шаблон не выбран.");
     AddText("Res_file_not_written", "The file \"%1\" was not written: %2;Файл «%1» не записан: %2");
 }
 
