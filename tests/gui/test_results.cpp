@@ -543,6 +543,16 @@ private slots:
         DestroyAppWindows();
         CreateWindowsWithTheExampleWire();
         QVERIFY(Pane()->isHidden());
+
+        // A store that refuses to write: the pane opens and closes all the same, no box.
+        m_store.failWrites = true;
+        const qsizetype asked = m_prompts->asked.size();
+        OpenPane();
+        QVERIFY(!Pane()->isHidden());
+        Main()->findChild<QAction *>("ActResultsPane")->trigger();
+        QVERIFY(Pane()->isHidden());
+        QCOMPARE(m_prompts->asked.size(), asked);
+        m_store.failWrites = false;
     }
 
 private:

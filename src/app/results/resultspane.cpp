@@ -32,6 +32,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <exception>
 
 namespace velmora {
 
@@ -536,14 +537,19 @@ void ResultsPane::SaveLayout()
     m_layoutSave.stop();
     if (!isHidden() && !isFloating())
         m_dockedWindowSize = m_window->size();
-    WriteSetting(VisibleKey, isHidden() ? "0" : "1");
-    WriteSetting(StateKey, m_window->saveState().toBase64().toStdString());
-    if (m_dockedWindowSize.isValid())
-        WriteSetting(WindowKey,
-                     QStringLiteral("%1,%2")
-                         .arg(m_dockedWindowSize.width())
-                         .arg(m_dockedWindowSize.height())
-                         .toStdString());
+    // Runs from events (closing, resizing), where no error may escape; a store that refuses
+    // costs only the remembered layout, and the language and units settings report it.
+    try {
+        WriteSetting(VisibleKey, isHidden() ? "0" : "1");
+        WriteSetting(StateKey, m_window->saveState().toBase64().toStdString());
+        if (m_dockedWindowSize.isValid())
+            WriteSetting(WindowKey,
+                         QStringLiteral("%1,%2")
+                             .arg(m_dockedWindowSize.width())
+                             .arg(m_dockedWindowSize.height())
+                             .toStdString());
+    } catch (const std::exception &) {
+    }
 }
 
 void ResultsPane::RestoreLayout()

@@ -84,7 +84,8 @@ public:
     void SavePdf();
     void Print();
 
-    // Writes visibility, place and size to the settings store.
+    // Writes visibility, place and size to the settings store; a store that refuses is
+    // passed over.
     void SaveLayout();
 
 signals:
