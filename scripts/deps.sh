@@ -4,7 +4,7 @@ set -euo pipefail
 
 # liblzma-dev: the last static archive velmora-calc links (libgsf-1-dev brings the others).
 build_pkgs=(g++ cmake ninja-build pkg-config ccache libgsf-1-dev liblzma-dev qt6-base-dev
-            qt6-charts-dev libqt6opengl6-dev
+            qt6-charts-dev libqt6opengl6-dev qt6-svg-dev
             libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core qt6-translations-l10n)
 run_pkgs=(xdg-utils qt6-translations-l10n)
 # The Debian package: dpkg-shlibdeps computes its dependencies, file finds the programs for it.

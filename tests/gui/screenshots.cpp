@@ -19,8 +19,13 @@
 #include "gui/uitext.h"
 #include "l10n/localization.h"
 #include "l10n/units.h"
+#include "gui/results/resultspane.h"
+#include "gui/results/resultsplots.h"
+#include "gui/results/resultsprint.h"
+#include "gui/templates/formautoshabloni.h"
 
 #include <QAbstractSpinBox>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
@@ -80,6 +85,35 @@ void Shoot(const QString &language)
     w.FormMain->ApplyLanguage();
     w.FormMain->ProjectToForm();
 
+    // The main window with the results pane open on each of its tabs, in both units modes;
+    // closed again for the pictures that follow.
+    auto *pane = w.FormMain->findChild<ResultsPane *>(QStringLiteral("ResultsPane"));
+    auto *paneAction = w.FormMain->findChild<QAction *>(QStringLiteral("ActResultsPane"));
+    paneAction->trigger();
+    for (int units : {0, 1}) {
+        SetUnits(units);
+        w.FormMain->ApplyLanguage();
+        w.FormMain->ProjectToForm();
+        pane->Flush();
+        const char *tabs[] = {"summary", "table", "sag", "stress"};
+        for (int tab = 0; tab < 4; ++tab) {
+            if (units == 1 && tab != 1 && tab != 3)
+                continue;
+            pane->Tabs()->setCurrentIndex(tab);
+            Grab(w.FormMain,
+                 QStringLiteral("results_%1_units%2_%3").arg(language).arg(units).arg(tabs[tab]));
+        }
+    }
+    // The printed results as a PDF, to be looked at page by page.
+    SaveResultsPdf(g_folder + QStringLiteral("/results_%1.pdf").arg(language), pane->windowTitle(),
+                   pane->TableModel(), {pane->SagView(), pane->StressView()}, nullptr);
+    SetUnits(0);
+    w.FormMain->ApplyLanguage();
+    w.FormMain->ProjectToForm();
+    pane->Flush();
+    pane->Tabs()->setCurrentIndex(0);
+    paneAction->trigger();
+
     w.FormKlimatKoef->LoadKoef(w.FormMain->CurProject.Koef);
     w.FormKlimatKoef->FormShow();
     Grab(w.FormKlimatKoef, QStringLiteral("climatic_%1").arg(language));
@@ -103,6 +137,23 @@ void Shoot(const QString &language)
 
     Grab(w.FormSpisokShabloni, QStringLiteral("templates_%1").arg(language));
     w.FormSpisokShabloni->hide();
+    // The list with a template proper of the project selected, in its preview.
+    TShablon proper;
+    proper.Name = language == QLatin1String("en") ? "Clearance, 300 m" : "Габарит, 300 м";
+    proper.TipShablona = 0;
+    proper.Krivie = -1;
+    proper.PR = 300;
+    proper.VP = 15.5;
+    proper.TG = 7;
+    proper.Zapas = 0.5;
+    const int added = w.FormMain->CurProject.Shablons.Add(proper);
+    Grab(w.FormSpisokShabloni, QStringLiteral("template_preview_%1").arg(language));
+    TFormAutoShabloni *editor = w.FormSpisokShabloni->Editor();
+    editor->LoadTemplate(proper);
+    Grab(editor, QStringLiteral("template_editor_%1").arg(language));
+    editor->hide();
+    w.FormSpisokShabloni->hide();
+    w.FormMain->CurProject.Shablons.Delete(added);
 
     // The stringing tables of the shipped example with a second section; the project as it
     // was afterwards.

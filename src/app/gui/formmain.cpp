@@ -22,6 +22,7 @@
 #include "gui/qttranslations.h"
 #include "gui/recentprojects.h"
 #include "gui/reportplatform.h"
+#include "gui/results/resultspane.h"
 #include "gui/stringing/formstringing.h"
 #include "gui/uitext.h"
 #include "l10n/localization.h"
@@ -143,6 +144,11 @@ TFormMain::TFormMain(QWidget *parent)
     ProjectToForm();
     WatchChanges();
     ShowRecentProjects();
+
+    m_resultsPane = new ResultsPane([this] { return ShownProject(); }, this);
+    m_ui->miView->addAction(m_resultsPane->toggleViewAction());
+    connect(this, &TFormMain::InputChanged, m_resultsPane, &ResultsPane::InputChanged);
+    connect(this, &TFormMain::ProjectReplaced, m_resultsPane, &ResultsPane::InputChanged);
 }
 
 TFormMain::~TFormMain()
@@ -262,6 +268,14 @@ void TFormMain::FormToProject()
     FieldsToDat(CurProject.Dat);
 }
 
+TProject TFormMain::ShownProject() const
+{
+    TProject shown;
+    shown.Assign(CurProject);
+    FieldsToDat(shown.Dat);
+    return shown;
+}
+
 void TFormMain::FieldsToDat(TDAT &dat) const
 {
     dat.Provod = m_ui->provod->text().toStdString();
@@ -307,6 +321,7 @@ void TFormMain::ShowModifiedMark()
                       || !CurProject.Koef.IsEqual(SavedProject.Koef)
                       || !CurProject.Shablons.IsEqual(SavedProject.Shablons)
                       || !CurProject.Sections.IsEqual(SavedProject.Sections));
+    emit InputChanged();
 }
 
 void TFormMain::RgCalcRegimeClick()
@@ -331,6 +346,8 @@ void TFormMain::ApplyLanguage()
 void TFormMain::ApplyUnits()
 {
     m_ui->retranslateUnits(CurrentUnitsMode());
+    if (m_resultsPane)
+        m_resultsPane->ApplyLanguage();
 }
 
 QString TFormMain::ProjectNameOf(const QString &path)
@@ -496,7 +513,8 @@ void TFormMain::ActStringingExecute()
 TemplateHost TFormMain::TemplateHostOf()
 {
     return TemplateHost {[this]() -> TProject & { return CurProject; },
-                         [this] { return ProjectFileName; }, [this] { FormToProject(); }};
+                         [this] { return ProjectFileName; }, [this] { FormToProject(); },
+                         [this] { return ShownProject(); }};
 }
 
 void TFormMain::ActSettingLanguageExecute()

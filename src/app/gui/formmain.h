@@ -14,6 +14,7 @@ namespace velmora {
 
 enum class NaprPage;
 struct Ui_FormMain;
+class ResultsPane;
 
 // Runs a full calculation with report of project (the engine's CalcProject, CalcPurpose::Full).
 // Throws on errors of the engine and of the report.
@@ -36,6 +37,9 @@ public:
 
     void ProjectToForm();
     void FormToProject();
+    // The open project with the fields as they stand (typed text included), the fields
+    // untouched: what the live results and the template preview show.
+    TProject ShownProject() const;
     void ApplyLanguage();
     void ApplyUnits();
     // "D:/Work/Line 10.vlp" -> "Line 10"; "A.B.vlp" -> "A"; "" -> "".
@@ -72,6 +76,8 @@ public:
 signals:
     // After new and open, so that windows showing the project's templates can refill.
     void ProjectReplaced();
+    // After every change of the input (ShowModifiedMark), for the live results.
+    void InputChanged();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -136,6 +142,7 @@ private:
     bool m_shown = false;
     bool m_closed = false;
     QString m_saveDialogFile; // the save dialog's file name box as the dialog last left it
+    ResultsPane *m_resultsPane = nullptr;
 };
 
 } // namespace velmora

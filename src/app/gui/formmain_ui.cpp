@@ -156,6 +156,8 @@ void Ui_FormMain::setupMenusAndToolbar(QMainWindow *FormMain)
     miCalculation->setObjectName(QStringLiteral("MI_Calculation"));
     miCalculation->addAction(actCalcProject);
     miCalculation->addAction(actStringing);
+    miView = menuBar->addMenu(QString());
+    miView->setObjectName(QStringLiteral("MI_View"));
     miReference = menuBar->addMenu(QString());
     miReference->setObjectName(QStringLiteral("MI_Reference"));
     miReference->addAction(actWiresGuide);
@@ -397,6 +399,7 @@ void Ui_FormMain::retranslateUi(QMainWindow *)
     miReference->setTitle(UiText("Reference_catalog"));
     miSetting->setTitle(UiText("Setting"));
     miHelp->setTitle(UiText("Help"));
+    miView->setTitle(UiText("View"));
     SetCaption(actProjectNew, UiText("New_project"));
     SetCaption(actProjectOpen, UiText("Open_project"));
     SetCaption(actProjectSave, UiText("Save_project"));

@@ -68,6 +68,7 @@ struct Ui_FormMain
     QMenu *miCad;
     QMenu *miSetting;
     QMenu *miHelp;
+    QMenu *miView;
 
     QLabel *panelProjectName;
     QGroupBox *climaticGroup;

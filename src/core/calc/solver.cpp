@@ -130,18 +130,31 @@ WireState ChangeOfState(double sigma0, double gamma0, double t0, double t, doubl
     return state;
 }
 
+SpanOrder CriticalSpanOrder(double l1, double l2, double l3)
+{
+    const bool l3Imaginary = IsImaginarySpan(l3);
+    if (l1 < l2 && (l3Imaginary || l3 > l2))
+        return SpanOrder::Normal;
+    if (l1 > l2 && (l3Imaginary || l3 < l2))
+        return SpanOrder::Reverse;
+    return SpanOrder::Other;
+}
+
 InitialState GoverningState(double l1, double l2, double l3, double l)
 {
     const bool l3Imaginary = IsImaginarySpan(l3);
-    if (l1 < l2 && (l3Imaginary || l3 > l2)) {
+    switch (CriticalSpanOrder(l1, l2, l3)) {
+    case SpanOrder::Normal:
         if (l <= l1)
             return StateMinTemp;
         if (!l3Imaginary)
             return l < l3 ? StateAvgTemp : StateMaxLoad;
         return l <= l2 ? StateAvgTemp : StateMaxLoad;
-    }
-    if (l1 > l2 && (l3Imaginary || l3 < l2))
+    case SpanOrder::Reverse:
         return l <= l2 ? StateMinTemp : StateMaxLoad;
+    case SpanOrder::Other:
+        break;
+    }
     if (l > l2 && (l3Imaginary || l >= l3))
         return StateMaxLoad;
     return NoState;

@@ -88,6 +88,15 @@ enum InitialState : int {
     StateMaxLoad = 3, // Napr_Max at T_Gsw under γmax
 };
 
+// The order of the critical spans (l1 or l3 may be ImaginarySpan), which decides the rule
+// GoverningState follows.
+enum class SpanOrder {
+    Normal, // l1 < l2, and l3 imaginary or above l2: states 2, 1, 3 as the span grows
+    Reverse, // l1 > l2, and l3 imaginary or below l2: state 2 up to l2, then state 3
+    Other, // any other order: state 3 above l2 and l3, no state below
+};
+SpanOrder CriticalSpanOrder(double l1, double l2, double l3);
+
 // The initial state that governs a span of l m, from the order of the critical spans.
 InitialState GoverningState(double l1, double l2, double l3, double l);
 

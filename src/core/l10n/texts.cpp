@@ -298,6 +298,7 @@ void RegisterAllTexts()
     RegisterKlimatTexts();
     RegisterSaveProjectTexts();
     RegisterStringingTexts();
+    RegisterResultsTexts();
 }
 
 } // namespace velmora

@@ -12,6 +12,7 @@ void RegisterWiresEditTexts();
 void RegisterUnitsTexts();
 void RegisterSaveProjectTexts();
 void RegisterStringingTexts();
+void RegisterResultsTexts(); // l10n/resultstexts.cpp
 
 // Every table, in the order the windows register them at start-up.
 void RegisterAllTexts();

@@ -23,19 +23,19 @@ DxfPoint At(double x, double y)
     return {static_cast<float>(x), static_cast<float>(y)};
 }
 
-// One curve of 600 one-metre segments: y(x) = k (x/100)² + offset_m, scaled to the drawing.
-void DrawCurve(TAcadDxf &dxf, double k, double offset_m, double rx, double ry)
+// One curve of 601 points a metre apart: y(x) = k (x/100)² + offset_m, scaled to the drawing.
+std::vector<DxfPoint> CurvePoints(double k, double offset_m, double rx, double ry)
 {
     const auto y = [&](int x_m) {
         const double r = x_m / 100.0;
         return (k * r * r + offset_m) / ry;
     };
-    DxfPoint from = At(-HalfWidth_m / rx, y(-HalfWidth_m));
-    for (int i = -HalfWidth_m; i < HalfWidth_m; ++i) {
-        const DxfPoint to = At((i + 1) / rx, y(i + 1));
-        dxf.Line(from, to, CurveColour);
-        from = to;
-    }
+    std::vector<DxfPoint> points;
+    points.reserve(2 * HalfWidth_m + 1);
+    points.push_back(At(-HalfWidth_m / rx, y(-HalfWidth_m)));
+    for (int i = -HalfWidth_m; i < HalfWidth_m; ++i)
+        points.push_back(At((i + 1) / rx, y(i + 1)));
+    return points;
 }
 
 std::string StressCaption(const PermissibleStresses &stresses, Lang lang, const UnitFactors &units)
@@ -73,14 +73,15 @@ void DrawCaptions(TAcadDxf &dxf, const TShablon &shablon, const TDAT &dat, int m
     }
 }
 
-void DrawReferenceSegments(TAcadDxf &dxf, const TShablon &shablon, double rx, double ry)
+std::vector<std::pair<DxfPoint, DxfPoint>> ReferenceSegments(const TShablon &shablon, double rx,
+                                                             double ry)
 {
     const double clearance = -(shablon.TG + shablon.Zapas) / ry;
     const double left = -HalfWidth_m / rx;
     const double right = HalfWidth_m / rx;
-    dxf.Line(At(0, -shablon.VP / ry), At(0, AxisTop), CaptionColour);
-    dxf.Line(At(left, 0), At(right, 0), CaptionColour);
-    dxf.Line(At(left, clearance), At(right, clearance), CaptionColour);
+    return {{At(0, -shablon.VP / ry), At(0, AxisTop)},
+            {At(left, 0), At(right, 0)},
+            {At(left, clearance), At(right, clearance)}};
 }
 
 // The engine needs two spans in a sweep; the template's span is the last one.
@@ -127,41 +128,55 @@ std::string FormatTemplateCoefficient(double k_m)
     return FormatNumber(rounded);
 }
 
+std::optional<TemplateFigure> FigureOfTemplate(const TShablon &shablon, double gamma, double napr)
+{
+    if (NothingToDrawReason(shablon, gamma, napr))
+        return std::nullopt;
+    TemplateFigure figure;
+    figure.k_m = gamma * 1e4 / (2 * napr); // sag 100 m from the lowest point, m
+    const double rx = shablon.MG / 1000.0; // metres per drawing unit
+    const double ry = shablon.MV / 1000.0;
+    figure.curves.push_back(CurvePoints(figure.k_m, 0, rx, ry));
+    if (shablon.Krivie == -1) {
+        figure.curves.push_back(CurvePoints(figure.k_m, -shablon.VP, rx, ry));
+        figure.curves.push_back(CurvePoints(figure.k_m, -(shablon.TG + shablon.Zapas), rx, ry));
+    }
+    figure.segments = ReferenceSegments(shablon, rx, ry);
+    return figure;
+}
+
 bool DrawTemplateEntities(TAcadDxf &dxf, const TShablon &shablon, const TDAT &dat, int mode,
                           const PermissibleStresses &stresses, double gamma, double napr, Lang lang,
                           const UnitFactors &units)
 {
-    if (NothingToDrawReason(shablon, gamma, napr))
+    const std::optional<TemplateFigure> figure = FigureOfTemplate(shablon, gamma, napr);
+    if (!figure)
         return false;
-    const double k = gamma * 1e4 / (2 * napr); // sag 100 m from the lowest point, m
-    const double rx = shablon.MG / 1000.0; // metres per drawing unit
-    const double ry = shablon.MV / 1000.0;
-
-    DrawCurve(dxf, k, 0, rx, ry);
-    if (shablon.Krivie == -1) {
-        DrawCurve(dxf, k, -shablon.VP, rx, ry);
-        DrawCurve(dxf, k, -(shablon.TG + shablon.Zapas), rx, ry);
+    for (const std::vector<DxfPoint> &curve : figure->curves) {
+        for (std::size_t i = 1; i < curve.size(); ++i)
+            dxf.Line(curve[i - 1], curve[i], CurveColour);
     }
-    DrawCaptions(dxf, shablon, dat, mode, stresses, k, ry, lang, units);
-    DrawReferenceSegments(dxf, shablon, rx, ry);
+    DrawCaptions(dxf, shablon, dat, mode, stresses, figure->k_m, shablon.MV / 1000.0, lang, units);
+    for (const auto &[from, to] : figure->segments)
+        dxf.Line(from, to, CaptionColour);
     return true;
 }
 
-DrawResult DrawTemplateInto(TAcadDxf &dxf, const TProject &project, const TShablon &shablon,
-                            const DrawingContext &context, const TemplateEngine &engine)
+TemplateComputation ComputeTemplate(const TProject &project, const TShablon &shablon,
+                                    const DrawingContext &context, const TemplateEngine &engine)
 {
-    const int mode = ModeOrRefuse(shablon, context.lang);
-    DrawResult result;
-    PermissibleStresses stresses;
+    TemplateComputation c;
+    c.mode = ModeOrRefuse(shablon, context.lang);
+    DrawResult &result = c.result;
     TemplateEngineAnswer answer;
     try {
         const CalcArgs args = EngineArgs(project.Dat, context.wire, shablon.PR);
-        stresses = {args.NaprMax, args.NaprSrg};
-        answer = engine ? engine(project, mode, args)
-                        : CalcTemplateEngine(context.wire, context.lang)(project, mode, args);
+        c.stresses = {args.NaprMax, args.NaprSrg};
+        answer = engine ? engine(project, c.mode, args)
+                        : CalcTemplateEngine(context.wire, context.lang)(project, c.mode, args);
     } catch (const Error &e) {
         result.reason = e.what();
-        return result;
+        return c;
     }
     result.warnings = answer.warnings;
     if (!answer.ok) {
@@ -169,15 +184,27 @@ DrawResult DrawTemplateInto(TAcadDxf &dxf, const TProject &project, const TShabl
             result.reason += (result.reason.empty() ? "" : " ") + warning;
         if (result.reason.empty())
             result.reason = "The calculation refused the input";
-        return result;
+        return c;
     }
+    c.gamma = answer.gamma;
+    c.napr = answer.napr;
     if (const char *reason = NothingToDrawReason(shablon, answer.gamma, answer.napr)) {
         result.reason = reason;
-        return result;
+        return c;
     }
-    result.drawn = DrawTemplateEntities(dxf, shablon, project.Dat, mode, stresses, answer.gamma,
-                                        answer.napr, context.lang, context.units);
-    return result;
+    c.figure = FigureOfTemplate(shablon, answer.gamma, answer.napr);
+    result.drawn = c.figure.has_value();
+    return c;
+}
+
+DrawResult DrawTemplateInto(TAcadDxf &dxf, const TProject &project, const TShablon &shablon,
+                            const DrawingContext &context, const TemplateEngine &engine)
+{
+    TemplateComputation c = ComputeTemplate(project, shablon, context, engine);
+    if (c.figure)
+        c.result.drawn = DrawTemplateEntities(dxf, shablon, project.Dat, c.mode, c.stresses,
+                                              c.gamma, c.napr, context.lang, context.units);
+    return c.result;
 }
 
 DrawResult DrawTemplate(const TProject &project, const TShablon &shablon, const std::string &path,

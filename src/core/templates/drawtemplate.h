@@ -9,7 +9,9 @@
 #include "l10n/units.h"
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace velmora {
@@ -62,6 +64,43 @@ inline constexpr const char *NoCoefficientReason
 // (of the binary value, such as 2.125) going to the even hundredth, in the shared number text
 // format: 2.5 -> "2.5", 2.125 -> "2.12", 2.375 -> "2.38", 2.3456 -> "2.35".
 std::string FormatTemplateCoefficient(double k_m);
+
+// A template's lines in drawing units (millimetres of the drawing at its scales 1 : MG and
+// 1 : MV), exactly as the DXF drawing holds them, for a preview to show the same.
+struct TemplateFigure
+{
+    double k_m = 0; // the template coefficient: the sag 100 m from the lowest point, m
+    // The sag curve, then for a template proper (Krivie -1) the ground and the clearance
+    // curves; each 601 points, one a metre from 300 m left to 300 m right of the lowest point:
+    // x = x_m / (MG / 1000), y = (k (x_m / 100)² + offset_m) / (MV / 1000).
+    std::vector<std::vector<DxfPoint>> curves;
+    // The reference segments: the vertical axis (from the attachment height up), the
+    // horizontal axis and the clearance line.
+    std::vector<std::pair<DxfPoint, DxfPoint>> segments;
+};
+
+// The figure of a template whose mode has the specific load gamma (daN/(m·mm²)) and the
+// stress napr (daN/mm²) at the template's span; nothing when napr is 0, a scale is 0 or the
+// coefficient is not a finite number.
+std::optional<TemplateFigure> FigureOfTemplate(const TShablon &shablon, double gamma, double napr);
+
+// What a drawing computes before it writes: its outcome (drawn meaning the figure is set),
+// the template's mode, the permissible pair and the engine's answer.
+struct TemplateComputation
+{
+    DrawResult result;
+    int mode = 0;
+    PermissibleStresses stresses;
+    double gamma = 0; // daN/(m·mm²)
+    double napr = 0; // daN/mm²
+    std::optional<TemplateFigure> figure;
+};
+
+// DrawTemplateInto without the writer: the same engine call, reasons and figure. Throws as
+// DrawTemplateInto for a record that selects no mode.
+TemplateComputation ComputeTemplate(const TProject &project, const TShablon &shablon,
+                                    const DrawingContext &context,
+                                    const TemplateEngine &engine = {});
 
 // Draws the template's entities into an opened writer: the sag curve (and for a template
 // proper, Krivie -1, the ground and clearance curves) in colour 1, the eight captions in lang

@@ -120,6 +120,46 @@ TEST_F(DrawTemplateTest, TemplateProperIsThreeCurvesEightCaptionsThreeSegments)
     ExpectRun(entities, 1808, 3, "LINE", "  7");
 }
 
+// The figure a preview shows holds the drawing's own numbers: every curve point is where a
+// LINE of the drawing starts or ends, and the segments are the drawing's last three LINEs.
+TEST_F(DrawTemplateTest, FigureHoldsThePointsOfTheDrawing)
+{
+    const TemplateComputation c = ComputeTemplate(project, proper, context, engine.Engine());
+    ASSERT_TRUE(c.result.drawn);
+    ASSERT_TRUE(c.figure);
+    EXPECT_EQ(c.figure->k_m, 2.5);
+    EXPECT_EQ(c.mode, 7);
+    ASSERT_EQ(c.figure->curves.size(), 3u);
+    EXPECT_EQ(c.figure->curves[0][400].x, 20);
+    EXPECT_EQ(c.figure->curves[0][400].y, 5);
+    EXPECT_EQ(c.figure->curves[0][600].x, 60);
+    EXPECT_EQ(c.figure->curves[0][600].y, 45);
+    const auto entities = ParseEntities(Draw(proper));
+    for (std::size_t curve = 0; curve < 3; ++curve) {
+        const std::vector<DxfPoint> &points = c.figure->curves[curve];
+        ASSERT_EQ(points.size(), 601u);
+        for (std::size_t i = 0; i < 600; ++i) {
+            const DxfEntity &line = entities[curve * 600 + i];
+            ASSERT_EQ(line.Value(10), FormatReal(points[i].x)) << curve << " " << i;
+            ASSERT_EQ(line.Value(20), FormatReal(points[i].y)) << curve << " " << i;
+            ASSERT_EQ(line.Value(11), FormatReal(points[i + 1].x)) << curve << " " << i;
+            ASSERT_EQ(line.Value(21), FormatReal(points[i + 1].y)) << curve << " " << i;
+        }
+    }
+    ASSERT_EQ(c.figure->segments.size(), 3u);
+    for (std::size_t k = 0; k < 3; ++k) {
+        const DxfEntity &line = entities[1808 + k];
+        EXPECT_EQ(line.Value(10), FormatReal(c.figure->segments[k].first.x));
+        EXPECT_EQ(line.Value(21), FormatReal(c.figure->segments[k].second.y));
+    }
+    // A curve has the sag curve alone; nothing to draw gives no figure and the reason.
+    EXPECT_EQ(ComputeTemplate(project, curve, context, engine.Engine()).figure->curves.size(), 1u);
+    engine.answer.napr = 0;
+    const TemplateComputation none = ComputeTemplate(project, proper, context, engine.Engine());
+    EXPECT_FALSE(none.figure);
+    EXPECT_EQ(none.result.reason, ZeroStressReason);
+}
+
 TEST_F(DrawTemplateTest, CurveIsTheSagCurveAloneWithCaptionsAndSegments)
 {
     const auto entities = ParseEntities(Draw(curve));

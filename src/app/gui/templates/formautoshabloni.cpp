@@ -5,6 +5,7 @@
 #include "gui/prompts.h"
 #include "gui/uitext.h"
 #include "l10n/localization.h"
+#include "gui/results/templatepreview.h"
 
 #include <QButtonGroup>
 #include <QDoubleSpinBox>
@@ -144,12 +145,27 @@ TFormAutoShabloni::TFormAutoShabloni(QWidget *parent)
     choiceRow->addWidget(m_curves, 0, Qt::AlignVCenter);
     choiceRow->addStretch(0);
 
+    auto *form = new QVBoxLayout;
+    form->addLayout(nameRow);
+    form->addLayout(choiceRow);
+    form->addLayout(fields);
+    form->addWidget(m_tempFrame);
+    m_preview = new TemplatePreview(this);
+    m_preview->setMinimumSize(500, 340); // room for the axis titles and the legend
+    auto *columns = new QHBoxLayout;
+    columns->addLayout(form);
+    columns->addWidget(m_preview, 1);
     auto *layout = new QVBoxLayout(this);
-    layout->addLayout(nameRow);
-    layout->addLayout(choiceRow);
-    layout->addLayout(fields);
-    layout->addWidget(m_tempFrame);
+    layout->addLayout(columns, 1);
     layout->addLayout(buttons);
+    // Every change of the record shows in the preview at once (one engine call of two spans).
+    for (QSpinBox *field : {m_mg, m_mv, m_pr})
+        connect(field, &QSpinBox::valueChanged, this, &TFormAutoShabloni::UpdatePreview);
+    for (QDoubleSpinBox *field : {m_vp, m_tg, m_zapas})
+        connect(field, &QDoubleSpinBox::valueChanged, this, &TFormAutoShabloni::UpdatePreview);
+    for (QButtonGroup *group : {m_tip, curvesGroup, m_temperature})
+        connect(group, &QButtonGroup::idToggled, this, &TFormAutoShabloni::UpdatePreview);
+    connect(m_name, &QLineEdit::textChanged, this, &TFormAutoShabloni::UpdatePreview);
 
     connect(m_tip, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
         if (checked)
@@ -162,6 +178,15 @@ TFormAutoShabloni::TFormAutoShabloni(QWidget *parent)
     connect(ok, &QPushButton::clicked, this, &TFormAutoShabloni::accept);
     connect(cancel, &QPushButton::clicked, this, &TFormAutoShabloni::reject);
     ApplyTexts();
+}
+
+void TFormAutoShabloni::UpdatePreview()
+{
+    if (!m_showPreview || !isVisible())
+        return; // shown with the dialog
+    TShablon shown;
+    StoreTemplate(shown);
+    m_showPreview(*m_preview, shown);
 }
 
 QRadioButton *TFormAutoShabloni::TipButton(int index) const
@@ -199,6 +224,7 @@ void TFormAutoShabloni::showEvent(QShowEvent *event)
     ApplyTexts();
     adjustSize();
     QDialog::showEvent(event);
+    UpdatePreview();
 }
 
 void TFormAutoShabloni::TipShablonaChanging(int)

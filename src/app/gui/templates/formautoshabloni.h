@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QAbstractButton;
 class QButtonGroup;
 class QDoubleSpinBox;
@@ -14,6 +16,8 @@ class QRadioButton;
 class QSpinBox;
 
 namespace velmora {
+
+class TemplatePreview;
 
 // The modal editor of one sag template. The template type and "Curves" exclude each other;
 // the checks run when the user confirms, and the dialog stays open when one fails.
@@ -47,6 +51,12 @@ public:
     QDoubleSpinBox *TGField() const { return m_tg; }
     QDoubleSpinBox *ZapasField() const { return m_zapas; }
     QGroupBox *TemperatureFrame() const { return m_tempFrame; }
+    TemplatePreview *Preview() const { return m_preview; }
+
+    // How the preview beside the fields shows the template as it is being edited (the list
+    // window gives the project and the engine); none: the preview stays empty.
+    using PreviewShow = std::function<void(TemplatePreview &, const TShablon &)>;
+    void SetPreview(PreviewShow show) { m_showPreview = std::move(show); }
 
 public slots:
     void accept() override;
@@ -60,6 +70,7 @@ private:
     void KrivieChanging();
     void SelectTip(int index);
     void SelectTemperature(int index);
+    void UpdatePreview();
 
     QLineEdit *m_name = nullptr;
     QLabel *m_nameLabel = nullptr;
@@ -83,6 +94,8 @@ private:
     QButtonGroup *m_temperature = nullptr;
     QRadioButton *m_tempButtons[11] = {};
     QAbstractButton *m_cancel = nullptr;
+    TemplatePreview *m_preview = nullptr;
+    PreviewShow m_showPreview;
 
     // A decimal field shows two decimals; a value read from a file with more keeps them
     // unless the user changes the field.

@@ -12,6 +12,7 @@
 #include "gui/writtenfile.h"
 #include "l10n/localization.h"
 #include "l10n/units.h"
+#include "gui/results/templatepreview.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -30,6 +31,10 @@ TFormSpisokShabloni::TFormSpisokShabloni(TemplateHost host, QWidget *parent)
 {
     setObjectName(QStringLiteral("FormSpisokShabloni"));
     m_editor = new TFormAutoShabloni(this);
+    m_editor->SetPreview([this](TemplatePreview &preview, const TShablon &shablon) {
+        preview.ShowTemplate(m_host.shownProject ? m_host.shownProject() : m_host.project(),
+                             &shablon, m_engine);
+    });
     m_frame = new QGroupBox(this);
     m_grid = new QTableWidget(1, 1, m_frame);
     m_grid->horizontalHeader()->hide();
@@ -65,10 +70,12 @@ TFormSpisokShabloni::TFormSpisokShabloni(TemplateHost host, QWidget *parent)
     buttons->addStretch(1);
     buttons->addWidget(m_butClose);
 
+    m_preview = new TemplatePreview(this);
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(m_frame, 1);
+    layout->addWidget(m_preview, 2);
     layout->addLayout(buttons);
-    resize(520, 340);
+    resize(960, 420);
 
     connect(m_grid, &QTableWidget::currentCellChanged, this,
             [this](int row) { GridSelectCell(row); });
@@ -119,6 +126,7 @@ void TFormSpisokShabloni::RefreshList(const TShablonList &list)
     m_grid->selectRow(row);
     m_selectedIndex = row;
     UpdateButtons();
+    UpdatePreview();
 }
 
 void TFormSpisokShabloni::UpdateButtons()
@@ -135,6 +143,17 @@ void TFormSpisokShabloni::GridSelectCell(int row)
 {
     if (row >= 0)
         m_selectedIndex = row;
+    UpdatePreview();
+}
+
+void TFormSpisokShabloni::UpdatePreview()
+{
+    if (!isVisible())
+        return; // shown with the window
+    const TShablonList &list = Templates();
+    m_preview->ShowTemplate(m_host.shownProject ? m_host.shownProject() : m_host.project(),
+                            m_selectedIndex < list.Count() ? &list.Items(m_selectedIndex) : nullptr,
+                            m_engine);
 }
 
 void TFormSpisokShabloni::NewShablonClick()
@@ -162,6 +181,7 @@ void TFormSpisokShabloni::ButEditClick()
         return;
     m_editor->StoreTemplate(shablon);
     m_grid->setItem(m_selectedIndex, 0, new QTableWidgetItem(QString::fromStdString(shablon.Name)));
+    UpdatePreview();
     emit TemplatesChanged();
 }
 

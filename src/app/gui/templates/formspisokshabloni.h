@@ -15,6 +15,7 @@ class QTableWidget;
 namespace velmora {
 
 class TFormAutoShabloni;
+class TemplatePreview;
 
 // What the template windows need of the main window.
 struct TemplateHost
@@ -22,6 +23,9 @@ struct TemplateHost
     std::function<TProject &()> project; // the open project; its templates are edited in place
     std::function<QString()> projectFileName; // empty for a project never saved
     std::function<void()> formToProject; // takes the main window's fields into the project
+    // The project with the fields as they stand, the fields untouched (the preview); when
+    // empty, the preview shows project().
+    std::function<TProject()> shownProject = {};
 };
 
 // The modeless list of the open project's templates: create, edit, delete (after a question),
@@ -55,6 +59,7 @@ public:
     QPushButton *NewButton() const { return m_butNew; }
     QPushButton *EditButton() const { return m_butEdit; }
     QPushButton *DeleteButton() const { return m_butDel; }
+    TemplatePreview *Preview() const { return m_preview; }
 
 signals:
     // After a template was added, edited or deleted (the main window's modified mark).
@@ -73,6 +78,8 @@ protected:
 private:
     void ApplyTexts();
     void GridSelectCell(int row);
+    // The selected template in the preview, with the main window's fields as they stand.
+    void UpdatePreview();
     bool MayWriteDrawing(const QString &chosen, const QString &path);
     TShablonList &Templates();
 
@@ -88,6 +95,7 @@ private:
     QPushButton *m_butEdit = nullptr;
     QPushButton *m_butDel = nullptr;
     QPushButton *m_butClose = nullptr;
+    TemplatePreview *m_preview = nullptr;
 };
 
 } // namespace velmora

@@ -1,0 +1,126 @@
+// The results pane's live path on the largest range a calculation takes (601 spans × 17 modes),
+// in the program's windows: an edit of a field, then the recalculation with the table model and
+// both plots updated, and that followed by a drawing of the pane. Also reports the program's
+// resident memory with the pane open (rss_MB).
+#include "gui/appwindows.h"
+#include "catalogue/catalogue.h"
+#include "gui/formmain.h"
+#include "l10n/localization.h"
+#include "gui/results/resultspane.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDoubleSpinBox>
+#include <QFile>
+#include <QPixmap>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace {
+
+using namespace velmora;
+
+TWireRec BenchWire()
+{
+    TWireRec wire;
+    wire.Group = 1;
+    wire.Name = "АПС35/6.2";
+    wire.Diam = 8.4;
+    wire.Sech = 43;
+    wire.PNag = 0.148;
+    wire.Modl = 8250;
+    wire.Koef = 1.9E-5;
+    return wire;
+}
+
+// The program's windows with the pane open on a project of 601 spans (10 m to 6010 m by 10 m).
+struct OpenPane
+{
+    OpenPane()
+    {
+        CreateAppWindows();
+        WiresList().Clear();
+        WiresList().Add(BenchWire());
+        TFormMain *main = Windows().FormMain;
+        main->CurProject.Dat.Provod = BenchWire().Name;
+        main->CurProject.Dat.Min_Prol = 10;
+        main->CurProject.Dat.Max_Prol = 6010;
+        main->CurProject.Dat.Shag = 10;
+        main->show();
+        main->ProjectToForm();
+        pane = main->findChild<ResultsPane *>(QStringLiteral("ResultsPane"));
+        main->findChild<QAction *>(QStringLiteral("ActResultsPane"))->trigger();
+        QApplication::processEvents();
+    }
+    ~OpenPane() { DestroyAppWindows(); }
+
+    // An edit between two recalculations: every value and the plots' ranges change.
+    void AlternateIce()
+    {
+        auto *ice = Windows().FormMain->findChild<QDoubleSpinBox *>(QStringLiteral("Tols"));
+        ice->setValue(ice->value() == 20 ? 15 : 20);
+    }
+
+    ResultsPane *pane = nullptr;
+};
+
+double ResidentMegabytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024;
+    }
+    return 0;
+}
+
+void BM_LiveRecalculation601Spans17Modes(benchmark::State &state)
+{
+    OpenPane open;
+    for (auto _ : state) {
+        open.AlternateIce();
+        open.pane->Flush();
+        benchmark::DoNotOptimize(open.pane->Results()->taken.back().sag.back());
+    }
+    state.counters["spans"] = static_cast<double>(open.pane->Results()->spans.size());
+    state.counters["modes"] = static_cast<double>(open.pane->Results()->taken.size());
+    state.counters["rss_MB"] = ResidentMegabytes();
+}
+BENCHMARK(BM_LiveRecalculation601Spans17Modes)->Unit(benchmark::kMillisecond);
+
+// The same with the pane drawn afterwards on the stress plot, as the screen would show it.
+void BM_LiveRecalculationAndDrawing601Spans17Modes(benchmark::State &state)
+{
+    OpenPane open;
+    open.pane->Tabs()->setCurrentIndex(3);
+    for (auto _ : state) {
+        open.AlternateIce();
+        open.pane->Flush();
+        benchmark::DoNotOptimize(open.pane->grab());
+    }
+    state.counters["rss_MB"] = ResidentMegabytes();
+}
+BENCHMARK(BM_LiveRecalculationAndDrawing601Spans17Modes)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The catalogue window reads (and may create) the data folder: a private one. No settings
+    // store is set, so nothing is read or written there.
+    QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    InitLocalization("English (United States)");
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

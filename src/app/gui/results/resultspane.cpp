@@ -1,0 +1,576 @@
+#include "gui/results/resultspane.h"
+
+#include "common/numtext.h"
+#include "l10n/settingsaccess.h"
+#include "l10n/texts.h"
+#include "gui/prompts.h"
+#include "gui/results/livecalc.h"
+#include "gui/results/resultsplots.h"
+#include "gui/results/resultsprint.h"
+#include "gui/uitext.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLayout>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <exception>
+
+namespace velmora {
+
+namespace {
+
+// Settings: "1" when the pane is open; the window's dock layout (QMainWindow::saveState,
+// base64); the window's size with the pane docked ("width,height").
+const char *const VisibleKey = "ResultsPane";
+const char *const StateKey = "ResultsPaneState";
+const char *const WindowKey = "ResultsPaneWindow";
+
+// The pane's size when it is first docked.
+constexpr int FirstDockWidth = 600;
+constexpr int FirstDockHeight = 560;
+
+// The pane's content, whose size hint is the pane's size when it is first docked.
+class PaneBody : public QWidget
+{
+public:
+    using QWidget::QWidget;
+    QSize sizeHint() const override { return {FirstDockWidth, FirstDockHeight}; }
+};
+
+QString Setting(const char *name)
+{
+    const SettingsStore::Value value = ReadSetting(name);
+    return value.kind == SettingsStore::Value::Text ? QString::fromStdString(value.text)
+                                                    : QString();
+}
+
+QPushButton *NewButton(const char *name, QWidget *parent)
+{
+    auto *button = new QPushButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+QString Row(const QStringList &cells, const char *tag = "td")
+{
+    QString row = QStringLiteral("<tr>");
+    for (const QString &cell : cells)
+        row += QStringLiteral("<%1>%2</%1>").arg(QLatin1String(tag), cell);
+    return row + QStringLiteral("</tr>");
+}
+
+} // namespace
+
+ResultsPane::ResultsPane(InputSource source, QMainWindow *window)
+    : QDockWidget(window)
+    , m_source(std::move(source))
+    , m_window(window)
+    , m_model(this)
+{
+    setObjectName(QStringLiteral("ResultsPane"));
+    toggleViewAction()->setObjectName(QStringLiteral("ActResultsPane"));
+    RegisterResultsTexts();
+    setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea);
+
+    auto *body = new PaneBody(this);
+    auto *layout = new QVBoxLayout(body);
+    layout->setContentsMargins(4, 4, 4, 4);
+    m_notice = new QLabel(body);
+    m_notice->setObjectName(QStringLiteral("ResultsNotice"));
+    m_notice->setWordWrap(true);
+    m_notice->setMargin(6);
+    m_notice->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_notice->hide();
+    layout->addWidget(m_notice);
+
+    m_tabs = new QTabWidget(body);
+    m_tabs->setObjectName(QStringLiteral("ResultsTabs"));
+    m_summary = new QTextBrowser(m_tabs);
+    m_summary->setObjectName(QStringLiteral("ResultsSummary"));
+    m_tabs->addTab(m_summary, QString());
+    m_tabs->addTab(BuildTablePage(), QString());
+    m_modesButton = new QToolButton;
+    m_modesButton->setObjectName(QStringLiteral("SagModes"));
+    m_modesButton->setPopupMode(QToolButton::InstantPopup);
+    m_modesMenu = new QMenu(m_modesButton);
+    m_modesButton->setMenu(m_modesMenu);
+    m_tabs->addTab(BuildPlotPage(m_sagView, m_sagPng, m_sagSvg, m_modesButton), QString());
+    m_tabs->addTab(BuildPlotPage(m_stressView, m_stressPng, m_stressSvg, nullptr), QString());
+    m_sagView->setObjectName(QStringLiteral("SagPlot"));
+    m_stressView->setObjectName(QStringLiteral("StressPlot"));
+    layout->addWidget(m_tabs, 1);
+
+    auto *bottom = new QHBoxLayout;
+    m_print = NewButton("ResultsPrint", body);
+    m_pdf = NewButton("ResultsPdf", body);
+    bottom->addStretch();
+    bottom->addWidget(m_print);
+    bottom->addWidget(m_pdf);
+    layout->addLayout(bottom);
+    setWidget(body);
+
+    connect(m_print, &QPushButton::clicked, this, &ResultsPane::Print);
+    connect(m_pdf, &QPushButton::clicked, this, &ResultsPane::SavePdf);
+    connect(m_sagPng, &QPushButton::clicked, this, [this] { ExportPlot(m_sagView, false); });
+    connect(m_sagSvg, &QPushButton::clicked, this, [this] { ExportPlot(m_sagView, true); });
+    connect(m_stressPng, &QPushButton::clicked, this, [this] { ExportPlot(m_stressView, false); });
+    connect(m_stressSvg, &QPushButton::clicked, this, [this] { ExportPlot(m_stressView, true); });
+
+    m_pause.setSingleShot(true);
+    m_pause.setInterval(PauseMs);
+    connect(&m_pause, &QTimer::timeout, this, &ResultsPane::RecalculateNow);
+    m_layoutSave.setSingleShot(true);
+    m_layoutSave.setInterval(500);
+    connect(&m_layoutSave, &QTimer::timeout, this, &ResultsPane::SaveLayout);
+    connect(this, &QDockWidget::visibilityChanged, this, &ResultsPane::VisibilityChanged);
+    connect(this, &QDockWidget::topLevelChanged, this, [this] {
+        UpdateWindowSizing();
+        SaveLayout();
+    });
+    connect(this, &QDockWidget::dockLocationChanged, this, [this] { m_layoutSave.start(); });
+    installEventFilter(this);
+    window->installEventFilter(this);
+
+    window->addDockWidget(Qt::RightDockWidgetArea, this);
+    ApplyTexts();
+    ShowResults();
+    RestoreLayout();
+}
+
+QWidget *ResultsPane::BuildTablePage()
+{
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(4, 4, 4, 4);
+    auto *tools = new QHBoxLayout;
+    m_showLabel = new QLabel(page);
+    m_quantity = new QComboBox(page);
+    m_quantity->setObjectName(QStringLiteral("ResultsQuantity"));
+    m_showLabel->setBuddy(m_quantity);
+    m_copy = NewButton("ResultsCopy", page);
+    m_csv = NewButton("ResultsCsv", page);
+    tools->addWidget(m_showLabel);
+    tools->addWidget(m_quantity);
+    tools->addStretch();
+    tools->addWidget(m_copy);
+    tools->addWidget(m_csv);
+    layout->addLayout(tools);
+
+    m_table = new QTableView(page);
+    m_table->setObjectName(QStringLiteral("ResultsTable"));
+    m_table->setModel(&m_model);
+    m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
+    m_table->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    layout->addWidget(m_table, 1);
+
+    auto *copy = new QAction(m_table);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    m_table->addAction(copy);
+    connect(copy, &QAction::triggered, this, &ResultsPane::CopySelection);
+    connect(m_copy, &QPushButton::clicked, this, &ResultsPane::CopySelection);
+    connect(m_csv, &QPushButton::clicked, this, &ResultsPane::ExportCsv);
+    connect(m_quantity, &QComboBox::currentIndexChanged, this,
+            [this](int index) { m_model.SetQuantity(static_cast<Quantity>(std::max(0, index))); });
+    return page;
+}
+
+QWidget *ResultsPane::BuildPlotPage(ResultsChartView *&view, QPushButton *&png, QPushButton *&svg,
+                                    QToolButton *modes)
+{
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(4, 4, 4, 4);
+    auto *tools = new QHBoxLayout;
+    if (modes) {
+        modes->setParent(page);
+        tools->addWidget(modes);
+    }
+    tools->addStretch();
+    png = NewButton(modes ? "SagPng" : "StressPng", page);
+    svg = NewButton(modes ? "SagSvg" : "StressSvg", page);
+    tools->addWidget(png);
+    tools->addWidget(svg);
+    layout->addLayout(tools);
+    view = new ResultsChartView(page);
+    layout->addWidget(view, 1);
+    return page;
+}
+
+void ResultsPane::ApplyLanguage()
+{
+    ApplyTexts();
+    m_model.Retranslate();
+    ShowResults();
+    // After the pause, so that the fields show the project in the new units first.
+    InputChanged();
+}
+
+void ResultsPane::ApplyTexts()
+{
+    setWindowTitle(UiText("Results"));
+    toggleViewAction()->setText(UiText("Results"));
+    m_tabs->setTabText(0, UiText("Res_summary"));
+    m_tabs->setTabText(1, UiText("Res_table"));
+    m_tabs->setTabText(2, UiText("Res_sag_plot"));
+    m_tabs->setTabText(3, UiText("Res_stress_plot"));
+    m_showLabel->setText(UiText("Res_show"));
+    {
+        const QSignalBlocker blocker(m_quantity);
+        const int current = std::max(0, m_quantity->currentIndex());
+        m_quantity->clear();
+        const ShownUnits units = CurrentShownUnits();
+        for (Quantity q : {Quantity::Stress, Quantity::Force, Quantity::Sag})
+            m_quantity->addItem(QuantityName(q) + QStringLiteral(", ") + QuantityUnit(q, units));
+        m_quantity->setCurrentIndex(current);
+    }
+    m_copy->setText(UiText("Res_copy"));
+    m_csv->setText(UiText("Res_export_csv"));
+    m_modesButton->setText(UiText("Res_modes"));
+    for (QPushButton *png : {m_sagPng, m_stressPng})
+        png->setText(UiText("Res_export_png"));
+    for (QPushButton *svg : {m_sagSvg, m_stressSvg})
+        svg->setText(UiText("Res_export_svg"));
+    m_print->setText(UiText("Res_print"));
+    m_pdf->setText(UiText("Res_save_pdf"));
+}
+
+void ResultsPane::InputChanged()
+{
+    m_stale = true;
+    if (!isHidden())
+        m_pause.start();
+}
+
+void ResultsPane::Flush()
+{
+    if (m_pause.isActive())
+        RecalculateNow();
+}
+
+void ResultsPane::RecalculateNow()
+{
+    m_pause.stop();
+    m_stale = false;
+    ++m_recalculations;
+    const LiveOutcome outcome = CalculateLive(m_source());
+    if (outcome.results) {
+        m_results = outcome.results;
+        m_reason.clear();
+    } else {
+        m_reason = outcome.reason;
+    }
+    m_loadsLow = outcome.loadsLow;
+    ShowResults();
+    emit Recalculated();
+}
+
+void ResultsPane::ShowResults()
+{
+    ShowNotice();
+    ShowSummary();
+    if (m_model.Results() != m_results)
+        m_model.SetResults(m_results);
+    FillModesMenu();
+    ShowPlots();
+}
+
+QString ResultsPane::NoticeText() const
+{
+    return m_notice->isHidden() ? QString() : m_notice->text();
+}
+
+void ResultsPane::ShowNotice()
+{
+    QString text;
+    bool warning = false;
+    if (!m_reason.isEmpty()) {
+        text = m_results ? UiText("Res_out_of_date").arg(m_reason) : m_reason;
+        warning = true;
+    } else if (!m_results) {
+        text = UiText("Res_nothing_yet");
+    } else if (m_loadsLow) {
+        text = UiText("Res_loads_low");
+    }
+    m_notice->setText(text);
+    m_notice->setStyleSheet(warning ? QStringLiteral("background: #fff0c0; color: #702000;")
+                                    : QStringLiteral("background: #eef3fa;"));
+    m_notice->setVisible(!text.isEmpty());
+}
+
+void ResultsPane::ShowSummary()
+{
+    if (!m_results) {
+        m_summary->clear();
+        return;
+    }
+    const CalcResults &r = *m_results;
+    const ShownUnits u = CurrentShownUnits();
+    const UnitFactors &f = u.factors;
+    QString html;
+    html += QStringLiteral("<h3>%1</h3>").arg(QString::fromStdString(r.wire.Name).toHtmlEscaped());
+    html += QStringLiteral("<p>")
+        + UiText("Res_wire_line")
+              .arg(UiText("Wire"), ShortNumber(r.wire.Diam), ShortNumber(r.wire.Sech),
+                   ShortNumber(r.wire.PNag), ShortNumber(f.force * r.wire.Modl), u.modulus,
+                   QString::fromStdString(FormatNumber(r.wire.Koef)))
+              .toHtmlEscaped()
+        + QStringLiteral("<br>")
+        + UiText("Res_ice_line")
+              .arg(ShortNumber(r.b), ShortNumber(r.Ki), ShortNumber(r.Kd), ShortNumber(r.Kw),
+                   ShortNumber(r.Cx))
+              .toHtmlEscaped()
+        + QStringLiteral("<br>")
+        + UiText("Res_permissible")
+              .arg(ShortNumber(f.stress * r.sigmaMax), ShortNumber(f.stress * r.sigmaAvg), u.stress)
+              .toHtmlEscaped()
+        + QStringLiteral("</p>");
+
+    html += QStringLiteral("<h4>%1</h4>").arg(UiText("Res_loads"));
+    html += QStringLiteral("<table border='1' cellspacing='0' cellpadding='3'>");
+    html += Row({QString(), UiText("Res_load"), QStringLiteral("P, ") + u.perMetre,
+                 QStringLiteral("γ, ") + u.specific},
+                "th");
+    const LoadSet &l = r.loads;
+    const struct
+    {
+        const char *index;
+        double P, g;
+    } loads[] = {{"1", l.P1, l.g1},    {"2", l.P2, l.g2},    {"3", l.P3, l.g3}, {"4", l.P4, l.g4},
+                 {"4a", l.P4a, l.g4a}, {"4b", l.P4b, l.g4b}, {"5", l.P5, l.g5}, {"6", l.P6, l.g6},
+                 {"6a", l.P6a, l.g6a}, {"6b", l.P6b, l.g6b}, {"7", l.P7, l.g7}};
+    for (const auto &load : loads) {
+        html += Row({QLatin1String(load.index),
+                     UiText((std::string("Res_load_") + load.index).c_str()).toHtmlEscaped(),
+                     ShortNumber(f.stress * load.P, 5), ShortNumber(f.stress * load.g, 5)});
+    }
+    html += QStringLiteral("</table>");
+
+    html += QStringLiteral("<h4>%1</h4>").arg(UiText("Res_critical_spans"));
+    html += QStringLiteral("<p>l1 = %1, l2 = %2, l3 = %3 (%4)</p>")
+                .arg(CriticalSpanText(r.l1), CriticalSpanText(r.l2), CriticalSpanText(r.l3),
+                     OrderWords(r.order));
+    html += QStringLiteral("<h4>%1</h4><p>").arg(UiText("Res_governing"));
+    html += GoverningLines(r).join(QStringLiteral("<br>")) + QStringLiteral("</p>");
+    m_summary->setHtml(html);
+}
+
+void ResultsPane::FillModesMenu()
+{
+    m_modesMenu->clear();
+    if (!m_results)
+        return;
+    for (const ModeResults &mode : m_results->taken) {
+        QAction *action
+            = m_modesMenu->addAction(UiText("Res_mode_n").arg(mode.mode) + QStringLiteral(": ")
+                                     + ModeDescription(mode.mode, mode.conditions));
+        action->setCheckable(true);
+        action->setData(mode.mode);
+        action->setChecked(std::find(m_sagModes.begin(), m_sagModes.end(), mode.mode)
+                           != m_sagModes.end());
+        const int number = mode.mode;
+        connect(action, &QAction::toggled, this, [this, number](bool on) {
+            std::vector<int> modes = m_sagModes;
+            modes.erase(std::remove(modes.begin(), modes.end(), number), modes.end());
+            if (on)
+                modes.push_back(number);
+            SetSagModes(modes);
+        });
+    }
+}
+
+void ResultsPane::SetSagModes(std::vector<int> modes)
+{
+    m_sagModes = std::move(modes);
+    for (QAction *action : m_modesMenu->actions()) {
+        const QSignalBlocker blocker(action);
+        const int number = action->data().toInt();
+        action->setChecked(std::find(m_sagModes.begin(), m_sagModes.end(), number)
+                           != m_sagModes.end());
+    }
+    ShowPlots();
+}
+
+void ResultsPane::ShowPlots()
+{
+    const ShownUnits units = CurrentShownUnits();
+    static const CalcResults none;
+    const CalcResults &r = m_results ? *m_results : none;
+    ShowSagPlot(*m_sagView->chart(), r, m_sagModes, units);
+    m_sagView->SetValueUnit(UiText("meter"));
+    m_sagView->WatchHover();
+    ShowStressPlot(*m_stressView->chart(), r, units);
+    m_stressView->SetValueUnit(units.stress);
+    m_stressView->WatchHover();
+}
+
+void ResultsPane::CopySelection()
+{
+    const QString text = SelectionAsTsv(m_model, m_table->selectionModel()->selectedIndexes());
+    if (!text.isEmpty())
+        QApplication::clipboard()->setText(text);
+}
+
+QString ResultsPane::TitleForFiles() const
+{
+    if (!m_results)
+        return UiText("Results");
+    return UiText("Results") + QStringLiteral(": ") + QString::fromStdString(m_results->wire.Name)
+        + QStringLiteral(" — ") + m_quantity->currentText();
+}
+
+QString ResultsPane::AskFileName(const QString &title, const QString &suffix)
+{
+    FileDialogRequest request;
+    request.title = QString(title).remove(QStringLiteral("..."));
+    request.filter = QStringLiteral("*.%1 (*.%1)").arg(suffix);
+    request.defaultSuffix = suffix;
+    return CurrentPrompts().SaveFileName(request);
+}
+
+namespace {
+
+void ReportNotWritten(const QString &path, const QString &error)
+{
+    CurrentPrompts().Error(UiText("Res_file_not_written").arg(path, error));
+}
+
+} // namespace
+
+void ResultsPane::ExportCsv()
+{
+    const QString path = AskFileName(UiText("Res_export_csv"), QStringLiteral("csv"));
+    if (path.isEmpty())
+        return;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(TableAsCsv(m_model)) < 0 || !file.commit())
+        ReportNotWritten(path, file.errorString());
+}
+
+void ResultsPane::ExportPlot(ResultsChartView *view, bool svg)
+{
+    const QString path = AskFileName(UiText(svg ? "Res_export_svg" : "Res_export_png"),
+                                     svg ? QStringLiteral("svg") : QStringLiteral("png"));
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!(svg ? SaveChartSvg(*view, path, &error) : SaveChartPng(*view, path, &error)))
+        ReportNotWritten(path, error);
+}
+
+void ResultsPane::SavePdf()
+{
+    const QString path = AskFileName(UiText("Res_save_pdf"), QStringLiteral("pdf"));
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!SaveResultsPdf(path, TitleForFiles(), m_model, {m_sagView, m_stressView}, &error))
+        ReportNotWritten(path, error);
+}
+
+void ResultsPane::Print()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setDocName(TitleForFiles());
+    QPrintDialog dialog(&printer, this);
+    dialog.setObjectName(QStringLiteral("ResultsPrintDialog"));
+    if (CurrentPrompts().Exec(dialog) != QDialog::Accepted)
+        return;
+    PrintResults(printer, TitleForFiles(), m_model, {m_sagView, m_stressView});
+}
+
+void ResultsPane::VisibilityChanged(bool visible)
+{
+    // The window's own hiding and showing leaves the pane as it is.
+    if (!m_window->isVisible())
+        return;
+    UpdateWindowSizing();
+    SaveLayout();
+    if (visible && m_stale)
+        RecalculateNow();
+}
+
+void ResultsPane::UpdateWindowSizing()
+{
+    QLayout *layout = m_window->layout();
+    const bool docked = !isHidden() && !isFloating();
+    if (docked && layout->sizeConstraint() == QLayout::SetFixedSize) {
+        layout->setSizeConstraint(QLayout::SetDefaultConstraint);
+        m_window->setMinimumSize(0, 0);
+        m_window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        if (m_dockedWindowSize.isValid()) {
+            m_window->resize(m_dockedWindowSize);
+        } else {
+            m_window->resize(m_window->sizeHint());
+        }
+    } else if (!docked && layout->sizeConstraint() != QLayout::SetFixedSize) {
+        m_dockedWindowSize = m_window->size();
+        layout->setSizeConstraint(QLayout::SetFixedSize);
+    }
+}
+
+void ResultsPane::SaveLayout()
+{
+    m_layoutSave.stop();
+    if (!isHidden() && !isFloating())
+        m_dockedWindowSize = m_window->size();
+    // Runs from events (closing, resizing), where no error may escape; a store that refuses
+    // costs only the remembered layout, and the language and units settings report it.
+    try {
+        WriteSetting(VisibleKey, isHidden() ? "0" : "1");
+        WriteSetting(StateKey, m_window->saveState().toBase64().toStdString());
+        if (m_dockedWindowSize.isValid())
+            WriteSetting(WindowKey,
+                         QStringLiteral("%1,%2")
+                             .arg(m_dockedWindowSize.width())
+                             .arg(m_dockedWindowSize.height())
+                             .toStdString());
+    } catch (const std::exception &) {
+    }
+}
+
+void ResultsPane::RestoreLayout()
+{
+    const QStringList size = Setting(WindowKey).split(QLatin1Char(','));
+    if (size.size() == 2 && size[0].toInt() > 0 && size[1].toInt() > 0)
+        m_dockedWindowSize = QSize(size[0].toInt(), size[1].toInt());
+    const QByteArray state = QByteArray::fromBase64(Setting(StateKey).toLatin1());
+    if (!state.isEmpty())
+        m_window->restoreState(state);
+    setVisible(Setting(VisibleKey) == QLatin1String("1"));
+    UpdateWindowSizing();
+}
+
+bool ResultsPane::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_window && event->type() == QEvent::Close)
+        SaveLayout();
+    else if (watched == this && event->type() == QEvent::Resize && !isHidden())
+        m_layoutSave.start();
+    return QDockWidget::eventFilter(watched, event);
+}
+
+} // namespace velmora

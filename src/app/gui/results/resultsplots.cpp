@@ -1,0 +1,383 @@
+#include "gui/results/resultsplots.h"
+
+#include "gui/uitext.h"
+
+#include <QCursor>
+#include <QGraphicsScene>
+#include <QImage>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QPainter>
+#include <QPen>
+#include <QPixmap>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <QToolTip>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace velmora {
+
+namespace {
+
+// The size a plot is drawn at in files and on paper, whatever its size on screen.
+const QSize ExportSize(1000, 640);
+
+QPen CurvePen(int mode)
+{
+    QPen pen(ModeColor(mode));
+    pen.setWidthF(2);
+    return pen;
+}
+
+// What one series of a plot shows; the plot's series are made from a list of these.
+struct SeriesSpec
+{
+    QString name;
+    QPen pen;
+    QList<QPointF> points;
+    const char *role = nullptr; // "mode", "criticalSpan" or "permissible"
+    QVariant value; // of the role's property
+    QString label; // a critical-span marker's name, drawn at its second point
+};
+
+const char *const Roles[] = {"mode", "criticalSpan", "permissible"};
+
+// A mode's curve, named short ("Mode 7") so that the legend beside the plot leaves it room; the
+// hover and the table's headings tell the mode's conditions.
+SeriesSpec ModeCurve(const CalcResults &results, const ModeResults &mode, Quantity quantity,
+                     const UnitFactors &factors)
+{
+    SeriesSpec spec;
+    spec.name = UiText("Res_mode_n").arg(mode.mode);
+    spec.pen = CurvePen(mode.mode);
+    spec.role = "mode";
+    spec.value = mode.mode;
+    // One point per governed span of the range (entry 0, l2, is shown by its marker).
+    spec.points.reserve(static_cast<qsizetype>(results.spans.size()));
+    for (std::size_t i = 1; i < results.spans.size(); ++i) {
+        if (results.state[i] != NoState)
+            spec.points.append({results.spans[i], ShownValue(mode, quantity, i, factors)});
+    }
+    return spec;
+}
+
+struct Range
+{
+    double low = std::numeric_limits<double>::max();
+    double high = std::numeric_limits<double>::lowest();
+    void Take(double value)
+    {
+        low = std::min(low, value);
+        high = std::max(high, value);
+    }
+};
+
+// The chart's axis on one side, made the first time and kept: Qt Charts 6.4 leaves the drawing
+// of a removed axis in the scene, so the axes are never replaced.
+QValueAxis *AxisAt(QChart &chart, Qt::Alignment side)
+{
+    const QList<QAbstractAxis *> axes
+        = chart.axes(side == Qt::AlignBottom ? Qt::Horizontal : Qt::Vertical);
+    if (!axes.isEmpty())
+        return static_cast<QValueAxis *>(axes.first());
+    auto *axis = new QValueAxis;
+    axis->setLabelFormat(QStringLiteral("%g"));
+    chart.addAxis(axis, side);
+    return axis;
+}
+
+void SetAxis(QValueAxis *axis, const QString &title, Range range)
+{
+    if (range.low > range.high)
+        range = {0, 1};
+    if (range.high - range.low < 1E-9)
+        range.high = range.low + 1;
+    // Every change of an axis's range redraws every series of the chart: the nice range is
+    // found on an axis of no chart, and set once, only when it differs.
+    QValueAxis nice;
+    nice.setRange(range.low, range.high);
+    nice.applyNiceNumbers();
+    if (axis->min() != nice.min() || axis->max() != nice.max())
+        axis->setRange(nice.min(), nice.max());
+    axis->setTickCount(nice.tickCount());
+    axis->setTitleText(title);
+}
+
+// The series of specs on the chart, in their order. Series already on the chart are given the
+// new points rather than replaced: making and attaching a series costs far more than its points.
+void ApplySeries(QChart &chart, QValueAxis *x, QValueAxis *y, const QList<SeriesSpec> &specs)
+{
+    const QList<QAbstractSeries *> existing = chart.series();
+    for (qsizetype i = specs.size(); i < existing.size(); ++i) {
+        chart.removeSeries(existing[i]);
+        existing[i]->deleteLater();
+    }
+    for (qsizetype i = 0; i < specs.size(); ++i) {
+        const SeriesSpec &spec = specs[i];
+        const bool reused = i < existing.size();
+        auto *series = reused ? static_cast<QLineSeries *>(existing[i]) : new QLineSeries;
+        for (const char *role : Roles)
+            series->setProperty(role, role == spec.role ? spec.value : QVariant());
+        series->setName(spec.name);
+        series->setPen(spec.pen);
+        series->replace(spec.points);
+        series->clearPointsConfiguration();
+        series->setPointLabelsFormat(spec.label);
+        series->setPointLabelsClipping(false);
+        if (!spec.label.isEmpty())
+            series->setPointConfiguration(1, QXYSeries::PointConfiguration::LabelVisibility, true);
+        if (!reused) {
+            chart.addSeries(series);
+            series->attachAxis(x);
+            series->attachAxis(y);
+        }
+        // The critical spans are named on the plot; the legend is the modes'.
+        for (QLegendMarker *entry : chart.legend()->markers(series))
+            entry->setVisible(spec.label.isEmpty());
+    }
+}
+
+// Puts the curves and lines on the chart over axes that cover them, and the critical-span
+// markers from the bottom to the top of the value axis.
+void Finish(QChart &chart, const CalcResults &results, QList<SeriesSpec> specs,
+            const QString &valueTitle, Range values)
+{
+    Range spans;
+    spans.Take(results.spans.size() > 1 ? results.spans[1] : 0);
+    spans.Take(results.spans.empty() ? 1 : results.spans.back());
+    values.Take(0);
+    QValueAxis *x = AxisAt(chart, Qt::AlignBottom);
+    QValueAxis *y = AxisAt(chart, Qt::AlignLeft);
+    SetAxis(x, UiText("Res_span_m"), spans);
+    SetAxis(y, valueTitle, values);
+
+    QPen marker(QColor(90, 90, 90));
+    marker.setStyle(Qt::DashDotLine);
+    marker.setWidthF(1.2);
+    // Each marker is named at a height of its own, so that close critical spans stay readable.
+    const struct
+    {
+        const char *name;
+        std::optional<double> span;
+        double labelHeight; // share of the value axis
+    } critical[] = {{"l1", results.l1, 0.95}, {"l2", results.l2, 0.87}, {"l3", results.l3, 0.79}};
+    const std::vector<double> inRange = results.CriticalSpansInRange();
+    for (const auto &c : critical) {
+        if (!c.span || std::find(inRange.begin(), inRange.end(), *c.span) == inRange.end())
+            continue;
+        SeriesSpec spec;
+        spec.name = QLatin1String(c.name);
+        spec.pen = marker;
+        const double label = y->min() + c.labelHeight * (y->max() - y->min());
+        spec.points = {{*c.span, y->min()}, {*c.span, label}, {*c.span, y->max()}};
+        spec.role = "criticalSpan";
+        spec.value = *c.span;
+        spec.label = QStringLiteral("%1 = %2 %3")
+                         .arg(QLatin1String(c.name), ShortNumber(*c.span, 4), UiText("meter"));
+        specs.append(spec);
+    }
+    ApplySeries(chart, x, y, specs);
+}
+
+// An empty chart with its title and the legend beside the plot: the curves' names are short
+// and there may be 22 of them, which a legend below would cut.
+void PrepareChart(QChart &chart, const QString &title)
+{
+    chart.setTitle(title);
+    QLegend *legend = chart.legend();
+    legend->setAlignment(Qt::AlignRight);
+    legend->setMarkerShape(QLegend::MarkerShapeFromSeries);
+    QFont font = legend->font();
+    font.setPointSizeF(8);
+    legend->setFont(font);
+    chart.setMargins(QMargins(4, 4, 4, 4));
+}
+
+} // namespace
+
+QColor ModeColor(int mode)
+{
+    static const QColor colors[] = {
+        QColor(0x1f, 0x77, 0xb4), QColor(0xd6, 0x27, 0x28), QColor(0x2c, 0xa0, 0x2c),
+        QColor(0x94, 0x67, 0xbd), QColor(0x8c, 0x56, 0x4b), QColor(0x17, 0xbe, 0xcf),
+        QColor(0xff, 0x7f, 0x0e), QColor(0x7f, 0x7f, 0x7f), QColor(0xbc, 0xbd, 0x22),
+        QColor(0xa5, 0x00, 0x26), QColor(0xe3, 0x77, 0xc2), QColor(0xf4, 0x6d, 0x43),
+        QColor(0xc7, 0x9a, 0x2e), QColor(0x66, 0xa6, 0x1e), QColor(0x74, 0xad, 0xd1),
+        QColor(0x45, 0x75, 0xb4), QColor(0x31, 0x36, 0x95),
+    };
+    return colors[std::clamp(mode, 1, 17) - 1];
+}
+
+void ShowSagPlot(QChart &chart, const CalcResults &results, const std::vector<int> &modes,
+                 const ShownUnits &units)
+{
+    PrepareChart(chart, UiText("Res_sag_plot"));
+    QList<SeriesSpec> curves;
+    Range values;
+    for (int number : modes) {
+        const ModeResults *mode = results.Mode(number);
+        if (!mode)
+            continue;
+        curves.append(ModeCurve(results, *mode, Quantity::Sag, units.factors));
+        for (const QPointF &p : std::as_const(curves.back().points))
+            values.Take(p.y());
+    }
+    Finish(chart, results, curves, UiText("Res_sag_axis"), values);
+}
+
+void ShowStressPlot(QChart &chart, const CalcResults &results, const ShownUnits &units)
+{
+    PrepareChart(chart, UiText("Res_stress_plot"));
+    QList<SeriesSpec> curves;
+    Range values;
+    for (const ModeResults &mode : results.taken) {
+        curves.append(ModeCurve(results, mode, Quantity::Stress, units.factors));
+        for (const QPointF &p : std::as_const(curves.back().points))
+            values.Take(p.y());
+    }
+    if (results.spans.size() < 2) {
+        Finish(chart, results, curves, UiText("Res_stress_axis").arg(units.stress), values);
+        return;
+    }
+    const double first = results.spans[1];
+    const double last = results.spans.back();
+    const struct
+    {
+        const char *key;
+        const char *tag;
+        double value;
+        QColor color;
+    } lines[] = {
+        {nullptr, "max", units.factors.stress * results.sigmaMax, QColor(200, 0, 0)},
+        {"Res_sigma_avg", "avg", units.factors.stress * results.sigmaAvg, QColor(230, 140, 0)},
+    };
+    for (const auto &line : lines) {
+        QPen pen(line.color);
+        pen.setStyle(Qt::DashLine);
+        pen.setWidthF(1.5);
+        SeriesSpec spec;
+        spec.name = (line.key ? UiText(line.key) : QStringLiteral("σmax")) + QStringLiteral(" = ")
+            + ShortNumber(line.value, 5) + QLatin1Char(' ') + units.stress;
+        spec.pen = pen;
+        spec.points = {{first, line.value}, {last, line.value}};
+        spec.role = "permissible";
+        spec.value = QString::fromLatin1(line.tag);
+        values.Take(line.value);
+        curves.append(spec);
+    }
+    Finish(chart, results, curves, UiText("Res_stress_axis").arg(units.stress), values);
+}
+
+QString HoverText(const QXYSeries &series, QPointF at, const QString &unit)
+{
+    const QVariant mode = series.property("mode");
+    if (!mode.isValid() || series.count() == 0)
+        return {};
+    const QList<QPointF> points = series.points();
+    const auto nearest
+        = std::min_element(points.begin(), points.end(), [at](const QPointF &a, const QPointF &b) {
+              return std::abs(a.x() - at.x()) < std::abs(b.x() - at.x());
+          });
+    return UiText("Res_hover")
+        .arg(ShortNumber(nearest->x()), mode.toString(), ShortNumber(nearest->y(), 5), unit);
+}
+
+ResultsChartView::ResultsChartView(QWidget *parent)
+    : QChartView(parent)
+{
+    setRenderHint(QPainter::Antialiasing);
+    setMinimumSize(360, 260);
+}
+
+void ResultsChartView::WatchHover()
+{
+    for (QAbstractSeries *abstract : chart()->series()) {
+        auto *series = qobject_cast<QXYSeries *>(abstract);
+        if (!series || !series->property("mode").isValid())
+            continue;
+        // Series are reused from one drawing to the next: one connection each.
+        disconnect(series, &QXYSeries::hovered, this, nullptr);
+        connect(series, &QXYSeries::hovered, this, [this, series](QPointF at, bool entered) {
+            if (entered)
+                QToolTip::showText(QCursor::pos(), HoverText(*series, at, m_unit), this);
+            else
+                QToolTip::hideText();
+        });
+    }
+}
+
+void RenderPlot(QChartView &view, QPainter &painter, const QRectF &target)
+{
+    // The chart is drawn from the scene at the export size and given its own size back before
+    // anything is painted on screen.
+    QChart *chart = view.chart();
+    const QSizeF onScreen = chart->size();
+    chart->resize(ExportSize);
+    view.scene()->render(&painter, target, QRectF(chart->pos(), QSizeF(ExportSize)),
+                         Qt::KeepAspectRatio);
+    chart->resize(onScreen);
+}
+
+namespace {
+
+bool Commit(QSaveFile &file, QString *error)
+{
+    if (file.commit())
+        return true;
+    if (error)
+        *error = file.errorString();
+    return false;
+}
+
+} // namespace
+
+bool SaveChartPng(QChartView &view, const QString &path, QString *error)
+{
+    QImage image(ExportSize, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        RenderPlot(view, painter, QRectF(QPointF(0, 0), QSizeF(ExportSize)));
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    if (!image.save(&file, "PNG")) {
+        file.cancelWriting();
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return Commit(file, error);
+}
+
+bool SaveChartSvg(QChartView &view, const QString &path, QString *error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    QSvgGenerator svg;
+    svg.setOutputDevice(&file);
+    svg.setSize(ExportSize);
+    svg.setViewBox(QRect(QPoint(0, 0), ExportSize));
+    svg.setTitle(view.chart()->title());
+    {
+        QPainter painter(&svg);
+        RenderPlot(view, painter, QRectF(QPointF(0, 0), QSizeF(ExportSize)));
+    }
+    return Commit(file, error);
+}
+
+} // namespace velmora

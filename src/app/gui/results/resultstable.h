@@ -1,0 +1,62 @@
+#pragma once
+
+#include "gui/results/resultsformat.h"
+
+#include <QAbstractTableModel>
+#include <QByteArray>
+#include <QModelIndexList>
+
+#include <memory>
+
+namespace velmora {
+
+// Spans × taken modes of one calculation: column 0 the span (the critical span l2 first,
+// marked), then one column per taken mode, headed by its number, temperature and specific
+// load. Cells show the chosen quantity in the shown units; Qt::UserRole gives the shown value
+// as a number.
+class ResultsTableModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    // The results shown (nullptr: none) and the units and language in force.
+    void SetResults(std::shared_ptr<const CalcResults> results);
+    const std::shared_ptr<const CalcResults> &Results() const { return m_results; }
+    void SetQuantity(Quantity quantity);
+    Quantity CurrentQuantity() const { return m_quantity; }
+    // Takes the language and units mode in force (headers and values change).
+    void Retranslate();
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+    // One-line heading of a column for files and the clipboard, with its unit:
+    // "Span, m", "Mode 7 (40 °C, γ 0.00344 daN/(m·mm²)), daN/mm²".
+    QString ExportHeader(int column) const;
+    // A cell for files and the clipboard: the shown value with up to 15 significant digits
+    // and "." as the point.
+    QString ExportCell(int row, int column) const;
+
+private:
+    std::shared_ptr<const CalcResults> m_results;
+    Quantity m_quantity = Quantity::Stress;
+    ShownUnits m_units;
+};
+
+// The selected cells as tab-separated lines with headings, for pasting into a spreadsheet:
+// the span column first (whether selected or not), then the selected columns left to right;
+// one line per selected row; cells inside the selection's rows and columns that are not
+// selected stay empty. Lines end with "\n". Empty for an empty selection.
+QString SelectionAsTsv(const ResultsTableModel &model, const QModelIndexList &selection);
+
+// The whole table as CSV: UTF-8 with a byte-order mark (so that spreadsheets read the
+// Cyrillic headings), "," between fields, "." as the point, headings quoted when they hold
+// a comma or a quote, CR LF line ends.
+QByteArray TableAsCsv(const ResultsTableModel &model);
+
+} // namespace velmora

@@ -1,0 +1,171 @@
+#include "guitest.h"
+
+#include "fake_settings.h"
+#include "l10n/localization.h"
+#include "l10n/texts.h"
+#include "l10n/units.h"
+#include "gui/results/templatepreview.h"
+#include "gui/templates/formautoshabloni.h"
+#include "gui/templates/formspisokshabloni.h"
+
+#include <QLineSeries>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QValueAxis>
+
+#include <memory>
+
+using namespace velmora;
+using namespace velmora::test;
+
+namespace {
+
+// A template proper at 1 : 5000 / 1 : 500, as in the drawing's tests.
+TShablon Proper(const std::string &name)
+{
+    TShablon shablon;
+    shablon.Name = name;
+    shablon.TipShablona = 0;
+    shablon.Krivie = -1;
+    shablon.PR = 300;
+    shablon.VP = 15.5;
+    shablon.TG = 7;
+    shablon.Zapas = 0.5;
+    return shablon;
+}
+
+// γ = 3.5E-3 daN/(m·mm²) and σ = 7 daN/mm²: the template coefficient k = 2.5 m.
+TemplateEngineAnswer FixedEngine(const TProject &, int, const CalcArgs &)
+{
+    return {true, 3.5e-3, 7, {}};
+}
+
+QList<QLineSeries *> Curves(TemplatePreview *preview)
+{
+    QList<QLineSeries *> curves;
+    for (QAbstractSeries *series : preview->chart()->series()) {
+        if (series->property("curve").isValid())
+            curves << qobject_cast<QLineSeries *>(series);
+    }
+    return curves;
+}
+
+} // namespace
+
+class TemplatePreviewTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    FakeSettingsStore m_store;
+    TProject m_project;
+    std::unique_ptr<TFormSpisokShabloni> m_list;
+
+    TFormSpisokShabloni &Open(const std::vector<TShablon> &templates)
+    {
+        for (const TShablon &t : templates)
+            m_project.Shablons.Add(t);
+        TemplateHost host;
+        host.project = [this]() -> TProject & { return m_project; };
+        host.projectFileName = [] { return QString(); };
+        host.formToProject = [] {};
+        m_list = std::make_unique<TFormSpisokShabloni>(host);
+        m_list->SetTemplateEngine(FixedEngine);
+        m_list->resize(960, 420);
+        m_list->show();
+        return *m_list;
+    }
+
+private slots:
+    void init()
+    {
+        SetSettingsStore(&m_store);
+        InitLocalization("English (United States)");
+        SetLanguage(0);
+        SetUnits(0);
+        RegisterAllTexts();
+        m_project.SetDefaults();
+    }
+    void cleanup()
+    {
+        m_list.reset();
+        SetSettingsStore(nullptr);
+    }
+
+    // The k = 2.5 example: the sag curve passes through the drawing's (20, 5) and (60, 45).
+    void theCurvesAreThoseOfTheDrawing()
+    {
+        ScriptedPrompts prompts;
+        TShablon curve = Proper("Кривая");
+        curve.TipShablona = -1;
+        curve.Krivie = 0;
+        curve.Temperatura = 5;
+        TFormSpisokShabloni &w = Open({Proper("Габарит"), curve});
+        TemplatePreview *preview = w.Preview();
+        QVERIFY(preview->Reason().isEmpty());
+        QList<QLineSeries *> curves = Curves(preview);
+        QCOMPARE(curves.size(), 3); // sag, ground, clearance
+        const QList<QPointF> sag = curves[0]->points();
+        QCOMPARE(sag.size(), 601);
+        QVERIFY(sag.contains(QPointF(20, 5)));
+        QVERIFY(sag.contains(QPointF(60, 45)));
+        QVERIFY(sag.contains(QPointF(0, 0)));
+        // Ground lowered by VP = 15.5 m (31 mm), clearance by 7.5 m (15 mm) at 1 : 500.
+        QVERIFY(curves[1]->points().contains(QPointF(0, -31)));
+        QVERIFY(curves[2]->points().contains(QPointF(0, -15)));
+        QCOMPARE(curves[0]->name(), "Sag curve");
+        QCOMPARE(preview->chart()->title(), "Габарит: k = 2.5 m");
+
+        // A millimetre of the drawing is as long across as up.
+        auto *x = qobject_cast<QValueAxis *>(preview->chart()->axes(Qt::Horizontal).first());
+        auto *y = qobject_cast<QValueAxis *>(preview->chart()->axes(Qt::Vertical).first());
+        const QRectF plot = preview->chart()->plotArea();
+        QVERIFY(qAbs((x->max() - x->min()) / plot.width() - (y->max() - y->min()) / plot.height())
+                < 1e-6 * (x->max() - x->min()));
+        QVERIFY(x->min() <= -60 && x->max() >= 60 && y->min() <= -31 && y->max() >= 45);
+
+        // The second row: a plain curve has the sag curve alone.
+        w.Grid()->setCurrentCell(1, 0);
+        QCOMPARE(Curves(preview).size(), 1);
+        QVERIFY(prompts.asked.isEmpty());
+    }
+
+    void aTemplateThatCannotBeDrawnSaysWhy()
+    {
+        ScriptedPrompts prompts;
+        TShablon none = Proper("Ничего");
+        none.TipShablona = -1; // neither a type nor a curve
+        TShablon flat = Proper("Плоский");
+        flat.MG = 0;
+        TFormSpisokShabloni &w = Open({none, flat});
+        QCOMPARE(w.Preview()->Reason(), "The type of the pattern (curve) is not indicated.");
+        QVERIFY(Curves(w.Preview()).isEmpty());
+        w.Grid()->setCurrentCell(1, 0);
+        QCOMPARE(w.Preview()->Reason(), ZeroScaleReason);
+        QVERIFY(prompts.asked.isEmpty());
+    }
+
+    void anEditShowsAtOnce()
+    {
+        ScriptedPrompts prompts;
+        TFormSpisokShabloni &w = Open({Proper("Габарит")});
+        bool editorShowedIt = false;
+        bool editorFollowed = false;
+        prompts.dialogs = {[&](QDialog &dialog) {
+            auto &editor = static_cast<TFormAutoShabloni &>(dialog);
+            dialog.show(); // as the dialog's own run would
+            editorShowedIt = Curves(editor.Preview()).size() == 3
+                && Curves(editor.Preview())[0]->points().contains(QPointF(20, 5));
+            editor.MVField()->setValue(1000); // 1 : 1000: half the height
+            editorFollowed = Curves(editor.Preview())[0]->points().contains(QPointF(20, 2.5));
+            return Accept(dialog);
+        }};
+        w.ButEditClick();
+        QVERIFY(editorShowedIt);
+        QVERIFY(editorFollowed);
+        QVERIFY(Curves(w.Preview())[0]->points().contains(QPointF(20, 2.5)));
+    }
+};
+
+VELMORA_GUI_TEST_MAIN(TemplatePreviewTest)
+#include "test_template_preview.moc"
