@@ -2,11 +2,11 @@
 // in the program's windows: an edit of a field, then the recalculation with the table model and
 // both plots updated, and that followed by a drawing of the pane. Also reports the program's
 // resident memory with the pane open (rss_MB).
-#include "gui/appwindows.h"
 #include "catalogue/catalogue.h"
+#include "gui/appwindows.h"
 #include "gui/formmain.h"
-#include "l10n/localization.h"
 #include "gui/results/resultspane.h"
+#include "l10n/localization.h"
 
 #include <benchmark/benchmark.h>
 

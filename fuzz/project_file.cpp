@@ -39,7 +39,8 @@ const StringingBasis &Basis()
         wire.Koef = 1.92E-5;
         StringingBasis b;
         b.args = velmora::CalcArgsOf(project.Dat, wire);
-        if (velmora::CalcStringingBasis(project, wire, b.args, velmora::Lang::English, b.run) != velmora::CalcOutcome::Done)
+        if (velmora::CalcStringingBasis(project, wire, b.args, velmora::Lang::English, b.run)
+            != velmora::CalcOutcome::Done)
             std::abort();
         return b;
     }();
@@ -56,8 +57,8 @@ void CalculateSections(const velmora::TProject &project)
             continue;
         }
         try {
-            const velmora::StringingTable table
-                = velmora::CalcStringing(Basis().run, Basis().args, section, velmora::Lang::Russian);
+            const velmora::StringingTable table = velmora::CalcStringing(
+                Basis().run, Basis().args, section, velmora::Lang::Russian);
             if (table.state != velmora::NoState && table.sags.size() != section.Spans.size())
                 std::abort();
         } catch (const velmora::Error &) {

@@ -1,8 +1,8 @@
 // Shows the program's windows one by one in both languages and units modes and saves each as
 // a PNG in the folder given as the first argument (scripts/screenshots.sh runs it under Xvfb).
 
-#include "gui/appwindows.h"
 #include "data/projectfile.h"
+#include "gui/appwindows.h"
 #include "gui/catalogue/formwiresbase.h"
 #include "gui/dialogfolders.h"
 #include "gui/formabout.h"
@@ -13,16 +13,16 @@
 #include "gui/formwait.h"
 #include "gui/languagedialog.h"
 #include "gui/platform.h"
+#include "gui/results/resultspane.h"
+#include "gui/results/resultsplots.h"
+#include "gui/results/resultsprint.h"
 #include "gui/stringing/formstringing.h"
 #include "gui/stringing/formstringing_ui.h"
+#include "gui/templates/formautoshabloni.h"
 #include "gui/templates/formspisokshabloni.h"
 #include "gui/uitext.h"
 #include "l10n/localization.h"
 #include "l10n/units.h"
-#include "gui/results/resultspane.h"
-#include "gui/results/resultsplots.h"
-#include "gui/results/resultsprint.h"
-#include "gui/templates/formautoshabloni.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>

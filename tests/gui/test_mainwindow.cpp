@@ -765,8 +765,8 @@ private slots:
         for (QAction *menu : Main()->menuBar()->actions())
             menus << menu->menu()->objectName();
         QCOMPARE(menus,
-                 (QStringList {"MI_Project", "MI_Calculation", "MI_View", "MI_Reference",
-                               "MI_CAD", "MI_Setting", "MI_Help"}));
+                 (QStringList {"MI_Project", "MI_Calculation", "MI_View", "MI_Reference", "MI_CAD",
+                               "MI_Setting", "MI_Help"}));
         QCOMPARE(Main()->findChild<QMenu *>("MI_CAD")->title(), "Cad");
     }
 

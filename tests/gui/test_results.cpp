@@ -7,11 +7,11 @@
 #include "fake_settings.h"
 #include "gui/formmain.h"
 #include "gui/formsaveproject.h"
-#include "l10n/localization.h"
-#include "l10n/units.h"
 #include "gui/numberfields.h"
 #include "gui/results/resultspane.h"
 #include "gui/results/resultsplots.h"
+#include "l10n/localization.h"
+#include "l10n/units.h"
 
 #include <QAbstractAxis>
 #include <QAction>

@@ -4,14 +4,14 @@
 #include "data/projectfile.h"
 #include "fake_settings.h"
 #include "gui/formmain.h"
-#include "l10n/localization.h"
-#include "l10n/units.h"
 #include "gui/numberfields.h"
 #include "gui/platform.h"
 #include "gui/stringing/formstringing.h"
 #include "gui/stringing/formstringing_ui.h"
 #include "gui/stringing/sectionnamedialog.h"
 #include "gui/stringing/spanseditor.h"
+#include "l10n/localization.h"
+#include "l10n/units.h"
 #include "xls/workbook.h"
 
 #include <QAction>

@@ -1,12 +1,12 @@
 #include "guitest.h"
 
 #include "fake_settings.h"
-#include "l10n/localization.h"
-#include "l10n/texts.h"
-#include "l10n/units.h"
 #include "gui/results/templatepreview.h"
 #include "gui/templates/formautoshabloni.h"
 #include "gui/templates/formspisokshabloni.h"
+#include "l10n/localization.h"
+#include "l10n/texts.h"
+#include "l10n/units.h"
 
 #include <QLineSeries>
 #include <QSpinBox>

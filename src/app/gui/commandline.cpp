@@ -25,11 +25,10 @@ std::optional<int> AnswerCommandLine(const QStringList &arguments)
         ByLanguage(QStringLiteral("Displays this help."), QStringLiteral("Вывод этой справки.")));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addPositionalArgument(
-        QStringLiteral("project.vlp"),
-        ByLanguage(QStringLiteral("The project to open at start."),
-                   QStringLiteral("Проект, открываемый при запуске.")),
-        QStringLiteral("[project.vlp]"));
+    parser.addPositionalArgument(QStringLiteral("project.vlp"),
+                                 ByLanguage(QStringLiteral("The project to open at start."),
+                                            QStringLiteral("Проект, открываемый при запуске.")),
+                                 QStringLiteral("[project.vlp]"));
     if (!parser.parse(arguments)) {
         std::cerr << "velmora: " << parser.errorText().toStdString() << '\n';
         return 2;

@@ -129,7 +129,6 @@ int SpanCount(double min, double max, double step)
     return static_cast<int>(std::trunc((max - min) / step)) + 1;
 }
 
-
 std::string SpanRangeRefusal(double min, double max, double step, Lang lang)
 {
     if (step <= 0)

@@ -46,9 +46,9 @@ CalcOutcome CalcStringingBasis(const TProject &project, const TWireRec &wire, co
 // wire, loads and critical spans) and the args it was made with. The state governing l_r is
 // chosen as for a span of the range; σ(t) comes from the change-of-state equation from that
 // state to γ1 at temperature t in a span of l_r, and every sag from the engine's sag formula.
-// A section that no state governs gets state NoState and the warning, in the language given. Reads nothing but its arguments. Throws velmora::Error for a
-// run that was not calculated, for a section CheckSection refuses, and for the arithmetic
-// errors of the solver.
+// A section that no state governs gets state NoState and the warning, in the language given. Reads
+// nothing but its arguments. Throws velmora::Error for a run that was not calculated, for a section
+// CheckSection refuses, and for the arithmetic errors of the solver.
 StringingTable CalcStringing(const CalcRun &run, const CalcArgs &args, const TSection &section,
                              Lang language);
 

@@ -52,11 +52,16 @@ int CompareNumbers(double a, double b)
 double NumberField(const TWireRec &rec, int key)
 {
     switch (key) {
-    case 2: return rec.Diam;
-    case 3: return rec.Sech;
-    case 4: return rec.PNag;
-    case 5: return rec.Modl;
-    default: return rec.Koef;
+    case 2:
+        return rec.Diam;
+    case 3:
+        return rec.Sech;
+    case 4:
+        return rec.PNag;
+    case 5:
+        return rec.Modl;
+    default:
+        return rec.Koef;
     }
 }
 
@@ -140,8 +145,8 @@ TWireRec DecodeWireRec(std::string_view bytes)
         throw Error("A catalogue record needs 61 bytes, found " + std::to_string(bytes.size()));
     TWireRec rec;
     rec.Group = static_cast<std::int32_t>(static_cast<std::uint32_t>(GetLE(bytes, 0, 4)));
-    const std::size_t length =
-        std::min<std::size_t>(static_cast<unsigned char>(bytes[4]), kWireNameMax);
+    const std::size_t length
+        = std::min<std::size_t>(static_cast<unsigned char>(bytes[4]), kWireNameMax);
     rec.Name = Cp1251ToUtf8(bytes.substr(5, length));
     rec.Diam = GetDouble(bytes, 21);
     rec.Sech = GetDouble(bytes, 29);
@@ -197,7 +202,7 @@ int TWiresList::IndexOfName(const std::string &name) const
 TWireRec TWiresList::FindByName(const std::string &name) const
 {
     const int index = IndexOfName(name);
-    return index < 0 ? TWireRec{} : m_items[static_cast<std::size_t>(index)];
+    return index < 0 ? TWireRec {} : m_items[static_cast<std::size_t>(index)];
 }
 
 int TWiresList::CountInGroup(int group) const
@@ -268,8 +273,7 @@ std::string WireToTextLine(const TWireRec &rec)
     return line;
 }
 
-TWireRec WireFromTextLine(const std::string &line, std::size_t lineNumber,
-                          const std::string &path)
+TWireRec WireFromTextLine(const std::string &line, std::size_t lineNumber, const std::string &path)
 {
     const std::vector<std::string> fields = SplitString(line, ';');
     if (fields.size() < 6)

@@ -95,8 +95,8 @@ std::size_t FirstNonNumber(const std::vector<std::string> &texts)
                                     - texts.begin());
 }
 
-std::string NotANumberSpanText(const TSection &section, std::size_t index,
-                               const std::string &text, Lang language)
+std::string NotANumberSpanText(const TSection &section, std::size_t index, const std::string &text,
+                               Lang language)
 {
     const std::string position = FormatInt(static_cast<std::int64_t>(index + 1));
     const std::string subject = SectionSubject(section, language);

@@ -22,10 +22,10 @@ std::vector<std::string> SplitNumberFields(std::string_view bytes);
 // point and blanks around, or texts.size() when all do.
 std::size_t FirstNonNumber(const std::vector<std::string> &texts);
 
-// The refusal of texts[index] as a span, in the language given, naming section and the 1-based position: "Span 3 of anchor section "A": "12a"
-// is not a number".
-std::string NotANumberSpanText(const TSection &section, std::size_t index,
-                               const std::string &text, Lang language);
+// The refusal of texts[index] as a span, in the language given, naming section and the 1-based
+// position: "Span 3 of anchor section "A": "12a" is not a number".
+std::string NotANumberSpanText(const TSection &section, std::size_t index, const std::string &text,
+                               Lang language);
 
 // The spans of texts (a field or a cell each, in route order). Throws velmora::Error with
 // NotANumberSpanText for the first text that is no number. The limits of the spans are

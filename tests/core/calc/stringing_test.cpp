@@ -240,7 +240,8 @@ TEST_F(StringingTest, Refusals)
 {
     project.Dat.Napr_srg = project.Dat.Napr_Max;
     args = CalcArgsOf(project.Dat, wire);
-    ASSERT_EQ(CalcStringingBasis(project, wire, args, Lang::English, run), CalcOutcome::CheckFailed);
+    ASSERT_EQ(CalcStringingBasis(project, wire, args, Lang::English, run),
+              CalcOutcome::CheckFailed);
     EXPECT_EQ(run.warning,
               "Tension at average annual temperature equals maximum permissible "
               "tension,\r\ncalculation is impossible!");

@@ -22,15 +22,16 @@ void WriteCatalogue(const std::string &path, std::initializer_list<TWireRec> wir
     list.SaveToFile(path);
 }
 
-const TWireRec kApc{7, "АПС35/6.2", 8.4, 43, 0.148, 8250, 1.9e-5};
-const TWireRec kAc{1, "АС 50/8", 9.6, 56.24, 0.195, 8250, 1.92e-5};
+const TWireRec kApc {7, "АПС35/6.2", 8.4, 43, 0.148, 8250, 1.9e-5};
+const TWireRec kAc {1, "АС 50/8", 9.6, 56.24, 0.195, 8250, 1.92e-5};
 
 } // namespace
 
 TEST(OpenCatalogue, FirstStartCopiesTheShippedFileOnceAndSortsByName)
 {
     TempFolder common, app;
-    WriteCatalogue(app.File("base_provod.dat"), {kApc, kAc, TWireRec{5, "ТК-50", 9.1, 48.6, 0.417, 18500, 1.2e-5}});
+    WriteCatalogue(app.File("base_provod.dat"),
+                   {kApc, kAc, TWireRec {5, "ТК-50", 9.1, 48.6, 0.417, 18500, 1.2e-5}});
 
     OpenCatalogue(common.Path() + "/deep/er", app.Path());
     const std::string dataFile = common.Path() + "/deep/er/Orbelan/Tarnvik/base_provod.dat";
@@ -39,8 +40,8 @@ TEST(OpenCatalogue, FirstStartCopiesTheShippedFileOnceAndSortsByName)
     EXPECT_EQ(WiresList().GetWire(0).Name, "АПС35/6.2");
     EXPECT_EQ(WiresList().GetWire(1).Name, "АС 50/8");
     EXPECT_EQ(FindWire("АПС35/6.2"), kApc);
-    EXPECT_EQ(FindWire("апс35/6.2"), TWireRec{});
-    EXPECT_EQ(FindWire("АПС35/6.2 "), TWireRec{});
+    EXPECT_EQ(FindWire("апс35/6.2"), TWireRec {});
+    EXPECT_EQ(FindWire("АПС35/6.2 "), TWireRec {});
 
     // A later start reads the data folder's copy even when the shipped file has changed.
     WriteCatalogue(app.File("base_provod.dat"), {kAc});

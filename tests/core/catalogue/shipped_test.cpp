@@ -42,7 +42,8 @@ std::vector<std::string> SourceLines()
     std::size_t start = 0;
     while (start < text.size()) {
         const std::size_t end = text.find('\n', start);
-        lines.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
+        lines.push_back(
+            text.substr(start, end == std::string::npos ? std::string::npos : end - start));
         start = end == std::string::npos ? text.size() : end + 1;
     }
     return lines;
@@ -342,7 +343,7 @@ TEST(ShippedCatalogue, HoldsTheNewProjectsWire)
 {
     const TWiresList list = ImportSource();
     const TWireRec w = list.FindByName("АПС35/6.2");
-    EXPECT_EQ(w, (TWireRec{7, "АПС35/6.2", 8.4, 43, 0.148, 8250, 1.9e-5}));
+    EXPECT_EQ(w, (TWireRec {7, "АПС35/6.2", 8.4, 43, 0.148, 8250, 1.9e-5}));
 }
 
 // The groups the catalogue fills; the technical conditions of groups 2 and 3 are not in it.

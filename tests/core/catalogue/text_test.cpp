@@ -22,8 +22,8 @@ std::string WriteText(const TempFolder &dir, const std::string &utf8)
 TWiresList TwoWires()
 {
     TWiresList list;
-    list.Add(TWireRec{1, "АС 35/6,2", 8.4, 43.05, 0.148, 8250, 1.92e-5});
-    list.Add(TWireRec{5, "ТК-50", 9.1, 48.64, 0.417, 18500, 1.2e-5});
+    list.Add(TWireRec {1, "АС 35/6,2", 8.4, 43.05, 0.148, 8250, 1.92e-5});
+    list.Add(TWireRec {5, "ТК-50", 9.1, 48.64, 0.417, 18500, 1.2e-5});
     return list;
 }
 
@@ -34,7 +34,7 @@ TEST(CatalogueText, ExportWritesWindows1251LinesWithCrLf)
     TempFolder dir;
     const std::string path = dir.File("export.txt");
     TWiresList list = TwoWires();
-    list.Add(TWireRec{-2, "a;b", 0.00001, 1e15, 0.1 + 0.2, 0, -1.5});
+    list.Add(TWireRec {-2, "a;b", 0.00001, 1e15, 0.1 + 0.2, 0, -1.5});
     list.ExportToText(path);
     EXPECT_EQ(ReadFileBytes(path),
               Utf8ToCp1251("АС 35/6,2;8.4;43.05;0.148;8250;1.92E-5;1\r\n"
@@ -48,10 +48,10 @@ TEST(CatalogueText, ExportThenImportGivesTheSameRecords)
     TempFolder dir;
     const std::string path = dir.File("round.txt");
     TWiresList list = TwoWires();
-    list.Add(TWireRec{0, "Ёж", 1.0 / 3, 2.0 / 3, 1e-7, 123456.789, 2.3e-5});
+    list.Add(TWireRec {0, "Ёж", 1.0 / 3, 2.0 / 3, 1e-7, 123456.789, 2.3e-5});
     list.ExportToText(path);
     TWiresList back;
-    back.Add(TWireRec{3, "old", 1, 1, 1, 1, 1});
+    back.Add(TWireRec {3, "old", 1, 1, 1, 1, 1});
     back.ImportFromText(path);
     ASSERT_EQ(back.Count(), 3);
     for (int i = 0; i < 2; ++i)
@@ -66,19 +66,20 @@ TEST(CatalogueText, FieldSplittingAndDefaults)
 {
     TempFolder dir;
     TWiresList list;
-    list.ImportFromText(WriteText(dir,
-        "Six;1;2;3;4;5\r\n"                          // no group: 7
-        "Gap;;1;2;;3;4;5;6\r\n"                      // empty fields vanish
-        ";Lead;1;2;3;4;5;2\r\n"                      // a leading ; is skipped
-        "Extra;1;2;3;4;5;3;junk;more;\r\n"           // beyond the seventh: ignored
-        "ABCDEFGHIJKLMNOPQRSTUV; 1e-5 ;+2;-3;4.5E2;5;9\n" // LF alone, blanks, cut name
-        "Последний провод длинный;1;2;3;4;5;-1"));   // unended last line
+    list.ImportFromText(
+        WriteText(dir,
+                  "Six;1;2;3;4;5\r\n" // no group: 7
+                  "Gap;;1;2;;3;4;5;6\r\n" // empty fields vanish
+                  ";Lead;1;2;3;4;5;2\r\n" // a leading ; is skipped
+                  "Extra;1;2;3;4;5;3;junk;more;\r\n" // beyond the seventh: ignored
+                  "ABCDEFGHIJKLMNOPQRSTUV; 1e-5 ;+2;-3;4.5E2;5;9\n" // LF alone, blanks, cut name
+                  "Последний провод длинный;1;2;3;4;5;-1")); // unended last line
     ASSERT_EQ(list.Count(), 6);
-    EXPECT_EQ(list.GetWire(0), (TWireRec{7, "Six", 1, 2, 3, 4, 5}));
-    EXPECT_EQ(list.GetWire(1), (TWireRec{6, "Gap", 1, 2, 3, 4, 5}));
-    EXPECT_EQ(list.GetWire(2), (TWireRec{2, "Lead", 1, 2, 3, 4, 5}));
-    EXPECT_EQ(list.GetWire(3), (TWireRec{3, "Extra", 1, 2, 3, 4, 5}));
-    EXPECT_EQ(list.GetWire(4), (TWireRec{9, "ABCDEFGHIJKLMNOP", 1e-5, 2, -3, 450, 5}));
+    EXPECT_EQ(list.GetWire(0), (TWireRec {7, "Six", 1, 2, 3, 4, 5}));
+    EXPECT_EQ(list.GetWire(1), (TWireRec {6, "Gap", 1, 2, 3, 4, 5}));
+    EXPECT_EQ(list.GetWire(2), (TWireRec {2, "Lead", 1, 2, 3, 4, 5}));
+    EXPECT_EQ(list.GetWire(3), (TWireRec {3, "Extra", 1, 2, 3, 4, 5}));
+    EXPECT_EQ(list.GetWire(4), (TWireRec {9, "ABCDEFGHIJKLMNOP", 1e-5, 2, -3, 450, 5}));
     EXPECT_EQ(list.GetWire(5).Name, "Последний провод");
     EXPECT_EQ(list.GetWire(5).Group, -1);
 }
@@ -88,7 +89,7 @@ TEST(CatalogueText, ANameWithASemicolonDoesNotComeBack)
     TempFolder dir;
     const std::string path = dir.File("semi.txt");
     TWiresList list;
-    list.Add(TWireRec{1, "a;b", 1, 2, 3, 4, 5});
+    list.Add(TWireRec {1, "a;b", 1, 2, 3, 4, 5});
     list.ExportToText(path);
     TWiresList back;
     EXPECT_THROW(back.ImportFromText(path), ConversionError); // "b" is read as the diameter
@@ -103,7 +104,8 @@ TEST(CatalogueText, AFailingLineLeavesTheCatalogueAsItWas)
         {"A;1;2;3;4;5;1\r\nB;1e400;2;3;4;5\r\n", "'1e400' is not a valid floating point value"},
         {"A;1;2;3;4;5;1\r\n\r\nC;1;2;3;4;5\r\n", "has 0 fields"},
         {"A;1;2;3;4;5;1\r\nB;;1;2;3;;4\r\n", "Line 2 of"},
-        {"A;1;2;3;4\r\n", "has 5 fields; a wire needs at least six (Name;Diam;Sech;PNag;Modl;Koef[;Group])"},
+        {"A;1;2;3;4\r\n",
+         "has 5 fields; a wire needs at least six (Name;Diam;Sech;PNag;Modl;Koef[;Group])"},
     };
     TempFolder dir;
     for (const auto &[text, message] : cases) {

@@ -15,7 +15,7 @@ namespace {
 
 TWireRec Wire(const std::string &name, double diam = 8.4, int group = 1)
 {
-    return TWireRec{group, name, diam, 43, 0.148, 8250, 1.9e-5};
+    return TWireRec {group, name, diam, 43, 0.148, 8250, 1.9e-5};
 }
 
 std::string NamesOf(const TWiresList &list)
@@ -30,11 +30,14 @@ std::string NamesOf(const TWiresList &list)
 
 TEST(WireRecord, EncodesTheSixtyOneByteLittleEndianForm)
 {
-    const std::string bytes = EncodeWireRec(TWireRec{7, "АПС35/6.2", 8.4, 43, 0.148, 8250, 1.9e-5});
+    const std::string bytes
+        = EncodeWireRec(TWireRec {7, "АПС35/6.2", 8.4, 43, 0.148, 8250, 1.9e-5});
     ASSERT_EQ(bytes.size(), 61u);
     EXPECT_EQ(bytes.substr(0, 4), std::string("\x07\x00\x00\x00", 4));
     EXPECT_EQ(bytes[4], 9); // name length in Windows-1251 characters
-    EXPECT_EQ(bytes.substr(5, 9), "\xC0\xCF\xD1" "35/6.2");
+    EXPECT_EQ(bytes.substr(5, 9),
+              "\xC0\xCF\xD1"
+              "35/6.2");
     EXPECT_EQ(bytes.substr(14, 7), std::string(7, '\0'));
     // 8.4 = 0x4020CCCCCCCCCCCD, least significant byte first.
     EXPECT_EQ(bytes.substr(21, 8), "\xCD\xCC\xCC\xCC\xCC\xCC\x20\x40");
@@ -42,7 +45,7 @@ TEST(WireRecord, EncodesTheSixtyOneByteLittleEndianForm)
     EXPECT_EQ(bytes.substr(45, 8), std::string("\0\0\0\0\0\x1D\xC0\x40", 8));
 
     const TWireRec back = DecodeWireRec(bytes);
-    EXPECT_EQ(back, (TWireRec{7, "АПС35/6.2", 8.4, 43, 0.148, 8250, 1.9e-5}));
+    EXPECT_EQ(back, (TWireRec {7, "АПС35/6.2", 8.4, 43, 0.148, 8250, 1.9e-5}));
 }
 
 TEST(WireRecord, LongNamesAreCutAndDamagedLengthBytesClamped)
@@ -76,7 +79,8 @@ TEST(WiresList, IndexErrorsNameTheIndex)
             list.GetWire(bad);
             ADD_FAILURE() << bad;
         } catch (const Error &e) {
-            EXPECT_EQ(std::string(e.what()), "List index out of bounds (" + std::to_string(bad) + ")");
+            EXPECT_EQ(std::string(e.what()),
+                      "List index out of bounds (" + std::to_string(bad) + ")");
         }
         EXPECT_THROW(list.Items(bad), Error);
         EXPECT_THROW(list.Delete(bad), Error);
@@ -93,7 +97,7 @@ TEST(WiresList, LookupIsExactAndTheFirstOfTwoNamesWins)
     EXPECT_EQ(list.IndexOfName("АС 50/8"), 0);
     EXPECT_EQ(list.FindByName("АС 50/8").Diam, 9.6);
     for (const char *miss : {"ас 50/8", "АС 50/8 ", "АС", ""})
-        EXPECT_EQ(list.FindByName(miss), TWireRec{}) << miss;
+        EXPECT_EQ(list.FindByName(miss), TWireRec {}) << miss;
     EXPECT_EQ(list.CountInGroup(1), 1);
     EXPECT_EQ(list.CountInGroup(7), 1);
     EXPECT_EQ(list.CountInGroup(3), 0);
@@ -145,7 +149,8 @@ TEST(WiresList, SortByNumberKeysKeepsNaNLast)
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double values[] = {3, nan, 1, 2, nan, -1};
     for (int i = 0; i < 6; ++i)
-        list.Add(TWireRec{0, std::to_string(i), values[i], values[i], values[i], values[i], values[i]});
+        list.Add(
+            TWireRec {0, std::to_string(i), values[i], values[i], values[i], values[i], values[i]});
     for (int key = 2; key <= 6; ++key) {
         list.SortBy(key);
         EXPECT_EQ(NamesOf(list).substr(0, 7), "5,2,3,0") << key;
@@ -188,9 +193,9 @@ TEST(CatalogueFile, RoundTripKeepsEveryBitAndOrder)
     TempFolder dir;
     TWiresList list;
     list.Add(Wire("Я"));
-    list.Add(TWireRec{-5, "", -0.0, 1e-300, 1.0 / 3, std::numeric_limits<double>::max(), 1.92e-5});
-    list.Add(TWireRec{7, "СИП-2 3х50+1х54,", std::numeric_limits<double>::quiet_NaN(),
-                      std::numeric_limits<double>::infinity(), 0, 0, 0});
+    list.Add(TWireRec {-5, "", -0.0, 1e-300, 1.0 / 3, std::numeric_limits<double>::max(), 1.92e-5});
+    list.Add(TWireRec {7, "СИП-2 3х50+1х54,", std::numeric_limits<double>::quiet_NaN(),
+                       std::numeric_limits<double>::infinity(), 0, 0, 0});
     const std::string path = dir.File("a.dat");
     list.SaveToFile(path);
     EXPECT_EQ(list.FileName(), path);

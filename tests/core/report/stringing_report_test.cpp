@@ -306,7 +306,8 @@ TEST(StringingReport, RefusalsWriteNothing)
     EXPECT_FALSE(std::filesystem::exists(out));
 
     const std::string unwritable = folder.File("no folder/tables.xls");
-    EXPECT_NE(message(Form(), one, Lang::English, unwritable).find("tables.xls"), std::string::npos);
+    EXPECT_NE(message(Form(), one, Lang::English, unwritable).find("tables.xls"),
+              std::string::npos);
     EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
 }
 

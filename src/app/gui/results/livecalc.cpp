@@ -3,8 +3,8 @@
 #include "calc/project_args.h"
 #include "catalogue/catalogue.h"
 #include "gui/fieldchecks.h"
-#include "l10n/localization.h"
 #include "gui/uitext.h"
+#include "l10n/localization.h"
 
 #include <exception>
 

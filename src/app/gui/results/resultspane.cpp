@@ -1,13 +1,13 @@
 #include "gui/results/resultspane.h"
 
 #include "common/numtext.h"
-#include "l10n/settingsaccess.h"
-#include "l10n/texts.h"
 #include "gui/prompts.h"
 #include "gui/results/livecalc.h"
 #include "gui/results/resultsplots.h"
 #include "gui/results/resultsprint.h"
 #include "gui/uitext.h"
+#include "l10n/settingsaccess.h"
+#include "l10n/texts.h"
 
 #include <QAction>
 #include <QApplication>

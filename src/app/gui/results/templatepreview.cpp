@@ -1,10 +1,10 @@
 #include "gui/results/templatepreview.h"
 
 #include "catalogue/catalogue.h"
+#include "gui/uitext.h"
 #include "l10n/localization.h"
 #include "l10n/texts.h"
 #include "l10n/units.h"
-#include "gui/uitext.h"
 
 #include <QChart>
 #include <QLegend>

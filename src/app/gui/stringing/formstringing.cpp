@@ -10,13 +10,9 @@
 #include "gui/fieldchecks.h"
 #include "gui/formmain.h"
 #include "gui/guard.h"
-#include "l10n/localization.h"
-#include "l10n/texts.h"
-#include "l10n/units.h"
 #include "gui/numberfields.h"
 #include "gui/platform.h"
 #include "gui/prompts.h"
-#include "report/stringing_report.h"
 #include "gui/stringing/formstringing_ui.h"
 #include "gui/stringing/sectionnamedialog.h"
 #include "gui/stringing/spanseditor.h"
@@ -25,6 +21,10 @@
 #include "gui/stringing/stringingprint.h"
 #include "gui/uitext.h"
 #include "gui/writtenfile.h"
+#include "l10n/localization.h"
+#include "l10n/texts.h"
+#include "l10n/units.h"
+#include "report/stringing_report.h"
 
 #include <QChartView>
 #include <QClipboard>

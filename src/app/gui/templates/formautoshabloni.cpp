@@ -3,9 +3,9 @@
 #include "gui/fieldchecks.h"
 #include "gui/numberfields.h"
 #include "gui/prompts.h"
+#include "gui/results/templatepreview.h"
 #include "gui/uitext.h"
 #include "l10n/localization.h"
-#include "gui/results/templatepreview.h"
 
 #include <QButtonGroup>
 #include <QDoubleSpinBox>

@@ -7,12 +7,12 @@
 #include "gui/formmain.h"
 #include "gui/guard.h"
 #include "gui/prompts.h"
+#include "gui/results/templatepreview.h"
 #include "gui/templates/formautoshabloni.h"
 #include "gui/uitext.h"
 #include "gui/writtenfile.h"
 #include "l10n/localization.h"
 #include "l10n/units.h"
-#include "gui/results/templatepreview.h"
 
 #include <QDir>
 #include <QFileInfo>
