@@ -13,7 +13,10 @@ for language in en ru; do
     for name in main_${language}_units0 main_${language}_units1 climatic_${language} \
                 units_${language} saveprompt_${language} about_${language} wait_${language} \
                 catalogue_manage_${language} wire_editor_${language} \
-                template_list_${language} template_editor_${language}; do
+                template_list_${language} template_editor_${language} \
+                template_preview_${language} stringing_${language} stringing_plot_${language} \
+                results_${language}_units0_summary results_${language}_units0_table \
+                results_${language}_units0_sag; do
         cp "$shots/$name.png" share/help/images/
     done
 done
