@@ -35,7 +35,7 @@ QPen CurvePen(int mode)
 }
 
 // What one series of a plot shows; the plot's series are made from a list of these.
-struct SeriesSpec
+struct SeriesData
 {
     QString name;
     QPen pen;
@@ -49,21 +49,21 @@ const char *const Roles[] = {"mode", "criticalSpan", "permissible"};
 
 // A mode's curve, named short ("Mode 7") so that the legend beside the plot leaves it room; the
 // hover and the table's headings tell the mode's conditions.
-SeriesSpec ModeCurve(const CalcResults &results, const ModeResults &mode, Quantity quantity,
+SeriesData ModeCurve(const CalcResults &results, const ModeResults &mode, Quantity quantity,
                      const UnitFactors &factors)
 {
-    SeriesSpec spec;
-    spec.name = UiText("Res_mode_n").arg(mode.mode);
-    spec.pen = CurvePen(mode.mode);
-    spec.role = "mode";
-    spec.value = mode.mode;
+    SeriesData data;
+    data.name = UiText("Res_mode_n").arg(mode.mode);
+    data.pen = CurvePen(mode.mode);
+    data.role = "mode";
+    data.value = mode.mode;
     // One point per governed span of the range (entry 0, l2, is shown by its marker).
-    spec.points.reserve(static_cast<qsizetype>(results.spans.size()));
+    data.points.reserve(static_cast<qsizetype>(results.spans.size()));
     for (std::size_t i = 1; i < results.spans.size(); ++i) {
         if (results.state[i] != NoState)
-            spec.points.append({results.spans[i], ShownValue(mode, quantity, i, factors)});
+            data.points.append({results.spans[i], ShownValue(mode, quantity, i, factors)});
     }
-    return spec;
+    return data;
 }
 
 struct Range
@@ -108,28 +108,28 @@ void SetAxis(QValueAxis *axis, const QString &title, Range range)
     axis->setTitleText(title);
 }
 
-// The series of specs on the chart, in their order. Series already on the chart are given the
+// The series of allSeries on the chart, in their order. Series already on the chart are given the
 // new points rather than replaced: making and attaching a series costs far more than its points.
-void ApplySeries(QChart &chart, QValueAxis *x, QValueAxis *y, const QList<SeriesSpec> &specs)
+void ApplySeries(QChart &chart, QValueAxis *x, QValueAxis *y, const QList<SeriesData> &allSeries)
 {
     const QList<QAbstractSeries *> existing = chart.series();
-    for (qsizetype i = specs.size(); i < existing.size(); ++i) {
+    for (qsizetype i = allSeries.size(); i < existing.size(); ++i) {
         chart.removeSeries(existing[i]);
         existing[i]->deleteLater();
     }
-    for (qsizetype i = 0; i < specs.size(); ++i) {
-        const SeriesSpec &spec = specs[i];
+    for (qsizetype i = 0; i < allSeries.size(); ++i) {
+        const SeriesData &data = allSeries[i];
         const bool reused = i < existing.size();
         auto *series = reused ? static_cast<QLineSeries *>(existing[i]) : new QLineSeries;
         for (const char *role : Roles)
-            series->setProperty(role, role == spec.role ? spec.value : QVariant());
-        series->setName(spec.name);
-        series->setPen(spec.pen);
-        series->replace(spec.points);
+            series->setProperty(role, role == data.role ? data.value : QVariant());
+        series->setName(data.name);
+        series->setPen(data.pen);
+        series->replace(data.points);
         series->clearPointsConfiguration();
-        series->setPointLabelsFormat(spec.label);
+        series->setPointLabelsFormat(data.label);
         series->setPointLabelsClipping(false);
-        if (!spec.label.isEmpty())
+        if (!data.label.isEmpty())
             series->setPointConfiguration(1, QXYSeries::PointConfiguration::LabelVisibility, true);
         if (!reused) {
             chart.addSeries(series);
@@ -138,13 +138,13 @@ void ApplySeries(QChart &chart, QValueAxis *x, QValueAxis *y, const QList<Series
         }
         // The critical spans are named on the plot; the legend is the modes'.
         for (QLegendMarker *entry : chart.legend()->markers(series))
-            entry->setVisible(spec.label.isEmpty());
+            entry->setVisible(data.label.isEmpty());
     }
 }
 
 // Puts the curves and lines on the chart over axes that cover them, and the critical-span
 // markers from the bottom to the top of the value axis.
-void Finish(QChart &chart, const CalcResults &results, QList<SeriesSpec> specs,
+void Finish(QChart &chart, const CalcResults &results, QList<SeriesData> allSeries,
             const QString &valueTitle, Range values)
 {
     Range spans;
@@ -170,18 +170,18 @@ void Finish(QChart &chart, const CalcResults &results, QList<SeriesSpec> specs,
     for (const auto &c : critical) {
         if (!c.span || std::find(inRange.begin(), inRange.end(), *c.span) == inRange.end())
             continue;
-        SeriesSpec spec;
-        spec.name = QLatin1String(c.name);
-        spec.pen = marker;
+        SeriesData data;
+        data.name = QLatin1String(c.name);
+        data.pen = marker;
         const double label = y->min() + c.labelHeight * (y->max() - y->min());
-        spec.points = {{*c.span, y->min()}, {*c.span, label}, {*c.span, y->max()}};
-        spec.role = "criticalSpan";
-        spec.value = *c.span;
-        spec.label = QStringLiteral("%1 = %2 %3")
+        data.points = {{*c.span, y->min()}, {*c.span, label}, {*c.span, y->max()}};
+        data.role = "criticalSpan";
+        data.value = *c.span;
+        data.label = QStringLiteral("%1 = %2 %3")
                          .arg(QLatin1String(c.name), ShortNumber(*c.span, 4), UiText("meter"));
-        specs.append(spec);
+        allSeries.append(data);
     }
-    ApplySeries(chart, x, y, specs);
+    ApplySeries(chart, x, y, allSeries);
 }
 
 // An empty chart with its title and the legend beside the plot: the curves' names are short
@@ -217,7 +217,7 @@ void ShowSagPlot(QChart &chart, const CalcResults &results, const std::vector<in
                  const ShownUnits &units)
 {
     PrepareChart(chart, UiText("Res_sag_plot"));
-    QList<SeriesSpec> curves;
+    QList<SeriesData> curves;
     Range values;
     for (int number : modes) {
         const ModeResults *mode = results.Mode(number);
@@ -233,7 +233,7 @@ void ShowSagPlot(QChart &chart, const CalcResults &results, const std::vector<in
 void ShowStressPlot(QChart &chart, const CalcResults &results, const ShownUnits &units)
 {
     PrepareChart(chart, UiText("Res_stress_plot"));
-    QList<SeriesSpec> curves;
+    QList<SeriesData> curves;
     Range values;
     for (const ModeResults &mode : results.taken) {
         curves.append(ModeCurve(results, mode, Quantity::Stress, units.factors));
@@ -260,15 +260,15 @@ void ShowStressPlot(QChart &chart, const CalcResults &results, const ShownUnits 
         QPen pen(line.color);
         pen.setStyle(Qt::DashLine);
         pen.setWidthF(1.5);
-        SeriesSpec spec;
-        spec.name = (line.key ? UiText(line.key) : QStringLiteral("σmax")) + QStringLiteral(" = ")
+        SeriesData data;
+        data.name = (line.key ? UiText(line.key) : QStringLiteral("σmax")) + QStringLiteral(" = ")
             + ShortNumber(line.value, 5) + QLatin1Char(' ') + units.stress;
-        spec.pen = pen;
-        spec.points = {{first, line.value}, {last, line.value}};
-        spec.role = "permissible";
-        spec.value = QString::fromLatin1(line.tag);
+        data.pen = pen;
+        data.points = {{first, line.value}, {last, line.value}};
+        data.role = "permissible";
+        data.value = QString::fromLatin1(line.tag);
         values.Take(line.value);
-        curves.append(spec);
+        curves.append(data);
     }
     Finish(chart, results, curves, UiText("Res_stress_axis").arg(units.stress), values);
 }
