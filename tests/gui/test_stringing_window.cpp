@@ -1,5 +1,7 @@
 #include "guitest.h"
 
+#include "example_wire.h"
+
 #include "catalogue/catalogue.h"
 #include "data/projectfile.h"
 #include "fake_settings.h"
@@ -96,17 +98,8 @@ private slots:
         SetLanguage(0);
         SetUnits(0);
         CreateAppWindows();
-        // АС 70/11 as the shipped catalogue holds it (share/catalogue/wires.txt).
         WiresList().Clear();
-        TWireRec wire;
-        wire.Group = 1;
-        wire.Name = "АС 70/11";
-        wire.Diam = 11.4;
-        wire.Sech = 79.3;
-        wire.PNag = 0.276;
-        wire.Modl = 8250;
-        wire.Koef = 1.92e-5;
-        WiresList().Add(wire);
+        WiresList().Add(ShippedAc70Wire());
         LoadProject(std::string(VELMORA_SOURCE_DIR) + "/share/examples/example.vlp",
                     Main()->CurProject);
         Main()->ProjectToForm();

@@ -19,4 +19,19 @@ inline TWireRec ExampleWire()
     return wire;
 }
 
+// АС 70/11 as the shipped catalogue holds it (share/catalogue/wires.txt), the wire of the
+// shipped example project.
+inline TWireRec ShippedAc70Wire()
+{
+    TWireRec wire;
+    wire.Group = 1;
+    wire.Name = "АС 70/11";
+    wire.Diam = 11.4;
+    wire.Sech = 79.3;
+    wire.PNag = 0.276;
+    wire.Modl = 8250;
+    wire.Koef = 1.92e-5;
+    return wire;
+}
+
 } // namespace velmora::test
