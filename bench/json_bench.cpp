@@ -1,4 +1,4 @@
-#include "calc/driver.h"
+#include "calc/results.h"
 #include "calc_json.h"
 #include "data/project.h"
 
@@ -23,11 +23,10 @@ void BM_CalcResultJson601Spans17Modes(benchmark::State &state)
     const TDAT &d = project.Dat;
     CalcArgs args {d.T_Gsw, d.T_Gbw, d.Tvmax,    d.T_Min,    d.T_Max, d.T_Srg, d.Vgol,
                    d.VMax,  d.Tols,  d.Napr_srg, d.Napr_Max, 10,      6010,    10};
-    CalcRun run;
-    CalcProject(project, wire, CalcPurpose::Full, args, Lang::English, run);
+    const CalcResults results = CalculateResults(project, wire, args, Lang::English);
     std::size_t bytes = 0;
     for (auto _ : state) {
-        const std::string json = cli::CalcResultJson(run);
+        const std::string json = cli::CalcResultJson(results);
         bytes = json.size();
         benchmark::DoNotOptimize(json.data());
     }

@@ -1,9 +1,8 @@
 #include "calc/driver.h"
+#include "calc/results.h"
 #include "data/project.h"
 #include "report/excel_report.h"
-#include "report/report_cells.h"
 #include "report/report_template.h"
-#include "xls/workbook.h"
 
 #include <benchmark/benchmark.h>
 
@@ -51,15 +50,16 @@ void BM_CalcWithReport601Spans17Modes(benchmark::State &state)
 {
     const ReportInput in = LargestReport();
     const std::string path = BenchFile();
-    CalcRun run;
+    std::size_t blocks = 0;
     for (auto _ : state) {
-        ExcelReport report(AppDir + ReportTemplateName(Lang::English, 0), path, Lang::English,
+        ExcelReport report(AppDir + ReportTemplateName(Lang::English, 0), Lang::English,
                            UnitFactors {});
-        const CalcOutcome outcome = CalcProject(in.project, in.wire, CalcPurpose::Full, in.args,
-                                                Lang::English, run, &report);
-        benchmark::DoNotOptimize(outcome);
+        const CalcResults results = CalculateResults(in.project, in.wire, in.args, Lang::English);
+        report.Fill(in.project, in.args, results);
+        report.Save(path);
+        blocks = results.spans.size();
     }
-    state.counters["blocks"] = static_cast<double>(run.spans.size());
+    state.counters["blocks"] = static_cast<double>(blocks);
     state.counters["file_bytes"] = static_cast<double>(std::filesystem::file_size(path));
     std::remove(path.c_str());
 }
@@ -69,18 +69,13 @@ BENCHMARK(BM_CalcWithReport601Spans17Modes)->Unit(benchmark::kMillisecond);
 void BM_Report601Spans17Modes(benchmark::State &state)
 {
     const ReportInput in = LargestReport();
-    CalcRun run;
-    CalcProject(in.project, in.wire, CalcPurpose::Full, in.args, Lang::English, run);
+    const CalcResults results = CalculateResults(in.project, in.wire, in.args, Lang::English);
     const std::string path = BenchFile();
     for (auto _ : state) {
-        xls::Workbook book = xls::Workbook::Load(AppDir + ReportTemplateName(Lang::English, 0));
-        xls::Worksheet &sheet = book.Sheet(0);
-        reportcells::WriteInputBlock(sheet, in.project, in.args, run.wire, UnitFactors {});
-        reportcells::RepeatSpanBlocks(sheet, run.n);
-        for (std::size_t c = 0; c < run.takenModes.size(); ++c)
-            reportcells::WriteMode(sheet, run, static_cast<int>(c + 1), run.takenModes[c],
-                                   Lang::English, UnitFactors {});
-        book.Save(path);
+        ExcelReport report(AppDir + ReportTemplateName(Lang::English, 0), Lang::English,
+                           UnitFactors {});
+        report.Fill(in.project, in.args, results);
+        report.Save(path);
     }
     state.counters["file_bytes"] = static_cast<double>(std::filesystem::file_size(path));
     std::remove(path.c_str());

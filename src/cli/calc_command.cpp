@@ -7,6 +7,7 @@
 
 #include "calc/driver.h"
 #include "calc/project_args.h"
+#include "calc/results.h"
 #include "common/error.h"
 #include "common/folders.h"
 #include "data/projectfile.h"
@@ -58,17 +59,23 @@ std::string ReportFormOf(const CalcOptions &options)
         + ReportTemplateName(options.common.lang, options.common.units);
 }
 
-CalcOutcome Calculate(const LoadedProject &loaded, const CalcOptions &options,
-                      const std::string &reportForm, const std::optional<std::string> &reportPath,
-                      CalcRun &run)
+// The project's results; with reportPath also its report, unless the check failed. The form
+// is read before anything is calculated.
+CalcResults Calculate(const LoadedProject &loaded, const CalcOptions &options,
+                      const std::string &reportForm, const std::optional<std::string> &reportPath)
 {
     const Lang lang = options.common.lang;
     const CalcArgs args = CalcArgsOf(loaded.project.Dat, loaded.wire);
+    CheckCalcArgs(args, lang); // a refused range is told before the form is read
     std::optional<ExcelReport> report;
     if (reportPath)
-        report.emplace(reportForm, *reportPath, lang, UnitFactorsOf(options.common.units));
-    return CalcProject(loaded.project, loaded.wire, CalcPurpose::Full, args, lang, run,
-                       report ? &*report : nullptr);
+        report.emplace(reportForm, lang, UnitFactorsOf(options.common.units));
+    const CalcResults results = CalculateResults(loaded.project, loaded.wire, args, lang);
+    if (report && results.status != ResultsStatus::CheckFailed) {
+        report->Fill(loaded.project, args, results);
+        report->Save(*reportPath);
+    }
+    return results;
 }
 
 // One project, its JSON laid out over lines; errors pass on to main.
@@ -79,14 +86,14 @@ int RunSingle(const CalcOptions &options, const std::optional<std::string> &repo
     FindWireOf(loaded, options);
     if (loaded.note)
         std::cerr << "velmora-calc: note: " << *loaded.note << '\n';
-    CalcRun run;
     const std::string reportForm = reportPath ? ReportFormOf(options) : std::string();
-    if (Calculate(loaded, options, reportForm, reportPath, run) == CalcOutcome::CheckFailed) {
-        std::cerr << run.warning << '\n';
-        WriteStdout(CalcFailureJson(run.warning));
+    const CalcResults results = Calculate(loaded, options, reportForm, reportPath);
+    if (results.status == ResultsStatus::CheckFailed) {
+        std::cerr << results.failure << '\n';
+        WriteStdout(CalcFailureJson(results.failure));
         return ExitCheckFailed;
     }
-    WriteStdout(CalcResultJson(run));
+    WriteStdout(CalcResultJson(results));
     return ExitOk;
 }
 
@@ -102,13 +109,13 @@ ProjectLine CalcLine(const std::string &path, const CalcOptions &options,
         FindWireOf(loaded, options);
         if (loaded.note)
             line.err += prefix + "note: " + *loaded.note + '\n';
-        CalcRun run;
-        if (Calculate(loaded, options, reportForm, reportPath, run) == CalcOutcome::CheckFailed) {
+        const CalcResults results = Calculate(loaded, options, reportForm, reportPath);
+        if (results.status == ResultsStatus::CheckFailed) {
             line.status = ExitCheckFailed;
-            WriteCalcFailure(json, run.warning, path, line.status);
-            line.err += prefix + OneLine(run.warning) + '\n';
+            WriteCalcFailure(json, results.failure, path, line.status);
+            line.err += prefix + OneLine(results.failure) + '\n';
         } else {
-            WriteCalcResult(json, run, path);
+            WriteCalcResult(json, results, path);
         }
     } catch (const std::exception &e) {
         line.status = ExitInputError;

@@ -7,12 +7,12 @@ namespace velmora::cli {
 
 namespace {
 
-void WriteSpan(JsonText &out, double span)
+void WriteSpan(JsonText &out, const std::optional<double> &span)
 {
-    if (IsImaginarySpan(span))
-        out.Raw("null");
+    if (span)
+        out.Number(*span);
     else
-        out.Number(span);
+        out.Raw("null");
 }
 
 void WriteWire(JsonText &out, const TWireRec &w)
@@ -72,16 +72,15 @@ void WriteStates(JsonText &out, const std::vector<InitialState> &states)
     out.Raw("]");
 }
 
-void WriteResults(JsonText &out, const CalcRun &run)
+void WriteResults(JsonText &out, const std::vector<ModeResults> &taken)
 {
     out.Raw("[");
-    for (std::size_t i = 0; i < run.takenModes.size(); ++i) {
+    for (std::size_t i = 0; i < taken.size(); ++i) {
         if (i)
             out.Break("             ");
-        const int mode = run.takenModes[i];
-        out.Raw("{").Key("mode").Integer(mode);
-        out.Next("stress").Numbers(run.stress[mode - 1]);
-        out.Next("sag").Numbers(run.sag[mode - 1]);
+        out.Raw("{").Key("mode").Integer(taken[i].mode);
+        out.Next("stress").Numbers(taken[i].stress);
+        out.Next("sag").Numbers(taken[i].sag);
         out.Raw("}");
     }
     out.Raw("]");
@@ -95,39 +94,41 @@ void WriteProject(JsonText &out, std::optional<std::string_view> project)
 
 } // namespace
 
-void WriteCalcResult(JsonText &out, const CalcRun &run, std::optional<std::string_view> project)
+void WriteCalcResult(JsonText &out, const CalcResults &results,
+                     std::optional<std::string_view> project)
 {
+    const bool calculated = results.status == ResultsStatus::Calculated;
     // Most of the text is the stress and sag of every span: about 20 characters a number.
-    out.Reserve(out.Text().size() + 4096 + run.spans.size() * run.takenModes.size() * 2 * 22);
+    out.Reserve(out.Text().size() + 4096 + results.spans.size() * results.taken.size() * 2 * 22);
     out.Raw("{");
     WriteProject(out, project);
     out.Key("ok").Raw("true").Break(" ");
     out.Key("wire");
-    WriteWire(out, run.wire);
-    out.Break(" ").Key("Ki").Number(run.Ki);
-    out.Next("Kd").Number(run.Kd);
-    out.Next("b").Number(run.b);
-    if (!run.calculated) {
+    WriteWire(out, results.wire);
+    out.Break(" ").Key("Ki").Number(results.Ki);
+    out.Next("Kd").Number(results.Kd);
+    out.Next("b").Number(results.b);
+    if (!calculated) {
         out.Break(" ").Key("spans").Raw("[]");
         out.Break(" ").Key("results").Raw("[]}");
         return;
     }
-    out.Next("Kw").Number(run.Kw);
-    out.Next("Cx").Number(run.Cx);
+    out.Next("Kw").Number(results.Kw);
+    out.Next("Cx").Number(results.Cx);
     out.Break(" ").Key("loads");
-    WriteLoads(out, run.loads);
+    WriteLoads(out, results.loads);
     out.Break(" ").Key("modes");
-    WriteModes(out, run.modes);
+    WriteModes(out, results.modes);
     out.Break(" ").Key("l1");
-    WriteSpan(out, run.l1);
-    out.Next("l2").Number(run.l2);
+    WriteSpan(out, results.l1);
+    out.Next("l2").Number(results.l2);
     out.Next("l3");
-    WriteSpan(out, run.l3);
-    out.Break(" ").Key("spans").Numbers(run.spans);
+    WriteSpan(out, results.l3);
+    out.Break(" ").Key("spans").Numbers(results.spans);
     out.Break(" ").Key("state");
-    WriteStates(out, run.state);
+    WriteStates(out, results.state);
     out.Break(" ").Key("results");
-    WriteResults(out, run);
+    WriteResults(out, results.taken);
     out.Raw("}");
 }
 
@@ -142,10 +143,10 @@ void WriteCalcFailure(JsonText &out, std::string_view message,
     out.Next("message").String(message).Raw("}");
 }
 
-std::string CalcResultJson(const CalcRun &run)
+std::string CalcResultJson(const CalcResults &results)
 {
     JsonText out;
-    WriteCalcResult(out, run);
+    WriteCalcResult(out, results);
     out.Raw("\n");
     return out.Take();
 }

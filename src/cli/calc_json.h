@@ -2,7 +2,7 @@
 
 #include "json.h"
 
-#include "calc/driver.h"
+#include "calc/results.h"
 
 #include <optional>
 #include <string>
@@ -10,12 +10,12 @@
 
 namespace velmora::cli {
 
-// The result object of "velmora-calc calc" for a run that went through: "ok", "wire", "Ki",
-// "Kd", "b", then (only when spans were calculated) "Kw", "Cx", "loads", "modes", "l1", "l2",
-// "l3"; then "spans", "state" (only when calculated), "results". l1 and l3 are null for an
+// The result object of "velmora-calc calc" for results whose check did not fail: "ok", "wire",
+// "Ki", "Kd", "b", then (only when Calculated) "Kw", "Cx", "loads", "modes", "l1", "l2",
+// "l3"; then "spans", "state" (only when Calculated), "results". l1 and l3 are null for an
 // imaginary span. project (a line of --jsonl) comes first as "project". No line break at the
 // end.
-void WriteCalcResult(JsonText &out, const CalcRun &run,
+void WriteCalcResult(JsonText &out, const CalcResults &results,
                      std::optional<std::string_view> project = std::nullopt);
 
 // {"ok": false, "message": "<text>"}; a line of --jsonl has "project" first and the exit
@@ -25,7 +25,7 @@ void WriteCalcFailure(JsonText &out, std::string_view message,
 
 // The object of one project as "velmora-calc calc" prints it: WriteCalcResult laid out over
 // lines, and a line break.
-std::string CalcResultJson(const CalcRun &run);
+std::string CalcResultJson(const CalcResults &results);
 
 // The failure object of one project and a line break.
 std::string CalcFailureJson(std::string_view message);

@@ -73,12 +73,11 @@ private slots:
         Main()->show();
         FieldNamed<QLineEdit>("Provod")->setText("АС 150/24");
         m_calls = 0;
-        Main()->SetCalcDriver([this](const TProject &, const CalcArgs &args, CalcRun &) {
+        Main()->SetCalcDriver([this](const TProject &, const CalcArgs &args) {
             ++m_calls;
             m_args = args;
-            return m_outcome;
+            return std::optional<CalcResults>(CalcResults {});
         });
-        m_outcome = CalcOutcome::Done;
     }
     void cleanup()
     {
@@ -292,7 +291,7 @@ private slots:
     void anErrorOfTheDriverShowsItsTextUnderTheDataEntryMessage()
     {
         ScriptedPrompts prompts;
-        Main()->SetCalcDriver([](const TProject &, const CalcArgs &, CalcRun &) -> CalcOutcome {
+        Main()->SetCalcDriver([](const TProject &, const CalcArgs &) -> std::optional<CalcResults> {
             throw Error("Cannot create file \"/x/r.xls\": Permission denied");
         });
         const double before = Main()->CurProject.Dat.T_Max;
@@ -303,8 +302,9 @@ private slots:
         QCOMPARE(Main()->CurProject.Dat.T_Max, before);
 
         SetLanguage(1);
-        Main()->SetCalcDriver(
-            [](const TProject &, const CalcArgs &, CalcRun &) -> CalcOutcome { throw Error(""); });
+        Main()->SetCalcDriver([](const TProject &, const CalcArgs &) -> std::optional<CalcResults> {
+            throw Error("");
+        });
         Calculate();
         QCOMPARE(prompts.Last("Error"), "Ошибка ввода данных!");
     }
@@ -312,9 +312,11 @@ private slots:
     void aFailedCheckShowsItsWarningOnly()
     {
         ScriptedPrompts prompts;
-        Main()->SetCalcDriver([](const TProject &, const CalcArgs &, CalcRun &run) {
-            run.warning = "The permissible stresses are equal.";
-            return CalcOutcome::CheckFailed;
+        Main()->SetCalcDriver([](const TProject &, const CalcArgs &) {
+            CalcResults failed;
+            failed.status = ResultsStatus::CheckFailed;
+            failed.failure = "The permissible stresses are equal.";
+            return std::optional<CalcResults>(failed);
         });
         Calculate();
         QCOMPARE(prompts.Kinds(), QStringList {"Warning"});
@@ -432,7 +434,6 @@ private:
     QtSettingsStore m_store;
     int m_calls = 0;
     CalcArgs m_args;
-    CalcOutcome m_outcome = CalcOutcome::Done;
 };
 
 VELMORA_GUI_TEST_MAIN(CalculateTest)

@@ -1,6 +1,7 @@
-// The desktop report around the core's workbook writer: the save dialog first, the wait window
-// while the workbook is filled, the shell's "open" of the saved file. The wait window is gone
-// before any message and after every way a run can end.
+// The desktop report around the engine and the core's workbook writer: the save dialog first,
+// the wait window while the results are calculated and the workbook is filled from them, the
+// shell's "open" of the saved file. The wait window is gone before any message and after every
+// way a run can end.
 #include "guitest.h"
 
 #include "calc/driver.h"
@@ -13,6 +14,7 @@
 #include "gui/reportplatform.h"
 #include "l10n/localization.h"
 #include "l10n/units.h"
+#include "report/excel_report.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -27,75 +29,58 @@ bool WaitShown()
     return Windows().FormWait->isVisible();
 }
 
-// Notes, for every box and the shell's "open", whether the wait window was up at that moment.
+// One log of the boxes, the shell's "open" and the wait window's showing and hiding, in the
+// order they happened.
 class WaitWatchingPrompts : public ScriptedPrompts
 {
 public:
-    QStringList waitAtPrompt; // "<kind> wait" or "<kind> no wait"
+    QStringList log; // "Save", "Message", "Error", "OpenDocument", "wait: <text>", "no wait"
+
+    WaitWatchingPrompts() { Windows().FormWait->installEventFilter(&m_watcher); }
+    ~WaitWatchingPrompts() override { Windows().FormWait->removeEventFilter(&m_watcher); }
 
     void Message(const QString &text) override
     {
-        Note("Message");
+        log << "Message";
         ScriptedPrompts::Message(text);
     }
     void Error(const QString &text) override
     {
-        Note("Error");
+        log << "Error";
         ScriptedPrompts::Error(text);
     }
     QString SaveFileName(const FileDialogRequest &request) override
     {
-        Note("Save");
+        log << "Save";
         return ScriptedPrompts::SaveFileName(request);
     }
     bool OpenDocument(const QString &path) override
     {
-        Note("OpenDocument");
+        log << "OpenDocument";
         return ScriptedPrompts::OpenDocument(path);
     }
 
 private:
-    void Note(const QString &kind) { waitAtPrompt << kind + (WaitShown() ? " wait" : " no wait"); }
-};
-
-// Passes every call on to the report and notes whether the wait window is up while the
-// workbook is filled.
-class WatchedReport : public CalcReport
-{
-public:
-    explicit WatchedReport(CalcReport &report)
-        : m_report(report)
+    class Watcher : public QObject
     {
-    }
+    public:
+        explicit Watcher(QStringList &log)
+            : m_log(log)
+        {
+        }
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            if (event->type() == QEvent::Show)
+                m_log << "wait: " + Windows().FormWait->PanelText();
+            else if (event->type() == QEvent::Hide)
+                m_log << "no wait";
+            return false;
+        }
 
-    bool waitWhileFilling = true;
-    QString waitText;
-
-    bool Begin(const TProject &project, const CalcArgs &args, const CalcRun &run) override
-    {
-        return m_report.Begin(project, args, run);
-    }
-    void RepeatSpanBlocks(int n) override
-    {
-        Watch();
-        m_report.RepeatSpanBlocks(n);
-    }
-    void WriteMode(const CalcRun &run, int column, int mode) override
-    {
-        Watch();
-        m_report.WriteMode(run, column, mode);
-    }
-    void Finish() override { m_report.Finish(); }
-    void Drop() noexcept override { m_report.Drop(); }
-
-private:
-    void Watch()
-    {
-        waitWhileFilling = waitWhileFilling && WaitShown();
-        waitText = Windows().FormWait->PanelText();
-    }
-
-    CalcReport &m_report;
+    private:
+        QStringList &m_log;
+    };
+    Watcher m_watcher {log};
 };
 
 } // namespace
@@ -130,11 +115,11 @@ private slots:
         WaitWatchingPrompts prompts;
         prompts.fileNames = {path, QString()};
         DesktopReport report(ApplicationDir(), Lang::English, 0, m_projectName);
-        WatchedReport watched(report);
-        QCOMPARE(Run(watched), CalcOutcome::Done);
-        QVERIFY(watched.waitWhileFilling);
-        QCOMPARE(watched.waitText, "Port to Excel");
-        QCOMPARE(prompts.waitAtPrompt, (QStringList {"Save no wait", "OpenDocument no wait"}));
+        const std::optional<CalcResults> results = Run(report);
+        QVERIFY(results);
+        QCOMPARE(results->status, ResultsStatus::Calculated);
+        QCOMPARE(prompts.log,
+                 (QStringList {"Save", "wait: Port to Excel", "no wait", "OpenDocument"}));
         QCOMPARE(prompts.Last("OpenDocument"), path);
         QCOMPARE(prompts.lastFileDialog.title, "Сохранение отчета в Excel файл");
         QCOMPARE(prompts.lastFileDialog.filter, "*.xls (*.xls)");
@@ -144,7 +129,7 @@ private slots:
 
         // The next run's dialog starts in the folder written to, with the project's name; a
         // cancel calculates nothing.
-        QCOMPARE(Run(report), CalcOutcome::Cancelled);
+        QVERIFY(!Run(report));
         QCOMPARE(prompts.lastFileDialog.fileName, "line.xls");
         QCOMPARE(prompts.lastFileDialog.directory, dir.path());
         QCOMPARE(prompts.Kinds(), (QStringList {"Save", "OpenDocument", "Save"}));
@@ -181,13 +166,13 @@ private slots:
         DesktopReport report(app.path() + "/", lang, 0, m_projectName);
         QString error;
         try {
-            Run(report, lang);
+            Run(report);
         } catch (const ReportTemplateError &e) {
             error = QString::fromStdString(e.what());
         }
         QVERIFY2(error.startsWith("The report template " + app.filePath(form) + " cannot be read"),
                  qPrintable(error));
-        QCOMPARE(prompts.waitAtPrompt, (QStringList {"Save no wait", "Message no wait"}));
+        QCOMPARE(prompts.log, (QStringList {"Save", "wait: Port to Excel", "no wait", "Message"}));
         QCOMPARE(prompts.Last("Message"), message);
         QVERIFY(!WaitShown());
         QVERIFY(!QFileInfo::exists(path));
@@ -207,7 +192,7 @@ private slots:
             error = QString::fromStdString(e.what());
         }
         QVERIFY2(error.contains("line.xls"), qPrintable(error));
-        QCOMPARE(prompts.Kinds(), QStringList {"Save"});
+        QCOMPARE(prompts.log, (QStringList {"Save", "wait: Port to Excel", "no wait"}));
         QVERIFY(!WaitShown());
         QVERIFY(!QFileInfo::exists(path));
     }
@@ -220,17 +205,34 @@ private slots:
         prompts.fileNames = {path};
         m_args.NaprSrg = m_args.NaprMax;
         DesktopReport report(ApplicationDir(), Lang::English, 0, m_projectName);
-        QCOMPARE(Run(report), CalcOutcome::CheckFailed);
-        QCOMPARE(prompts.Kinds(), QStringList {"Save"});
+        const std::optional<CalcResults> results = Run(report);
+        QVERIFY(results);
+        QCOMPARE(results->status, ResultsStatus::CheckFailed);
+        QVERIFY(!results->failure.empty());
+        QCOMPARE(prompts.log, (QStringList {"Save", "wait: Port to Excel", "no wait"}));
         QVERIFY(!WaitShown());
         QVERIFY(!QFileInfo::exists(path));
     }
 
-private:
-    CalcOutcome Run(CalcReport &report, Lang lang = Lang::English)
+    void aRefusedSpanRangeIsToldBeforeTheDialog()
     {
-        CalcRun run;
-        return CalcProject(m_project, ExampleWire(), CalcPurpose::Full, m_args, lang, run, &report);
+        WaitWatchingPrompts prompts;
+        m_args.Step = 0;
+        DesktopReport report(ApplicationDir(), Lang::English, 0, m_projectName);
+        QString error;
+        try {
+            Run(report);
+        } catch (const Error &e) {
+            error = QString::fromStdString(e.what());
+        }
+        QCOMPARE(error, "The change step of the spans must be greater than 0.");
+        QVERIFY(prompts.log.isEmpty());
+    }
+
+private:
+    std::optional<CalcResults> Run(DesktopReport &report)
+    {
+        return report.Run(m_project, ExampleWire(), m_args);
     }
 
     QtSettingsStore m_store;

@@ -70,15 +70,14 @@ const FileDialogRequest SaveProjectDialog {QStringLiteral("Сохранить п
 
 // The engine with the spreadsheet report under the program's folder, in the language and
 // units mode in force.
-CalcOutcome RunEngineWithReport(const TProject &project, const CalcArgs &args, CalcRun &run)
+std::optional<CalcResults> RunEngineWithReport(const TProject &project, const CalcArgs &args)
 {
     // The report is named after the open project.
     const TFormMain *main = Windows().FormMain;
     const QString projectName = main ? TFormMain::ProjectNameOf(main->ProjectFileName) : QString();
     const Lang lang = CurrentLang();
     DesktopReport report(ApplicationDir(), lang, ReadUnits(), projectName);
-    return CalcProject(project, FindWire(project.Dat.Provod), CalcPurpose::Full, args, lang, run,
-                       &report);
+    return report.Run(project, FindWire(project.Dat.Provod), args);
 }
 
 // A whole-number field's value from a stored span, truncated toward zero and kept inside
@@ -449,13 +448,12 @@ void TFormMain::ActCalcProjectExecute()
     const TDAT &dat = CurProject.Dat;
     if (!CalculationAllowed(dat))
         return;
-    CalcRun run;
     QString failure;
     try {
         const CalcArgs args = CalcArgsOf(dat, FindWire(dat.Provod));
-        const CalcOutcome outcome = m_calcDriver(CurProject, args, run);
-        if (outcome == CalcOutcome::CheckFailed && !run.warning.empty())
-            CurrentPrompts().Warning(QString::fromStdString(run.warning));
+        const std::optional<CalcResults> results = m_calcDriver(CurProject, args);
+        if (results && results->status == ResultsStatus::CheckFailed && !results->failure.empty())
+            CurrentPrompts().Warning(QString::fromStdString(results->failure));
         return;
     } catch (const std::exception &e) {
         failure = QString::fromStdString(e.what());

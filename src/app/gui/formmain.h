@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/driver.h"
+#include "calc/results.h"
 #include "data/project.h"
 #include "gui/templates/formspisokshabloni.h"
 
@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace velmora {
 
@@ -16,10 +17,10 @@ enum class NaprPage;
 struct Ui_FormMain;
 class ResultsPane;
 
-// Runs a full calculation with report of project (the engine's CalcProject, CalcPurpose::Full).
-// Throws on errors of the engine and of the report.
+// Runs a full calculation of project with its report (DesktopReport): the results, or nullopt
+// when the report's save dialog was cancelled. Throws on errors of the engine and the report.
 using CalcDriver
-    = std::function<CalcOutcome(const TProject &project, const CalcArgs &args, CalcRun &run)>;
+    = std::function<std::optional<CalcResults>(const TProject &project, const CalcArgs &args)>;
 
 // The main window: the one open project, its fields, every action of the program.
 class TFormMain : public QMainWindow

@@ -6,11 +6,37 @@
 #include "gui/uitext.h"
 #include "gui/writtenfile.h"
 #include "l10n/units.h"
+#include "report/excel_report.h"
 #include "report/report_template.h"
 
 #include <utility>
 
 namespace velmora {
+
+namespace {
+
+// The wait window from construction to Close or the end of the scope, whichever comes first.
+class WaitWindow
+{
+public:
+    explicit WaitWindow(const QString &text) { ShowWait(text); }
+    ~WaitWindow() { Close(); }
+    WaitWindow(const WaitWindow &) = delete;
+    WaitWindow &operator=(const WaitWindow &) = delete;
+
+    void Close() noexcept
+    {
+        if (m_shown) {
+            m_shown = false;
+            CloseWait();
+        }
+    }
+
+private:
+    bool m_shown = true;
+};
+
+} // namespace
 
 DesktopReport::DesktopReport(QString appDir, Lang lang, int unitsMode, QString projectName)
     : m_appDir(std::move(appDir))
@@ -20,14 +46,8 @@ DesktopReport::DesktopReport(QString appDir, Lang lang, int unitsMode, QString p
 {
 }
 
-DesktopReport::~DesktopReport()
+QString DesktopReport::AskFileName() const
 {
-    Drop();
-}
-
-bool DesktopReport::Begin(const TProject &project, const CalcArgs &args, const CalcRun &run)
-{
-    Drop(); // a report object may serve more than one run
     FileDialogRequest excelSave {QStringLiteral("Сохранение отчета в Excel файл"),
                                  QStringLiteral("*.xls (*.xls)"),
                                  QStringLiteral("xls"),
@@ -36,61 +56,39 @@ bool DesktopReport::Begin(const TProject &project, const CalcArgs &args, const C
     if (!m_projectName.isEmpty())
         excelSave.fileName = m_projectName + QStringLiteral(".xls");
     PrepareDialogFolder(excelSave, FileKind::Report, DialogUse::Save);
-    m_fileName = CurrentPrompts().SaveFileName(excelSave);
-    if (m_fileName.isEmpty())
-        return false;
+    return CurrentPrompts().SaveFileName(excelSave);
+}
 
-    ShowWait(UiText("Port_to_Excel"));
-    m_waitShown = true;
+std::optional<CalcResults> DesktopReport::Run(const TProject &project, const TWireRec &wire,
+                                              const CalcArgs &args)
+{
+    CheckCalcArgs(args, m_lang);
+    const QString fileName = AskFileName();
+    if (fileName.isEmpty())
+        return std::nullopt;
+
+    WaitWindow wait(UiText("Port_to_Excel"));
     const std::string form = ReportTemplateName(m_lang, m_unitsMode);
+    std::optional<ExcelReport> report;
     try {
-        m_writer.emplace(m_appDir.toStdString() + form, m_fileName.toStdString(), m_lang,
-                         UnitFactorsOf(m_unitsMode));
-        m_writer->Begin(project, args, run);
+        report.emplace(m_appDir.toStdString() + form, m_lang, UnitFactorsOf(m_unitsMode));
     } catch (const ReportTemplateError &) {
-        Drop(); // the wait window would hide the message box
+        wait.Close(); // the wait window would hide the message box
         CurrentPrompts().Message(
             QString::fromStdString(CoreText("Check_files", m_lang) + " " + form + "."));
         throw;
-    } catch (...) {
-        Drop();
-        throw;
     }
-    return true;
-}
-
-void DesktopReport::RepeatSpanBlocks(int n)
-{
-    m_writer->RepeatSpanBlocks(n);
-}
-
-void DesktopReport::WriteMode(const CalcRun &run, int column, int mode)
-{
-    m_writer->WriteMode(run, column, mode);
-}
-
-void DesktopReport::Finish()
-{
-    m_writer->Finish(); // on failure the driver drops the report
-    Drop();
+    CalcResults results = CalculateResults(project, wire, args, m_lang);
+    if (results.status == ResultsStatus::CheckFailed)
+        return results; // the caller shows the failure once the wait window is gone
+    report->Fill(project, args, results);
+    report->Save(fileName.toStdString());
+    wait.Close();
     // The report is written by now: its folder is remembered, and a report the system cannot
     // open gets the question that offers its folder.
-    RememberDialogFolder(FileKind::Report, m_fileName);
-    OpenWrittenFile(m_fileName);
-}
-
-void DesktopReport::Drop() noexcept
-{
-    m_writer.reset();
-    HideWait();
-}
-
-void DesktopReport::HideWait() noexcept
-{
-    if (m_waitShown) {
-        m_waitShown = false;
-        CloseWait();
-    }
+    RememberDialogFolder(FileKind::Report, fileName);
+    OpenWrittenFile(fileName);
+    return results;
 }
 
 } // namespace velmora

@@ -2,7 +2,6 @@
 
 #include "calc/arith.h"
 #include "calc/coefficients.h"
-#include "calc/report_sink.h"
 #include "common/error.h"
 
 #include <cmath>
@@ -10,38 +9,6 @@
 #include <utility>
 
 namespace velmora {
-
-namespace {
-
-// Drops the report when the run leaves before Finish went through.
-class ReportGuard
-{
-public:
-    explicit ReportGuard(CalcReport *report)
-        : m_report(report)
-    {
-    }
-    ~ReportGuard()
-    {
-        if (m_report)
-            m_report->Drop();
-    }
-    ReportGuard(const ReportGuard &) = delete;
-    ReportGuard &operator=(const ReportGuard &) = delete;
-
-    void Finish()
-    {
-        if (m_report) {
-            m_report->Finish();
-            m_report = nullptr;
-        }
-    }
-
-private:
-    CalcReport *m_report;
-};
-
-} // namespace
 
 InitialValues InitialOf(InitialState state, const CalcArgs &args, const LoadSet &loads)
 {
@@ -157,15 +124,12 @@ void CheckCalcArgs(const CalcArgs &a, Lang lang)
 }
 
 CalcOutcome CalcProject(const TProject &project, const TWireRec &wire, CalcPurpose purpose,
-                        const CalcArgs &args, Lang lang, CalcRun &run, CalcReport *report,
-                        int templateMode)
+                        const CalcArgs &args, Lang lang, CalcRun &run, int templateMode)
 {
     if (purpose == CalcPurpose::Template && (templateMode < 1 || templateMode > DesignModeCount))
         throw Error("The template's design mode must be 1 to 17, not "
                     + std::to_string(templateMode));
     CheckCalcArgs(args, lang);
-    if (purpose != CalcPurpose::Full)
-        report = nullptr;
 
     run = CalcRun {};
     run.wire = wire;
@@ -173,21 +137,13 @@ CalcOutcome CalcProject(const TProject &project, const TWireRec &wire, CalcPurpo
     run.Kd = IceDiamCoef(project.Koef, wire.Diam);
     run.b = CheckedValue(args.Tols * run.Ki * run.Kd, "the refined ice wall thickness");
 
-    if (report && !report->Begin(project, args, run))
-        return CalcOutcome::Cancelled;
-    ReportGuard guard(report);
-
     run.n = SpanCount(args.Min, args.Max, args.Step);
     for (auto &table : run.stress)
         table.assign(run.n + 1, 0.0);
     for (auto &table : run.sag)
         table.assign(run.n + 1, 0.0);
-    if (run.n <= 1) {
-        guard.Finish();
+    if (run.n <= 1)
         return CalcOutcome::Done;
-    }
-    if (report)
-        report->RepeatSpanBlocks(run.n);
 
     CalcLoadsAndModes(project, args, run);
     CheckDivisor(run.wire.Modl, "the wire's modulus of elasticity is 0");
@@ -197,7 +153,7 @@ CalcOutcome CalcProject(const TProject &project, const TWireRec &wire, CalcPurpo
                             args.T_Min, args.T_Srg, args.NaprMax, args.NaprSrg, lang);
     if (!critical.ok) {
         run.warning = critical.warning;
-        return CalcOutcome::CheckFailed; // the guard drops the report
+        return CalcOutcome::CheckFailed;
     }
     run.l1 = critical.l1;
     run.l2 = critical.l2;
@@ -210,15 +166,12 @@ CalcOutcome CalcProject(const TProject &project, const TWireRec &wire, CalcPurpo
             continue;
         run.takenModes.push_back(mode);
         CalcMode(args, run, mode);
-        if (report)
-            report->WriteMode(run, static_cast<int>(run.takenModes.size()), mode);
     }
 
     if (purpose == CalcPurpose::Template) {
         run.TemplateGamma = run.modes[templateMode - 1].load;
         run.TemplateNapr = run.stress[templateMode - 1][run.n];
     }
-    guard.Finish();
     return CalcOutcome::Done;
 }
 

@@ -13,8 +13,6 @@
 
 namespace velmora {
 
-class CalcReport;
-
 // Everything one run of CalcProject computed. Filled step by step: wire, Ki, Kd, b first; the
 // rest only when more than one span is calculated (n > 1) and the critical-span check passed.
 struct CalcRun
@@ -47,13 +45,12 @@ struct CalcRun
 
 enum class CalcOutcome {
     Done, // the run went through (possibly with nothing calculated, n <= 1)
-    Cancelled, // the report's save dialog was cancelled: nothing calculated
     CheckFailed, // a check of the critical spans failed: run.warning holds its text
 };
 
 enum class CalcPurpose {
-    Full, // every mode of the project's RegimeFlags, with the report
-    Template, // the template's design mode only, no report
+    Full, // every mode of the project's RegimeFlags (the results, the report, velmora-calc)
+    Template, // the template's design mode only
 };
 
 // The stress (daN/mm²), temperature (°C) and specific load (daN/(m·mm²)) of the initial state
@@ -86,15 +83,14 @@ void CheckCalcArgs(const CalcArgs &args, Lang lang);
 // One calculation of the wire (TProject's CalcProject); the caller looks the project's wire
 // up (the empty record stands for a wire that is not in the catalogue). Reads from the project
 // only Dat.RegimeFlags and Koef; everything else comes from the arguments. Texts (refusals,
-// run.warning) are in lang.
-//   CalcPurpose::Full: the modes of RegimeFlags, reported through report (nullptr: no report).
+// run.warning) are in lang. It asks nothing and writes nothing: the report and the windows
+// read the run's results (calc/results.h) afterwards.
+//   CalcPurpose::Full: the modes of RegimeFlags.
 //   CalcPurpose::Template: only design mode templateMode (1..17); run.TemplateGamma and
 //              run.TemplateNapr are set when the outcome is Done and n > 1.
 // Throws velmora::Error for a refused span range (CheckCalcArgs), for arithmetic errors
-// (a wire missing from the catalogue gives "Division by zero: the wire's cross-section is 0"),
-// and passes on the report's errors; the report is dropped first.
+// (a wire missing from the catalogue gives "Division by zero: the wire's cross-section is 0").
 CalcOutcome CalcProject(const TProject &project, const TWireRec &wire, CalcPurpose purpose,
-                        const CalcArgs &args, Lang lang, CalcRun &run, CalcReport *report = nullptr,
-                        int templateMode = 0);
+                        const CalcArgs &args, Lang lang, CalcRun &run, int templateMode = 0);
 
 } // namespace velmora

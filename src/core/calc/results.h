@@ -40,7 +40,8 @@ struct StateRange
     InitialState state = NoState;
 };
 
-// The full result of one calculation in one plain structure, for the windows to read. Values
+// The full result of one calculation in one plain structure: the windows, velmora-calc's JSON
+// and the spreadsheet report all read it. Values
 // are daN-based whatever the units mode: stresses daN/mm², forces daN, loads per metre daN/m,
 // specific loads daN/(m·mm²), spans and sags m, temperatures °C.
 struct CalcResults
@@ -77,7 +78,6 @@ struct CalcResults
 };
 
 // The results of a run of CalcProject that returned outcome; args are the run's arguments.
-// A Cancelled outcome (no run at all) gives TooFewSpans with nothing but the wire.
 CalcResults ResultsOf(const CalcRun &run, CalcOutcome outcome, const CalcArgs &args);
 
 // A full calculation (CalcPurpose::Full) without a report: the modes of the project's

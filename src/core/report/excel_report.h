@@ -1,6 +1,5 @@
 #pragma once
 
-#include "calc/report_sink.h"
 #include "common/error.h"
 #include "l10n/coretexts.h"
 #include "l10n/units.h"
@@ -14,6 +13,10 @@ namespace xls {
 class Workbook;
 }
 
+struct CalcArgs;
+struct CalcResults;
+struct TProject;
+
 // The report template could not be read: missing, damaged or not a workbook. The caller
 // may tell the user which form to check before it passes the error on.
 class ReportTemplateError : public Error
@@ -22,38 +25,33 @@ public:
     using Error::Error;
 };
 
-// The spreadsheet report of a full calculation: fills the template workbook while the driver
-// runs and saves it. It asks nothing and shows nothing; the desktop program puts its save
-// dialog, wait window and the shell's "open" around it, velmora-calc uses it as it is.
-//
-// Failures: Begin throws ReportTemplateError "The report template <templatePath> cannot be
-// read: <reason>"; Finish throws the workbook's error (naming outPath). The file at outPath
-// is replaced only by a save that went through.
-class ExcelReport final : public CalcReport
+// The spreadsheet report of a full calculation, filled from the calculation's results and
+// saved. It asks nothing and shows nothing; the desktop program puts its save dialog, wait
+// window and the shell's "open" around it, velmora-calc uses it as it is. The form is read
+// first, so that a form that cannot be read is told before anything is calculated.
+class ExcelReport
 {
 public:
-    // templatePath is the form of lang and of the units mode of units (ReportTemplateName
-    // under the program's folder); outPath is the report file to write.
-    ExcelReport(std::string templatePath, std::string outPath, Lang lang, UnitFactors units);
-    ~ExcelReport() override;
+    // Reads templatePath, the form of lang and of the units mode of units (ReportTemplateName
+    // under the program's folder). Throws ReportTemplateError "The report template
+    // <templatePath> cannot be read: <reason>".
+    ExcelReport(const std::string &templatePath, Lang lang, UnitFactors units);
+    ~ExcelReport();
 
-    // Reads the template and writes the input block; always true (nothing to cancel).
-    bool Begin(const TProject &project, const CalcArgs &args, const CalcRun &run) override;
-    void RepeatSpanBlocks(int n) override;
-    void WriteMode(const CalcRun &run, int column, int mode) override;
-    // Saves the workbook to outPath.
-    void Finish() override;
-    // Discards the workbook unsaved.
-    void Drop() noexcept override;
+    // Writes the input block of project and args, then the results (reportcells::WriteResults):
+    // with fewer than two spans the report holds the input block alone. Once per report.
+    // Throws velmora::Error for results whose critical-span check failed, which have no report.
+    void Fill(const TProject &project, const CalcArgs &args, const CalcResults &results);
+
+    // Saves the workbook to outPath; the file there is replaced only by a save that went
+    // through. Throws the workbook's error, which names outPath.
+    void Save(const std::string &outPath);
 
 private:
-    xls::Workbook &Book();
-
-    std::string m_templatePath;
-    std::string m_outPath;
     Lang m_lang;
     UnitFactors m_units;
     std::unique_ptr<xls::Workbook> m_book;
+    bool m_filled = false;
 };
 
 } // namespace velmora

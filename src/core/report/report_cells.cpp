@@ -1,10 +1,11 @@
 #include "report/report_cells.h"
 
-#include "calc/driver.h"
+#include "calc/results.h"
 #include "common/error.h"
 #include "xls/worksheet.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 namespace velmora::reportcells {
@@ -17,12 +18,12 @@ void PutNumber(xls::Worksheet &sheet, CellPos pos, double value)
 }
 
 // A critical span, or the word for one without a real value.
-void PutSpan(xls::Worksheet &sheet, CellPos pos, double span, Lang lang)
+void PutSpan(xls::Worksheet &sheet, CellPos pos, const std::optional<double> &span, Lang lang)
 {
-    if (IsImaginarySpan(span))
-        sheet.Cell(pos.row, pos.col).SetText(CoreText("Imaginary", lang));
+    if (span)
+        PutNumber(sheet, pos, *span);
     else
-        PutNumber(sheet, pos, span);
+        sheet.Cell(pos.row, pos.col).SetText(CoreText("Imaginary", lang));
 }
 
 } // namespace
@@ -96,19 +97,19 @@ void RepeatSpanBlocks(xls::Worksheet &sheet, int n)
     sheet.SetRowPageBreaks(breaks);
 }
 
-void WriteMode(xls::Worksheet &sheet, const CalcRun &run, int column, int mode, Lang lang,
-               const UnitFactors &units)
+void WriteMode(xls::Worksheet &sheet, const CalcResults &results, int column,
+               const ModeResults &mode, Lang lang, const UnitFactors &units)
 {
     if (column < 1 || column > ModeColumnCount)
         throw Error("the report has no column for mode column " + std::to_string(column));
-    if (mode < 1 || mode > DesignModeCount)
-        throw Error("design mode " + std::to_string(mode) + " does not exist");
+    if (mode.mode < 1 || mode.mode > DesignModeCount)
+        throw Error("design mode " + std::to_string(mode.mode) + " does not exist");
     const double sf = units.stress;
     const double ff = units.force;
 
     // The loads and critical spans are the same for every mode; writing them with each
     // mode leaves them in the report whenever a mode was taken.
-    const LoadSet &l = run.loads;
+    const LoadSet &l = results.loads;
     const std::pair<double, double> loads[] = {
         {l.P1, l.g1}, {l.P2, l.g2}, {l.P3, l.g3},   {l.P4, l.g4},   {l.P4a, l.g4a}, {l.P4b, l.g4b},
         {l.P5, l.g5}, {l.P6, l.g6}, {l.P6a, l.g6a}, {l.P6b, l.g6b}, {l.P7, l.g7},
@@ -119,29 +120,40 @@ void WriteMode(xls::Worksheet &sheet, const CalcRun &run, int column, int mode, 
         sheet.Cell(row, SpecificLoadCol).SetNumber(sf * specific);
         ++row;
     }
-    PutSpan(sheet, At("P20"), run.l1, lang);
-    PutNumber(sheet, At("P21"), run.l2);
-    PutSpan(sheet, At("P22"), run.l3, lang);
+    PutSpan(sheet, At("P20"), results.l1, lang);
+    PutNumber(sheet, At("P21"), results.l2);
+    PutSpan(sheet, At("P22"), results.l3, lang);
 
     const int col = FirstModeCol + column - 1;
-    const DesignMode &m = run.modes[mode - 1];
+    const DesignMode &m = mode.conditions;
     sheet.Cell(ModeLoadRow, col).SetNumber(m.load); // daN-based in both units modes
     sheet.Cell(ModeTemperatureRow, col).SetNumber(m.temperature);
     sheet.Cell(ModeIceRow, col).SetNumber(m.ice);
     sheet.Cell(ModeWindRow, col).SetNumber(m.wind);
-    sheet.Cell(ModeNumberRow, col).SetInteger(mode);
+    sheet.Cell(ModeNumberRow, col).SetInteger(mode.mode);
 
-    const std::vector<double> &stress = run.stress[mode - 1];
-    const std::vector<double> &sag = run.sag[mode - 1];
-    const double section = run.wire.Sech;
-    const std::size_t count = std::min({run.spans.size(), stress.size(), sag.size()});
+    const std::vector<double> &stress = mode.stress;
+    const std::vector<double> &sag = mode.sag;
+    const double section = results.wire.Sech;
+    const std::size_t count = std::min({results.spans.size(), stress.size(), sag.size()});
     for (std::size_t i = 0; i < count; ++i) {
         const int r = SpanBlockFirstRow + SpanBlockRows * static_cast<int>(i);
-        sheet.Cell(r, SpanCol).SetNumber(run.spans[i]);
+        sheet.Cell(r, SpanCol).SetNumber(results.spans[i]);
         sheet.Cell(r, col).SetNumber(ff * stress[i] * section);
         sheet.Cell(r + 1, col).SetNumber(sf * stress[i]);
         sheet.Cell(r + 2, col).SetNumber(sag[i]);
     }
+}
+
+void WriteResults(xls::Worksheet &sheet, const CalcResults &results, Lang lang,
+                  const UnitFactors &units)
+{
+    if (results.status != ResultsStatus::Calculated || results.spans.empty())
+        return;
+    RepeatSpanBlocks(sheet, static_cast<int>(results.spans.size()) - 1);
+    int column = 0;
+    for (const ModeResults &mode : results.taken)
+        WriteMode(sheet, results, ++column, mode, lang, units);
 }
 
 } // namespace velmora::reportcells

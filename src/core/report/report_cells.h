@@ -13,7 +13,8 @@ class Worksheet;
 }
 
 struct CalcArgs;
-struct CalcRun;
+struct CalcResults;
+struct ModeResults;
 struct TProject;
 struct TWireRec;
 
@@ -94,11 +95,17 @@ void WriteInputBlock(xls::Worksheet &sheet, const TProject &project, const CalcA
 void RepeatSpanBlocks(xls::Worksheet &sheet, int n);
 
 // The load table, the critical spans (P20..P22; an imaginary l1 or l3 as the text of
-// "Imaginary" in lang), and mode column `column` (1..17) with every span block of mode `mode`
-// (1..17). Throws velmora::Error "the report has no column for mode column 18" and
+// "Imaginary" in lang), and mode column `column` (1..17) with every span block of the mode's
+// results. Throws velmora::Error "the report has no column for mode column 18" and
 // "design mode 0 does not exist" for numbers out of range.
-void WriteMode(xls::Worksheet &sheet, const CalcRun &run, int column, int mode, Lang lang,
-               const UnitFactors &units);
+void WriteMode(xls::Worksheet &sheet, const CalcResults &results, int column,
+               const ModeResults &mode, Lang lang, const UnitFactors &units);
+
+// Everything a calculation adds to the input block: when results.status is Calculated, one
+// span block per entry of results.spans (RepeatSpanBlocks) and a mode column per taken mode in
+// ascending order; nothing otherwise.
+void WriteResults(xls::Worksheet &sheet, const CalcResults &results, Lang lang,
+                  const UnitFactors &units);
 
 } // namespace reportcells
 } // namespace velmora

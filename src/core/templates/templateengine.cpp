@@ -9,7 +9,7 @@ TemplateEngine CalcTemplateEngine(const TWireRec &wire, Lang lang)
     return [wire, lang](const TProject &project, int mode, const CalcArgs &args) {
         CalcRun run;
         TemplateEngineAnswer answer;
-        if (CalcProject(project, wire, CalcPurpose::Template, args, lang, run, nullptr, mode)
+        if (CalcProject(project, wire, CalcPurpose::Template, args, lang, run, mode)
             != CalcOutcome::Done) {
             if (!run.warning.empty())
                 answer.warnings.push_back(run.warning);

@@ -6,6 +6,7 @@
 
 #include "calc/driver.h"
 #include "calc/project_args.h"
+#include "calc/results.h"
 #include "calc/solver.h"
 #include "example_wire.h"
 #include "l10n/coretexts.h"
@@ -220,12 +221,19 @@ inline int ExpectedBlocks(const CalcRun &run)
     return run.calculated ? static_cast<int>(run.spans.size()) : 1;
 }
 
-// Fills the report of a case into outPath with the forms under appDir.
+// Fills the report of a case into outPath with the forms under appDir as velmora-calc does:
+// the form is read first, and the results are written unless the check failed.
 inline CalcOutcome RunReportCase(const ReportCase &c, const std::string &appDir,
                                  const std::string &outPath, CalcRun &run)
 {
-    ExcelReport report(appDir + c.form(), outPath, c.lang(), UnitFactorsOf(c.units));
-    return CalcProject(c.project, ExampleWire(), CalcPurpose::Full, c.args, c.lang(), run, &report);
+    ExcelReport report(appDir + c.form(), c.lang(), UnitFactorsOf(c.units));
+    const CalcOutcome outcome
+        = CalcProject(c.project, ExampleWire(), CalcPurpose::Full, c.args, c.lang(), run);
+    if (outcome == CalcOutcome::CheckFailed)
+        return outcome;
+    report.Fill(c.project, c.args, ResultsOf(run, outcome, c.args));
+    report.Save(outPath);
+    return outcome;
 }
 
 } // namespace velmora::test

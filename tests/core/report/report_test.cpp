@@ -371,14 +371,37 @@ TEST(ReportFailure, FailedCheckWritesNoFile)
     WriteFileAtomically(out, "an earlier report");
     EXPECT_EQ(test::RunReportCase(c, AppDir, out, run), CalcOutcome::CheckFailed);
     EXPECT_EQ(ReadFileBytes(out), "an earlier report");
+
+    // Such results have no report to fill.
+    ExcelReport report(AppDir + c.form(), c.lang(), UnitFactorsOf(c.units));
+    const CalcResults failed = ResultsOf(run, CalcOutcome::CheckFailed, c.args);
+    EXPECT_THROW(report.Fill(c.project, c.args, failed), Error);
+}
+
+// A report is filled once: a second Fill would repeat the span blocks over the first.
+TEST(ReportFailure, ASecondFillIsRefused)
+{
+    const ReportCase c = test::ReportCases().front();
+    CalcRun run;
+    const CalcOutcome outcome
+        = CalcProject(c.project, test::ExampleWire(), CalcPurpose::Full, c.args, c.lang(), run);
+    ASSERT_EQ(outcome, CalcOutcome::Done);
+    const CalcResults results = ResultsOf(run, outcome, c.args);
+    ExcelReport report(AppDir + c.form(), c.lang(), UnitFactorsOf(c.units));
+    report.Fill(c.project, c.args, results);
+    EXPECT_THROW(report.Fill(c.project, c.args, results), Error);
 }
 
 TEST(ReportCells, ModeColumnOutOfRangeIsRefused)
 {
     xls::Workbook book = xls::Workbook::Load(AppDir + "Forms/FormMech_en.xls");
-    CalcRun run;
-    EXPECT_THROW(reportcells::WriteMode(book.Sheet(0), run, 18, 1, Lang::English, {}), Error);
-    EXPECT_THROW(reportcells::WriteMode(book.Sheet(0), run, 1, 0, Lang::English, {}), Error);
+    const CalcResults results;
+    ModeResults mode;
+    mode.mode = 1;
+    EXPECT_THROW(reportcells::WriteMode(book.Sheet(0), results, 18, mode, Lang::English, {}),
+                 Error);
+    mode.mode = 0;
+    EXPECT_THROW(reportcells::WriteMode(book.Sheet(0), results, 1, mode, Lang::English, {}), Error);
 }
 
 } // namespace
