@@ -1,6 +1,7 @@
+#include "bench_inputs.h"
+
 #include "calc/driver.h"
 #include "calc/results.h"
-#include "data/project.h"
 #include "report/excel_report.h"
 #include "report/report_template.h"
 
@@ -16,27 +17,10 @@ using namespace velmora;
 
 const std::string AppDir = std::string(VELMORA_APP_DIR) + "/";
 
-struct ReportInput
-{
-    TProject project;
-    TWireRec wire;
-    CalcArgs args;
-};
-
 // The largest report: spans 10 m to 609 m by 1 m (n = 600, 601 blocks with l2) × 17 modes.
-ReportInput LargestReport()
+bench::BenchInput LargestReport()
 {
-    ReportInput in;
-    in.wire.Name = "АПС35/6.2";
-    in.wire.Diam = 8.4;
-    in.wire.Sech = 43;
-    in.wire.PNag = 0.148;
-    in.wire.Modl = 8250;
-    in.wire.Koef = 1.9E-5;
-    const TDAT &d = in.project.Dat;
-    in.args = CalcArgs {d.T_Gsw, d.T_Gbw, d.Tvmax,    d.T_Min,    d.T_Max, d.T_Srg, d.Vgol,
-                        d.VMax,  d.Tols,  d.Napr_srg, d.Napr_Max, 10,      609,     1};
-    return in;
+    return bench::DefaultProjectWithSpans(10, 609, 1);
 }
 
 std::string BenchFile()
@@ -48,7 +32,7 @@ std::string BenchFile()
 // block copies, the calculation and its 17 mode columns, the file written.
 void BM_CalcWithReport601Spans17Modes(benchmark::State &state)
 {
-    const ReportInput in = LargestReport();
+    const bench::BenchInput in = LargestReport();
     const std::string path = BenchFile();
     std::size_t blocks = 0;
     for (auto _ : state) {
@@ -68,7 +52,7 @@ BENCHMARK(BM_CalcWithReport601Spans17Modes)->Unit(benchmark::kMillisecond);
 // The report's share alone, from results computed once: read the template, fill it, save it.
 void BM_Report601Spans17Modes(benchmark::State &state)
 {
-    const ReportInput in = LargestReport();
+    const bench::BenchInput in = LargestReport();
     const CalcResults results = CalculateResults(in.project, in.wire, in.args, Lang::English);
     const std::string path = BenchFile();
     for (auto _ : state) {

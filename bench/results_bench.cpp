@@ -2,6 +2,8 @@
 // in the program's windows: an edit of a field, then the recalculation with the table model and
 // both plots updated, and that followed by a drawing of the pane. Also reports the program's
 // resident memory with the pane open (rss_MB).
+#include "bench_inputs.h"
+
 #include "catalogue/catalogue.h"
 #include "gui/appwindows.h"
 #include "gui/formmain.h"
@@ -23,19 +25,6 @@ namespace {
 
 using namespace velmora;
 
-TWireRec BenchWire()
-{
-    TWireRec wire;
-    wire.Group = 1;
-    wire.Name = "АПС35/6.2";
-    wire.Diam = 8.4;
-    wire.Sech = 43;
-    wire.PNag = 0.148;
-    wire.Modl = 8250;
-    wire.Koef = 1.9E-5;
-    return wire;
-}
-
 // The program's windows with the pane open on a project of 601 spans (10 m to 6010 m by 10 m).
 struct OpenPane
 {
@@ -43,12 +32,10 @@ struct OpenPane
     {
         CreateAppWindows();
         WiresList().Clear();
-        WiresList().Add(BenchWire());
+        const bench::BenchInput in = bench::LargestRange();
+        WiresList().Add(in.wire);
         TFormMain *main = Windows().FormMain;
-        main->CurProject.Dat.Provod = BenchWire().Name;
-        main->CurProject.Dat.Min_Prol = 10;
-        main->CurProject.Dat.Max_Prol = 6010;
-        main->CurProject.Dat.Shag = 10;
+        main->CurProject.Dat = in.project.Dat;
         main->show();
         main->ProjectToForm();
         pane = main->findChild<ResultsPane *>(QStringLiteral("ResultsPane"));

@@ -5,6 +5,9 @@
 
 #include "gui/appwindows.h"
 #include "gui/prompts.h"
+#include "l10n/localization.h"
+#include "l10n/settings.h"
+#include "l10n/units.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -39,6 +42,16 @@ inline void PrepareTestHome()
     qputenv("XDG_RUNTIME_DIR", home + "/runtime");
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+// Where every window test starts: store as the settings store, the English texts and the
+// daN-based units.
+inline void StartInEnglish(SettingsStore &store)
+{
+    SetSettingsStore(&store);
+    InitLocalization("English (United States)");
+    SetLanguage(0);
+    SetUnits(0);
 }
 
 // Prompts that answer from a script and record what was asked. Every box and dialog that

@@ -54,10 +54,7 @@ class CalculateTest : public QObject
 private slots:
     void init()
     {
-        SetSettingsStore(&m_store);
-        InitLocalization("English (United States)");
-        SetLanguage(0);
-        SetUnits(0);
+        StartInEnglish(m_store);
         // The catalogue window reads the catalogue when it is made; the test's wire follows.
         CreateAppWindows();
         WiresList().Clear();

@@ -53,10 +53,7 @@ private:
 private slots:
     void init()
     {
-        SetSettingsStore(&m_store);
-        InitLocalization("English (United States)");
-        SetLanguage(0);
-        SetUnits(0);
+        StartInEnglish(m_store);
         QDir().mkpath(QString::fromStdString(CatalogueDataDir(CommonDataDir())));
         TWiresList list;
         for (const char *name : {"AC 70/11", "AC 95/16", "AC 120/19"}) {

@@ -117,10 +117,7 @@ private:
 private slots:
     void init()
     {
-        SetSettingsStore(&m_store);
-        InitLocalization("English (United States)");
-        SetLanguage(0);
-        SetUnits(0);
+        StartInEnglish(m_store);
         RegisterCommonTexts();
         m_dir = std::make_unique<QTemporaryDir>();
     }

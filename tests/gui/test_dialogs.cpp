@@ -54,10 +54,7 @@ class DialogsTest : public QObject
 private slots:
     void init()
     {
-        SetSettingsStore(&m_store);
-        InitLocalization("English (United States)");
-        SetLanguage(0);
-        SetUnits(0);
+        StartInEnglish(m_store);
         CreateAppWindows();
         Main()->show();
     }

@@ -55,10 +55,7 @@ class HelpTest : public QObject
 private slots:
     void init()
     {
-        SetSettingsStore(&m_store);
-        InitLocalization("English (United States)");
-        SetLanguage(0);
-        SetUnits(0);
+        StartInEnglish(m_store);
         CreateAppWindows();
         Windows().FormMain->show();
     }

@@ -124,10 +124,7 @@ private slots:
     void init()
     {
         QVERIFY(m_dir.isValid());
-        SetSettingsStore(&m_store);
-        InitLocalization("English (United States)");
-        SetLanguage(0);
-        SetUnits(0);
+        StartInEnglish(m_store);
         CreateAppWindows();
         Main()->show();
         QVERIFY(QTest::qWaitForWindowExposed(Main()));

@@ -92,10 +92,7 @@ class ReportTest : public QObject
 private slots:
     void init()
     {
-        SetSettingsStore(&m_store);
-        InitLocalization("English (United States)");
-        SetLanguage(0);
-        SetUnits(0);
+        StartInEnglish(m_store);
         CreateAppWindows();
         m_project.SetDefaults();
         m_project.Dat.Provod = ExampleWire().Name;

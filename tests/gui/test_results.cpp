@@ -132,11 +132,8 @@ private slots:
     {
         QVERIFY(m_dir.isValid());
         m_store = FakeSettingsStore {};
-        SetSettingsStore(&m_store);
+        StartInEnglish(m_store);
         m_prompts.emplace();
-        InitLocalization("English (United States)");
-        SetLanguage(0);
-        SetUnits(0);
         CreateWindowsWithTheExampleWire();
     }
     void cleanup()

@@ -93,10 +93,7 @@ private:
 private slots:
     void init()
     {
-        SetSettingsStore(&m_store);
-        InitLocalization("English (United States)");
-        SetLanguage(0);
-        SetUnits(0);
+        StartInEnglish(m_store);
         CreateAppWindows();
         WiresList().Clear();
         WiresList().Add(ShippedAc70Wire());

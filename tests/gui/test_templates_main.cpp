@@ -49,10 +49,7 @@ private:
 private slots:
     void init()
     {
-        SetSettingsStore(&m_store);
-        InitLocalization("English (United States)");
-        SetLanguage(0);
-        SetUnits(0);
+        StartInEnglish(m_store);
         CreateAppWindows();
         Main()->show();
         QVERIFY(QTest::qWaitForWindowExposed(Main()));

@@ -87,10 +87,7 @@ private:
 private slots:
     void init()
     {
-        SetSettingsStore(&m_store);
-        InitLocalization("English (United States)");
-        SetLanguage(0);
-        SetUnits(0);
+        StartInEnglish(m_store);
         RegisterAllTexts();
         m_project.SetDefaults();
         m_fileName.clear();
