@@ -2,6 +2,7 @@
 #include "common/error.h"
 #include "common/fileio.h"
 #include "data/projectfile.h"
+#include "project_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -11,52 +12,15 @@
 namespace velmora {
 namespace {
 
-// The file of a new project, one value per line.
-std::vector<std::string> NewProjectLines()
-{
-    return {"version 3.4",
-            "АПС35/6.2",
-            "-5",
-            "-5",
-            "-5",
-            "-50",
-            "40",
-            "0",
-            "18",
-            "36",
-            "20",
-            "4;0",
-            "9;0",
-            "10",
-            "100",
-            "10",
-            "11111111111111111",
-            "1",
-            "1",
-            "1",
-            "1",
-            "1",
-            "1",
-            "1",
-            "15",
-            "1",
-            "0"};
-}
-
-std::string Join(const std::vector<std::string> &lines, const char *end = "\r\n")
-{
-    std::string text;
-    for (const std::string &line : lines)
-        text += line + end;
-    return Utf8ToCp1251(text);
-}
+using test::NewProjectLines;
+using test::ProjectFileOf;
 
 // The file with line `number` (1-based) replaced.
 std::string WithLine(std::size_t number, const std::string &text)
 {
     std::vector<std::string> lines = NewProjectLines();
     lines.at(number - 1) = text;
-    return Join(lines);
+    return ProjectFileOf(lines);
 }
 
 TProject Read(const std::string &bytes, ProjectLoad *load = nullptr)
@@ -92,14 +56,14 @@ TEST(ProjectFileTest, NewProjectIsWrittenByteForByte)
 {
     TProject project;
     const std::string bytes = WriteProjectToBytes(project);
-    EXPECT_EQ(bytes, Join(NewProjectLines()));
+    EXPECT_EQ(bytes, ProjectFileOf(NewProjectLines()));
     EXPECT_EQ(bytes.substr(0, 15), "version 3.4\r\n\xc0\xcf");
 }
 
 TEST(ProjectFileTest, NewProjectReadsBackAsTheDefaults)
 {
     ProjectLoad load;
-    const TProject project = Read(Join(NewProjectLines()), &load);
+    const TProject project = Read(ProjectFileOf(NewProjectLines()), &load);
     EXPECT_TRUE(project.IsEqual(TProject {}));
     EXPECT_EQ(project.Dat.NaprPage, 0);
     EXPECT_TRUE(load.templateSectionPresent);
@@ -108,7 +72,7 @@ TEST(ProjectFileTest, NewProjectReadsBackAsTheDefaults)
 
 TEST(ProjectFileTest, LinesEndedByLfAloneAreRead)
 {
-    EXPECT_TRUE(Read(Join(NewProjectLines(), "\n")).IsEqual(TProject {}));
+    EXPECT_TRUE(Read(ProjectFileOf(NewProjectLines(), {}, "\n")).IsEqual(TProject {}));
 }
 
 TEST(ProjectFileTest, RoundTripOfAFullProject)
@@ -170,7 +134,7 @@ TEST(ProjectFileTest, PermissibleValueLines)
         std::vector<std::string> lines = NewProjectLines();
         lines[11] = c.line12;
         lines[12] = c.line13;
-        const TDAT dat = Read(Join(lines)).Dat;
+        const TDAT dat = Read(ProjectFileOf(lines)).Dat;
         EXPECT_EQ(dat.NaprPage, c.page) << c.line12;
         EXPECT_EQ(dat.Napr_srg, c.naprSrg) << c.line12;
         EXPECT_EQ(dat.Tag_Srg, c.tagSrg) << c.line12;
@@ -187,7 +151,7 @@ TEST(ProjectFileTest, DecimalCommasAreRead)
     lines[1] = "АС 70,5";
     lines[8] = "18,5";
     lines[18] = "1,25";
-    const TProject project = Read(Join(lines));
+    const TProject project = Read(ProjectFileOf(lines));
     EXPECT_EQ(project.Dat.Provod, "АС 70.5");
     EXPECT_EQ(project.Dat.Vgol, 18.5);
     EXPECT_EQ(project.Koef.V_Reg, 1.25);
@@ -245,7 +209,7 @@ TEST(ProjectFileTest, OlderLayoutHasNoVersionLineAndSevenCoefficients)
         lines.push_back(line);
 
     ProjectLoad load;
-    const TProject project = Read(Join(lines), &load);
+    const TProject project = Read(ProjectFileOf(lines), &load);
     EXPECT_FALSE(load.koefFallback);
     EXPECT_TRUE(load.templateSectionPresent);
     EXPECT_EQ(project.Dat.Provod, "АПС35/6.2");
@@ -263,7 +227,7 @@ TEST(ProjectFileTest, AnotherVersionLineIsTheWireNameOfAnOlderFile)
     lines.erase(lines.begin() + 1); // "version 3.5" takes the wire's place
     lines[0] = "version 3.5";
     lines.erase(lines.begin() + 23, lines.begin() + 25);
-    const TProject project = Read(Join(lines));
+    const TProject project = Read(ProjectFileOf(lines));
     EXPECT_EQ(project.Dat.Provod, "version 3.5");
     EXPECT_EQ(project.Koef.TypeTer, 1);
 
@@ -296,7 +260,7 @@ TEST(ProjectFileTest, FailedOpeningLeavesTheOpenProjectAsItWas)
     lines.back() = "1";
     for (const char *line : {"Т", "0", "-1", "5000", "x"})
         lines.push_back(line);
-    EXPECT_THROW(ReadProjectFromBytes(Join(lines), open), ConversionError);
+    EXPECT_THROW(ReadProjectFromBytes(ProjectFileOf(lines), open), ConversionError);
     EXPECT_TRUE(open.IsEqual(before));
 
     EXPECT_THROW(ReadProjectFromBytes(WithLine(16, ""), open), ConversionError);
@@ -309,7 +273,7 @@ TEST(ProjectFileTest, FileWithoutTemplateSectionOpensWithAnEmptyList)
     open.Shablons.Add(Template("другой проект"));
     std::vector<std::string> lines = NewProjectLines();
     lines.pop_back();
-    const ProjectLoad load = ReadProjectFromBytes(Join(lines), open);
+    const ProjectLoad load = ReadProjectFromBytes(ProjectFileOf(lines), open);
     EXPECT_FALSE(load.templateSectionPresent);
     EXPECT_EQ(open.Shablons.Count(), 0);
 }
@@ -322,7 +286,7 @@ TEST(ProjectFileTest, FileEndingAfterTheFlagsTakesDefaultCoefficients)
     std::vector<std::string> lines = NewProjectLines();
     lines.resize(17);
     lines[9] = "30";
-    const ProjectLoad load = ReadProjectFromBytes(Join(lines), open);
+    const ProjectLoad load = ReadProjectFromBytes(ProjectFileOf(lines), open);
     EXPECT_TRUE(load.koefFallback);
     EXPECT_FALSE(load.templateSectionPresent);
     EXPECT_EQ(open.Dat.VMax, 30);
@@ -342,7 +306,7 @@ TEST(ProjectFileTest, FailedCoefficientsStillReadTheTemplatesFromTheirOwnLine)
         for (const char *line : {"Г", "1", "-1", "5000", "500", "300", "15", "7", "0.5", "0"})
             lines.push_back(line);
         ProjectLoad load;
-        const TProject project = Read(Join(lines), &load);
+        const TProject project = Read(ProjectFileOf(lines), &load);
         EXPECT_TRUE(load.koefFallback) << bad;
         EXPECT_TRUE(project.Koef.IsEqual(TKlimatKoef {})) << bad;
         ASSERT_TRUE(load.templateSectionPresent) << bad;
@@ -359,7 +323,7 @@ TEST(ProjectFileTest, FailedCoefficientsStillReadTheTemplatesFromTheirOwnLine)
     ProjectLoad load;
     TProject open;
     open.Shablons.Add(Template("другой"));
-    load = ReadProjectFromBytes(Join(lines), open);
+    load = ReadProjectFromBytes(ProjectFileOf(lines), open);
     EXPECT_TRUE(load.koefFallback);
     EXPECT_TRUE(load.templateSectionPresent);
     EXPECT_EQ(open.Shablons.Count(), 0);

@@ -3,6 +3,7 @@
 #include "common/fileio.h"
 #include "data/projectfile.h"
 #include "data/sectionfile.h"
+#include "project_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -12,43 +13,10 @@
 namespace velmora {
 namespace {
 
-// The file of a new project up to its empty template section.
-const std::vector<std::string> newProjectLines = {"version 3.4",
-                                                  "АПС35/6.2",
-                                                  "-5",
-                                                  "-5",
-                                                  "-5",
-                                                  "-50",
-                                                  "40",
-                                                  "0",
-                                                  "18",
-                                                  "36",
-                                                  "20",
-                                                  "4;0",
-                                                  "9;0",
-                                                  "10",
-                                                  "100",
-                                                  "10",
-                                                  "11111111111111111",
-                                                  "1",
-                                                  "1",
-                                                  "1",
-                                                  "1",
-                                                  "1",
-                                                  "1",
-                                                  "1",
-                                                  "15",
-                                                  "1",
-                                                  "0"};
-
-std::string Join(std::vector<std::string> lines, const std::vector<std::string> &more = {},
-                 const char *end = "\r\n")
+// The file of a new project up to its empty template section, and then more.
+std::string NewProjectWith(const std::vector<std::string> &more = {})
 {
-    lines.insert(lines.end(), more.begin(), more.end());
-    std::string text;
-    for (const std::string &line : lines)
-        text += line + end;
-    return Utf8ToCp1251(text);
+    return test::ProjectFileOf(test::NewProjectLines(), more);
 }
 
 TSection Section(const std::string &name, std::vector<double> spans)
@@ -105,7 +73,7 @@ std::string ReadError(const std::string &bytes)
 TEST(SectionFileTest, SectionsAreWrittenAfterTheTemplatesByteForByte)
 {
     const std::string bytes = WriteProjectToBytes(TwoSections());
-    EXPECT_EQ(bytes, Join(newProjectLines, twoSectionLines));
+    EXPECT_EQ(bytes, NewProjectWith(twoSectionLines));
     // Windows-1251 and CR LF: "О" is 0xCE, the en dash 0x96
     EXPECT_NE(bytes.find("\r\n\xce\xef\xee\xf0\xfb 1\x96"
                          "6\r\n"),
@@ -119,9 +87,9 @@ TEST(SectionFileTest, SectionsAreWrittenAfterTheTemplatesByteForByte)
 
 TEST(SectionFileTest, AProjectWithoutSectionsKeepsTheBytesItHadBefore)
 {
-    EXPECT_EQ(WriteProjectToBytes(TProject {}), Join(newProjectLines));
+    EXPECT_EQ(WriteProjectToBytes(TProject {}), NewProjectWith());
     TProject open = TwoSections();
-    ReadProjectFromBytes(Join(newProjectLines), open);
+    ReadProjectFromBytes(NewProjectWith(), open);
     EXPECT_EQ(open.Sections.Count(), 0) << "the sections of the project open before";
 }
 
@@ -151,7 +119,7 @@ TEST(SectionFileTest, OtherLinesAfterTheTemplatesAreNoSections)
     for (const std::vector<std::string> &tail : std::vector<std::vector<std::string>> {
              {"Anchor sections", "1"}, {"", "anchor sections"}, {"something newer"}}) {
         TProject project;
-        ReadProjectFromBytes(Join(newProjectLines, tail), project);
+        ReadProjectFromBytes(NewProjectWith(tail), project);
         EXPECT_EQ(project.Sections.Count(), 0) << tail[0];
     }
 }
@@ -160,8 +128,9 @@ TEST(SectionFileTest, LinesEndedByLfAloneAndDecimalCommasAreRead)
 {
     TProject project;
     ReadProjectFromBytes(
-        Join(newProjectLines,
-             {"anchor sections", "1", "А", "-40,5", "40", "10", "2", "120,5", "99"}, "\n"),
+        test::ProjectFileOf(test::NewProjectLines(),
+                            {"anchor sections", "1", "А", "-40,5", "40", "10", "2", "120,5", "99"},
+                            "\n"),
         project);
     ASSERT_EQ(project.Sections.Count(), 1);
     EXPECT_EQ(project.Sections.Items(0).TFrom, -40.5);
@@ -196,7 +165,7 @@ TEST(SectionFileTest, AFaultySectionFailsTheWholeOpening)
     const auto tail = [](std::size_t index, const std::string &text) {
         std::vector<std::string> lines = twoSectionLines;
         lines.at(index) = text;
-        return Join(newProjectLines, lines);
+        return NewProjectWith(lines);
     };
     EXPECT_EQ(ReadError(tail(1, "two")), "'two' is not a valid integer value");
     EXPECT_EQ(ReadError(tail(1, "-1")),
@@ -209,7 +178,7 @@ TEST(SectionFileTest, AFaultySectionFailsTheWholeOpening)
     // the count promises more spans than the file holds
     std::vector<std::string> cut = twoSectionLines;
     cut.resize(cut.size() - 1);
-    EXPECT_EQ(ReadError(Join(newProjectLines, cut)), "'' is not a valid floating point value");
+    EXPECT_EQ(ReadError(NewProjectWith(cut)), "'' is not a valid floating point value");
     EXPECT_EQ(ReadError(tail(6, "2000000000")), "'' is not a valid floating point value");
 
     TProject open = TwoSections();
