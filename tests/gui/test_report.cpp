@@ -161,12 +161,7 @@ private slots:
         WaitWatchingPrompts prompts;
         prompts.fileNames = {path};
         DesktopReport report(app.path() + "/", lang, 0, m_projectName);
-        QString error;
-        try {
-            Run(report);
-        } catch (const ReportTemplateError &e) {
-            error = QString::fromStdString(e.what());
-        }
+        const QString error = RunError<ReportTemplateError>(report);
         QVERIFY2(error.startsWith("The report template " + app.filePath(form) + " cannot be read"),
                  qPrintable(error));
         QCOMPARE(prompts.log, (QStringList {"Save", "wait: Port to Excel", "no wait", "Message"}));
@@ -182,12 +177,7 @@ private slots:
         WaitWatchingPrompts prompts;
         prompts.fileNames = {path};
         DesktopReport report(ApplicationDir(), Lang::English, 0, m_projectName);
-        QString error;
-        try {
-            Run(report);
-        } catch (const Error &e) {
-            error = QString::fromStdString(e.what());
-        }
+        const QString error = RunError(report);
         QVERIFY2(error.contains("line.xls"), qPrintable(error));
         QCOMPARE(prompts.log, (QStringList {"Save", "wait: Port to Excel", "no wait"}));
         QVERIFY(!WaitShown());
@@ -216,12 +206,7 @@ private slots:
         WaitWatchingPrompts prompts;
         m_args.Step = 0;
         DesktopReport report(ApplicationDir(), Lang::English, 0, m_projectName);
-        QString error;
-        try {
-            Run(report);
-        } catch (const Error &e) {
-            error = QString::fromStdString(e.what());
-        }
+        const QString error = RunError(report);
         QCOMPARE(error, "The change step of the spans must be greater than 0.");
         QVERIFY(prompts.log.isEmpty());
     }
@@ -230,6 +215,17 @@ private:
     std::optional<CalcResults> Run(DesktopReport &report)
     {
         return report.Run(m_project, ExampleWire(), m_args);
+    }
+
+    // The text of the error of type E the run ends with; empty when it ends without one.
+    template<class E = velmora::Error> QString RunError(DesktopReport &report)
+    {
+        try {
+            Run(report);
+        } catch (const E &e) {
+            return QString::fromStdString(e.what());
+        }
+        return {};
     }
 
     QtSettingsStore m_store;
