@@ -281,7 +281,9 @@ TWireRec WireFromTextLine(const std::string &line, std::size_t lineNumber, const
                     + std::to_string(fields.size())
                     + " fields; a wire needs at least six (Name;Diam;Sech;PNag;Modl;Koef[;Group])");
     TWireRec rec;
-    rec.Name = Utf8Left(fields[0], kWireNameMax);
+    // The name as the catalogue file can hold it: a character Windows-1251 lacks shows as "?"
+    // at once, not only after the catalogue was saved and read again.
+    rec.Name = Cp1251ToUtf8(Utf8ToCp1251(Utf8Left(fields[0], kWireNameMax)));
     rec.Diam = ParseFloat(fields[1]);
     rec.Sech = ParseFloat(fields[2]);
     rec.PNag = ParseFloat(fields[3]);

@@ -11,11 +11,6 @@ namespace velmora {
 
 namespace {
 
-std::string InLanguage(Lang language, const std::string &english, const std::string &russian)
-{
-    return language == Lang::English ? english : russian;
-}
-
 void CheckName(const TSection &section, Lang language)
 {
     const std::size_t length = Utf8Length(section.Name);
@@ -110,7 +105,9 @@ std::vector<double> StringingTemperatures(const TSection &section)
     std::vector<double> temperatures;
     for (int k = 0; k < MaxStringingTemperatures; ++k) {
         const double t = section.TFrom + k * section.TStep;
-        if (!(t < section.TTo))
+        // A step that reaches To only up to rounding (0 + 3 × 0.7 is 2.0999999999999996)
+        // is To itself, which comes last.
+        if (!(t < section.TTo - 1e-9 * section.TStep))
             break;
         temperatures.push_back(t);
     }

@@ -24,15 +24,17 @@ std::vector<std::string_view> Lines(std::string_view text)
     return lines;
 }
 
-bool CommaSeparates(std::string_view text, const std::vector<std::string_view> &lines)
+// Whether "," separates the fields of these lines rather than being a decimal point.
+bool CommaSeparates(const std::vector<std::string_view> &lines)
 {
-    if (text.find_first_of("\t;") != std::string_view::npos)
+    const auto any
+        = [&lines](auto predicate) { return std::any_of(lines.begin(), lines.end(), predicate); };
+    if (any([](std::string_view line) { return line.find_first_of("\t;") != line.npos; }))
         return false;
-    if (text.find('.') != std::string_view::npos)
+    if (any([](std::string_view line) { return line.find('.') != line.npos; }))
         return true;
-    return std::any_of(lines.begin(), lines.end(), [](std::string_view line) {
-        return std::count(line.begin(), line.end(), ',') >= 2;
-    });
+    return any(
+        [](std::string_view line) { return std::count(line.begin(), line.end(), ',') >= 2; });
 }
 
 std::vector<std::string> Fields(std::string_view line, std::string_view separators)
@@ -62,6 +64,22 @@ bool IsNumber(const std::string &field)
     }
 }
 
+// The lines without a heading: a first line with content of which no field is a number,
+// however it is split. A heading such as "Span, m." says nothing of how the numbers are
+// written.
+std::vector<std::string_view> WithoutHeading(std::vector<std::string_view> lines)
+{
+    const auto first = std::find_if(lines.begin(), lines.end(), [](std::string_view line) {
+        return !Fields(line, "\t; ,").empty();
+    });
+    if (first != lines.end()) {
+        const std::vector<std::string> fields = Fields(*first, "\t; ,");
+        if (std::none_of(fields.begin(), fields.end(), IsNumber))
+            lines.erase(first);
+    }
+    return lines;
+}
+
 } // namespace
 
 std::vector<std::string> SplitNumberFields(std::string_view bytes)
@@ -71,7 +89,7 @@ std::vector<std::string> SplitNumberFields(std::string_view bytes)
         bytes.remove_prefix(bom.size());
     const std::string text = IsValidUtf8(bytes) ? std::string(bytes) : Cp1251ToUtf8(bytes);
     const std::vector<std::string_view> lines = Lines(text);
-    const std::string_view separators = CommaSeparates(text, lines) ? "\t; ," : "\t; ";
+    const std::string_view separators = CommaSeparates(WithoutHeading(lines)) ? "\t; ," : "\t; ";
 
     std::vector<std::string> fields;
     bool first = true;
@@ -100,9 +118,9 @@ std::string NotANumberSpanText(const TSection &section, std::size_t index, const
 {
     const std::string position = FormatInt(static_cast<std::int64_t>(index + 1));
     const std::string subject = SectionSubject(section, language);
-    if (language == Lang::English)
-        return "Span " + position + " of " + subject + ": \"" + text + "\" is not a number";
-    return "Пролёт " + position + " " + subject + ": «" + text + "» — не число";
+    return InLanguage(language,
+                      "Span " + position + " of " + subject + ": \"" + text + "\" is not a number",
+                      "Пролёт " + position + " " + subject + ": «" + text + "» — не число");
 }
 
 std::vector<double> ReadSpanTexts(const std::vector<std::string> &texts, const TSection &section,

@@ -1,8 +1,8 @@
 #include "report/stringing_report.h"
 
-#include "catalogue/wires.h"
 #include "common/error.h"
 #include "common/numtext.h"
+#include "data/wirerec.h"
 #include "xls/workbook.h"
 
 #include <algorithm>
@@ -15,11 +15,6 @@ namespace c = stringingcells;
 
 namespace {
 
-std::string InLanguage(Lang language, const std::string &english, const std::string &russian)
-{
-    return language == Lang::English ? english : russian;
-}
-
 // One block of the sheet: a section's spans first..first+spans−1 at its temperatures
 // firstTemperature..firstTemperature+temperatures−1, from row `row` on.
 struct Block
@@ -31,6 +26,17 @@ struct Block
     int spans = 0;
     int row = 0;
 };
+
+// Whether the table has a row for each of the section's spans and a column for each of its
+// temperatures, so that the blocks read nothing beyond its values.
+bool TableFitsSection(const SectionTable &s)
+{
+    const std::size_t columns = s.table.temperatures.size();
+    const auto fits = [columns](const std::vector<double> &row) { return row.size() == columns; };
+    return fits(s.table.stress) && fits(s.table.tension) && fits(s.table.sagReduced)
+        && s.table.sags.size() == s.section.Spans.size()
+        && std::all_of(s.table.sags.begin(), s.table.sags.end(), fits);
+}
 
 int BlockHeight(const Block &block)
 {
@@ -48,6 +54,9 @@ std::vector<Block> PlanBlocks(const std::vector<SectionTable> &sections, Lang la
         const StringingTable &table = sections[s].table;
         if (table.state == NoState)
             throw Error(table.warning);
+        if (!TableFitsSection(sections[s]))
+            throw Error("A stringing table does not match the spans and temperatures of its "
+                        "section");
         const int temperatures = static_cast<int>(table.temperatures.size());
         const int spans = static_cast<int>(sections[s].section.Spans.size());
         for (int t = 0; t < temperatures; t += c::TemperaturesPerBlock) {

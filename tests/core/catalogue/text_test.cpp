@@ -84,6 +84,16 @@ TEST(CatalogueText, FieldSplittingAndDefaults)
     EXPECT_EQ(list.GetWire(5).Group, -1);
 }
 
+TEST(CatalogueText, AUtf8NameShowsWhatTheCatalogueFileCanHold)
+{
+    TempFolder dir;
+    const std::string path = dir.File("utf8.txt");
+    WriteFileAtomically(path, "线 1 Ёж;1;2;3;4;5\r\n"); // "线" is not in Windows-1251
+    const CatalogueText text = ReadCatalogueText(path);
+    ASSERT_EQ(text.wires.size(), 1u);
+    EXPECT_EQ(text.wires[0].Name, "? 1 Ёж");
+}
+
 TEST(CatalogueText, ANameWithASemicolonDoesNotComeBack)
 {
     TempFolder dir;

@@ -43,9 +43,9 @@ TEST(SectionTest, StringingTemperatures)
     for (const Case &c : {
              // the rule's own example: the steps while below To, then To itself
              Case {-40, 40, 15, {-40, -25, -10, 5, 20, 35, 40}},
-             Case {-40, 40, 10, {-40, -30, -20, -10, 0, 10, 20, 30, 40}},
-             Case {-5, 5, 20, {-5, 5}},
+             Case {-40, 40, 10, {-40, -30, -20, -10, 0, 10, 20, 30, 40}}, Case {-5, 5, 20, {-5, 5}},
              Case {0.5, 1, 0.1, {0.5, 0.6, 0.7, 0.8, 0.9, 1}},
+             Case {0, 2.1, 0.7, {0, 0.7, 1.4, 2.1}}, // 3 × 0.7 falls short of 2.1 by rounding
          }) {
         const std::vector<double> t = StringingTemperatures(Section({100}, c.from, c.to, c.step));
         ASSERT_EQ(t.size(), c.expected.size()) << c.from << " " << c.to << " " << c.step;

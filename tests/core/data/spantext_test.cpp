@@ -29,6 +29,12 @@ TEST(SpanTextTest, SplitsWhatSpreadsheetsAndFilesHold)
         {"two commas on a line separate", "120,150,180\n200", {"120", "150", "180", "200"}},
         {"blanks separate", "120 150  180", {"120", "150", "180"}},
         {"a heading line is dropped", "Span, m\n120\n150", {"120", "150"}},
+        {"a heading's point keeps the decimal comma",
+         "Пролёт, м.\n120,5\n150,25",
+         {"120,5", "150,25"}},
+        {"a heading's commas keep the decimal comma",
+         "Span, m, A-1\n120,5\n150,25",
+         {"120,5", "150,25"}},
         {"a heading in Windows-1251", "\xCF\xF0\xEE\xEB\xB8\xF2\n120", {"120"}},
         {"a byte-order mark",
          "\xEF\xBB\xBF"

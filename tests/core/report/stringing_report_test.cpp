@@ -303,6 +303,14 @@ TEST(StringingReport, RefusalsWriteNothing)
     const std::vector<SectionTable> many(83, Section("Большой", 200, 41));
     EXPECT_EQ(message(Form(), many, Lang::English, out),
               "The stringing tables need more rows than the 65536 a sheet holds");
+    for (auto cut : {+[](StringingTable &t) { t.sags.pop_back(); },
+                     +[](StringingTable &t) { t.sags[1].pop_back(); },
+                     +[](StringingTable &t) { t.tension.pop_back(); }}) {
+        SectionTable mismatched = one[0]; // a table made for other spans or temperatures
+        cut(mismatched.table);
+        EXPECT_EQ(message(Form(), {mismatched}, Lang::English, out),
+                  "A stringing table does not match the spans and temperatures of its section");
+    }
     EXPECT_FALSE(std::filesystem::exists(out));
 
     const std::string unwritable = folder.File("no folder/tables.xls");
