@@ -15,7 +15,7 @@ constexpr double stressZero = 1E-5; // daN/mm²
 std::string CheckInput(double T_Gsw, double T_Min, double sigmaMax, double sigmaAvg, Lang lang)
 {
     const auto Warning = [lang](const char *english, const char *russian) {
-        return std::string(lang == Lang::English ? english : russian);
+        return InLanguage(lang, english, russian);
     };
     if (sigmaMax < stressZero)
         return Warning("Maximum permissible tension equals 0,\r\ncalculation is impossible!",

@@ -15,11 +15,12 @@ std::string NoStateWarning(const TSection &section, double reducedSpan, Lang lan
 {
     const std::string span = FormatNumber(std::round(reducedSpan * 100) / 100);
     const std::string subject = SectionSubject(section, language);
-    if (language == Lang::English)
-        return "No initial state governs the reduced span of " + span + " m of " + subject
-            + ": its stringing table cannot be calculated";
-    return "Приведённый пролёт " + span + " м " + subject
-        + " не определяется ни одним исходным режимом: монтажная таблица не рассчитывается";
+    return InLanguage(language,
+                      "No initial state governs the reduced span of " + span + " m of " + subject
+                          + ": its stringing table cannot be calculated",
+                      "Приведённый пролёт " + span + " м " + subject
+                          + " не определяется ни одним исходным режимом: монтажная таблица не "
+                            "рассчитывается");
 }
 
 } // namespace

@@ -5,6 +5,13 @@
 
 namespace velmora {
 
+std::string SingleLine(std::string text)
+{
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    return text;
+}
+
 std::string ReadRawLine(TextLineReader &reader)
 {
     return reader.Next();

@@ -56,14 +56,6 @@ void ReadFlagsLine(const std::string &line, std::array<bool, RegimeCount> &flags
     }
 }
 
-// A wire name with a line break would shift every following line of the file.
-std::string SingleLine(std::string text)
-{
-    std::replace_if(
-        text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
-    return text;
-}
-
 std::int32_t HeightOrDefault(const std::string &text)
 {
     return text.empty() ? 15 : ParseInt(text);

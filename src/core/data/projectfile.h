@@ -23,6 +23,10 @@ std::string ReadDecimalLine(TextLineReader &reader);
 // "'<line>' is not a valid floating point value".
 double ReadFloatLine(TextLineReader &reader);
 
+// text with every line break made a blank, for a name written as one line: a break inside
+// it would shift every following line of the file.
+std::string SingleLine(std::string text);
+
 // Input-record section (lines 1 to 17): the version line, the wire, the values, the flags.
 // The pair of the page not chosen is written as 0.
 void WriteDatSection(TextLineWriter &writer, const TDAT &dat);

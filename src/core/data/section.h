@@ -23,9 +23,7 @@ struct TSection
     double TTo = 40; // °C, last stringing temperature
     double TStep = 10; // °C, temperature step
 
-    void Assign(const TSection &other) { *this = other; }
     // Every field exactly equal (no tolerance; Name case-sensitive; spans in order).
-    bool IsEqual(const TSection &other) const { return *this == other; }
     bool operator==(const TSection &) const = default;
 };
 

@@ -10,14 +10,6 @@ namespace velmora {
 
 namespace {
 
-// A name holding a line break would shift every following line of the file.
-std::string SingleLine(std::string text)
-{
-    std::replace_if(
-        text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
-    return text;
-}
-
 std::int32_t ReadCountLine(TextLineReader &reader)
 {
     const std::string line = ReadRawLine(reader);

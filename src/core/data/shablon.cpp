@@ -17,14 +17,6 @@ std::int32_t ReadDecimalIntLine(TextLineReader &reader)
     return ParseInt(ReadDecimalLine(reader));
 }
 
-// A name holding a line break would shift every following line of the file.
-std::string SingleLine(std::string text)
-{
-    std::replace_if(
-        text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
-    return text;
-}
-
 } // namespace
 
 void TShablon::ReadFromText(TextLineReader &reader)

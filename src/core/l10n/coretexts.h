@@ -11,6 +11,12 @@ enum class Lang {
     Russian = 1,
 };
 
+// The one of two texts written out in place that is in lang.
+inline std::string InLanguage(Lang lang, std::string_view english, std::string_view russian)
+{
+    return std::string(lang == Lang::English ? english : russian);
+}
+
 // The entries of the string table that the core itself gives: the calculation's refusals, the
 // report's and the drawing's words, the messages of velmora-calc. They are constant, so that
 // the engine takes its language as an argument and looks nothing up in the process's string

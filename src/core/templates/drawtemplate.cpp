@@ -145,22 +145,24 @@ std::optional<TemplateFigure> FigureOfTemplate(const TShablon &shablon, double g
     return figure;
 }
 
-bool DrawTemplateEntities(TAcadDxf &dxf, const TShablon &shablon, const TDAT &dat, int mode,
-                          const PermissibleStresses &stresses, double gamma, double napr, Lang lang,
-                          const UnitFactors &units)
+namespace {
+
+// The figure's curves in colour 1, the eight captions in lang and units, the three reference
+// segments in colour 7.
+void DrawFigure(TAcadDxf &dxf, const TemplateFigure &figure, const TShablon &shablon,
+                const TDAT &dat, int mode, const PermissibleStresses &stresses, Lang lang,
+                const UnitFactors &units)
 {
-    const std::optional<TemplateFigure> figure = FigureOfTemplate(shablon, gamma, napr);
-    if (!figure)
-        return false;
-    for (const std::vector<DxfPoint> &curve : figure->curves) {
+    for (const std::vector<DxfPoint> &curve : figure.curves) {
         for (std::size_t i = 1; i < curve.size(); ++i)
             dxf.Line(curve[i - 1], curve[i], CurveColour);
     }
-    DrawCaptions(dxf, shablon, dat, mode, stresses, figure->k_m, shablon.MV / 1000.0, lang, units);
-    for (const auto &[from, to] : figure->segments)
+    DrawCaptions(dxf, shablon, dat, mode, stresses, figure.k_m, shablon.MV / 1000.0, lang, units);
+    for (const auto &[from, to] : figure.segments)
         dxf.Line(from, to, CaptionColour);
-    return true;
 }
+
+} // namespace
 
 TemplateComputation ComputeTemplate(const TProject &project, const TShablon &shablon,
                                     const DrawingContext &context, const TemplateEngine &engine)
@@ -202,8 +204,8 @@ DrawResult DrawTemplateInto(TAcadDxf &dxf, const TProject &project, const TShabl
 {
     TemplateComputation c = ComputeTemplate(project, shablon, context, engine);
     if (c.figure)
-        c.result.drawn = DrawTemplateEntities(dxf, shablon, project.Dat, c.mode, c.stresses,
-                                              c.gamma, c.napr, context.lang, context.units);
+        DrawFigure(dxf, *c.figure, shablon, project.Dat, c.mode, c.stresses, context.lang,
+                   context.units);
     return c.result;
 }
 

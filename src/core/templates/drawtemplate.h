@@ -102,15 +102,6 @@ TemplateComputation ComputeTemplate(const TProject &project, const TShablon &sha
                                     const DrawingContext &context,
                                     const TemplateEngine &engine = {});
 
-// Draws the template's entities into an opened writer: the sag curve (and for a template
-// proper, Krivie -1, the ground and clearance curves) in colour 1, the eight captions in lang
-// and units and the three reference segments in colour 7. mode is 1..17 (TemplateMode), gamma
-// in daN/(m·mm²), napr and stresses in daN/mm². Writes nothing and answers false when napr is
-// 0, a scale is 0 or the coefficient is not a finite number.
-bool DrawTemplateEntities(TAcadDxf &dxf, const TShablon &shablon, const TDAT &dat, int mode,
-                          const PermissibleStresses &stresses, double gamma, double napr, Lang lang,
-                          const UnitFactors &units);
-
 // One drawing between the writer's Open and Finish: the permissible pair (through
 // ForceToStress over context.wire when the project gives tensile forces), the engine for the
 // template's mode at the sweep PR - 1 .. PR, then the entities. An empty engine is the
