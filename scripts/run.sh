@@ -4,8 +4,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh build run
-# Only what running needs: the programs and their files, no tests, no benchmarks.
-bash scripts/build.sh build -DCMAKE_BUILD_TYPE=Release -DVELMORA_TESTS=OFF -DVELMORA_BENCH=OFF
+# Only what running needs: the programs and their files, no tests, no benchmarks; the quick
+# static velmora-calc, named because the test and package commands store OFF in the same cache.
+bash scripts/build.sh build -DCMAKE_BUILD_TYPE=Release -DVELMORA_TESTS=OFF -DVELMORA_BENCH=OFF \
+    -DVELMORA_STATIC_CLI=ON
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -x build/bin/velmora ]; then
     exec build/bin/velmora

@@ -9,7 +9,7 @@ build=${1:-build}
 out=$(realpath -m "${2:-$build/screenshots}")
 mkdir -p "$out"
 # The run command configures without the tests; these pictures are taken by two of them.
-cmake -S . -B "$build" -DVELMORA_TESTS=ON
+cmake -S . -B "$build" -G Ninja -DVELMORA_TESTS=ON
 cmake --build "$build" --target gui_test_catalogue_window gui_test_templates_window \
     gui_test_stringing_window
 

@@ -56,6 +56,27 @@ void InvalidValue(std::string_view option, std::string_view value, std::string_v
                      + " (expected " + std::string(expected) + ")");
 }
 
+int IntOptionFrom(const CommandWords::Option &option, int minimum, std::string_view expected)
+{
+    int number = 0;
+    try {
+        number = ParseInt(option.value);
+    } catch (const ConversionError &) {
+        InvalidValue(option.name, option.value, expected);
+    }
+    if (number < minimum)
+        InvalidValue(option.name, option.value, expected);
+    return number;
+}
+
+void NoSuchItem(std::string_view what, int index, const std::string &project, int count)
+{
+    const std::string item(what);
+    throw UsageError("no " + item + " " + FormatInt(index) + " in \"" + project + "\": it has "
+                     + FormatInt(count) + " " + (count == 1 ? item : item + "s")
+                     + (count > 0 ? " (0 to " + FormatInt(count - 1) + ")" : ""));
+}
+
 std::string ProjectFileOf(const CommandWords &words)
 {
     if (words.positional.empty())
@@ -97,20 +118,6 @@ std::optional<RegimeChoice> RegimeOf(const CommandWords::Option &option)
     return RegimeChoice::Clearance;
 }
 
-int JobsOf(const CommandWords::Option &option)
-{
-    constexpr std::string_view expected = "a number of jobs from 1";
-    int jobs = 0;
-    try {
-        jobs = ParseInt(option.value);
-    } catch (const ConversionError &) {
-        InvalidValue(option.name, option.value, expected);
-    }
-    if (jobs < 1)
-        InvalidValue(option.name, option.value, expected);
-    return jobs;
-}
-
 } // namespace
 
 CalcOptions ParseCalcOptions(const std::vector<std::string> &args)
@@ -130,7 +137,7 @@ CalcOptions ParseCalcOptions(const std::vector<std::string> &args)
         else if (option.name == "--jsonl")
             options.jsonl = true;
         else if (option.name == "--jobs")
-            options.jobs = JobsOf(option);
+            options.jobs = IntOptionFrom(option, 1, "a number of jobs from 1");
         else
             options.regime = RegimeOf(option);
     }

@@ -43,6 +43,16 @@ CommandWords SplitCommandWords(const std::vector<std::string> &args,
 [[noreturn]] void InvalidValue(std::string_view option, std::string_view value,
                                std::string_view expected);
 
+// The option's value as a whole number of at least minimum; otherwise InvalidValue with
+// expected.
+int IntOptionFrom(const CommandWords::Option &option, int minimum, std::string_view expected);
+
+// For an index past the project's items (what: "template", "anchor section"): "no <what> <i>
+// in "<project>": it has <n> <what>s (0 to <n-1>)", "it has 1 <what> (0 to 0)", "it has 0
+// <what>s".
+[[noreturn]] void NoSuchItem(std::string_view what, int index, const std::string &project,
+                             int count);
+
 // The one project file among the positional words: "missing project file", "more than one
 // project file '<p>'".
 std::string ProjectFileOf(const CommandWords &words);

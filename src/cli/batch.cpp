@@ -33,7 +33,9 @@ std::vector<std::string> ProjectFilesInFolder(const std::string &folder)
     std::vector<std::string> files;
     std::error_code ec;
     for (const fs::directory_entry &entry : fs::directory_iterator(folder, ec)) {
-        if (IsProjectFileName(entry.path()) && !entry.is_directory(ec))
+        // Its own error code: a link to nothing is no folder, and that project's own error.
+        std::error_code entryEc;
+        if (IsProjectFileName(entry.path()) && !entry.is_directory(entryEc))
             files.push_back((fs::path(folder) / entry.path().filename()).string());
     }
     if (ec)

@@ -131,6 +131,8 @@ ProjectLine CalcLine(const std::string &path, const CalcOptions &options,
 int RunBatch(const CalcOptions &options)
 {
     const std::vector<std::string> projects = ProjectFilesOf(options.projects);
+    // The parser refuses --report with several words before any folder is read; one folder's
+    // projects are counted only here.
     if (options.report && projects.size() > 1)
         throw UsageError("--report writes one file: give --report-dir DIR for several projects");
     std::vector<std::optional<std::string>> reports(projects.size());

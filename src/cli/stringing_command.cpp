@@ -82,13 +82,7 @@ StringingOptions ParseStringingOptions(const std::vector<std::string> &args)
         } else if (name == "--all") {
             options.all = true;
         } else if (name == "--section") {
-            try {
-                options.section = ParseInt(option.value);
-            } catch (const ConversionError &) {
-                InvalidValue(name, option.value, "a section number from 0");
-            }
-            if (*options.section < 0)
-                InvalidValue(name, option.value, "a section number from 0");
+            options.section = IntOptionFrom(option, 0, "a section number from 0");
         } else if (name == "--spans") {
             unstored.Spans = SpansOf(option);
             haveSpans = true;
@@ -121,10 +115,7 @@ std::vector<TSection> ChosenSections(const StringingOptions &options, const TPro
         chosen.push_back(*options.spans);
     } else if (options.section) {
         if (*options.section >= count)
-            throw UsageError("no anchor section " + FormatInt(*options.section) + " in \""
-                             + options.project + "\": it has " + FormatInt(count)
-                             + (count == 1 ? " anchor section" : " anchor sections")
-                             + (count > 0 ? " (0 to " + FormatInt(count - 1) + ")" : ""));
+            NoSuchItem("anchor section", *options.section, options.project, count);
         chosen.push_back(project.Sections.Items(*options.section));
     } else {
         if (count == 0)
@@ -173,11 +164,10 @@ int RunStringingCommand(const std::vector<std::string> &words)
     }
     // Written before anything is printed, so that a failure leaves neither file nor JSON.
     if (options.report) {
-        const UnitFactors factors = UnitFactorsOf(options.common.units);
-        const StringingReportUnits units {factors.stress, factors.force, lang};
         WriteStringingReport(ProgramFoldersOf(SystemFolderPlatform()).program
                                  + StringingFormName(lang == Lang::English, options.common.units),
-                             *options.report, wire, tables, units);
+                             *options.report, wire, tables, lang,
+                             UnitFactorsOf(options.common.units));
     }
     WriteStdout(StringingResultJson(tables));
     return ExitOk;

@@ -41,13 +41,7 @@ TemplateOptions ParseTemplateOptions(const std::vector<std::string> &args)
         if (TakeCommonOption(option, options.common))
             continue;
         if (option.name == "--index") {
-            try {
-                options.index = ParseInt(option.value);
-            } catch (const ConversionError &) {
-                InvalidValue(option.name, option.value, "a template number from 0");
-            }
-            if (options.index < 0)
-                InvalidValue(option.name, option.value, "a template number from 0");
+            options.index = IntOptionFrom(option, 0, "a template number from 0");
             haveIndex = true;
         } else {
             if (option.value.empty())
@@ -73,10 +67,7 @@ int Draw(const TemplateOptions &options)
     LoadProject(options.project, project);
     const int count = project.Shablons.Count();
     if (options.index >= count)
-        throw UsageError("no template " + FormatInt(options.index) + " in \"" + options.project
-                         + "\": it has " + FormatInt(count)
-                         + (count == 1 ? " template" : " templates")
-                         + (count > 0 ? " (0 to " + FormatInt(count - 1) + ")" : ""));
+        NoSuchItem("template", options.index, options.project, count);
     const TShablon &shablon = project.Shablons.Items(options.index);
     if (TemplateMode(shablon) == 0)
         throw UsageError("template " + FormatInt(options.index) + " \"" + shablon.Name

@@ -11,7 +11,8 @@ import shutil
 import subprocess
 import sys
 
-from check_calc import check, expect_input_error, failures, run, write_catalogue, write_project
+from check_calc import (check, expect_input_error, failures, run, run_cases, write_catalogue,
+                        write_project)
 
 FULL = "velmora-calc: cannot write to standard output: No space left on device\n"
 CHECK_FAILED = ("Tension at average annual temperature equals maximum permissible tension,\r\n"
@@ -43,10 +44,7 @@ class Cases:
         return path
 
     def calc(self, args, stdout=subprocess.PIPE):
-        result = subprocess.run([self.exe, "calc", "--catalogue", self.catalogue] + args,
-                                stdout=stdout, stderr=subprocess.PIPE, timeout=60)
-        out = result.stdout.decode("utf-8") if result.stdout is not None else ""
-        return result.returncode, out, result.stderr.decode("utf-8")
+        return run(self.exe, ["calc", "--catalogue", self.catalogue] + args, stdout=stdout)
 
     def mixed(self):
         """Four projects: calculated, failed check, unreadable, calculated (with a low coefficient)."""
@@ -61,10 +59,9 @@ class Cases:
                          ["stringing", example, "--spans", "100,120"], ["--help"]):
                 if args[0] != "--help":
                     args = args[:1] + ["--catalogue", self.catalogue] + args[1:]
-                result = subprocess.run([self.exe] + args, stdout=full, stderr=subprocess.PIPE,
-                                        timeout=60)
-                check(result.returncode == 2, f"{args[0]} to /dev/full: status {result.returncode}")
-                check(result.stderr.decode() == FULL, f"{args[0]} to /dev/full: {result.stderr!r}")
+                status, _, err = run(self.exe, args, stdout=full)
+                check(status == 2, f"{args[0]} to /dev/full: status {status}")
+                check(err == FULL, f"{args[0]} to /dev/full: {err!r}")
             # a failed check prints its failure object: losing it is still exit 2, not 3
             status, _, err = self.calc([self.project("b.vlp", srg="9;0")], stdout=full)
             check(status == 2 and err == CHECK_FAILED + "\n" + FULL, f"failed check: {status} {err!r}")
@@ -125,6 +122,21 @@ class Cases:
         os.makedirs(empty, exist_ok=True)
         expect_input_error(*self.calc(["--jsonl", single, empty]),
                            f"no project files (.vlp) in folder '{empty}'")
+        # a link to nothing, last in the folder's order too, is its own line's error: the
+        # folder's other projects are calculated
+        linked = os.path.join(self.work, "linked")
+        os.makedirs(linked, exist_ok=True)
+        self.project(os.path.join("linked", "a.vlp"))
+        dangling = os.path.join(linked, "z.vlp")
+        if not os.path.lexists(dangling):
+            os.symlink(os.path.join(linked, "nothing.vlp"), dangling)
+        status, out, err = self.calc(["--jsonl", linked])
+        lines = lines_of(out)
+        check(status == 2 and [(l.get("project"), l.get("ok"), l.get("status")) for l in lines]
+              == [(os.path.join(linked, "a.vlp"), True, None), (dangling, False, 2)],
+              f"a link to nothing: exit {status}, lines {lines}, stderr {err!r}")
+        check(err.startswith(f"velmora-calc: {dangling}: ") and err.count("\n") == 1,
+              f"a link to nothing: stderr {err!r}")
 
     def report_dir(self):
         projects = self.mixed()
@@ -174,15 +186,5 @@ class Cases:
         expect_input_error(*self.calc(["--jsonl=yes", a]), "option '--jsonl' takes no value")
 
 
-def main():
-    exe, work, case = sys.argv[1], sys.argv[2], sys.argv[3]
-    work = os.path.join(work, case)
-    os.makedirs(work, exist_ok=True)
-    getattr(Cases(exe, work), case)()
-    for f in failures:
-        print("FAIL:", f)
-    return 1 if failures else 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run_cases(Cases))

@@ -57,9 +57,25 @@ def write_project(path, **changes):
         f.write(("\r\n".join(lines) + "\r\n").encode("cp1251"))
 
 
-def run(exe, args, env=None):
-    result = subprocess.run([exe] + args, capture_output=True, env=env, timeout=60)
-    return result.returncode, result.stdout.decode("utf-8"), result.stderr.decode("utf-8")
+def run(exe, args, env=None, stdout=subprocess.PIPE):
+    """(status, stdout, stderr) of the program; stdout is "" when it goes elsewhere."""
+    result = subprocess.run([exe] + args, stdout=stdout, stderr=subprocess.PIPE, env=env,
+                            timeout=60)
+    out = result.stdout.decode("utf-8") if result.stdout is not None else ""
+    return result.returncode, out, result.stderr.decode("utf-8")
+
+
+def run_cases(make_cases):
+    """Runs the case named on the command line, EXE WORKDIR CASE [MORE...], in its own folder
+    WORKDIR/CASE: make_cases(EXE, that folder, *MORE) has a method of that name. Returns the
+    exit status."""
+    exe, work, case = sys.argv[1:4]
+    work = os.path.join(work, case)
+    os.makedirs(work, exist_ok=True)
+    getattr(make_cases(exe, work, *sys.argv[4:]), case)()
+    for f in failures:
+        print("FAIL:", f)
+    return 1 if failures else 0
 
 
 def expect_json(status, out, err, expected_status=0):
@@ -78,7 +94,7 @@ def expect_input_error(status, out, err, message):
 
 
 class Cases:
-    def __init__(self, exe, work, app_dir, source_dir):
+    def __init__(self, exe, work, app_dir="", source_dir=""):
         self.exe, self.work, self.app_dir, self.source_dir = exe, work, app_dir, source_dir
         self.catalogue = os.path.join(work, "wires.dat")
         write_catalogue(self.catalogue)
@@ -259,17 +275,5 @@ class Cases:
         check(status == 0 and "velmora-calc --version" in out, f"--help: {out!r}")
 
 
-def main():
-    exe, work, case = sys.argv[1], sys.argv[2], sys.argv[3]
-    app_dir = sys.argv[4] if len(sys.argv) > 4 else ""
-    source_dir = sys.argv[5] if len(sys.argv) > 5 else ""
-    work = os.path.join(work, case)
-    os.makedirs(work, exist_ok=True)
-    getattr(Cases(exe, work, app_dir, source_dir), case)()
-    for f in failures:
-        print("FAIL:", f)
-    return 1 if failures else 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run_cases(Cases))

@@ -9,7 +9,7 @@ import math
 import os
 import sys
 
-from check_calc import check, expect_input_error, expect_json, failures, near, run
+from check_calc import check, expect_input_error, expect_json, near, run, run_cases
 
 SECTION_KEYS = ["name", "spans", "reduced_span", "state", "temperatures", "stress", "tension",
                 "sag_reduced", "sags"]
@@ -204,15 +204,5 @@ class Cases:
         expect_input_error(*run(self.exe, ["stringing"]), "missing project file")
 
 
-def main():
-    exe, work, case, app_dir, source_dir = sys.argv[1:6]
-    work = os.path.join(work, case)
-    os.makedirs(work, exist_ok=True)
-    getattr(Cases(exe, work, app_dir, source_dir), case)()
-    for f in failures:
-        print("FAIL:", f)
-    return 1 if failures else 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run_cases(Cases))

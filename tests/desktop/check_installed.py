@@ -27,6 +27,7 @@ import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "report"))
 import check_cli_report  # noqa: E402  (the report checks of the build tree's tests)
+from cli_checks import check, failures  # noqa: E402  (the failures those checks collect)
 
 APP_ID = "example.velmora.Velmora"
 FORMS = ["FormMech_en.xls", "FormMechN_en.xls", "FormMech_ru.xls", "FormMechN_ru.xls",
@@ -34,15 +35,6 @@ FORMS = ["FormMech_en.xls", "FormMechN_en.xls", "FormMech_ru.xls", "FormMechN_ru
          "FormStringingN_ru.xls"]
 ICON_SIZES = [16, 32, 48, 64, 128, 256]
 EXAMPLE_WIRE = "АС 70/11"
-
-failures = []
-check_cli_report.failures = failures
-
-
-def check(condition, text):
-    if not condition:
-        failures.append(text)
-
 
 def run(args, env=None, timeout=120):
     p = subprocess.run(args, capture_output=True, env=env, timeout=timeout)

@@ -18,11 +18,14 @@ def text_of_page(pdf, page):
 
 
 def check(app_dir, language):
+    """The problems of one manual, each a line; none when it is right."""
     pdf = f'{app_dir}/VELMORA_{language}.pdf'
-    info = subprocess.run(['pdfinfo', pdf], check=True, capture_output=True, text=True).stdout
-    pages = int(re.search(r'^Pages:\s+(\d+)', info, re.M).group(1))
+    info = subprocess.run(['pdfinfo', pdf], capture_output=True, text=True)
+    if info.returncode != 0:
+        return [f'{pdf} does not open: {info.stderr.strip()}']
+    pages = int(re.search(r'^Pages:\s+(\d+)', info.stdout, re.M).group(1))
     if pages < 20:
-        sys.exit(f'{pdf}: only {pages} pages')
+        return [f'{pdf}: only {pages} pages']
     errors = []
     with open(f'{app_dir}/VELMORA_{language}.pages', encoding='utf-8') as index:
         sections = [line.rstrip('\n').split('\t') for line in index]
@@ -33,9 +36,12 @@ def check(app_dir, language):
         elif re.sub(r'\s+', ' ', heading) not in text_of_page(pdf, page):
             errors.append(f'{anchor}: "{heading}" is not on page {page}')
     if errors:
-        sys.exit(f'{pdf}:\n  ' + '\n  '.join(errors))
+        return [f'{pdf}:\n  ' + '\n  '.join(errors)]
     print(f'{pdf}: {pages} pages, {len(sections)} sections on their pages')
+    return []
 
 
-for language in ('en', 'ru'):
-    check(sys.argv[1], language)
+# Both manuals are checked, whatever the first one's problems.
+problems = [p for language in ('en', 'ru') for p in check(sys.argv[1], language)]
+if problems:
+    sys.exit('\n'.join(problems))

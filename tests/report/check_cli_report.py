@@ -9,27 +9,15 @@ the language and units, hold the results of the JSON, and open in LibreOffice he
 report that cannot be written and a missing form end with an error and leave no file.
 """
 
-import csv
 import math
 import os
-import json
-import shutil
-import subprocess
 import sys
 
 import xlrd
 
-failures = []
-
-
-def check(condition, text):
-    if not condition:
-        failures.append(text)
-
-
-def run(exe, args):
-    p = subprocess.run([exe] + args, capture_output=True, timeout=120)
-    return p.returncode, p.stdout.decode("utf-8"), p.stderr.decode("utf-8")
+from check_libreoffice import CSV_FILTER, check_cell, convert, read_csv
+from cli_checks import (check, check_unwritable, fail, finish, fresh_work,
+                        program_without_forms, result_with_report, run)
 
 
 def close(a, b):
@@ -65,60 +53,40 @@ def check_report(path, result, lang, units, wire):
 def check_libreoffice(paths, work, result):
     """Every report opens in LibreOffice and shows the spans of the JSON."""
     out = os.path.join(work, "csv")
-    subprocess.run(["soffice", "--headless", f"-env:UserInstallation=file://{work}/lo-profile",
-                    "--infilter=MS Excel 97", "--convert-to",
-                    "csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false",
-                    "--outdir", out] + paths, stdout=subprocess.DEVNULL,
-                   stderr=subprocess.DEVNULL, timeout=240, check=True)
+    convert(paths, CSV_FILTER, out, os.path.join(work, "lo-profile"))
     for path in paths:
         name = os.path.splitext(os.path.basename(path))[0]
         csv_path = os.path.join(out, name + ".csv")
         if not os.path.isfile(csv_path):
             check(False, f"LibreOffice could not open {path}")
             continue
-        with open(csv_path, encoding="utf-8", newline="") as f:
-            rows = list(csv.reader(f))
+        text_at = read_csv(csv_path)
         for i, span in enumerate(result["spans"]):
-            got = rows[41 + 3 * i][1]
-            check(close(float(got), span), f"{name}: LibreOffice shows span {got} in row {42 + 3 * i}")
+            check_cell(f"{name}: B{42 + 3 * i}", text_at(41 + 3 * i, 1), float(span), fail)
 
 
 def main():
     exe, app_dir, source_dir, work = sys.argv[1:5]
-    shutil.rmtree(work, ignore_errors=True)
-    os.makedirs(work)
+    fresh_work(work)
     project = os.path.join(source_dir, "share", "examples", "example.vlp")
     base = ["calc", project, "--catalogue", os.path.join(app_dir, "base_provod.dat")]
-    reports = []
+    reports, results = [], []
     for lang, units in (("en", 0), ("ru", 1)):
-        options = ["--lang", lang, "--units", str(units)]
-        status, plain, err = run(exe, base + options)
-        check(status == 0, f"{lang}/{units} without report: exit {status}: {err}")
         out = os.path.join(work, f"report_{lang}{units}.xls")
-        status, with_report, err = run(exe, base + options + ["--report", out])
-        check(status == 0 and err == "", f"{lang}/{units} with report: exit {status}: {err}")
-        check(with_report == plain, f"{lang}/{units}: the JSON changes with --report")
-        if status != 0 or not os.path.isfile(out):
-            check(False, f"{lang}/{units}: no report written")
+        result = result_with_report(exe, base + ["--lang", lang, "--units", str(units)], out,
+                                    f"{lang}/{units}", "report")
+        if result is None:
             continue
-        result = json.loads(with_report)
         check_report(out, result, lang, units, "АС 70/11")
         reports.append(out)
+        results.append(result)
     if reports:
-        check_libreoffice(reports, work, result)
+        check_libreoffice(reports, work, results[-1])
 
-    # A report that cannot be written: the error names the file; no JSON, no file.
-    out = os.path.join(work, "no such folder", "report.xls")
-    status, stdout, err = run(exe, base + ["--report", out])
-    check(status != 0 and stdout == "" and "report.xls" in err,
-          f"unwritable report: exit {status}, stdout {stdout[:80]!r}, stderr {err!r}")
-    check(not os.path.exists(out), "unwritable report: a file was written")
+    check_unwritable(exe, base, work, "report.xls", "report")
 
     # A program without its forms: the error names the form beside the program and says why.
-    lonely = os.path.join(work, "bin")
-    os.makedirs(lonely)
-    lonely_exe = os.path.join(lonely, os.path.basename(exe))
-    shutil.copy2(exe, lonely_exe)
+    lonely, lonely_exe = program_without_forms(exe, work)
     out = os.path.join(work, "lonely.xls")
     status, stdout, err = run(lonely_exe, base + ["--report", out])
     form = os.path.join(lonely, "Forms", "FormMech_en.xls")
@@ -126,11 +94,7 @@ def main():
           and err.startswith(f"velmora-calc: The report template {form} cannot be read: "),
           f"missing form: exit {status}, stderr {err!r}")
     check(not os.path.exists(out), "missing form: a file was written")
-
-    for text in failures:
-        print("FAIL", text)
-    print(f"{len(failures)} failure(s)")
-    sys.exit(1 if failures else 0)
+    finish()
 
 
 if __name__ == "__main__":

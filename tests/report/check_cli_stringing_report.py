@@ -10,29 +10,17 @@ open in LibreOffice headless. A workbook that cannot be written, a missing form 
 without a table end with an error and leave no file.
 """
 
-import csv
-import math
-import os
 import json
-import shutil
-import subprocess
+import os
 import sys
 
 import xlrd
 
-from stringing_layout import blocks, expected_cells
-
-failures = []
-
-
-def check(condition, text):
-    if not condition:
-        failures.append(text)
-
-
-def run(exe, args):
-    p = subprocess.run([exe] + args, capture_output=True, timeout=120)
-    return p.returncode, p.stdout.decode("utf-8"), p.stderr.decode("utf-8")
+from check_libreoffice import CSV_FILTER, convert
+from check_stringing_libreoffice import check_csv
+from check_stringing_xlrd import check_values
+from cli_checks import (check, check_unwritable, fail, finish, fresh_work,
+                        program_without_forms, result_with_report, run)
 
 
 def sample_of(result, lang, units, wire):
@@ -42,45 +30,31 @@ def sample_of(result, lang, units, wire):
             "sections": result["sections"]}
 
 
-def check_workbook(path, sample, label):
-    book = xlrd.open_workbook(path, formatting_info=True)
-    sheet = book.sheet_by_index(0)
+def check_workbook(path, sample, units, label):
+    sheet = xlrd.open_workbook(path, formatting_info=True).sheet_by_index(0)
     caption = {("en", 0): "Stress σ, daN/mm²", ("en", 1): "Stress σ, N/mm²",
                ("ru", 0): "Напряжение σ, даН/мм²", ("ru", 1): "Напряжение σ, Н/мм²"}
-    units = 1 if sample["stress_factor"] != 1 else 0
     check(sheet.cell_value(6, 0) == caption[(sample["language"], units)],
           f"{label}: A7 is {sheet.cell_value(6, 0)!r}")
-    for (row, col), want in expected_cells(sample).items():
-        got = sheet.cell_value(row, col) if row < sheet.nrows and col < sheet.row_len(row) else None
-        check(got == want, f"{label}: row {row + 1} column {col + 1} is {got!r}, not {want!r}")
+    check_values(sheet, sample, lambda text: fail(f"{label}: {text}"))
 
 
 def check_libreoffice(paths, work, samples):
+    """Every workbook opens in LibreOffice and shows the values of its sample."""
     out = os.path.join(work, "csv")
-    subprocess.run(["soffice", "--headless", f"-env:UserInstallation=file://{work}/lo-profile",
-                    "--infilter=MS Excel 97", "--convert-to",
-                    "csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,false",
-                    "--outdir", out] + paths, stdout=subprocess.DEVNULL,
-                   stderr=subprocess.DEVNULL, timeout=240, check=True)
+    convert(paths, CSV_FILTER, out, os.path.join(work, "lo-profile"))
     for path, sample in zip(paths, samples):
         name = os.path.splitext(os.path.basename(path))[0]
         csv_path = os.path.join(out, name + ".csv")
         if not os.path.isfile(csv_path):
             check(False, f"LibreOffice could not open {path}")
             continue
-        with open(csv_path, encoding="utf-8", newline="") as f:
-            rows = list(csv.reader(f))
-        for b in blocks(sample):
-            for n, i in enumerate(b["spans"]):
-                got = rows[b["top"] + 7 + n][1]
-                check(math.isclose(float(got), b["section"]["spans"][i]),
-                      f"{name}: LibreOffice shows span {got} in row {b['top'] + 8 + n}")
+        check_csv(csv_path, sample, lambda text, name=name: fail(f"{name}: {text}"))
 
 
 def main():
     exe, app_dir, source_dir, work = sys.argv[1:5]
-    shutil.rmtree(work, ignore_errors=True)
-    os.makedirs(work)
+    fresh_work(work)
     project = os.path.join(source_dir, "share", "examples", "example.vlp")
     catalogue = os.path.join(app_dir, "base_provod.dat")
     base = ["stringing", project, "--catalogue", catalogue]
@@ -88,35 +62,22 @@ def main():
     books, samples = [], []
     for lang, units in (("en", 0), ("ru", 1)):
         label = f"{lang}/{units}"
-        options = ["--lang", lang, "--units", str(units)]
-        status, plain, err = run(exe, base + options)
-        check(status == 0, f"{label} without report: exit {status}: {err}")
         out = os.path.join(work, f"tables_{lang}{units}.xls")
-        status, with_report, err = run(exe, base + options + ["--report", out])
-        check(status == 0 and err == "", f"{label} with report: exit {status}: {err}")
-        check(with_report == plain, f"{label}: the JSON changes with --report")
-        if status != 0 or not os.path.isfile(out):
-            check(False, f"{label}: no workbook written")
+        result = result_with_report(exe, base + ["--lang", lang, "--units", str(units)], out,
+                                    label, "workbook")
+        if result is None:
             continue
-        sample = sample_of(json.loads(with_report), lang, units, wire)
-        check_workbook(out, sample, label)
+        sample = sample_of(result, lang, units, wire)
+        check_workbook(out, sample, units, label)
         books.append(out)
         samples.append(sample)
     if books:
         check_libreoffice(books, work, samples)
 
-    # A workbook that cannot be written: the error names the file; no JSON, no file.
-    out = os.path.join(work, "no such folder", "tables.xls")
-    status, stdout, err = run(exe, base + ["--report", out])
-    check(status == 2 and stdout == "" and "tables.xls" in err,
-          f"unwritable workbook: exit {status}, stdout {stdout[:80]!r}, stderr {err!r}")
-    check(not os.path.exists(out), "unwritable workbook: a file was written")
+    check_unwritable(exe, base, work, "tables.xls", "workbook")
 
     # A program without its forms: the error names the form it looked for.
-    lonely = os.path.join(work, "bin")
-    os.makedirs(lonely)
-    lonely_exe = os.path.join(lonely, os.path.basename(exe))
-    shutil.copy2(exe, lonely_exe)
+    lonely, lonely_exe = program_without_forms(exe, work)
     out = os.path.join(work, "lonely.xls")
     status, stdout, err = run(lonely_exe, base + ["--report", out, "--lang", "ru"])
     form = os.path.join(lonely, "Forms", "FormStringing_ru.xls")
@@ -140,10 +101,7 @@ def main():
           f"ungoverned section: exit {status}, stdout {stdout!r}")
     check(not os.path.exists(out), "ungoverned section: a file was written")
 
-    for text in failures[:50]:
-        print("FAIL", text)
-    print(f"{len(failures)} failure(s)")
-    sys.exit(1 if failures else 0)
+    finish()
 
 
 if __name__ == "__main__":

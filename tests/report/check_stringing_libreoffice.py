@@ -9,35 +9,17 @@ kept as <case>-page1.png for a person to look at.
 usage: check_stringing_libreoffice.py SAMPLES_DIR
 """
 
-import csv
-import math
-import os
 import re
-import shutil
-import subprocess
 import sys
-import tempfile
 
-from check_libreoffice import CSV_FILTER, arial_metric_problem, convert
+from check_libreoffice import check_books, check_cell, finish, printed_pages, read_csv
 from stringing_layout import HEADING, WIRE_LABEL, a1, blocks, expected_cells, load_samples
 
 
 def check_csv(path, sample, fail):
-    with open(path, encoding="utf-8", newline="") as f:
-        rows = list(csv.reader(f))
+    text_at = read_csv(path)
     for (row, col), want in expected_cells(sample).items():
-        got = rows[row][col] if row < len(rows) and col < len(rows[row]) else ""
-        if isinstance(want, str):
-            if got != want:
-                fail(f"{a1(row, col)}: expected {want!r}, LibreOffice shows {got!r}")
-            continue
-        try:
-            value = float(got)
-        except ValueError:
-            fail(f"{a1(row, col)}: expected {want!r}, LibreOffice shows {got!r}")
-            continue
-        if not math.isclose(value, want, rel_tol=1e-12, abs_tol=1e-12):
-            fail(f"{a1(row, col)}: expected {want!r}, LibreOffice shows {got!r}")
+        check_cell(a1(row, col), text_at(row, col), want, fail)
 
 
 # A span row as printed: its number, the span with one decimal, then the sags.
@@ -45,12 +27,8 @@ SPAN_ROW = re.compile(r"^\s*(\d+)\s+(\d+\.\d)\s+\d+\.\d\d(\s|$)")
 
 
 def check_pages(pdf_path, sample, fail):
-    text = subprocess.run(["pdftotext", "-layout", pdf_path, "-"], capture_output=True,
-                          text=True, check=True, timeout=120).stdout
-    if "###" in text:
-        fail("a cell prints as ### (its number is too wide for the column)")
+    pages = printed_pages(pdf_path, fail)
     lang = sample["language"]
-    pages = [p for p in text.split("\f") if p.strip()]
     expected = iter(blocks(sample))
     seen = 0
     for number, page in enumerate(pages, 1):
@@ -89,42 +67,17 @@ def check_pages(pdf_path, sample, fail):
 
 def main():
     folder = sys.argv[1]
-    samples = load_samples(folder)
+    samples = dict(load_samples(folder))
     if not samples:
         sys.exit(f"no samples in {folder}")
-    problem = arial_metric_problem()
-    if problem:
-        sys.exit(f"FAIL {problem}")
-    books = [os.path.join(folder, name + ".xls") for name, _ in samples]
-    work = tempfile.mkdtemp(prefix="velmora-lo-stringing-")
-    failures = []
-    try:
-        profile = os.path.join(work, "profile")
-        convert(books, CSV_FILTER, os.path.join(work, "csv"), profile)
-        convert(books, "pdf", os.path.join(work, "pdf"), profile)
-        for name, sample in samples:
-            fail = lambda text, name=name: failures.append(f"{name}: {text}")
-            csv_path = os.path.join(work, "csv", name + ".csv")
-            pdf_path = os.path.join(work, "pdf", name + ".pdf")
-            if not os.path.isfile(csv_path) or os.path.getsize(csv_path) == 0:
-                fail("LibreOffice could not open the workbook (no csv written)")
-                continue
-            if not os.path.isfile(pdf_path):
-                fail("LibreOffice could not print the workbook (no PDF written)")
-                continue
-            check_csv(csv_path, sample, fail)
-            pages = check_pages(pdf_path, sample, fail)
-            if shutil.which("pdftoppm"):
-                subprocess.run(["pdftoppm", "-r", "70", "-f", "1", "-l", "1", "-png",
-                                "-singlefile", pdf_path, os.path.join(folder, name + "-page1")],
-                               check=True, timeout=60)
-            print(f"{name}: opened, {len(expected_cells(sample))} cells checked in csv, "
-                  f"{pages} printed pages checked")
-    finally:
-        shutil.rmtree(work, ignore_errors=True)
-    for text in failures[:50]:
-        print("FAIL", text)
-    sys.exit(1 if failures else 0)
+
+    def check_one(name, csv_path, pdf_path, fail):
+        sample = samples[name]
+        check_csv(csv_path, sample, fail)
+        pages = check_pages(pdf_path, sample, fail)
+        return f"{len(expected_cells(sample))} cells checked in csv, {pages} printed pages checked"
+
+    finish(check_books(folder, sorted(samples), "workbook", check_one))
 
 
 if __name__ == "__main__":

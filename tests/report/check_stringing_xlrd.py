@@ -13,8 +13,8 @@ import sys
 
 import xlrd
 
-from stringing_layout import (BLOCK_ROWS, FIRST_BLOCK_ROW, FIRST_TEMPERATURE_COL, LAST_COL,
-                              SPAN_ROW, a1, blocks, expected_cells, load_samples)
+from stringing_layout import (FIRST_BLOCK_ROW, FIRST_TEMPERATURE_COL, LAST_COL, SPAN_ROW, a1,
+                              blocks, expected_cells, load_samples)
 
 
 def check_values(sheet, sample, fail):

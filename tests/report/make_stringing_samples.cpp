@@ -20,6 +20,7 @@
 #include "json_text.h"
 #include "l10n/localization.h"
 #include "l10n/texts.h"
+#include "l10n/units.h"
 #include "report/stringing_report.h"
 
 #include <exception>
@@ -89,13 +90,13 @@ std::string NumberList(const std::vector<double> &values, double factor = 1)
 }
 
 std::string SampleJson(const std::string &form, const SampleCase &c, const TWireRec &wire,
-                       const StringingReportUnits &units, const std::vector<SectionTable> &tables)
+                       UnitFactors units, const std::vector<SectionTable> &tables)
 {
     std::string out = "{\"form\": " + test::JsonString(form) + ", \"language\": \""
         + (c.english ? "en" : "ru") + "\", \"wire\": " + test::JsonString(wire.Name)
         + ", \"sech\": " + test::JsonNumber(wire.Sech)
-        + ", \"stress_factor\": " + test::JsonNumber(units.stressFactor)
-        + ", \"force_factor\": " + test::JsonNumber(units.forceFactor) + ",\n \"sections\": [\n";
+        + ", \"stress_factor\": " + test::JsonNumber(units.stress)
+        + ", \"force_factor\": " + test::JsonNumber(units.force) + ",\n \"sections\": [\n";
     for (std::size_t s = 0; s < tables.size(); ++s) {
         const TSection &section = tables[s].section;
         const StringingTable &t = tables[s].table;
@@ -146,10 +147,10 @@ int main(int argc, char **argv)
             std::vector<SectionTable> tables;
             for (const TSection &section : c.sections)
                 tables.push_back({section, CalcStringing(run, args, section, language)});
-            const StringingReportUnits units {c.units ? 10.0 : 1.0, c.units ? 0.01 : 1.0, language};
+            const UnitFactors units = UnitFactorsOf(c.units);
             const std::string form = appDir + StringingFormName(c.english, c.units);
             const std::string xlsPath = outDir + c.name + ".xls";
-            WriteStringingReport(form, xlsPath, wire, tables, units);
+            WriteStringingReport(form, xlsPath, wire, tables, language, units);
             WriteFileAtomically(outDir + c.name + ".json",
                                 SampleJson(form, c, wire, units, tables));
             std::cout << xlsPath << '\n';

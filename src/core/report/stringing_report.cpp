@@ -132,7 +132,7 @@ void CopyBlocks(xls::Worksheet &sheet, const std::vector<Block> &blocks)
 }
 
 void WriteBlock(xls::Worksheet &sheet, const Block &block, const SectionTable &entry,
-                const StringingReportUnits &units)
+                UnitFactors units)
 {
     const TSection &section = entry.section;
     const StringingTable &table = entry.table;
@@ -164,8 +164,8 @@ void WriteBlock(xls::Worksheet &sheet, const Block &block, const SectionTable &e
         }
         const std::size_t k = static_cast<std::size_t>(block.firstTemperature + j);
         sheet.Cell(top + c::TemperatureOffset, col).SetNumber(table.temperatures[k]);
-        sheet.Cell(top + c::StressOffset, col).SetNumber(units.stressFactor * table.stress[k]);
-        sheet.Cell(top + c::TensionOffset, col).SetNumber(units.forceFactor * table.tension[k]);
+        sheet.Cell(top + c::StressOffset, col).SetNumber(units.stress * table.stress[k]);
+        sheet.Cell(top + c::TensionOffset, col).SetNumber(units.force * table.tension[k]);
         sheet.Cell(top + c::ReducedSagOffset, col).SetNumber(table.sagReduced[k]);
         for (int i = 0; i < block.spans; ++i) {
             const std::size_t span = static_cast<std::size_t>(block.firstSpan + i);
@@ -185,9 +185,9 @@ std::string StringingFormName(bool english, int units)
 
 void WriteStringingReport(const std::string &formPath, const std::string &outPath,
                           const TWireRec &wire, const std::vector<SectionTable> &sections,
-                          const StringingReportUnits &units)
+                          Lang language, UnitFactors units)
 {
-    const std::vector<Block> blocks = PlanBlocks(sections, units.language);
+    const std::vector<Block> blocks = PlanBlocks(sections, language);
 
     std::optional<xls::Workbook> book;
     try {
@@ -195,7 +195,7 @@ void WriteStringingReport(const std::string &formPath, const std::string &outPat
         book->Sheet(0).Cell(0, 0); // the first sheet must be a worksheet
     } catch (const std::exception &e) {
         throw Error(InLanguage(
-            units.language, "The stringing form " + formPath + " cannot be read: " + e.what(),
+            language, "The stringing form " + formPath + " cannot be read: " + e.what(),
             "Не удаётся прочитать форму монтажных таблиц " + formPath + ": " + e.what()));
     }
     xls::Worksheet &sheet = book->Sheet(0);

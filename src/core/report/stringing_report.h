@@ -1,6 +1,8 @@
 #pragma once
 
 #include "calc/stringing.h"
+#include "l10n/coretexts.h"
+#include "l10n/units.h"
 
 #include <string>
 #include <vector>
@@ -14,14 +16,6 @@ struct TWireRec;
 // "Forms/FormStringing_ru.xls", "Forms/FormStringingN_ru.xls". Any units mode other than 0
 // is mode 1.
 std::string StringingFormName(bool english, int units);
-
-// How the values are shown: the units factors and the language of the messages.
-struct StringingReportUnits
-{
-    double stressFactor = 1; // daN/mm² to the shown stress unit: 1, or 10 for N/mm²
-    double forceFactor = 1; // daN to the shown force unit: 1, or 0.01 for kN
-    Lang language = Lang::English;
-};
 
 // Where the values go on the form's first sheet (zero-based rows and columns; the form is made
 // by share/forms/stringing_forms.py, which describes the same cells). The form holds every
@@ -76,12 +70,28 @@ inline constexpr int PageBodyHeight = 9400;
 // temperatures and 25 spans, a page break before every block that would not fit on the page
 // any more; values through the factors of units. Reads nothing but its arguments.
 //
-// Throws velmora::Error, in the language of units: "The stringing form <formPath> cannot be
-// read: <reason>"; no sections, or a section without a table (its warning is the message);
-// tables that need more rows than a sheet holds; and the workbook's errors while saving
-// (naming the file). Nothing is written then.
+// Throws velmora::Error, in language: "The stringing form <formPath> cannot be read:
+// <reason>"; no sections, or a section without a table (its warning is the message); tables
+// that need more rows than a sheet holds; and the workbook's errors while saving (naming the
+// file). Nothing is written then.
 void WriteStringingReport(const std::string &formPath, const std::string &outPath,
                           const TWireRec &wire, const std::vector<SectionTable> &sections,
-                          const StringingReportUnits &units);
+                          Lang language, UnitFactors units);
+
+// The desktop window's call, the factors and the language in one braced list; it goes once
+// the window passes Lang and UnitFactors.
+struct StringingReportUnits
+{
+    double stressFactor = 1;
+    double forceFactor = 1;
+    Lang language = Lang::English;
+};
+inline void WriteStringingReport(const std::string &formPath, const std::string &outPath,
+                                 const TWireRec &wire, const std::vector<SectionTable> &sections,
+                                 const StringingReportUnits &units)
+{
+    WriteStringingReport(formPath, outPath, wire, sections, units.language,
+                         {units.stressFactor, units.forceFactor});
+}
 
 } // namespace velmora

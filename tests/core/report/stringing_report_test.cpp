@@ -73,12 +73,12 @@ struct Written
     xls::Workbook book;
 };
 
-Written Write(const std::vector<SectionTable> &sections, StringingReportUnits units = {},
+Written Write(const std::vector<SectionTable> &sections, UnitFactors units = {},
               bool english = true, int unitsMode = 0)
 {
     TempFolder folder;
     const std::string out = folder.File("tables.xls");
-    WriteStringingReport(Form(english, unitsMode), out, Wire(), sections, units);
+    WriteStringingReport(Form(english, unitsMode), out, Wire(), sections, Lang::English, units);
     return {xls::Workbook::Load(Form(english, unitsMode)), xls::Workbook::Load(out)};
 }
 
@@ -153,7 +153,7 @@ TEST(StringingReport, WritesEachSectionIntoItsBlock)
 {
     const std::vector<SectionTable> sections
         = {Section("Первый", 3, 9), Section("Второй", 2, 5, StateMinTemp)};
-    const Written w = Write(sections, {10, 0.01, Lang::English}, true, 1);
+    const Written w = Write(sections, UnitFactorsOf(1), true, 1);
     const xls::Worksheet &sheet = w.book.Sheet(0);
     const xls::Worksheet &form = w.form.Sheet(0);
     EXPECT_EQ(Text(sheet, c::WireRow, c::WireCol), "АС 70/11");
@@ -280,7 +280,7 @@ TEST(StringingReport, RefusalsWriteNothing)
     auto message = [&](const std::string &form, const std::vector<SectionTable> &sections,
                        Lang language, const std::string &path) {
         try {
-            WriteStringingReport(form, path, Wire(), sections, {1, 1, language});
+            WriteStringingReport(form, path, Wire(), sections, language, {});
         } catch (const Error &e) {
             return std::string(e.what());
         }
