@@ -72,26 +72,10 @@ inline constexpr int PageBodyHeight = 9400;
 //
 // Throws velmora::Error, in language: "The stringing form <formPath> cannot be read:
 // <reason>"; no sections, or a section without a table (its warning is the message); tables
-// that need more rows than a sheet holds; and the workbook's errors while saving (naming the
-// file). Nothing is written then.
+// that need more rows than a sheet holds; a table that does not match its section; and the
+// workbook's errors while saving (naming the file). Nothing is written then.
 void WriteStringingReport(const std::string &formPath, const std::string &outPath,
                           const TWireRec &wire, const std::vector<SectionTable> &sections,
                           Lang language, UnitFactors units);
-
-// The desktop window's call, the factors and the language in one braced list; it goes once
-// the window passes Lang and UnitFactors.
-struct StringingReportUnits
-{
-    double stressFactor = 1;
-    double forceFactor = 1;
-    Lang language = Lang::English;
-};
-inline void WriteStringingReport(const std::string &formPath, const std::string &outPath,
-                                 const TWireRec &wire, const std::vector<SectionTable> &sections,
-                                 const StringingReportUnits &units)
-{
-    WriteStringingReport(formPath, outPath, wire, sections, units.language,
-                         {units.stressFactor, units.forceFactor});
-}
 
 } // namespace velmora

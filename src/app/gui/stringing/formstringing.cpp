@@ -632,8 +632,8 @@ void TFormStringing::ExportClick()
         return;
     const QString form
         = ApplicationDir() + QString::fromStdString(StringingFormName(IsEnglish(), ReadUnits()));
-    WriteStringingReport(form.toStdString(), path.toStdString(), basis.wire, tables,
-                         {StressFactor(), ForceFactor(), CurrentLang()});
+    WriteStringingReport(form.toStdString(), path.toStdString(), basis.wire, tables, CurrentLang(),
+                         CurrentUnitFactors());
     RememberDialogFolder(FileKind::Report, path);
     OpenWrittenFile(path);
 }
