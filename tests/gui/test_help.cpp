@@ -12,6 +12,7 @@
 #include "l10n/units.h"
 
 #include <QAbstractSpinBox>
+#include <QAction>
 #include <QDialog>
 #include <QDockWidget>
 #include <QFile>
@@ -112,6 +113,32 @@ private slots:
         // With a modifier F1 is not the manual's key.
         QTest::keyClick(mainField, Qt::Key_F1, Qt::ControlModifier);
         QCOMPARE(prompts.asked.size(), 2);
+    }
+
+    // Help → Manual opens the manual's start, F1 its section; when the system does not open
+    // it (no file, no viewer) a warning names the PDF in the program's language.
+    void aManualThatDoesNotOpenIsReported()
+    {
+        ScriptedPrompts prompts;
+        prompts.opened = {false, false};
+        Windows().FormMain->findChild<QAction *>("ActHelp")->trigger();
+        const QString english = ApplicationDir() + HelpBaseName + "_en.pdf";
+        QCOMPARE(prompts.Kinds(), (QStringList {"OpenDocument", "Warning"}));
+        QCOMPARE(prompts.asked.at(0).text, english);
+        QCOMPARE(prompts.Last("Warning"),
+                 "The manual \"" + english
+                     + "\" cannot be opened: the file is missing or no program on this system "
+                       "opens PDF files.");
+
+        SetLanguage(1);
+        QTest::keyClick(Windows().FormMain->findChild<QAbstractSpinBox *>("T_Max"), Qt::Key_F1);
+        QCOMPARE(prompts.Kinds(),
+                 (QStringList {"OpenDocument", "Warning", "OpenDocument", "Warning"}));
+        QCOMPARE(prompts.Last("OpenDocument"), Expected("ru", "main-window"));
+        QVERIFY2(prompts.Last("Warning").startsWith("Не удалось открыть руководство \""
+                                                    + ApplicationDir() + HelpBaseName
+                                                    + "_ru.pdf\": "),
+                 qPrintable(prompts.Last("Warning")));
     }
 
     void pageIndexIsReadStrictly()

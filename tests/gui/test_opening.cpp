@@ -2,6 +2,7 @@
 
 #include "data/projectfile.h"
 #include "fake_settings.h"
+#include "gui/commandline.h"
 #include "gui/formmain.h"
 #include "gui/formsaveproject.h"
 #include "gui/guard.h"
@@ -269,13 +270,28 @@ private slots:
         const QString current = QDir::currentPath();
         QVERIFY(QDir::setCurrent(m_dir->path()));
         ScriptedPrompts prompts;
-        const int status = RunProgram(false, {}, ProjectFileArgument({"velmora", "./line.vlp"}));
+        const CommandLineAnswer answer = AnswerCommandLine({"velmora", "./line.vlp"});
+        QVERIFY(!answer.status);
+        const int status = RunProgram(false, {}, answer.projectFile);
         QDir::setCurrent(current);
         QCOMPARE(status, 0);
         QCOMPARE(prompts.Kinds(), QStringList());
         QCOMPARE(Main()->ProjectFileName, File("line.vlp"));
         QCOMPARE(ShownTMax(), 33.0);
         QCOMPARE(RecentMenuPaths(), QStringList {File("line.vlp")});
+
+        // After "--" a name that starts with "-" is the project, as the parser took it.
+        DestroyAppWindows();
+        Saved("-line.vlp", 34);
+        QVERIFY(QDir::setCurrent(m_dir->path()));
+        const CommandLineAnswer dashed = AnswerCommandLine({"velmora", "--", "-line.vlp"});
+        QVERIFY(!dashed.status);
+        const int dashedStatus = RunProgram(false, {}, dashed.projectFile);
+        QDir::setCurrent(current);
+        QCOMPARE(dashedStatus, 0);
+        QCOMPARE(prompts.Kinds(), QStringList());
+        QCOMPARE(Main()->ProjectFileName, File("-line.vlp"));
+        QCOMPARE(ShownTMax(), 34.0);
 
         DestroyAppWindows();
         QCOMPARE(RunProgram(false, {}, File("missing.vlp")), 0);
@@ -284,7 +300,9 @@ private slots:
                  qPrintable(prompts.Last("Error")));
         QCOMPARE(Main()->ProjectFileName, QString());
         QCOMPARE(Main()->CurProject.Dat.T_Max, TProject().Dat.T_Max);
-        QCOMPARE(ProjectFileArgument({"velmora"}), QString());
+        const CommandLineAnswer none = AnswerCommandLine({"velmora"});
+        QVERIFY(!none.status);
+        QCOMPARE(none.projectFile, QString());
     }
 
     void onlyLocalProjectFilesAreTakenByADrag_data()

@@ -10,6 +10,8 @@
 #include "l10n/localization.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
@@ -111,6 +113,42 @@ private slots:
             text.startsWith("Ошибка в работе программы.\n\nCannot create the data folder.\n\n"),
             qPrintable(text));
         QVERIFY(text.contains("обратитесь к разработчикам"));
+        QVERIFY(text.contains("support@velmora.example"));
+        QCOMPARE(Windows().FormMain, nullptr);
+    }
+
+    // The command line is answered after the localization and before any window: --help and
+    // --version end with 0, an unknown option with 2.
+    void theCommandLineIsAnsweredWithoutAWindow()
+    {
+        ScriptedPrompts prompts;
+        SetSettingsStore(nullptr);
+        for (const auto &[argument, status] :
+             {std::pair {"--version", 0}, std::pair {"-h", 0}, std::pair {"--bogus", 2}}) {
+            QCOMPARE(StartProgram({"velmora", QString::fromLatin1(argument)}), status);
+            QCOMPARE(Windows().FormMain, nullptr);
+        }
+        QVERIFY(prompts.asked.isEmpty());
+    }
+
+    // A settings store that cannot be written refuses the language at the very start: even
+    // --version shows the fatal message with the store's error and ends with 1.
+    void aSettingsStoreThatCannotBeWrittenShowsTheFatalMessage()
+    {
+        ScriptedPrompts prompts;
+        // A file where the store's folder belongs: the platform's store cannot be written.
+        const QString folder = qEnvironmentVariable("XDG_CONFIG_HOME") + "/Orbelan";
+        QVERIFY(QDir(folder).removeRecursively());
+        QFile blocker(folder);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        SetSettingsStore(nullptr);
+        const int status = StartProgram({"velmora", "--version"});
+        QFile::remove(folder);
+        QCOMPARE(status, 1);
+        QCOMPARE(prompts.Kinds(), QStringList {"Message"});
+        const QString text = prompts.Last("Message");
+        QVERIFY2(text.contains("\n\nFailed to set data for 'Language'\n\n"), qPrintable(text));
         QVERIFY(text.contains("support@velmora.example"));
         QCOMPARE(Windows().FormMain, nullptr);
     }

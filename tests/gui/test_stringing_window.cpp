@@ -36,6 +36,10 @@
 #include <QTemporaryDir>
 #include <QValueAxis>
 
+#include <sys/stat.h>
+
+#include <thread>
+
 using namespace velmora;
 using namespace velmora::test;
 
@@ -452,6 +456,36 @@ private slots:
         Ui().importButton->click();
         QVERIFY(prompts.Last("Error").startsWith("Cannot open file \""));
         QCOMPARE(Section().Spans, (std::vector<double> {100.5, 200}));
+    }
+
+    // A pipe (like a device) tells no size: it is read to one byte past the limit and refused
+    // as a file that large is, not read to its end. A file that does not open is told in the
+    // program's language.
+    void aSpansPipeIsReadOnlyToTheLimit()
+    {
+        ScriptedPrompts prompts;
+        const QString pipe = m_dir.filePath("spans.pipe");
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        // Its open waits for the window to open the pipe; the window takes every byte written.
+        std::thread writer([&pipe] {
+            QFile out(pipe);
+            if (out.open(QIODevice::WriteOnly))
+                out.write(QByteArray(TFormStringing::MaxSpansFileBytes + 1, '1'));
+        });
+        prompts.fileNames = {pipe};
+        Ui().importButton->click();
+        writer.join();
+        QCOMPARE(prompts.Kinds(), (QStringList {"Open", "Error"}));
+        QCOMPARE(prompts.Last("Error"),
+                 "The file \"" + pipe + "\" is too large for a list of spans.");
+
+        SetLanguage(1);
+        const QString missing = m_dir.filePath("missing.txt");
+        prompts.fileNames = {missing};
+        Ui().importButton->click();
+        QVERIFY2(prompts.Last("Error").startsWith("Не удалось открыть файл «" + missing + "». "),
+                 qPrintable(prompts.Last("Error")));
+        QCOMPARE(Section().Spans, (std::vector<double> {120, 150, 180, 160, 135}));
     }
 
     void exportWritesTheTablesOfEverySection_data()

@@ -10,7 +10,7 @@
 
 namespace velmora {
 
-std::optional<int> AnswerCommandLine(const QStringList &arguments)
+CommandLineAnswer AnswerCommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -31,17 +31,17 @@ std::optional<int> AnswerCommandLine(const QStringList &arguments)
                                  QStringLiteral("[project.vlp]"));
     if (!parser.parse(arguments)) {
         std::cerr << "velmora: " << parser.errorText().toStdString() << '\n';
-        return 2;
+        return {2, {}};
     }
     if (parser.isSet(help)) {
         std::cout << parser.helpText().toStdString();
-        return 0;
+        return {0, {}};
     }
     if (parser.isSet(version)) {
         std::cout << AppTitle.toStdString() << ' ' << ProgramVersion << '\n';
-        return 0;
+        return {0, {}};
     }
-    return std::nullopt;
+    return {std::nullopt, parser.positionalArguments().value(0)};
 }
 
 } // namespace velmora

@@ -1,16 +1,25 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
 
 #include <optional>
 
 namespace velmora {
 
+// What the command line asks of the desktop program.
+struct CommandLineAnswer
+{
+    std::optional<int> status; // set: the program ends with it and no window is made
+    QString projectFile; // the project to open at start, as given; "" when none is
+};
+
 // The desktop program's answer to its command line (the arguments Qt left, the program's name
 // first), before any window exists and in the program's language (StartLocalization first):
 // --help prints the usage and --version the program name and version to stdout, and the
 // program ends with 0; an unknown option prints the parser's message to stderr and ends it
-// with 2. Nothing when the program should start.
-std::optional<int> AnswerCommandLine(const QStringList &arguments);
+// with 2. Otherwise the program starts with the first positional argument as its project
+// file, as the parser takes it (after "--" even a name that starts with "-").
+CommandLineAnswer AnswerCommandLine(const QStringList &arguments);
 
 } // namespace velmora

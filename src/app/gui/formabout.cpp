@@ -2,7 +2,6 @@
 
 #include "common/version.h"
 #include "gui/program.h"
-#include "gui/prompts.h"
 #include "gui/uitext.h"
 
 #include <QGridLayout>
@@ -127,12 +126,6 @@ void TFormAbout::mousePressEvent(QMouseEvent *event)
     if (event->button() == Qt::LeftButton)
         close();
     QDialog::mousePressEvent(event);
-}
-
-void OpenHelp(const QString &folder, const QString &base)
-{
-    const QString suffix = IsEnglish() ? QStringLiteral("_en.pdf") : QStringLiteral("_ru.pdf");
-    CurrentPrompts().OpenDocument(folder + base + suffix);
 }
 
 } // namespace velmora

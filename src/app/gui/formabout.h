@@ -31,8 +31,4 @@ private:
         *m_programmersCaption, *m_programmers, *m_year, *m_link;
 };
 
-// Opens folder + base + "_en.pdf" (English) or "_ru.pdf" (Russian) with the shell; the
-// shell's result is not examined.
-void OpenHelp(const QString &folder, const QString &base);
-
 } // namespace velmora

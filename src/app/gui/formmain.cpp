@@ -14,6 +14,7 @@
 #include "gui/formsaveproject.h"
 #include "gui/formunitsdlg.h"
 #include "gui/guard.h"
+#include "gui/helptopics.h"
 #include "gui/languagedialog.h"
 #include "gui/numberfields.h"
 #include "gui/platform.h"
@@ -537,7 +538,7 @@ void TFormMain::ActUnitsExecute()
 
 void TFormMain::ActHelpExecute()
 {
-    OpenHelp(AppDir, HelpBaseName);
+    OpenHelpAt(AppDir, HelpBaseName, HelpContentsAnchor);
 }
 
 void TFormMain::ActAboutExecute()

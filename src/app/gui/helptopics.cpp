@@ -3,19 +3,15 @@
 #include "gui/platform.h"
 #include "gui/program.h"
 #include "gui/prompts.h"
+#include "gui/uitext.h"
 #include "l10n/localization.h"
 
+#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QWidget>
 
 namespace velmora {
-
-namespace {
-
-const QString ContentsAnchor = QStringLiteral("contents");
-
-} // namespace
 
 const std::vector<HelpTopic> &HelpTopics()
 {
@@ -50,7 +46,7 @@ QString HelpAnchorFor(const QWidget *widget)
                 return QString::fromLatin1(topic.anchor);
         }
     }
-    return ContentsAnchor;
+    return HelpContentsAnchor;
 }
 
 int HelpPageOf(const QString &pagesPath, const QString &anchor)
@@ -75,7 +71,10 @@ void OpenHelpAt(const QString &folder, const QString &base, const QString &ancho
         = folder + base + (IsEnglish() ? QStringLiteral("_en") : QStringLiteral("_ru"));
     const QString pdf = stem + QStringLiteral(".pdf");
     const int page = HelpPageOf(stem + QStringLiteral(".pages"), anchor);
-    CurrentPrompts().OpenDocument(page > 0 ? pdf + QStringLiteral("#page=%1").arg(page) : pdf);
+    Prompts &prompts = CurrentPrompts();
+    // The first page needs no "#page": the file opens there anyway.
+    if (!prompts.OpenDocument(page > 1 ? pdf + QStringLiteral("#page=%1").arg(page) : pdf))
+        prompts.Warning(UiText("Manual_not_opened").arg(QDir::toNativeSeparators(pdf)));
 }
 
 bool HelpKeyFilter::eventFilter(QObject *watched, QEvent *event)

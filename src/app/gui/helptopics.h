@@ -9,6 +9,9 @@ class QWidget;
 
 namespace velmora {
 
+// The manual's first section, its title page with the list of sections.
+inline const QString HelpContentsAnchor = QStringLiteral("contents");
+
 // One window (or pane) and the section of the manual that describes it.
 struct HelpTopic
 {
@@ -30,7 +33,8 @@ int HelpPageOf(const QString &pagesPath, const QString &anchor);
 
 // Opens folder + base + "_en.pdf" or "_ru.pdf" (the current language) at the page of anchor
 // from the .pages file beside it, as "…pdf#page=N" through the prompts; the whole file when
-// the page is unknown.
+// the page is unknown or the first. When the system does not open it (the file is missing,
+// no program opens PDF files) a warning names the PDF.
 void OpenHelpAt(const QString &folder, const QString &base, const QString &anchor);
 
 // F1 without modifiers, in any window of the application, opens the manual at that window's

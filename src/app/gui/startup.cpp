@@ -1,6 +1,7 @@
 #include "gui/startup.h"
 
 #include "gui/appwindows.h"
+#include "gui/commandline.h"
 #include "gui/formmain.h"
 #include "gui/guard.h"
 #include "gui/platform.h"
@@ -50,39 +51,61 @@ void StartLocalization()
     QApplication::setApplicationName(AppTitle);
 }
 
-QString ProjectFileArgument(const QStringList &arguments)
-{
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        if (!arguments.at(i).startsWith(QLatin1Char('-')))
-            return arguments.at(i);
-    }
-    return {};
-}
+namespace {
 
-int RunProgram(bool runLoop, const std::function<void(int position)> &beforeEach,
-               const QString &projectFile)
+// Runs a part of the program; an error that escapes it shows the bilingual fatal message with
+// the error's own text, and the program ends with 1.
+int UnlessFatal(const std::function<int()> &part)
 {
     QString error;
     try {
-        StartLocalization();
-        CreateAppWindows(beforeEach);
-        TFormMain *main = Windows().FormMain;
-        if (runLoop)
-            main->show();
-        // A file that fails is reported and the program goes on with the new project.
-        if (!projectFile.isEmpty())
-            Guarded([main, &projectFile] { main->OpenProjectFile(projectFile); });
-        if (!runLoop)
-            return 0;
-        const int status = QApplication::exec();
-        DestroyAppWindows();
-        return status;
+        return part();
     } catch (const std::exception &e) {
         error = QString::fromStdString(e.what());
     } catch (...) {
     }
     CurrentPrompts().Message(FatalErrorText(error));
     return 1;
+}
+
+// RunProgram after the localization.
+int RunWindows(bool runLoop, const std::function<void(int position)> &beforeEach,
+               const QString &projectFile)
+{
+    CreateAppWindows(beforeEach);
+    TFormMain *main = Windows().FormMain;
+    if (runLoop)
+        main->show();
+    // A file that fails is reported and the program goes on with the new project.
+    if (!projectFile.isEmpty())
+        Guarded([main, &projectFile] { main->OpenProjectFile(projectFile); });
+    if (!runLoop)
+        return 0;
+    const int status = QApplication::exec();
+    DestroyAppWindows();
+    return status;
+}
+
+} // namespace
+
+int RunProgram(bool runLoop, const std::function<void(int position)> &beforeEach,
+               const QString &projectFile)
+{
+    return UnlessFatal([&] {
+        StartLocalization();
+        return RunWindows(runLoop, beforeEach, projectFile);
+    });
+}
+
+int StartProgram(const QStringList &arguments)
+{
+    return UnlessFatal([&arguments] {
+        StartLocalization();
+        const CommandLineAnswer answer = AnswerCommandLine(arguments);
+        if (answer.status)
+            return *answer.status;
+        return RunWindows(true, {}, answer.projectFile);
+    });
 }
 
 } // namespace velmora

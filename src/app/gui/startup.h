@@ -14,8 +14,8 @@ QString FatalErrorText();
 QString FatalErrorText(const QString &error);
 
 // The settings store (the platform's unless a test installed one), the string table in the
-// stored language, Qt's own texts in it and the application title. RunProgram begins with it;
-// the command line is answered after it, in the program's language.
+// stored language, Qt's own texts in it and the application title. RunProgram and StartProgram
+// begin with it; the command line is answered after it, in the program's language.
 void StartLocalization();
 
 // The program from its start to its end, the application object already made: settings and
@@ -29,8 +29,11 @@ void StartLocalization();
 int RunProgram(bool runLoop = true, const std::function<void(int position)> &beforeEach = {},
                const QString &projectFile = {});
 
-// The project file a command line names: its first argument after the program's own that is
-// not an option (does not start with "-"); "" when there is none.
-QString ProjectFileArgument(const QStringList &arguments);
+// The desktop program from its command line (the arguments Qt left, the program's name first)
+// to its end: StartLocalization, the command line's answer (AnswerCommandLine), then the
+// windows and the main loop with the command line's project file, as RunProgram. An error
+// that escapes any of it, the settings store refusing to keep the language among them, shows
+// the fatal message as in RunProgram and ends the program with 1. Returns the exit status.
+int StartProgram(const QStringList &arguments);
 
 } // namespace velmora

@@ -182,6 +182,12 @@ void RegisterMainWindowTexts()
             "этого типа. Открыть папку с файлом?");
     AddText("Folder_not_opened",
             "The folder \"%1\" cannot be opened.;Не удалось открыть папку \"%1\".");
+    // Help → Manual and F1 when the system does not open the manual; %1 is its path.
+    AddText("Manual_not_opened",
+            "The manual \"%1\" cannot be opened: the file is missing or no program on this "
+            "system opens PDF files.;"
+            "Не удалось открыть руководство \"%1\": файла нет или в системе нет программы, "
+            "которая открывает файлы PDF.");
     AddText("Two_spans",
             "A calculation needs at least two spans: the maximum span must exceed the minimum "
             "by at least one change step.;"

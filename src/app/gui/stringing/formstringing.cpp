@@ -566,12 +566,14 @@ void TFormStringing::ImportClick()
     const QString shown = QDir::toNativeSeparators(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw Error(("Cannot open file \"" + shown + "\". " + file.errorString()).toStdString());
-    if (file.size() > MaxSpansFileBytes) {
+        throw Error(UiText("Spans_file_not_opened").arg(shown, file.errorString()).toStdString());
+    // One byte past the limit tells a file too large; size() says 0 for a device or a pipe,
+    // which may never end.
+    const QByteArray bytes = file.read(MaxSpansFileBytes + 1);
+    if (bytes.size() > MaxSpansFileBytes) {
         CurrentPrompts().Error(UiText("Spans_file_too_large").arg(shown));
         return;
     }
-    const QByteArray bytes = file.readAll();
     const QStringList fields
         = QtTexts(SplitNumberFields(std::string_view(bytes.constData(), bytes.size())));
     if (fields.isEmpty()) {
