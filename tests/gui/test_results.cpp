@@ -5,6 +5,8 @@
 #include "common/numtext.h"
 #include "example_wire.h"
 #include "fake_settings.h"
+#include "gui/catalogue/formwiresbase.h"
+#include "gui/catalogue/formwiresedit.h"
 #include "gui/formmain.h"
 #include "gui/formsaveproject.h"
 #include "gui/numberfields.h"
@@ -490,6 +492,80 @@ private slots:
         Pane()->Flush();
         QVERIFY2(Pane()->Reason().isEmpty(), qPrintable(Pane()->Reason()));
         QVERIFY(Pane()->NoticeText().isEmpty());
+    }
+
+    // The catalogue window changes the project's wire: the pane recalculates after its pause,
+    // with the catalogue as Calculate would read it.
+    void aChangeOfTheCatalogueRecalculates()
+    {
+        ScriptedPrompts &prompts = *m_prompts;
+        OpenPane();
+        const std::shared_ptr<const CalcResults> before = Pane()->Results();
+        TFormWiresBase *catalogue = Windows().FormWiresBase;
+        catalogue->Manage();
+        QCOMPARE(catalogue->SelectedWire().Name, ExampleWire().Name);
+        prompts.dialogs = {[](QDialog &dialog) {
+            static_cast<TFormWiresEdit &>(dialog).PNagField()->setText("0.2");
+            dialog.accept();
+            return dialog.result();
+        }};
+        catalogue->EditClick();
+        QVERIFY(Pane()->RecalculationPending());
+        Pane()->Flush();
+        QVERIFY(Pane()->Results() != before);
+        QCOMPARE(Pane()->Results()->wire.PNag, 0.2);
+        QVERIFY(Pane()->Results()->Mode(1)->sag[10] > before->Mode(1)->sag[10]);
+        QVERIFY(Pane()->NoticeText().isEmpty());
+
+        prompts.yesNo = {true}; // delete the wire
+        catalogue->DeleteClick();
+        QVERIFY(Pane()->RecalculationPending());
+        Pane()->Flush();
+        QVERIFY(Pane()->Reason().startsWith("Input the data for this wire"));
+        QVERIFY(Pane()->NoticeText().startsWith("Not recalculated: Input the data"));
+        QCOMPARE(prompts.Kinds(), (QStringList {"Exec", "WarningYesNo"}));
+        catalogue->hide();
+    }
+
+    // Before any results there is nothing to copy, export or print; results out of date are
+    // still shown, and still exported.
+    void theExportsWaitForResults()
+    {
+        const char *const buttons[] = {"ResultsCopy", "ResultsCsv", "SagPng",       "SagSvg",
+                                       "StressPng",   "StressSvg",  "ResultsPrint", "ResultsPdf"};
+        auto enabled = [&] {
+            QStringList on;
+            for (const char *name : buttons) {
+                if (Pane()->findChild<QPushButton *>(name)->isEnabled())
+                    on << name;
+            }
+            return on;
+        };
+        DestroyAppWindows();
+        CreateAppWindows();
+        WiresList().Clear(); // the project's wire is missing
+        Main()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Main()));
+        OpenPane();
+        QVERIFY(!Pane()->Results());
+        QVERIFY(Pane()->Reason().startsWith("Input the data for this wire"));
+        QCOMPARE(enabled(), QStringList {});
+        // Called all the same (the table's copy key): no dialog, no file.
+        Pane()->ExportCsv();
+        Pane()->SavePdf();
+        Pane()->ExportPlot(Pane()->SagView(), true);
+        Pane()->Print();
+        QVERIFY(m_prompts->asked.isEmpty());
+
+        WiresList().Add(ExampleWire());
+        FieldNamed<QLineEdit>("Provod")->setText(QString::fromStdString(ExampleWire().Name));
+        Pane()->Flush();
+        QVERIFY(Pane()->Results());
+        QCOMPARE(int(enabled().size()), int(std::size(buttons)));
+        Retype(FieldNamed<DecimalField>("Tols"), "-1");
+        Pane()->Flush();
+        QVERIFY(!Pane()->Reason().isEmpty());
+        QCOMPARE(int(enabled().size()), int(std::size(buttons)));
     }
 
     void aChangeOfLanguageRecalculatesInIt()

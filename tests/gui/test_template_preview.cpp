@@ -1,9 +1,9 @@
 #include "guitest.h"
 
 #include "fake_settings.h"
-#include "gui/results/templatepreview.h"
 #include "gui/templates/formautoshabloni.h"
 #include "gui/templates/formspisokshabloni.h"
+#include "gui/templates/templatepreview.h"
 #include "l10n/localization.h"
 #include "l10n/texts.h"
 #include "l10n/units.h"
@@ -140,6 +140,22 @@ private slots:
         w.Grid()->setCurrentCell(1, 0);
         QCOMPARE(w.Preview()->Reason(), ZeroScaleReason);
         QVERIFY(prompts.asked.isEmpty());
+    }
+
+    // A climate that "Port to Cad" refuses is refused here too, in the same words, in place.
+    void anImpossibleClimateIsRefusedAsTheDrawingRefusesIt()
+    {
+        ScriptedPrompts prompts;
+        m_project.Dat.Tols = -1;
+        TFormSpisokShabloni &w = Open({Proper("Габарит")});
+        const QString refusal
+            = "Error data entry!\n\"Ice thickness\": the value must not be negative.";
+        QCOMPARE(w.Preview()->Reason(), refusal);
+        QVERIFY(Curves(w.Preview()).isEmpty());
+        QVERIFY(prompts.asked.isEmpty());
+        w.AcadRun();
+        QCOMPARE(prompts.Kinds(), QStringList {"Error"});
+        QCOMPARE(prompts.Last("Error"), refusal);
     }
 
     void anEditShowsAtOnce()

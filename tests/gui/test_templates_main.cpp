@@ -3,15 +3,21 @@
 #include "catalogue/catalogue.h"
 #include "common/fileio.h"
 #include "data/projectfile.h"
+#include "example_wire.h"
 #include "fake_settings.h"
+#include "gui/catalogue/formwiresbase.h"
+#include "gui/catalogue/formwiresedit.h"
 #include "gui/formmain.h"
 #include "gui/formsaveproject.h"
+#include "gui/numberfields.h"
 #include "gui/templates/formautoshabloni.h"
 #include "gui/templates/formspisokshabloni.h"
+#include "gui/templates/templatepreview.h"
 #include "l10n/localization.h"
 #include "l10n/units.h"
 
 #include <QAction>
+#include <QChart>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -30,6 +36,13 @@ int TypeCurve(QDialog &dialog, const QString &name)
     editor.NameField()->setText(name);
     editor.PRField()->setValue(300);
     return Accept(dialog);
+}
+
+void Retype(const char *field, const QString &text)
+{
+    auto *box = Windows().FormMain->findChild<DecimalField *>(QString::fromLatin1(field));
+    box->selectAll();
+    QTest::keyClicks(box, text);
 }
 
 } // namespace
@@ -84,6 +97,64 @@ private slots:
         QCOMPARE(List()->Grid()->rowCount(), 1);
         QVERIFY(!List()->EditButton()->isEnabled());
         QVERIFY(!Main()->IsModified());
+    }
+
+    // The list is modeless: while it is open its preview follows the main window's fields and
+    // the catalogue; while it is closed that costs nothing.
+    void thePreviewFollowsTheFieldsAndTheCatalogue()
+    {
+        ScriptedPrompts prompts;
+        WiresList().Clear();
+        WiresList().Add(ExampleWire());
+        Main()->findChild<QLineEdit *>("Provod")->setText(
+            QString::fromStdString(ExampleWire().Name));
+        TShablon shablon;
+        shablon.Name = "Габарит";
+        shablon.TipShablona = 0;
+        shablon.Krivie = -1;
+        shablon.PR = 300;
+        shablon.VP = 15.5;
+        shablon.TG = 7;
+        Main()->CurProject.Shablons.Add(shablon);
+        int runs = 0;
+        List()->SetTemplateEngine([&](const TProject &project, int mode, const CalcArgs &args) {
+            ++runs;
+            return CalcTemplateEngine(FindWire(project.Dat.Provod), CurrentLang())(project, mode,
+                                                                                   args);
+        });
+        Main()->findChild<QAction *>("ActCad")->trigger();
+        TemplatePreview *preview = List()->Preview();
+        QVERIFY2(preview->Reason().isEmpty(), qPrintable(preview->Reason()));
+        const QString drawn = preview->chart()->title();
+        QVERIFY(drawn.startsWith("Габарит: k = "));
+
+        const QString ice = Main()->findChild<DecimalField *>("Tols")->text();
+        Retype("Tols", "-1");
+        QCOMPARE(preview->Reason(),
+                 "Error data entry!\n\"Ice thickness\": the value must not be negative.");
+        Retype("Tols", ice);
+        QVERIFY(preview->Reason().isEmpty());
+        QCOMPARE(preview->chart()->title(), drawn);
+
+        // A heavier wire in the catalogue: another coefficient.
+        TFormWiresBase *catalogue = Windows().FormWiresBase;
+        catalogue->Manage();
+        prompts.dialogs = {[](QDialog &dialog) {
+            static_cast<TFormWiresEdit &>(dialog).PNagField()->setText("0.3");
+            dialog.accept();
+            return dialog.result();
+        }};
+        catalogue->EditClick();
+        QCOMPARE(FindWire(ExampleWire().Name).PNag, 0.3);
+        QVERIFY(preview->Reason().isEmpty());
+        QVERIFY2(preview->chart()->title() != drawn, qPrintable(drawn));
+        catalogue->hide();
+
+        List()->ButCloseClick();
+        const int before = runs;
+        Retype("Tols", "5");
+        QCOMPARE(runs, before);
+        QCOMPARE(prompts.Kinds(), QStringList {"Exec"});
     }
 
     void openingAProjectShowsItsTemplates()

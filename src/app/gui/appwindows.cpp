@@ -51,6 +51,9 @@ void CreateAppWindows(const std::function<void(int position)> &beforeEach)
         // The catalogue window reads the catalogue; it makes its wire editor (position 7).
         w.FormWiresBase
             = new TFormWiresBase(CommonDataDir(), ApplicationDir().toStdString(), w.FormMain);
+        // The project's wire may be among the wires changed: the results follow.
+        QObject::connect(w.FormWiresBase, &TFormWiresBase::CatalogueChanged, w.FormMain,
+                         &TFormMain::InputChanged);
         next();
         next();
         w.FormSave_Project = new TFormSave_Project(w.FormMain);
@@ -64,6 +67,9 @@ void CreateAppWindows(const std::function<void(int position)> &beforeEach)
                          });
         QObject::connect(w.FormSpisokShabloni, &TFormSpisokShabloni::TemplatesChanged, w.FormMain,
                          &TFormMain::ShowModifiedMark);
+        // The list is modeless: its preview follows the fields and the catalogue.
+        QObject::connect(w.FormMain, &TFormMain::InputChanged, w.FormSpisokShabloni,
+                         &TFormSpisokShabloni::UpdatePreview);
         next();
         w.FormKlimatKoef = new TFormKlimatKoef(w.FormMain);
         next();

@@ -1,13 +1,11 @@
 #include "gui/dialogfolders.h"
 
 #include "gui/platform.h"
-#include "l10n/settingsaccess.h"
+#include "gui/softsettings.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
-
-#include <exception>
 
 namespace velmora {
 
@@ -62,12 +60,9 @@ bool IsUsableDialogFolder(const QString &folder, DialogUse use)
 
 QString DialogStartFolder(FileKind kind, DialogUse use, const QString &firstTime)
 {
-    const SettingsStore::Value stored = ReadSetting(SettingName(kind));
-    if (stored.kind == SettingsStore::Value::Text) {
-        const QString last = QString::fromStdString(stored.text);
-        if (IsUsableDialogFolder(last, use))
-            return QDir::cleanPath(last);
-    }
+    const QString last = ReadSoftSetting(SettingName(kind));
+    if (IsUsableDialogFolder(last, use))
+        return QDir::cleanPath(last);
     if (IsUsableDialogFolder(firstTime, use))
         return QDir::cleanPath(firstTime);
     return DocumentsFolder();
@@ -87,11 +82,7 @@ void PrepareDialogFolder(FileDialogRequest &request, FileKind kind, DialogUse us
 
 void RememberDialogFolder(FileKind kind, const QString &file)
 {
-    const QString folder = QFileInfo(file).absolutePath();
-    try {
-        WriteSetting(SettingName(kind), QDir::cleanPath(folder).toStdString());
-    } catch (const std::exception &) {
-    }
+    WriteSoftSetting(SettingName(kind), QDir::cleanPath(QFileInfo(file).absolutePath()));
 }
 
 QString ShippedProjectsDir()

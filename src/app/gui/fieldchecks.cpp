@@ -1,7 +1,10 @@
 #include "gui/fieldchecks.h"
 
+#include "calc/driver.h"
+#include "catalogue/catalogue.h"
 #include "gui/numberfields.h"
 #include "gui/uitext.h"
+#include "l10n/localization.h"
 
 namespace velmora {
 
@@ -32,6 +35,44 @@ FieldRefusal ImpossibleClimate(const TDAT &dat)
             return {labelKey, NotNegativeText(FieldName(UiText(labelKey)))};
     }
     return {};
+}
+
+QString DataEntryRefusal(const QString &text)
+{
+    return UiText("Error_data_entry") + QStringLiteral("!\n") + text;
+}
+
+FieldRefusal ClimateRefusal(const TDAT &dat)
+{
+    FieldRefusal impossible = ImpossibleClimate(dat);
+    if (impossible.Refused())
+        impossible.text = DataEntryRefusal(impossible.text);
+    return impossible;
+}
+
+FieldRefusal InputRefusal(const TDAT &dat)
+{
+    if (FindWire(dat.Provod).Name.empty())
+        return {nullptr, UiText("Input_wire")};
+    return ClimateRefusal(dat);
+}
+
+FieldRefusal SpanRefusal(const TDAT &dat)
+{
+    const std::string refusal
+        = SpanRangeRefusal(dat.Min_Prol, dat.Max_Prol, dat.Shag, CurrentLang());
+    if (!refusal.empty())
+        return {nullptr, QString::fromStdString(refusal)};
+    // One span gives a report of empty tables.
+    if (SpanCount(dat.Min_Prol, dat.Max_Prol, dat.Shag) < 2)
+        return {nullptr, DataEntryRefusal(UiText("Two_spans"))};
+    return {};
+}
+
+FieldRefusal CalculationRefusal(const TDAT &dat)
+{
+    FieldRefusal refusal = InputRefusal(dat);
+    return refusal.Refused() ? refusal : SpanRefusal(dat);
 }
 
 } // namespace velmora

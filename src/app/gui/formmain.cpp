@@ -403,28 +403,18 @@ bool TFormMain::IsModified()
 // Calculate: the refusals first, then the engine.
 bool TFormMain::CalculationAllowed(const TDAT &dat)
 {
-    if (FindWire(dat.Provod).Name.empty()) {
-        CurrentPrompts().Error(UiText("Input_wire"));
-        return false;
-    }
-    const QString refused = UiText("Error_data_entry") + QStringLiteral("!\n");
-    if (const FieldRefusal impossible = ImpossibleClimate(dat); impossible.labelKey) {
-        CurrentPrompts().Error(refused + impossible.text);
-        FocusField(impossible.labelKey);
+    if (const FieldRefusal refusal = InputRefusal(dat); refusal.Refused()) {
+        CurrentPrompts().Error(refusal.text);
+        if (refusal.labelKey)
+            FocusField(refusal.labelKey);
         return false;
     }
     if (!CurProject.Koef.CheckKoef()
         && !CurrentPrompts().Question(UiText("loads_are_lower_standard")))
         return false;
-    const std::string refusal
-        = SpanRangeRefusal(dat.Min_Prol, dat.Max_Prol, dat.Shag, CurrentLang());
-    if (!refusal.empty()) {
-        CurrentPrompts().Error(QString::fromStdString(refusal));
-        return false;
-    }
-    // One span gives a report of empty tables: refused before the report's save dialog.
-    if (SpanCount(dat.Min_Prol, dat.Max_Prol, dat.Shag) < 2) {
-        CurrentPrompts().Error(refused + UiText("Two_spans"));
+    // Two spans at least, so that the report's save dialog never leads to empty tables.
+    if (const FieldRefusal refusal = SpanRefusal(dat); refusal.Refused()) {
+        CurrentPrompts().Error(refusal.text);
         return false;
     }
     return true;

@@ -77,7 +77,8 @@ public:
 signals:
     // After new and open, so that windows showing the project's templates can refill.
     void ProjectReplaced();
-    // After every change of the input (ShowModifiedMark), for the live results.
+    // After every change of the input (ShowModifiedMark) and of the wire catalogue (connected
+    // in CreateAppWindows), for the live results and the template preview.
     void InputChanged();
 
 protected:

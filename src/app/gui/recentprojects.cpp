@@ -1,11 +1,9 @@
 #include "gui/recentprojects.h"
 
-#include "l10n/settingsaccess.h"
+#include "gui/softsettings.h"
 
 #include <QDir>
 #include <QFileInfo>
-
-#include <exception>
 
 namespace velmora {
 
@@ -22,21 +20,15 @@ QString FullPath(const QString &path)
 
 void WriteRecentProjects(const QStringList &paths)
 {
-    try {
-        WriteSetting(SettingName, paths.join(Separator).toStdString());
-    } catch (const std::exception &) {
-    }
+    WriteSoftSetting(SettingName, paths.join(Separator));
 }
 
 } // namespace
 
 QStringList ReadRecentProjects()
 {
-    const SettingsStore::Value stored = ReadSetting(SettingName);
-    if (stored.kind != SettingsStore::Value::Text)
-        return {};
     QStringList paths;
-    for (const QString &path : QString::fromStdString(stored.text).split(Separator)) {
+    for (const QString &path : ReadSoftSetting(SettingName).split(Separator)) {
         // A hand-edited store may hold blanks, relative paths or repeats.
         if (!path.isEmpty() && QDir::isAbsolutePath(path) && !paths.contains(path))
             paths.append(path);

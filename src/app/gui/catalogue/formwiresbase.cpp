@@ -405,6 +405,7 @@ void TFormWiresBase::CreateClick()
     SelectRow(m_grid->rowCount() - 1);
     UpdateButtons();
     ++m_modified;
+    emit CatalogueChanged();
 }
 
 void TFormWiresBase::EditClick()
@@ -424,6 +425,7 @@ void TFormWiresBase::EditClick()
     ShowWireInRow(row, copy);
     SelectRow(row);
     ++m_modified;
+    emit CatalogueChanged();
 }
 
 void TFormWiresBase::DeleteClick()
@@ -441,6 +443,7 @@ void TFormWiresBase::DeleteClick()
         SelectRow(std::min(row, m_grid->rowCount() - 1));
     UpdateButtons();
     ++m_modified;
+    emit CatalogueChanged();
 }
 
 void TFormWiresBase::ExportClick()
@@ -475,6 +478,7 @@ void TFormWiresBase::ImportClick()
     WiresList().Replace(std::move(text.wires));
     RefillGrid();
     m_modified = 1;
+    emit CatalogueChanged();
 }
 
 void TFormWiresBase::RestoreClick()
@@ -490,6 +494,7 @@ void TFormWiresBase::RestoreClick()
     WiresList().Replace(std::move(shipped));
     RefillGrid();
     m_modified = 1;
+    emit CatalogueChanged();
 }
 
 void TFormWiresBase::SelectClick()

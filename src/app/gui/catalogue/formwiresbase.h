@@ -59,6 +59,11 @@ public:
     QComboBox *Filter() const { return m_filter; }
     QLineEdit *NameFilter() const { return m_nameFilter; }
 
+signals:
+    // After a wire was created, edited or deleted and after an import or a restore: the
+    // calculations and drawings of the open project may come out otherwise now.
+    void CatalogueChanged();
+
 public slots:
     void CreateClick();
     void EditClick();

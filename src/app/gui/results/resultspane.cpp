@@ -5,8 +5,8 @@
 #include "gui/results/livecalc.h"
 #include "gui/results/resultsplots.h"
 #include "gui/results/resultsprint.h"
+#include "gui/softsettings.h"
 #include "gui/uitext.h"
-#include "l10n/settingsaccess.h"
 #include "l10n/texts.h"
 
 #include <QAction>
@@ -32,7 +32,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <exception>
 
 namespace velmora {
 
@@ -55,13 +54,6 @@ public:
     using QWidget::QWidget;
     QSize sizeHint() const override { return {FirstDockWidth, FirstDockHeight}; }
 };
-
-QString Setting(const char *name)
-{
-    const SettingsStore::Value value = ReadSetting(name);
-    return value.kind == SettingsStore::Value::Text ? QString::fromStdString(value.text)
-                                                    : QString();
-}
 
 QPushButton *NewButton(const char *name, QWidget *parent)
 {
@@ -185,11 +177,11 @@ QWidget *ResultsPane::BuildTablePage()
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     layout->addWidget(m_table, 1);
 
-    auto *copy = new QAction(m_table);
-    copy->setShortcut(QKeySequence::Copy);
-    copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    m_table->addAction(copy);
-    connect(copy, &QAction::triggered, this, &ResultsPane::CopySelection);
+    m_copyAction = new QAction(m_table);
+    m_copyAction->setShortcut(QKeySequence::Copy);
+    m_copyAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    m_table->addAction(m_copyAction);
+    connect(m_copyAction, &QAction::triggered, this, &ResultsPane::CopySelection);
     connect(m_copy, &QPushButton::clicked, this, &ResultsPane::CopySelection);
     connect(m_csv, &QPushButton::clicked, this, &ResultsPane::ExportCsv);
     connect(m_quantity, &QComboBox::currentIndexChanged, this,
@@ -289,6 +281,12 @@ void ResultsPane::RecalculateNow()
 
 void ResultsPane::ShowResults()
 {
+    // With nothing calculated there is nothing to copy, export or print.
+    const bool any = m_results != nullptr;
+    for (QWidget *button :
+         {m_copy, m_csv, m_sagPng, m_sagSvg, m_stressPng, m_stressSvg, m_print, m_pdf})
+        button->setEnabled(any);
+    m_copyAction->setEnabled(any);
     ShowNotice();
     ShowSummary();
     if (m_model.Results() != m_results)
@@ -428,6 +426,8 @@ void ResultsPane::ShowPlots()
 
 void ResultsPane::CopySelection()
 {
+    if (!m_results)
+        return;
     const QString text = SelectionAsTsv(m_model, m_table->selectionModel()->selectedIndexes());
     if (!text.isEmpty())
         QApplication::clipboard()->setText(text);
@@ -461,6 +461,8 @@ void ReportNotWritten(const QString &path, const QString &error)
 
 void ResultsPane::ExportCsv()
 {
+    if (!m_results)
+        return;
     const QString path = AskFileName(UiText("Res_export_csv"), QStringLiteral("csv"));
     if (path.isEmpty())
         return;
@@ -471,6 +473,8 @@ void ResultsPane::ExportCsv()
 
 void ResultsPane::ExportPlot(ResultsChartView *view, bool svg)
 {
+    if (!m_results)
+        return;
     const QString path = AskFileName(UiText(svg ? "Res_export_svg" : "Res_export_png"),
                                      svg ? QStringLiteral("svg") : QStringLiteral("png"));
     if (path.isEmpty())
@@ -482,6 +486,8 @@ void ResultsPane::ExportPlot(ResultsChartView *view, bool svg)
 
 void ResultsPane::SavePdf()
 {
+    if (!m_results)
+        return;
     const QString path = AskFileName(UiText("Res_save_pdf"), QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
@@ -492,6 +498,8 @@ void ResultsPane::SavePdf()
 
 void ResultsPane::Print()
 {
+    if (!m_results)
+        return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setDocName(TitleForFiles());
@@ -537,30 +545,24 @@ void ResultsPane::SaveLayout()
     m_layoutSave.stop();
     if (!isHidden() && !isFloating())
         m_dockedWindowSize = m_window->size();
-    // Runs from events (closing, resizing), where no error may escape; a store that refuses
-    // costs only the remembered layout, and the language and units settings report it.
-    try {
-        WriteSetting(VisibleKey, isHidden() ? "0" : "1");
-        WriteSetting(StateKey, m_window->saveState().toBase64().toStdString());
-        if (m_dockedWindowSize.isValid())
-            WriteSetting(WindowKey,
+    WriteSoftSetting(VisibleKey, isHidden() ? QStringLiteral("0") : QStringLiteral("1"));
+    WriteSoftSetting(StateKey, QString::fromLatin1(m_window->saveState().toBase64()));
+    if (m_dockedWindowSize.isValid())
+        WriteSoftSetting(WindowKey,
                          QStringLiteral("%1,%2")
                              .arg(m_dockedWindowSize.width())
-                             .arg(m_dockedWindowSize.height())
-                             .toStdString());
-    } catch (const std::exception &) {
-    }
+                             .arg(m_dockedWindowSize.height()));
 }
 
 void ResultsPane::RestoreLayout()
 {
-    const QStringList size = Setting(WindowKey).split(QLatin1Char(','));
+    const QStringList size = ReadSoftSetting(WindowKey).split(QLatin1Char(','));
     if (size.size() == 2 && size[0].toInt() > 0 && size[1].toInt() > 0)
         m_dockedWindowSize = QSize(size[0].toInt(), size[1].toInt());
-    const QByteArray state = QByteArray::fromBase64(Setting(StateKey).toLatin1());
+    const QByteArray state = QByteArray::fromBase64(ReadSoftSetting(StateKey).toLatin1());
     if (!state.isEmpty())
         m_window->restoreState(state);
-    setVisible(Setting(VisibleKey) == QLatin1String("1"));
+    setVisible(ReadSoftSetting(VisibleKey) == QLatin1String("1"));
     UpdateWindowSizing();
 }
 

@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+class QAction;
 class QComboBox;
 class QLabel;
 class QMainWindow;
@@ -77,7 +78,8 @@ public:
     QTabWidget *Tabs() const { return m_tabs; }
 
     // The actions of the pane's buttons; files are named in the save dialog of the prompts,
-    // and a file that cannot be written is reported in an error box.
+    // and a file that cannot be written is reported in an error box. Before any results they
+    // do nothing, and their buttons are disabled.
     void CopySelection();
     void ExportCsv();
     void ExportPlot(ResultsChartView *view, bool svg);
@@ -132,6 +134,7 @@ private:
     QComboBox *m_quantity = nullptr;
     QPushButton *m_copy = nullptr;
     QPushButton *m_csv = nullptr;
+    QAction *m_copyAction = nullptr; // the copy shortcut of the table
     QTableView *m_table = nullptr;
     QToolButton *m_modesButton = nullptr;
     QMenu *m_modesMenu = nullptr;

@@ -314,15 +314,11 @@ bool TFormStringing::PrepareBasis(Basis &basis, QString &refusal)
     try {
         m_host.formToProject();
         const TProject &project = m_host.project();
+        if (const FieldRefusal input = InputRefusal(project.Dat); input.Refused()) {
+            refusal = input.text;
+            return false;
+        }
         basis.wire = FindWire(project.Dat.Provod);
-        if (basis.wire.Name.empty()) {
-            refusal = UiText("Input_wire");
-            return false;
-        }
-        if (const FieldRefusal impossible = ImpossibleClimate(project.Dat); impossible.labelKey) {
-            refusal = UiText("Error_data_entry") + QStringLiteral("!\n") + impossible.text;
-            return false;
-        }
         basis.args = CalcArgsOf(project.Dat, basis.wire);
         if (CalcStringingBasis(project, basis.wire, basis.args, CurrentLang(), basis.run)
             == CalcOutcome::CheckFailed) {

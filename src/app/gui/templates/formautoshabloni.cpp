@@ -3,7 +3,7 @@
 #include "gui/fieldchecks.h"
 #include "gui/numberfields.h"
 #include "gui/prompts.h"
-#include "gui/results/templatepreview.h"
+#include "gui/templates/templatepreview.h"
 #include "gui/uitext.h"
 #include "l10n/localization.h"
 

@@ -7,8 +7,8 @@
 #include "gui/formmain.h"
 #include "gui/guard.h"
 #include "gui/prompts.h"
-#include "gui/results/templatepreview.h"
 #include "gui/templates/formautoshabloni.h"
+#include "gui/templates/templatepreview.h"
 #include "gui/uitext.h"
 #include "gui/writtenfile.h"
 #include "l10n/localization.h"
@@ -230,10 +230,8 @@ void TFormSpisokShabloni::AcadRun()
         return;
     // The main window's climate draws the curves: refused before the file is asked for.
     m_host.formToProject();
-    if (const FieldRefusal impossible = ImpossibleClimate(m_host.project().Dat);
-        impossible.labelKey) {
-        CurrentPrompts().Error(UiText("Error_data_entry") + QStringLiteral("!\n")
-                               + impossible.text);
+    if (const FieldRefusal refusal = ClimateRefusal(m_host.project().Dat); refusal.Refused()) {
+        CurrentPrompts().Error(refusal.text);
         return;
     }
     FileDialogRequest request;

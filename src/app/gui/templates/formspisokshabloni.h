@@ -71,6 +71,10 @@ public slots:
     void ButDelClick();
     void AcadRun();
     void ButCloseClick();
+    // The selected template in the preview, with the main window's fields as they stand and
+    // the wire as the catalogue now has it; nothing while the window is hidden (its showing
+    // brings the preview up to date).
+    void UpdatePreview();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -78,8 +82,6 @@ protected:
 private:
     void ApplyTexts();
     void GridSelectCell(int row);
-    // The selected template in the preview, with the main window's fields as they stand.
-    void UpdatePreview();
     bool MayWriteDrawing(const QString &chosen, const QString &path);
     TShablonList &Templates();
 

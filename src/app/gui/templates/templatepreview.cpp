@@ -1,6 +1,7 @@
-#include "gui/results/templatepreview.h"
+#include "gui/templates/templatepreview.h"
 
 #include "catalogue/catalogue.h"
+#include "gui/fieldchecks.h"
 #include "gui/uitext.h"
 #include "l10n/localization.h"
 #include "l10n/texts.h"
@@ -78,6 +79,11 @@ void TemplatePreview::ShowTemplate(const TProject &project, const TShablon *shab
         ShowNothing(UiText("Res_tpl_none"));
         return;
     }
+    // What "Port to Cad" refuses is not drawn here either.
+    if (const FieldRefusal refusal = ClimateRefusal(project.Dat); refusal.Refused()) {
+        ShowNothing(refusal.text);
+        return;
+    }
     try {
         const DrawingContext context {FindWire(project.Dat.Provod), CurrentLang(),
                                       CurrentUnitFactors()};
@@ -97,7 +103,7 @@ void TemplatePreview::ShowNothing(const QString &reason)
     m_reason = reason;
     m_extent = QRectF();
     chart()->removeAllSeries();
-    chart()->setTitle(reason);
+    chart()->setTitle(reason.toHtmlEscaped().replace(QLatin1Char('\n'), QLatin1String("<br>")));
     m_x->setTitleText(QString());
     m_y->setTitleText(QString());
     m_x->setRange(-1, 1);

@@ -14,7 +14,8 @@ namespace velmora {
 // A sag template as "Port to Cad" would draw it: the sag curve, for a template proper also
 // the ground and clearance curves, and the reference lines, in millimetres of the drawing at
 // the template's scales, one millimetre as long across as up. The numbers are the drawing's
-// own (ComputeTemplate). A template that cannot be drawn shows why in place; nothing is asked.
+// own (ComputeTemplate). A template that cannot be drawn, or a climate the drawing refuses
+// (ClimateRefusal), shows why in place; nothing is asked.
 // Each curve carries its index in the figure as the property "curve" (0 sag, 1 ground,
 // 2 clearance).
 class TemplatePreview : public QChartView

@@ -1,0 +1,65 @@
+#include "guitest.h"
+
+#include "fake_settings.h"
+#include "gui/dialogfolders.h"
+#include "gui/recentprojects.h"
+#include "gui/softsettings.h"
+
+#include <QTemporaryDir>
+
+using namespace velmora;
+using namespace velmora::test;
+
+// The settings that only spare the user work: the recent projects and the dialogs' folders
+// (the results pane's layout is in test_results) read a value of another type as none and
+// pass over a store that refuses to write.
+class SoftSettingsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void aValueOfAnotherTypeReadsAsNone()
+    {
+        FakeSettingsStore store;
+        ScopedSettingsStore scoped(store);
+        QTemporaryDir dir;
+        store.SetText("ProjectFolder", dir.path().toStdString());
+        QCOMPARE(ReadSoftSetting("ProjectFolder"), dir.path());
+        QCOMPARE(ReadSoftSetting("NoSuchSetting"), QString());
+
+        store.SetOtherType("ProjectFolder");
+        store.SetOtherType("RecentProjects");
+        QCOMPARE(ReadSoftSetting("ProjectFolder"), QString());
+        QVERIFY(ReadRecentProjects().isEmpty());
+        // The folder given for the first time, as with nothing remembered.
+        QCOMPARE(DialogStartFolder(FileKind::Project, DialogUse::Open, dir.path()), dir.path());
+    }
+
+    void aStoreThatRefusesToWriteIsPassedOver()
+    {
+        FakeSettingsStore store;
+        ScopedSettingsStore scoped(store);
+        QTemporaryDir dir;
+        const QString project = dir.filePath("line.vlp");
+        store.failWrites = true;
+        AddRecentProject(project);
+        RememberDialogFolder(FileKind::Drawing, project);
+        WriteSoftSetting("Anything", "text");
+        QCOMPARE(store.writes, 0);
+        QVERIFY(ReadRecentProjects().isEmpty());
+
+        store.failWrites = false;
+        AddRecentProject(project);
+        RememberDialogFolder(FileKind::Drawing, project);
+        QCOMPARE(ReadRecentProjects(), QStringList {project});
+        QCOMPARE(QString::fromStdString(store.Text("DrawingFolder")), dir.path());
+
+        // No store at all: nothing read, nothing written, nothing thrown.
+        SetSettingsStore(nullptr);
+        WriteSoftSetting("Anything", "text");
+        QCOMPARE(ReadSoftSetting("DrawingFolder"), QString());
+    }
+};
+
+VELMORA_GUI_TEST_MAIN(SoftSettingsTest)
+#include "test_soft_settings.moc"
