@@ -82,8 +82,8 @@ SpanClearance ClearanceOver(std::span<const GroundPoint> ground, const SpanCurve
         if (curve.k > 0) {
             const double groundSlope
                 = (ground[i + 1].z - ground[i].z) / (ground[i + 1].x - ground[i].x);
-            const double x = (groundSlope - wireSlope + curve.k * (curve.xa + curve.xb))
-                             / (2 * curve.k);
+            const double x
+                = (groundSlope - wireSlope + curve.k * (curve.xa + curve.xb)) / (2 * curve.k);
             if (x > from && x < to)
                 consider(x, i);
         }

@@ -61,8 +61,11 @@ struct LineProfile
     std::vector<Crossing> crossings;
     std::vector<ForbiddenStretch> forbidden;
     bool operator==(const LineProfile &) const = default;
-    bool empty() const { return ground.empty() && types.empty() && towers.empty()
-                                && crossings.empty() && forbidden.empty(); }
+    bool empty() const
+    {
+        return ground.empty() && types.empty() && towers.empty() && crossings.empty()
+            && forbidden.empty();
+    }
 };
 
 } // namespace velmora
