@@ -73,6 +73,7 @@ void TProject::SetDefaults()
     Dat.SetDefaults();
     Shablons.Clear();
     Sections.Clear();
+    KoefFallbackLine = 0;
 }
 
 void TProject::Assign(const TProject &other)
@@ -81,6 +82,7 @@ void TProject::Assign(const TProject &other)
     Dat.Assign(other.Dat);
     Shablons.Assign(other.Shablons);
     Sections.Assign(other.Sections);
+    KoefFallbackLine = other.KoefFallbackLine;
 }
 
 bool TProject::IsEqual(const TProject &other) const

@@ -86,6 +86,9 @@ struct TProject
     TDAT Dat;
     TShablonList Shablons;
     TSectionList Sections; // anchor sections
+    // The file line (1-based) of a coefficient that could not be read, so that all the
+    // coefficients are the defaults; 0 when they were read or set by hand. Not compared.
+    int KoefFallbackLine = 0;
 
     void SetDefaults();
     void Assign(const TProject &other);

@@ -181,6 +181,7 @@ ProjectLoad ReadProjectFromBytes(std::string_view bytes, TProject &project)
         reader = std::move(koefReader);
     } catch (const ConversionError &) {
         loaded.Koef.SetDefaults();
+        loaded.KoefFallbackLine = static_cast<int>(koefReader.LineNumber());
         result.koefFallback = true;
         for (int i = 0; i < KoefSectionLines(versionPresent); ++i)
             reader.Next();
