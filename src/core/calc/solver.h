@@ -11,7 +11,7 @@ namespace velmora {
 
 // Marks a critical span that has no real value (3.1415926535897933E-50, bytes
 // 21 5C F4 8D 18 82 A7 35 little-endian). Compared by exact equality; as a number it is
-// smaller than every real span, which GoverningState relies on.
+// smaller than every real span, which CriticalSpanRuleState relies on.
 inline constexpr double ImaginarySpan = std::bit_cast<double>(std::uint64_t {0x35A782188DF45C21});
 
 inline bool IsImaginarySpan(double span)
@@ -89,7 +89,7 @@ enum InitialState : int {
 };
 
 // The order of the critical spans (l1 or l3 may be ImaginarySpan), which decides the rule
-// GoverningState follows.
+// CriticalSpanRuleState follows.
 enum class SpanOrder {
     Normal, // l1 < l2, and l3 imaginary or above l2: states 2, 1, 3 as the span grows
     Reverse, // l1 > l2, and l3 imaginary or below l2: state 2 up to l2, then state 3

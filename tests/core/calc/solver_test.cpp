@@ -70,7 +70,7 @@ TEST(SolveStates, SideBySideGivesTheResultsOfOneAtATime)
 TEST(SolveStates, AnErrorWritesNoResult)
 {
     const std::vector<double> A = {5, -3, -3};
-    const std::vector<double> B = {100, 8, 0};
+    const std::vector<double> B = {100, 8, -1};
     std::vector<double> sigma(3, -1.0);
     EXPECT_THROW(SolveStates(A, B, sigma), Error);
     EXPECT_EQ(sigma, std::vector<double>(3, -1.0));

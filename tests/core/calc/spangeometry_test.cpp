@@ -7,9 +7,9 @@
 namespace velmora {
 namespace {
 
-// Hand-solved spans: the clearance of a level span is H − γl²/(8σ) at mid-span; a V-shaped
-// valley puts the minimum on its floor; an inclined span with a steep rise has its low point
-// outside the span.
+// Hand-solved spans: the clearance of a level span is H − γl²/(8σ) at mid-span; a ridge
+// under the span puts the minimum on its crest; an inclined span with a steep rise has its low
+// point outside the span.
 TEST(SpanGeometry, ClearancesOfHandSolvedSpans)
 {
     const double k = CurveParameter(3.5e-3, 7.0); // γ/(2σ) = 2.5e-4 1/m
@@ -19,12 +19,12 @@ TEST(SpanGeometry, ClearancesOfHandSolvedSpans)
     EXPECT_NEAR(mid.clearance, 20 - 3.5e-3 * 300 * 300 / (8 * 7.0), 1e-9);
     EXPECT_NEAR(mid.at, 150, 1e-9);
 
-    // The valley floor at x = 100 lies 30 m below the ends; the wire there is at
+    // The crest at x = 100 rises 10 m above the ends; the wire there is at
     // 120 − k·100·200 = 115.
-    const std::vector<GroundPoint> valley {{0, 100}, {100, 70}, {300, 100}};
-    const SpanClearance floor = ClearanceOver(valley, levelSpan);
-    EXPECT_NEAR(floor.clearance, 115 - 70, 1e-9);
-    EXPECT_NEAR(floor.at, 100, 1e-9);
+    const std::vector<GroundPoint> ridge {{0, 100}, {100, 110}, {300, 100}};
+    const SpanClearance crest = ClearanceOver(ridge, levelSpan);
+    EXPECT_NEAR(crest.clearance, 115 - 110, 1e-9);
+    EXPECT_NEAR(crest.at, 100, 1e-9);
 
     const SpanCurve steep {0, 120, 200, 200, k};
     EXPECT_LT(steep.LowPointStation(), 0);
