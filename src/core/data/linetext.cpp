@@ -76,6 +76,24 @@ std::optional<double> NumberOf(const std::string &field)
     }
 }
 
+// A "," not between two digits cannot be a decimal point ("0,Anchor", "0, 152").
+bool HasNonDecimalComma(const std::vector<std::string_view> &lines)
+{
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    for (std::string_view line : lines) {
+        if (line.find_first_of("\t;") != std::string_view::npos)
+            return false;
+    }
+    for (std::string_view line : lines) {
+        for (std::size_t i = line.find(','); i != std::string_view::npos;
+             i = line.find(',', i + 1)) {
+            if (i == 0 || i + 1 == line.size() || !digit(line[i - 1]) || !digit(line[i + 1]))
+                return true;
+        }
+    }
+    return false;
+}
+
 struct TextRecord
 {
     std::size_t line = 0; // 1-based
@@ -102,7 +120,8 @@ std::vector<TextRecord> RecordsOf(std::string_view bytes, bool numbersOnly)
     }
     std::vector<std::string_view> body(
         lines.begin() + static_cast<std::ptrdiff_t>(first) + (heading ? 1 : 0), lines.end());
-    const std::string_view separators = CommaSeparatesFields(body) ? "\t;," : "\t;";
+    const bool commas = CommaSeparatesFields(body) || HasNonDecimalComma(body);
+    const std::string_view separators = commas ? "\t;," : "\t;";
 
     std::vector<TextRecord> records;
     for (std::size_t i = first + (heading ? 1 : 0); i < lines.size(); ++i) {

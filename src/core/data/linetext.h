@@ -35,7 +35,8 @@ template<typename T> struct ImportedRecords
 //   forbidden stretches "from;to".
 // Bytes in UTF-8 (a byte-order mark dropped) or, when not well-formed UTF-8, in Windows-1251.
 // Fields are separated by ";" or a tab, and by "," as the span text has it (data/spantext.h):
-// only in a text with no tab and no ";" that has a "." or a line with two or more ","; a field
+// only in a text with no tab and no ";" that has a "." or a line with two or more ",", or a ","
+// that is not between two digits and so cannot be a decimal point ("0,Anchor"); a field
 // of numbers alone may also be separated by blanks. Numbers take "," or "." as the point.
 // Blank lines are skipped; a first line none of whose fields reads as a number is a heading.
 // Each throws velmora::Error with LineFaultText for the first bad field (a missing or extra

@@ -52,6 +52,9 @@ TEST(LineText, SeparatorsDecimalCommaHeadingAndEncodings)
     const auto towers
         = ReadTowersText("0;A\n250,5;П110\n", "towers.csv", types.items, Lang::English);
     EXPECT_EQ(towers.items, (std::vector<Tower> {{0, 1}, {250.5, 0}}));
+    // A "," before a name cannot be a decimal point: it separates.
+    EXPECT_EQ(ReadTowersText("0,A\n250,П110\n", "t.csv", types.items, Lang::English).items,
+              (std::vector<Tower> {{0, 1}, {250, 0}}));
     const auto crossings
         = ReadCrossingsText("640;149,5;8;Road A-1\n700;150;7\n", "c.csv", Lang::English);
     EXPECT_EQ(crossings.items,
