@@ -6,10 +6,12 @@
 
 #include "common/error.h"
 #include "common/fileio.h"
+#include "common/folders.h"
 #include "data/linetext.h"
 #include "data/projectfile.h"
 #include "import/landxml.h"
 #include "l10n/units.h"
+#include "report/towerschedule.h"
 #include "templates/linedesign.h"
 #include "templates/lineprofiledxf.h"
 
@@ -137,8 +139,10 @@ int RunLineCommand(const std::vector<std::string> &args)
         DrawLineProfile(*options.dxf, assembled.line, check,
                         project.Shablons.Items(*options.templateIndex), lang);
     if (options.report)
-        throw UsageError("--report is not available yet");
-    (void)units;
+        WriteTowerSchedule(ProgramFoldersOf(SystemFolderPlatform()).program
+                               + TowerScheduleFormName(lang == Lang::English, options.common.units),
+                           *options.report, project.Shablons.Items(*options.templateIndex).Name,
+                           assembled.line, check, lang, units);
     WriteStdout(LineResultJson(check, assembled.line));
     return check.ok() ? ExitOk : ExitCheckFailed;
 }

@@ -128,8 +128,8 @@ void DrawLineProfileInto(TAcadDxf &dxf, const LineProfile &line, const LineCheck
         dxf.Line(at(crossing.station, GroundElevationAt(line.ground, crossing.station)), top,
                  colour);
         dxf.SetColor(colour);
-        dxf.TextAt(crossing.name + " " + Metres(x.check.distance), {top.x + 1, top.y + 1},
-                   TextHeight);
+        dxf.TextAt(crossing.name + " (" + Metres(x.check.distance) + InLanguage(lang, " m)", " м)"),
+                   {top.x + 1, top.y + 1}, TextHeight);
     }
     dxf.SetColor(PlainColour);
 }
