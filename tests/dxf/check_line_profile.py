@@ -72,7 +72,8 @@ def main():
     if os.path.exists(failing):
         entities = read(failing)
         red = [e for e in entities if e.dxf.color == 1]
-        expect(len(red) > 80, "failing: %d red entities" % len(red))
+        # the wire and its clearance line, each of many chords, and the lowest point
+        expect(len(red) > 40, "failing: %d red entities" % len(red))
         texts = [e.dxf.text for e in entities if e.dxftype() == "TEXT"]
         expect(any(t.startswith("Условный горизонт") for t in texts), "Russian captions")
     else:

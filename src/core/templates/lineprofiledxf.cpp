@@ -16,7 +16,7 @@ constexpr int ClearanceColour = 4;
 constexpr int WireColour = 5;
 constexpr int ColdColour = 6;
 constexpr int PlainColour = 7;
-constexpr int CurveSegments = 40; // per span
+constexpr int CurveSegments = 24; // per span: a parabola of 24 chords looks smooth at the scales
 constexpr float TextHeight = 2.5f;
 constexpr double TableDepth = 30; // drawing units below the datum for the stations and elevations
 
