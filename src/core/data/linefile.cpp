@@ -70,7 +70,14 @@ void ReadRecords(TextLineReader &reader, std::vector<T> &into, std::vector<std::
     // in the file (past the end every line is empty and fails to convert).
     for (std::int32_t i = ReadCount(reader); i > 0; --i) {
         lines.push_back(reader.LineNumber() + 1);
-        into.push_back(read());
+        try {
+            into.push_back(read());
+        } catch (const ConversionError &e) {
+            // The line the reading stopped at: a number that does not convert.
+            throw ConversionError("Project file line "
+                                  + FormatInt(static_cast<std::int64_t>(reader.LineNumber())) + ": "
+                                  + e.what());
+        }
     }
 }
 

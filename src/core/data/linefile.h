@@ -19,7 +19,8 @@ void WriteLineProfile(TextLineWriter &writer, const LineProfile &line);
 
 // Reads the part when the next line is the header: replaces line and returns true. Any other
 // line (or the end of the file) means there is none: returns false, line untouched. Throws
-// ConversionError for a line that does not convert and Error "Project file line <n>, <field>:
+// ConversionError "Project file line <n>: '<text>' is not a valid …" for a record's line that
+// does not convert and Error "Project file line <n>, <field>:
 // <problem>" for a negative count or a record FindLineFault refuses (LineScope::Records).
 bool ReadLineProfile(TextLineReader &reader, LineProfile &line);
 

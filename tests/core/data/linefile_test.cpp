@@ -117,7 +117,15 @@ TEST(LineFile, BadRecordsNameTheLineAndField)
     std::vector<std::string> lines = lineLines;
     for (const char *bad : {"20;x;400;600;-100", "20;nan;400;600;-100", "20;1;inf;600;-1"}) {
         lines[7] = bad;
-        EXPECT_THROW(ReadProjectFromBytes(NewProjectWith(lines), project), ConversionError);
+        try {
+            ReadProjectFromBytes(NewProjectWith(lines), project);
+            ADD_FAILURE() << bad;
+        } catch (const ConversionError &e) {
+            EXPECT_EQ(std::string(e.what()).rfind(
+                          "Project file line " + std::to_string(first + 7) + ": '", 0),
+                      0u)
+                << e.what();
+        }
     }
     lines = {"line profile", "1000000"};
     EXPECT_THROW(ReadProjectFromBytes(NewProjectWith(lines), project), ConversionError);
