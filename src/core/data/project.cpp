@@ -74,6 +74,7 @@ void TProject::SetDefaults()
     Shablons.Clear();
     Sections.Clear();
     KoefFallbackLine = 0;
+    Line = LineProfile {};
 }
 
 void TProject::Assign(const TProject &other)
@@ -83,12 +84,13 @@ void TProject::Assign(const TProject &other)
     Shablons.Assign(other.Shablons);
     Sections.Assign(other.Sections);
     KoefFallbackLine = other.KoefFallbackLine;
+    Line = other.Line;
 }
 
 bool TProject::IsEqual(const TProject &other) const
 {
     return Koef.IsEqual(other.Koef) && Dat.IsEqual(other.Dat) && Shablons.IsEqual(other.Shablons)
-        && Sections.IsEqual(other.Sections);
+        && Sections.IsEqual(other.Sections) && Line == other.Line;
 }
 
 } // namespace velmora
