@@ -34,4 +34,19 @@ inline TWireRec ShippedAc70Wire()
     return wire;
 }
 
+// АС 240/32 as the shipped catalogue holds it (share/catalogue/wires.txt): the wire of the
+// light-ice cases, where the average annual temperature governs the long spans.
+inline TWireRec ShippedAc240Wire()
+{
+    TWireRec wire;
+    wire.Group = 1;
+    wire.Name = "АС 240/32";
+    wire.Diam = 21.6;
+    wire.Sech = 275.7;
+    wire.PNag = 0.921;
+    wire.Modl = 7700;
+    wire.Koef = 1.98E-5;
+    return wire;
+}
+
 } // namespace velmora::test

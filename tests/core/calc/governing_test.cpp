@@ -10,20 +10,6 @@
 namespace velmora {
 namespace {
 
-// АС 240/32 as the shipped catalogue holds it (share/catalogue/wires.txt).
-TWireRec Ac240Wire()
-{
-    TWireRec wire;
-    wire.Group = 1;
-    wire.Name = "АС 240/32";
-    wire.Diam = 21.6;
-    wire.Sech = 275.7;
-    wire.PNag = 0.921;
-    wire.Modl = 7700;
-    wire.Koef = 1.98E-5;
-    return wire;
-}
-
 CalcRun Calculate(const TWireRec &wire, const CalcArgs &args)
 {
     TProject project;
@@ -58,7 +44,7 @@ TEST(GoverningState, LightIceIsGovernedByTheAverageTemperatureAboveL2)
     args.Min = 50;
     args.Max = 400;
     args.Step = 50;
-    const CalcRun run = Calculate(Ac240Wire(), args);
+    const CalcRun run = Calculate(test::ShippedAc240Wire(), args);
     ASSERT_TRUE(IsImaginarySpan(run.l3));
     ASSERT_LT(run.l1, run.l2);
     ASSERT_LT(run.l2, 300);
@@ -85,7 +71,8 @@ TEST(GoverningState, TheCriticalSpansAnswerIsKeptWhereItHolds)
 // chosen state keeps the other two within their limits.
 TEST(GoverningState, SweepOfRealisticProjectsStaysWithinEveryLimit)
 {
-    const TWireRec wires[] = {test::ExampleWire(), test::ShippedAc70Wire(), Ac240Wire()};
+    const TWireRec wires[]
+        = {test::ExampleWire(), test::ShippedAc70Wire(), test::ShippedAc240Wire()};
     std::mt19937 random(20261210);
     const auto uniform = [&](double low, double high) {
         return std::uniform_real_distribution<double>(low, high)(random);
