@@ -63,7 +63,6 @@ def main():
 
     # Nothing could be drawn: status 3, the file holds only the section start and end.
     for name, args, word in [
-        ("zero scale", [project, "--index", "3"], "scale"),
         ("engine refused", [os.path.join(samples, "refused.vlp"), "--index", "0"], ""),
     ]:
         target = out(name.replace(" ", "_") + ".dxf")
@@ -81,6 +80,8 @@ def main():
     with open(old, "wb") as f:
         f.write(b"old")
     cases = [
+        ("zero scale", [project, "--index", "3", "--dxf", old, "--catalogue", catalogue],
+         "The vertical scale (MV): 0 — must be greater than 0"),
         ("no mode", [project, "--index", "2", "--dxf", old, "--catalogue", catalogue],
          "The type of the pattern (curve) is not indicated."),
         ("no such template", [project, "--index", "4", "--dxf", old, "--catalogue", catalogue],
@@ -113,8 +114,8 @@ def main():
         expect(stderr.startswith("velmora-calc: ") and stderr.count("\n") == 1 and text in stderr,
                "%s: stderr %r" % (name, stderr))
     expect(open(old, "rb").read() == b"old", "an input error changed the existing file")
-    expect(sorted(os.listdir(work)) == sorted(["t0.dxf", "t1.dxf", "zero_scale.dxf",
-                                               "engine_refused.dxf", "old.dxf"]),
+    expect(sorted(os.listdir(work)) == sorted(["t0.dxf", "t1.dxf", "engine_refused.dxf",
+                                               "old.dxf"]),
            "stray files: %s" % sorted(os.listdir(work)))
 
     for f in failures:
