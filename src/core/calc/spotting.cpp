@@ -147,6 +147,11 @@ public:
         std::sort(crossings_.begin(), crossings_.end(),
                   [](const Crossing &a, const Crossing &b) { return a.station < b.station; });
         MakeKeys();
+        for (std::size_t t = 0; t < typeCount_; ++t)
+            byHeight_.push_back(t);
+        std::stable_sort(byHeight_.begin(), byHeight_.end(), [&](std::size_t a, std::size_t b) {
+            return in.types[a].height < in.types[b].height;
+        });
     }
 
     SpottingResult Run()
@@ -171,6 +176,7 @@ private:
     double spanLimit_ = 0;
     double kTemplate_ = 0, kCold_ = 0;
     std::vector<Crossing> crossings_;
+    std::vector<std::size_t> byHeight_; // type indexes, the lowest attachment first
     std::vector<Key> typeKey_; // a tower's cost units times towerRoom_, plus 1 for the tower
     Key towerRoom_ = 0;
     std::vector<std::uint8_t> spanOk_; // [i][a][d][b]: the span from node i to node i + 1 + d
@@ -236,50 +242,92 @@ private:
         return ((j * typeCount_ + b) * reach_ + d) * typeCount_ + a;
     }
 
-    // Clearance and crossings of the span in the template state, decided as the line check
-    // decides them.
-    bool SpanFeasible(std::size_t i, std::size_t a, std::size_t j, std::size_t b) const
+    // Clearance and crossings of the span in the template state, as the line check decides
+    // them: the least of (distance to the ground − C) and (distance to each crossing − its own
+    // clearance). The span is feasible when this margin is at least 0. A margin of 0 or more is
+    // exact; a negative one may be larger than the exact value (the walk stops at the first
+    // failure), never smaller than 0.
+    double SpanMargin(std::size_t i, std::size_t a, std::size_t j, std::size_t b) const
     {
         const SpanCurve curve = Curve(i, a, j, b, kTemplate_);
+        double margin = std::numeric_limits<double>::infinity();
         const auto firstCrossing
             = std::lower_bound(crossings_.begin(), crossings_.end(), curve.xa,
                                [](const Crossing &c, double x) { return c.station < x; });
-        for (auto c = firstCrossing; c != crossings_.end() && c->station <= curve.xb; ++c)
-            if (!(curve.ElevationAt(c->station) - c->top >= c->clearance))
-                return false;
+        for (auto c = firstCrossing; c != crossings_.end() && c->station <= curve.xb; ++c) {
+            margin = std::min(margin, (curve.ElevationAt(c->station) - c->top) - c->clearance);
+            if (!(margin >= 0))
+                return margin;
+        }
         const std::span<const GroundPoint> ground(in_.ground);
         // A ground point near mid-span: the distance there is one the exact minimum also
         // weighs, so a span too low there is refused without the whole walk.
         const std::size_t middle = std::min(
             nodes_.after[i] + (nodes_.after[j] - nodes_.after[i]) / 2, ground.size() - 1);
         const GroundPoint &probe = ground[middle];
-        if (probe.x > curve.xa && probe.x < curve.xb
-            && !(curve.ElevationAt(probe.x) - probe.z >= in_.clearance))
-            return false;
+        if (probe.x > curve.xa && probe.x < curve.xb) {
+            const double probed = (curve.ElevationAt(probe.x) - probe.z) - in_.clearance;
+            if (!(probed >= 0))
+                return probed;
+        }
         // The ground points around the span, one more on each side, so that the stations are
         // placed on the same ground segments as on the whole profile.
         const std::size_t from = nodes_.after[i] - 1;
         const std::size_t to = std::min(nodes_.after[j] + 1, ground.size());
-        return ClearanceOver(ground.subspan(from, to - from), curve).clearance >= in_.clearance;
+        return std::min(margin,
+                        ClearanceOver(ground.subspan(from, to - from), curve).clearance
+                            - in_.clearance);
     }
 
     // One row of the span table: every span from node i. Returns the spans examined.
+    // Raising either attachment raises the whole wire, so a pair of types that clears with room
+    // to spare decides every pair at least as high, and one that fails clearly every pair at
+    // most as high; only the pairs near the limit are walked.
     std::size_t SpanRow(std::size_t i)
     {
+        constexpr double kSure = 1e-6; // m, far beyond the rounding of elevations
+        struct Decided
+        {
+            double ha, hb, margin;
+        };
+        std::vector<Decided> decided;
+        std::vector<std::pair<std::size_t, std::size_t>> pairs;
         std::size_t examined = 0;
         for (std::size_t d = 0; d < reach_; ++d) {
             const std::size_t j = i + 1 + d;
             if (j >= count_ || nodes_.x[j] - nodes_.x[i] > spanLimit_)
                 break;
-            for (std::size_t a = 0; a < typeCount_; ++a) {
-                if (!Allowed(i, a))
-                    continue;
-                for (std::size_t b = 0; b < typeCount_; ++b) {
-                    if (!Allowed(j, b))
-                        continue;
-                    ++examined;
-                    spanOk_[SpanIndex(i, a, d, b)] = SpanFeasible(i, a, j, b) ? 1 : 0;
+            pairs.clear();
+            for (std::size_t a : byHeight_)
+                for (std::size_t b : byHeight_)
+                    if (Allowed(i, a) && Allowed(j, b))
+                        pairs.emplace_back(a, b);
+            // The highest pair first, then the lowest: between them they often decide all.
+            if (pairs.size() >= 2)
+                std::swap(pairs.front(), pairs.back());
+            if (pairs.size() >= 3)
+                std::swap(pairs[1], pairs.back());
+            decided.clear();
+            for (const auto &[a, b] : pairs) {
+                ++examined;
+                const double ha = in_.types[a].height, hb = in_.types[b].height;
+                bool known = false, ok = false;
+                for (const Decided &e : decided) {
+                    if (e.margin > kSure && e.ha <= ha && e.hb <= hb) {
+                        known = ok = true;
+                        break;
+                    }
+                    if (e.margin < -kSure && e.ha >= ha && e.hb >= hb) {
+                        known = true;
+                        break;
+                    }
                 }
+                if (!known) {
+                    const double margin = SpanMargin(i, a, j, b);
+                    decided.push_back({ha, hb, margin});
+                    ok = margin >= 0;
+                }
+                spanOk_[SpanIndex(i, a, d, b)] = ok ? 1 : 0;
             }
         }
         return examined;
@@ -328,24 +376,17 @@ private:
         return !Stopped();
     }
 
-    // The partial lines ending in the span into (j, b), in order of that span's length: what
-    // the checks of tower j need of each.
+    // A partial line ending in the span into (j, b): what the checks of tower j need of it.
     struct Left
     {
-        std::vector<double> length, lowTemplate, lowCold;
-        std::vector<Key> key;
-        std::vector<std::size_t> state;
-        void clear()
-        {
-            length.clear();
-            lowTemplate.clear();
-            lowCold.clear();
-            key.clear();
-            state.clear();
-        }
+        Key key;
+        double length, lowTemplate, lowCold;
+        std::size_t state;
     };
 
-    void CollectLeft(std::size_t j, std::size_t b, Left &left) const
+    // The partial lines into (j, b), the cheapest first: the first that lets tower j stand is
+    // the cheapest that does, so most searches end after a few.
+    void CollectLeft(std::size_t j, std::size_t b, std::vector<Left> &left) const
     {
         left.clear();
         for (std::size_t d = 0; d < reach_ && d < j; ++d) {
@@ -354,16 +395,17 @@ private:
                 const std::size_t s = StateIndex(j, b, d, a);
                 if (best_[s] == kUnreached)
                     continue;
-                left.length.push_back(nodes_.x[j] - nodes_.x[i]);
-                left.lowTemplate.push_back(Curve(i, a, j, b, kTemplate_).LowPointStation());
-                left.lowCold.push_back(Curve(i, a, j, b, kCold_).LowPointStation());
-                left.key.push_back(best_[s]);
-                left.state.push_back(s);
+                left.push_back({best_[s], nodes_.x[j] - nodes_.x[i],
+                                Curve(i, a, j, b, kTemplate_).LowPointStation(),
+                                Curve(i, a, j, b, kCold_).LowPointStation(), s});
             }
         }
+        std::sort(left.begin(), left.end(), [](const Left &x, const Left &y) {
+            return x.key < y.key || (x.key == y.key && x.state < y.state);
+        });
     }
 
-    // The tower j of type b between the left partial line m and the span ahead to (k, c).
+    // The span ahead of tower j of type b, to (k, c).
     struct Ahead
     {
         double length, lowTemplate, lowCold;
@@ -374,19 +416,13 @@ private:
                 Curve(j, b, k, c, kCold_).LowPointStation()};
     }
 
-    // The first left entry past the wind span limit.
-    static std::size_t WindEnd(const Left &left, const TowerType &type, const Ahead &ahead)
+    // The checks of an inner tower, as the line check makes them.
+    static bool TowerOk(const Left &behind, const TowerType &type, const Ahead &ahead)
     {
-        std::size_t m = 0;
-        while (m < left.length.size() && (left.length[m] + ahead.length) / 2 <= type.maxWindSpan)
-            ++m;
-        return m;
-    }
-
-    static bool WeightOk(const Left &left, std::size_t m, const TowerType &type, const Ahead &ahead)
-    {
-        const double t = ahead.lowTemplate - left.lowTemplate[m];
-        const double c = ahead.lowCold - left.lowCold[m];
+        if (!((behind.length + ahead.length) / 2 <= type.maxWindSpan))
+            return false;
+        const double t = ahead.lowTemplate - behind.lowTemplate;
+        const double c = ahead.lowCold - behind.lowCold;
         return t >= type.minWeightSpan && t <= type.maxWeightSpan && c >= type.minWeightSpan
             && c <= type.maxWeightSpan;
     }
@@ -395,7 +431,7 @@ private:
     bool Search()
     {
         best_.assign(count_ * typeCount_ * reach_ * typeCount_, kUnreached);
-        Left left;
+        std::vector<Left> left;
         for (std::size_t j = 0; j + 1 < count_; ++j) {
             if (Stopped())
                 return false;
@@ -406,7 +442,7 @@ private:
                     continue;
                 if (j > 0) {
                     CollectLeft(j, b, left);
-                    if (left.key.empty())
+                    if (left.empty())
                         continue;
                 }
                 const TowerType &type = in_.types[b];
@@ -419,10 +455,11 @@ private:
                         if (j > 0) {
                             cheapest = kUnreached;
                             const Ahead ahead = AheadOf(j, b, k, c);
-                            const std::size_t end = WindEnd(left, type, ahead);
-                            for (std::size_t m = 0; m < end; ++m)
-                                if (left.key[m] < cheapest && WeightOk(left, m, type, ahead))
-                                    cheapest = left.key[m];
+                            for (const Left &behind : left)
+                                if (TowerOk(behind, type, ahead)) {
+                                    cheapest = behind.key;
+                                    break;
+                                }
                             if (cheapest == kUnreached)
                                 continue;
                         }
@@ -480,7 +517,7 @@ private:
         std::vector<Tower> reversed;
         std::size_t k = 0, c = 0, j = 0, b = 0;
         decode(s, k, c, j, b);
-        Left left;
+        std::vector<Left> left;
         for (;;) {
             reversed.push_back({nodes_.x[k], static_cast<int>(c)});
             if (j == 0)
@@ -488,15 +525,14 @@ private:
             const Key wanted = key - NodeKey(k, c);
             CollectLeft(j, b, left);
             const Ahead ahead = AheadOf(j, b, k, c);
-            const std::size_t end = WindEnd(left, in_.types[b], ahead);
-            std::size_t m = 0;
-            while (m < end && !(left.key[m] == wanted && WeightOk(left, m, in_.types[b], ahead)))
-                ++m;
-            if (m == end)
+            const auto behind = std::find_if(left.begin(), left.end(), [&](const Left &e) {
+                return e.key == wanted && TowerOk(e, in_.types[b], ahead);
+            });
+            if (behind == left.end())
                 throw Error("The spotted line could not be traced back");
             key = wanted;
             std::size_t i = 0, a = 0, jj = 0, bb = 0;
-            decode(left.state[m], jj, bb, i, a);
+            decode(behind->state, jj, bb, i, a);
             k = j;
             c = b;
             j = i;
