@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/lineprofile.h"
 #include "data/section.h"
 #include "data/shablon.h"
 
@@ -86,6 +87,7 @@ struct TProject
     TDAT Dat;
     TShablonList Shablons;
     TSectionList Sections; // anchor sections
+    LineProfile Line; // the line on its ground; empty in most projects
 
     void SetDefaults();
     void Assign(const TProject &other);
