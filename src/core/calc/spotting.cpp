@@ -500,6 +500,9 @@ private:
         result.towers = Trace(bestState, bestKey);
         for (std::size_t t = 1; t + 1 < result.towers.size(); ++t)
             result.cost += in_.types[static_cast<std::size_t>(result.towers[t].type)].cost;
+        // To the 10⁻⁶ the search counts in: 201.6, not the sum's 201.60000000000002.
+        if (result.cost < 1e9)
+            result.cost = std::round(result.cost * 1e6) / 1e6;
     }
 
     // The towers of the line whose last state is s, walking back through the states whose keys

@@ -1,5 +1,6 @@
 #include "calc/spotting.h"
 
+#include "calc/linecheck.h"
 #include "calc/spangeometry.h"
 
 #include <gtest/gtest.h>
@@ -270,6 +271,15 @@ TEST(Spotting, OptimumEqualsTheEnumeratedLeastCost)
         EXPECT_EQ(found.cost, best.cost);
         EXPECT_EQ(found.towers.size(), best.towers);
         EXPECT_TRUE(PlainRules(in).LineOk(found.towers));
+        // The line check itself passes it (the ruling stress set to the template's own).
+        const LineProfile line {in.ground, in.types, found.towers, in.crossings, in.forbidden};
+        const LineConditions conditions {7,
+                                         100,
+                                         {in.sigmaTemplate, in.gammaTemplate},
+                                         {in.sigmaCold, in.gammaCold},
+                                         in.clearance};
+        const LineCheck checked = CheckLine(line, conditions, 100, in.sigmaTemplate, Lang::English);
+        EXPECT_TRUE(checked.ok()) << (checked.ok() ? "" : checked.violations.front());
         EXPECT_EQ(found.towers.front(), in.first);
         EXPECT_EQ(found.towers.back(), in.last);
     }
