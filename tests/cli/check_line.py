@@ -100,6 +100,12 @@ class Cases:
         check(r["violations"] == [r["violations"][0]] and "Crossing \"Дорога\" at 1050 m"
               in r["violations"][0], f"{r['violations']}")
 
+        # A tower standing in a forbidden stretch (the second, at 230 m).
+        forbid = self.write("forbid.txt", "Stretch\n200 240\n")
+        r = expect_json(*self.line(self.example, ["--forbid", forbid]), 3)
+        check(r["violations"] == ["Tower 2 stands in the forbidden stretch 200 … 240 m"]
+              and r["towers"][1]["ok"] is False, f"{r['violations']}")
+
     def input_files(self):
         ground = self.write("ground.xml", "<?xml version=\"1.0\"?>\n<LandXML><Profile>"
                             "<ProfSurf><PntList2D>0 100 1000 100 2000 100</PntList2D></ProfSurf>"

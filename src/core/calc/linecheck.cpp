@@ -210,6 +210,16 @@ LineCheck CheckLine(const LineProfile &line, const LineConditions &conditions, d
             if (!t.spans.weightColdOk)
                 weight(t.spans.weightCold, "in the cold ", "при низшей температуре ");
         }
+        for (const ForbiddenStretch &f : line.forbidden) {
+            if (tower.station >= f.from && tower.station <= f.to) {
+                t.ok = false;
+                result.violations.push_back(InLanguage(lang, "Tower ", "Опора ") + TowerNumber(i)
+                                            + InLanguage(lang, " stands in the forbidden stretch ",
+                                                         " стоит на запретном участке ")
+                                            + Metres(f.from) + " … " + Metres(f.to)
+                                            + InLanguage(lang, " m", " м"));
+            }
+        }
         result.towers.push_back(t);
     }
     result.violations.insert(result.violations.begin(), rulingOnly.begin(), rulingOnly.end());

@@ -100,7 +100,7 @@ struct LineTowerResult
     double attachment = 0; // m, ground + H
     bool inner = false; // the end towers get no wind or weight check
     TowerSpansCheck spans; // inner towers only
-    bool ok = true;
+    bool ok = true; // its spans hold and it stands in no forbidden stretch
 };
 
 struct LineCrossingResult
@@ -126,7 +126,8 @@ struct LineCheck
 std::vector<double> SpanLengths(const LineProfile &line);
 
 // Checks line (CheckLineProfile must have passed) in the conditions, and every span's clearance
-// again with rulingStress in the template's load. A span that passes in the template state and
+// again with rulingStress in the template's load; a tower in a forbidden stretch (ends
+// included) is a violation too. A span that passes in the template state and
 // fails with the ruling stress is the first violation.
 LineCheck CheckLine(const LineProfile &line, const LineConditions &conditions, double rulingSpan,
                     double rulingStress, Lang lang);

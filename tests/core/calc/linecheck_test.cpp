@@ -168,6 +168,18 @@ TEST(LineCheck, RulingStressFailureComesFirst)
     EXPECT_FALSE(low.ok());
 }
 
+TEST(LineCheck, TowerInAForbiddenStretch)
+{
+    LineProfile line = UpliftLine();
+    line.forbidden = {{100, 200}, {300, 350}}; // the middle tower on the edge of the second
+    const LineCheck check
+        = CheckLine(line, {7, 300, Design, Design, 7}, 300, Design.sigma, Lang::English);
+    EXPECT_FALSE(check.towers[1].ok);
+    EXPECT_TRUE(check.towers[0].ok);
+    ASSERT_EQ(check.violations.size(), 1u);
+    EXPECT_EQ(check.violations[0], "Tower 2 stands in the forbidden stretch 300 … 350 m");
+}
+
 TEST(LineCheck, FewerThanTwoTowersAreRefused)
 {
     LineProfile line = UpliftLine();
