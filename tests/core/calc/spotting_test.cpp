@@ -234,7 +234,9 @@ SpottingInput RandomLine(std::mt19937 &random)
     }
     for (int f = integer(0, 2); f > 0; --f) {
         const double from = uniform(0, length);
-        in.forbidden.push_back({from, from + uniform(5, 40)});
+        const double to = from + uniform(5, 40);
+        if (to < length) // the end towers are the designer's and stand outside
+            in.forbidden.push_back({from, to});
     }
     in.sigmaTemplate = uniform(2, 8);
     in.gammaTemplate = uniform(3e-3, 9e-3);
