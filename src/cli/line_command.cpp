@@ -3,12 +3,14 @@
 #include "line_json.h"
 #include "output.h"
 #include "setup.h"
+#include "spot_line.h"
 
 #include "calc/preparation.h"
 #include "catalogue/catalogue.h"
 #include "common/error.h"
 #include "common/fileio.h"
 #include "common/folders.h"
+#include "common/numtext.h"
 #include "data/linetext.h"
 #include "data/projectfile.h"
 #include "import/landxml.h"
@@ -18,6 +20,8 @@
 #include "templates/lineprofiledxf.h"
 
 #include <array>
+#include <cmath>
+#include <iostream>
 #include <optional>
 
 namespace velmora::cli {
@@ -31,14 +35,29 @@ struct LineOptions
     std::optional<int> templateIndex;
     std::optional<std::string> ground, towers, types, crossings, forbidden;
     std::optional<std::string> dxf, report;
+    bool spot = false; // place the towers between the first and the last
+    std::optional<double> grid; // m, the candidate sites' step of the spotting
 };
+
+double GridOf(const CommandWords::Option &option)
+{
+    constexpr std::string_view expected = "a grid step in m above 0";
+    try {
+        const double grid = ParseFloat(option.value);
+        if (std::isfinite(grid) && grid > 0)
+            return grid;
+    } catch (const ConversionError &) {
+    }
+    InvalidValue(option.name, option.value, expected);
+}
 
 LineOptions ParseLineOptions(const std::vector<std::string> &args)
 {
-    const CommandWords words
-        = SplitCommandWords(args,
-                            {"--template", "--ground", "--towers", "--types", "--crossings",
-                             "--forbid", "--dxf", "--report", "--catalogue", "--lang", "--units"});
+    const CommandWords words = SplitCommandWords(args,
+                                                 {"--template", "--ground", "--towers", "--types",
+                                                  "--crossings", "--forbid", "--dxf", "--report",
+                                                  "--catalogue", "--lang", "--units", "--grid"},
+                                                 {"--spot"});
     LineOptions options;
     for (const auto &option : words.options) {
         if (TakeCommonOption(option, options.common))
@@ -58,12 +77,18 @@ LineOptions ParseLineOptions(const std::vector<std::string> &args)
             options.forbidden = option.value;
         else if (name == "--dxf")
             options.dxf = option.value;
+        else if (name == "--spot")
+            options.spot = true;
+        else if (name == "--grid")
+            options.grid = GridOf(option);
         else
             options.report = option.value;
     }
     options.project = ProjectFileOf(words);
     if (!options.templateIndex)
         throw UsageError("missing --template N (the sag template the line is checked with)");
+    if (options.grid && !options.spot)
+        throw UsageError("--grid is the step of --spot: give --spot too");
     return options;
 }
 
@@ -129,6 +154,7 @@ int RunLineCommand(const std::vector<std::string> &args)
     if (*options.templateIndex >= count)
         NoSuchItem("template", *options.templateIndex, options.project, count);
     const AssembledLine assembled = AssembleLine(options, project);
+    LineProfile line = assembled.line;
 
     OpenWireCatalogue(options.common);
     const PreparedCalculation prepared
@@ -140,20 +166,45 @@ int RunLineCommand(const std::vector<std::string> &args)
     if (!refusals.empty())
         throw Error(refusals.front().text);
     const TWireRec &wire = prepared.wire;
-    const LineCheck check
-        = RunLineCheck(project, assembled.line, *options.templateIndex, wire, lang);
+    std::string spot;
+    if (options.spot) {
+        if (line.towers.size() > 2)
+            std::cerr << InLanguage(lang,
+                                    "Note: the spotting keeps the first and the last tower; "
+                                    "the other ",
+                                    "Примечание: расстановка сохраняет первую и последнюю опоры; "
+                                    "остальные ")
+                    + FormatInt(static_cast<std::int64_t>(line.towers.size() - 2))
+                    + InLanguage(lang, " are left out", " не учитываются")
+                      << std::endl;
+        const SpottedLine spotted
+            = SpotLine(project, line, *options.templateIndex, wire, options.grid.value_or(5), lang);
+        if (!spotted.found) {
+            WriteStdout("{\"ok\": false,\n  " + spotted.spot + "}\n");
+            std::cerr << spotted.none << std::endl;
+            return ExitCheckFailed;
+        }
+        line.towers = spotted.towers;
+        spot = spotted.spot;
+    }
+    const LineCheck check = RunLineCheck(project, line, *options.templateIndex, wire, lang);
 
     // Written before anything is printed, so that a failure leaves no JSON.
     const UnitFactors units = UnitFactorsOf(options.common.units);
     if (options.dxf)
-        DrawLineProfile(*options.dxf, assembled.line, check,
-                        project.Shablons.Items(*options.templateIndex), lang);
+        DrawLineProfile(*options.dxf, line, check, project.Shablons.Items(*options.templateIndex),
+                        lang);
     if (options.report)
         WriteTowerSchedule(ProgramFoldersOf(SystemFolderPlatform()).program
                                + TowerScheduleFormName(lang == Lang::English, options.common.units),
                            *options.report, project.Shablons.Items(*options.templateIndex).Name,
-                           assembled.line, check, lang, units);
-    WriteStdout(LineResultJson(check, assembled.line));
+                           line, check, lang, units);
+    if (options.spot) {
+        // Found is success; a span that only the ruling span's stress fails is in the JSON.
+        WriteStdout(WithMember(LineResultJson(check, line), spot));
+        return ExitOk;
+    }
+    WriteStdout(LineResultJson(check, line));
     return check.ok() ? ExitOk : ExitCheckFailed;
 }
 

@@ -23,6 +23,7 @@ constexpr const char *usage
       "       velmora-calc line PROJECT.vlp --template N [--ground G.csv|G.xml] [--towers T.csv]\n"
       "                                     [--types Y.csv] [--crossings C.csv] [--forbid F.csv]\n"
       "                                     [--dxf OUT.dxf] [--report OUT.xls]\n"
+      "                                     [--spot [--grid STEP_M]]\n"
       "                                     [--catalogue FILE.dat] [--lang en|ru] [--units 0|1]\n"
       "       velmora-calc --version\n";
 
