@@ -9,6 +9,7 @@
 #include "calc/project_args.h"
 #include "calc/results.h"
 #include "common/error.h"
+#include "common/fileio.h"
 #include "common/folders.h"
 #include "data/projectfile.h"
 #include "l10n/units.h"
@@ -59,26 +60,33 @@ std::string ReportFormOf(const CalcOptions &options)
         + ReportTemplateName(options.common.lang, options.common.units);
 }
 
-// The project's results; with reportPath also its report, unless the check failed. The form
-// is read before anything is calculated.
+// The inputs of a project's run that a report must not replace.
+std::vector<std::string> InputsOf(const std::string &project, const std::string &reportForm)
+{
+    return {project, OpenedCatalogueFile(), reportForm};
+}
+
+// The project's results; with report also the bytes of its report, unless the check failed.
+// The form is read before anything is calculated.
 CalcResults Calculate(const LoadedProject &loaded, const CalcOptions &options,
-                      const std::string &reportForm, const std::optional<std::string> &reportPath)
+                      const std::string &reportForm, std::optional<std::string> *report)
 {
     const Lang lang = options.common.lang;
     const CalcArgs args = CalcArgsOf(loaded.project.Dat, loaded.wire);
     CheckCalcArgs(args, lang); // a refused range is told before the form is read
-    std::optional<ExcelReport> report;
-    if (reportPath)
-        report.emplace(reportForm, lang, UnitFactorsOf(options.common.units));
+    std::optional<ExcelReport> workbook;
+    if (report)
+        workbook.emplace(reportForm, lang, UnitFactorsOf(options.common.units));
     const CalcResults results = CalculateResults(loaded.project, loaded.wire, args, lang);
-    if (report && results.status != ResultsStatus::CheckFailed) {
-        report->Fill(loaded.project, args, results);
-        report->Save(*reportPath);
+    if (workbook && results.status != ResultsStatus::CheckFailed) {
+        workbook->Fill(loaded.project, args, results);
+        *report = workbook->Bytes();
     }
     return results;
 }
 
-// One project, its JSON laid out over lines; errors pass on to main.
+// One project, its JSON laid out over lines; errors pass on to main. The report replaces its
+// file only once the JSON is out: a run whose output is lost changes no file.
 int RunSingle(const CalcOptions &options, const std::optional<std::string> &reportPath)
 {
     LoadedProject loaded = ReadForCalc(options.projects.front(), options);
@@ -87,13 +95,19 @@ int RunSingle(const CalcOptions &options, const std::optional<std::string> &repo
     if (loaded.note)
         std::cerr << "velmora-calc: note: " << *loaded.note << '\n';
     const std::string reportForm = reportPath ? ReportFormOf(options) : std::string();
-    const CalcResults results = Calculate(loaded, options, reportForm, reportPath);
+    if (reportPath)
+        RefuseOutputOverInput(*reportPath, InputsOf(options.projects.front(), reportForm));
+    std::optional<std::string> report;
+    const CalcResults results
+        = Calculate(loaded, options, reportForm, reportPath ? &report : nullptr);
     if (results.status == ResultsStatus::CheckFailed) {
         std::cerr << results.failure << '\n';
         WriteStdout(CalcFailureJson(results.failure));
         return ExitCheckFailed;
     }
     WriteStdout(CalcResultJson(results));
+    if (report)
+        WriteFileAtomically(*reportPath, *report);
     return ExitOk;
 }
 
@@ -109,7 +123,13 @@ ProjectLine CalcLine(const std::string &path, const CalcOptions &options,
         FindWireOf(loaded, options);
         if (loaded.note)
             line.err += prefix + "note: " + *loaded.note + '\n';
-        const CalcResults results = Calculate(loaded, options, reportForm, reportPath);
+        if (reportPath)
+            RefuseOutputOverInput(*reportPath, InputsOf(path, reportForm));
+        std::optional<std::string> report;
+        const CalcResults results
+            = Calculate(loaded, options, reportForm, reportPath ? &report : nullptr);
+        if (report)
+            WriteFileAtomically(*reportPath, *report);
         if (results.status == ResultsStatus::CheckFailed) {
             line.status = ExitCheckFailed;
             WriteCalcFailure(json, results.failure, path, line.status);

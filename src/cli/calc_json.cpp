@@ -88,8 +88,12 @@ void WriteResults(JsonText &out, const std::vector<ModeResults> &taken)
 
 void WriteProject(JsonText &out, std::optional<std::string_view> project)
 {
-    if (project)
-        out.Key("project").String(*project).Raw(", ");
+    if (!project)
+        return;
+    out.Key("project").String(*project).Raw(", ");
+    // A name the "project" text shows with U+FFFD, exactly, for opening the file.
+    if (!IsValidUtf8(*project))
+        out.Key("path_bytes").Bytes(*project).Raw(", ");
 }
 
 } // namespace

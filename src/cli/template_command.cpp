@@ -62,6 +62,7 @@ int Draw(const TemplateOptions &options)
 {
     const Lang lang = options.common.lang;
 
+    RefuseOutputOverInput(options.dxf, {options.project});
     TProject project;
     project.SetDefaults();
     LoadProject(options.project, project);
@@ -76,6 +77,7 @@ int Draw(const TemplateOptions &options)
     OpenWireCatalogue(options.common);
     const TWireRec wire = ProjectWire(project.Dat, lang);
 
+    RefuseOutputOverInput(options.dxf, {OpenedCatalogueFile()});
     const DrawingContext context {wire, lang, UnitFactorsOf(options.common.units)};
     const DrawResult result = DrawTemplate(project, shablon, options.dxf, context);
     if (result.drawn) {

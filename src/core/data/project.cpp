@@ -73,6 +73,7 @@ void TProject::SetDefaults()
     Dat.SetDefaults();
     Shablons.Clear();
     Sections.Clear();
+    LaterSections.clear();
 }
 
 void TProject::Assign(const TProject &other)
@@ -81,12 +82,13 @@ void TProject::Assign(const TProject &other)
     Dat.Assign(other.Dat);
     Shablons.Assign(other.Shablons);
     Sections.Assign(other.Sections);
+    LaterSections = other.LaterSections;
 }
 
 bool TProject::IsEqual(const TProject &other) const
 {
     return Koef.IsEqual(other.Koef) && Dat.IsEqual(other.Dat) && Shablons.IsEqual(other.Shablons)
-        && Sections.IsEqual(other.Sections);
+        && Sections.IsEqual(other.Sections) && LaterSections == other.LaterSections;
 }
 
 } // namespace velmora

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace velmora {
 
@@ -86,6 +87,9 @@ struct TProject
     TDAT Dat;
     TShablonList Shablons;
     TSectionList Sections; // anchor sections
+    // The lines after the sections this program knows: those of a later version, kept as
+    // read and written back after the known ones, so that a save here loses nothing.
+    std::vector<std::string> LaterSections;
 
     void SetDefaults();
     void Assign(const TProject &other);

@@ -160,6 +160,8 @@ std::string WriteProjectToBytes(const TProject &project)
     WriteKoefSection(writer, project.Koef);
     project.Shablons.WriteToText(writer);
     WriteSectionList(writer, project.Sections);
+    for (const std::string &line : project.LaterSections)
+        writer.Line(line);
     return writer.Bytes();
 }
 
@@ -187,8 +189,24 @@ ProjectLoad ReadProjectFromBytes(std::string_view bytes, TProject &project)
     }
 
     result.templateSectionPresent = loaded.Shablons.ReadFromText(reader);
-    if (result.templateSectionPresent)
-        ReadSectionList(reader, loaded.Sections);
+    if (result.templateSectionPresent) {
+        // Each known section starts with its own header line; the first line that starts
+        // none begins what a later version wrote, kept whole.
+        bool onlyBlank = true;
+        bool sectionsRead = false;
+        while (!reader.AtEnd()) {
+            std::string line = reader.Next();
+            if (!sectionsRead && loaded.LaterSections.empty() && line == SectionListHeaderLine) {
+                ReadSectionListBody(reader, loaded.Sections);
+                sectionsRead = true;
+                continue;
+            }
+            onlyBlank = onlyBlank && line.empty();
+            loaded.LaterSections.push_back(std::move(line));
+        }
+        if (onlyBlank)
+            loaded.LaterSections.clear();
+    }
     project.Assign(loaded);
     return result;
 }
