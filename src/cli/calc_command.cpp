@@ -105,9 +105,14 @@ int RunSingle(const CalcOptions &options, const std::optional<std::string> &repo
         WriteStdout(CalcFailureJson(results.failure));
         return ExitCheckFailed;
     }
-    WriteStdout(CalcResultJson(results));
+    // Written beside its place before the JSON (a folder that cannot take it fails the run
+    // with nothing printed), put in place after it.
+    std::optional<PreparedFile> prepared;
     if (report)
-        WriteFileAtomically(*reportPath, *report);
+        prepared.emplace(*reportPath, *report);
+    WriteStdout(CalcResultJson(results));
+    if (prepared)
+        prepared->Commit();
     return ExitOk;
 }
 

@@ -1,5 +1,7 @@
 #include "calc_json.h"
 
+#include "common/cp1251.h"
+
 #include <iterator>
 #include <utility>
 

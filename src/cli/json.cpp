@@ -73,17 +73,6 @@ std::size_t Utf8SequenceLength(std::string_view text)
     return length;
 }
 
-bool IsValidUtf8(std::string_view text)
-{
-    while (!text.empty()) {
-        const std::size_t length = Utf8SequenceLength(text);
-        if (length == 0)
-            return false;
-        text.remove_prefix(length);
-    }
-    return true;
-}
-
 JsonText &JsonText::Bytes(std::string_view text)
 {
     m_text += '[';

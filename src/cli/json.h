@@ -56,6 +56,4 @@ private:
 // surrogates or code points above U+10FFFF), 0 when text does not start with one.
 std::size_t Utf8SequenceLength(std::string_view text);
 
-bool IsValidUtf8(std::string_view text);
-
 } // namespace velmora::cli

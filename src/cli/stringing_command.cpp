@@ -173,9 +173,12 @@ int RunStringingCommand(const std::vector<std::string> &words)
         report
             = StringingReportBytes(form, wire, tables, lang, UnitFactorsOf(options.common.units));
     }
-    WriteStdout(StringingResultJson(tables));
+    std::optional<PreparedFile> prepared;
     if (report)
-        WriteFileAtomically(*options.report, *report);
+        prepared.emplace(*options.report, *report);
+    WriteStdout(StringingResultJson(tables));
+    if (prepared)
+        prepared->Commit();
     return ExitOk;
 }
 

@@ -10,6 +10,8 @@
 #include <cstring>
 #include <filesystem>
 #include <limits.h>
+#include <memory>
+#include <optional>
 #include <random>
 
 #include <fcntl.h>
@@ -140,23 +142,38 @@ void SyncFolder(const std::string &folder, const std::string &path)
         Fail("Cannot write file", path, err);
 }
 
-enum class Replace { Always, Never };
+} // namespace
 
-// Writes bytes to a new temporary file beside target with the given permissions and moves it
-// to target. Returns false when Replace::Never found target already there.
-bool WriteBeside(const std::string &path, const std::string &target, std::string_view bytes,
-                 Replace replace)
+// What a PreparedFile holds: the temporary file written and flushed, or for a device or a
+// pipe the bytes still to be written to it.
+struct PreparedFile::State
 {
-    struct stat old
-    {
-    };
-    const bool existed = ::stat(target.c_str(), &old) == 0;
-    if (existed && replace == Replace::Never)
-        return false;
-    const std::string folder = FolderOf(target);
+    std::string path; // as the caller named it, for the messages
+    std::string target; // where the file goes (a link's target)
+    std::string folder;
+    std::optional<TempFile> temp;
+    std::string deviceBytes;
+    bool committed = false;
+};
+
+PreparedFile::PreparedFile(const std::string &path, std::string_view bytes)
+    : m(std::make_unique<State>())
+{
+    m->path = path;
+    m->target = WriteTargetOf(path);
+    struct stat old = {};
+    const bool existed = ::stat(m->target.c_str(), &old) == 0;
+    if (existed && (S_ISCHR(old.st_mode) || S_ISFIFO(old.st_mode))) {
+        // A device or a pipe (/dev/null, a shell's process substitution) is written to at
+        // the commit, never replaced by a file.
+        m->deviceBytes = bytes;
+        return;
+    }
+    m->folder = FolderOf(m->target);
     // A new file gets the permissions any new file gets here; an old one keeps its own.
     const mode_t mode = existed ? (old.st_mode & 07777) : 0666;
-    TempFile temp(folder, target.substr(target.rfind('/') + 1), existed ? 0600 : mode);
+    TempFile &temp = m->temp.emplace(m->folder, m->target.substr(m->target.rfind('/') + 1),
+                                     existed ? 0600 : mode);
     if (!temp.Opened())
         Fail("Cannot create file", path, errno);
     if (existed) {
@@ -170,21 +187,35 @@ bool WriteBeside(const std::string &path, const std::string &target, std::string
     }
     if (!WriteAll(temp.Fd(), bytes) || ::fsync(temp.Fd()) != 0 || !temp.Close())
         Fail("Cannot write file", path, errno);
-    if (replace == Replace::Always) {
-        if (std::rename(temp.Name().c_str(), target.c_str()) != 0)
-            Fail("Cannot write file", path, errno);
-        temp.Renamed();
-    } else {
-        // link() never replaces: of two processes making the file, one wins whole.
-        if (::link(temp.Name().c_str(), target.c_str()) != 0) {
-            if (errno == EEXIST)
-                return false;
-            Fail("Cannot create file", path, errno);
-        }
-    }
-    SyncFolder(folder, path);
-    return true;
 }
+
+PreparedFile::~PreparedFile() = default;
+PreparedFile::PreparedFile(PreparedFile &&) noexcept = default;
+PreparedFile &PreparedFile::operator=(PreparedFile &&) noexcept = default;
+
+void PreparedFile::Commit()
+{
+    if (m->committed)
+        return;
+    m->committed = true;
+    if (!m->temp) {
+        const int fd = ::open(m->target.c_str(), O_WRONLY | O_CLOEXEC);
+        if (fd < 0)
+            Fail("Cannot create file", m->path, errno);
+        const bool written = WriteAll(fd, m->deviceBytes);
+        const int err = errno;
+        ::close(fd);
+        if (!written)
+            Fail("Cannot write file", m->path, err);
+        return;
+    }
+    if (std::rename(m->temp->Name().c_str(), m->target.c_str()) != 0)
+        Fail("Cannot write file", m->path, errno);
+    m->temp->Renamed();
+    SyncFolder(m->folder, m->path);
+}
+
+namespace {
 
 void RemoveTempsAndReraise(int signal)
 {
@@ -220,9 +251,7 @@ std::string WriteTargetOf(const std::string &path)
 {
     std::string target = path;
     for (int hops = 0; hops < 40; ++hops) {
-        struct stat st
-        {
-        };
+        struct stat st = {};
         if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
             return target;
         std::string link(PATH_MAX, '\0');
@@ -242,25 +271,38 @@ std::string WriteTargetOf(const std::string &path)
 
 void WriteFileAtomically(const std::string &path, std::string_view bytes)
 {
-    WriteBeside(path, WriteTargetOf(path), bytes, Replace::Always);
+    PreparedFile(path, bytes).Commit();
 }
 
 bool CreateFileAtomically(const std::string &path, std::string_view bytes)
 {
-    return WriteBeside(path, WriteTargetOf(path), bytes, Replace::Never);
+    const std::string target = WriteTargetOf(path);
+    struct stat old = {};
+    if (::stat(target.c_str(), &old) == 0)
+        return false;
+    const std::string folder = FolderOf(target);
+    TempFile temp(folder, target.substr(target.rfind('/') + 1), 0666);
+    if (!temp.Opened())
+        Fail("Cannot create file", path, errno);
+    if (!WriteAll(temp.Fd(), bytes) || ::fsync(temp.Fd()) != 0 || !temp.Close())
+        Fail("Cannot write file", path, errno);
+    // link() never replaces: of two processes making the file, one wins whole.
+    if (::link(temp.Name().c_str(), target.c_str()) != 0) {
+        if (errno == EEXIST)
+            return false;
+        Fail("Cannot create file", path, errno);
+    }
+    SyncFolder(folder, path);
+    return true;
 }
 
 void RemoveTemporaryFilesOnSignals()
 {
     for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
-        struct sigaction old
-        {
-        };
+        struct sigaction old = {};
         if (::sigaction(signal, nullptr, &old) == 0 && old.sa_handler == SIG_IGN)
             continue; // started to ignore it (nohup): stays so
-        struct sigaction action
-        {
-        };
+        struct sigaction action = {};
         action.sa_handler = RemoveTempsAndReraise;
         sigemptyset(&action.sa_mask);
         ::sigaction(signal, &action, nullptr);
@@ -275,12 +317,8 @@ bool FileExists(const std::string &path)
 
 bool SameFile(const std::string &a, const std::string &b)
 {
-    struct stat sa
-    {
-    };
-    struct stat sb
-    {
-    };
+    struct stat sa = {};
+    struct stat sb = {};
     return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev
         && sa.st_ino == sb.st_ino;
 }

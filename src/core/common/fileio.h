@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,26 @@ std::string ReadFileBytes(const std::string &path);
 // any failure the old file is untouched, no temporary file is left, and Error names the file
 // and the system's reason.
 void WriteFileAtomically(const std::string &path, std::string_view bytes);
+
+// WriteFileAtomically in two steps, for a program that puts a file in place only once its
+// other output went through: the constructor writes and flushes the temporary file (and
+// throws as WriteFileAtomically for a folder that cannot take it or a full disk), Commit()
+// renames it over the target. Destroyed without a commit, it removes the temporary file and
+// the target stays as it was.
+class PreparedFile
+{
+public:
+    PreparedFile(const std::string &path, std::string_view bytes);
+    ~PreparedFile();
+    PreparedFile(PreparedFile &&) noexcept;
+    PreparedFile &operator=(PreparedFile &&) noexcept;
+
+    void Commit();
+
+private:
+    struct State;
+    std::unique_ptr<State> m;
+};
 
 // As WriteFileAtomically, but only when nothing exists at path yet: returns false, writing
 // nothing, when a file is already there (one made meanwhile by another process included).

@@ -9,8 +9,10 @@
 #include <set>
 #include <sstream>
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace velmora {
 namespace {
@@ -55,9 +57,7 @@ protected:
 
     static mode_t Mode(const std::string &path)
     {
-        struct stat st
-        {
-        };
+        struct stat st = {};
         EXPECT_EQ(::stat(path.c_str(), &st), 0) << path;
         return st.st_mode & 07777;
     }
@@ -151,6 +151,22 @@ TEST_F(SafeWriter, AFailedWriteLeavesTheOldFileAndNoTemporaryFile)
 
     // No folder to write into.
     EXPECT_THROW(WriteFileAtomically(Path("missing/file.csv"), "x"), Error);
+}
+
+// A pipe or a device (--report /dev/null) takes the bytes and stays what it is.
+TEST_F(SafeWriter, APipeIsWrittenToAndNeverReplaced)
+{
+    const std::string pipe = Path("report.xls");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const int reader = ::open(pipe.c_str(), O_RDWR | O_NONBLOCK); // so the writer never waits
+    ASSERT_GE(reader, 0);
+    WriteFileAtomically(pipe, "through the pipe");
+    char got[64] = {};
+    EXPECT_EQ(::read(reader, got, sizeof got), 16);
+    ::close(reader);
+    EXPECT_STREQ(got, "through the pipe");
+    EXPECT_TRUE(fs::is_fifo(pipe));
+    EXPECT_EQ(Names(), std::set<std::string>({"report.xls"}));
 }
 
 TEST_F(SafeWriter, CreatesOnlyWhereNothingIs)
