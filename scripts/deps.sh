@@ -13,7 +13,7 @@ package_pkgs=(dpkg-dev file)
 test_pkgs=(clang libclang-rt-dev clang-format xvfb xauth x11-apps imagemagick
            python3-xlrd python3-ezdxf python3-matplotlib libreoffice-calc-nogui poppler-utils
            fonts-liberation "${package_pkgs[@]}" lintian desktop-file-utils appstream
-           shared-mime-info)
+           shared-mime-info strace)
 
 wanted=("${build_pkgs[@]}")
 for purpose in "$@"; do

@@ -11,6 +11,8 @@
 // The .pages file is UTF-8 text, one section a line in the order of the manual:
 // anchor TAB page TAB heading (pages counted from 1).
 
+#include "common/fileio.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFile>
@@ -22,7 +24,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
-#include <QSaveFile>
+#include <QBuffer>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -154,16 +156,22 @@ bool SamePages(const std::vector<Section> &a, const std::vector<Section> &b)
     return true;
 }
 
+// Through the program's one safe writer: a stopped build leaves the old file or the new one,
+// never a part.
+void WriteWhole(const QString &path, const QByteArray &bytes)
+{
+    velmora::WriteFileAtomically(QFile::encodeName(path).toStdString(),
+                                 std::string_view(bytes.constData(),
+                                                  static_cast<std::size_t>(bytes.size())));
+}
+
 void WritePages(const QString &path, const std::vector<Section> &sections)
 {
     QByteArray text;
     for (const Section &section : sections)
         text += section.anchor.toUtf8() + '\t' + QByteArray::number(section.page) + '\t'
             + section.heading.toUtf8() + '\n';
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-        throw std::runtime_error("cannot write " + path.toStdString() + ": "
-                                 + file.errorString().toStdString());
+    WriteWhole(path, text);
 }
 
 int Run(const QString &pdfPath, const QString &pagesPath, const QStringList &chapterPaths)
@@ -180,10 +188,11 @@ int Run(const QString &pdfPath, const QString &pagesPath, const QStringList &cha
     QString title = firstHeading.match(body).captured(1);
     title.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
 
-    const QString temporary = pdfPath + QStringLiteral(".part");
-    QFile::remove(temporary);
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    std::vector<Section> sections;
     {
-        QPdfWriter writer(temporary);
+        QPdfWriter writer(&pdf);
         writer.setCreator(QStringLiteral("Velmora"));
         writer.setTitle(title.simplified());
         writer.setPageSize(QPageSize(QPageSize::A4));
@@ -202,7 +211,6 @@ int Run(const QString &pdfPath, const QString &pagesPath, const QStringList &cha
         // The list of sections takes as many lines whatever its page numbers say, so the pages
         // it shows settle after one more layout; a few rounds guard against a line that wraps
         // differently once its number has more digits.
-        std::vector<Section> sections;
         for (int round = 0; round < 4; ++round) {
             QString html = body;
             html.replace(ContentsMarker, ContentsTable(sections));
@@ -240,11 +248,9 @@ int Run(const QString &pdfPath, const QString &pagesPath, const QStringList &cha
         }
         if (!painter.end())
             throw std::runtime_error("cannot write " + pdfPath.toStdString());
-        WritePages(pagesPath, sections);
     }
-    QFile::remove(pdfPath);
-    if (!QFile::rename(temporary, pdfPath))
-        throw std::runtime_error("cannot write " + pdfPath.toStdString());
+    WriteWhole(pdfPath, pdf.data());
+    WritePages(pagesPath, sections);
     return 0;
 }
 

@@ -10,6 +10,7 @@
 #include "calc/results.h"
 #include "catalogue/catalogue.h"
 #include "common/error.h"
+#include "common/fileio.h"
 #include "common/folders.h"
 #include "data/projectfile.h"
 #include "l10n/units.h"
@@ -62,26 +63,33 @@ std::string ReportFormOf(const CalcOptions &options)
         + ReportTemplateName(options.common.lang, options.common.units);
 }
 
-// The project's results; with reportPath also its report, unless the check failed. The form
-// is read before anything is calculated.
+// The inputs of a project's run that a report must not replace.
+std::vector<std::string> InputsOf(const std::string &project, const std::string &reportForm)
+{
+    return {project, OpenedCatalogueFile(), reportForm};
+}
+
+// The project's results; with report also the bytes of its report, unless the check failed.
+// The form is read before anything is calculated.
 CalcResults Calculate(const LoadedProject &loaded, const CalcOptions &options,
-                      const std::string &reportForm, const std::optional<std::string> &reportPath)
+                      const std::string &reportForm, std::optional<std::string> *report)
 {
     const Lang lang = options.common.lang;
     const CalcArgs &args = loaded.prepared.args;
-    std::optional<ExcelReport> report;
-    if (reportPath)
-        report.emplace(reportForm, lang, UnitFactorsOf(options.common.units));
+    std::optional<ExcelReport> workbook;
+    if (report)
+        workbook.emplace(reportForm, lang, UnitFactorsOf(options.common.units));
     CalcResults results = CalculateResults(loaded.project, loaded.prepared.wire, args, lang);
     results.warnings = loaded.prepared.warnings;
-    if (report && results.status != ResultsStatus::CheckFailed) {
-        report->Fill(loaded.project, args, results);
-        report->Save(*reportPath);
+    if (workbook && results.status != ResultsStatus::CheckFailed) {
+        workbook->Fill(loaded.project, args, results);
+        *report = workbook->Bytes();
     }
     return results;
 }
 
-// One project, its JSON laid out over lines; errors pass on to main.
+// One project, its JSON laid out over lines; errors pass on to main. The report replaces its
+// file only once the JSON is out: a run whose output is lost changes no file.
 int RunSingle(const CalcOptions &options, const std::optional<std::string> &reportPath)
 {
     LoadedProject loaded = ReadForCalc(options.projects.front(), options);
@@ -92,13 +100,24 @@ int RunSingle(const CalcOptions &options, const std::optional<std::string> &repo
     for (const InputFinding &warning : loaded.prepared.warnings)
         std::cerr << "velmora-calc: warning: " << warning.text << '\n';
     const std::string reportForm = reportPath ? ReportFormOf(options) : std::string();
-    const CalcResults results = Calculate(loaded, options, reportForm, reportPath);
+    if (reportPath)
+        RefuseOutputOverInput(*reportPath, InputsOf(options.projects.front(), reportForm));
+    std::optional<std::string> report;
+    const CalcResults results
+        = Calculate(loaded, options, reportForm, reportPath ? &report : nullptr);
     if (results.status == ResultsStatus::CheckFailed) {
         std::cerr << results.failure << '\n';
         WriteStdout(CalcFailureJson(results.failure));
         return ExitCheckFailed;
     }
+    // Written beside its place before the JSON (a folder that cannot take it fails the run
+    // with nothing printed), put in place after it.
+    std::optional<PreparedFile> prepared;
+    if (report)
+        prepared.emplace(*reportPath, *report);
     WriteStdout(CalcResultJson(results));
+    if (prepared)
+        prepared->Commit();
     return ExitOk;
 }
 
@@ -116,7 +135,13 @@ ProjectLine CalcLine(const std::string &path, const CalcOptions &options,
             line.err += prefix + "note: " + *loaded.note + '\n';
         for (const InputFinding &warning : loaded.prepared.warnings)
             line.err += prefix + "warning: " + OneLine(warning.text) + '\n';
-        const CalcResults results = Calculate(loaded, options, reportForm, reportPath);
+        if (reportPath)
+            RefuseOutputOverInput(*reportPath, InputsOf(path, reportForm));
+        std::optional<std::string> report;
+        const CalcResults results
+            = Calculate(loaded, options, reportForm, reportPath ? &report : nullptr);
+        if (report)
+            WriteFileAtomically(*reportPath, *report);
         if (results.status == ResultsStatus::CheckFailed) {
             line.status = ExitCheckFailed;
             WriteCalcFailure(json, results.failure, path, line.status);

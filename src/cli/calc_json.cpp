@@ -1,5 +1,7 @@
 #include "calc_json.h"
 
+#include "common/cp1251.h"
+
 #include <iterator>
 #include <utility>
 
@@ -114,8 +116,12 @@ void WriteOverLimits(JsonText &out, const std::vector<OverLimit> &over)
 
 void WriteProject(JsonText &out, std::optional<std::string_view> project)
 {
-    if (project)
-        out.Key("project").String(*project).Raw(", ");
+    if (!project)
+        return;
+    out.Key("project").String(*project).Raw(", ");
+    // A name the "project" text shows with U+FFFD, exactly, for opening the file.
+    if (!IsValidUtf8(*project))
+        out.Key("path_bytes").Bytes(*project).Raw(", ");
 }
 
 } // namespace

@@ -13,8 +13,9 @@ namespace velmora::cli {
 // The result object of "velmora-calc calc" for results whose check did not fail: "ok", "wire",
 // "Ki", "Kd", "b", then (only when Calculated) "Kw", "Cx", "loads", "modes", "l1", "l2",
 // "l3"; then "spans", "state" (only when Calculated), "results". l1 and l3 are null for an
-// imaginary span. project (a line of --jsonl) comes first as "project". No line break at the
-// end.
+// imaginary span. project (a line of --jsonl) comes first as "project", followed by
+// "path_bytes" (its bytes as numbers) only when the path is not valid UTF-8. No line break at
+// the end.
 void WriteCalcResult(JsonText &out, const CalcResults &results,
                      std::optional<std::string_view> project = std::nullopt);
 

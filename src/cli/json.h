@@ -32,8 +32,12 @@ public:
     // infinity, which JSON cannot hold.
     JsonText &Number(double value);
     JsonText &Integer(long long value);
-    // A string literal: quote, backslash and control characters escaped, UTF-8 kept.
+    // A string literal: quote, backslash and control characters escaped, UTF-8 kept. A byte
+    // that is not part of valid UTF-8 (a file name from another encoding) becomes U+FFFD, so
+    // the output is valid UTF-8 whatever text holds.
     JsonText &String(std::string_view text);
+    // [97, 255, ...]: each byte of text as a number, for a name that is not UTF-8.
+    JsonText &Bytes(std::string_view text);
     // [a, b, c] of Number.
     JsonText &Numbers(const std::vector<double> &values);
     // Between two members or elements: ",\n" and indent, or ", " on one line.
@@ -47,5 +51,9 @@ private:
     std::string m_text;
     bool m_oneLine;
 };
+
+// The length of the valid UTF-8 sequence at the start of text (1 to 4; no overlong forms,
+// surrogates or code points above U+10FFFF), 0 when text does not start with one.
+std::size_t Utf8SequenceLength(std::string_view text);
 
 } // namespace velmora::cli

@@ -1,6 +1,7 @@
 #include "commands.h"
 #include "output.h"
 
+#include "common/fileio.h"
 #include "common/version.h"
 
 #include <csignal>
@@ -69,6 +70,8 @@ int main(int argc, char **argv)
     using namespace velmora::cli;
     // A closed pipe then fails the write (EPIPE) instead of ending the process unreported.
     std::signal(SIGPIPE, SIG_IGN);
+    // A run stopped by a signal leaves no temporary file beside a report or drawing.
+    velmora::RemoveTemporaryFilesOnSignals();
     try {
         const int status = Run(argc, argv);
         FlushStdout();

@@ -1,8 +1,11 @@
 #include "setup.h"
+#include "output.h"
 
 #include "catalogue/catalogue.h"
 #include "common/fileio.h"
 #include "common/folders.h"
+
+#include <iostream>
 
 namespace velmora::cli {
 
@@ -10,7 +13,9 @@ void OpenWireCatalogue(const CommonOptions &common)
 {
     if (!common.catalogue) {
         const ProgramFolders folders = ProgramFoldersOf(SystemFolderPlatform());
-        OpenCatalogue(folders.commonData, folders.program);
+        const std::string note = OpenCatalogue(folders.commonData, folders.program);
+        if (!note.empty())
+            std::cerr << "velmora-calc: note: " << OneLine(note) << '\n';
         return;
     }
     // LoadFromFile would create a missing file; a named catalogue must exist.
@@ -18,6 +23,20 @@ void OpenWireCatalogue(const CommonOptions &common)
         throw Error("the catalogue file \"" + *common.catalogue + "\" does not exist");
     WiresList().Clear();
     WiresList().LoadFromFile(*common.catalogue);
+}
+
+std::string OpenedCatalogueFile()
+{
+    return WiresList().FileName();
+}
+
+void RefuseOutputOverInput(const std::string &output, const std::vector<std::string> &inputs)
+{
+    for (const std::string &input : inputs) {
+        if (!input.empty() && SameFile(output, input))
+            throw UsageError("the output '" + output + "' is the input '" + input
+                             + "': nothing written");
+    }
 }
 
 } // namespace velmora::cli

@@ -9,6 +9,7 @@
 #include "calc/stringing.h"
 #include "catalogue/catalogue.h"
 #include "common/error.h"
+#include "common/fileio.h"
 #include "common/folders.h"
 #include "common/numtext.h"
 #include "data/projectfile.h"
@@ -167,14 +168,22 @@ int RunStringingCommand(const std::vector<std::string> &words)
             return Refuse(entry.table.warning);
         tables.push_back(std::move(entry));
     }
-    // Written before anything is printed, so that a failure leaves neither file nor JSON.
+    // Made before anything is printed, so that a failure leaves neither file nor JSON, and
+    // written after the JSON went out, so that a lost output changes no file.
+    std::optional<std::string> report;
     if (options.report) {
-        WriteStringingReport(ProgramFoldersOf(SystemFolderPlatform()).program
-                                 + StringingFormName(lang == Lang::English, options.common.units),
-                             *options.report, wire, tables, lang,
-                             UnitFactorsOf(options.common.units));
+        const std::string form = ProgramFoldersOf(SystemFolderPlatform()).program
+            + StringingFormName(lang == Lang::English, options.common.units);
+        RefuseOutputOverInput(*options.report, {options.project, OpenedCatalogueFile(), form});
+        report
+            = StringingReportBytes(form, wire, tables, lang, UnitFactorsOf(options.common.units));
     }
+    std::optional<PreparedFile> reportFile;
+    if (report)
+        reportFile.emplace(*options.report, *report);
     WriteStdout(StringingResultJson(tables));
+    if (reportFile)
+        reportFile->Commit();
     return ExitOk;
 }
 

@@ -64,6 +64,7 @@ int Draw(const TemplateOptions &options)
 {
     const Lang lang = options.common.lang;
 
+    RefuseOutputOverInput(options.dxf, {options.project});
     TProject project;
     project.SetDefaults();
     LoadProject(options.project, project);
@@ -87,6 +88,7 @@ int Draw(const TemplateOptions &options)
         std::cerr << "velmora-calc: warning: " << warning.text << '\n';
     const TWireRec &wire = prepared.wire;
 
+    RefuseOutputOverInput(options.dxf, {OpenedCatalogueFile()});
     const DrawingContext context {wire, lang, UnitFactorsOf(options.common.units)};
     const DrawResult result = DrawTemplate(project, shablon, options.dxf, context);
     if (result.drawn) {

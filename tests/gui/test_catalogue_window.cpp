@@ -391,6 +391,32 @@ private slots:
         QCOMPARE(reread.GetWire(1).Name, std::string("B"));
     }
 
+    // A change is in the file at once, not only at a normal exit: a session ended at logout
+    // (SIGTERM, no closing of windows) keeps the wire added.
+    void eachChangeIsWrittenAtOnce()
+    {
+        ScriptedPrompts prompts;
+        TFormWiresBase &w = Open({Wire("A", 1, 30), Wire("B", 1, 10)});
+        w.Manage();
+        const auto onDisk = [this] {
+            TWiresList reread;
+            reread.LoadFromFile(CatalogueFile());
+            QStringList names;
+            for (int i = 0; i < reread.Count(); ++i)
+                names << QString::fromStdString(reread.GetWire(i).Name);
+            return names;
+        };
+        prompts.dialogs = {TypeWire("NEW", "12.5")};
+        w.CreateClick();
+        QCOMPARE(onDisk(), (QStringList {"A", "B", "NEW"}));
+        w.Grid()->setCurrentCell(0, 0);
+        prompts.yesNo = {true};
+        w.DeleteClick();
+        QCOMPARE(onDisk(), (QStringList {"B", "NEW"}));
+        QVERIFY2(prompts.Kinds() == (QStringList {"Exec", "WarningYesNo"}),
+                 qPrintable(prompts.Kinds().join(", ")));
+    }
+
     void deleteKeyAndContextMenuRunDelete()
     {
         ScriptedPrompts prompts;
@@ -549,6 +575,25 @@ private slots:
             QCOMPARE(WiresList().Count(), 1);
             QCOMPARE(w.Modified(), 0);
         }
+    }
+
+    // "?" in the file instead of the characters, without a word: refused where typed.
+    void editorRefusesANameTheFileCannotHold()
+    {
+        ScriptedPrompts prompts;
+        TFormWiresBase &w = Open({Wire("A", 1, 10)});
+        int resultAfterError = -1;
+        prompts.dialogs = {[&](QDialog &dialog) {
+            resultAfterError = TypeWire("AC α/✓ α — Б", "12")(dialog);
+            return Reject(dialog);
+        }};
+        w.CreateClick();
+        QCOMPARE(prompts.Kinds(), (QStringList {"Exec", "Error"}));
+        QCOMPARE(prompts.Last("Error"),
+                 QString("\"Type\": the characters α ✓ cannot be stored in the file "
+                         "(Windows-1251), replace them."));
+        QCOMPARE(resultAfterError, int(QDialog::Rejected));
+        QCOMPARE(WiresList().Count(), 1);
     }
 
     void storeWireCutsTheNameAndMapsTheGroups()

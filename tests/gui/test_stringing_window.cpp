@@ -384,6 +384,17 @@ private slots:
         prompts.dialogs = {Reject};
         Window()->RenameClick();
         QCOMPARE(Section(1).Name, "Переход");
+        // A name the project file cannot hold is refused in the dialog, naming the characters.
+        prompts.dialogs = {[&](QDialog &dialog) {
+            auto &names = static_cast<TSectionNameDialog &>(dialog);
+            names.NameField()->setText("Переход ✓");
+            names.accept();
+            return Reject(dialog);
+        }};
+        Window()->RenameClick();
+        QCOMPARE(Section(1).Name, "Переход");
+        QVERIFY2(prompts.Last("Error").contains("the characters ✓ cannot be stored"),
+                 qPrintable(prompts.Last("Error")));
 
         Window()->PasteSpans("480");
         Window()->DuplicateClick();

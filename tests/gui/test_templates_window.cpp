@@ -193,6 +193,19 @@ private slots:
         QCOMPARE(stored, shablon);
     }
 
+    void aNameTheFileCannotHoldIsRefused()
+    {
+        ScriptedPrompts prompts;
+        TFormAutoShabloni editor;
+        TShablon shablon = Template("Габарит ✓ α");
+        shablon.TipShablona = 1;
+        shablon.Krivie = -1;
+        editor.LoadTemplate(shablon);
+        QVERIFY(!editor.ValidateInput());
+        QVERIFY2(prompts.Last("Error").contains("the characters ✓ α cannot be stored"),
+                 qPrintable(prompts.Last("Error")));
+    }
+
     void loadTemplateGivesCurvesPrecedence()
     {
         TFormAutoShabloni editor;

@@ -2,9 +2,12 @@
 
 #include "calc/driver.h"
 #include "catalogue/catalogue.h"
+#include "common/cp1251.h"
 #include "gui/numberfields.h"
 #include "gui/uitext.h"
 #include "l10n/localization.h"
+
+#include <QStringList>
 
 namespace velmora {
 
@@ -21,6 +24,21 @@ QString NotNegativeText(const QString &field)
 QString PositiveText(const QString &field)
 {
     return UiText("Field_positive").arg(field);
+}
+
+QString Cp1251Refusal(const QString &field, const QString &typed)
+{
+    const QString outside = QString::fromStdString(CharactersOutsideCp1251(typed.toStdString()));
+    if (outside.isEmpty())
+        return {};
+    QStringList characters;
+    for (const QChar *c = outside.cbegin(); c != outside.cend(); ++c) {
+        // A character beyond the first 65 536 is two UTF-16 units.
+        const int units = c->isHighSurrogate() && c + 1 != outside.cend() ? 2 : 1;
+        characters << QString(c, units);
+        c += units - 1;
+    }
+    return UiText("Not_in_1251").arg(field, characters.join(QStringLiteral(" ")));
 }
 
 FieldRefusal ImpossibleClimate(const TDAT &dat)

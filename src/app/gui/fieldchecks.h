@@ -11,6 +11,9 @@ namespace velmora {
 QString NotANumberText(const QString &field, const QString &typed);
 QString NotNegativeText(const QString &field);
 QString PositiveText(const QString &field);
+// The refusal of a name with characters the files (Windows-1251) cannot hold, naming the
+// field and those characters; empty when the name can be stored as typed.
+QString Cp1251Refusal(const QString &field, const QString &typed);
 
 struct FieldRefusal
 {

@@ -15,7 +15,8 @@ class QtSettingsStore : public SettingsStore
 {
 public:
     Value Read(const std::string &name) override;
-    // Throws Error "Failed to set data for '<name>'" when the store cannot be written.
+    // A store that cannot be written (a read-only home, a damaged file) costs only what it
+    // would remember: nothing is thrown, and the main window's status bar says so once.
     void Write(const std::string &name, const std::string &text) override;
 };
 

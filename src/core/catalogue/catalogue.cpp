@@ -1,5 +1,6 @@
 #include "catalogue/catalogue.h"
 
+#include "common/error.h"
 #include "common/fileio.h"
 
 #include <filesystem>
@@ -36,23 +37,40 @@ std::string CatalogueDataDir(const std::string &commonDataDir)
     return JoinPath(commonDataDir, "Orbelan/Tarnvik/");
 }
 
-void OpenCatalogue(const std::string &commonDataDir, const std::string &appDir)
+std::string OpenCatalogue(const std::string &commonDataDir, const std::string &appDir)
 {
     namespace fs = std::filesystem;
     const std::string dataDir = CatalogueDataDir(commonDataDir);
-    std::error_code ec;
-    // A folder that cannot be made shows up below as an error naming the catalogue file.
-    fs::create_directories(dataDir, ec);
+    std::error_code madeEc;
+    fs::create_directories(dataDir, madeEc);
 
     const std::string path = dataDir + kCatalogueFile;
     const std::string shipped = JoinPath(appDir, kCatalogueFile);
-    if (!fs::exists(path, ec) && FileExists(shipped))
-        fs::copy_file(shipped, path, fs::copy_options::none, ec);
-
     TWiresList &list = WiresList();
     list.Clear();
+    std::error_code ec;
+    if (!fs::exists(path, ec) && FileExists(shipped)) {
+        const std::string bytes = ReadFileBytes(shipped);
+        std::string refusal;
+        try {
+            if (madeEc)
+                refusal = "cannot create the folder \"" + dataDir + "\": " + madeEc.message();
+            else
+                CreateFileAtomically(path, bytes);
+        } catch (const Error &e) {
+            refusal = e.what();
+        }
+        if (!refusal.empty()) {
+            // Nothing to keep the user's wires in: the shipped ones serve this run.
+            list.Replace(DecodeCatalogue(bytes));
+            list.SetFileName(path);
+            list.SortBy(1);
+            return "the shipped catalogue is used and changes to it cannot be saved: " + refusal;
+        }
+    }
     list.LoadFromFile(path);
     list.SortBy(1);
+    return {};
 }
 
 std::vector<TWireRec> ReadShippedCatalogue(const std::string &appDir)

@@ -244,8 +244,8 @@ std::vector<TWireRec> DecodeCatalogue(std::string_view fileBytes)
 
 void TWiresList::LoadFromFile(const std::string &path)
 {
-    if (!FileExists(path)) {
-        WriteFileAtomically(path, {});
+    // A file another run made meanwhile is read as any other.
+    if (!FileExists(path) && CreateFileAtomically(path, {})) {
         m_fileName = path;
         return;
     }

@@ -59,6 +59,8 @@ public:
     void Replace(std::vector<TWireRec> records) { m_items = std::move(records); }
 
     const std::string &FileName() const { return m_fileName; }
+    // Where SaveToFile(FileName()) writes, for a list read from elsewhere.
+    void SetFileName(const std::string &path) { m_fileName = path; }
 
 private:
     void CheckIndex(int index) const;

@@ -105,6 +105,20 @@ std::string Utf8ToCp1251(std::string_view text)
     return out;
 }
 
+std::string CharactersOutsideCp1251(std::string_view text)
+{
+    std::string outside;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t start = i;
+        NextCodePoint(text, i);
+        const std::string_view character = text.substr(start, i - start);
+        if (Utf8ToCp1251(character) == "?" && character != "?"
+            && outside.find(character) == std::string::npos)
+            outside.append(character);
+    }
+    return outside;
+}
+
 bool IsValidUtf8(std::string_view bytes)
 {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(bytes[k]); };

@@ -10,6 +10,9 @@ namespace velmora {
 std::string Cp1251ToUtf8(std::string_view bytes);
 // Characters Windows-1251 cannot hold become "?".
 std::string Utf8ToCp1251(std::string_view text);
+// The characters of a UTF-8 text that Windows-1251 cannot hold, each once, in the order they
+// first appear ("α✓" for "α 1 ✓ α"); empty when the file can keep the whole text.
+std::string CharactersOutsideCp1251(std::string_view text);
 
 // True when bytes are well-formed UTF-8: no stray continuation bytes, cut sequences, overlong
 // forms, surrogates or code points above U+10FFFF. Pure ASCII is well-formed.

@@ -25,6 +25,9 @@ public:
 
     std::string Next();
     bool AtEnd() const { return m_next >= m_lines.size(); }
+    // How many lines Next() has still to give before the end; for checking a count read
+    // from the file before reading that many items.
+    std::size_t LinesLeft() const { return AtEnd() ? 0 : m_lines.size() - m_next; }
     // 1-based number of the line Next() returned last.
     std::size_t LineNumber() const { return m_next; }
 

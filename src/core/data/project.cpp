@@ -75,6 +75,7 @@ void TProject::SetDefaults()
     Sections.Clear();
     KoefFallbackLine = 0;
     Line = LineProfile {};
+    LaterSections.clear();
 }
 
 void TProject::Assign(const TProject &other)
@@ -85,12 +86,14 @@ void TProject::Assign(const TProject &other)
     Sections.Assign(other.Sections);
     KoefFallbackLine = other.KoefFallbackLine;
     Line = other.Line;
+    LaterSections = other.LaterSections;
 }
 
 bool TProject::IsEqual(const TProject &other) const
 {
     return Koef.IsEqual(other.Koef) && Dat.IsEqual(other.Dat) && Shablons.IsEqual(other.Shablons)
-        && Sections.IsEqual(other.Sections) && Line == other.Line;
+        && Sections.IsEqual(other.Sections) && Line == other.Line
+        && LaterSections == other.LaterSections;
 }
 
 } // namespace velmora

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace velmora {
 
@@ -91,6 +92,9 @@ struct TProject
     // The file line (1-based) of a coefficient that could not be read, so that all the
     // coefficients are the defaults; 0 when they were read or set by hand. Not compared.
     int KoefFallbackLine = 0;
+    // The lines after the sections this program knows: those of a later version, kept as
+    // read and written back after the known ones, so that a save here loses nothing.
+    std::vector<std::string> LaterSections;
 
     void SetDefaults();
     void Assign(const TProject &other);

@@ -162,6 +162,8 @@ std::string WriteProjectToBytes(const TProject &project)
     project.Shablons.WriteToText(writer);
     WriteSectionList(writer, project.Sections);
     WriteLineProfile(writer, project.Line);
+    for (const std::string &line : project.LaterSections)
+        writer.Line(line);
     return writer.Bytes();
 }
 
@@ -191,11 +193,31 @@ ProjectLoad ReadProjectFromBytes(std::string_view bytes, TProject &project)
 
     result.templateSectionPresent = loaded.Shablons.ReadFromText(reader);
     if (result.templateSectionPresent) {
-        // Each optional part is looked for from where the one before it ended.
-        TextLineReader probe = reader;
-        if (ReadSectionList(probe, loaded.Sections))
-            reader = std::move(probe);
-        ReadLineProfile(reader, loaded.Line);
+        // Each known section starts with its own header line; the first line that starts
+        // none begins what a later version wrote, kept whole.
+        bool onlyBlank = true;
+        bool sectionsRead = false;
+        bool lineRead = false;
+        while (!reader.AtEnd()) {
+            const TextLineReader atLine = reader;
+            std::string line = reader.Next();
+            const bool known = loaded.LaterSections.empty();
+            if (known && !sectionsRead && line == SectionListHeaderLine) {
+                ReadSectionListBody(reader, loaded.Sections);
+                sectionsRead = true;
+                continue;
+            }
+            if (known && !lineRead && line == LineProfileHeaderLine) {
+                reader = atLine;
+                ReadLineProfile(reader, loaded.Line);
+                lineRead = true;
+                continue;
+            }
+            onlyBlank = onlyBlank && line.empty();
+            loaded.LaterSections.push_back(std::move(line));
+        }
+        if (onlyBlank)
+            loaded.LaterSections.clear();
     }
     project.Assign(loaded);
     return result;

@@ -5,20 +5,33 @@
 #include "data/projectfile.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace velmora {
 
 namespace {
 
-std::int32_t ReadCountLine(TextLineReader &reader)
+// A count checked before anything it counts is read: every item takes at least linesEach
+// lines of what is left of the file, and at most limit items are allowed.
+std::int32_t ReadCountLine(TextLineReader &reader, std::size_t linesEach, std::int32_t limit,
+                           const char *items)
 {
     const std::string line = ReadRawLine(reader);
     const std::int32_t count = ParseInt(line);
+    const std::string where
+        = "Project file line " + FormatInt(static_cast<std::int64_t>(reader.LineNumber())) + ": ";
     if (count < 0)
-        throw Error("Project file line " + FormatInt(static_cast<std::int64_t>(reader.LineNumber()))
-                    + ": expected a count of 0 or more, found '" + line + "'");
+        throw Error(where + "expected a count of 0 or more, found '" + line + "'");
+    if (count > limit)
+        throw Error(where + "the file gives " + line + " " + items + "; at most " + FormatInt(limit)
+                    + " are allowed");
+    if (static_cast<std::size_t>(count) * linesEach > reader.LinesLeft())
+        throw Error(where + "the file gives " + line + " " + items + ", but ends before them");
     return count;
 }
+
+// The lines of a section before its spans: name, three temperatures, the count of spans.
+constexpr std::size_t SectionHeadLines = 5;
 
 TSection ReadSection(TextLineReader &reader)
 {
@@ -29,7 +42,7 @@ TSection ReadSection(TextLineReader &reader)
     section.TStep = ReadFloatLine(reader);
     // Read one line at a time: a damaged count must not reserve memory for spans that are
     // not in the file (past the end every line is empty and fails to convert).
-    for (std::int32_t i = ReadCountLine(reader); i > 0; --i)
+    for (std::int32_t i = ReadCountLine(reader, 1, MaxSectionSpans, "spans"); i > 0; --i)
         section.Spans.push_back(ReadFloatLine(reader));
     return section;
 }
@@ -57,11 +70,18 @@ bool ReadSectionList(TextLineReader &reader, TSectionList &sections)
 {
     if (ReadRawLine(reader) != SectionListHeaderLine)
         return false;
+    ReadSectionListBody(reader, sections);
+    return true;
+}
+
+void ReadSectionListBody(TextLineReader &reader, TSectionList &sections)
+{
     TSectionList read;
-    for (std::int32_t i = ReadCountLine(reader); i > 0; --i)
+    const std::int32_t count = ReadCountLine(
+        reader, SectionHeadLines, std::numeric_limits<std::int32_t>::max(), "anchor sections");
+    for (std::int32_t i = count; i > 0; --i)
         read.Add(ReadSection(reader));
     sections.Assign(read);
-    return true;
 }
 
 } // namespace velmora

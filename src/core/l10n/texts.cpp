@@ -20,6 +20,13 @@ void RegisterCommonTexts()
     AddText("Save_project", "Save project;Сохранить проект");
     AddText("Save_project_as", "Save project as ...;Сохранить проект как ...");
     AddText("File_saved", "File is successfully saved.;Файл успешно сохранен.");
+    AddText("Not_in_1251",
+            "\"%1\": the characters %2 cannot be stored in the file (Windows-1251), "
+            "replace them.;"
+            "«%1»: символы %2 нельзя сохранить в файле (Windows-1251), замените их.");
+    AddText("Settings_not_saved",
+            "The settings cannot be saved in %1: choices made now are not remembered.;"
+            "Настройки не сохраняются в %1: сделанный сейчас выбор не запомнится.");
     AddText("Reference_catalog", "Reference catalog;Справочник");
     AddText("Reference_catalog_on_wires",
             "Reference catalog on wires, cables, cords;"

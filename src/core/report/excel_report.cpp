@@ -40,4 +40,9 @@ void ExcelReport::Save(const std::string &outPath)
     m_book->Save(outPath);
 }
 
+std::string ExcelReport::Bytes() const
+{
+    return m_book->ToBytes();
+}
+
 } // namespace velmora

@@ -46,6 +46,9 @@ public:
     // Saves the workbook to outPath; the file there is replaced only by a save that went
     // through. Throws the workbook's error, which names outPath.
     void Save(const std::string &outPath);
+    // The bytes Save would write, for a caller that writes the file itself (velmora-calc,
+    // after its output went through).
+    std::string Bytes() const;
 
 private:
     Lang m_lang;

@@ -1,6 +1,7 @@
 #include "report/stringing_report.h"
 
 #include "common/error.h"
+#include "common/fileio.h"
 #include "common/numtext.h"
 #include "data/wirerec.h"
 #include "xls/workbook.h"
@@ -183,9 +184,9 @@ std::string StringingFormName(bool english, int units)
     return name;
 }
 
-void WriteStringingReport(const std::string &formPath, const std::string &outPath,
-                          const TWireRec &wire, const std::vector<SectionTable> &sections,
-                          Lang language, UnitFactors units)
+std::string StringingReportBytes(const std::string &formPath, const TWireRec &wire,
+                                 const std::vector<SectionTable> &sections, Lang language,
+                                 UnitFactors units)
 {
     const std::vector<Block> blocks = PlanBlocks(sections, language);
 
@@ -206,7 +207,14 @@ void WriteStringingReport(const std::string &formPath, const std::string &outPat
     for (const Block &block : blocks)
         WriteBlock(sheet, block, sections[block.section], units);
     sheet.SetRowPageBreaks(breaks);
-    book->Save(outPath);
+    return book->ToBytes();
+}
+
+void WriteStringingReport(const std::string &formPath, const std::string &outPath,
+                          const TWireRec &wire, const std::vector<SectionTable> &sections,
+                          Lang language, UnitFactors units)
+{
+    WriteFileAtomically(outPath, StringingReportBytes(formPath, wire, sections, language, units));
 }
 
 } // namespace velmora

@@ -77,5 +77,9 @@ inline constexpr int PageBodyHeight = 9400;
 void WriteStringingReport(const std::string &formPath, const std::string &outPath,
                           const TWireRec &wire, const std::vector<SectionTable> &sections,
                           Lang language, UnitFactors units);
+// The bytes of that workbook, with the same errors but none of writing a file.
+std::string StringingReportBytes(const std::string &formPath, const TWireRec &wire,
+                                 const std::vector<SectionTable> &sections, Lang language,
+                                 UnitFactors units);
 
 } // namespace velmora

@@ -1,6 +1,7 @@
 #include "xls/compound.h"
 
 #include "common/error.h"
+#include "common/fileio.h"
 
 #include <gsf/gsf-infile-msole.h>
 #include <gsf/gsf-infile.h>
@@ -9,7 +10,6 @@
 #include <gsf/gsf-outfile-msole.h>
 #include <gsf/gsf-outfile.h>
 #include <gsf/gsf-output-memory.h>
-#include <gsf/gsf-output-stdio.h>
 #include <gsf/gsf-output.h>
 #include <gsf/gsf-utils.h>
 
@@ -184,11 +184,6 @@ bool BuildInto(GsfOutput *sink, std::string_view workbook, const CompoundFile &f
     return gsf_output_close(GSF_OUTPUT(ole.get())) && !gsf_output_error(sink);
 }
 
-std::string Reason(const GError *err)
-{
-    return err && err->message ? err->message : "the container writer failed";
-}
-
 } // namespace
 
 std::string WriteCompound(std::string_view workbook, const CompoundFile &file)
@@ -206,26 +201,7 @@ std::string WriteCompound(std::string_view workbook, const CompoundFile &file)
 
 void SaveCompound(std::string_view workbook, const CompoundFile &file, const std::string &path)
 {
-    const auto gsf = UseGsf();
-    // The stdio output of libgsf writes ".gsf-save-XXXXXX" beside path and renames it over
-    // path when closed without error; closed after an error, it removes the temporary file.
-    GError *err = nullptr;
-    GPtr<GsfOutput> sink(gsf_output_stdio_new(path.c_str(), &err));
-    if (!sink) {
-        const std::string reason = err ? g_strerror(err->code) : "unknown error";
-        if (err)
-            g_error_free(err);
-        throw Error("Cannot create file \"" + path + "\". " + reason);
-    }
-    if (!BuildInto(sink.get(), workbook, file) || !gsf_output_is_closed(sink.get())) {
-        const std::string reason = Reason(gsf_output_error(sink.get()));
-        if (!gsf_output_is_closed(sink.get())) {
-            if (!gsf_output_error(sink.get()))
-                gsf_output_set_error(sink.get(), 0, "%s", reason.c_str());
-            gsf_output_close(sink.get());
-        }
-        throw Error("Cannot write file \"" + path + "\". " + reason);
-    }
+    WriteFileAtomically(path, WriteCompound(workbook, file));
 }
 
 } // namespace velmora::xls

@@ -34,8 +34,8 @@ CompoundFile ReadCompound(std::string_view bytes, std::string &workbook);
 // Throws Error "cannot build the compound document file" when the container writer fails.
 std::string WriteCompound(std::string_view workbook, const CompoundFile &file);
 
-// Writes the compound file to a temporary file beside path and renames it over path; on
-// failure the temporary file is removed and path is untouched. Throws Error
+// Writes the compound file through WriteFileAtomically: on failure path is untouched and no
+// temporary file is left. Throws Error
 // "Cannot create file \"<path>\". <reason>" / "Cannot write file \"<path>\". <reason>".
 void SaveCompound(std::string_view workbook, const CompoundFile &file, const std::string &path);
 

@@ -47,3 +47,17 @@ TEST(TextEncoding, LinesOfAUtf8FileKeepTheirTextAndLoseTheMark)
     TextLineReader cp1251("\xD0\x90", TextEncoding::Windows1251);
     EXPECT_EQ(cp1251.Next(), "Рђ");
 }
+
+TEST(Cp1251, NamesTheCharactersItCannotHold)
+{
+    struct Case
+    {
+        const char *text;
+        const char *outside;
+    } const cases[] = {
+        {"АС 70/11 — «Ёж» №1", ""}, // dashes, quotes, Ё and № are in Windows-1251
+        {"α 1 ✓ α", "α✓"},          {"wire ?", ""}, {"€™ 😀", "😀"}, {"", ""},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(CharactersOutsideCp1251(c.text), c.outside) << c.text;
+}

@@ -47,18 +47,24 @@ LineProfile LineOfLines()
     return line;
 }
 
+// A section of a later version after the line is kept as read, behind it.
 TEST(LineFile, RoundTripsByteForByteAfterSectionsOrTemplates)
 {
     const std::vector<std::string> sections
         = {"anchor sections", "1", "A", "-40", "40", "10", "1", "120"};
+    const std::vector<std::string> later = {"line loads", "1", "0;2,5"};
     std::vector<std::string> withSections = sections;
     withSections.insert(withSections.end(), lineLines.begin(), lineLines.end());
-    for (const auto &more : {lineLines, withSections}) {
+    std::vector<std::string> withLater = lineLines;
+    withLater.insert(withLater.end(), later.begin(), later.end());
+    for (const auto &more : {lineLines, withSections, withLater}) {
         const std::string bytes = NewProjectWith(more);
         TProject project;
         ReadProjectFromBytes(bytes, project);
         EXPECT_EQ(project.Line, LineOfLines());
-        EXPECT_EQ(project.Sections.Count(), more.size() > lineLines.size() ? 1 : 0);
+        EXPECT_EQ(project.Sections.Count(), more == withSections ? 1 : 0);
+        EXPECT_EQ(project.LaterSections,
+                  more == withLater ? later : std::vector<std::string> {});
         EXPECT_EQ(WriteProjectToBytes(project), bytes);
     }
 }

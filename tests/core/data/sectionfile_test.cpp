@@ -175,11 +175,15 @@ TEST(SectionFileTest, AFaultySectionFailsTheWholeOpening)
     EXPECT_EQ(ReadError(tail(3, "")), "'' is not a valid floating point value");
     EXPECT_EQ(ReadError(tail(8, "150.25 m")), "'150.25 m' is not a valid floating point value");
     EXPECT_EQ(ReadError(tail(8, "inf")), "'inf' is not a valid floating point value");
-    // the count promises more spans than the file holds
+    // the count promises more spans than the file holds: refused before they are read
     std::vector<std::string> cut = twoSectionLines;
     cut.resize(cut.size() - 1);
-    EXPECT_EQ(ReadError(NewProjectWith(cut)), "'' is not a valid floating point value");
-    EXPECT_EQ(ReadError(tail(6, "2000000000")), "'' is not a valid floating point value");
+    EXPECT_EQ(ReadError(NewProjectWith(cut)),
+              "Project file line 44: the file gives 1 spans, but ends before them");
+    EXPECT_EQ(ReadError(tail(6, "2000000000")),
+              "Project file line 34: the file gives 2000000000 spans; at most 200 are allowed");
+    EXPECT_EQ(ReadError(tail(1, "4")),
+              "Project file line 29: the file gives 4 anchor sections, but ends before them");
 
     TProject open = TwoSections();
     open.Dat.Provod = "АС 50/8";
@@ -187,6 +191,44 @@ TEST(SectionFileTest, AFaultySectionFailsTheWholeOpening)
     before.Assign(open);
     EXPECT_THROW(ReadProjectFromBytes(tail(8, "x"), open), ConversionError);
     EXPECT_TRUE(open.IsEqual(before));
+}
+
+// A file of a later version may hold sections this program does not know after its own;
+// they come back unchanged whatever is edited before them.
+TEST(SectionFileTest, LaterSectionsAreKeptAndWrittenBackUnchanged)
+{
+    const std::vector<std::string> later = {"ground profile", "2", "0;101,5", "", "Опора 7;1E-5"};
+    std::vector<std::string> withSections = twoSectionLines;
+    withSections.insert(withSections.end(), later.begin(), later.end());
+    for (const std::vector<std::string> &tail : {withSections, later}) {
+        const std::string bytes = NewProjectWith(tail);
+        TProject project;
+        ReadProjectFromBytes(bytes, project);
+        EXPECT_EQ(project.LaterSections, later);
+        EXPECT_EQ(WriteProjectToBytes(project), bytes);
+    }
+
+    // Sections added to a project that had none go before the later ones.
+    TProject project;
+    ReadProjectFromBytes(NewProjectWith(later), project);
+    project.Sections.Assign(TwoSections().Sections);
+    EXPECT_EQ(WriteProjectToBytes(project), NewProjectWith(withSections));
+
+    // Blank lines at the end are no section.
+    ReadProjectFromBytes(NewProjectWith({"", ""}), project);
+    EXPECT_TRUE(project.LaterSections.empty());
+    EXPECT_EQ(WriteProjectToBytes(project), NewProjectWith());
+}
+
+// 2 000 000 spans in the file: refused at their count, not after reading them.
+TEST(SectionFileTest, ACountAboveTheLimitIsRefusedBeforeItsLines)
+{
+    std::vector<std::string> lines = {"anchor sections", "1", "A", "-40", "40", "10", "201"};
+    lines.insert(lines.end(), 201, "100");
+    EXPECT_EQ(ReadError(NewProjectWith(lines)),
+              "Project file line 34: the file gives 201 spans; at most 200 are allowed");
+    lines.at(6) = "200";
+    EXPECT_EQ(ReadError(NewProjectWith(lines)), "no error") << "200 spans and a later line";
 }
 
 TEST(SectionFileTest, TheShippedExampleHoldsOneSection)

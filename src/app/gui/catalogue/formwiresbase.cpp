@@ -384,6 +384,15 @@ TWireRec TFormWiresBase::SelectedWire() const
     return index < 0 ? TWireRec {} : wires.GetWire(index);
 }
 
+void TFormWiresBase::Changed(int modified)
+{
+    m_modified = modified;
+    // Written at once: a session ended at logout (SIGTERM) must not lose the change. A file
+    // that cannot be written is said here and tried again at the next change and at exit.
+    Guarded([] { WiresList().SaveToFile(WiresList().FileName()); });
+    emit CatalogueChanged();
+}
+
 void TFormWiresBase::SaveIfModified()
 {
     if (m_modified > 0) {
@@ -404,8 +413,7 @@ void TFormWiresBase::CreateClick()
     RefillGrid();
     SelectRow(m_grid->rowCount() - 1);
     UpdateButtons();
-    ++m_modified;
-    emit CatalogueChanged();
+    Changed(m_modified + 1);
 }
 
 void TFormWiresBase::EditClick()
@@ -424,8 +432,7 @@ void TFormWiresBase::EditClick()
     const int row = SelectedRow();
     ShowWireInRow(row, copy);
     SelectRow(row);
-    ++m_modified;
-    emit CatalogueChanged();
+    Changed(m_modified + 1);
 }
 
 void TFormWiresBase::DeleteClick()
@@ -442,8 +449,7 @@ void TFormWiresBase::DeleteClick()
     if (wires.Count() > 0)
         SelectRow(std::min(row, m_grid->rowCount() - 1));
     UpdateButtons();
-    ++m_modified;
-    emit CatalogueChanged();
+    Changed(m_modified + 1);
 }
 
 void TFormWiresBase::ExportClick()
@@ -477,8 +483,7 @@ void TFormWiresBase::ImportClick()
         return;
     WiresList().Replace(std::move(text.wires));
     RefillGrid();
-    m_modified = 1;
-    emit CatalogueChanged();
+    Changed(1);
 }
 
 void TFormWiresBase::RestoreClick()
@@ -493,8 +498,7 @@ void TFormWiresBase::RestoreClick()
         return;
     WiresList().Replace(std::move(shipped));
     RefillGrid();
-    m_modified = 1;
-    emit CatalogueChanged();
+    Changed(1);
 }
 
 void TFormWiresBase::SelectClick()

@@ -21,8 +21,8 @@ class TFormWiresEdit;
 // The catalogue window: the wires of WiresList() in a six-column grid filtered by group and
 // by a part of the name. It manages the catalogue (modeless: create, edit, delete, export,
 // import, restore the shipped catalogue) or picks the project's wire (modal). Its creation
-// loads the catalogue; its closing never saves it — the main window calls SaveIfModified
-// when it closes.
+// loads the catalogue; every change writes it to its file at once, and the main window calls
+// SaveIfModified when it closes.
 class TFormWiresBase : public QDialog
 {
     Q_OBJECT
@@ -97,6 +97,8 @@ private:
     std::string m_preselect; // the wire to select when the picker shows
     bool m_selectMode = false;
     int m_modified = 0;
+    // Records a change (modified is the new count), writes the catalogue, tells the windows.
+    void Changed(int modified);
     int m_filterIndex = 0;
 
     QGroupBox *m_wireFrame = nullptr;

@@ -184,6 +184,9 @@ QString TFormWiresEdit::InputError() const
     } catch (const ConversionError &e) {
         return QString::fromStdString(e.what());
     }
+    const QString refusal = Cp1251Refusal(FieldName(m_nameLabel->text()), m_name->text());
+    if (!refusal.isEmpty())
+        return refusal;
     // The conversion refuses what is not finite; a wire has no size or weight of 0 or below.
     const std::pair<const QLabel *, double> sizes[] = {
         {m_diamLabel, probe.Diam},

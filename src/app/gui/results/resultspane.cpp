@@ -7,6 +7,7 @@
 #include "gui/results/resultsprint.h"
 #include "gui/softsettings.h"
 #include "gui/uitext.h"
+#include "gui/wholefile.h"
 #include "l10n/texts.h"
 
 #include <QAction>
@@ -24,7 +25,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTextBrowser>
@@ -466,9 +466,9 @@ void ResultsPane::ExportCsv()
     const QString path = AskFileName(UiText("Res_export_csv"), QStringLiteral("csv"));
     if (path.isEmpty())
         return;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(TableAsCsv(m_model)) < 0 || !file.commit())
-        ReportNotWritten(path, file.errorString());
+    QString error;
+    if (!WriteWholeFile(path, TableAsCsv(m_model), &error))
+        ReportNotWritten(path, error);
 }
 
 void ResultsPane::ExportPlot(ResultsChartView *view, bool svg)

@@ -1,7 +1,9 @@
 #include "gui/results/resultsplots.h"
 
 #include "gui/uitext.h"
+#include "gui/wholefile.h"
 
+#include <QBuffer>
 #include <QCursor>
 #include <QGraphicsScene>
 #include <QImage>
@@ -11,7 +13,6 @@
 #include <QPainter>
 #include <QPen>
 #include <QPixmap>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <QToolTip>
 #include <QValueAxis>
@@ -323,19 +324,6 @@ void RenderPlot(QChartView &view, QPainter &painter, const QRectF &target)
     chart->resize(onScreen);
 }
 
-namespace {
-
-bool Commit(QSaveFile &file, QString *error)
-{
-    if (file.commit())
-        return true;
-    if (error)
-        *error = file.errorString();
-    return false;
-}
-
-} // namespace
-
 bool SaveChartPng(QChartView &view, const QString &path, QString *error)
 {
     QImage image(ExportSize, QImage::Format_ARGB32);
@@ -345,39 +333,30 @@ bool SaveChartPng(QChartView &view, const QString &path, QString *error)
         painter.setRenderHint(QPainter::Antialiasing);
         RenderPlot(view, painter, QRectF(QPointF(0, 0), QSizeF(ExportSize)));
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) {
         if (error)
-            *error = file.errorString();
+            *error = buffer.errorString();
         return false;
     }
-    if (!image.save(&file, "PNG")) {
-        file.cancelWriting();
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return Commit(file, error);
+    return WriteWholeFile(path, buffer.data(), error);
 }
 
 bool SaveChartSvg(QChartView &view, const QString &path, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    QSvgGenerator svg;
-    svg.setOutputDevice(&file);
-    svg.setSize(ExportSize);
-    svg.setViewBox(QRect(QPoint(0, 0), ExportSize));
-    svg.setTitle(view.chart()->title());
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setSize(ExportSize);
+        svg.setViewBox(QRect(QPoint(0, 0), ExportSize));
+        svg.setTitle(view.chart()->title());
         QPainter painter(&svg);
         RenderPlot(view, painter, QRectF(QPointF(0, 0), QSizeF(ExportSize)));
     }
-    return Commit(file, error);
+    return WriteWholeFile(path, buffer.data(), error);
 }
 
 } // namespace velmora

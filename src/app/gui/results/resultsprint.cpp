@@ -2,13 +2,14 @@
 
 #include "gui/results/resultsplots.h"
 #include "gui/results/resultstable.h"
+#include "gui/wholefile.h"
 
+#include <QBuffer>
 #include <QChartView>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -138,14 +139,10 @@ void PrintResults(QPagedPaintDevice &device, const QString &title, const Results
 bool SaveResultsPdf(const QString &path, const QString &title, const ResultsTableModel &table,
                     const QList<QChartView *> &plots, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     {
-        QPdfWriter pdf(&file);
+        QPdfWriter pdf(&buffer);
         pdf.setTitle(title);
         pdf.setCreator(QStringLiteral("Velmora"));
         pdf.setResolution(300);
@@ -153,11 +150,7 @@ bool SaveResultsPdf(const QString &path, const QString &title, const ResultsTabl
                                       QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
         PrintResults(pdf, title, table, plots);
     }
-    if (file.commit())
-        return true;
-    if (error)
-        *error = file.errorString();
-    return false;
+    return WriteWholeFile(path, buffer.data(), error);
 }
 
 } // namespace velmora

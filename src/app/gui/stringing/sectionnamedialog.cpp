@@ -1,6 +1,9 @@
 #include "gui/stringing/sectionnamedialog.h"
 
 #include "data/section.h"
+#include "gui/fieldchecks.h"
+#include "gui/numberfields.h"
+#include "gui/prompts.h"
 #include "gui/uitext.h"
 
 #include <QDialogButtonBox>
@@ -37,6 +40,17 @@ void TSectionNameDialog::Prepare(const QString &name)
     m_name->setText(name);
     m_name->selectAll();
     m_name->setFocus();
+}
+
+void TSectionNameDialog::accept()
+{
+    const QString refusal = Cp1251Refusal(FieldName(m_label->text()), m_name->text());
+    if (!refusal.isEmpty()) {
+        CurrentPrompts().Error(refusal);
+        m_name->setFocus();
+        return;
+    }
+    QDialog::accept();
 }
 
 QString TSectionNameDialog::Name() const

@@ -20,6 +20,8 @@ public:
     void Prepare(const QString &name);
     QString Name() const;
     QLineEdit *NameField() const { return m_name; }
+    // Refuses a name with characters the project file (Windows-1251) cannot hold.
+    void accept() override;
 
 private:
     QLabel *m_label = nullptr;

@@ -312,6 +312,12 @@ bool TFormAutoShabloni::ValidateInput()
         CurrentPrompts().Error(UiText(failed));
         return false;
     }
+    const QString refusal = Cp1251Refusal(FieldName(m_nameLabel->text()), m_name->text());
+    if (!refusal.isEmpty()) {
+        CurrentPrompts().Error(refusal);
+        m_name->setFocus();
+        return false;
+    }
     // A scale or span of 0 or below draws nothing a line could have.
     const std::pair<QSpinBox *, QString> positives[] = {
         {m_mg, UiText("hor_scale")},
