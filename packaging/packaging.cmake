@@ -12,7 +12,27 @@ add_custom_command(OUTPUT ${changelog_gz}
     DEPENDS ${CMAKE_CURRENT_LIST_DIR}/changelog
     COMMENT "Compressing the package's changelog"
     VERBATIM)
-add_custom_target(velmora_package_docs ALL DEPENDS ${changelog_gz})
+
+# The manual pages of the programs (packaging/man/), compressed the same way.
+set(manual_pages velmora-calc.1)
+if(VELMORA_GUI)
+    list(APPEND manual_pages velmora.1)
+endif()
+set(manual_pages_gz)
+foreach(page IN LISTS manual_pages)
+    set(gz ${CMAKE_BINARY_DIR}/packaging/man/${page}.gz)
+    add_custom_command(OUTPUT ${gz}
+        COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_LIST_DIR}/man/${page}
+                ${CMAKE_BINARY_DIR}/packaging/man/${page}
+        COMMAND gzip -9 -n -f ${CMAKE_BINARY_DIR}/packaging/man/${page}
+        DEPENDS ${CMAKE_CURRENT_LIST_DIR}/man/${page}
+        COMMENT "Compressing the manual page ${page}"
+        VERBATIM)
+    list(APPEND manual_pages_gz ${gz})
+endforeach()
+install(FILES ${manual_pages_gz} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+add_custom_target(velmora_package_docs ALL DEPENDS ${changelog_gz} ${manual_pages_gz})
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright ${changelog_gz}
     DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/velmora)
 
@@ -37,6 +57,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://velmora.example/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Opening reports and manuals, Qt's own texts in Russian, Cyrillic on screen.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-translations-l10n, fonts-dejavu-core")
+# A viewer for the manuals and the printed tables, a spreadsheet program for the reports.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "evince | pdf-viewer, libreoffice-calc | gnumeric")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
