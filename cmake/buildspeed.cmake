@@ -2,12 +2,11 @@
 # same headers again for every file: the Qt headers in each window, the standard library in
 # each core file.
 #
-# velmora_unity(TARGET [BATCH N]): with VELMORA_UNITY the target's sources are compiled a batch at a
-# time (one generated file including several). Only the programs' own targets take it; the
-# test build has it on too, so that two files of a batch that clash (the same name in two
+# velmora_unity(TARGET [BATCH N]): with VELMORA_UNITY the target's sources are compiled N at a
+# time (default 16; one generated file including N sources). The windows take fewer, so that
+# both processors have a batch to compile. Only the programs' own targets take it; the test
+# build has it on too, so that two files of a batch that clash (the same name in two
 # anonymous namespaces) fail there and not first in the run build.
-# BATCH (default 16) is the number of files a batch takes: the windows take fewer, so that
-# both processors have a batch to compile.
 function(velmora_unity target)
     cmake_parse_arguments(U "" "BATCH" "" ${ARGN})
     if(NOT U_BATCH)

@@ -13,7 +13,8 @@ add_custom_command(OUTPUT ${changelog_gz}
     COMMENT "Compressing the package's changelog"
     VERBATIM)
 
-# The manual pages of the programs (packaging/man/), compressed the same way.
+# The manual pages of the programs (packaging/man/), dated and numbered as the release,
+# compressed the same way.
 set(manual_pages velmora-calc.1)
 if(VELMORA_GUI)
     list(APPEND manual_pages velmora.1)
@@ -21,11 +22,13 @@ endif()
 set(manual_pages_gz)
 foreach(page IN LISTS manual_pages)
     set(gz ${CMAKE_BINARY_DIR}/packaging/man/${page}.gz)
+    configure_file(${CMAKE_CURRENT_LIST_DIR}/man/${page}.in
+        ${CMAKE_BINARY_DIR}/packaging/man-source/${page} @ONLY)
     add_custom_command(OUTPUT ${gz}
-        COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_LIST_DIR}/man/${page}
+        COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_BINARY_DIR}/packaging/man-source/${page}
                 ${CMAKE_BINARY_DIR}/packaging/man/${page}
         COMMAND gzip -9 -n -f ${CMAKE_BINARY_DIR}/packaging/man/${page}
-        DEPENDS ${CMAKE_CURRENT_LIST_DIR}/man/${page}
+        DEPENDS ${CMAKE_BINARY_DIR}/packaging/man-source/${page}
         COMMENT "Compressing the manual page ${page}"
         VERBATIM)
     list(APPEND manual_pages_gz ${gz})
