@@ -306,10 +306,13 @@ def main():
         check(status == 0 and not any(line[:3] in ("E: ", "W: ") for line in lines),
               f"lintian found errors or warnings: exit {status}")
         # Notes lintian only informs of, which this package must not earn. A tree built
-        # without the hardening flags (VELMORA_HARDENING) is not checked for them.
+        # without the hardening flags (VELMORA_HARDENING) is not checked for them. Not
+        # hardening-no-fortify-functions: the programs are built with _FORTIFY_SOURCE, but
+        # none of their copies has a size the compiler knows, so no checked variant is
+        # called and lintian cannot tell.
         refused = ["no-manual-page"]
         if hardened:
-            refused += ["hardening-no-relro", "hardening-no-bindnow", "hardening-no-fortify-functions"]
+            refused += ["hardening-no-relro", "hardening-no-bindnow", "hardening-no-pie"]
         for tag in refused:
             check(not any(f": {tag} " in line + " " for line in lines), f"lintian: {tag}")
     else:
