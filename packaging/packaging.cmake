@@ -13,27 +13,39 @@ add_custom_command(OUTPUT ${changelog_gz}
     COMMENT "Compressing the package's changelog"
     VERBATIM)
 
-# The manual pages of the programs (packaging/man/), dated and numbered as the release,
-# compressed the same way.
-set(manual_pages velmora-calc.1)
+# The manual pages of the programs in English and Russian (packaging/man/NAME.1.in and
+# NAME.ru.1.in), dated and numbered as the release, compressed the same way.
+set(manual_pages velmora-calc)
 if(VELMORA_GUI)
-    list(APPEND manual_pages velmora.1)
+    list(APPEND manual_pages velmora)
 endif()
 set(manual_pages_gz)
 foreach(page IN LISTS manual_pages)
-    set(gz ${CMAKE_BINARY_DIR}/packaging/man/${page}.gz)
-    configure_file(${CMAKE_CURRENT_LIST_DIR}/man/${page}.in
-        ${CMAKE_BINARY_DIR}/packaging/man-source/${page} @ONLY)
-    add_custom_command(OUTPUT ${gz}
-        COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_BINARY_DIR}/packaging/man-source/${page}
-                ${CMAKE_BINARY_DIR}/packaging/man/${page}
-        COMMAND gzip -9 -n -f ${CMAKE_BINARY_DIR}/packaging/man/${page}
-        DEPENDS ${CMAKE_BINARY_DIR}/packaging/man-source/${page}
-        COMMENT "Compressing the manual page ${page}"
-        VERBATIM)
-    list(APPEND manual_pages_gz ${gz})
+    foreach(language en ru)
+        if(language STREQUAL en)
+            set(source ${page}.1.in)
+            set(folder man)
+        else()
+            set(source ${page}.${language}.1.in)
+            set(folder man-${language})
+        endif()
+        set(made ${CMAKE_BINARY_DIR}/packaging/${folder}-source/${page}.1)
+        set(gz ${CMAKE_BINARY_DIR}/packaging/${folder}/${page}.1.gz)
+        configure_file(${CMAKE_CURRENT_LIST_DIR}/man/${source} ${made} @ONLY)
+        add_custom_command(OUTPUT ${gz}
+            COMMAND ${CMAKE_COMMAND} -E copy ${made} ${CMAKE_BINARY_DIR}/packaging/${folder}/${page}.1
+            COMMAND gzip -9 -n -f ${CMAKE_BINARY_DIR}/packaging/${folder}/${page}.1
+            DEPENDS ${made}
+            COMMENT "Compressing the manual page ${folder}/${page}.1"
+            VERBATIM)
+        list(APPEND manual_pages_gz ${gz})
+        if(language STREQUAL en)
+            install(FILES ${gz} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+        else()
+            install(FILES ${gz} DESTINATION ${CMAKE_INSTALL_MANDIR}/${language}/man1)
+        endif()
+    endforeach()
 endforeach()
-install(FILES ${manual_pages_gz} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 add_custom_target(velmora_package_docs ALL DEPENDS ${changelog_gz} ${manual_pages_gz})
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright ${changelog_gz}

@@ -99,13 +99,13 @@ def expected_files(build_dir, gui):
     data = ["base_provod.dat"] + [f"Forms/{n}" for n in FORMS] + sorted(
         "Projects/" + os.path.basename(p) for p in glob.glob(os.path.join(app_dir, "Projects", "*.vlp")))
     files = {"bin/velmora-calc", "share/doc/velmora/copyright", "share/doc/velmora/changelog.gz",
-             "share/man/man1/velmora-calc.1.gz"}
+             "share/man/man1/velmora-calc.1.gz", "share/man/ru/man1/velmora-calc.1.gz"}
     files |= {"share/velmora/" + name for name in data}
     if gui:
         manuals = ["VELMORA_en.pdf", "VELMORA_ru.pdf", "VELMORA_en.pages", "VELMORA_ru.pages"]
         data += manuals
         files |= {"share/velmora/" + name for name in manuals}
-        files |= {"bin/velmora", "share/man/man1/velmora.1.gz",
+        files |= {"bin/velmora", "share/man/man1/velmora.1.gz", "share/man/ru/man1/velmora.1.gz",
                   f"share/applications/{APP_ID}.desktop", "share/mime/packages/velmora.xml",
                   f"share/metainfo/{APP_ID}.metainfo.xml",
                   f"share/icons/hicolor/scalable/apps/{APP_ID}.svg"}
@@ -196,11 +196,12 @@ def check_manual_pages(prefix, gui, work):
     the tool's manual page names every option its usage text names."""
     texts = {}
     for name in ["velmora-calc"] + (["velmora"] if gui else []):
-        page = os.path.join(prefix, "share", "man", "man1", f"{name}.1.gz")
-        if not os.path.isfile(page):
-            continue  # check_layout reported it
-        with gzip.open(page, "rt", encoding="utf-8") as f:
-            texts[name] = f.read().replace("\\-", "-").replace("\\e", "\\")
+        for folder in ("man1", "ru/man1"):
+            page = os.path.join(prefix, "share", "man", folder, f"{name}.1.gz")
+            if not os.path.isfile(page):
+                continue  # check_layout reported it
+            with gzip.open(page, "rt", encoding="utf-8") as f:
+                texts[f"{folder}/{name}"] = f.read().replace("\\-", "-").replace("\\e", "\\")
     if gui:  # the user manuals name the installed files as well
         for language in ("en", "ru"):
             pdf = os.path.join(prefix, "share", "velmora", f"VELMORA_{language}.pdf")
@@ -213,13 +214,15 @@ def check_manual_pages(prefix, gui, work):
         for path in paths:
             check(os.path.exists(os.path.join(prefix, path[len("/usr/"):])),
                   f"{name} names {path}, which the package does not hold")
-    if "velmora-calc" in texts:
+    if "man1/velmora-calc" in texts:
         status, out, err = run([os.path.join(prefix, "bin", "velmora-calc"), "--help"],
                                private_env(fresh(os.path.join(work, "help-home"))))
         options = set(re.findall(r"--[a-z][a-z-]*", out + err))
         check(len(options) > 5, f"velmora-calc --help names no options: {out}{err}")
-        missing = sorted(o for o in options if o not in texts["velmora-calc"])
-        check(not missing, f"velmora-calc.1 lacks the options {missing}")
+        for folder in ("man1", "ru/man1"):
+            text = texts.get(f"{folder}/velmora-calc", "")
+            missing = sorted(o for o in options if o not in text)
+            check(not missing, f"{folder}/velmora-calc.1 lacks the options {missing}")
 
 
 def check_tree(prefix, build_dir, version, gui, work):
