@@ -17,10 +17,8 @@ fi
 launcher=()
 if command -v ccache >/dev/null; then
     # Hits across clones of the repository in other folders; the precompiled headers of the
-    # windows are cached too (ccache needs these sloppinesses for them). The depend mode takes
-    # the headers from the compiler's dependency file instead of running the preprocessor
-    # first: a miss (every file of a fresh build) costs one compilation, not more.
-    export CCACHE_BASEDIR=$source_dir CCACHE_NOHASHDIR=true CCACHE_DEPEND=true
+    # windows are cached too (ccache needs these two sloppinesses for them).
+    export CCACHE_BASEDIR=$source_dir CCACHE_NOHASHDIR=true
     export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 fi
