@@ -4,6 +4,10 @@
 #   build.sh DIR [cmake options...]             a tree of your own
 set -euo pipefail
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
+if [ $# -eq 0 ] || { [ "$1" = "--preset" ] && [ $# -lt 2 ]; }; then
+    echo "usage: build.sh --preset NAME [cmake options...] | build.sh DIR [cmake options...]" >&2
+    exit 2
+fi
 if [ "$1" = "--preset" ]; then
     where=(--preset "$2")
     built=(--preset "$2")
