@@ -570,6 +570,10 @@ def main():
     for name, lang, units in stringing_forms.FORMS:
         write_fods(stringing_forms.build(lang, units), lang, os.path.join(folder, name + ".fods"),
                    stringing_forms.LAYOUT)
+    import tower_forms
+    for name, lang, units in tower_forms.FORMS:
+        write_fods(tower_forms.build(lang, units), lang, os.path.join(folder, name + ".fods"),
+                   tower_forms.LAYOUT)
 
 
 if __name__ == "__main__":

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Rebuilds the four report forms and the four stringing-table forms: make_forms.py writes
+# Rebuilds the four report forms, the four stringing-table forms and the four tower schedules: make_forms.py writes
 # them as flat ODS, LibreOffice (headless) converts each to Excel 97-2003. Run after changing
 # make_forms.py or stringing_forms.py and commit the .xls files; the build only copies them.
 set -euo pipefail
@@ -21,7 +21,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 forms=(FormMech_en FormMechN_en FormMech_ru FormMechN_ru
-       FormStringing_en FormStringingN_en FormStringing_ru FormStringingN_ru)
+       FormStringing_en FormStringingN_en FormStringing_ru FormStringingN_ru
+       FormTowers_en FormTowersN_en FormTowers_ru FormTowersN_ru)
 python3 "$here/make_forms.py" "$work"
 for name in "${forms[@]}"; do
     soffice --headless "-env:UserInstallation=file://$work/lo-profile" \

@@ -20,6 +20,10 @@ constexpr const char *usage
       "       velmora-calc stringing PROJECT.vlp [--section N | --all]\n"
       "                                     [--spans 120,150,180 --from -40 --to 40 --step 10]\n"
       "                                     [--catalogue FILE.dat] [--lang en|ru] [--units 0|1]\n"
+      "       velmora-calc line PROJECT.vlp --template N [--ground G.csv|G.xml] [--towers T.csv]\n"
+      "                                     [--types Y.csv] [--crossings C.csv] [--forbid F.csv]\n"
+      "                                     [--dxf OUT.dxf] [--report OUT.xls]\n"
+      "                                     [--catalogue FILE.dat] [--lang en|ru] [--units 0|1]\n"
       "       velmora-calc --version\n";
 
 // The command's work; main adds the final check of standard output.
@@ -47,6 +51,8 @@ int Run(int argc, char **argv)
             return RunTemplateCommand(rest);
         if (words[0] == "stringing")
             return RunStringingCommand(rest);
+        if (words[0] == "line")
+            return RunLineCommand(rest);
     } catch (const std::exception &e) {
         std::cerr << "velmora-calc: " << OneLine(e.what()) << '\n';
         return ExitInputError;

@@ -142,19 +142,14 @@ class Cases:
               "--spans without stored sections")
 
     def refused(self):
-        # T_Min equal to T_Gsw: l1 imaginary, l2 0, l3 68.67 m; below l3 no state governs
+        # T_Min equal to T_Gsw: l1 imaginary, l2 0, l3 68.67 m; the order of the critical
+        # spans proposes no state below l3, yet every section has its table.
         path = self.project([section_lines("Длинный", [100, 120]), section_lines("Короткий", [50, 60])],
                             {5: "-5"})
-        expect_json(*self.stringing(path, ["--section", "0"]))
-        english = ('No initial state governs the reduced span of 55.68 m of anchor section '
-                   '"Короткий": its stringing table cannot be calculated')
-        for extra in ([], ["--section", "1"]):
-            status, out, err = self.stringing(path, extra)
-            check(expect_json(status, out, err, 3) == {"ok": False, "message": english}, f"refusal {out}")
-            check(err == english + "\n", f"stderr {err!r}")
-        status, out, err = self.stringing(path, ["--all", "--lang", "ru"])
-        check(expect_json(status, out, err, 3).get("message", "").startswith(
-            "Приведённый пролёт 55.68 м анкерного участка «Короткий» не определяется"), f"Russian {out}")
+        r = expect_json(*self.stringing(path, ["--all"]))
+        sections = r.get("sections", [])
+        check(len(sections) == 2 and all(s.get("state") in (1, 2, 3) for s in sections),
+              f"states {[s.get('state') for s in sections]}")
         # the critical-span check of the calculation
         status, out, err = self.stringing(self.project([section_lines("А", [100])], {11: "13;0"}))
         check(expect_json(status, out, err, 3) == {

@@ -320,7 +320,8 @@ void TFormMain::ShowModifiedMark()
     setWindowModified(!shown.IsEqual(SavedProject.Dat)
                       || !CurProject.Koef.IsEqual(SavedProject.Koef)
                       || !CurProject.Shablons.IsEqual(SavedProject.Shablons)
-                      || !CurProject.Sections.IsEqual(SavedProject.Sections));
+                      || !CurProject.Sections.IsEqual(SavedProject.Sections)
+                      || !(CurProject.Line == SavedProject.Line));
     emit InputChanged();
 }
 

@@ -3,6 +3,7 @@
 #include "calc/calc_args.h"
 #include "calc/driver.h"
 #include "calc/loads.h"
+#include "calc/preparation.h"
 #include "calc/solver.h"
 #include "data/project.h"
 #include "data/wirerec.h"
@@ -40,6 +41,17 @@ struct StateRange
     InitialState state = NoState;
 };
 
+// A stress of design modes 1–9 above its limit: σmax + 1E-4 daN/mm², and for mode 8 (the
+// average annual temperature) also σavg + 1E-4.
+struct OverLimit
+{
+    int mode = 0; // 1..9
+    double span = 0; // m
+    double stress = 0; // daN/mm²
+    double limit = 0; // daN/mm², the permissible stress exceeded (σmax or σavg)
+    bool operator==(const OverLimit &) const = default;
+};
+
 // The full result of one calculation in one plain structure: the windows, velmora-calc's JSON
 // and the spreadsheet report all read it. Values
 // are daN-based whatever the units mode: stresses daN/mm², forces daN, loads per metre daN/m,
@@ -69,6 +81,11 @@ struct CalcResults
     std::vector<InitialState> state; // the governing state of each entry of spans
     std::vector<StateRange> ranges; // the range's spans (spans[1..]) grouped by state
     std::vector<ModeResults> taken; // the taken modes in ascending order
+    // Every stress of the taken modes 1–9 above its limit, spans of the range only (not the
+    // l2 entry), by mode, then span.
+    std::vector<OverLimit> overLimits;
+    // What the input checks found implausible (PrepareCalculation); the caller sets them.
+    std::vector<InputFinding> warnings;
 
     // The results of a taken mode; nullptr for a mode that was not taken.
     const ModeResults *Mode(int mode) const;

@@ -73,6 +73,8 @@ void TProject::SetDefaults()
     Dat.SetDefaults();
     Shablons.Clear();
     Sections.Clear();
+    KoefFallbackLine = 0;
+    Line = LineProfile {};
 }
 
 void TProject::Assign(const TProject &other)
@@ -81,12 +83,14 @@ void TProject::Assign(const TProject &other)
     Dat.Assign(other.Dat);
     Shablons.Assign(other.Shablons);
     Sections.Assign(other.Sections);
+    KoefFallbackLine = other.KoefFallbackLine;
+    Line = other.Line;
 }
 
 bool TProject::IsEqual(const TProject &other) const
 {
     return Koef.IsEqual(other.Koef) && Dat.IsEqual(other.Dat) && Shablons.IsEqual(other.Shablons)
-        && Sections.IsEqual(other.Sections);
+        && Sections.IsEqual(other.Sections) && Line == other.Line;
 }
 
 } // namespace velmora

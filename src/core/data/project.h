@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/lineprofile.h"
 #include "data/section.h"
 #include "data/shablon.h"
 
@@ -86,6 +87,10 @@ struct TProject
     TDAT Dat;
     TShablonList Shablons;
     TSectionList Sections; // anchor sections
+    LineProfile Line; // the line on its ground; empty in most projects
+    // The file line (1-based) of a coefficient that could not be read, so that all the
+    // coefficients are the defaults; 0 when they were read or set by hand. Not compared.
+    int KoefFallbackLine = 0;
 
     void SetDefaults();
     void Assign(const TProject &other);

@@ -3,6 +3,7 @@
 #include "common/error.h"
 #include "common/fileio.h"
 #include "common/numtext.h"
+#include "data/linefile.h"
 #include "data/sectionfile.h"
 #include "l10n/localization.h"
 
@@ -160,6 +161,7 @@ std::string WriteProjectToBytes(const TProject &project)
     WriteKoefSection(writer, project.Koef);
     project.Shablons.WriteToText(writer);
     WriteSectionList(writer, project.Sections);
+    WriteLineProfile(writer, project.Line);
     return writer.Bytes();
 }
 
@@ -181,14 +183,20 @@ ProjectLoad ReadProjectFromBytes(std::string_view bytes, TProject &project)
         reader = std::move(koefReader);
     } catch (const ConversionError &) {
         loaded.Koef.SetDefaults();
+        loaded.KoefFallbackLine = static_cast<int>(koefReader.LineNumber());
         result.koefFallback = true;
         for (int i = 0; i < KoefSectionLines(versionPresent); ++i)
             reader.Next();
     }
 
     result.templateSectionPresent = loaded.Shablons.ReadFromText(reader);
-    if (result.templateSectionPresent)
-        ReadSectionList(reader, loaded.Sections);
+    if (result.templateSectionPresent) {
+        // Each optional part is looked for from where the one before it ended.
+        TextLineReader probe = reader;
+        if (ReadSectionList(probe, loaded.Sections))
+            reader = std::move(probe);
+        ReadLineProfile(reader, loaded.Line);
+    }
     project.Assign(loaded);
     return result;
 }

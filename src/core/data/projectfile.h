@@ -59,7 +59,8 @@ struct ProjectLoad
 // coefficients section is not an error: the coefficients take their defaults and the
 // template section is read from its own first line. A file without a template section
 // gives an empty template list; the anchor sections follow the templates (data/sectionfile.h)
-// and a file without them gives none.
+// and a file without them gives none; the line profile follows them (data/linefile.h), or the
+// templates when there are no sections, and a file without it gives an empty one.
 ProjectLoad ReadProjectFromBytes(std::string_view bytes, TProject &project);
 
 // Writes project to path through a temporary file renamed over it. Throws Error naming the

@@ -24,19 +24,6 @@ std::vector<std::string_view> Lines(std::string_view text)
     return lines;
 }
 
-// Whether "," separates the fields of these lines rather than being a decimal point.
-bool CommaSeparates(const std::vector<std::string_view> &lines)
-{
-    const auto any
-        = [&lines](auto predicate) { return std::any_of(lines.begin(), lines.end(), predicate); };
-    if (any([](std::string_view line) { return line.find_first_of("\t;") != line.npos; }))
-        return false;
-    if (any([](std::string_view line) { return line.find('.') != line.npos; }))
-        return true;
-    return any(
-        [](std::string_view line) { return std::count(line.begin(), line.end(), ',') >= 2; });
-}
-
 std::vector<std::string> Fields(std::string_view line, std::string_view separators)
 {
     std::vector<std::string> fields;
@@ -82,6 +69,18 @@ std::vector<std::string_view> WithoutHeading(std::vector<std::string_view> lines
 
 } // namespace
 
+bool CommaSeparatesFields(const std::vector<std::string_view> &lines)
+{
+    const auto any
+        = [&lines](auto predicate) { return std::any_of(lines.begin(), lines.end(), predicate); };
+    if (any([](std::string_view line) { return line.find_first_of("\t;") != line.npos; }))
+        return false;
+    if (any([](std::string_view line) { return line.find('.') != line.npos; }))
+        return true;
+    return any(
+        [](std::string_view line) { return std::count(line.begin(), line.end(), ',') >= 2; });
+}
+
 std::vector<std::string> SplitNumberFields(std::string_view bytes)
 {
     constexpr std::string_view bom = "\xEF\xBB\xBF";
@@ -89,7 +88,8 @@ std::vector<std::string> SplitNumberFields(std::string_view bytes)
         bytes.remove_prefix(bom.size());
     const std::string text = IsValidUtf8(bytes) ? std::string(bytes) : Cp1251ToUtf8(bytes);
     const std::vector<std::string_view> lines = Lines(text);
-    const std::string_view separators = CommaSeparates(WithoutHeading(lines)) ? "\t; ," : "\t; ";
+    const std::string_view separators
+        = CommaSeparatesFields(WithoutHeading(lines)) ? "\t; ," : "\t; ";
 
     std::vector<std::string> fields;
     bool first = true;

@@ -18,6 +18,10 @@ namespace velmora {
 // UTF-8 texts, unchecked.
 std::vector<std::string> SplitNumberFields(std::string_view bytes);
 
+// The rule above for "," in lines (their heading taken away): true when it separates fields,
+// false when it is the decimal point.
+bool CommaSeparatesFields(const std::vector<std::string_view> &lines);
+
 // The 0-based index of the first text that does not read as a number with "," or "." as the
 // point and blanks around, or texts.size() when all do.
 std::size_t FirstNonNumber(const std::vector<std::string> &texts);

@@ -7,9 +7,9 @@
 namespace velmora {
 namespace {
 
-// Hand-solved spans: the clearance of a level span is H − γl²/(8σ) at mid-span; a V-shaped
-// valley puts the minimum on its floor; an inclined span with a steep rise has its low point
-// outside the span.
+// Hand-solved spans: the clearance of a level span is H − γl²/(8σ) at mid-span; a valley
+// shallower than the sag puts the minimum on its floor; an inclined span with a steep rise has its
+// low point outside the span.
 TEST(SpanGeometry, ClearancesOfHandSolvedSpans)
 {
     const double k = CurveParameter(3.5e-3, 7.0); // γ/(2σ) = 2.5e-4 1/m
@@ -19,12 +19,18 @@ TEST(SpanGeometry, ClearancesOfHandSolvedSpans)
     EXPECT_NEAR(mid.clearance, 20 - 3.5e-3 * 300 * 300 / (8 * 7.0), 1e-9);
     EXPECT_NEAR(mid.at, 150, 1e-9);
 
-    // The valley floor at x = 100 lies 30 m below the ends; the wire there is at
-    // 120 − k·100·200 = 115.
+    // A deep V valley: the distance grows into it, so the least is at a tower, H = 20.
     const std::vector<GroundPoint> valley {{0, 100}, {100, 70}, {300, 100}};
-    const SpanClearance floor = ClearanceOver(valley, levelSpan);
-    EXPECT_NEAR(floor.clearance, 115 - 70, 1e-9);
-    EXPECT_NEAR(floor.at, 100, 1e-9);
+    const SpanClearance deep = ClearanceOver(valley, levelSpan);
+    EXPECT_NEAR(deep.clearance, 20, 1e-9);
+    EXPECT_NEAR(deep.at, 0, 1e-9);
+    // A valley 3 m deep with a flat floor from 100 to 200, shallower than the 5.625 m sag:
+    // the least is on the floor at mid-span, 120 − 5.625 − 97. On the slope down the
+    // stationary point 90 gives 120 − k·90·210 − 97.3 = 17.975, more.
+    const std::vector<GroundPoint> floorValley {{0, 100}, {100, 97}, {200, 97}, {300, 100}};
+    const SpanClearance floor = ClearanceOver(floorValley, levelSpan);
+    EXPECT_NEAR(floor.clearance, 17.375, 1e-9);
+    EXPECT_NEAR(floor.at, 150, 1e-9);
 
     const SpanCurve steep {0, 120, 200, 200, k};
     EXPECT_LT(steep.LowPointStation(), 0);
