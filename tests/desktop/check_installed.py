@@ -32,7 +32,8 @@ from cli_checks import check, failures  # noqa: E402  (the failures those checks
 APP_ID = "example.velmora.Velmora"
 FORMS = ["FormMech_en.xls", "FormMechN_en.xls", "FormMech_ru.xls", "FormMechN_ru.xls",
          "FormStringing_en.xls", "FormStringingN_en.xls", "FormStringing_ru.xls",
-         "FormStringingN_ru.xls"]
+         "FormStringingN_ru.xls", "FormTowers_en.xls", "FormTowersN_en.xls", "FormTowers_ru.xls",
+         "FormTowersN_ru.xls"]
 ICON_SIZES = [16, 32, 48, 64, 128, 256]
 EXAMPLE_WIRE = "АС 70/11"
 
