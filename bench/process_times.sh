@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Whole-process times of velmora-calc: the median wall time of many runs, beside the start of
-# a trivial C program on the same machine. process_times.sh [BIN_DIR] (default build/bin);
+# a trivial C program on the same machine. process_times.sh [BIN_DIR] (default build/run/bin,
+# the run command's programs);
 # VELMORA_CALC=PROGRAM times another build of velmora-calc (its report forms beside it). The
 # machine should be otherwise idle (see the load printed first): other work lengthens the wall
 # times; the processor times (user + system) suffer less.
 set -euo pipefail
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
-bin=$(cd "${1:-$source_dir/build/bin}" && pwd)
+bin=$(cd "${1:-$source_dir/build/run/bin}" && pwd)
 calc=${VELMORA_CALC:-$bin/velmora-calc}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

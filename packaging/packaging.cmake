@@ -12,7 +12,42 @@ add_custom_command(OUTPUT ${changelog_gz}
     DEPENDS ${CMAKE_CURRENT_LIST_DIR}/changelog
     COMMENT "Compressing the package's changelog"
     VERBATIM)
-add_custom_target(velmora_package_docs ALL DEPENDS ${changelog_gz})
+
+# The manual pages of the programs in English and Russian (packaging/man/NAME.1.in and
+# NAME.ru.1.in), dated and numbered as the release, compressed the same way.
+set(manual_pages velmora-calc)
+if(VELMORA_GUI)
+    list(APPEND manual_pages velmora)
+endif()
+set(manual_pages_gz)
+foreach(page IN LISTS manual_pages)
+    foreach(language en ru)
+        if(language STREQUAL en)
+            set(source ${page}.1.in)
+            set(folder man)
+        else()
+            set(source ${page}.${language}.1.in)
+            set(folder man-${language})
+        endif()
+        set(made ${CMAKE_BINARY_DIR}/packaging/${folder}-source/${page}.1)
+        set(gz ${CMAKE_BINARY_DIR}/packaging/${folder}/${page}.1.gz)
+        configure_file(${CMAKE_CURRENT_LIST_DIR}/man/${source} ${made} @ONLY)
+        add_custom_command(OUTPUT ${gz}
+            COMMAND ${CMAKE_COMMAND} -E copy ${made} ${CMAKE_BINARY_DIR}/packaging/${folder}/${page}.1
+            COMMAND gzip -9 -n -f ${CMAKE_BINARY_DIR}/packaging/${folder}/${page}.1
+            DEPENDS ${made}
+            COMMENT "Compressing the manual page ${folder}/${page}.1"
+            VERBATIM)
+        list(APPEND manual_pages_gz ${gz})
+        if(language STREQUAL en)
+            install(FILES ${gz} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+        else()
+            install(FILES ${gz} DESTINATION ${CMAKE_INSTALL_MANDIR}/${language}/man1)
+        endif()
+    endforeach()
+endforeach()
+
+add_custom_target(velmora_package_docs ALL DEPENDS ${changelog_gz} ${manual_pages_gz})
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright ${changelog_gz}
     DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/velmora)
 
@@ -37,6 +72,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://velmora.example/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Opening reports and manuals, Qt's own texts in Russian, Cyrillic on screen.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-translations-l10n, fonts-dejavu-core")
+# A viewer for the manuals and the printed tables, a spreadsheet program for the reports.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "evince | pdf-viewer, libreoffice-calc | gnumeric")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

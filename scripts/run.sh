@@ -4,19 +4,19 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh build run
-# Only what running needs: the programs and their files, no tests, no benchmarks; the quick
-# static velmora-calc, named because the test and package commands store OFF in the same cache.
-bash scripts/build.sh build -DCMAKE_BUILD_TYPE=Release -DVELMORA_TESTS=OFF -DVELMORA_BENCH=OFF \
-    -DVELMORA_STATIC_CLI=ON
+# Only what running needs, in its own tree build/run (CMakePresets.json): the programs and
+# their files, no tests, no benchmarks; the quick static velmora-calc.
+bash scripts/build.sh --preset run
+bin=build/run/bin
 
-if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -x build/bin/velmora ]; then
-    exec build/bin/velmora
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -x $bin/velmora ]; then
+    exec $bin/velmora
 fi
 
-out=$PWD/build/example
+out=$PWD/build/run/example
 mkdir -p "$out"
 echo "No display: computing the example project share/examples/example.vlp"
-build/bin/velmora-calc calc share/examples/example.vlp --report "$out/example-report.xls" \
+$bin/velmora-calc calc share/examples/example.vlp --report "$out/example-report.xls" \
     > "$out/example-result.json"
 echo "Results (JSON): $out/example-result.json"
 echo "Report (.xls):  $out/example-report.xls"

@@ -1,16 +1,20 @@
 #!/usr/bin/env bash
 # Pictures of the desktop program's windows (English and Russian, both units modes, every
-# dialog, one whole X screen) under a virtual X server, into build/screenshots/. Settings and
-# data go to a private folder there, never to the user's own.
-#   screenshots.sh [BUILD_DIR]   (default: build)
+# dialog, one whole X screen) under a virtual X server, into BUILD_DIR/screenshots/. Settings
+# and data go to a private folder there, never to the user's own.
+#   screenshots.sh [BUILD_DIR]   (default: build/test, the test command's tree)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh build test
-dir=${1:-build}
-cmake -S . -B "$dir" -G Ninja -DVELMORA_BENCH=OFF -DVELMORA_TESTS=ON
+dir=${1:-build/test}
+if [ "$dir" = build/test ]; then
+    cmake --preset test >/dev/null
+else
+    cmake -S . -B "$dir" -G Ninja -DVELMORA_BENCH=OFF -DVELMORA_TESTS=ON
+fi
 cmake --build "$dir" --target velmora_screenshots
 
-out=$PWD/build/screenshots
+out=$(realpath -m "$dir/screenshots")
 home=$out/home
 rm -rf "$out"
 mkdir -p "$home/runtime"

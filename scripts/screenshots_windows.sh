@@ -2,14 +2,19 @@
 # Screenshots of the catalogue window, the wire editor, the template list, the template editor
 # and the stringing tables with a refused span in English and Russian, taken under Xvfb by the
 # window tests' "screenshots" cases.
-# Usage: screenshots_windows.sh [BUILD_DIR] [OUT_DIR]   (defaults: build, build/screenshots)
+# Usage: screenshots_windows.sh [BUILD_DIR] [OUT_DIR]
+#   (defaults: build/test, the test command's tree, and BUILD_DIR/screenshots)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build=${1:-build}
+build=${1:-build/test}
 out=$(realpath -m "${2:-$build/screenshots}")
 mkdir -p "$out"
-# The run command configures without the tests; these pictures are taken by two of them.
-cmake -S . -B "$build" -G Ninja -DVELMORA_TESTS=ON
+# These pictures are taken by three of the window tests.
+if [ "$build" = build/test ]; then
+    cmake --preset test >/dev/null
+else
+    cmake -S . -B "$build" -G Ninja -DVELMORA_TESTS=ON
+fi
 cmake --build "$build" --target gui_test_catalogue_window gui_test_templates_window \
     gui_test_stringing_window
 

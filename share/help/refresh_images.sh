@@ -2,10 +2,10 @@
 # Refreshes the manual's screenshots in images/ from the program's own screenshot tools
 # (scripts/screenshots.sh and scripts/screenshots_windows.sh under Xvfb), then the manuals
 # are rebuilt from them by the normal build. Run after a window changes:
-#   bash share/help/refresh_images.sh [BUILD_DIR]   (default: build)
+#   bash share/help/refresh_images.sh [BUILD_DIR]   (default: build/test)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-build=${1:-build}
+build=${1:-build/test}
 shots=$build/screenshots
 bash scripts/screenshots.sh "$build"
 bash scripts/screenshots_windows.sh "$build" "$shots"

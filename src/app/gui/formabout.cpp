@@ -15,7 +15,7 @@ namespace velmora {
 
 namespace {
 
-QLabel *NewLabel(const char *name, QWidget *parent)
+QLabel *NewAboutLabel(const char *name, QWidget *parent)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
@@ -30,23 +30,23 @@ TFormAbout::TFormAbout(QWidget *parent)
     setObjectName(QStringLiteral("FormAbout"));
     setModal(false);
     setAutoFillBackground(true);
-    m_programName = NewLabel("ProgramName", this);
+    m_programName = NewAboutLabel("ProgramName", this);
     QFont nameFont = m_programName->font();
     nameFont.setBold(true);
     nameFont.setPointSizeF(nameFont.pointSizeF() * 2.2);
     m_programName->setFont(nameFont);
-    m_title = NewLabel("Title", this);
+    m_title = NewAboutLabel("Title", this);
     QFont titleFont = m_title->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.15);
     m_title->setFont(titleFont);
-    m_version = NewLabel("Version", this);
-    m_authorCaption = NewLabel("AuthorCaption", this);
-    m_maker = NewLabel("Maker", this);
-    m_contact = NewLabel("Contact", this);
-    m_programmersCaption = NewLabel("ProgrammersCaption", this);
-    m_programmers = NewLabel("Programmers", this);
-    m_year = NewLabel("Year", this);
-    m_link = NewLabel("Link", this);
+    m_version = NewAboutLabel("Version", this);
+    m_authorCaption = NewAboutLabel("AuthorCaption", this);
+    m_maker = NewAboutLabel("Maker", this);
+    m_contact = NewAboutLabel("Contact", this);
+    m_programmersCaption = NewAboutLabel("ProgrammersCaption", this);
+    m_programmers = NewAboutLabel("Programmers", this);
+    m_year = NewAboutLabel("Year", this);
+    m_link = NewAboutLabel("Link", this);
     m_link->setOpenExternalLinks(true);
     m_link->setTextInteractionFlags(Qt::TextBrowserInteraction);
     QFont bold = m_authorCaption->font();

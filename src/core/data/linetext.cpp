@@ -34,7 +34,7 @@ std::string_view Trimmed(std::string_view text)
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-std::vector<std::string_view> Lines(std::string_view text)
+std::vector<std::string_view> SplitIntoLines(std::string_view text)
 {
     std::vector<std::string_view> lines;
     std::size_t start = 0;
@@ -107,7 +107,7 @@ std::vector<TextRecord> RecordsOf(std::string_view bytes, bool numbersOnly)
     if (bytes.substr(0, bom.size()) == bom)
         bytes.remove_prefix(bom.size());
     const std::string text = IsValidUtf8(bytes) ? std::string(bytes) : Cp1251ToUtf8(bytes);
-    const std::vector<std::string_view> lines = Lines(text);
+    const std::vector<std::string_view> lines = SplitIntoLines(text);
 
     std::size_t first = 0;
     while (first < lines.size() && Trimmed(lines[first]).empty())

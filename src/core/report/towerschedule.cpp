@@ -7,7 +7,7 @@
 
 namespace velmora {
 
-namespace c = towercells;
+namespace tc = towercells;
 
 namespace {
 
@@ -57,7 +57,7 @@ void WriteTowerSchedule(const std::string &formPath, const std::string &outPath,
                         const LineCheck &check, Lang lang, UnitFactors units)
 {
     const std::size_t towers = check.towers.size();
-    if (towers + c::TowerRow + 1 > SheetRows)
+    if (towers + tc::TowerRow + 1 > SheetRows)
         throw Error(InLanguage(lang, "The line has more towers than a sheet holds",
                                "В линии больше опор, чем помещается на листе"));
     std::optional<xls::Workbook> book;
@@ -72,42 +72,42 @@ void WriteTowerSchedule(const std::string &formPath, const std::string &outPath,
     xls::Worksheet &sheet = book->Sheet(0);
     const int count = static_cast<int>(towers);
     // The totals go below the last tower first, then the tower row is copied over the rows.
-    const int totals = c::TowerRow + count;
-    sheet.CopyRange(c::TotalsRow, 0, c::TotalsRow, c::LastCol, totals, 0);
+    const int totals = tc::TowerRow + count;
+    sheet.CopyRange(tc::TotalsRow, 0, tc::TotalsRow, tc::LastCol, totals, 0);
     for (int i = 1; i < count; ++i)
-        sheet.CopyRange(c::TowerRow, 0, c::TowerRow, c::LastCol, c::TowerRow + i, 0);
+        sheet.CopyRange(tc::TowerRow, 0, tc::TowerRow, tc::LastCol, tc::TowerRow + i, 0);
 
-    sheet.Cell(c::TemplateRow, c::TemplateNameCol).SetText(templateName);
-    sheet.Cell(c::TemplateRow, c::StressCol)
+    sheet.Cell(tc::TemplateRow, tc::TemplateNameCol).SetText(templateName);
+    sheet.Cell(tc::TemplateRow, tc::StressCol)
         .SetNumber(check.conditions.design.sigma * units.stress);
-    sheet.Cell(c::TemplateRow, c::ClearanceCol).SetNumber(check.conditions.clearance);
+    sheet.Cell(tc::TemplateRow, tc::ClearanceCol).SetNumber(check.conditions.clearance);
 
     double cost = 0;
     for (std::size_t i = 0; i < towers; ++i) {
         const LineTowerResult &t = check.towers[i];
         const TowerType &type = line.types.at(static_cast<std::size_t>(t.type));
         cost += type.cost;
-        const int row = c::TowerRow + static_cast<int>(i);
+        const int row = tc::TowerRow + static_cast<int>(i);
         const auto cell = [&](int col) { return sheet.Cell(row, col); };
-        cell(c::Number).SetInteger(static_cast<std::int64_t>(i + 1));
-        cell(c::Station).SetNumber(t.station);
-        cell(c::Type).SetText(type.name);
-        cell(c::Ground).SetNumber(t.ground);
-        cell(c::Attachment).SetNumber(t.attachment);
+        cell(tc::Number).SetInteger(static_cast<std::int64_t>(i + 1));
+        cell(tc::Station).SetNumber(t.station);
+        cell(tc::Type).SetText(type.name);
+        cell(tc::Ground).SetNumber(t.ground);
+        cell(tc::Attachment).SetNumber(t.attachment);
         if (i < check.spans.size()) {
-            cell(c::SpanAhead).SetNumber(check.spans[i].design.length);
-            cell(c::SpanClearance).SetNumber(check.spans[i].design.ground.clearance);
+            cell(tc::SpanAhead).SetNumber(check.spans[i].design.length);
+            cell(tc::SpanClearance).SetNumber(check.spans[i].design.ground.clearance);
         }
         if (t.inner) {
-            cell(c::WindSpan).SetNumber(t.spans.wind);
-            cell(c::WeightSpan).SetNumber(t.spans.weight);
-            cell(c::WeightSpanCold).SetNumber(t.spans.weightCold);
+            cell(tc::WindSpan).SetNumber(t.spans.wind);
+            cell(tc::WeightSpan).SetNumber(t.spans.weight);
+            cell(tc::WeightSpanCold).SetNumber(t.spans.weightCold);
         }
-        cell(c::Check).SetText(TowerCheckText(check, i, lang));
+        cell(tc::Check).SetText(TowerCheckText(check, i, lang));
     }
-    sheet.Cell(totals, c::TowerCountCol).SetInteger(count);
-    sheet.Cell(totals, c::CostCol).SetNumber(cost);
-    sheet.Cell(totals, c::LengthCol)
+    sheet.Cell(totals, tc::TowerCountCol).SetInteger(count);
+    sheet.Cell(totals, tc::CostCol).SetNumber(cost);
+    sheet.Cell(totals, tc::LengthCol)
         .SetNumber(check.towers.back().station - check.towers.front().station);
     book->Save(outPath);
 }
