@@ -83,24 +83,31 @@ private slots:
         SetSettingsStore(nullptr);
     }
 
+    // The message names the wire, and the catalogue's name when only blanks, case or Latin
+    // look-alikes of Cyrillic letters differ; the wire's field takes the focus.
     void aWireMissingFromTheCatalogueIsRefused_data()
     {
         QTest::addColumn<QString>("typed");
-        QTest::newRow("unknown") << "АС 999/1";
-        QTest::newRow("letter case") << "ас 150/24";
-        QTest::newRow("trailing blank") << "АС 150/24 ";
+        QTest::addColumn<QString>("hint");
+        const QString near = " Did you mean \"АС 150/24\"?";
+        QTest::newRow("unknown") << "АС 999/1"
+                                 << " Enter it into the reference catalog first.";
+        QTest::newRow("letter case") << "ас 150/24" << near;
+        QTest::newRow("trailing blank") << "АС 150/24 " << near;
+        QTest::newRow("Latin look-alikes") << "AC 150/24" << near;
     }
     void aWireMissingFromTheCatalogueIsRefused()
     {
         QFETCH(QString, typed);
+        QFETCH(QString, hint);
         ScriptedPrompts prompts;
         FieldNamed<QLineEdit>("Provod")->setText(typed);
         Calculate();
         QCOMPARE(prompts.Kinds(), QStringList {"Error"});
         QCOMPARE(prompts.Last("Error"),
-                 "Input the data for this wire, cord, cable into the "
-                 "reference catalog and restart the program.");
+                 "The wire \"" + typed + "\" is not in the reference catalog." + hint);
         QCOMPARE(m_calls, 0);
+        QCOMPARE(Main()->focusWidget(), FieldNamed<QLineEdit>("Provod"));
     }
 
     void coefficientsBelowTheStandardAsk()
@@ -250,7 +257,7 @@ private slots:
         FieldNamed<QLineEdit>("Provod")->setText("АС 999/1");
         Calculate();
         QCOMPARE(prompts.Last("Error"),
-                 "Введите данный провод, трос, кабель в справочник и перезагрузите программу");
+                 "Провода «АС 999/1» нет в справочнике. Сначала введите его в справочник.");
         QCOMPARE(m_calls, 0);
     }
 

@@ -441,8 +441,8 @@ private slots:
         QTest::newRow("wire not in the catalogue")
             << "Provod"
             << "АС 999/1"
-            << "Input the data for this wire, cord, cable into the reference catalog and "
-               "restart the program.";
+            << "The wire \"АС 999/1\" is not in the reference catalog. Enter it into the "
+               "reference catalog first.";
         QTest::newRow("refused span range")
             << "Min_Prol"
             << "500"
@@ -521,7 +521,7 @@ private slots:
         catalogue->DeleteClick();
         QVERIFY(Pane()->RecalculationPending());
         Pane()->Flush();
-        QVERIFY(Pane()->Reason().startsWith("Input the data for this wire"));
+        QVERIFY(Pane()->Reason().startsWith("The wire \""));
         QVERIFY(Pane()->NoticeText().startsWith("Not recalculated: Input the data"));
         QCOMPARE(prompts.Kinds(), (QStringList {"Exec", "WarningYesNo"}));
         catalogue->hide();
@@ -548,7 +548,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(Main()));
         OpenPane();
         QVERIFY(!Pane()->Results());
-        QVERIFY(Pane()->Reason().startsWith("Input the data for this wire"));
+        QVERIFY(Pane()->Reason().startsWith("The wire \""));
         QCOMPARE(enabled(), QStringList {});
         // Called all the same (the table's copy key): no dialog, no file.
         Pane()->ExportCsv();

@@ -1,5 +1,8 @@
 #include "guitest.h"
 
+#include "catalogue/catalogue.h"
+#include "example_wire.h"
+
 #include "common/error.h"
 #include "common/fileio.h"
 #include "fake_settings.h"
@@ -90,6 +93,10 @@ private slots:
         StartInEnglish(m_store);
         RegisterAllTexts();
         m_project.SetDefaults();
+        // A drawing needs the project's wire in the catalogue.
+        WiresList().Clear();
+        WiresList().Add(ExampleWire());
+        m_project.Dat.Provod = ExampleWire().Name;
         m_fileName.clear();
         m_formToProject = 0;
         m_wait = std::make_unique<TFormWait>();
@@ -98,6 +105,7 @@ private slots:
     void cleanup()
     {
         m_list.reset();
+        WiresList().Clear();
         Windows().FormWait = nullptr;
         m_wait.reset();
         SetSettingsStore(nullptr);

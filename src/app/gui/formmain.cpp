@@ -422,6 +422,11 @@ bool TFormMain::CalculationAllowed(const TDAT &dat)
 
 void TFormMain::FocusField(const char *labelKey)
 {
+    if (qstrcmp(labelKey, "Type_of_wire") == 0) {
+        m_ui->provod->setFocus();
+        m_ui->provod->selectAll();
+        return;
+    }
     for (const Ui_FormMain::Row &row : std::as_const(m_ui->rows)) {
         if (qstrcmp(row.labelKey, labelKey) == 0) {
             if (auto *field = qobject_cast<QAbstractSpinBox *>(row.label->buddy())) {
