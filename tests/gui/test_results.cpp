@@ -522,7 +522,7 @@ private slots:
         QVERIFY(Pane()->RecalculationPending());
         Pane()->Flush();
         QVERIFY(Pane()->Reason().startsWith("The wire \""));
-        QVERIFY(Pane()->NoticeText().startsWith("Not recalculated: Input the data"));
+        QVERIFY(Pane()->NoticeText().startsWith("Not recalculated: The wire \""));
         QCOMPARE(prompts.Kinds(), (QStringList {"Exec", "WarningYesNo"}));
         catalogue->hide();
     }
