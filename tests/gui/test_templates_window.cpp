@@ -301,10 +301,17 @@ private slots:
         QCOMPARE(stored.VP, 22.5);
         QCOMPARE(stored.TG, 7.25);
         QCOMPARE(stored.Zapas, -0.75);
-        // A span is a whole number: its "," is refused, not taken as a group separator.
+        // A span is a whole number: "300,5" stays as typed, never taken as 3005, and OK names
+        // the field.
+        ScriptedPrompts prompts;
         editor.PRField()->selectAll();
         QTest::keyClicks(editor.PRField(), "300,5");
-        QCOMPARE(editor.PRField()->text(), "3005");
+        QCOMPARE(editor.PRField()->text(), "300,5");
+        editor.accept();
+        QCOMPARE(prompts.Kinds(), QStringList {"Error"});
+        QVERIFY2(prompts.Last("Error").endsWith(": whole metres only."),
+                 qPrintable(prompts.Last("Error")));
+        QCOMPARE(editor.PRField()->text(), "300,5");
         editor.hide();
     }
 

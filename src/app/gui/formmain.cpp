@@ -52,6 +52,7 @@
 
 #include <climits>
 #include <cmath>
+#include <optional>
 #include <utility>
 
 namespace velmora {
@@ -102,6 +103,37 @@ double FromShown(double shown, double stored, double factor)
     return shown == factor * stored ? stored : shown / factor;
 }
 
+// A tensile force (daN) of stress (daN/mm²) over section (mm²) that gives the stress back
+// exactly when divided by the section, as the calculation of the force page does: the two
+// pages then give the calculation the same numbers.
+double ForceOfStress(double stress, double section)
+{
+    double force = stress * section;
+    for (int i = 0; i < 8 && force / section != stress; ++i)
+        force = std::nextafter(force, force / section < stress ? HUGE_VAL : -HUGE_VAL);
+    return force;
+}
+
+// The cross-section of the wire named, when the catalogue has it with a usable one.
+std::optional<double> SectionOf(const std::string &provod)
+{
+    const double section = FindWire(provod).Sech;
+    if (std::isfinite(section) && section > 0)
+        return section;
+    return std::nullopt;
+}
+
+// The input record as a project file keeps it: the tension pair not chosen is derived, and
+// the file holds 0 for it.
+TDAT AsFileKeepsIt(TDAT dat)
+{
+    if (NaprPageOf(dat.NaprPage) == NaprPage::Stresses)
+        dat.Tag_Max = dat.Tag_Srg = 0;
+    else
+        dat.Napr_Max = dat.Napr_srg = 0;
+    return dat;
+}
+
 // The first local project file among the dragged files, or "".
 QString DraggedProjectFile(const QMimeData *mime)
 {
@@ -146,6 +178,7 @@ TFormMain::TFormMain(QWidget *parent)
     ShowRecentProjects();
 
     m_resultsPane = new ResultsPane([this] { return ShownProject(); }, this);
+    m_resultsPane->SetFieldCheck([this] { return FieldWithoutValue().text; });
     m_ui->miView->addAction(m_resultsPane->toggleViewAction());
     connect(this, &TFormMain::InputChanged, m_resultsPane, &ResultsPane::InputChanged);
     connect(this, &TFormMain::ProjectReplaced, m_resultsPane, &ResultsPane::InputChanged);
@@ -229,8 +262,56 @@ void TFormMain::FormShow()
         move(screen->availableGeometry().center() - rect().center());
 }
 
+// The pair not chosen is 0 in a file: it is derived from the chosen one over the section.
+void TFormMain::DeriveUnchosenTensions()
+{
+    TDAT &dat = CurProject.Dat;
+    const std::optional<double> section = SectionOf(dat.Provod);
+    if (!section)
+        return;
+    if (NaprPageOf(dat.NaprPage) == NaprPage::Stresses) {
+        if (dat.Tag_Max == 0 && dat.Tag_Srg == 0) {
+            dat.Tag_Max = ForceOfStress(dat.Napr_Max, *section);
+            dat.Tag_Srg = ForceOfStress(dat.Napr_srg, *section);
+        }
+    } else if (dat.Napr_Max == 0 && dat.Napr_srg == 0) {
+        dat.Napr_Max = dat.Tag_Max / *section;
+        dat.Napr_srg = dat.Tag_Srg / *section;
+    }
+}
+
+void TFormMain::LinkTensions(NaprPage typed)
+{
+    const std::optional<double> section = SectionOf(m_ui->provod->text().toStdString());
+    if (!section)
+        return;
+    TDAT &dat = CurProject.Dat;
+    const struct
+    {
+        DecimalField *stressField, *forceField;
+        double &stress, &force;
+    } pairs[] = {{m_ui->naprMax, m_ui->tagMax, dat.Napr_Max, dat.Tag_Max},
+                 {m_ui->naprSrg, m_ui->tagSrg, dat.Napr_srg, dat.Tag_Srg}};
+    for (const auto &pair : pairs) {
+        if (typed == NaprPage::Stresses) {
+            if (!pair.stressField->HoldsValue())
+                continue;
+            pair.stress = FromShown(pair.stressField->TypedValue(), pair.stress, StressFactor());
+            pair.force = ForceOfStress(pair.stress, *section);
+            pair.forceField->setValue(ForceFactor() * pair.force);
+        } else {
+            if (!pair.forceField->HoldsValue())
+                continue;
+            pair.force = FromShown(pair.forceField->TypedValue(), pair.force, ForceFactor());
+            pair.stress = pair.force / *section;
+            pair.stressField->setValue(StressFactor() * pair.stress);
+        }
+    }
+}
+
 void TFormMain::ProjectToForm()
 {
+    DeriveUnchosenTensions();
     const TDAT &dat = CurProject.Dat;
     m_ui->provod->setText(QString::fromStdString(dat.Provod));
     m_ui->tMax->setValue(dat.T_Max);
@@ -311,13 +392,19 @@ void TFormMain::WatchChanges()
         connect(field, &IntegerField::valueChanged, this, &TFormMain::ShowModifiedMark);
     }
     connect(m_ui->provod, &QLineEdit::textChanged, this, &TFormMain::ShowModifiedMark);
+    // One input in two forms: typing on either page gives the other, over the wire's section.
+    for (DecimalField *field : {m_ui->naprMax, m_ui->naprSrg})
+        connect(field, &DecimalField::Edited, this, [this] { LinkTensions(NaprPage::Stresses); });
+    for (DecimalField *field : {m_ui->tagMax, m_ui->tagSrg})
+        connect(field, &DecimalField::Edited, this, [this] { LinkTensions(NaprPage::Forces); });
+    connect(m_ui->provod, &QLineEdit::textEdited, this, [this] { LinkTensions(ShownNaprPage()); });
 }
 
 void TFormMain::ShowModifiedMark()
 {
     TDAT shown = CurProject.Dat;
     FieldsToDat(shown);
-    setWindowModified(!shown.IsEqual(SavedProject.Dat)
+    setWindowModified(!AsFileKeepsIt(shown).IsEqual(AsFileKeepsIt(SavedProject.Dat))
                       || !CurProject.Koef.IsEqual(SavedProject.Koef)
                       || !CurProject.Shablons.IsEqual(SavedProject.Shablons)
                       || !CurProject.Sections.IsEqual(SavedProject.Sections));
@@ -400,6 +487,23 @@ bool TFormMain::IsModified()
     return isWindowModified();
 }
 
+FieldRefusal TFormMain::FieldWithoutValue() const
+{
+    for (const Ui_FormMain::Row &row : std::as_const(m_ui->rows)) {
+        auto *field = qobject_cast<QAbstractSpinBox *>(row.label->buddy());
+        // Of the tension pages, the one shown is the one calculated.
+        if (!field
+            || (m_ui->pcNapr->isAncestorOf(field)
+                && !m_ui->pcNapr->currentWidget()->isAncestorOf(field)))
+            continue;
+        const QString problem = FieldProblem(field);
+        if (!problem.isEmpty())
+            return {row.labelKey,
+                    UiText("Field_problem").arg(FieldName(UiText(row.labelKey)), problem)};
+    }
+    return {};
+}
+
 // Calculate: the refusals first, then the engine.
 bool TFormMain::CalculationAllowed(const TDAT &dat)
 {
@@ -440,6 +544,12 @@ void TFormMain::FocusField(const char *labelKey)
 
 void TFormMain::ActCalcProjectExecute()
 {
+    // A field whose text holds no value is named before anything else is taken.
+    if (const FieldRefusal refusal = FieldWithoutValue(); refusal.Refused()) {
+        CurrentPrompts().Error(refusal.text);
+        FocusField(refusal.labelKey);
+        return;
+    }
     FormToProject();
     const TDAT &dat = CurProject.Dat;
     if (!CalculationAllowed(dat))
@@ -470,6 +580,7 @@ void TFormMain::ProvodButtonClick()
         if (!wire.Name.empty())
             m_ui->provod->setText(QString::fromStdString(wire.Name));
     }
+    LinkTensions(ShownNaprPage());
     PcNaprChange();
 }
 

@@ -267,7 +267,11 @@ void ResultsPane::RecalculateNow()
     m_pause.stop();
     m_stale = false;
     ++m_recalculations;
-    const LiveOutcome outcome = CalculateLive(m_source());
+    LiveOutcome outcome;
+    if (const QString refusal = m_fieldCheck ? m_fieldCheck() : QString(); !refusal.isEmpty())
+        outcome.reason = refusal;
+    else
+        outcome = CalculateLive(m_source());
     if (outcome.results) {
         m_results = outcome.results;
         m_reason.clear();

@@ -46,6 +46,10 @@ public:
     // (hidden the first time).
     ResultsPane(InputSource source, QMainWindow *window);
 
+    // Why the main window's fields cannot be taken as they stand (a field whose text holds
+    // no value), empty when they can: asked before each recalculation.
+    void SetFieldCheck(std::function<QString()> check) { m_fieldCheck = std::move(check); }
+
     // The texts of the current language and the values in the units mode in force; then
     // recalculates as after a change of the input (a failed check's text is in the language
     // of its run, and the fields show the project anew in the new units).
@@ -115,6 +119,7 @@ private:
     QString AskFileName(const QString &title, const QString &suffix);
 
     InputSource m_source;
+    std::function<QString()> m_fieldCheck;
     QMainWindow *m_window;
     QTimer m_pause;
     QTimer m_layoutSave; // resizing the pane saves its size once it settles
