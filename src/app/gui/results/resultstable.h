@@ -38,8 +38,9 @@ public:
     // One-line heading of a column for files and the clipboard, with its unit:
     // "Span, m", "Mode 7 (40 °C, γ 0.00344 daN/(m·mm²)), daN/mm²".
     QString ExportHeader(int column) const;
-    // A cell for files and the clipboard: the shown value with up to 15 significant digits
-    // and "." as the point.
+    // A cell for files and the clipboard: the value as the table shows it (its decimals; the
+    // span without its "(l2)"), with "," as the point in the Russian interface and "."
+    // in the English one.
     QString ExportCell(int row, int column) const;
 
 private:
@@ -55,8 +56,9 @@ private:
 QString SelectionAsTsv(const ResultsTableModel &model, const QModelIndexList &selection);
 
 // The whole table as CSV: UTF-8 with a byte-order mark (so that spreadsheets read the
-// Cyrillic headings), "," between fields, "." as the point, headings quoted when they hold
-// a comma or a quote, CR LF line ends.
+// Cyrillic headings), cells as ExportCell gives them, between fields "," in the English
+// interface and ";" in the Russian one, headings quoted when they hold the separator or a
+// quote, CR LF line ends.
 QByteArray TableAsCsv(const ResultsTableModel &model);
 
 } // namespace velmora
