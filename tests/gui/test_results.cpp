@@ -368,6 +368,28 @@ private slots:
         QVERIFY(!Pane()->Results()->l1);
     }
 
+    // The plot in view draws the critical-span labels at their new places as soon as the spans
+    // move: what it shows equals the same results drawn on a new plot.
+    void thePlotInViewRepaintsTheCriticalSpanLabels()
+    {
+        OpenPane();
+        Pane()->Tabs()->setCurrentIndex(2);
+        ResultsChartView *view = Pane()->SagView();
+        QVERIFY(QTest::qWaitForWindowExposed(view));
+        view->grab(); // drawn once with the first spans
+        Retype(FieldNamed<DecimalField>("T_Min"), "-5"); // l2 moves, l3 becomes imaginary
+        Pane()->Flush();
+        QCoreApplication::processEvents();
+        const QImage shown = view->grab().toImage();
+
+        ResultsChartView fresh;
+        fresh.resize(view->size());
+        ShowSagPlot(*fresh.chart(), *Pane()->Results(), Pane()->SagModes(), CurrentShownUnits());
+        fresh.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fresh));
+        QCOMPARE(shown, fresh.grab().toImage().convertToFormat(shown.format()));
+    }
+
     void stressPlotHasEveryTakenModeAndThePermissibleLines_data()
     {
         QTest::addColumn<int>("units");
