@@ -6,8 +6,9 @@
 #include "setup.h"
 
 #include "calc/driver.h"
-#include "calc/project_args.h"
+#include "calc/preparation.h"
 #include "calc/results.h"
+#include "catalogue/catalogue.h"
 #include "common/error.h"
 #include "common/folders.h"
 #include "data/projectfile.h"
@@ -28,7 +29,7 @@ namespace {
 struct LoadedProject
 {
     TProject project;
-    TWireRec wire;
+    PreparedCalculation prepared;
     // The window asks whether to go on; velmora-calc goes on and says why the loads are low.
     std::optional<std::string> note;
 };
@@ -43,10 +44,12 @@ LoadedProject ReadForCalc(const std::string &path, const CalcOptions &options)
     return loaded;
 }
 
-// Throws velmora::Error for a wire missing from the catalogue.
+// Throws velmora::Error for refused input (a wire missing from the catalogue among them).
 void FindWireOf(LoadedProject &loaded, const CalcOptions &options)
 {
-    loaded.wire = ProjectWire(loaded.project.Dat, options.common.lang);
+    loaded.prepared = PrepareCalculation(loaded.project, WiresList(), options.common.lang);
+    if (loaded.prepared.Refused())
+        throw Error(RefusalText(loaded.prepared));
     if (!loaded.project.Koef.CheckKoef())
         loaded.note = CoreText("loads_are_lower_standard", options.common.lang);
 }
@@ -65,12 +68,12 @@ CalcResults Calculate(const LoadedProject &loaded, const CalcOptions &options,
                       const std::string &reportForm, const std::optional<std::string> &reportPath)
 {
     const Lang lang = options.common.lang;
-    const CalcArgs args = CalcArgsOf(loaded.project.Dat, loaded.wire);
-    CheckCalcArgs(args, lang); // a refused range is told before the form is read
+    const CalcArgs &args = loaded.prepared.args;
     std::optional<ExcelReport> report;
     if (reportPath)
         report.emplace(reportForm, lang, UnitFactorsOf(options.common.units));
-    const CalcResults results = CalculateResults(loaded.project, loaded.wire, args, lang);
+    CalcResults results = CalculateResults(loaded.project, loaded.prepared.wire, args, lang);
+    results.warnings = loaded.prepared.warnings;
     if (report && results.status != ResultsStatus::CheckFailed) {
         report->Fill(loaded.project, args, results);
         report->Save(*reportPath);
@@ -86,6 +89,8 @@ int RunSingle(const CalcOptions &options, const std::optional<std::string> &repo
     FindWireOf(loaded, options);
     if (loaded.note)
         std::cerr << "velmora-calc: note: " << *loaded.note << '\n';
+    for (const InputFinding &warning : loaded.prepared.warnings)
+        std::cerr << "velmora-calc: warning: " << warning.text << '\n';
     const std::string reportForm = reportPath ? ReportFormOf(options) : std::string();
     const CalcResults results = Calculate(loaded, options, reportForm, reportPath);
     if (results.status == ResultsStatus::CheckFailed) {
@@ -109,6 +114,8 @@ ProjectLine CalcLine(const std::string &path, const CalcOptions &options,
         FindWireOf(loaded, options);
         if (loaded.note)
             line.err += prefix + "note: " + *loaded.note + '\n';
+        for (const InputFinding &warning : loaded.prepared.warnings)
+            line.err += prefix + "warning: " + OneLine(warning.text) + '\n';
         const CalcResults results = Calculate(loaded, options, reportForm, reportPath);
         if (results.status == ResultsStatus::CheckFailed) {
             line.status = ExitCheckFailed;

@@ -86,6 +86,32 @@ void WriteResults(JsonText &out, const std::vector<ModeResults> &taken)
     out.Raw("]");
 }
 
+void WriteWarnings(JsonText &out, const std::vector<InputFinding> &warnings)
+{
+    out.Key("warnings").Raw("[");
+    for (std::size_t i = 0; i < warnings.size(); ++i) {
+        if (i)
+            out.Raw(", ");
+        out.String(warnings[i].text);
+    }
+    out.Raw("]");
+}
+
+void WriteOverLimits(JsonText &out, const std::vector<OverLimit> &over)
+{
+    out.Key("over_limit").Raw("[");
+    for (std::size_t i = 0; i < over.size(); ++i) {
+        if (i)
+            out.Break("                ");
+        out.Raw("{").Key("mode").Integer(over[i].mode);
+        out.Next("span").Number(over[i].span);
+        out.Next("stress").Number(over[i].stress);
+        out.Next("limit").Number(over[i].limit);
+        out.Raw("}");
+    }
+    out.Raw("]");
+}
+
 void WriteProject(JsonText &out, std::optional<std::string_view> project)
 {
     if (project)
@@ -108,9 +134,12 @@ void WriteCalcResult(JsonText &out, const CalcResults &results,
     out.Break(" ").Key("Ki").Number(results.Ki);
     out.Next("Kd").Number(results.Kd);
     out.Next("b").Number(results.b);
+    out.Break(" ");
+    WriteWarnings(out, results.warnings);
     if (!calculated) {
         out.Break(" ").Key("spans").Raw("[]");
-        out.Break(" ").Key("results").Raw("[]}");
+        out.Break(" ").Key("results").Raw("[]");
+        out.Break(" ").Key("over_limit").Raw("[]}");
         return;
     }
     out.Next("Kw").Number(results.Kw);
@@ -129,6 +158,8 @@ void WriteCalcResult(JsonText &out, const CalcResults &results,
     WriteStates(out, results.state);
     out.Break(" ").Key("results");
     WriteResults(out, results.taken);
+    out.Break(" ");
+    WriteOverLimits(out, results.overLimits);
     out.Raw("}");
 }
 

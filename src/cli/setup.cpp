@@ -20,12 +20,4 @@ void OpenWireCatalogue(const CommonOptions &common)
     WiresList().LoadFromFile(*common.catalogue);
 }
 
-TWireRec ProjectWire(const TDAT &dat, Lang lang)
-{
-    TWireRec wire = FindWire(dat.Provod);
-    if (wire.Name.empty())
-        throw Error("\"" + dat.Provod + "\": " + CoreText("Input_wire", lang));
-    return wire;
-}
-
 } // namespace velmora::cli

@@ -5,7 +5,7 @@
 #include "setup.h"
 #include "stringing_json.h"
 
-#include "calc/project_args.h"
+#include "calc/preparation.h"
 #include "calc/stringing.h"
 #include "catalogue/catalogue.h"
 #include "common/error.h"
@@ -148,9 +148,14 @@ int RunStringingCommand(const std::vector<std::string> &words)
     const std::vector<TSection> sections = ChosenSections(options, project);
 
     OpenWireCatalogue(options.common);
-    const TWireRec wire = ProjectWire(project.Dat, lang);
-
-    const CalcArgs args = CalcArgsOf(project.Dat, wire);
+    const PreparedCalculation prepared
+        = PrepareCalculation(project, WiresList(), lang, SpanUse::OwnSpans);
+    if (prepared.Refused())
+        throw Error(RefusalText(prepared));
+    for (const InputFinding &warning : prepared.warnings)
+        std::cerr << "velmora-calc: warning: " << warning.text << '\n';
+    const TWireRec &wire = prepared.wire;
+    const CalcArgs &args = prepared.args;
     CalcRun run;
     if (CalcStringingBasis(project, wire, args, lang, run) == CalcOutcome::CheckFailed)
         return Refuse(run.warning);

@@ -2,6 +2,8 @@
 #include "commands.h"
 #include "setup.h"
 
+#include "calc/preparation.h"
+#include "catalogue/catalogue.h"
 #include "common/error.h"
 #include "common/numtext.h"
 #include "data/projectfile.h"
@@ -74,7 +76,16 @@ int Draw(const TemplateOptions &options)
                          + "\": " + CoreText("curve_not_indicated", lang));
 
     OpenWireCatalogue(options.common);
-    const TWireRec wire = ProjectWire(project.Dat, lang);
+    const PreparedCalculation prepared
+        = PrepareCalculation(project, WiresList(), lang, SpanUse::OwnSpans);
+    if (prepared.Refused())
+        throw Error(RefusalText(prepared));
+    const std::vector<InputFinding> refusals = TemplateRefusals(shablon, lang);
+    if (!refusals.empty())
+        throw Error(refusals.front().text);
+    for (const InputFinding &warning : prepared.warnings)
+        std::cerr << "velmora-calc: warning: " << warning.text << '\n';
+    const TWireRec &wire = prepared.wire;
 
     const DrawingContext context {wire, lang, UnitFactorsOf(options.common.units)};
     const DrawResult result = DrawTemplate(project, shablon, options.dxf, context);

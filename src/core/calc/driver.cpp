@@ -2,6 +2,7 @@
 
 #include "calc/arith.h"
 #include "calc/coefficients.h"
+#include "calc/governing.h"
 #include "common/error.h"
 
 #include <cmath>
@@ -57,8 +58,9 @@ void CalcSpans(const CalcArgs &args, CalcRun &run)
     for (int i = 1; i <= run.n; ++i)
         run.spans[i] = CheckedValue(args.Min + (i - 1) * args.Step, "the spans");
     run.state.resize(run.spans.size());
+    const InitialStates states = InitialStatesOf(run, args);
     for (std::size_t i = 0; i < run.spans.size(); ++i)
-        run.state[i] = GoverningState(run.l1, run.l2, run.l3, run.spans[i]);
+        run.state[i] = GoverningState(run.l1, run.l2, run.l3, states, run.spans[i]);
 }
 
 // Every span of one mode: the equations first, then the bisections side by side.
@@ -68,8 +70,6 @@ void CalcMode(const CalcArgs &args, CalcRun &run, int mode)
     std::vector<std::size_t> governed;
     std::vector<double> A, B;
     for (std::size_t i = 0; i < run.spans.size(); ++i) {
-        if (run.state[i] == NoState)
-            continue; // its results stay 0
         const InitialValues init = InitialOf(run.state[i], args, run.loads);
         const StateEquation eq
             = ChangeOfStateEquation(init.sigma0, init.gamma0, init.t0, m.temperature, m.load,
@@ -90,6 +90,21 @@ void CalcMode(const CalcArgs &args, CalcRun &run, int mode)
 }
 
 } // namespace
+
+InitialStates InitialStatesOf(const CalcRun &run, const CalcArgs &args)
+{
+    InitialStates states;
+    states.sigmaMax = args.NaprMax;
+    states.sigmaAvg = args.NaprSrg;
+    states.T_Srg = args.T_Srg;
+    states.T_Min = args.T_Min;
+    states.T_Gsw = args.T_Gsw;
+    states.g1 = run.loads.g1;
+    states.gmax = run.loads.gmax;
+    states.E = run.wire.Modl;
+    states.alpha = run.wire.Koef;
+    return states;
+}
 
 int SpanCount(double min, double max, double step)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/calc_args.h"
+#include "calc/governing.h"
 #include "calc/loads.h"
 #include "calc/solver.h"
 #include "data/project.h"
@@ -60,6 +61,10 @@ struct InitialValues
     double sigma0, t0, gamma0;
 };
 InitialValues InitialOf(InitialState state, const CalcArgs &args, const LoadSet &loads);
+
+// The three initial states of a calculated run (its loads and wire) with the permissible
+// stresses of args: what GoverningState weighs.
+InitialStates InitialStatesOf(const CalcRun &run, const CalcArgs &args);
 
 // Largest number of span steps in one calculation: (Max − Min) / Step above it is refused.
 inline constexpr double MaxSpanSteps = 600;

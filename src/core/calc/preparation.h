@@ -35,6 +35,13 @@ struct PreparedCalculation
     bool Refused() const { return !refusals.empty(); }
 };
 
+// Whether the calculation sweeps the project's span range, or brings spans of its own (the
+// stringing tables of the sections, a sag template's design span).
+enum class SpanUse {
+    ProjectRange,
+    OwnSpans, // the span range is not checked
+};
+
 // The one way from a project to a calculation, for every caller (the command line, the
 // results pane, the report, the stringing window): finds the project's wire in the catalogue,
 // checks the input and builds the arguments. Refuses a negative ice wall or wind, a value that
@@ -44,7 +51,10 @@ struct PreparedCalculation
 // maximum wind below the wind with ice, a temperature outside −80…+80 °C, a wind above 60 m/s,
 // ice above 60 mm, a height above 300 m, and coefficients the project file could not give.
 PreparedCalculation PrepareCalculation(const TProject &project, const TWiresList &catalogue,
-                                       Lang lang);
+                                       Lang lang, SpanUse spans = SpanUse::ProjectRange);
+
+// The refusals as one text, a line each (what a refused calculation says).
+std::string RefusalText(const PreparedCalculation &prepared);
 
 // The refusals of a sag template's own values (scales, span, heights, clearance, reserve):
 // each not finite or outside the template editor's range, naming its field.

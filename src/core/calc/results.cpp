@@ -1,5 +1,7 @@
 #include "calc/results.h"
 
+#include "calc/governing.h"
+
 #include <algorithm>
 
 namespace velmora {
@@ -38,6 +40,27 @@ ModeResults ModeResultsOf(const CalcRun &run, int mode)
     std::transform(m.stress.begin(), m.stress.end(), m.force.begin(),
                    [&](double sigma) { return sigma * run.wire.Sech; });
     return m;
+}
+
+// The modes whose conditions the permissible stresses bound: 1 to 9 (the rest are the
+// stringing temperatures under the own weight).
+constexpr int LastLimitedMode = 9;
+constexpr int AverageTemperatureMode = 8;
+
+std::vector<OverLimit> OverLimitsOf(const CalcResults &r)
+{
+    std::vector<OverLimit> over;
+    for (const ModeResults &m : r.taken) {
+        if (m.mode > LastLimitedMode)
+            continue;
+        const double limit
+            = m.mode == AverageTemperatureMode ? std::min(r.sigmaMax, r.sigmaAvg) : r.sigmaMax;
+        for (std::size_t i = 1; i < m.stress.size() && i < r.spans.size(); ++i) {
+            if (m.stress[i] > limit + StressLimitTolerance)
+                over.push_back({m.mode, r.spans[i], m.stress[i], limit});
+        }
+    }
+    return over;
 }
 
 } // namespace
@@ -98,6 +121,7 @@ CalcResults ResultsOf(const CalcRun &run, CalcOutcome outcome, const CalcArgs &a
     std::sort(modes.begin(), modes.end());
     for (int mode : modes)
         r.taken.push_back(ModeResultsOf(run, mode));
+    r.overLimits = OverLimitsOf(r);
     return r;
 }
 

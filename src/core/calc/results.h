@@ -3,6 +3,7 @@
 #include "calc/calc_args.h"
 #include "calc/driver.h"
 #include "calc/loads.h"
+#include "calc/preparation.h"
 #include "calc/solver.h"
 #include "data/project.h"
 #include "data/wirerec.h"
@@ -83,6 +84,8 @@ struct CalcResults
     // Every stress of the taken modes 1–9 above its limit, spans of the range only (not the
     // l2 entry), by mode, then span.
     std::vector<OverLimit> overLimits;
+    // What the input checks found implausible (PrepareCalculation); the caller sets them.
+    std::vector<InputFinding> warnings;
 
     // The results of a taken mode; nullptr for a mode that was not taken.
     const ModeResults *Mode(int mode) const;

@@ -26,7 +26,7 @@ double UpperBound(double A, double B)
         hi = std::max(A + 1, B + 1);
     } else {
         if (B == 0)
-            throw Error("Logarithm of zero in the change-of-state equation");
+            return 0; // the root is 0: the bisection ends at once
         if (B < 0)
             throw Error("Logarithm of a negative value in the change-of-state equation");
         hi = std::exp(std::log(B) / 3) + 1;
@@ -114,6 +114,8 @@ StateEquation ChangeOfStateEquation(double sigma0, double gamma0, double t0, dou
 
 double SagAt(double gamma, double l, double sigma)
 {
+    if (l == 0 || gamma == 0)
+        return 0;
     const double l2 = l * l;
     return CheckedValue(gamma * l2 / (8 * sigma)
                             + gamma * gamma * gamma * l2 * l2 / (384 * sigma * sigma * sigma),
@@ -140,7 +142,7 @@ SpanOrder CriticalSpanOrder(double l1, double l2, double l3)
     return SpanOrder::Other;
 }
 
-InitialState GoverningState(double l1, double l2, double l3, double l)
+InitialState CriticalSpanRuleState(double l1, double l2, double l3, double l)
 {
     const bool l3Imaginary = IsImaginarySpan(l3);
     switch (CriticalSpanOrder(l1, l2, l3)) {

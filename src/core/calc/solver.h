@@ -27,8 +27,8 @@ struct WireState
 };
 
 // The positive root σ of σ²(σ − A) = B, by bisection down to a bracket of 5E-5 daN/mm²; the
-// result is the last midpoint. Ends for every input. Throws velmora::Error
-// "Logarithm of zero in the change-of-state equation" for B = 0 with A < 0, "Logarithm of a
+// result is the last midpoint. Ends for every input. B = 0 with A < 0 (a span of 0 m that
+// cools less than it may) gives 0: a slack wire. Throws velmora::Error "Logarithm of a
 // negative value ..." for B < 0 with A < 0, and the overflow / invalid-operation errors of
 // calc/arith.h for a non-finite A or B.
 double SolveState(double A, double B);
@@ -51,8 +51,8 @@ struct StateEquation
 StateEquation ChangeOfStateEquation(double sigma0, double gamma0, double t0, double t, double gamma,
                                     double l, double E, double alpha);
 
-// Sag at mid-span in m of a span of l m under the specific load γ at the stress σ.
-// Throws velmora::Error for a value that is not finite.
+// Sag at mid-span in m of a span of l m under the specific load γ at the stress σ; 0 for a
+// span of 0 m or no load. Throws velmora::Error for a value that is not finite.
 double SagAt(double gamma, double l, double sigma);
 
 // The change-of-state equation from the initial state (σ0 daN/mm², γ0 daN/(m·mm²), t0 °C) to
@@ -82,7 +82,7 @@ CriticalSpans CalcCriticalSpans(double alpha, double beta, double gammaMax, doub
 
 // Initial states, as the program numbers them.
 enum InitialState : int {
-    NoState = 0, // the span is governed by none: its results stay 0
+    NoState = 0, // none: only what the critical spans' order proposes, never what governs
     StateAvgTemp = 1, // Napr_srg at T_Srg under γ1
     StateMinTemp = 2, // Napr_Max at T_Min under γ1
     StateMaxLoad = 3, // Napr_Max at T_Gsw under γmax
@@ -97,7 +97,8 @@ enum class SpanOrder {
 };
 SpanOrder CriticalSpanOrder(double l1, double l2, double l3);
 
-// The initial state that governs a span of l m, from the order of the critical spans.
-InitialState GoverningState(double l1, double l2, double l3, double l);
+// The initial state the order of the critical spans proposes for a span of l m; NoState where
+// the order proposes none. calc/governing.h checks the proposal.
+InitialState CriticalSpanRuleState(double l1, double l2, double l3, double l);
 
 } // namespace velmora

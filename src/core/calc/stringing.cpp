@@ -3,27 +3,10 @@
 #include "calc/arith.h"
 #include "calc/solver.h"
 #include "common/error.h"
-#include "common/numtext.h"
 
 #include <cmath>
 
 namespace velmora {
-
-namespace {
-
-std::string NoStateWarning(const TSection &section, double reducedSpan, Lang language)
-{
-    const std::string span = FormatNumber(std::round(reducedSpan * 100) / 100);
-    const std::string subject = SectionSubject(section, language);
-    return InLanguage(language,
-                      "No initial state governs the reduced span of " + span + " m of " + subject
-                          + ": its stringing table cannot be calculated",
-                      "Приведённый пролёт " + span + " м " + subject
-                          + " не определяется ни одним исходным режимом: монтажная таблица не "
-                            "рассчитывается");
-}
-
-} // namespace
 
 double ReducedSpan(std::span<const double> spans)
 {
@@ -65,11 +48,7 @@ StringingTable CalcStringing(const CalcRun &run, const CalcArgs &args, const TSe
     StringingTable table;
     const double lr = ReducedSpan(section.Spans);
     table.reducedSpan = lr;
-    table.state = GoverningState(run.l1, run.l2, run.l3, lr);
-    if (table.state == NoState) {
-        table.warning = NoStateWarning(section, lr, language);
-        return table;
-    }
+    table.state = GoverningState(run.l1, run.l2, run.l3, InitialStatesOf(run, args), lr);
 
     const InitialValues init = InitialOf(table.state, args, run.loads);
     const double g1 = run.loads.g1;

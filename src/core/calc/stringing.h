@@ -14,8 +14,8 @@ namespace velmora {
 struct StringingTable
 {
     double reducedSpan = 0; // m, l_r = √(Σ lᵢ³ / Σ lᵢ)
-    InitialState state = NoState; // the initial state that governs l_r
-    std::string warning; // NoState only: why the section has no table; rest empty
+    InitialState state = NoState; // the initial state that governs l_r (one of the three)
+    std::string warning; // why the section has no table; empty when it has one
     std::vector<double> temperatures;
     std::vector<double> stress; // σ(t) under the own weight γ1 at l_r
     std::vector<double> tension; // T(t) = σ(t) · Sech
@@ -46,9 +46,8 @@ CalcOutcome CalcStringingBasis(const TProject &project, const TWireRec &wire, co
 // wire, loads and critical spans) and the args it was made with. The state governing l_r is
 // chosen as for a span of the range; σ(t) comes from the change-of-state equation from that
 // state to γ1 at temperature t in a span of l_r, and every sag from the engine's sag formula.
-// A section that no state governs gets state NoState and the warning, in the language given. Reads
-// nothing but its arguments. Throws velmora::Error for a run that was not calculated, for a section
-// CheckSection refuses, and for the arithmetic errors of the solver.
+// Reads nothing but its arguments. Throws velmora::Error for a run that was not calculated, for a
+// section CheckSection refuses, and for the arithmetic errors of the solver.
 StringingTable CalcStringing(const CalcRun &run, const CalcArgs &args, const TSection &section,
                              Lang language);
 

@@ -83,7 +83,6 @@ TEST(SolveState, ArithmeticErrors)
         double A, B;
         const char *message;
     } cases[] = {
-        {-3, 0, "Logarithm of zero in the change-of-state equation"},
         {-3, -1, "Logarithm of a negative value in the change-of-state equation"},
         {nan, 1, "Invalid floating point operation in the change-of-state equation"},
         {1, nan, "Invalid floating point operation in the change-of-state equation"},
@@ -113,7 +112,7 @@ struct GoverningCase
     InitialState expected;
 };
 
-TEST(GoverningState, OrdersOfTheCriticalSpans)
+TEST(CriticalSpanRuleState, OrdersOfTheCriticalSpans)
 {
     const double im = ImaginarySpan;
     const GoverningCase cases[] = {
@@ -138,7 +137,7 @@ TEST(GoverningState, OrdersOfTheCriticalSpans)
         {im, 0, 20.5526, 0, NoState},
     };
     for (const GoverningCase &c : cases)
-        EXPECT_EQ(GoverningState(c.l1, c.l2, c.l3, c.l), c.expected)
+        EXPECT_EQ(CriticalSpanRuleState(c.l1, c.l2, c.l3, c.l), c.expected)
             << c.l1 << " " << c.l2 << " " << c.l3 << " at " << c.l;
 }
 

@@ -187,9 +187,9 @@ TEST_F(StringingTest, TemperaturesOfTheSection)
     }
 }
 
-// T_Min equal to T_Gsw: l1 has no real value, l2 is 0 and l3 68.67 m; spans below l3 are
-// governed by no state.
-TEST_F(StringingTest, ImaginaryCriticalSpanAndNoGoverningState)
+// T_Min equal to T_Gsw: l1 has no real value, l2 is 0 and l3 68.67 m; the critical spans
+// propose no state below l3, yet one state always governs.
+TEST_F(StringingTest, ImaginaryCriticalSpanStillHasAGoverningState)
 {
     project.Dat.T_Min = project.Dat.T_Gsw;
     Basis();
@@ -201,16 +201,13 @@ TEST_F(StringingTest, ImaginaryCriticalSpanAndNoGoverningState)
     EXPECT_EQ(governed.state, StateMaxLoad);
     EXPECT_EQ(governed.stress.size(), 9u);
 
-    const StringingTable refused = Table(Section({50, 60}));
-    EXPECT_EQ(refused.state, NoState);
-    EXPECT_NEAR(refused.reducedSpan, 55.6776, 5e-5);
-    EXPECT_EQ(refused.warning,
-              "No initial state governs the reduced span of 55.68 m of anchor "
-              "section \"АУ\": its stringing table cannot be calculated");
-    EXPECT_TRUE(refused.temperatures.empty() && refused.stress.empty() && refused.sags.empty());
-    EXPECT_EQ(Table(Section({50, 60}), Lang::Russian).warning,
-              "Приведённый пролёт 55.68 м анкерного участка «АУ» не определяется ни одним "
-              "исходным режимом: монтажная таблица не рассчитывается");
+    const StringingTable shorter = Table(Section({50, 60}));
+    EXPECT_NE(shorter.state, NoState);
+    EXPECT_TRUE(shorter.warning.empty());
+    EXPECT_NEAR(shorter.reducedSpan, 55.6776, 5e-5);
+    EXPECT_EQ(shorter.stress.size(), 9u);
+    EXPECT_LE(LargestExcess(InitialStatesOf(run, args), shorter.state, shorter.reducedSpan),
+              StressLimitTolerance);
 }
 
 TEST_F(StringingTest, TheBasisIsTheCalculationWithoutModesAndSpanRange)
