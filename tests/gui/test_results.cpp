@@ -23,6 +23,7 @@
 #include <QGraphicsScene>
 #include <QImage>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QLineSeries>
@@ -388,6 +389,24 @@ private slots:
         fresh.show();
         QVERIFY(QTest::qWaitForWindowExposed(&fresh));
         QCOMPARE(shown, fresh.grab().toImage().convertToFormat(shown.format()));
+    }
+
+    // An implausible value is calculated, and said beside its field and in the summary.
+    void aWarningShowsBesideItsFieldAndInTheSummary()
+    {
+        OpenPane();
+        auto *note = FieldNamed<QLabel>("Note_T_Srg");
+        QVERIFY(note->isHidden());
+        Retype(FieldNamed<DecimalField>("T_Srg"), "45"); // above the maximum temperature
+        Pane()->Flush();
+        QVERIFY(!note->isHidden());
+        QVERIFY(!note->text().isEmpty());
+        QVERIFY(Pane()->Reason().isEmpty()); // calculated all the same
+        const QString summary = Pane()->findChild<QTextBrowser *>("ResultsSummary")->toPlainText();
+        QVERIFY2(summary.contains(note->text()), qPrintable(summary));
+        Retype(FieldNamed<DecimalField>("T_Srg"), "0");
+        Pane()->Flush();
+        QVERIFY(note->isHidden());
     }
 
     void stressPlotHasEveryTakenModeAndThePermissibleLines_data()

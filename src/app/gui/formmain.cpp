@@ -1,5 +1,6 @@
 #include "gui/formmain.h"
 
+#include "calc/preparation.h"
 #include "calc/project_args.h"
 #include "catalogue/catalogue.h"
 #include "common/error.h"
@@ -182,6 +183,8 @@ TFormMain::TFormMain(QWidget *parent)
     m_ui->miView->addAction(m_resultsPane->toggleViewAction());
     connect(this, &TFormMain::InputChanged, m_resultsPane, &ResultsPane::InputChanged);
     connect(this, &TFormMain::ProjectReplaced, m_resultsPane, &ResultsPane::InputChanged);
+    connect(this, &TFormMain::InputChanged, this, &TFormMain::ShowFieldWarnings);
+    connect(this, &TFormMain::ProjectReplaced, this, &TFormMain::ShowFieldWarnings);
 }
 
 TFormMain::~TFormMain()
@@ -487,6 +490,24 @@ bool TFormMain::IsModified()
     return isWindowModified();
 }
 
+void TFormMain::ShowFieldWarnings()
+{
+    const std::vector<InputFinding> warnings
+        = PrepareCalculation(ShownProject(), WiresList(), CurrentLang()).warnings;
+    auto show = [&](auto *field) {
+        QStringList texts;
+        for (const InputFinding &warning : warnings) {
+            if (QString::fromStdString(warning.field) == field->objectName())
+                texts << QString::fromStdString(warning.text);
+        }
+        field->Note().SetWarning(texts.join(QLatin1Char('\n')));
+    };
+    for (DecimalField *field : findChildren<DecimalField *>())
+        show(field);
+    for (IntegerField *field : findChildren<IntegerField *>())
+        show(field);
+}
+
 FieldRefusal TFormMain::FieldWithoutValue() const
 {
     for (const Ui_FormMain::Row &row : std::as_const(m_ui->rows)) {
@@ -554,10 +575,15 @@ void TFormMain::ActCalcProjectExecute()
     const TDAT &dat = CurProject.Dat;
     if (!CalculationAllowed(dat))
         return;
+    // Every other check of the one preparation, whose arguments the engine then gets.
+    const PreparedCalculation prepared = PrepareCalculation(CurProject, WiresList(), CurrentLang());
+    if (prepared.Refused()) {
+        CurrentPrompts().Error(DataEntryRefusal(QString::fromStdString(RefusalText(prepared))));
+        return;
+    }
     QString failure;
     try {
-        const CalcArgs args = CalcArgsOf(dat, FindWire(dat.Provod));
-        const std::optional<CalcResults> results = m_calcDriver(CurProject, args);
+        const std::optional<CalcResults> results = m_calcDriver(CurProject, prepared.args);
         if (results && results->status == ResultsStatus::CheckFailed && !results->failure.empty())
             CurrentPrompts().Warning(QString::fromStdString(results->failure));
         return;
@@ -589,8 +615,11 @@ void TFormMain::ButKlimatParamClick()
     TFormKlimatKoef *dialog = Windows().FormKlimatKoef;
     dialog->LoadKoef(CurProject.Koef);
     dialog->FormShow();
-    if (CurrentPrompts().Exec(*dialog) != QDialog::Rejected)
+    if (CurrentPrompts().Exec(*dialog) != QDialog::Rejected) {
         dialog->StoreKoef(CurProject.Koef);
+        // The coefficients are now the ones confirmed, not the defaults of a damaged file.
+        CurProject.KoefFallbackLine = 0;
+    }
     ShowModifiedMark();
 }
 

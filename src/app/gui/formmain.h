@@ -137,6 +137,8 @@ private:
     // The first field (in the window's order; of the tension pages the one shown) whose text
     // holds no value, named with its note; none when every field holds one.
     FieldRefusal FieldWithoutValue() const;
+    // The warnings of the input as it stands (PrepareCalculation) in the notes of their fields.
+    void ShowFieldWarnings();
     // The tension pair of the page not typed on, from the one typed on, over the section of
     // the wire in its field (nothing without one).
     void LinkTensions(NaprPage typed);

@@ -68,6 +68,8 @@ public:
     std::shared_ptr<const CalcResults> Results() const { return m_results; }
     // Why the input cannot be calculated, empty when the results are up to date.
     QString Reason() const { return m_reason; }
+    // The input's implausible values at the last recalculation (PrepareCalculation).
+    const std::vector<InputFinding> &Warnings() const { return m_warnings; }
     // The notice above the tabs as shown; empty when hidden.
     QString NoticeText() const;
 
@@ -128,6 +130,7 @@ private:
     std::shared_ptr<const CalcResults> m_results;
     QString m_reason;
     bool m_loadsLow = false;
+    std::vector<InputFinding> m_warnings;
     std::vector<int> m_sagModes {2, 7, 1};
     QSize m_dockedWindowSize; // the window's size with the pane docked
 

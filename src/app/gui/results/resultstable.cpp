@@ -38,6 +38,15 @@ void ResultsTableModel::Retranslate()
     endResetModel();
 }
 
+const OverLimit *ResultsTableModel::OverLimitAt(int mode, double span) const
+{
+    for (const OverLimit &over : m_results->overLimits) {
+        if (over.mode == mode && over.span == span)
+            return &over;
+    }
+    return nullptr;
+}
+
 int ResultsTableModel::rowCount(const QModelIndex &parent) const
 {
     if (parent.isValid() || !m_results)
@@ -74,6 +83,7 @@ QVariant ResultsTableModel::data(const QModelIndex &index, int role) const
     } else {
         const ModeResults &mode = m_results->taken[static_cast<std::size_t>(index.column() - 1)];
         const double value = ShownValue(mode, m_quantity, row, m_units.factors);
+        const OverLimit *over = critical ? nullptr : OverLimitAt(mode.mode, m_results->spans[row]);
         switch (role) {
         case Qt::DisplayRole:
             return ValueText(value, m_quantity, m_units.factors);
@@ -81,6 +91,16 @@ QVariant ResultsTableModel::data(const QModelIndex &index, int role) const
             return value;
         case Qt::TextAlignmentRole:
             return int(Qt::AlignRight | Qt::AlignVCenter);
+        case Qt::BackgroundRole:
+            if (over)
+                return QBrush(QColor(255, 200, 200));
+            break;
+        case Qt::ToolTipRole:
+            if (over)
+                return UiText("Res_over_limit_tip")
+                    .arg(ShortNumber(m_units.factors.stress * over->stress, 5),
+                         ShortNumber(m_units.factors.stress * over->limit, 5), m_units.stress);
+            break;
         default:
             break;
         }

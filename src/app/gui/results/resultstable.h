@@ -13,7 +13,8 @@ namespace velmora {
 // Spans × taken modes of one calculation: column 0 the span (the critical span l2 first,
 // marked), then one column per taken mode, headed by its number, temperature and specific
 // load. Cells show the chosen quantity in the shown units; Qt::UserRole gives the shown value
-// as a number.
+// as a number. A cell whose stress is above its permissible stress (CalcResults::overLimits)
+// is marked, its tooltip giving the stress and the limit.
 class ResultsTableModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -44,6 +45,9 @@ public:
     QString ExportCell(int row, int column) const;
 
 private:
+    // The stress of mode at span above its limit, or null.
+    const OverLimit *OverLimitAt(int mode, double span) const;
+
     std::shared_ptr<const CalcResults> m_results;
     Quantity m_quantity = Quantity::Stress;
     ShownUnits m_units;
