@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSettings>
 #include <QTabWidget>
@@ -83,24 +84,31 @@ private slots:
         SetSettingsStore(nullptr);
     }
 
+    // The message names the wire, and the catalogue's name when only blanks, case or Latin
+    // look-alikes of Cyrillic letters differ; the wire's field takes the focus.
     void aWireMissingFromTheCatalogueIsRefused_data()
     {
         QTest::addColumn<QString>("typed");
-        QTest::newRow("unknown") << "АС 999/1";
-        QTest::newRow("letter case") << "ас 150/24";
-        QTest::newRow("trailing blank") << "АС 150/24 ";
+        QTest::addColumn<QString>("hint");
+        const QString near = " Did you mean \"АС 150/24\"?";
+        QTest::newRow("unknown") << "АС 999/1"
+                                 << " Enter it into the reference catalog first.";
+        QTest::newRow("letter case") << "ас 150/24" << near;
+        QTest::newRow("trailing blank") << "АС 150/24 " << near;
+        QTest::newRow("Latin look-alikes") << "AC 150/24" << near;
     }
     void aWireMissingFromTheCatalogueIsRefused()
     {
         QFETCH(QString, typed);
+        QFETCH(QString, hint);
         ScriptedPrompts prompts;
         FieldNamed<QLineEdit>("Provod")->setText(typed);
         Calculate();
         QCOMPARE(prompts.Kinds(), QStringList {"Error"});
         QCOMPARE(prompts.Last("Error"),
-                 "Input the data for this wire, cord, cable into the "
-                 "reference catalog and restart the program.");
+                 "The wire \"" + typed + "\" is not in the reference catalog." + hint);
         QCOMPARE(m_calls, 0);
+        QCOMPARE(Main()->focusWidget(), FieldNamed<QLineEdit>("Provod"));
     }
 
     void coefficientsBelowTheStandardAsk()
@@ -172,6 +180,132 @@ private slots:
             QCOMPARE(prompts.Last("Error"), error);
             QCOMPARE(m_calls, 0);
         }
+    }
+
+    // A whole-number field keeps "2,5" as typed, through Enter and a change of focus; it is
+    // marked with a note that stays, its value is not taken, and Calculate names it. An
+    // emptied field, whole or decimal, holds no value either: never 0.
+    void aFieldWithoutAValueStaysAsTypedAndIsNamed_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("note");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("comma in the step") << "Shag"
+                                           << "2,5"
+                                           << "whole metres only"
+                                           << "\"Change step\": whole metres only.";
+        QTest::newRow("point in the maximum") << "Max_Prol"
+                                              << "2.5"
+                                              << "whole metres only"
+                                              << "\"Maximum\": whole metres only.";
+        QTest::newRow("emptied minimum") << "Min_Prol"
+                                         << ""
+                                         << "a value is needed"
+                                         << "\"Minimum\": a value is needed.";
+        QTest::newRow("emptied ice wall") << "Tols"
+                                          << ""
+                                          << "a value is needed"
+                                          << "\"Ice thickness\": a value is needed.";
+        QTest::newRow("sign only") << "T_Max"
+                                   << "-"
+                                   << "a number is needed"
+                                   << "\"Maximum temperature\": a number is needed.";
+    }
+    void aFieldWithoutAValueStaysAsTypedAndIsNamed()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, note);
+        QFETCH(QString, error);
+        ScriptedPrompts prompts;
+        const TDAT before = Main()->ShownProject().Dat;
+        auto *box = FieldNamed<QAbstractSpinBox>(field.toLatin1().constData());
+        auto *noteLabel = FieldNamed<QLabel>(("Note_" + field).toLatin1().constData());
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClicks(box, typed);
+        QTest::keyClick(box, Qt::Key_Return);
+        FieldNamed<QLineEdit>("Provod")->setFocus();
+        QCOMPARE(box->text(), typed);
+        QVERIFY(!noteLabel->isHidden());
+        QCOMPARE(noteLabel->text(), note);
+        QVERIFY(Main()->ShownProject().Dat == before); // no value taken
+
+        Calculate();
+        QCOMPARE(prompts.Kinds(), QStringList {"Error"});
+        QCOMPARE(prompts.Last("Error"), error);
+        QCOMPARE(m_calls, 0);
+        QCOMPARE(Main()->focusWidget(), box);
+        QCOMPARE(box->text(), typed); // the note stays until the text is fixed
+        QVERIFY(!noteLabel->isHidden());
+
+        box->selectAll();
+        QTest::keyClicks(box, "50");
+        QVERIFY(noteLabel->isHidden());
+        Calculate();
+        QCOMPARE(m_calls, 1);
+    }
+
+    // The stress page and the force page are one input: typing a force shows its stress and
+    // the other way round, and the calculation gets the same numbers from either page.
+    void theTensionPagesAreOneInput()
+    {
+        ScriptedPrompts prompts;
+        auto *pages = Main()->findChild<QTabWidget *>("PcNapr");
+        auto retype = [](const char *name, const QString &text) {
+            auto *field = FieldNamed<DecimalField>(name);
+            field->selectAll();
+            QTest::keyClicks(field, text);
+        };
+        // 150 mm²: 1 350 daN is 9 daN/mm², 4 daN/mm² is 600 daN.
+        pages->setCurrentIndex(1);
+        retype("Tag_Max", "1350");
+        QCOMPARE(FieldNamed<DecimalField>("Napr_Max")->text(), "9");
+        pages->setCurrentIndex(0);
+        retype("Napr_srg", "4,1");
+        QCOMPARE(FieldNamed<DecimalField>("Tag_Srg")->text(), "615");
+        retype("Napr_Max", "0.3");
+        QCOMPARE(FieldNamed<DecimalField>("Tag_Max")->text(), "45");
+
+        // Exactly the same numbers (QCOMPARE of doubles would forgive a last digit).
+        auto calculatedOn = [&](int page) {
+            pages->setCurrentIndex(page);
+            Calculate();
+            return std::make_pair(m_args.NaprMax, m_args.NaprSrg);
+        };
+        const auto onStresses = calculatedOn(0);
+        QVERIFY(onStresses == std::make_pair(0.3, 4.1));
+        QVERIFY(calculatedOn(1) == onStresses);
+        QVERIFY(calculatedOn(0) == onStresses);
+        // In N/kN-based units the same: 4.1 daN/mm² is 41 N/mm², 615 daN 6.15 kN.
+        SetUnits(1);
+        Main()->ApplyUnits();
+        Main()->ProjectToForm();
+        pages->setCurrentIndex(1);
+        retype("Tag_Srg", "6.3");
+        QCOMPARE(FieldNamed<DecimalField>("Napr_srg")->text(), "42");
+        const auto onForces = calculatedOn(1);
+        QCOMPARE(onForces.second, 4.2);
+        QVERIFY(calculatedOn(0) == onForces);
+        QVERIFY(prompts.asked.isEmpty());
+        SetUnits(0);
+    }
+
+    // A project file holds only the chosen pair; the other is derived when it is shown.
+    void theOtherPairOfAFileIsDerived()
+    {
+        TProject project;
+        project.Dat.Provod = "АС 150/24";
+        project.Dat.NaprPage = 1;
+        project.Dat.Napr_Max = project.Dat.Napr_srg = 0;
+        project.Dat.Tag_Max = 1500;
+        project.Dat.Tag_Srg = 600;
+        Main()->CurProject.Assign(project);
+        Main()->ProjectToForm();
+        QCOMPARE(FieldNamed<DecimalField>("Napr_Max")->text(), "10");
+        QCOMPARE(FieldNamed<DecimalField>("Napr_srg")->text(), "4");
     }
 
     // The program's own driver: a range of one span is refused before the report's save
@@ -250,7 +384,7 @@ private slots:
         FieldNamed<QLineEdit>("Provod")->setText("АС 999/1");
         Calculate();
         QCOMPARE(prompts.Last("Error"),
-                 "Введите данный провод, трос, кабель в справочник и перезагрузите программу");
+                 "Провода «АС 999/1» нет в справочнике. Сначала введите его в справочник.");
         QCOMPARE(m_calls, 0);
     }
 

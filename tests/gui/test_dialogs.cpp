@@ -121,6 +121,30 @@ private slots:
         QVERIFY(Main()->IsModified());
     }
 
+    // "2,5" m as the height stays as typed and OK names the field instead of taking 25.
+    void climaticHeightOfNoWholeNumberIsNamedByOk()
+    {
+        ScriptedPrompts prompts;
+        QString note;
+        bool open = false;
+        prompts.dialogs = {[&](QDialog &dialog) {
+            auto *height = In<IntegerField>(&dialog, "visotaPC");
+            height->selectAll();
+            QTest::keyClicks(height, "2,5");
+            In<QPushButton>(&dialog, "BitBtnOk")->click();
+            note = In<QLabel>(&dialog, "Note_visotaPC")->text();
+            open = dialog.result() != QDialog::Accepted;
+            return Reject(dialog);
+        }};
+        OpenClimaticDialog();
+        QVERIFY(open);
+        QCOMPARE(note, "whole metres only");
+        QCOMPARE(prompts.Kinds(), (QStringList {"Exec", "Error"}));
+        QVERIFY2(prompts.Last("Error").endsWith(": whole metres only."),
+                 qPrintable(prompts.Last("Error")));
+        QCOMPARE(Main()->CurProject.Koef.VisotaPC, 15);
+    }
+
     // "1,1" as a wind coefficient is 1.1, not 11 (a wind load ten times too large).
     void climaticCoefficientsTakeACommaOrAPoint()
     {

@@ -146,7 +146,8 @@ private slots:
         QCOMPARE(Decimal("Tols")->text(), "20");
         QCOMPARE(Decimal("Napr_Max")->text(), "9");
         QCOMPARE(Decimal("Napr_srg")->text(), "4");
-        QCOMPARE(Decimal("Tag_Max")->text(), "0");
+        // The force page shows the same input over the section of АПС35/6.2, 43 mm².
+        QCOMPARE(Decimal("Tag_Max")->text(), "387");
         QCOMPARE(Integer("Min_Prol")->value(), 10);
         QCOMPARE(Integer("Max_Prol")->value(), 100);
         QCOMPARE(Integer("Shag")->value(), 10);
@@ -161,7 +162,7 @@ private slots:
                  "self-supporting cables.");
     }
 
-    void decimalFieldsShowNineDigitsAndReadNonNumbersAsZero()
+    void decimalFieldsShowNineDigitsAndTakeNoValueFromUnfinishedText()
     {
         // The main window set "." for the whole program, whatever LANG says.
         QCOMPARE(QLocale().toString(1.5), "1.5");
@@ -183,7 +184,9 @@ private slots:
         QTest::keyClicks(field, "abc"); // letters are refused
         QTest::keyClicks(field, "-");
         Main()->FormToProject();
-        QCOMPARE(Main()->CurProject.Dat.T_Max, 0.0);
+        QCOMPARE(field->text(), "-"); // kept as typed, never read as 0
+        QVERIFY(!field->HoldsValue());
+        QCOMPARE(Main()->CurProject.Dat.T_Max, -12.5);
     }
 
     // Russian users type commas: "40,5" is 40.5 in every decimal field, never 405.
@@ -233,12 +236,17 @@ private slots:
         QTest::newRow("unfinished exponent") << "VMax"
                                              << "1e-"
                                              << "1e-" << QString();
+        // A decimal point in a whole-number field stays as typed: the field then holds no
+        // value (wholeMetresOnlyStaysAsTypedAndIsNamedByCalculate).
         QTest::newRow("comma in a span") << "Max_Prol"
                                          << "100,5"
-                                         << "1005" << whole;
+                                         << "100,5" << QString();
         QTest::newRow("point in a step") << "Shag"
                                          << "2.5"
-                                         << "25" << whole;
+                                         << "2.5" << QString();
+        QTest::newRow("letter in a span") << "Min_Prol"
+                                          << "1ю0"
+                                          << "10" << whole;
     }
     void aRefusedKeystrokeSaysWhy()
     {
@@ -509,6 +517,9 @@ private slots:
         Action("ActProjectOpen")->trigger();
         QCOMPARE(prompts.Kinds(), (QStringList {"Open", "Open", "Error"}));
         QCOMPARE(prompts.Last("Error"), said.arg(other) + reason);
+        // As read, with the forces derived from the stresses over АПС35/6.2's 43 mm².
+        project.Dat.Tag_Max = 9 * 43;
+        project.Dat.Tag_Srg = 4 * 43;
         QVERIFY(Main()->CurProject.IsEqual(project));
         QVERIFY(!Main()->IsModified());
         QCOMPARE(Main()->ProjectFileName, good);

@@ -23,6 +23,7 @@
 #include <QGraphicsScene>
 #include <QImage>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QLineSeries>
@@ -264,16 +265,19 @@ private slots:
                  (QStringList {"Span, m", model.ExportHeader(2), model.ExportHeader(3)}));
         QVERIFY(lines[0].contains("Mode 2 (-5 °C, γ "));
         QVERIFY(lines[0].endsWith("daN/mm²"));
-        const CalcResults core = CoreResults();
+        // The numbers as the table shows them, not the solver's last digits.
         QCOMPARE(lines[1].split('\t'),
-                 (QStringList {QString::fromStdString(FormatNumber(core.l2)),
-                               QString::fromStdString(FormatNumber(core.Mode(2)->stress[0])),
-                               QString::fromStdString(FormatNumber(core.Mode(3)->stress[0]))}));
+                 (QStringList {model.index(0, 0).data().toString().remove(" (l2)"),
+                               model.index(0, 2).data().toString(),
+                               model.index(0, 3).data().toString()}));
+        QCOMPARE(lines[1].split('\t')[1].section('.', 1).size(), 3); // daN/mm² to 0.001
         QCOMPARE(lines[2].split('\t').first(), "10");
         QCOMPARE(lines[3], "");
     }
 
-    void csvExportIsUtf8WithPointDecimals()
+    // A Russian spreadsheet opens the file in columns: ";" between fields, "," as the point;
+    // the numbers as the table shows them.
+    void csvExportIsUtf8InTheInterfacesSpreadsheetForm()
     {
         ScriptedPrompts &prompts = *m_prompts;
         SetLanguage(1);
@@ -291,19 +295,35 @@ private slots:
         QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
         const QStringList lines = QString::fromUtf8(bytes.mid(3)).split("\r\n");
         QCOMPARE(lines.size(), 11 + 2); // headings, l2 and 10 spans, the last line's end
-        QVERIFY(lines[0].startsWith("\"Пролёт, м\",\"Режим 1 (-5 °C, γ "));
-        QVERIFY(lines[0].endsWith(", м\""));
-        const QStringList last = lines[11].split(',');
+        QVERIFY(lines[0].startsWith("Пролёт, м;Режим 1 (-5 °C, γ "));
+        QVERIFY(lines[0].endsWith(", м"));
+        const QStringList last = lines[11].split(';');
         QCOMPARE(last.size(), 18);
         QCOMPARE(last[0], "100");
-        QCOMPARE(last[7].toDouble(), CoreResults().Mode(7)->sag[10]); // "." as the point
-        QVERIFY(last[7].startsWith("6.818"));
+        const double sag = CoreResults().Mode(7)->sag[10];
+        QCOMPARE(last[7], QString::number(sag, 'f', 3).replace('.', ','));
+        QVERIFY(last[7].startsWith("6,81"));
+
+        // The English interface: "," between fields, "." as the point.
+        SetLanguage(0);
+        Main()->ApplyLanguage();
+        Pane()->Flush();
+        prompts.fileNames = {path};
+        Pane()->findChild<QPushButton *>("ResultsCsv")->click();
+        QFile again(path); // the file was replaced: read it anew
+        QVERIFY(again.open(QIODevice::ReadOnly));
+        const QStringList english = QString::fromUtf8(again.readAll().mid(3)).split("\r\n");
+        QVERIFY(english[0].startsWith("\"Span, m\",\"Mode 1 (-5 °C, γ "));
+        QCOMPARE(english[11].split(',')[7], QString::number(sag, 'f', 3));
+        prompts.asked.clear();
+        SetLanguage(1);
+        Main()->ApplyLanguage();
 
         // A folder that does not exist: an error box naming the file, nothing written.
         const QString nowhere = m_dir.filePath("no/such/folder/t.csv");
         prompts.fileNames = {nowhere};
         Pane()->findChild<QPushButton *>("ResultsCsv")->click();
-        QCOMPARE(prompts.Kinds(), (QStringList {"Save", "Save", "Error"}));
+        QCOMPARE(prompts.Kinds(), (QStringList {"Save", "Error"}));
         QVERIFY(prompts.Last("Error").startsWith("Файл «" + nowhere + "» не записан: "));
         QVERIFY(!QFile::exists(nowhere));
     }
@@ -345,6 +365,46 @@ private slots:
         Pane()->Flush();
         QCOMPARE(MarkerSpans(sag), (QList<double> {*Pane()->Results()->l3}));
         QVERIFY(!Pane()->Results()->l1);
+    }
+
+    // The plot in view draws the critical-span labels at their new places as soon as the spans
+    // move: what it shows equals the same results drawn on a new plot.
+    void thePlotInViewRepaintsTheCriticalSpanLabels()
+    {
+        OpenPane();
+        Pane()->Tabs()->setCurrentIndex(2);
+        ResultsChartView *view = Pane()->SagView();
+        QVERIFY(QTest::qWaitForWindowExposed(view));
+        view->grab(); // drawn once with the first spans
+        Retype(FieldNamed<DecimalField>("T_Min"), "-5"); // l2 moves, l3 becomes imaginary
+        Pane()->Flush();
+        QCoreApplication::processEvents();
+        const QImage shown = view->grab().toImage();
+
+        ResultsChartView fresh;
+        fresh.resize(view->size());
+        ShowSagPlot(*fresh.chart(), *Pane()->Results(), Pane()->SagModes(), CurrentShownUnits());
+        fresh.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fresh));
+        QCOMPARE(shown, fresh.grab().toImage().convertToFormat(shown.format()));
+    }
+
+    // An implausible value is calculated, and said beside its field and in the summary.
+    void aWarningShowsBesideItsFieldAndInTheSummary()
+    {
+        OpenPane();
+        auto *note = FieldNamed<QLabel>("Note_T_Srg");
+        QVERIFY(note->isHidden());
+        Retype(FieldNamed<DecimalField>("T_Srg"), "45"); // above the maximum temperature
+        Pane()->Flush();
+        QVERIFY(!note->isHidden());
+        QVERIFY(!note->text().isEmpty());
+        QVERIFY(Pane()->Reason().isEmpty()); // calculated all the same
+        const QString summary = Pane()->findChild<QTextBrowser *>("ResultsSummary")->toPlainText();
+        QVERIFY2(summary.contains(note->text()), qPrintable(summary));
+        Retype(FieldNamed<DecimalField>("T_Srg"), "0");
+        Pane()->Flush();
+        QVERIFY(note->isHidden());
     }
 
     void stressPlotHasEveryTakenModeAndThePermissibleLines_data()
@@ -439,8 +499,8 @@ private slots:
         QTest::newRow("wire not in the catalogue")
             << "Provod"
             << "АС 999/1"
-            << "Input the data for this wire, cord, cable into the reference catalog and "
-               "restart the program.";
+            << "The wire \"АС 999/1\" is not in the reference catalog. Enter it into the "
+               "reference catalog first.";
         QTest::newRow("refused span range")
             << "Min_Prol"
             << "500"
@@ -519,8 +579,8 @@ private slots:
         catalogue->DeleteClick();
         QVERIFY(Pane()->RecalculationPending());
         Pane()->Flush();
-        QVERIFY(Pane()->Reason().startsWith("Input the data for this wire"));
-        QVERIFY(Pane()->NoticeText().startsWith("Not recalculated: Input the data"));
+        QVERIFY(Pane()->Reason().startsWith("The wire \""));
+        QVERIFY(Pane()->NoticeText().startsWith("Not recalculated: The wire \""));
         QCOMPARE(prompts.Kinds(), (QStringList {"Exec", "WarningYesNo"}));
         catalogue->hide();
     }
@@ -546,7 +606,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(Main()));
         OpenPane();
         QVERIFY(!Pane()->Results());
-        QVERIFY(Pane()->Reason().startsWith("Input the data for this wire"));
+        QVERIFY(Pane()->Reason().startsWith("The wire \""));
         QCOMPARE(enabled(), QStringList {});
         // Called all the same (the table's copy key): no dialog, no file.
         Pane()->ExportCsv();

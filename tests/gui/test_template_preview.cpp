@@ -1,5 +1,8 @@
 #include "guitest.h"
 
+#include "catalogue/catalogue.h"
+#include "example_wire.h"
+
 #include "fake_settings.h"
 #include "gui/templates/formautoshabloni.h"
 #include "gui/templates/formspisokshabloni.h"
@@ -11,6 +14,7 @@
 #include <QLineSeries>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QValueAxis>
 
 #include <memory>
@@ -82,10 +86,15 @@ private slots:
         StartInEnglish(m_store);
         RegisterAllTexts();
         m_project.SetDefaults();
+        // A drawing needs the project's wire in the catalogue.
+        WiresList().Clear();
+        WiresList().Add(ExampleWire());
+        m_project.Dat.Provod = ExampleWire().Name;
     }
     void cleanup()
     {
         m_list.reset();
+        WiresList().Clear();
         SetSettingsStore(nullptr);
     }
 
@@ -156,6 +165,38 @@ private slots:
         w.AcadRun();
         QCOMPARE(prompts.Kinds(), QStringList {"Error"});
         QCOMPARE(prompts.Last("Error"), refusal);
+    }
+
+    // A wire typed with Latin look-alikes is named with the catalogue's name, in place and by
+    // "Port to Cad", in the language in force, and no drawing file is left behind.
+    void aMissingWireIsNamedWithTheNearestNameAndNothingIsWritten_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("English") << 0
+                                 << "The wire \"AC 35/6.2\" is not in the reference catalog. "
+                                    "Did you mean \"АС 35/6.2\"?";
+        QTest::newRow("Russian") << 1
+                                 << "Провода «AC 35/6.2» нет в справочнике. Возможно, имелся в "
+                                    "виду «АС 35/6.2»?";
+    }
+    void aMissingWireIsNamedWithTheNearestNameAndNothingIsWritten()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, message);
+        SetLanguage(language);
+        QTemporaryDir dir;
+        ScriptedPrompts prompts;
+        m_project.Dat.Provod = "AC 35/6.2";
+        TFormSpisokShabloni &w = Open({Proper("Габарит")});
+        QCOMPARE(w.Preview()->Reason(), message);
+        QVERIFY(Curves(w.Preview()).isEmpty());
+        prompts.fileNames = {dir.path() + "/x.dxf"};
+        w.AcadRun();
+        QCOMPARE(prompts.Kinds(), QStringList {"Error"});
+        QCOMPARE(prompts.Last("Error"), message);
+        QVERIFY(QDir(dir.path()).isEmpty());
+        SetLanguage(0);
     }
 
     void anEditShowsAtOnce()

@@ -1,5 +1,8 @@
 #include "guitest.h"
 
+#include "catalogue/catalogue.h"
+#include "example_wire.h"
+
 #include "common/error.h"
 #include "common/fileio.h"
 #include "fake_settings.h"
@@ -90,6 +93,10 @@ private slots:
         StartInEnglish(m_store);
         RegisterAllTexts();
         m_project.SetDefaults();
+        // A drawing needs the project's wire in the catalogue.
+        WiresList().Clear();
+        WiresList().Add(ExampleWire());
+        m_project.Dat.Provod = ExampleWire().Name;
         m_fileName.clear();
         m_formToProject = 0;
         m_wait = std::make_unique<TFormWait>();
@@ -98,6 +105,7 @@ private slots:
     void cleanup()
     {
         m_list.reset();
+        WiresList().Clear();
         Windows().FormWait = nullptr;
         m_wait.reset();
         SetSettingsStore(nullptr);
@@ -306,10 +314,17 @@ private slots:
         QCOMPARE(stored.VP, 22.5);
         QCOMPARE(stored.TG, 7.25);
         QCOMPARE(stored.Zapas, -0.75);
-        // A span is a whole number: its "," is refused, not taken as a group separator.
+        // A span is a whole number: "300,5" stays as typed, never taken as 3005, and OK names
+        // the field.
+        ScriptedPrompts prompts;
         editor.PRField()->selectAll();
         QTest::keyClicks(editor.PRField(), "300,5");
-        QCOMPARE(editor.PRField()->text(), "3005");
+        QCOMPARE(editor.PRField()->text(), "300,5");
+        editor.accept();
+        QCOMPARE(prompts.Kinds(), QStringList {"Error"});
+        QVERIFY2(prompts.Last("Error").endsWith(": whole metres only."),
+                 qPrintable(prompts.Last("Error")));
+        QCOMPARE(editor.PRField()->text(), "300,5");
         editor.hide();
     }
 

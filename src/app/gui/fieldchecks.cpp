@@ -2,6 +2,7 @@
 
 #include "calc/driver.h"
 #include "catalogue/catalogue.h"
+#include "catalogue/nearestname.h"
 #include "common/cp1251.h"
 #include "gui/numberfields.h"
 #include "gui/uitext.h"
@@ -71,7 +72,8 @@ FieldRefusal ClimateRefusal(const TDAT &dat)
 FieldRefusal InputRefusal(const TDAT &dat)
 {
     if (FindWire(dat.Provod).Name.empty())
-        return {nullptr, UiText("Input_wire")};
+        return {"Type_of_wire",
+                QString::fromStdString(MissingWireText(WiresList(), dat.Provod, CurrentLang()))};
     return ClimateRefusal(dat);
 }
 

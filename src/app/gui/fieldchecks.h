@@ -34,7 +34,7 @@ QString DataEntryRefusal(const QString &text);
 // (the Calculate action in a box, the results pane and the previews in place). Each gives
 // the first refusal that holds, or none:
 //   ClimateRefusal: ImpossibleClimate, worded by DataEntryRefusal (what a drawing needs);
-//   InputRefusal: a wire missing from the catalogue ("Input_wire", no field), then the
+//   InputRefusal: a wire missing from the catalogue (MissingWireText, the wire's field), then the
 //                 climate (what any calculation of the wire needs);
 //   SpanRefusal: the SpanRangeRefusal of Min_Prol, Max_Prol and Shag, then fewer than two
 //                spans (DataEntryRefusal of "Two_spans"), no field;

@@ -1,6 +1,8 @@
 #include "gui/formklimatkoef.h"
 
+#include "gui/fieldchecks.h"
 #include "gui/numberfields.h"
+#include "gui/prompts.h"
 #include "gui/uitext.h"
 #include "l10n/texts.h"
 
@@ -81,11 +83,15 @@ TFrameKlimatKoef::TFrameKlimatKoef(QWidget *parent)
     heightRow->addWidget(m_visotaPC);
     heightRow->addWidget(m_labM);
     heightRow->addStretch();
+    auto *heightNote = new QLabel(m_groupBoxPar);
+    heightNote->setObjectName(QStringLiteral("Note_visotaPC"));
+    m_visotaPC->Note().SetLabel(heightNote);
     auto *par = new QVBoxLayout(m_groupBoxPar);
     par->addLayout(terrainRow);
     par->addSpacing(6);
     par->addWidget(m_labHeght);
     par->addLayout(heightRow);
+    par->addWidget(heightNote);
 
     m_groupBoxCoef = new QGroupBox(this);
     m_groupBoxCoef->setObjectName(QStringLiteral("GroupBoxCoef"));
@@ -162,6 +168,19 @@ void TFrameKlimatKoef::LoadKoef(const TKlimatKoef &koef)
     }
 }
 
+QString TFrameKlimatKoef::HeightRefusal() const
+{
+    const QString problem = FieldProblem(m_visotaPC);
+    return problem.isEmpty() ? QString()
+                             : UiText("Field_problem").arg(FieldName(m_labHeght->text()), problem);
+}
+
+void TFrameKlimatKoef::FocusHeight()
+{
+    m_visotaPC->setFocus();
+    m_visotaPC->selectAll();
+}
+
 void TFrameKlimatKoef::StoreKoef(TKlimatKoef &koef) const
 {
     // Text typed but not yet confirmed with Enter or a focus change counts too.
@@ -215,7 +234,15 @@ TFormKlimatKoef::TFormKlimatKoef(QWidget *parent)
     m_ok->setDefault(true);
     m_cancel = new QPushButton(this);
     m_cancel->setObjectName(QStringLiteral("BitBtnCancel"));
-    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    // A height typed as no whole number ("2,5") is named, and the dialog stays open.
+    connect(m_ok, &QPushButton::clicked, this, [this] {
+        if (const QString refusal = m_frame->HeightRefusal(); !refusal.isEmpty()) {
+            CurrentPrompts().Error(refusal);
+            m_frame->FocusHeight();
+            return;
+        }
+        accept();
+    });
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto *buttons = new QHBoxLayout;

@@ -31,6 +31,9 @@ public:
     // terrain button is selected.
     void StoreKoef(TKlimatKoef &koef) const;
     void ApplyLanguage();
+    // The height field named with its note when its text holds no whole number; else empty.
+    QString HeightRefusal() const;
+    void FocusHeight();
 
 private:
     QGroupBox *m_groupBoxPar, *m_groupBoxCoef, *m_groupBoxWind, *m_groupBoxIce;

@@ -1,5 +1,6 @@
 #include "gui/formmain.h"
 
+#include "calc/preparation.h"
 #include "calc/project_args.h"
 #include "catalogue/catalogue.h"
 #include "common/error.h"
@@ -52,6 +53,7 @@
 
 #include <climits>
 #include <cmath>
+#include <optional>
 #include <utility>
 
 namespace velmora {
@@ -102,6 +104,37 @@ double FromShown(double shown, double stored, double factor)
     return shown == factor * stored ? stored : shown / factor;
 }
 
+// A tensile force (daN) of stress (daN/mm²) over section (mm²) that gives the stress back
+// exactly when divided by the section, as the calculation of the force page does: the two
+// pages then give the calculation the same numbers.
+double ForceOfStress(double stress, double section)
+{
+    double force = stress * section;
+    for (int i = 0; i < 8 && force / section != stress; ++i)
+        force = std::nextafter(force, force / section < stress ? HUGE_VAL : -HUGE_VAL);
+    return force;
+}
+
+// The cross-section of the wire named, when the catalogue has it with a usable one.
+std::optional<double> SectionOf(const std::string &provod)
+{
+    const double section = FindWire(provod).Sech;
+    if (std::isfinite(section) && section > 0)
+        return section;
+    return std::nullopt;
+}
+
+// The input record as a project file keeps it: the tension pair not chosen is derived, and
+// the file holds 0 for it.
+TDAT AsFileKeepsIt(TDAT dat)
+{
+    if (NaprPageOf(dat.NaprPage) == NaprPage::Stresses)
+        dat.Tag_Max = dat.Tag_Srg = 0;
+    else
+        dat.Napr_Max = dat.Napr_srg = 0;
+    return dat;
+}
+
 // The first local project file among the dragged files, or "".
 QString DraggedProjectFile(const QMimeData *mime)
 {
@@ -146,9 +179,12 @@ TFormMain::TFormMain(QWidget *parent)
     ShowRecentProjects();
 
     m_resultsPane = new ResultsPane([this] { return ShownProject(); }, this);
+    m_resultsPane->SetFieldCheck([this] { return FieldWithoutValue().text; });
     m_ui->miView->addAction(m_resultsPane->toggleViewAction());
     connect(this, &TFormMain::InputChanged, m_resultsPane, &ResultsPane::InputChanged);
     connect(this, &TFormMain::ProjectReplaced, m_resultsPane, &ResultsPane::InputChanged);
+    connect(this, &TFormMain::InputChanged, this, &TFormMain::ShowFieldWarnings);
+    connect(this, &TFormMain::ProjectReplaced, this, &TFormMain::ShowFieldWarnings);
 }
 
 TFormMain::~TFormMain()
@@ -229,8 +265,56 @@ void TFormMain::FormShow()
         move(screen->availableGeometry().center() - rect().center());
 }
 
+// The pair not chosen is 0 in a file: it is derived from the chosen one over the section.
+void TFormMain::DeriveUnchosenTensions()
+{
+    TDAT &dat = CurProject.Dat;
+    const std::optional<double> section = SectionOf(dat.Provod);
+    if (!section)
+        return;
+    if (NaprPageOf(dat.NaprPage) == NaprPage::Stresses) {
+        if (dat.Tag_Max == 0 && dat.Tag_Srg == 0) {
+            dat.Tag_Max = ForceOfStress(dat.Napr_Max, *section);
+            dat.Tag_Srg = ForceOfStress(dat.Napr_srg, *section);
+        }
+    } else if (dat.Napr_Max == 0 && dat.Napr_srg == 0) {
+        dat.Napr_Max = dat.Tag_Max / *section;
+        dat.Napr_srg = dat.Tag_Srg / *section;
+    }
+}
+
+void TFormMain::LinkTensions(NaprPage typed)
+{
+    const std::optional<double> section = SectionOf(m_ui->provod->text().toStdString());
+    if (!section)
+        return;
+    TDAT &dat = CurProject.Dat;
+    const struct
+    {
+        DecimalField *stressField, *forceField;
+        double &stress, &force;
+    } pairs[] = {{m_ui->naprMax, m_ui->tagMax, dat.Napr_Max, dat.Tag_Max},
+                 {m_ui->naprSrg, m_ui->tagSrg, dat.Napr_srg, dat.Tag_Srg}};
+    for (const auto &pair : pairs) {
+        if (typed == NaprPage::Stresses) {
+            if (!pair.stressField->HoldsValue())
+                continue;
+            pair.stress = FromShown(pair.stressField->TypedValue(), pair.stress, StressFactor());
+            pair.force = ForceOfStress(pair.stress, *section);
+            pair.forceField->setValue(ForceFactor() * pair.force);
+        } else {
+            if (!pair.forceField->HoldsValue())
+                continue;
+            pair.force = FromShown(pair.forceField->TypedValue(), pair.force, ForceFactor());
+            pair.stress = pair.force / *section;
+            pair.stressField->setValue(StressFactor() * pair.stress);
+        }
+    }
+}
+
 void TFormMain::ProjectToForm()
 {
+    DeriveUnchosenTensions();
     const TDAT &dat = CurProject.Dat;
     m_ui->provod->setText(QString::fromStdString(dat.Provod));
     m_ui->tMax->setValue(dat.T_Max);
@@ -311,13 +395,19 @@ void TFormMain::WatchChanges()
         connect(field, &IntegerField::valueChanged, this, &TFormMain::ShowModifiedMark);
     }
     connect(m_ui->provod, &QLineEdit::textChanged, this, &TFormMain::ShowModifiedMark);
+    // One input in two forms: typing on either page gives the other, over the wire's section.
+    for (DecimalField *field : {m_ui->naprMax, m_ui->naprSrg})
+        connect(field, &DecimalField::Edited, this, [this] { LinkTensions(NaprPage::Stresses); });
+    for (DecimalField *field : {m_ui->tagMax, m_ui->tagSrg})
+        connect(field, &DecimalField::Edited, this, [this] { LinkTensions(NaprPage::Forces); });
+    connect(m_ui->provod, &QLineEdit::textEdited, this, [this] { LinkTensions(ShownNaprPage()); });
 }
 
 void TFormMain::ShowModifiedMark()
 {
     TDAT shown = CurProject.Dat;
     FieldsToDat(shown);
-    setWindowModified(!shown.IsEqual(SavedProject.Dat)
+    setWindowModified(!AsFileKeepsIt(shown).IsEqual(AsFileKeepsIt(SavedProject.Dat))
                       || !CurProject.Koef.IsEqual(SavedProject.Koef)
                       || !CurProject.Shablons.IsEqual(SavedProject.Shablons)
                       || !CurProject.Sections.IsEqual(SavedProject.Sections)
@@ -401,6 +491,41 @@ bool TFormMain::IsModified()
     return isWindowModified();
 }
 
+void TFormMain::ShowFieldWarnings()
+{
+    const std::vector<InputFinding> warnings
+        = PrepareCalculation(ShownProject(), WiresList(), CurrentLang()).warnings;
+    auto show = [&](auto *field) {
+        QStringList texts;
+        for (const InputFinding &warning : warnings) {
+            if (QString::fromStdString(warning.field) == field->objectName())
+                texts << QString::fromStdString(warning.text);
+        }
+        field->Note().SetWarning(texts.join(QLatin1Char('\n')));
+    };
+    for (DecimalField *field : findChildren<DecimalField *>())
+        show(field);
+    for (IntegerField *field : findChildren<IntegerField *>())
+        show(field);
+}
+
+FieldRefusal TFormMain::FieldWithoutValue() const
+{
+    for (const Ui_FormMain::Row &row : std::as_const(m_ui->rows)) {
+        auto *field = qobject_cast<QAbstractSpinBox *>(row.label->buddy());
+        // Of the tension pages, the one shown is the one calculated.
+        if (!field
+            || (m_ui->pcNapr->isAncestorOf(field)
+                && !m_ui->pcNapr->currentWidget()->isAncestorOf(field)))
+            continue;
+        const QString problem = FieldProblem(field);
+        if (!problem.isEmpty())
+            return {row.labelKey,
+                    UiText("Field_problem").arg(FieldName(UiText(row.labelKey)), problem)};
+    }
+    return {};
+}
+
 // Calculate: the refusals first, then the engine.
 bool TFormMain::CalculationAllowed(const TDAT &dat)
 {
@@ -423,6 +548,11 @@ bool TFormMain::CalculationAllowed(const TDAT &dat)
 
 void TFormMain::FocusField(const char *labelKey)
 {
+    if (qstrcmp(labelKey, "Type_of_wire") == 0) {
+        m_ui->provod->setFocus();
+        m_ui->provod->selectAll();
+        return;
+    }
     for (const Ui_FormMain::Row &row : std::as_const(m_ui->rows)) {
         if (qstrcmp(row.labelKey, labelKey) == 0) {
             if (auto *field = qobject_cast<QAbstractSpinBox *>(row.label->buddy())) {
@@ -436,14 +566,25 @@ void TFormMain::FocusField(const char *labelKey)
 
 void TFormMain::ActCalcProjectExecute()
 {
+    // A field whose text holds no value is named before anything else is taken.
+    if (const FieldRefusal refusal = FieldWithoutValue(); refusal.Refused()) {
+        CurrentPrompts().Error(refusal.text);
+        FocusField(refusal.labelKey);
+        return;
+    }
     FormToProject();
     const TDAT &dat = CurProject.Dat;
     if (!CalculationAllowed(dat))
         return;
+    // Every other check of the one preparation, whose arguments the engine then gets.
+    const PreparedCalculation prepared = PrepareCalculation(CurProject, WiresList(), CurrentLang());
+    if (prepared.Refused()) {
+        CurrentPrompts().Error(DataEntryRefusal(QString::fromStdString(RefusalText(prepared))));
+        return;
+    }
     QString failure;
     try {
-        const CalcArgs args = CalcArgsOf(dat, FindWire(dat.Provod));
-        const std::optional<CalcResults> results = m_calcDriver(CurProject, args);
+        const std::optional<CalcResults> results = m_calcDriver(CurProject, prepared.args);
         if (results && results->status == ResultsStatus::CheckFailed && !results->failure.empty())
             CurrentPrompts().Warning(QString::fromStdString(results->failure));
         return;
@@ -466,6 +607,7 @@ void TFormMain::ProvodButtonClick()
         if (!wire.Name.empty())
             m_ui->provod->setText(QString::fromStdString(wire.Name));
     }
+    LinkTensions(ShownNaprPage());
     PcNaprChange();
 }
 
@@ -474,8 +616,11 @@ void TFormMain::ButKlimatParamClick()
     TFormKlimatKoef *dialog = Windows().FormKlimatKoef;
     dialog->LoadKoef(CurProject.Koef);
     dialog->FormShow();
-    if (CurrentPrompts().Exec(*dialog) != QDialog::Rejected)
+    if (CurrentPrompts().Exec(*dialog) != QDialog::Rejected) {
         dialog->StoreKoef(CurProject.Koef);
+        // The coefficients are now the ones confirmed, not the defaults of a damaged file.
+        CurProject.KoefFallbackLine = 0;
+    }
     ShowModifiedMark();
 }
 

@@ -2,6 +2,7 @@
 
 #include "calc/results.h"
 #include "data/project.h"
+#include "gui/fieldchecks.h"
 #include "gui/templates/formspisokshabloni.h"
 
 #include <QMainWindow>
@@ -133,6 +134,16 @@ private:
     void ShowProjectName();
     void ShowTitle();
     bool CalculationAllowed(const TDAT &dat);
+    // The first field (in the window's order; of the tension pages the one shown) whose text
+    // holds no value, named with its note; none when every field holds one.
+    FieldRefusal FieldWithoutValue() const;
+    // The warnings of the input as it stands (PrepareCalculation) in the notes of their fields.
+    void ShowFieldWarnings();
+    // The tension pair of the page not typed on, from the one typed on, over the section of
+    // the wire in its field (nothing without one).
+    void LinkTensions(NaprPage typed);
+    // A pair of 0 not chosen (as a file holds it) derived from the chosen one.
+    void DeriveUnchosenTensions();
     // Focus and selection on the field whose label has this string-table key.
     void FocusField(const char *labelKey);
 

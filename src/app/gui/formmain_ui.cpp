@@ -57,6 +57,17 @@ QLabel *NewLabel(const char *name, QWidget *parent)
     return label;
 }
 
+// The note below a field, hidden until the field has something to say; named after the
+// field ("Note_Shag").
+template<typename Field> QLabel *NewNote(Field *field, QWidget *parent)
+{
+    QLabel *note = NewLabel(nullptr, parent);
+    note->setObjectName(QStringLiteral("Note_") + field->objectName());
+    note->setMaximumWidth(2 * FieldWidth + 120);
+    field->Note().SetLabel(note);
+    return note;
+}
+
 // SP_CustomBase: an action without an icon.
 QAction *NewAction(const char *name, QStyle::StandardPixmap icon, QMainWindow *window)
 {
@@ -232,12 +243,16 @@ QGroupBox *Ui_FormMain::setupClimaticGroup(QMainWindow *FormMain)
             mmUnits.append(unit);
             break;
         }
-        grid->addWidget(label, row, 0);
-        grid->addWidget(*entry.field, row, 1);
-        grid->addWidget(unit, row, 2);
-        rows.append(Row {entry.labelKey, label, unit});
+        // Each field has two rows of the grid: its own and its note's.
+        QLabel *note = NewNote(*entry.field, climaticGroup);
+        grid->addWidget(label, 2 * row, 0);
+        grid->addWidget(*entry.field, 2 * row, 1);
+        grid->addWidget(unit, 2 * row, 2);
+        grid->addWidget(note, 2 * row + 1, 0, 1, 3, Qt::AlignRight);
+        rows.append(Row {entry.labelKey, label, unit, note});
         ++row;
     }
+    row *= 2;
     butKlimatParam = new QPushButton(climaticGroup);
     butKlimatParam->setObjectName(QStringLiteral("ButKlimatParam"));
     grid->setRowMinimumHeight(row++, 6);
@@ -287,10 +302,12 @@ QGroupBox *Ui_FormMain::setupDesignGroup(QMainWindow *FormMain)
         label->setBuddy(*entry.field);
         QLabel *unit = NewLabel(nullptr, spansGroup);
         meterUnits.append(unit);
-        spans->addWidget(label, row, 0);
-        spans->addWidget(*entry.field, row, 1);
-        spans->addWidget(unit, row, 2);
-        rows.append(Row {entry.labelKey, label, unit});
+        QLabel *note = NewNote(*entry.field, spansGroup);
+        spans->addWidget(label, 2 * row, 0);
+        spans->addWidget(*entry.field, 2 * row, 1);
+        spans->addWidget(unit, 2 * row, 2);
+        spans->addWidget(note, 2 * row + 1, 0, 1, 3, Qt::AlignRight);
+        rows.append(Row {entry.labelKey, label, unit, note});
         ++row;
     }
     spans->setColumnStretch(0, 1);
@@ -354,10 +371,12 @@ void Ui_FormMain::setupTensionTabs()
                 units->addWidget(two);
             }
             units->addStretch();
-            grid->addWidget(label, row, 0);
-            grid->addWidget(field, row, 1);
-            grid->addLayout(units, row, 2);
-            rows.append(Row {key, label, unit});
+            QLabel *note = NewNote(field, page);
+            grid->addWidget(label, 2 * row, 0);
+            grid->addWidget(field, 2 * row, 1);
+            grid->addLayout(units, 2 * row, 2);
+            grid->addWidget(note, 2 * row + 1, 0, 1, 3, Qt::AlignRight);
+            rows.append(Row {key, label, unit, note});
         };
         addRow(0, maxName, maxKey, maxField, maxUnitName, maxUnit);
         addRow(1, srgName, srgKey, srgField, srgUnitName, srgUnit);

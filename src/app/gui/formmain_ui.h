@@ -43,8 +43,9 @@ struct Ui_FormMain
     struct Row
     {
         const char *labelKey;
-        QLabel *label;
+        QLabel *label; // its buddy is the field
         QLabel *unit;
+        QLabel *note; // below the field: why it holds no value, or a warning (FieldNote)
     };
 
     QAction *actProjectNew;

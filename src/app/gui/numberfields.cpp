@@ -4,6 +4,7 @@
 #include "common/numtext.h"
 #include "gui/uitext.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QToolTip>
@@ -32,7 +33,62 @@ void SayWhyRefused(QAbstractSpinBox *field, QLineEdit *edit, const char *key)
     });
 }
 
+const char *const ProblemStyle = "QAbstractSpinBox { background: #ffd9d9; }";
+const char *const WarningStyle = "QAbstractSpinBox { background: #fff1b8; }";
+
 } // namespace
+
+void FieldNote::SetLabel(QLabel *label)
+{
+    m_label = label;
+    if (m_label) {
+        m_label->setWordWrap(true);
+        QFont small = m_label->font();
+        small.setPointSizeF(small.pointSizeF() * 0.9);
+        m_label->setFont(small);
+    }
+    Show();
+}
+
+void FieldNote::SetProblem(const QString &problem)
+{
+    if (problem == m_problem)
+        return;
+    m_problem = problem;
+    Show();
+}
+
+void FieldNote::SetWarning(const QString &warning)
+{
+    if (warning == m_warning)
+        return;
+    m_warning = warning;
+    Show();
+}
+
+void FieldNote::Show()
+{
+    const QString &text = m_problem.isEmpty() ? m_warning : m_problem;
+    m_field->setStyleSheet(m_problem.isEmpty()
+                               ? (m_warning.isEmpty() ? QString() : QLatin1String(WarningStyle))
+                               : QLatin1String(ProblemStyle));
+    m_field->setToolTip(text);
+    if (m_label) {
+        m_label->setText(text);
+        m_label->setStyleSheet(m_problem.isEmpty() ? QStringLiteral("color: #7a4b00;")
+                                                   : QStringLiteral("color: #b00000;"));
+        m_label->setVisible(!text.isEmpty());
+    }
+}
+
+QString FieldProblem(QAbstractSpinBox *field)
+{
+    if (auto *decimal = qobject_cast<DecimalField *>(field))
+        return decimal->Note().Problem();
+    if (auto *integer = qobject_cast<IntegerField *>(field))
+        return integer->Note().Problem();
+    return {};
+}
 
 QString DecimalText(double value)
 {
@@ -74,15 +130,57 @@ DecimalField::DecimalField(double step, QWidget *parent)
     setRange(-DBL_MAX, DBL_MAX);
     setSingleStep(step);
     setKeyboardTracking(false);
-    setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+    // A text that holds no number keeps the value as it was.
+    setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    connect(lineEdit(), &QLineEdit::textEdited, this, &DecimalField::TakeEdit);
+    // A value set through the base class ends the held text too.
+    connect(this, &QDoubleSpinBox::valueChanged, this, [this](double value) {
+        if (m_held && value != m_heldValue) {
+            m_held.reset();
+            m_note.SetProblem({});
+        }
+    });
     connect(lineEdit(), &QLineEdit::textEdited, this, &DecimalField::Edited);
     SayWhyRefused(this, lineEdit(), "Number_only");
 }
 
 QString DecimalField::textFromValue(double value) const
 {
+    // The text held stays shown while the value is the one it was held at.
+    if (m_held && value == m_heldValue)
+        return *m_held;
     return DecimalText(value);
+}
+
+void DecimalField::setValue(double value)
+{
+    m_held.reset();
+    m_note.SetProblem({});
+    QDoubleSpinBox::setValue(value);
+}
+
+void DecimalField::stepBy(int steps)
+{
+    if (m_held) {
+        m_held.reset();
+        m_note.SetProblem({});
+    }
+    QDoubleSpinBox::stepBy(steps);
+}
+
+void DecimalField::TakeEdit(const QString &text)
+{
+    QString typed = text;
+    int pos = 0;
+    if (validate(typed, pos) == QValidator::Acceptable) {
+        m_held.reset();
+        m_note.SetProblem({});
+        return;
+    }
+    m_held = text;
+    m_heldValue = value();
+    m_note.SetProblem(UiText(text.trimmed().isEmpty() ? "Value_needed" : "Number_needed"));
 }
 
 double DecimalField::valueFromText(const QString &text) const
@@ -98,14 +196,14 @@ QValidator::State DecimalField::validate(QString &text, int &) const
     return IsUnfinishedDecimal(text) ? QValidator::Intermediate : QValidator::Invalid;
 }
 
-void DecimalField::fixup(QString &input) const
+void DecimalField::fixup(QString &) const
 {
-    input = DecimalText(valueFromText(input));
+    // An unfinished number stays as typed (TakeEdit holds it).
 }
 
 void DecimalField::Commit()
 {
-    if (text() != textFromValue(value()))
+    if (!m_held && text() != textFromValue(value()))
         interpretText();
 }
 
@@ -113,7 +211,7 @@ double DecimalField::TypedValue() const
 {
     QString typed = text();
     int pos = 0;
-    if (typed == textFromValue(value()) || validate(typed, pos) != QValidator::Acceptable)
+    if (m_held || typed == textFromValue(value()) || validate(typed, pos) != QValidator::Acceptable)
         return value();
     return valueFromText(typed);
 }
@@ -147,7 +245,16 @@ IntegerField::IntegerField(QWidget *parent)
     setRange(INT_MIN, INT_MAX);
     setSingleStep(1);
     setKeyboardTracking(false);
+    // A text that holds no whole number keeps the value as it was.
+    setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    connect(lineEdit(), &QLineEdit::textEdited, this, &IntegerField::TakeEdit);
+    connect(this, &QSpinBox::valueChanged, this, [this](int value) {
+        if (m_held && value != m_heldValue) {
+            m_held.reset();
+            m_note.SetProblem({});
+        }
+    });
     connect(lineEdit(), &QLineEdit::textEdited, this, &IntegerField::Edited);
     SayWhyRefused(this, lineEdit(), "Whole_number_only");
 }
@@ -156,19 +263,73 @@ int IntegerField::TypedValue() const
 {
     QString typed = text();
     int pos = 0;
-    if (validate(typed, pos) != QValidator::Acceptable)
-        return value(); // the field goes back to its value when it is left
+    if (m_held || validate(typed, pos) != QValidator::Acceptable)
+        return value();
     return valueFromText(typed);
 }
 
 QValidator::State IntegerField::validate(QString &text, int &pos) const
 {
-    // The C locale would read "," as a group separator: "100,5" would become 1005.
+    bool point = false;
     for (const QChar c : std::as_const(text)) {
-        if (!c.isDigit() && c != QLatin1Char('-') && c != QLatin1Char('+') && !c.isSpace())
+        if (c == QLatin1Char(',') || c == QLatin1Char('.'))
+            point = true;
+        else if (!c.isDigit() && c != QLatin1Char('-') && c != QLatin1Char('+') && !c.isSpace())
             return QValidator::Invalid;
     }
+    // The C locale would read "," as a group separator: "2,5" would become 25. A decimal
+    // point is kept as typed, and the field holds no value until it goes.
+    if (point)
+        return QValidator::Intermediate;
     return QSpinBox::validate(text, pos);
+}
+
+void IntegerField::fixup(QString &) const
+{
+    // No correction: QSpinBox's would drop "," as a group separator ("2,5" -> 25).
+}
+
+QString IntegerField::textFromValue(int value) const
+{
+    if (m_held && value == m_heldValue)
+        return *m_held;
+    return QSpinBox::textFromValue(value);
+}
+
+void IntegerField::setValue(int value)
+{
+    m_held.reset();
+    m_note.SetProblem({});
+    QSpinBox::setValue(value);
+}
+
+void IntegerField::stepBy(int steps)
+{
+    if (m_held) {
+        m_held.reset();
+        m_note.SetProblem({});
+    }
+    QSpinBox::stepBy(steps);
+}
+
+void IntegerField::Commit()
+{
+    if (!m_held)
+        interpretText();
+}
+
+void IntegerField::TakeEdit(const QString &text)
+{
+    QString typed = text;
+    int pos = 0;
+    if (validate(typed, pos) == QValidator::Acceptable) {
+        m_held.reset();
+        m_note.SetProblem({});
+        return;
+    }
+    m_held = text;
+    m_heldValue = value();
+    m_note.SetProblem(UiText(text.trimmed().isEmpty() ? "Value_needed" : "Whole_metres_only"));
 }
 
 } // namespace velmora

@@ -5,14 +5,42 @@
 
 #include <optional>
 
+class QLabel;
+
 namespace velmora {
+
+// What a field says beside itself: a problem of its own text (it holds no value), else a
+// warning about its value given from outside; both shown by highlighting the field and in
+// its note, a label the window places by the field.
+class FieldNote
+{
+public:
+    explicit FieldNote(QAbstractSpinBox *field)
+        : m_field(field)
+    {
+    }
+    void SetLabel(QLabel *label);
+    void SetProblem(const QString &problem);
+    void SetWarning(const QString &warning);
+    QString Problem() const { return m_problem; }
+    QString Warning() const { return m_warning; }
+
+private:
+    void Show();
+
+    QAbstractSpinBox *m_field;
+    QLabel *m_label = nullptr;
+    QString m_problem;
+    QString m_warning;
+};
 
 // A decimal field with up/down buttons: shows its value in general form with at most nine
 // significant digits and "." as the point, whatever the locale; takes "," or "." as the
 // point (a typed "," shows as "."); a keystroke that would leave no number refused with a
-// tip that says what the field takes; an unfinished number ("", "-", "1e") reads as 0; no
-// bounds. The value set is kept exactly until the user edits the text, so showing and
-// taking a project changes nothing.
+// tip that says what the field takes; no bounds. An unfinished number ("", "-", "1e") stays
+// as typed, the field marked as holding no value (its note says why) and its value
+// unchanged, until the text is a number again or a value is set. The value set is kept
+// exactly until the user edits the text, so showing and taking a project changes nothing.
 class DecimalField : public QDoubleSpinBox
 {
     Q_OBJECT
@@ -25,15 +53,30 @@ public:
     QValidator::State validate(QString &text, int &pos) const override;
     void fixup(QString &input) const override;
 
+    // Shows value, dropping any text held as typed.
+    void setValue(double value);
+    void stepBy(int steps) override;
+
     // Takes text the user typed but did not confirm yet (no Enter, no focus change). A text
     // that still shows the value unchanged leaves the exact value alone.
     void Commit();
-    // The value Commit would give, without touching the text being typed.
+    // The value Commit would give, without touching the text being typed; the value as it
+    // was while the text holds none.
     double TypedValue() const;
+    // False while the text typed holds no number.
+    bool HoldsValue() const { return !m_held; }
+    FieldNote &Note() { return m_note; }
 
 signals:
     // The user changed the text (each keystroke, paste, undo).
     void Edited();
+
+private:
+    void TakeEdit(const QString &text);
+
+    std::optional<QString> m_held; // text typed that holds no number
+    double m_heldValue = 0; // the value while it is held
+    FieldNote m_note {this};
 };
 
 // A decimal field with a fixed number of decimals and bounds, by Qt's own rules, that also
@@ -49,8 +92,11 @@ public:
     QValidator::State validate(QString &text, int &pos) const override;
 };
 
-// A whole-number field with up/down buttons, no bounds within the 32-bit range. A decimal
-// point or anything else but digits and a sign is refused with a tip.
+// A whole-number field with up/down buttons, no bounds within the 32-bit range. Anything but
+// digits, a sign, blanks and a decimal point ("," or ".") is refused with a tip. A text that
+// is no whole number ("2,5", "", "-") stays as typed, the field marked as holding no value
+// (its note says "whole metres only", or that a value is needed) and its value unchanged,
+// until the text is a whole number again or a value is set.
 class IntegerField : public QSpinBox
 {
     Q_OBJECT
@@ -59,16 +105,36 @@ public:
     explicit IntegerField(QWidget *parent = nullptr);
 
     QValidator::State validate(QString &text, int &pos) const override;
+    void fixup(QString &input) const override;
+    QString textFromValue(int value) const override;
+    // Shows value, dropping any text held as typed.
+    void setValue(int value);
+    void stepBy(int steps) override;
 
     // Takes text the user typed but did not confirm yet.
-    void Commit() { interpretText(); }
-    // The value Commit would give, without touching the text being typed.
+    void Commit();
+    // The value Commit would give, without touching the text being typed; the value as it
+    // was while the text holds none.
     int TypedValue() const;
+    // False while the text typed holds no whole number.
+    bool HoldsValue() const { return !m_held; }
+    FieldNote &Note() { return m_note; }
 
 signals:
     // The user changed the text (each keystroke, paste, undo).
     void Edited();
+
+private:
+    void TakeEdit(const QString &text);
+
+    std::optional<QString> m_held;
+    int m_heldValue = 0;
+    FieldNote m_note {this};
 };
+
+// The problem of a field's text, in the current language ("whole metres only"); empty when
+// the field holds a value or is of another kind.
+QString FieldProblem(QAbstractSpinBox *field);
 
 // The text of a decimal value as the fields show it ("1.5", "-50", "0.333333333").
 QString DecimalText(double value);

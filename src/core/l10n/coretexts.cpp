@@ -21,6 +21,14 @@ constexpr CoreEntry coreEntries[] = {
      "Input the data for this wire, cord, cable into the reference catalog and restart the "
      "program.;"
      "Введите данный провод, трос, кабель в справочник и перезагрузите программу"},
+    // The missing wire's message (MissingWireText); %1 is a wire's name.
+    {"Wire_missing",
+     "The wire \"%1\" is not in the reference catalog.;"
+     "Провода «%1» нет в справочнике."},
+    {"Wire_nearest", "Did you mean \"%1\"?;Возможно, имелся в виду «%1»?"},
+    {"Wire_enter",
+     "Enter it into the reference catalog first.;"
+     "Сначала введите его в справочник."},
     {"Type_of_wire", "Type of wire, cord, cable;Марка провода, троса, кабеля"},
     {"daN_mm2", "daN/mm2;даН/мм2"},
     {"N_mm2", "N/mm2;Н/мм2"},

@@ -45,6 +45,17 @@ void RegisterResultsTexts()
     AddText("Res_order_reverse", "reverse order;обратный порядок");
     AddText("Res_order_other", "neither normal nor reverse order;ни обычный, ни обратный порядок");
     AddText("Res_governing", "Governing initial state;Исходный режим");
+    // Stresses of modes 1-9 above their permissible stress: %1 the stress, %2 the limit,
+    // %3 the unit; %1 of Res_over_limit_line the mode, %2 the span.
+    AddText("Res_over_limit_tip",
+            "Stress %1 %3 is above the permissible %2 %3;"
+            "Напряжение %1 %3 выше допускаемого %2 %3");
+    AddText("Res_over_limits",
+            "Stresses above the permissible (marked in the table);"
+            "Напряжения выше допускаемых (отмечены в таблице)");
+    AddText("Res_over_limit_line",
+            "mode %1 at %2 m: %3 > %4 %5;режим %1 при пролёте %2 м: %3 > %4 %5");
+    AddText("Res_warnings", "Implausible input;Сомнительные исходные данные");
     AddText("Res_range", "%1–%2 m: %3;%1–%2 м: %3");
     AddText("Res_one_span", "%1 m: %2;%1 м: %2");
     AddText("Res_state_1", "from the average annual temperature;от среднегодовой температуры");

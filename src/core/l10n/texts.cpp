@@ -51,6 +51,12 @@ void RegisterCommonTexts()
             "Только число: цифры, «.» или «,» как десятичная точка, знак, порядок (E).");
     AddText("Whole_number_only",
             "Only a whole number: digits and a sign.;Только целое число: цифры и знак.");
+    // What a field's note says while its text holds no value.
+    AddText("Whole_metres_only", "whole metres only;только целые метры");
+    AddText("Value_needed", "a value is needed;нужно значение");
+    AddText("Number_needed", "a number is needed;нужно число");
+    // A field named with its note: %1 the field's label, %2 the note.
+    AddText("Field_problem", "\"%1\": %2.;«%1»: %2.");
     AddText("Field_not_number", "\"%1\": \"%2\" is not a number.;«%1»: «%2» — не число.");
     AddText("Field_not_negative",
             "\"%1\": the value must not be negative.;«%1»: значение не может быть отрицательным.");

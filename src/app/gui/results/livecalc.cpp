@@ -1,6 +1,6 @@
 #include "gui/results/livecalc.h"
 
-#include "calc/project_args.h"
+#include "calc/preparation.h"
 #include "catalogue/catalogue.h"
 #include "gui/fieldchecks.h"
 #include "gui/uitext.h"
@@ -14,15 +14,23 @@ LiveOutcome CalculateLive(const TProject &project)
 {
     LiveOutcome outcome;
     const TDAT &dat = project.Dat;
+    // The window's own wording of its fields' refusals first, then every other check of the
+    // one preparation; its warnings never stop the calculation.
+    const PreparedCalculation prepared = PrepareCalculation(project, WiresList(), CurrentLang());
+    outcome.warnings = prepared.warnings;
     if (const FieldRefusal refusal = CalculationRefusal(dat); refusal.Refused()) {
         outcome.reason = refusal.text;
         return outcome;
     }
-    const TWireRec wire = FindWire(dat.Provod);
+    if (prepared.Refused()) {
+        outcome.reason = DataEntryRefusal(QString::fromStdString(RefusalText(prepared)));
+        return outcome;
+    }
     outcome.loadsLow = !project.Koef.CheckKoef();
     try {
         auto results = std::make_shared<CalcResults>(
-            CalculateResults(project, wire, CalcArgsOf(dat, wire), CurrentLang()));
+            CalculateResults(project, prepared.wire, prepared.args, CurrentLang()));
+        results->warnings = prepared.warnings;
         if (results->status == ResultsStatus::CheckFailed)
             outcome.reason = QString::fromStdString(results->failure)
                                  .replace(QLatin1String("\r\n"), QLatin1String("\n"));

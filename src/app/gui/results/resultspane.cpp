@@ -267,7 +267,11 @@ void ResultsPane::RecalculateNow()
     m_pause.stop();
     m_stale = false;
     ++m_recalculations;
-    const LiveOutcome outcome = CalculateLive(m_source());
+    LiveOutcome outcome;
+    if (const QString refusal = m_fieldCheck ? m_fieldCheck() : QString(); !refusal.isEmpty())
+        outcome.reason = refusal;
+    else
+        outcome = CalculateLive(m_source());
     if (outcome.results) {
         m_results = outcome.results;
         m_reason.clear();
@@ -275,6 +279,7 @@ void ResultsPane::RecalculateNow()
         m_reason = outcome.reason;
     }
     m_loadsLow = outcome.loadsLow;
+    m_warnings = outcome.warnings;
     ShowResults();
     emit Recalculated();
 }
@@ -372,6 +377,26 @@ void ResultsPane::ShowSummary()
                      OrderWords(r.order));
     html += QStringLiteral("<h4>%1</h4><p>").arg(UiText("Res_governing"));
     html += GoverningLines(r).join(QStringLiteral("<br>")) + QStringLiteral("</p>");
+    if (!r.overLimits.empty()) {
+        html += QStringLiteral("<h4 style='color:#b00000'>%1</h4><p>")
+                    .arg(UiText("Res_over_limits").toHtmlEscaped());
+        QStringList lines;
+        for (const OverLimit &over : r.overLimits)
+            lines << UiText("Res_over_limit_line")
+                         .arg(over.mode)
+                         .arg(ShortNumber(over.span), ShortNumber(f.stress * over.stress, 5),
+                              ShortNumber(f.stress * over.limit, 5), u.stress)
+                         .toHtmlEscaped();
+        html += lines.join(QStringLiteral("<br>")) + QStringLiteral("</p>");
+    }
+    if (!r.warnings.empty()) {
+        html += QStringLiteral("<h4 style='color:#7a4b00'>%1</h4><p>")
+                    .arg(UiText("Res_warnings").toHtmlEscaped());
+        QStringList lines;
+        for (const InputFinding &warning : r.warnings)
+            lines << QString::fromStdString(warning.text).toHtmlEscaped();
+        html += lines.join(QStringLiteral("<br>")) + QStringLiteral("</p>");
+    }
     m_summary->setHtml(html);
 }
 

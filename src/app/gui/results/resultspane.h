@@ -46,6 +46,10 @@ public:
     // (hidden the first time).
     ResultsPane(InputSource source, QMainWindow *window);
 
+    // Why the main window's fields cannot be taken as they stand (a field whose text holds
+    // no value), empty when they can: asked before each recalculation.
+    void SetFieldCheck(std::function<QString()> check) { m_fieldCheck = std::move(check); }
+
     // The texts of the current language and the values in the units mode in force; then
     // recalculates as after a change of the input (a failed check's text is in the language
     // of its run, and the fields show the project anew in the new units).
@@ -64,6 +68,8 @@ public:
     std::shared_ptr<const CalcResults> Results() const { return m_results; }
     // Why the input cannot be calculated, empty when the results are up to date.
     QString Reason() const { return m_reason; }
+    // The input's implausible values at the last recalculation (PrepareCalculation).
+    const std::vector<InputFinding> &Warnings() const { return m_warnings; }
     // The notice above the tabs as shown; empty when hidden.
     QString NoticeText() const;
 
@@ -115,6 +121,7 @@ private:
     QString AskFileName(const QString &title, const QString &suffix);
 
     InputSource m_source;
+    std::function<QString()> m_fieldCheck;
     QMainWindow *m_window;
     QTimer m_pause;
     QTimer m_layoutSave; // resizing the pane saves its size once it settles
@@ -123,6 +130,7 @@ private:
     std::shared_ptr<const CalcResults> m_results;
     QString m_reason;
     bool m_loadsLow = false;
+    std::vector<InputFinding> m_warnings;
     std::vector<int> m_sagModes {2, 7, 1};
     QSize m_dockedWindowSize; // the window's size with the pane docked
 

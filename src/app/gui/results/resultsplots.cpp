@@ -113,11 +113,21 @@ void SetAxis(QValueAxis *axis, const QString &title, Range range)
 // new points rather than replaced: making and attaching a series costs far more than its points.
 void ApplySeries(QChart &chart, QValueAxis *x, QValueAxis *y, const QList<SeriesData> &allSeries)
 {
-    const QList<QAbstractSeries *> existing = chart.series();
-    for (qsizetype i = allSeries.size(); i < existing.size(); ++i) {
+    QList<QAbstractSeries *> existing = chart.series();
+    // A series whose label is to change is made anew with those after it (the order stays):
+    // a reused one went on drawing its old label until the plot was shown again.
+    qsizetype kept = std::min(existing.size(), allSeries.size());
+    for (qsizetype i = 0; i < kept; ++i) {
+        if (static_cast<QLineSeries *>(existing[i])->pointLabelsFormat() != allSeries[i].label) {
+            kept = i;
+            break;
+        }
+    }
+    for (qsizetype i = kept; i < existing.size(); ++i) {
         chart.removeSeries(existing[i]);
         existing[i]->deleteLater();
     }
+    existing.resize(kept);
     for (qsizetype i = 0; i < allSeries.size(); ++i) {
         const SeriesData &data = allSeries[i];
         const bool reused = i < existing.size();

@@ -2,6 +2,7 @@
 
 #include "common/numtext.h"
 #include "gui/uitext.h"
+#include "l10n/localization.h"
 
 #include <QBrush>
 #include <QColor>
@@ -35,6 +36,15 @@ void ResultsTableModel::Retranslate()
     beginResetModel();
     m_units = CurrentShownUnits();
     endResetModel();
+}
+
+const OverLimit *ResultsTableModel::OverLimitAt(int mode, double span) const
+{
+    for (const OverLimit &over : m_results->overLimits) {
+        if (over.mode == mode && over.span == span)
+            return &over;
+    }
+    return nullptr;
 }
 
 int ResultsTableModel::rowCount(const QModelIndex &parent) const
@@ -73,6 +83,7 @@ QVariant ResultsTableModel::data(const QModelIndex &index, int role) const
     } else {
         const ModeResults &mode = m_results->taken[static_cast<std::size_t>(index.column() - 1)];
         const double value = ShownValue(mode, m_quantity, row, m_units.factors);
+        const OverLimit *over = critical ? nullptr : OverLimitAt(mode.mode, m_results->spans[row]);
         switch (role) {
         case Qt::DisplayRole:
             return ValueText(value, m_quantity, m_units.factors);
@@ -80,6 +91,16 @@ QVariant ResultsTableModel::data(const QModelIndex &index, int role) const
             return value;
         case Qt::TextAlignmentRole:
             return int(Qt::AlignRight | Qt::AlignVCenter);
+        case Qt::BackgroundRole:
+            if (over)
+                return QBrush(QColor(255, 200, 200));
+            break;
+        case Qt::ToolTipRole:
+            if (over)
+                return UiText("Res_over_limit_tip")
+                    .arg(ShortNumber(m_units.factors.stress * over->stress, 5),
+                         ShortNumber(m_units.factors.stress * over->limit, 5), m_units.stress);
+            break;
         default:
             break;
         }
@@ -134,7 +155,12 @@ QString ResultsTableModel::ExportCell(int row, int column) const
     const QVariant value = data(index(row, column), Qt::UserRole);
     if (!value.isValid())
         return {};
-    return QString::fromStdString(FormatNumber(value.toDouble()));
+    // The number as the table shows it, not the solver's last digits (134.999865...).
+    QString text = column == 0 ? ShortNumber(value.toDouble())
+                               : ValueText(value.toDouble(), m_quantity, m_units.factors);
+    if (CurrentLang() == Lang::Russian)
+        text.replace(QLatin1Char('.'), QLatin1Char(','));
+    return text;
 }
 
 QString SelectionAsTsv(const ResultsTableModel &model, const QModelIndexList &selection)
@@ -167,9 +193,9 @@ QString SelectionAsTsv(const ResultsTableModel &model, const QModelIndexList &se
 
 namespace {
 
-QString CsvField(const QString &text)
+QString CsvField(const QString &text, QChar separator)
 {
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"'))
+    if (!text.contains(separator) && !text.contains(QLatin1Char('"'))
         && !text.contains(QLatin1Char('\n')))
         return text;
     QString quoted = text;
@@ -181,16 +207,19 @@ QString CsvField(const QString &text)
 
 QByteArray TableAsCsv(const ResultsTableModel &model)
 {
+    // What a spreadsheet of the interface's language splits into columns: a Russian one
+    // takes "," as the decimal point and ";" between fields.
+    const QChar separator = CurrentLang() == Lang::Russian ? QLatin1Char(';') : QLatin1Char(',');
     QStringList lines;
     QStringList headings;
     for (int column = 0; column < model.columnCount(); ++column)
-        headings << CsvField(model.ExportHeader(column));
-    lines << headings.join(QLatin1Char(','));
+        headings << CsvField(model.ExportHeader(column), separator);
+    lines << headings.join(separator);
     for (int row = 0; row < model.rowCount(); ++row) {
         QStringList fields;
         for (int column = 0; column < model.columnCount(); ++column)
             fields << model.ExportCell(row, column);
-        lines << fields.join(QLatin1Char(','));
+        lines << fields.join(separator);
     }
     return QByteArrayLiteral("\xEF\xBB\xBF")
         + (lines.join(QStringLiteral("\r\n")) + "\r\n").toUtf8();

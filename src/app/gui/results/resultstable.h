@@ -13,7 +13,8 @@ namespace velmora {
 // Spans × taken modes of one calculation: column 0 the span (the critical span l2 first,
 // marked), then one column per taken mode, headed by its number, temperature and specific
 // load. Cells show the chosen quantity in the shown units; Qt::UserRole gives the shown value
-// as a number.
+// as a number. A cell whose stress is above its permissible stress (CalcResults::overLimits)
+// is marked, its tooltip giving the stress and the limit.
 class ResultsTableModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -38,11 +39,15 @@ public:
     // One-line heading of a column for files and the clipboard, with its unit:
     // "Span, m", "Mode 7 (40 °C, γ 0.00344 daN/(m·mm²)), daN/mm²".
     QString ExportHeader(int column) const;
-    // A cell for files and the clipboard: the shown value with up to 15 significant digits
-    // and "." as the point.
+    // A cell for files and the clipboard: the value as the table shows it (its decimals; the
+    // span without its "(l2)"), with "," as the point in the Russian interface and "."
+    // in the English one.
     QString ExportCell(int row, int column) const;
 
 private:
+    // The stress of mode at span above its limit, or null.
+    const OverLimit *OverLimitAt(int mode, double span) const;
+
     std::shared_ptr<const CalcResults> m_results;
     Quantity m_quantity = Quantity::Stress;
     ShownUnits m_units;
@@ -55,8 +60,9 @@ private:
 QString SelectionAsTsv(const ResultsTableModel &model, const QModelIndexList &selection);
 
 // The whole table as CSV: UTF-8 with a byte-order mark (so that spreadsheets read the
-// Cyrillic headings), "," between fields, "." as the point, headings quoted when they hold
-// a comma or a quote, CR LF line ends.
+// Cyrillic headings), cells as ExportCell gives them, between fields "," in the English
+// interface and ";" in the Russian one, headings quoted when they hold the separator or a
+// quote, CR LF line ends.
 QByteArray TableAsCsv(const ResultsTableModel &model);
 
 } // namespace velmora

@@ -306,7 +306,7 @@ bool TFormAutoShabloni::ValidateInput()
         failed = "curve_not_indicated";
     else if (m_curves->isChecked() && m_temperature->checkedId() < 0)
         failed = "Indicate_temperature";
-    else if (m_pr->value() == 0)
+    else if (m_pr->value() == 0 && FieldProblem(m_pr).isEmpty())
         failed = "Indicate_span";
     if (failed) {
         CurrentPrompts().Error(UiText(failed));
@@ -325,6 +325,13 @@ bool TFormAutoShabloni::ValidateInput()
         {m_pr, FieldName(m_prLabel->text())},
     };
     for (const auto &[field, name] : positives) {
+        // A text that holds no whole number ("2,5", "") is named with its note.
+        if (const QString problem = FieldProblem(field); !problem.isEmpty()) {
+            CurrentPrompts().Error(UiText("Field_problem").arg(name.trimmed(), problem));
+            field->setFocus();
+            field->selectAll();
+            return false;
+        }
         if (field->value() <= 0) {
             CurrentPrompts().Error(PositiveText(name.trimmed()));
             field->setFocus();

@@ -228,9 +228,10 @@ void TFormSpisokShabloni::AcadRun()
     TShablonList &list = Templates();
     if (list.Count() == 0 || m_selectedIndex >= list.Count())
         return;
-    // The main window's climate draws the curves: refused before the file is asked for.
+    // The main window's wire and climate draw the curves: refused before the file is asked
+    // for, so that a drawing that cannot be made leaves no file behind.
     m_host.formToProject();
-    if (const FieldRefusal refusal = ClimateRefusal(m_host.project().Dat); refusal.Refused()) {
+    if (const FieldRefusal refusal = InputRefusal(m_host.project().Dat); refusal.Refused()) {
         CurrentPrompts().Error(refusal.text);
         return;
     }

@@ -80,7 +80,7 @@ void TemplatePreview::ShowTemplate(const TProject &project, const TShablon *shab
         return;
     }
     // What "Port to Cad" refuses is not drawn here either.
-    if (const FieldRefusal refusal = ClimateRefusal(project.Dat); refusal.Refused()) {
+    if (const FieldRefusal refusal = InputRefusal(project.Dat); refusal.Refused()) {
         ShowNothing(refusal.text);
         return;
     }
