@@ -136,6 +136,7 @@ TFormMain::TFormMain(QWidget *parent)
     RegisterCommonTexts();
     RegisterMainWindowTexts();
     RegisterStringingTexts(); // the caption of the stringing tables' action
+    RegisterDesktopTexts();
     CurProject.SetDefaults();
     SavedProject.Assign(CurProject);
 
@@ -317,7 +318,9 @@ void TFormMain::ShowModifiedMark()
 {
     TDAT shown = CurProject.Dat;
     FieldsToDat(shown);
-    setWindowModified(!shown.IsEqual(SavedProject.Dat)
+    const TFormStringing *stringing = Windows().FormStringing;
+    setWindowModified((stringing && !stringing->UnacceptedSpans().isEmpty())
+                      || !shown.IsEqual(SavedProject.Dat)
                       || !CurProject.Koef.IsEqual(SavedProject.Koef)
                       || !CurProject.Shablons.IsEqual(SavedProject.Shablons)
                       || !CurProject.Sections.IsEqual(SavedProject.Sections));
@@ -708,6 +711,8 @@ void TFormMain::ActSaveProject()
 // project was written.
 bool TFormMain::SaveProjectNow()
 {
+    if (!MaySaveSpans())
+        return false;
     if (ProjectFileName.isEmpty()) {
         FileDialogRequest request = SaveProjectDialog;
         request.fileName = m_saveDialogFile;
@@ -729,8 +734,20 @@ bool TFormMain::SaveProjectNow()
     return true;
 }
 
+bool TFormMain::MaySaveSpans()
+{
+    TFormStringing *stringing = Windows().FormStringing;
+    if (!stringing || stringing->UnacceptedSpans().isEmpty())
+        return true;
+    CurrentPrompts().Error(UiText("Spans_not_saved").arg(stringing->UnacceptedSpans()));
+    ActStringingExecute();
+    return false;
+}
+
 void TFormMain::ActProjectSaveAsExecute()
 {
+    if (!MaySaveSpans())
+        return;
     FileDialogRequest request = SaveProjectDialog;
     request.fileName = ProjectFileName;
     PrepareDialogFolder(request, FileKind::Project, DialogUse::Save);

@@ -305,6 +305,7 @@ void RegisterAllTexts()
     RegisterSaveProjectTexts();
     RegisterStringingTexts();
     RegisterResultsTexts();
+    RegisterDesktopTexts();
 }
 
 } // namespace velmora
