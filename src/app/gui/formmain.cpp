@@ -24,8 +24,10 @@
 #include "gui/recentprojects.h"
 #include "gui/reportplatform.h"
 #include "gui/results/resultspane.h"
+#include "gui/screenfit.h"
 #include "gui/stringing/formstringing.h"
 #include "gui/uitext.h"
+#include "gui/writtenfile.h"
 #include "l10n/localization.h"
 #include "l10n/texts.h"
 #include "l10n/units.h"
@@ -47,6 +49,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 
@@ -212,11 +215,17 @@ void TFormMain::ConnectUi()
 // with its final size.
 void TFormMain::setVisible(bool visible)
 {
-    if (visible && !m_shown) {
+    const bool first = visible && !m_shown;
+    if (first) {
         m_shown = true;
         Guarded([this] { FormShow(); });
     }
     QMainWindow::setVisible(visible);
+    // Once shown, its frame is known, and the docked pane's width once the layout settles.
+    if (first) {
+        FitOnScreen(this);
+        QTimer::singleShot(0, this, [this] { FitOnScreen(this); });
+    }
 }
 
 void TFormMain::FormShow()
@@ -228,6 +237,7 @@ void TFormMain::FormShow()
     QMainWindow::layout()->activate();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+    FitOnScreen(this);
 }
 
 void TFormMain::ProjectToForm()
@@ -774,6 +784,7 @@ void TFormMain::WriteProjectFile()
     MarkSaved();
     AddRecentProject(ProjectFileName);
     ShowRecentProjects();
+    AnnounceWrittenFile(ProjectFileName);
     CurrentPrompts().Message(UiText("File_saved"));
 }
 

@@ -9,6 +9,7 @@
 #include "gui/prompts.h"
 #include "gui/uitext.h"
 #include "gui/unitsmode.h"
+#include "gui/writtenfile.h"
 #include "l10n/texts.h"
 #include "l10n/units.h"
 
@@ -455,6 +456,7 @@ void TFormWiresBase::ExportClick()
     Guarded([&] {
         WiresList().ExportToText(path.toStdString());
         RememberDialogFolder(FileKind::CatalogueText, path);
+        AnnounceWrittenFile(path);
     });
 }
 

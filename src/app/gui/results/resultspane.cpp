@@ -5,8 +5,10 @@
 #include "gui/results/livecalc.h"
 #include "gui/results/resultsplots.h"
 #include "gui/results/resultsprint.h"
+#include "gui/screenfit.h"
 #include "gui/softsettings.h"
 #include "gui/uitext.h"
+#include "gui/writtenfile.h"
 #include "l10n/texts.h"
 
 #include <QAction>
@@ -43,8 +45,9 @@ const char *const VisibleKey = "ResultsPane";
 const char *const StateKey = "ResultsPaneState";
 const char *const WindowKey = "ResultsPaneWindow";
 
-// The pane's size when it is first docked.
-constexpr int FirstDockWidth = 600;
+// The pane's size when it is first docked (beside the fields it still fits a screen 1366
+// pixels wide).
+constexpr int FirstDockWidth = 470;
 constexpr int FirstDockHeight = 560;
 
 // The pane's content, whose size hint is the pane's size when it is first docked.
@@ -469,6 +472,8 @@ void ResultsPane::ExportCsv()
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(TableAsCsv(m_model)) < 0 || !file.commit())
         ReportNotWritten(path, file.errorString());
+    else
+        AnnounceWrittenFile(path);
 }
 
 void ResultsPane::ExportPlot(ResultsChartView *view, bool svg)
@@ -482,6 +487,8 @@ void ResultsPane::ExportPlot(ResultsChartView *view, bool svg)
     QString error;
     if (!(svg ? SaveChartSvg(*view, path, &error) : SaveChartPng(*view, path, &error)))
         ReportNotWritten(path, error);
+    else
+        AnnounceWrittenFile(path);
 }
 
 void ResultsPane::SavePdf()
@@ -494,6 +501,8 @@ void ResultsPane::SavePdf()
     QString error;
     if (!SaveResultsPdf(path, TitleForFiles(), m_model, {m_sagView, m_stressView}, &error))
         ReportNotWritten(path, error);
+    else
+        AnnounceWrittenFile(path);
 }
 
 void ResultsPane::Print()
@@ -534,6 +543,9 @@ void ResultsPane::UpdateWindowSizing()
         } else {
             m_window->resize(m_window->sizeHint());
         }
+        // The pane widens the window where it stands: on a small screen it must not run
+        // off it.
+        FitOnScreen(m_window);
     } else if (!docked && layout->sizeConstraint() != QLayout::SetFixedSize) {
         m_dockedWindowSize = m_window->size();
         layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -562,14 +574,22 @@ void ResultsPane::RestoreLayout()
     const QByteArray state = QByteArray::fromBase64(ReadSoftSetting(StateKey).toLatin1());
     if (!state.isEmpty())
         m_window->restoreState(state);
-    setVisible(ReadSoftSetting(VisibleKey) == QLatin1String("1"));
+    // Open on a first start, so that a new user sees the results beside the input.
+    const QString visible = ReadSoftSetting(VisibleKey);
+    setVisible(visible.isEmpty() || visible == QLatin1String("1"));
     UpdateWindowSizing();
+    if (isFloating())
+        FitOnScreen(this);
 }
 
 bool ResultsPane::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_window && event->type() == QEvent::Close)
         SaveLayout();
+    // The window grows while the docked pane's layout settles, after it was placed: it is
+    // kept on its screen once the resize is done.
+    else if (watched == m_window && event->type() == QEvent::Resize && m_window->isVisible())
+        QTimer::singleShot(0, m_window, [window = m_window] { FitOnScreen(window); });
     else if (watched == this && event->type() == QEvent::Resize && !isHidden())
         m_layoutSave.start();
     return QDockWidget::eventFilter(watched, event);

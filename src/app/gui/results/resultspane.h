@@ -43,7 +43,7 @@ public:
     static constexpr int PauseMs = 300;
 
     // Docks itself on the right of window, shown or hidden as the settings store remembers
-    // (hidden the first time).
+    // (shown the first time).
     ResultsPane(InputSource source, QMainWindow *window);
 
     // The texts of the current language and the values in the units mode in force; then

@@ -1,0 +1,130 @@
+// What the desktop tells the user: the safe answer of a question that replaces or deletes,
+// and where each written file went.
+
+#include "guitest.h"
+
+#include "example_wire.h"
+
+#include "catalogue/catalogue.h"
+#include "fake_settings.h"
+#include "gui/formmain.h"
+#include "gui/results/resultspane.h"
+#include "gui/writtenfile.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTimer>
+
+using namespace velmora;
+using namespace velmora::test;
+
+namespace {
+
+TFormMain *Main()
+{
+    return Windows().FormMain;
+}
+
+ResultsPane *Pane()
+{
+    return Main()->findChild<ResultsPane *>(QStringLiteral("ResultsPane"));
+}
+
+QLabel *WrittenLabel()
+{
+    return Main()->statusBar()->findChild<QLabel *>(QStringLiteral("WrittenFile"));
+}
+
+} // namespace
+
+class DesktopTest : public QObject
+{
+    Q_OBJECT
+
+    FakeSettingsStore m_store;
+    QTemporaryDir m_dir;
+
+private slots:
+    void init()
+    {
+        m_store = FakeSettingsStore {};
+        StartInEnglish(m_store);
+        CreateAppWindows();
+        WiresList().Clear();
+        WiresList().Add(ExampleWire());
+        Main()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Main()));
+        Main()->findChild<QLineEdit *>("Provod")->setText(
+            QString::fromStdString(ExampleWire().Name));
+        Main()->FormToProject();
+        Pane()->Flush();
+    }
+    void cleanup()
+    {
+        DestroyAppWindows();
+        WiresList().Clear();
+        SetSettingsStore(nullptr);
+    }
+
+    // Enter on a question that replaces or deletes keeps what is there.
+    void aWarningQuestionDefaultsToNo()
+    {
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+        QTimer::singleShot(0, [&defaultButton] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            if (box->defaultButton())
+                defaultButton = box->standardButton(box->defaultButton());
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QtPrompts prompts;
+        QVERIFY(!prompts.WarningYesNo("Replace \"a.dxf\"?"));
+        QCOMPARE(defaultButton, QMessageBox::No);
+    }
+
+    // Every file written says where it went, with a link that opens its folder, whether a
+    // viewer opened it (a report, a drawing) or not (a table, a PDF).
+    void aWrittenFileIsToldInTheStatusBarWithItsFolder()
+    {
+        ScriptedPrompts prompts;
+        const QString csv = m_dir.filePath("table.csv");
+        prompts.fileNames = {csv};
+        Pane()->ExportCsv();
+        QVERIFY(QFile::exists(csv));
+        QVERIFY(WrittenLabel());
+        QVERIFY(WrittenLabel()->isVisible());
+        QVERIFY2(WrittenLabel()->text().contains(QDir::toNativeSeparators(csv)),
+                 qPrintable(WrittenLabel()->text()));
+        QVERIFY(WrittenLabel()->text().contains(">Open folder</a>"));
+        emit WrittenLabel()->linkActivated(QUrl::fromLocalFile(m_dir.path()).toString());
+        QCOMPARE(prompts.Kinds(), (QStringList {"Save", "OpenDocument"}));
+        QCOMPARE(prompts.Last("OpenDocument"), m_dir.path());
+
+        const QString pdf = m_dir.filePath("results.pdf");
+        prompts.fileNames = {pdf};
+        Pane()->SavePdf();
+        QVERIFY(WrittenLabel()->text().contains(QDir::toNativeSeparators(pdf)));
+
+        // A drawing no viewer opens: told all the same, and in the language in force.
+        SetLanguage(1);
+        const QString dxf = m_dir.filePath("drawing.dxf");
+        QVERIFY(QFile(dxf).open(QIODevice::WriteOnly));
+        prompts.opened = {false};
+        prompts.yesNo = {false};
+        OpenWrittenFile(dxf);
+        QVERIFY(
+            WrittenLabel()->text().startsWith("Записан файл: " + QDir::toNativeSeparators(dxf)));
+        QVERIFY(WrittenLabel()->text().contains(">Открыть папку</a>"));
+    }
+};
+
+VELMORA_GUI_TEST_MAIN(DesktopTest)
+#include "test_desktop.moc"
