@@ -12,9 +12,11 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <stdexcept>
 
@@ -131,8 +133,34 @@ private slots:
         QVERIFY(prompts.asked.isEmpty());
     }
 
-    // A settings store that cannot be written refuses the language at the very start: even
-    // --version shows the fatal message with the store's error and ends with 1.
+    // The program file itself with no display at all: --help and --version answer on stdout
+    // in the stored language and leave the settings store as it was (here: not made).
+    void helpAndVersionNeedNoDisplayAndWriteNoSettings()
+    {
+        QTemporaryDir home;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QString::fromLatin1(name));
+        env.insert("HOME", home.path());
+        env.insert("XDG_CONFIG_HOME", home.path() + "/config");
+        for (const QString &argument : QStringList {"--help", "-h", "--version"}) {
+            QProcess program;
+            program.setProcessEnvironment(env);
+            program.start(ApplicationDir() + "velmora", {argument});
+            QVERIFY(program.waitForFinished(20000));
+            const QString out = QString::fromUtf8(program.readAllStandardOutput());
+            QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+            QVERIFY2(program.exitCode() == 0,
+                     qPrintable(argument + ": " + program.readAllStandardError()));
+            QVERIFY2(out.contains(argument == "--version" ? "Velmora " : "project.vlp"),
+                     qPrintable(out));
+        }
+        QVERIFY(QDir(home.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+    }
+
+    // A settings store that cannot be written refuses the language at the very start: the
+    // program shows the fatal message with the store's error and ends with 1 (--version,
+    // which writes nothing, still answers).
     void aSettingsStoreThatCannotBeWrittenShowsTheFatalMessage()
     {
         ScriptedPrompts prompts;
@@ -143,7 +171,8 @@ private slots:
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         SetSettingsStore(nullptr);
-        const int status = StartProgram({"velmora", "--version"});
+        QCOMPARE(StartProgram({"velmora", "--version"}), 0);
+        const int status = RunProgram(false);
         QFile::remove(folder);
         QCOMPARE(status, 1);
         QCOMPARE(prompts.Kinds(), QStringList {"Message"});
