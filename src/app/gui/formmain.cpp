@@ -14,6 +14,7 @@
 #include "gui/formsaveproject.h"
 #include "gui/formunitsdlg.h"
 #include "gui/guard.h"
+#include "gui/helpbrowser.h"
 #include "gui/helptopics.h"
 #include "gui/languagedialog.h"
 #include "gui/numberfields.h"
@@ -541,7 +542,7 @@ void TFormMain::ActUnitsExecute()
 
 void TFormMain::ActHelpExecute()
 {
-    OpenHelpAt(AppDir, HelpBaseName, HelpContentsAnchor);
+    ShowHelpAt(HelpContentsAnchor);
 }
 
 void TFormMain::ActAboutExecute()
