@@ -106,7 +106,8 @@ void Shoot(const QString &language)
     }
     // The printed results as a PDF, to be looked at page by page.
     SaveResultsPdf(g_folder + QStringLiteral("/results_%1.pdf").arg(language), pane->windowTitle(),
-                   pane->TableModel(), {pane->SagView(), pane->StressView()}, nullptr);
+                   pane->TableModel(), {pane->SagView(), pane->StressView()}, nullptr,
+                   pane->PrintDetails());
     SetUnits(0);
     w.FormMain->ApplyLanguage();
     w.FormMain->ProjectToForm();

@@ -12,11 +12,15 @@
 #include "gui/writtenfile.h"
 
 #include <QAction>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -123,6 +127,42 @@ private slots:
         QVERIFY(
             WrittenLabel()->text().startsWith("Записан файл: " + QDir::toNativeSeparators(dxf)));
         QVERIFY(WrittenLabel()->text().contains(">Открыть папку</a>"));
+    }
+
+    // The printed results carry a title block and "page n of m" on each page; the name
+    // proposed for the file is no path, whatever the wire's name holds ("/").
+    void printedResultsCarryATitleBlock()
+    {
+        ScriptedPrompts prompts;
+        Main()->ProjectFileName = m_dir.filePath("Line 10.vlp");
+        const QString pdf = m_dir.filePath("results.pdf");
+        prompts.fileNames = {pdf};
+        Pane()->SavePdf();
+        QVERIFY(QString::fromStdString(ExampleWire().Name).contains('/'));
+        QVERIFY2(!prompts.lastFileDialog.fileName.contains('/'),
+                 qPrintable(prompts.lastFileDialog.fileName));
+        QVERIFY(prompts.lastFileDialog.fileName.endsWith(".pdf"));
+
+        QProcess text;
+        text.start("pdftotext", {"-layout", pdf, "-"});
+        QVERIFY(text.waitForFinished(20000));
+        const QString out = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+        for (const QString &expected :
+             {QString("Project: Line 10"),
+              QString::fromStdString(ExampleWire().Name) + ": diameter",
+              QString("Permissible stresses: σmax = "), QString("Climate: air "),
+              "Printed " + QDate::currentDate().toString(Qt::ISODate), QString("Page 1 of 3"),
+              QString("Page 3 of 3")})
+            QVERIFY2(out.contains(expected), qPrintable(expected + " not in:\n" + out));
+
+        // The print dialog's document name is a file name too.
+        QString docName;
+        prompts.dialogs = {[&docName](QDialog &dialog) {
+            docName = static_cast<QPrintDialog &>(dialog).printer()->docName();
+            return int(QDialog::Rejected);
+        }};
+        Pane()->Print();
+        QVERIFY2(!docName.isEmpty() && !docName.contains('/'), qPrintable(docName));
     }
 };
 

@@ -22,6 +22,15 @@ void RegisterDesktopTexts()
     // %1 the file written; the link opens its folder.
     AddText("Written_to", "Written: %1;Записан файл: %1");
     AddText("Open_folder", "Open folder;Открыть папку");
+    // The title block of printed results.
+    AddText("Print_project", "Project: %1;Проект: %1");
+    AddText("Print_climate",
+            "Climate: air %1 / %2 / %3 °C (max / min / average), ice %4 mm at %5 °C, wind "
+            "%6 m/s at %7 °C, with ice %8 m/s at %9 °C;"
+            "Климат: воздух %1 / %2 / %3 °C (макс. / мин. / средн.), гололёд %4 мм при %5 °C, "
+            "ветер %6 м/с при %7 °C, с гололёдом %8 м/с при %9 °C");
+    AddText("Print_date", "Printed %1;Дата печати %1");
+    AddText("Print_page", "Page %1 of %2;Страница %1 из %2");
     AddText("Help_window", "Velmora manual;Руководство Velmora");
     AddText("Help_contents", "Contents;Содержание");
     AddText("Help_search", "Search;Поиск");

@@ -1,6 +1,8 @@
 #include "gui/results/resultspane.h"
 
 #include "common/numtext.h"
+#include "gui/appwindows.h"
+#include "gui/formmain.h"
 #include "gui/prompts.h"
 #include "gui/results/livecalc.h"
 #include "gui/results/resultsplots.h"
@@ -15,6 +17,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDate>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -444,12 +447,41 @@ QString ResultsPane::TitleForFiles() const
         + QStringLiteral(" — ") + m_quantity->currentText();
 }
 
+QStringList ResultsPane::PrintDetails() const
+{
+    QStringList lines;
+    const TFormMain *main = Windows().FormMain;
+    const QString project = main ? TFormMain::ProjectNameOf(main->ProjectFileName) : QString();
+    lines << UiText("Print_project").arg(project.isEmpty() ? UiText("Untitled") : project);
+    if (m_results) {
+        const CalcResults &r = *m_results;
+        const ShownUnits u = CurrentShownUnits();
+        lines << UiText("Res_wire_line")
+                     .arg(QString::fromStdString(r.wire.Name), ShortNumber(r.wire.Diam),
+                          ShortNumber(r.wire.Sech), ShortNumber(r.wire.PNag),
+                          ShortNumber(u.factors.force * r.wire.Modl), u.modulus,
+                          QString::fromStdString(FormatNumber(r.wire.Koef)));
+        lines << UiText("Res_permissible")
+                     .arg(ShortNumber(u.factors.stress * r.sigmaMax),
+                          ShortNumber(u.factors.stress * r.sigmaAvg), u.stress);
+    }
+    const TDAT dat = m_source().Dat;
+    lines << UiText("Print_climate")
+                 .arg(ShortNumber(dat.T_Max), ShortNumber(dat.T_Min), ShortNumber(dat.T_Srg),
+                      ShortNumber(dat.Tols), ShortNumber(dat.T_Gbw), ShortNumber(dat.VMax),
+                      ShortNumber(dat.Tvmax), ShortNumber(dat.Vgol), ShortNumber(dat.T_Gsw));
+    lines << UiText("Print_date").arg(QDate::currentDate().toString(Qt::ISODate));
+    return lines;
+}
+
 QString ResultsPane::AskFileName(const QString &title, const QString &suffix)
 {
     FileDialogRequest request;
     request.title = QString(title).remove(QStringLiteral("..."));
     request.filter = QStringLiteral("*.%1 (*.%1)").arg(suffix);
     request.defaultSuffix = suffix;
+    // "АС 70/11 — Stress, daN/mm²" would name a folder.
+    request.fileName = FileNameOfTitle(TitleForFiles()) + QLatin1Char('.') + suffix;
     return CurrentPrompts().SaveFileName(request);
 }
 
@@ -499,7 +531,8 @@ void ResultsPane::SavePdf()
     if (path.isEmpty())
         return;
     QString error;
-    if (!SaveResultsPdf(path, TitleForFiles(), m_model, {m_sagView, m_stressView}, &error))
+    if (!SaveResultsPdf(path, TitleForFiles(), m_model, {m_sagView, m_stressView}, &error,
+                        PrintDetails()))
         ReportNotWritten(path, error);
     else
         AnnounceWrittenFile(path);
@@ -511,12 +544,12 @@ void ResultsPane::Print()
         return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName(TitleForFiles());
+    printer.setDocName(FileNameOfTitle(TitleForFiles()));
     QPrintDialog dialog(&printer, this);
     dialog.setObjectName(QStringLiteral("ResultsPrintDialog"));
     if (CurrentPrompts().Exec(dialog) != QDialog::Accepted)
         return;
-    PrintResults(printer, TitleForFiles(), m_model, {m_sagView, m_stressView});
+    PrintResults(printer, TitleForFiles(), m_model, {m_sagView, m_stressView}, PrintDetails());
 }
 
 void ResultsPane::VisibilityChanged(bool visible)

@@ -86,6 +86,10 @@ public:
     void SavePdf();
     void Print();
 
+    // The title block's lines under the title of a printout: project, wire, permissible
+    // stresses, climate, date.
+    QStringList PrintDetails() const;
+
     // Writes visibility, place and size to the settings store; a store that refuses is
     // passed over.
     void SaveLayout();
