@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Pictures of the desktop program's windows (English and Russian, both units modes, every
-# dialog, one whole X screen) under a virtual X server, into build/screenshots/. Settings and
+# dialog, one whole X screen of a laptop's 1366×768) under a virtual X server, into build/screenshots/. Settings and
 # data go to a private folder there, never to the user's own.
 #   screenshots.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
@@ -17,6 +17,6 @@ mkdir -p "$home/runtime"
 chmod 700 "$home/runtime"
 env HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" \
     XDG_RUNTIME_DIR="$home/runtime" QT_QPA_PLATFORM=xcb \
-    xvfb-run -a -s "-screen 0 1280x900x24" "$dir/bin/velmora_screenshots" "$out"
+    xvfb-run -a -s "-screen 0 1366x768x24" "$dir/bin/velmora_screenshots" "$out"
 rm -rf "$home"
 echo "Screenshots: $out"
