@@ -9,19 +9,26 @@
 #include "fake_settings.h"
 #include "gui/formmain.h"
 #include "gui/results/resultspane.h"
+#include "gui/results/resultsplots.h"
 #include "gui/writtenfile.h"
 
 #include <QAction>
+#include <QChart>
+#include <QChartView>
 #include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -163,6 +170,37 @@ private slots:
         }};
         Pane()->Print();
         QVERIFY2(!docName.isEmpty() && !docName.contains('/'), qPrintable(docName));
+    }
+
+    // All 17 modes on the stress plot: each curve its own colour and line together, and
+    // named in the legend by what the mode is.
+    void everyModeCurveLooksDifferentAndIsNamed()
+    {
+        QChart *chart = Pane()->StressView()->chart();
+        QSet<QString> looks;
+        QStringList names;
+        for (QAbstractSeries *series : chart->series()) {
+            if (!series->property("mode").isValid())
+                continue;
+            const QPen pen = static_cast<QLineSeries *>(series)->pen();
+            looks << pen.color().name() + QString::number(int(pen.style()));
+            names << series->name();
+            QCOMPARE(chart->legend()->markers(series).size(), 1);
+        }
+        QCOMPARE(names.size(), 17);
+        QCOMPARE(looks.size(), 17);
+        QVERIFY2(names.contains("1: Ice with wind"), qPrintable(names.join(", ")));
+        QVERIFY2(names.contains("7: Maximum temperature"), qPrintable(names.join(", ")));
+        for (const QString &name : names)
+            QVERIFY2(name.contains(QRegularExpression("^[0-9]+: \\S")), qPrintable(name));
+        // Modes 1, 15 and 16 are all blue: their lines differ.
+        QSet<int> blues;
+        for (QAbstractSeries *series : chart->series()) {
+            const int mode = series->property("mode").toInt();
+            if (mode == 1 || mode == 15 || mode == 16)
+                blues << int(static_cast<QLineSeries *>(series)->pen().style());
+        }
+        QCOMPARE(blues.size(), 3);
     }
 };
 
