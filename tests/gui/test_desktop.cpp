@@ -7,9 +7,11 @@
 
 #include "catalogue/catalogue.h"
 #include "fake_settings.h"
+#include "gui/catalogue/formwiresbase.h"
 #include "gui/formmain.h"
 #include "gui/results/resultspane.h"
 #include "gui/results/resultsplots.h"
+#include "gui/templates/formspisokshabloni.h"
 #include "gui/writtenfile.h"
 
 #include <QAction>
@@ -32,6 +34,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWindow>
 
 using namespace velmora;
 using namespace velmora::test;
@@ -201,6 +204,40 @@ private slots:
                 blues << int(static_cast<QLineSeries *>(series)->pen().style());
         }
         QCOMPARE(blues.size(), 3);
+    }
+
+    // The catalogue and the template list are ordinary windows beside the main one, and the
+    // application's keys work while they have the focus.
+    void theCatalogueAndTemplateWindowsAreOrdinaryWindows()
+    {
+        ScriptedPrompts prompts;
+        int calculations = 0;
+        Main()->SetCalcDriver([&calculations](const TProject &, const CalcArgs &) {
+            ++calculations;
+            return std::optional<CalcResults>();
+        });
+        QList<QWidget *> windows {Windows().FormWiresBase, Windows().FormSpisokShabloni};
+        for (QWidget *window : windows) {
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+            QCOMPARE(window->windowType(), Qt::Window);
+            QVERIFY(!(window->windowFlags() & Qt::WindowStaysOnTopHint));
+            QCOMPARE(window->windowHandle()->transientParent(), nullptr);
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            const int before = calculations;
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window,
+                            Qt::Key_F9);
+            QCOMPARE(calculations, before + 1);
+            window->hide();
+        }
+        // The catalogue's context menu speaks the language in force.
+        QCOMPARE(Windows().FormWiresBase->findChild<QAction *>("MenuCreate")->text(),
+                 QString::fromStdString(GetText("Create")));
+        QVERIFY(!Windows()
+                     .FormWiresBase->findChild<QAction *>("MenuDelete")
+                     ->text()
+                     .contains(QRegularExpression("[А-Яа-я]")));
     }
 };
 

@@ -62,16 +62,11 @@ namespace velmora {
 
 namespace {
 
-const FileDialogRequest OpenProjectDialog {QStringLiteral("Открыть проект Velmora ..."),
-                                           QStringLiteral("*.vlp (*.vlp)"),
-                                           QStringLiteral("vlp"),
-                                           {},
-                                           {}};
-const FileDialogRequest SaveProjectDialog {QStringLiteral("Сохранить проект Velmora ..."),
-                                           QStringLiteral("*.vlp (*.vlp)"),
-                                           QStringLiteral("vlp"),
-                                           {},
-                                           {}};
+// The project file dialogs in the language in force.
+FileDialogRequest ProjectDialog(const char *titleKey)
+{
+    return {UiText(titleKey), QStringLiteral("*.vlp (*.vlp)"), QStringLiteral("vlp"), {}, {}};
+}
 
 // The engine with the spreadsheet report under the program's folder, in the language and
 // units mode in force.
@@ -585,7 +580,7 @@ void TFormMain::ActOpenProject()
 {
     if (!SaveProjectDlg())
         return;
-    FileDialogRequest request = OpenProjectDialog;
+    FileDialogRequest request = ProjectDialog("Open_project_title");
     request.fileName = QStringLiteral("*.vlp");
     // The first open starts among the shipped examples.
     PrepareDialogFolder(request, FileKind::Project, DialogUse::Open, ProjectsDir);
@@ -725,7 +720,7 @@ bool TFormMain::SaveProjectNow()
     if (!MaySaveSpans())
         return false;
     if (ProjectFileName.isEmpty()) {
-        FileDialogRequest request = SaveProjectDialog;
+        FileDialogRequest request = ProjectDialog("Save_project_title");
         request.fileName = m_saveDialogFile;
         PrepareDialogFolder(request, FileKind::Project, DialogUse::Save);
         const QString path = CurrentPrompts().SaveFileName(request);
@@ -759,7 +754,7 @@ void TFormMain::ActProjectSaveAsExecute()
 {
     if (!MaySaveSpans())
         return;
-    FileDialogRequest request = SaveProjectDialog;
+    FileDialogRequest request = ProjectDialog("Save_project_title");
     request.fileName = ProjectFileName;
     PrepareDialogFolder(request, FileKind::Project, DialogUse::Save);
     const QString path = CurrentPrompts().SaveFileName(request);

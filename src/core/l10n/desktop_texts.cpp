@@ -31,6 +31,10 @@ void RegisterDesktopTexts()
             "ветер %6 м/с при %7 °C, с гололёдом %8 м/с при %9 °C");
     AddText("Print_date", "Printed %1;Дата печати %1");
     AddText("Print_page", "Page %1 of %2;Страница %1 из %2");
+    // File dialogs' titles.
+    AddText("Open_project_title", "Open a Velmora project;Открыть проект Velmora");
+    AddText("Save_project_title", "Save the Velmora project;Сохранить проект Velmora");
+    AddText("Cad_output_title", "Output to CAD;Вывод в CAD");
     AddText("Help_window", "Velmora manual;Руководство Velmora");
     AddText("Help_contents", "Contents;Содержание");
     AddText("Help_search", "Search;Поиск");
