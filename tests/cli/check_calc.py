@@ -320,6 +320,27 @@ class Cases:
         status, out, _ = run(self.exe, ["--help"])
         check(status == 0 and "velmora-calc --version" in out, f"--help: {out!r}")
 
+    def help(self):
+        # --help names every command and every option each command takes.
+        status, out, err = run(self.exe, ["--help"])
+        check(status == 0 and err == "", f"--help: exit {status}, stderr {err!r}")
+        options = {
+            "calc": ["--catalogue", "--regime", "--lang", "--units", "--report", "--jsonl",
+                     "--report-dir", "--jobs"],
+            "template": ["--index", "--dxf", "--catalogue", "--lang", "--units"],
+            "stringing": ["--section", "--all", "--spans", "--from", "--to", "--step",
+                          "--catalogue", "--lang", "--units", "--report"],
+        }
+        for command, names in options.items():
+            check(f"velmora-calc {command} " in out, f"--help lacks {command}: {out!r}")
+            # The command's own usage: on stdout with status 0, every option of it.
+            status, own, err = run(self.exe, [command, "--help"])
+            check(status == 0 and err == "" and own.startswith("usage: velmora-calc " + command),
+                  f"{command} --help: exit {status}, stdout {own!r}, stderr {err!r}")
+            for name in names:
+                check(name in own, f"{command} --help lacks {name}: {own!r}")
+                check(name in out, f"--help lacks {name}: {out!r}")
+
 
 if __name__ == "__main__":
     sys.exit(run_cases(Cases))

@@ -104,6 +104,10 @@ def expected_files(build_dir, gui):
     files |= {"share/velmora/" + name for name in data}
     if gui:
         manuals = ["VELMORA_en.pdf", "VELMORA_ru.pdf", "VELMORA_en.pages", "VELMORA_ru.pages"]
+        # The manual's pages for its window in the program, as the build lays them out.
+        help_dir = os.path.join(app_dir, "help")
+        manuals += sorted(os.path.relpath(os.path.join(root, name), app_dir)
+                          for root, _, names in os.walk(help_dir) for name in names)
         data += manuals
         files |= {"share/velmora/" + name for name in manuals}
         files |= {"bin/velmora", "share/man/man1/velmora.1.gz", "share/man/ru/man1/velmora.1.gz",

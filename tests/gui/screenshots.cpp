@@ -11,6 +11,7 @@
 #include "gui/formsaveproject.h"
 #include "gui/formunitsdlg.h"
 #include "gui/formwait.h"
+#include "gui/helpbrowser.h"
 #include "gui/languagedialog.h"
 #include "gui/platform.h"
 #include "gui/results/resultspane.h"
@@ -89,7 +90,8 @@ void Shoot(const QString &language)
     // closed again for the pictures that follow.
     auto *pane = w.FormMain->findChild<ResultsPane *>(QStringLiteral("ResultsPane"));
     auto *paneAction = w.FormMain->findChild<QAction *>(QStringLiteral("ActResultsPane"));
-    paneAction->trigger();
+    if (!paneAction->isChecked())
+        paneAction->trigger();
     for (int units : {0, 1}) {
         SetUnits(units);
         w.FormMain->ApplyLanguage();
@@ -106,13 +108,21 @@ void Shoot(const QString &language)
     }
     // The printed results as a PDF, to be looked at page by page.
     SaveResultsPdf(g_folder + QStringLiteral("/results_%1.pdf").arg(language), pane->windowTitle(),
-                   pane->TableModel(), {pane->SagView(), pane->StressView()}, nullptr);
+                   pane->TableModel(), {pane->SagView(), pane->StressView()}, nullptr,
+                   pane->PrintDetails());
     SetUnits(0);
     w.FormMain->ApplyLanguage();
     w.FormMain->ProjectToForm();
     pane->Flush();
     pane->Tabs()->setCurrentIndex(0);
-    paneAction->trigger();
+    if (paneAction->isChecked())
+        paneAction->trigger();
+
+    // The manual's window at the results pane's section.
+    if (HelpBrowser *help = ShowHelpAt(QStringLiteral("results-pane"))) {
+        Grab(help, QStringLiteral("help_%1").arg(language));
+        help->hide();
+    }
 
     w.FormKlimatKoef->LoadKoef(w.FormMain->CurProject.Koef);
     w.FormKlimatKoef->FormShow();

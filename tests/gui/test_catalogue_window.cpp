@@ -436,7 +436,7 @@ private slots:
         QStringList items;
         for (QAction *action : menu->actions())
             items << action->text();
-        QCOMPARE(items, (QStringList {"Новый", "Исправить", "Удалить"}));
+        QCOMPARE(items, (QStringList {"Create", "Edit", "Delete"})); // the language in force
         menu->actions().at(2)->trigger();
         QCOMPARE(WiresList().Count(), 1);
         QCOMPARE(w.Modified(), 2);

@@ -5,6 +5,7 @@
 
 #include "gui/formklimatkoef.h"
 #include "gui/formmain.h"
+#include "gui/helpbrowser.h"
 #include "gui/helptopics.h"
 #include "gui/platform.h"
 #include "gui/program.h"
@@ -16,8 +17,12 @@
 #include <QDialog>
 #include <QDockWidget>
 #include <QFile>
+#include <QListWidget>
 #include <QMainWindow>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QTreeWidget>
 
 using namespace velmora;
 using namespace velmora::test;
@@ -39,6 +44,11 @@ QStringList AnchorsOf(const QString &pagesPath)
     while (!file.atEnd())
         anchors << QString::fromUtf8(file.readLine().split('\t').first());
     return anchors;
+}
+
+HelpBrowser *Browser()
+{
+    return Windows().FormMain->findChild<HelpBrowser *>("HelpBrowser");
 }
 
 QString Expected(const QString &language, const QString &anchor)
@@ -92,6 +102,8 @@ private slots:
         }
     }
 
+    // F1 opens the manual's window at the focused window's section, in the current language;
+    // nothing is handed to the desktop (whose PDF opener drops the page).
     void f1OpensTheSectionOfTheFocusedWindowInTheCurrentLanguage()
     {
         ScriptedPrompts prompts;
@@ -100,28 +112,69 @@ private slots:
         QWidget *field = climatic->findChild<QAbstractSpinBox *>();
         QVERIFY(field);
         QTest::keyClick(field, Qt::Key_F1);
-        QCOMPARE(prompts.Kinds(), QStringList {"OpenDocument"});
-        QCOMPARE(prompts.Last("OpenDocument"), Expected("en", "climatic"));
+        HelpBrowser *help = Browser();
+        QVERIFY(help && help->isVisible());
+        QCOMPARE(help->Source().fragment(), "climatic");
+        QVERIFY2(help->Source().toLocalFile().startsWith(ApplicationDir() + "help/en/"),
+                 qPrintable(help->Source().toString()));
+        QVERIFY(help->Text()->toPlainText().contains("Climatic"));
+        QCOMPARE(help->Contents()->currentItem()->data(0, Qt::UserRole).toString(), "climatic");
         climatic->hide();
 
         SetLanguage(1);
         auto *mainField = Windows().FormMain->findChild<QAbstractSpinBox *>("T_Max");
         QTest::keyClick(mainField, Qt::Key_F1);
-        QCOMPARE(prompts.Last("OpenDocument"), Expected("ru", "main-window"));
-        QVERIFY(HelpPageOf(PagesFile("ru"), "main-window") > 1);
+        QCOMPARE(help->Source().fragment(), "main-window");
+        QVERIFY(help->Source().toLocalFile().startsWith(ApplicationDir() + "help/ru/"));
+        QCOMPARE(help->windowTitle(), "Руководство Velmora");
 
         // With a modifier F1 is not the manual's key.
+        help->OpenAt("units");
         QTest::keyClick(mainField, Qt::Key_F1, Qt::ControlModifier);
-        QCOMPARE(prompts.asked.size(), 2);
+        QCOMPARE(help->Source().fragment(), "units");
+        QVERIFY(prompts.asked.isEmpty());
     }
 
-    // Help → Manual opens the manual's start, F1 its section; when the system does not open
-    // it (no file, no viewer) a warning names the PDF in the program's language.
+    // The window's contents list every chapter, its search finds sections in every chapter,
+    // and back and forward retrace the sections read.
+    void theManualsWindowHasContentsSearchAndHistory()
+    {
+        ScriptedPrompts prompts;
+        Windows().FormMain->findChild<QAction *>("ActHelp")->trigger();
+        HelpBrowser *help = Browser();
+        QVERIFY(help);
+        QCOMPARE(help->Source().fragment(), HelpContentsAnchor);
+        QVERIFY(help->Contents()->topLevelItemCount() >= 12);
+
+        const QStringList found = help->Search("critical span");
+        QVERIFY2(found.contains("results-summary") && found.size() >= 3,
+                 qPrintable(found.join(' ')));
+        QCOMPARE(help->Results()->count(), found.size());
+        QVERIFY(help->Search("qqzzqq").isEmpty());
+        QCOMPARE(help->Results()->item(0)->text(), "Nothing found for \"qqzzqq\".");
+
+        help->OpenAt("units");
+        help->OpenAt("climatic");
+        auto *back = help->findChild<QPushButton *>("HelpBack");
+        auto *forward = help->findChild<QPushButton *>("HelpForward");
+        QVERIFY(back->isEnabled());
+        back->click();
+        QCOMPARE(help->Source().fragment(), "units");
+        QVERIFY(forward->isEnabled());
+        forward->click();
+        QCOMPARE(help->Source().fragment(), "climatic");
+        QVERIFY(prompts.asked.isEmpty());
+    }
+
+    // The PDF stays for printing: its button opens it at the section shown; when the system
+    // does not open it (no file, no viewer) a warning names the PDF in the program's language.
     void aManualThatDoesNotOpenIsReported()
     {
         ScriptedPrompts prompts;
         prompts.opened = {false, false};
         Windows().FormMain->findChild<QAction *>("ActHelp")->trigger();
+        QPushButton *pdf = Browser()->findChild<QPushButton *>("HelpPdf");
+        pdf->click();
         const QString english = ApplicationDir() + HelpBaseName + "_en.pdf";
         QCOMPARE(prompts.Kinds(), (QStringList {"OpenDocument", "Warning"}));
         QCOMPARE(prompts.asked.at(0).text, english);
@@ -132,9 +185,11 @@ private slots:
 
         SetLanguage(1);
         QTest::keyClick(Windows().FormMain->findChild<QAbstractSpinBox *>("T_Max"), Qt::Key_F1);
+        pdf->click();
         QCOMPARE(prompts.Kinds(),
                  (QStringList {"OpenDocument", "Warning", "OpenDocument", "Warning"}));
         QCOMPARE(prompts.Last("OpenDocument"), Expected("ru", "main-window"));
+        QVERIFY(HelpPageOf(PagesFile("ru"), "main-window") > 1);
         QVERIFY2(prompts.Last("Warning").startsWith("Не удалось открыть руководство \""
                                                     + ApplicationDir() + HelpBaseName
                                                     + "_ru.pdf\": "),

@@ -323,7 +323,8 @@ private slots:
         prompts.fileNames = {QString()};
         Action("ActProjectSave")->trigger();
         QCOMPARE(prompts.Kinds(), QStringList {"Save"});
-        QCOMPARE(prompts.lastFileDialog.title, "Сохранить проект Velmora ...");
+        QCOMPARE(prompts.lastFileDialog.title,
+                 "Save the Velmora project"); // in the language in force
         QCOMPARE(prompts.lastFileDialog.defaultSuffix, "vlp");
         QVERIFY(Main()->ProjectFileName.isEmpty());
     }
@@ -429,7 +430,8 @@ private slots:
         prompts.fileNames = {path};
         Action("ActProjectOpen")->trigger();
         QCOMPARE(prompts.Kinds(), QStringList {"Open"});
-        QCOMPARE(prompts.lastFileDialog.title, "Открыть проект Velmora ...");
+        QCOMPARE(prompts.lastFileDialog.title,
+                 "Open a Velmora project"); // in the language in force
         QCOMPARE(prompts.lastFileDialog.fileName, "*.vlp");
         QCOMPARE(Main()->CurProject.Koef.V_Otv, 1.0);
         QCOMPARE(Decimal("T_Max")->value(), 35.0);

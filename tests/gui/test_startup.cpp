@@ -12,10 +12,12 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTemporaryDir>
 
 #include <stdexcept>
 
@@ -130,6 +132,31 @@ private slots:
             QCOMPARE(Windows().FormMain, nullptr);
         }
         QVERIFY(prompts.asked.isEmpty());
+    }
+
+    // The program file itself with no display at all: --help and --version answer on stdout
+    // in the stored language and leave the settings store as it was (here: not made).
+    void helpAndVersionNeedNoDisplayAndWriteNoSettings()
+    {
+        QTemporaryDir home;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QString::fromLatin1(name));
+        env.insert("HOME", home.path());
+        env.insert("XDG_CONFIG_HOME", home.path() + "/config");
+        for (const QString &argument : QStringList {"--help", "-h", "--version"}) {
+            QProcess program;
+            program.setProcessEnvironment(env);
+            program.start(ApplicationDir() + "velmora", {argument});
+            QVERIFY(program.waitForFinished(20000));
+            const QString out = QString::fromUtf8(program.readAllStandardOutput());
+            QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+            QVERIFY2(program.exitCode() == 0,
+                     qPrintable(argument + ": " + program.readAllStandardError()));
+            QVERIFY2(out.contains(argument == "--version" ? "Velmora " : "project.vlp"),
+                     qPrintable(out));
+        }
+        QVERIFY(QDir(home.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
     }
 
     // A settings store that cannot be written (a read-only home) costs only what it would

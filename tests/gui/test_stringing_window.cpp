@@ -195,6 +195,7 @@ private slots:
     void pastedNumbersReplaceFromTheCurrentRow()
     {
         ScriptedPrompts prompts;
+        prompts.yesNo = {true, true, true}; // each paste is shown as read and taken
         QVERIFY(!Main()->isWindowModified());
         Ui().spansEditor->setCurrentCell(1, 0);
         Window()->PasteSpans("200\t\r\n210,5\r\n");
@@ -209,7 +210,7 @@ private slots:
         QGuiApplication::clipboard()->setText("300\n310");
         QTest::keyClick(Ui().spansEditor, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(Section().Spans, (std::vector<double> {120, 200, 210.5, 160, 135, 300, 310}));
-        QVERIFY(prompts.asked.isEmpty());
+        QCOMPARE(prompts.Kinds(), (QStringList {"Question", "Question"}));
 
         // Spans put back as they were: no change left, no mark.
         Ui().spansEditor->SetTexts({});
@@ -328,6 +329,7 @@ private slots:
         QCOMPARE(Section().Spans.size(), 5u);
         // A paste with a text that is no number: it stays where it went, named.
         Ui().spansEditor->setCurrentCell(5, 0);
+        prompts.yesNo = {true};
         Window()->PasteSpans("170\nabc\n");
         QCOMPARE(prompts.Last("Error"),
                  "Span 7 of anchor section \"Анкерный участок 1\": \"abc\" is not a number");
@@ -396,6 +398,7 @@ private slots:
         QVERIFY2(prompts.Last("Error").contains("the characters ✓ cannot be stored"),
                  qPrintable(prompts.Last("Error")));
 
+        prompts.yesNo = {true};
         Window()->PasteSpans("480");
         Window()->DuplicateClick();
         QCOMPARE(Main()->CurProject.Sections.Count(), 3);
@@ -446,9 +449,10 @@ private slots:
         file.write("\xEF\xBB\xBFSpan, m;\r\n100,5;\r\n200;\r\n");
         file.close();
         prompts.fileNames = {csv};
+        prompts.yesNo = {true};
         Window()->ImportClick();
         QCOMPARE(Section().Spans, (std::vector<double> {100.5, 200}));
-        QCOMPARE(prompts.Kinds(), QStringList {"Open"});
+        QCOMPARE(prompts.Kinds(), (QStringList {"Open", "Question"}));
         QCOMPARE(prompts.lastFileDialog.title, "Spans from a CSV or text file");
 
         const QString empty = m_dir.filePath("empty.txt");

@@ -148,6 +148,10 @@ private slots:
         QVERIFY(Curves(w.Preview()).isEmpty());
         w.Grid()->setCurrentCell(1, 0);
         QCOMPARE(w.Preview()->Reason(), ZeroScaleReason);
+        // In the language in force.
+        SetLanguage(1);
+        w.UpdatePreview();
+        QCOMPARE(w.Preview()->Reason(), "Масштаб шаблона равен 0: чертить нечего");
         QVERIFY(prompts.asked.isEmpty());
     }
 

@@ -534,9 +534,9 @@ private slots:
         });
         prompts.fileNames = {dir.path() + "/" + chosenName};
         w.AcadRun();
-        QCOMPARE(prompts.Last("Save"), QString("Вывод в CAD - Velmora"));
+        QCOMPARE(prompts.Last("Save"), QString("Output to CAD")); // in the language in force
         QCOMPARE(prompts.lastFileDialog.fileName, offered);
-        QCOMPARE(prompts.lastFileDialog.filter, QString("CAD file (*.dxf)"));
+        QCOMPARE(prompts.lastFileDialog.filter, QString("DXF (*.dxf)"));
         QVERIFY(!prompts.lastFileDialog.confirmOverwrite);
         QVERIFY(waitShown);
         QVERIFY(!m_wait->isVisible());

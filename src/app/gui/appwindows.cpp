@@ -15,9 +15,47 @@
 #include "gui/stringing/formstringing.h"
 #include "gui/templates/formspisokshabloni.h"
 
+#include <QAction>
 #include <QCoreApplication>
+#include <QEvent>
+#include <QWindow>
 
 namespace velmora {
+
+namespace {
+
+// Keeps a window free of the main window on the desktop: Qt makes a window with a parent
+// transient for it at each showing, which window managers keep above the parent.
+class FreeWindowFilter : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show) {
+            if (QWindow *handle = static_cast<QWidget *>(watched)->windowHandle())
+                handle->setTransientParent(nullptr);
+        }
+        return false;
+    }
+};
+
+// A modeless window of the program as an ordinary window beside the main one (not always on
+// top of it), in which the main window's keys (F9, Ctrl+S, Ctrl+Q) work as well.
+void MakeOrdinaryWindow(QWidget *window, TFormMain *main)
+{
+    window->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                           | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    for (const char *name : {"ActCalcProject", "ActProjectSave", "ActExit"}) {
+        if (auto *action = main->findChild<QAction *>(QString::fromLatin1(name)))
+            window->addAction(action);
+    }
+    window->installEventFilter(new FreeWindowFilter(window));
+}
+
+} // namespace
 
 AppWindows &Windows()
 {
@@ -54,6 +92,7 @@ void CreateAppWindows(const std::function<void(int position)> &beforeEach)
         // The project's wire may be among the wires changed: the results follow.
         QObject::connect(w.FormWiresBase, &TFormWiresBase::CatalogueChanged, w.FormMain,
                          &TFormMain::InputChanged);
+        MakeOrdinaryWindow(w.FormWiresBase, w.FormMain);
         next();
         next();
         w.FormSave_Project = new TFormSave_Project(w.FormMain);
@@ -61,6 +100,7 @@ void CreateAppWindows(const std::function<void(int position)> &beforeEach)
         // The template list window makes its template editor (position 9) first.
         next();
         w.FormSpisokShabloni = new TFormSpisokShabloni(w.FormMain->TemplateHostOf(), w.FormMain);
+        MakeOrdinaryWindow(w.FormSpisokShabloni, w.FormMain);
         QObject::connect(w.FormMain, &TFormMain::ProjectReplaced, w.FormSpisokShabloni,
                          [list = w.FormSpisokShabloni, main = w.FormMain] {
                              list->RefreshList(main->CurProject.Shablons);

@@ -1,14 +1,63 @@
 #include "gui/commandline.h"
 
 #include "common/version.h"
+#include "gui/platform.h"
 #include "gui/program.h"
 #include "gui/uitext.h"
+#include "l10n/localization.h"
+#include "l10n/settings.h"
 
 #include <QCommandLineParser>
+#include <QLocale>
 
 #include <iostream>
 
 namespace velmora {
+
+namespace {
+
+// A store for reading only (the one installed, else the platform's): the language it names is
+// used, and the localization's writes of the language and units go nowhere.
+class ReadOnlySettings : public SettingsStore
+{
+public:
+    explicit ReadOnlySettings(SettingsStore *installed)
+        : m_store(installed ? *installed : m_platform)
+    {
+    }
+    Value Read(const std::string &name) override { return m_store.Read(name); }
+    void Write(const std::string &, const std::string &) override { }
+
+private:
+    QtSettingsStore m_platform;
+    SettingsStore &m_store;
+};
+
+} // namespace
+
+bool AsksForTextOnly(const QStringList &arguments)
+{
+    for (const QString &argument : arguments.mid(1)) {
+        if (argument == QLatin1String("--"))
+            return false;
+        if (argument == QLatin1String("-h") || argument == QLatin1String("--help")
+            || argument == QLatin1String("-v") || argument == QLatin1String("--version"))
+            return true;
+    }
+    return false;
+}
+
+int AnswerTextOnly(const QStringList &arguments)
+{
+    QLocale::setDefault(QLocale::c());
+    SettingsStore *kept = CurrentSettingsStore();
+    ReadOnlySettings settings(kept);
+    SetSettingsStore(&settings);
+    InitLocalization(SystemLanguageName());
+    const CommandLineAnswer answer = AnswerCommandLine(arguments);
+    SetSettingsStore(kept);
+    return answer.status.value_or(0);
+}
 
 CommandLineAnswer AnswerCommandLine(const QStringList &arguments)
 {

@@ -22,4 +22,12 @@ struct CommandLineAnswer
 // file, as the parser takes it (after "--" even a name that starts with "-").
 CommandLineAnswer AnswerCommandLine(const QStringList &arguments);
 
+// Whether the command line asks only for a text (--help, --version): answered without a
+// display, a window or a write to the settings store.
+bool AsksForTextOnly(const QStringList &arguments);
+
+// The answer to such a command line, a core application object made: the store is read for
+// the language and never written. Returns the exit status.
+int AnswerTextOnly(const QStringList &arguments);
+
 } // namespace velmora

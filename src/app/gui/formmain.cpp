@@ -15,6 +15,7 @@
 #include "gui/formsaveproject.h"
 #include "gui/formunitsdlg.h"
 #include "gui/guard.h"
+#include "gui/helpbrowser.h"
 #include "gui/helptopics.h"
 #include "gui/languagedialog.h"
 #include "gui/numberfields.h"
@@ -25,8 +26,10 @@
 #include "gui/recentprojects.h"
 #include "gui/reportplatform.h"
 #include "gui/results/resultspane.h"
+#include "gui/screenfit.h"
 #include "gui/stringing/formstringing.h"
 #include "gui/uitext.h"
+#include "gui/writtenfile.h"
 #include "l10n/localization.h"
 #include "l10n/texts.h"
 #include "l10n/units.h"
@@ -48,6 +51,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 
@@ -60,16 +64,11 @@ namespace velmora {
 
 namespace {
 
-const FileDialogRequest OpenProjectDialog {QStringLiteral("Открыть проект Velmora ..."),
-                                           QStringLiteral("*.vlp (*.vlp)"),
-                                           QStringLiteral("vlp"),
-                                           {},
-                                           {}};
-const FileDialogRequest SaveProjectDialog {QStringLiteral("Сохранить проект Velmora ..."),
-                                           QStringLiteral("*.vlp (*.vlp)"),
-                                           QStringLiteral("vlp"),
-                                           {},
-                                           {}};
+// The project file dialogs in the language in force.
+FileDialogRequest ProjectDialog(const char *titleKey)
+{
+    return {UiText(titleKey), QStringLiteral("*.vlp (*.vlp)"), QStringLiteral("vlp"), {}, {}};
+}
 
 // The engine with the spreadsheet report under the program's folder, in the language and
 // units mode in force.
@@ -169,6 +168,7 @@ TFormMain::TFormMain(QWidget *parent)
     RegisterCommonTexts();
     RegisterMainWindowTexts();
     RegisterStringingTexts(); // the caption of the stringing tables' action
+    RegisterDesktopTexts();
     CurProject.SetDefaults();
     SavedProject.Assign(CurProject);
 
@@ -247,11 +247,17 @@ void TFormMain::ConnectUi()
 // with its final size.
 void TFormMain::setVisible(bool visible)
 {
-    if (visible && !m_shown) {
+    const bool first = visible && !m_shown;
+    if (first) {
         m_shown = true;
         Guarded([this] { FormShow(); });
     }
     QMainWindow::setVisible(visible);
+    // Once shown, its frame is known, and the docked pane's width once the layout settles.
+    if (first) {
+        FitOnScreen(this);
+        QTimer::singleShot(0, this, [this] { FitOnScreen(this); });
+    }
 }
 
 void TFormMain::FormShow()
@@ -263,6 +269,7 @@ void TFormMain::FormShow()
     QMainWindow::layout()->activate();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+    FitOnScreen(this);
 }
 
 // The pair not chosen is 0 in a file: it is derived from the chosen one over the section.
@@ -407,7 +414,9 @@ void TFormMain::ShowModifiedMark()
 {
     TDAT shown = CurProject.Dat;
     FieldsToDat(shown);
-    setWindowModified(!AsFileKeepsIt(shown).IsEqual(AsFileKeepsIt(SavedProject.Dat))
+    const TFormStringing *stringing = Windows().FormStringing;
+    setWindowModified((stringing && !stringing->UnacceptedSpans().isEmpty())
+                      || !AsFileKeepsIt(shown).IsEqual(AsFileKeepsIt(SavedProject.Dat))
                       || !CurProject.Koef.IsEqual(SavedProject.Koef)
                       || !CurProject.Shablons.IsEqual(SavedProject.Shablons)
                       || !CurProject.Sections.IsEqual(SavedProject.Sections)
@@ -674,7 +683,7 @@ void TFormMain::ActUnitsExecute()
 
 void TFormMain::ActHelpExecute()
 {
-    OpenHelpAt(AppDir, HelpBaseName, HelpContentsAnchor);
+    ShowHelpAt(HelpContentsAnchor);
 }
 
 void TFormMain::ActAboutExecute()
@@ -717,7 +726,7 @@ void TFormMain::ActOpenProject()
 {
     if (!SaveProjectDlg())
         return;
-    FileDialogRequest request = OpenProjectDialog;
+    FileDialogRequest request = ProjectDialog("Open_project_title");
     request.fileName = QStringLiteral("*.vlp");
     // The first open starts among the shipped examples.
     PrepareDialogFolder(request, FileKind::Project, DialogUse::Open, ProjectsDir);
@@ -854,8 +863,10 @@ void TFormMain::ActSaveProject()
 // project was written.
 bool TFormMain::SaveProjectNow()
 {
+    if (!MaySaveSpans())
+        return false;
     if (ProjectFileName.isEmpty()) {
-        FileDialogRequest request = SaveProjectDialog;
+        FileDialogRequest request = ProjectDialog("Save_project_title");
         request.fileName = m_saveDialogFile;
         PrepareDialogFolder(request, FileKind::Project, DialogUse::Save);
         const QString path = CurrentPrompts().SaveFileName(request);
@@ -875,9 +886,21 @@ bool TFormMain::SaveProjectNow()
     return true;
 }
 
+bool TFormMain::MaySaveSpans()
+{
+    TFormStringing *stringing = Windows().FormStringing;
+    if (!stringing || stringing->UnacceptedSpans().isEmpty())
+        return true;
+    CurrentPrompts().Error(UiText("Spans_not_saved").arg(stringing->UnacceptedSpans()));
+    ActStringingExecute();
+    return false;
+}
+
 void TFormMain::ActProjectSaveAsExecute()
 {
-    FileDialogRequest request = SaveProjectDialog;
+    if (!MaySaveSpans())
+        return;
+    FileDialogRequest request = ProjectDialog("Save_project_title");
     request.fileName = ProjectFileName;
     PrepareDialogFolder(request, FileKind::Project, DialogUse::Save);
     const QString path = CurrentPrompts().SaveFileName(request);
@@ -903,6 +926,7 @@ void TFormMain::WriteProjectFile()
     MarkSaved();
     AddRecentProject(ProjectFileName);
     ShowRecentProjects();
+    AnnounceWrittenFile(ProjectFileName);
     CurrentPrompts().Message(UiText("File_saved"));
 }
 

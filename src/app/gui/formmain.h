@@ -128,6 +128,9 @@ private:
 
     bool SaveProjectDlg();
     bool SaveProjectNow();
+    // False, with the refusal that names the span, while the stringing window holds a span
+    // that is no number (it is not in the project, and saving would drop it).
+    bool MaySaveSpans();
     void WriteProjectFile();
     bool FormCloseQuery();
     void FormClose();

@@ -1,5 +1,6 @@
 #include "gui/helptopics.h"
 
+#include "gui/helpbrowser.h"
 #include "gui/platform.h"
 #include "gui/program.h"
 #include "gui/prompts.h"
@@ -94,7 +95,7 @@ bool HelpKeyFilter::eventFilter(QObject *watched, QEvent *event)
     const auto *widget = qobject_cast<const QWidget *>(watched);
     if (!widget)
         return false;
-    OpenHelpAt(ApplicationDir(), HelpBaseName, HelpAnchorFor(widget));
+    ShowHelpAt(HelpAnchorFor(widget));
     return true;
 }
 

@@ -37,8 +37,9 @@ int HelpPageOf(const QString &pagesPath, const QString &anchor);
 // no program opens PDF files) a warning names the PDF.
 void OpenHelpAt(const QString &folder, const QString &base, const QString &anchor);
 
-// F1 without modifiers, in any window of the application, opens the manual at that window's
-// section. Installed on the application once the main window exists; owned by it.
+// F1 without modifiers, in any window of the application, opens the manual's window
+// (ShowHelpAt) at that window's section. Installed on the application once the main window exists;
+// owned by it.
 class HelpKeyFilter : public QObject
 {
     Q_OBJECT

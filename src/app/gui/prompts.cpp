@@ -90,8 +90,9 @@ void QtPrompts::Warning(const QString &text)
 
 bool QtPrompts::WarningYesNo(const QString &text)
 {
+    // Its questions replace or delete something: Enter keeps it.
     return Box(Owner(), QMessageBox::Warning, text, QMessageBox::Yes | QMessageBox::No,
-               QMessageBox::Yes)
+               QMessageBox::No)
         == QMessageBox::Yes;
 }
 

@@ -32,7 +32,8 @@ public:
     virtual void Error(const QString &text) = 0;
     // Warning box: warning icon, OK.
     virtual void Warning(const QString &text) = 0;
-    // Warning box with Yes and No; true for Yes.
+    // Warning box with Yes and No, No the default (its questions replace, delete or end
+    // something); true for Yes.
     virtual bool WarningYesNo(const QString &text) = 0;
     // Question box with Yes and No; true for Yes.
     virtual bool Question(const QString &text) = 0;

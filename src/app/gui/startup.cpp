@@ -100,6 +100,8 @@ int RunProgram(bool runLoop, const std::function<void(int position)> &beforeEach
 int StartProgram(const QStringList &arguments)
 {
     return UnlessFatal([&arguments] {
+        if (AsksForTextOnly(arguments))
+            return AnswerTextOnly(arguments);
         StartLocalization();
         const CommandLineAnswer answer = AnswerCommandLine(arguments);
         if (answer.status)

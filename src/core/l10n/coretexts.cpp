@@ -38,6 +38,17 @@ constexpr CoreEntry coreEntries[] = {
     {"hor_scale", "The horizontal scale;Масштаб горизонтальный"},
     {"vert_scale", "The vertical scale;Масштаб вертикальный "},
     {"Overall_span_ac", "Overall (equivalent) span, m;Габаритный (приведенный) пролет, м"},
+    // A template's drawing that stops before the curves; the English texts are the reasons
+    // of templates/drawtemplate.h.
+    {"zero_stress",
+     "The stress of the wire is 0: nothing to draw;"
+     "Напряжение в проводе равно 0: чертить нечего"},
+    {"zero_scale",
+     "A scale of the template is 0: nothing to draw;"
+     "Масштаб шаблона равен 0: чертить нечего"},
+    {"no_coefficient",
+     "The template coefficient is not a finite number: nothing to draw;"
+     "Коэффициент шаблона не является конечным числом: чертить нечего"},
     {"curve_not_indicated",
      "The type of the pattern (curve) is not indicated.;"
      "Не указан вид шаблона (кривой)."},

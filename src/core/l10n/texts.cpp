@@ -318,6 +318,7 @@ void RegisterAllTexts()
     RegisterSaveProjectTexts();
     RegisterStringingTexts();
     RegisterResultsTexts();
+    RegisterDesktopTexts();
 }
 
 } // namespace velmora

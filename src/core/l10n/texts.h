@@ -13,6 +13,7 @@ void RegisterUnitsTexts();
 void RegisterSaveProjectTexts();
 void RegisterStringingTexts();
 void RegisterResultsTexts(); // l10n/resultstexts.cpp
+void RegisterDesktopTexts(); // l10n/desktop_texts.cpp
 
 // Every table, in the order the windows register them at start-up.
 void RegisterAllTexts();

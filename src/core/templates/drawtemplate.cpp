@@ -191,7 +191,11 @@ TemplateComputation ComputeTemplate(const TProject &project, const TShablon &sha
     c.gamma = answer.gamma;
     c.napr = answer.napr;
     if (const char *reason = NothingToDrawReason(shablon, answer.gamma, answer.napr)) {
-        result.reason = reason;
+        // The reason in the drawing's language.
+        const char *key = reason == ZeroStressReason ? "zero_stress"
+            : reason == ZeroScaleReason              ? "zero_scale"
+                                                     : "no_coefficient";
+        result.reason = CoreText(key, context.lang);
         return c;
     }
     c.figure = FigureOfTemplate(shablon, answer.gamma, answer.napr);

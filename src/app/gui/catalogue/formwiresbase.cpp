@@ -9,9 +9,11 @@
 #include "gui/prompts.h"
 #include "gui/uitext.h"
 #include "gui/unitsmode.h"
+#include "gui/writtenfile.h"
 #include "l10n/texts.h"
 #include "l10n/units.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -125,9 +127,10 @@ TFormWiresBase::TFormWiresBase(const std::string &commonDataDir, const std::stri
     wireLayout->addWidget(m_grid);
 
     m_menu = new QMenu(this);
-    m_menu->addAction(QStringLiteral("Новый"), this, &TFormWiresBase::CreateClick);
-    m_menu->addAction(QStringLiteral("Исправить"), this, &TFormWiresBase::EditClick);
-    m_menu->addAction(QStringLiteral("Удалить"), this, &TFormWiresBase::DeleteClick);
+    // Worded with the buttons (ApplyTexts): the same keys, the language in force.
+    m_menu->addAction(QString(), this, &TFormWiresBase::CreateClick)->setObjectName("MenuCreate");
+    m_menu->addAction(QString(), this, &TFormWiresBase::EditClick)->setObjectName("MenuEdit");
+    m_menu->addAction(QString(), this, &TFormWiresBase::DeleteClick)->setObjectName("MenuDelete");
 
     m_select = new QPushButton(this);
     m_select->setDefault(true);
@@ -264,6 +267,10 @@ void TFormWiresBase::ApplyTexts()
     m_select->setText(UiText("Select"));
     m_cancel->setText(UiText("Cancel"));
     m_create->setText(UiText("Create"));
+    const QList<QAction *> menu = m_menu->actions();
+    menu.at(0)->setText(UiText("Create"));
+    menu.at(1)->setText(UiText("Edit"));
+    menu.at(2)->setText(UiText("Delete"));
     m_delete->setText(UiText("Delete"));
     m_edit->setText(UiText("Edit"));
     m_export->setText(UiText("Export"));
@@ -461,6 +468,7 @@ void TFormWiresBase::ExportClick()
     Guarded([&] {
         WiresList().ExportToText(path.toStdString());
         RememberDialogFolder(FileKind::CatalogueText, path);
+        AnnounceWrittenFile(path);
     });
 }
 

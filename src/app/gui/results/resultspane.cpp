@@ -1,19 +1,24 @@
 #include "gui/results/resultspane.h"
 
 #include "common/numtext.h"
+#include "gui/appwindows.h"
+#include "gui/formmain.h"
 #include "gui/prompts.h"
 #include "gui/results/livecalc.h"
 #include "gui/results/resultsplots.h"
 #include "gui/results/resultsprint.h"
+#include "gui/screenfit.h"
 #include "gui/softsettings.h"
 #include "gui/uitext.h"
 #include "gui/wholefile.h"
+#include "gui/writtenfile.h"
 #include "l10n/texts.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDate>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -43,8 +48,9 @@ const char *const VisibleKey = "ResultsPane";
 const char *const StateKey = "ResultsPaneState";
 const char *const WindowKey = "ResultsPaneWindow";
 
-// The pane's size when it is first docked.
-constexpr int FirstDockWidth = 600;
+// The pane's size when it is first docked (beside the fields it still fits a screen 1366
+// pixels wide).
+constexpr int FirstDockWidth = 470;
 constexpr int FirstDockHeight = 560;
 
 // The pane's content, whose size hint is the pane's size when it is first docked.
@@ -466,12 +472,41 @@ QString ResultsPane::TitleForFiles() const
         + QStringLiteral(" — ") + m_quantity->currentText();
 }
 
+QStringList ResultsPane::PrintDetails() const
+{
+    QStringList lines;
+    const TFormMain *main = Windows().FormMain;
+    const QString project = main ? TFormMain::ProjectNameOf(main->ProjectFileName) : QString();
+    lines << UiText("Print_project").arg(project.isEmpty() ? UiText("Untitled") : project);
+    if (m_results) {
+        const CalcResults &r = *m_results;
+        const ShownUnits u = CurrentShownUnits();
+        lines << UiText("Res_wire_line")
+                     .arg(QString::fromStdString(r.wire.Name), ShortNumber(r.wire.Diam),
+                          ShortNumber(r.wire.Sech), ShortNumber(r.wire.PNag),
+                          ShortNumber(u.factors.force * r.wire.Modl), u.modulus,
+                          QString::fromStdString(FormatNumber(r.wire.Koef)));
+        lines << UiText("Res_permissible")
+                     .arg(ShortNumber(u.factors.stress * r.sigmaMax),
+                          ShortNumber(u.factors.stress * r.sigmaAvg), u.stress);
+    }
+    const TDAT dat = m_source().Dat;
+    lines << UiText("Print_climate")
+                 .arg(ShortNumber(dat.T_Max), ShortNumber(dat.T_Min), ShortNumber(dat.T_Srg),
+                      ShortNumber(dat.Tols), ShortNumber(dat.T_Gbw), ShortNumber(dat.VMax),
+                      ShortNumber(dat.Tvmax), ShortNumber(dat.Vgol), ShortNumber(dat.T_Gsw));
+    lines << UiText("Print_date").arg(QDate::currentDate().toString(Qt::ISODate));
+    return lines;
+}
+
 QString ResultsPane::AskFileName(const QString &title, const QString &suffix)
 {
     FileDialogRequest request;
     request.title = QString(title).remove(QStringLiteral("..."));
     request.filter = QStringLiteral("*.%1 (*.%1)").arg(suffix);
     request.defaultSuffix = suffix;
+    // "АС 70/11 — Stress, daN/mm²" would name a folder.
+    request.fileName = FileNameOfTitle(TitleForFiles()) + QLatin1Char('.') + suffix;
     return CurrentPrompts().SaveFileName(request);
 }
 
@@ -494,6 +529,8 @@ void ResultsPane::ExportCsv()
     QString error;
     if (!WriteWholeFile(path, TableAsCsv(m_model), &error))
         ReportNotWritten(path, error);
+    else
+        AnnounceWrittenFile(path);
 }
 
 void ResultsPane::ExportPlot(ResultsChartView *view, bool svg)
@@ -507,6 +544,8 @@ void ResultsPane::ExportPlot(ResultsChartView *view, bool svg)
     QString error;
     if (!(svg ? SaveChartSvg(*view, path, &error) : SaveChartPng(*view, path, &error)))
         ReportNotWritten(path, error);
+    else
+        AnnounceWrittenFile(path);
 }
 
 void ResultsPane::SavePdf()
@@ -517,8 +556,11 @@ void ResultsPane::SavePdf()
     if (path.isEmpty())
         return;
     QString error;
-    if (!SaveResultsPdf(path, TitleForFiles(), m_model, {m_sagView, m_stressView}, &error))
+    if (!SaveResultsPdf(path, TitleForFiles(), m_model, {m_sagView, m_stressView}, &error,
+                        PrintDetails()))
         ReportNotWritten(path, error);
+    else
+        AnnounceWrittenFile(path);
 }
 
 void ResultsPane::Print()
@@ -527,12 +569,12 @@ void ResultsPane::Print()
         return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName(TitleForFiles());
+    printer.setDocName(FileNameOfTitle(TitleForFiles()));
     QPrintDialog dialog(&printer, this);
     dialog.setObjectName(QStringLiteral("ResultsPrintDialog"));
     if (CurrentPrompts().Exec(dialog) != QDialog::Accepted)
         return;
-    PrintResults(printer, TitleForFiles(), m_model, {m_sagView, m_stressView});
+    PrintResults(printer, TitleForFiles(), m_model, {m_sagView, m_stressView}, PrintDetails());
 }
 
 void ResultsPane::VisibilityChanged(bool visible)
@@ -559,6 +601,9 @@ void ResultsPane::UpdateWindowSizing()
         } else {
             m_window->resize(m_window->sizeHint());
         }
+        // The pane widens the window where it stands: on a small screen it must not run
+        // off it.
+        FitOnScreen(m_window);
     } else if (!docked && layout->sizeConstraint() != QLayout::SetFixedSize) {
         m_dockedWindowSize = m_window->size();
         layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -587,14 +632,22 @@ void ResultsPane::RestoreLayout()
     const QByteArray state = QByteArray::fromBase64(ReadSoftSetting(StateKey).toLatin1());
     if (!state.isEmpty())
         m_window->restoreState(state);
-    setVisible(ReadSoftSetting(VisibleKey) == QLatin1String("1"));
+    // Open on a first start, so that a new user sees the results beside the input.
+    const QString visible = ReadSoftSetting(VisibleKey);
+    setVisible(visible.isEmpty() || visible == QLatin1String("1"));
     UpdateWindowSizing();
+    if (isFloating())
+        FitOnScreen(this);
 }
 
 bool ResultsPane::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_window && event->type() == QEvent::Close)
         SaveLayout();
+    // The window grows while the docked pane's layout settles, after it was placed: it is
+    // kept on its screen once the resize is done.
+    else if (watched == m_window && event->type() == QEvent::Resize && m_window->isVisible())
+        QTimer::singleShot(0, m_window, [window = m_window] { FitOnScreen(window); });
     else if (watched == this && event->type() == QEvent::Resize && !isHidden())
         m_layoutSave.start();
     return QDockWidget::eventFilter(watched, event);

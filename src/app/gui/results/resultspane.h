@@ -43,7 +43,7 @@ public:
     static constexpr int PauseMs = 300;
 
     // Docks itself on the right of window, shown or hidden as the settings store remembers
-    // (hidden the first time).
+    // (shown the first time).
     ResultsPane(InputSource source, QMainWindow *window);
 
     // Why the main window's fields cannot be taken as they stand (a field whose text holds
@@ -91,6 +91,10 @@ public:
     void ExportPlot(ResultsChartView *view, bool svg);
     void SavePdf();
     void Print();
+
+    // The title block's lines under the title of a printout: project, wire, permissible
+    // stresses, climate, date.
+    QStringList PrintDetails() const;
 
     // Writes visibility, place and size to the settings store; a store that refuses is
     // passed over.

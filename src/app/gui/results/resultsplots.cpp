@@ -32,6 +32,7 @@ QPen CurvePen(int mode)
 {
     QPen pen(ModeColor(mode));
     pen.setWidthF(2);
+    pen.setStyle(ModeLineStyle(mode));
     return pen;
 }
 
@@ -48,13 +49,13 @@ struct SeriesData
 
 const char *const Roles[] = {"mode", "criticalSpan", "permissible"};
 
-// A mode's curve, named short ("Mode 7") so that the legend beside the plot leaves it room; the
-// hover and the table's headings tell the mode's conditions.
+// A mode's curve, named by its number and conditions ("7: Maximum temperature", "12: -10 °C")
+// so that the legend tells the modes apart without the table.
 SeriesData ModeCurve(const CalcResults &results, const ModeResults &mode, Quantity quantity,
                      const UnitFactors &factors)
 {
     SeriesData data;
-    data.name = UiText("Res_mode_n").arg(mode.mode);
+    data.name = ModeLegendName(mode.mode, mode.conditions);
     data.pen = CurvePen(mode.mode);
     data.role = "mode";
     data.value = mode.mode;
@@ -210,6 +211,22 @@ void PrepareChart(QChart &chart, const QString &title)
 }
 
 } // namespace
+
+Qt::PenStyle ModeLineStyle(int mode)
+{
+    // Colours that come near each other (the blues of modes 1, 15 and 16, the reds of 2, 10
+    // and 12) differ in their lines.
+    static const Qt::PenStyle styles[]
+        = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine};
+    return styles[(std::clamp(mode, 1, 17) - 1) % 4];
+}
+
+QString ModeLegendName(int mode, const DesignMode &conditions)
+{
+    const QString name = mode >= 10 ? ShortNumber(conditions.temperature) + QStringLiteral(" °C")
+                                    : ModeDescription(mode, conditions);
+    return QString::number(mode) + QStringLiteral(": ") + name;
+}
 
 QColor ModeColor(int mode)
 {

@@ -22,6 +22,10 @@ namespace velmora {
 //   "permissible"  "max" or "avg": the horizontal line of σmax or σavg (stress plot only).
 
 // The colour of a mode's curve, the same in every plot.
+// The line style of a mode's curve: with its colour, each of the 17 modes looks different.
+Qt::PenStyle ModeLineStyle(int mode);
+// A mode's name in a plot's legend: "7: Maximum temperature", "12: -10 °C".
+QString ModeLegendName(int mode, const DesignMode &conditions);
 QColor ModeColor(int mode);
 
 // Fills chart with the sag against the span of each mode of `modes` that was taken, the

@@ -2,16 +2,19 @@
 
 #include "gui/results/resultsplots.h"
 #include "gui/results/resultstable.h"
+#include "gui/uitext.h"
 #include "gui/wholefile.h"
 
 #include <QBuffer>
 #include <QChartView>
+#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 
 #include <algorithm>
+#include <functional>
 
 namespace velmora {
 
@@ -24,6 +27,8 @@ constexpr int Margin = 20;
 constexpr int RowHeight = 15;
 constexpr int SpanColumnWidth = 80;
 constexpr int MaxValueColumnWidth = 90;
+constexpr int FooterHeight = 16;
+constexpr int DetailHeight = 14;
 
 QFont PixelFont(int pixels, bool bold = false)
 {
@@ -48,24 +53,68 @@ public:
                                         (page.width() - 2 * Margin - SpanColumnWidth) / values);
     }
 
-    void Print(const QString &title)
+    // The pages the title block and the table take.
+    int Pages(const QStringList &details) const
+    {
+        int pages = 1;
+        double y = TableTop(details) + HeadingHeight();
+        for (int row = 0; row < m_table.rowCount(); ++row) {
+            if (y + RowHeight > Bottom()) {
+                ++pages;
+                y = Margin + HeadingHeight();
+            }
+            y += RowHeight;
+        }
+        return pages;
+    }
+
+    // Prints the title block and the table; footer(n) ends each page.
+    void Print(const QString &title, const QStringList &details,
+               const std::function<void()> &footer)
     {
         m_painter.setFont(PixelFont(16, true));
         m_painter.drawText(QRectF(Margin, Margin, m_page.width() - 2 * Margin, 24),
                            Qt::AlignLeft | Qt::AlignVCenter, title);
-        double y = Margin + 30;
-        y = Headings(y);
+        m_painter.setFont(PixelFont(11));
+        double top = Margin + 26;
+        for (const QString &line : details) {
+            m_painter.drawText(QRectF(Margin, top, m_page.width() - 2 * Margin, DetailHeight),
+                               Qt::AlignLeft | Qt::AlignVCenter, line);
+            top += DetailHeight;
+        }
+        double y = Headings(TableTop(details));
         for (int row = 0; row < m_table.rowCount(); ++row) {
-            if (y + RowHeight > m_page.height() - Margin) {
+            if (y + RowHeight > Bottom()) {
+                footer();
                 m_device.newPage();
                 y = Headings(Margin);
             }
             Row(row, y);
             y += RowHeight;
         }
+        footer();
     }
 
 private:
+    double Bottom() const { return m_page.height() - Margin - FooterHeight; }
+    double TableTop(const QStringList &details) const
+    {
+        return Margin + 30 + details.size() * DetailHeight + (details.isEmpty() ? 0 : 6);
+    }
+    // Tall enough for the longest heading, wrapped in its column: none is clipped.
+    double HeadingHeight() const
+    {
+        const QFontMetricsF metrics(PixelFont(10, true));
+        double height = 3 * 12;
+        for (int column = 0; column < m_table.columnCount(); ++column) {
+            const QRectF bounds = metrics.boundingRect(
+                QRectF(0, 0, ColumnWidth(column) - 4, 1000), Qt::AlignCenter | Qt::TextWordWrap,
+                m_table.headerData(column, Qt::Horizontal).toString());
+            height = std::max(height, bounds.height());
+        }
+        return height + 6;
+    }
+
     double ColumnLeft(int column) const
     {
         return column == 0 ? Margin : Margin + SpanColumnWidth + (column - 1) * m_valueWidth;
@@ -74,7 +123,7 @@ private:
 
     double Headings(double y)
     {
-        const double height = 3 * 12 + 6;
+        const double height = HeadingHeight();
         m_painter.setFont(PixelFont(10, true));
         for (int column = 0; column < m_table.columnCount(); ++column) {
             const QRectF cell(ColumnLeft(column), y, ColumnWidth(column), height);
@@ -82,7 +131,7 @@ private:
             m_painter.setPen(QColor(160, 160, 160));
             m_painter.drawRect(cell);
             m_painter.setPen(Qt::black);
-            m_painter.drawText(cell.adjusted(2, 2, -2, -2), Qt::AlignCenter,
+            m_painter.drawText(cell.adjusted(2, 2, -2, -2), Qt::AlignCenter | Qt::TextWordWrap,
                                m_table.headerData(column, Qt::Horizontal).toString());
         }
         return y + height;
@@ -113,31 +162,49 @@ private:
     double m_valueWidth = MaxValueColumnWidth;
 };
 
-void PrintPlot(QPainter &painter, QChartView &view, QSizeF page)
-{
-    RenderPlot(view, painter,
-               QRectF(Margin, Margin, page.width() - 2 * Margin, page.height() - 2 * Margin));
-}
-
 } // namespace
 
 void PrintResults(QPagedPaintDevice &device, const QString &title, const ResultsTableModel &table,
-                  const QList<QChartView *> &plots)
+                  const QList<QChartView *> &plots, const QStringList &details)
 {
     QPainter painter(&device);
     const QRect viewport = painter.viewport();
     const double scale = viewport.width() / double(LogicalWidth);
     const QSizeF page(LogicalWidth, viewport.height() / scale);
     painter.setWindow(0, 0, LogicalWidth, static_cast<int>(page.height()));
-    TablePrinter(device, painter, table, page).Print(title);
+    TablePrinter printer(device, painter, table, page);
+    const int pages = printer.Pages(details) + static_cast<int>(plots.size());
+    int number = 0;
+    auto footer = [&] {
+        ++number;
+        painter.setPen(Qt::black);
+        painter.setFont(PixelFont(10));
+        painter.drawText(QRectF(Margin, page.height() - Margin - FooterHeight + 4,
+                                page.width() - 2 * Margin, FooterHeight - 4),
+                         Qt::AlignRight | Qt::AlignVCenter,
+                         title + QStringLiteral("   ")
+                             + UiText("Print_page").arg(number).arg(pages));
+    };
+    printer.Print(title, details, footer);
     for (QChartView *plot : plots) {
         device.newPage();
-        PrintPlot(painter, *plot, page);
+        RenderPlot(*plot, painter,
+                   QRectF(Margin, Margin, page.width() - 2 * Margin,
+                          page.height() - 2 * Margin - FooterHeight));
+        footer();
     }
 }
 
+QString FileNameOfTitle(const QString &title)
+{
+    QString name = title;
+    for (const QChar c : QStringLiteral("/\\:*?\"<>|"))
+        name.replace(c, QLatin1Char('-'));
+    return name.simplified();
+}
+
 bool SaveResultsPdf(const QString &path, const QString &title, const ResultsTableModel &table,
-                    const QList<QChartView *> &plots, QString *error)
+                    const QList<QChartView *> &plots, QString *error, const QStringList &details)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -148,7 +215,7 @@ bool SaveResultsPdf(const QString &path, const QString &title, const ResultsTabl
         pdf.setResolution(300);
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
                                       QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
-        PrintResults(pdf, title, table, plots);
+        PrintResults(pdf, title, table, plots, details);
     }
     return WriteWholeFile(path, buffer.data(), error);
 }

@@ -101,6 +101,7 @@ TFormStringing::TFormStringing(StringingHost host, QWidget *parent)
     , m_ui(std::make_unique<Ui_FormStringing>())
 {
     RegisterStringingTexts();
+    RegisterDesktopTexts();
     m_ui->setupUi(this);
     m_nameDialog = new TSectionNameDialog(this);
     for (DecimalField *field : {m_ui->fromField, m_ui->toField, m_ui->stepField}) {
@@ -129,6 +130,10 @@ TFormStringing::TFormStringing(StringingHost host, QWidget *parent)
     for (const auto &[button, handler] : buttons)
         connect(button, &QPushButton::clicked, this,
                 [this, handler = handler] { Guarded([this, handler] { (this->*handler)(); }); });
+    connect(m_ui->insertSpanButton, &QPushButton::clicked, m_ui->spansEditor,
+            &SpansEditor::InsertSpan);
+    connect(m_ui->deleteSpanButton, &QPushButton::clicked, m_ui->spansEditor,
+            &SpansEditor::DeleteSpan);
     connect(m_ui->closeButton, &QPushButton::clicked, this, &QWidget::hide);
     m_ui->retranslateUi(this);
     UpdateButtons();
@@ -263,17 +268,22 @@ void TFormStringing::SpansEdited()
     const std::vector<std::string> texts = StdTexts(m_ui->spansEditor->Texts());
     const std::size_t bad = FirstNonNumber(texts);
     if (bad < texts.size()) {
+        const bool fresh = m_spansRefusal.isEmpty();
         m_spansRefusal
             = QString::fromStdString(NotANumberSpanText(*section, bad, texts[bad], CurrentLang()));
+        // What was typed is not in the section: the project is unsaved work all the same.
+        if (fresh)
+            Changed();
         m_ui->spansEditor->MarkText(static_cast<int>(bad));
         m_table.reset();
         ShowTable();
         Refuse(m_spansRefusal, true);
         return;
     }
+    const bool wasRefused = !m_spansRefusal.isEmpty();
     m_spansRefusal.clear();
     const std::vector<double> spans = ReadSpanTexts(texts, *section, CurrentLang());
-    if (spans != section->Spans) {
+    if (spans != section->Spans || wasRefused) {
         section->Spans = spans;
         Changed();
     }
@@ -537,9 +547,27 @@ void TFormStringing::PasteSpans(const QString &text)
     SpansEditor *editor = m_ui->spansEditor;
     const int row = std::max(editor->currentRow(), 0);
     const int kept = static_cast<int>(editor->Texts().size());
-    if (!FitsSection(*section, std::max(kept, std::min(row, kept) + int(fields.size()))))
+    if (!FitsSection(*section, std::max(kept, std::min(row, kept) + int(fields.size())))
+        || !MayTake(fields))
         return;
     editor->PutTexts(row, fields);
+}
+
+bool TFormStringing::MayTake(const QStringList &fields) const
+{
+    // "120,150" is one span with a decimal comma to the reader: the user sees what it made.
+    constexpr int Shown = 30;
+    QStringList read;
+    for (const QString &field : fields) {
+        if (read.size() == Shown) {
+            read << QStringLiteral("…");
+            break;
+        }
+        const std::optional<double> value = ReadDecimal(field);
+        read << (value ? DecimalText(*value) : QStringLiteral("«%1»").arg(field));
+    }
+    return CurrentPrompts().Question(
+        UiText("Take_spans").arg(fields.size()).arg(read.join(QStringLiteral("; "))));
 }
 
 void TFormStringing::PasteClick()
@@ -576,7 +604,7 @@ void TFormStringing::ImportClick()
         CurrentPrompts().Error(UiText("Spans_file_empty").arg(shown));
         return;
     }
-    if (!FitsSection(*section, static_cast<int>(fields.size())))
+    if (!FitsSection(*section, static_cast<int>(fields.size())) || !MayTake(fields))
         return;
     // The file's spans replace the list.
     m_ui->spansEditor->SetTexts({});

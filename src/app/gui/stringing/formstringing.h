@@ -51,6 +51,10 @@ public:
     const std::optional<SectionTable> &Table() const { return m_table; }
     // Why the chosen section has no table (empty when it has one).
     QString Refusal() const;
+    // Non-empty while the spans list holds a text that is no number, which is not in the
+    // project: the refusal that names its position. The project counts as modified meanwhile
+    // and is not saved.
+    QString UnacceptedSpans() const { return m_spansRefusal; }
 
     // The file the spans are read from at most: a list of 200 spans is far smaller.
     static constexpr qint64 MaxSpansFileBytes = 1 << 20;
@@ -107,6 +111,8 @@ private:
     QString SummaryText() const;
     void Changed();
     Inputs CurrentInputs();
+    // Shows fields as read ("2 spans: 120.15, 180.2") and asks whether to take them.
+    bool MayTake(const QStringList &fields) const;
     // Recalculates when the main window's data, the units or the language changed since the
     // table was made (the table of the copy and the printout is never an old one).
     void FollowMainWindow();

@@ -4,6 +4,7 @@
 #include "gui/stringing/spanseditor.h"
 #include "gui/uitext.h"
 
+#include <QAction>
 #include <QChartView>
 #include <QDialog>
 #include <QGridLayout>
@@ -64,9 +65,13 @@ void Ui_FormStringing::setupUi(QDialog *form)
     spansEditor->setObjectName(QStringLiteral("SpansEditor"));
     pasteButton = Button("PasteSpans", spansGroup);
     importButton = Button("ImportSpans", spansGroup);
-    auto *spanButtons = new QHBoxLayout;
-    spanButtons->addWidget(pasteButton);
-    spanButtons->addWidget(importButton);
+    insertSpanButton = Button("InsertSpanButton", spansGroup);
+    deleteSpanButton = Button("DeleteSpanButton", spansGroup);
+    auto *spanButtons = new QGridLayout;
+    spanButtons->addWidget(insertSpanButton, 0, 0);
+    spanButtons->addWidget(deleteSpanButton, 0, 1);
+    spanButtons->addWidget(pasteButton, 1, 0);
+    spanButtons->addWidget(importButton, 1, 1);
     auto *spansLayout = new QVBoxLayout(spansGroup);
     spansLayout->addWidget(spansEditor, 1);
     spansLayout->addLayout(spanButtons);
@@ -150,6 +155,10 @@ void Ui_FormStringing::retranslateUi(QDialog *form)
     spansEditor->setHorizontalHeaderLabels({UiText("Span_m")});
     pasteButton->setText(UiText("Paste_spans"));
     importButton->setText(UiText("Import_spans"));
+    insertSpanButton->setText(UiText("Insert_span"));
+    deleteSpanButton->setText(UiText("Delete_span"));
+    spansEditor->InsertAction()->setText(UiText("Insert_span"));
+    spansEditor->DeleteAction()->setText(UiText("Delete_span"));
     temperaturesGroup->setTitle(UiText("Stringing_temperatures"));
     fromLabel->setText(UiText("From_"));
     toLabel->setText(UiText("To_"));

@@ -29,6 +29,8 @@ struct Ui_FormStringing
     SpansEditor *spansEditor = nullptr;
     QPushButton *pasteButton = nullptr;
     QPushButton *importButton = nullptr;
+    QPushButton *insertSpanButton = nullptr;
+    QPushButton *deleteSpanButton = nullptr;
 
     QGroupBox *temperaturesGroup = nullptr;
     QLabel *fromLabel = nullptr;

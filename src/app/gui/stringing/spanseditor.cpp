@@ -1,10 +1,13 @@
 #include "gui/stringing/spanseditor.h"
 
+#include <QAction>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QStyledItemDelegate>
 #include <QTimer>
 
 #include <algorithm>
+#include <functional>
 
 namespace velmora {
 
@@ -14,6 +17,45 @@ bool IsBlank(const QTableWidgetItem *cell)
 {
     return !cell || cell->text().trimmed().isEmpty();
 }
+
+// The cell editor's Enter, Return, Down and Up: the edit is taken at once (the default
+// delegate takes Enter only after the keys that follow it and leaves Down to the line edit,
+// which appends what is typed next).
+class SpanCellDelegate : public QStyledItemDelegate
+{
+public:
+    SpanCellDelegate(std::function<void(int)> moved, QObject *parent)
+        : QStyledItemDelegate(parent)
+        , m_moved(std::move(moved))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override
+    {
+        auto *editor = qobject_cast<QWidget *>(object);
+        if (editor && event->type() == QEvent::KeyPress) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+            int step = 0;
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter
+                || key->key() == Qt::Key_Down)
+                step = 1;
+            else if (key->key() == Qt::Key_Up)
+                step = -1;
+            if (step != 0 && modifiers == Qt::NoModifier) {
+                emit commitData(editor);
+                emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+                m_moved(step);
+                return true;
+            }
+        }
+        return QStyledItemDelegate::eventFilter(object, event);
+    }
+
+private:
+    std::function<void(int)> m_moved;
+};
 
 } // namespace
 
@@ -35,7 +77,61 @@ SpansEditor::SpansEditor(QWidget *parent)
             QTimer::singleShot(0, this, &SpansEditor::Compact);
         emit Edited();
     });
+    setItemDelegate(new SpanCellDelegate([this](int step) { MoveAfterEdit(step); }, this));
+    m_insert = new QAction(this);
+    m_insert->setObjectName(QStringLiteral("InsertSpan"));
+    m_insert->setShortcut(Qt::Key_Insert);
+    m_insert->setShortcutContext(Qt::WidgetShortcut);
+    connect(m_insert, &QAction::triggered, this, &SpansEditor::InsertSpan);
+    m_delete = new QAction(this);
+    m_delete->setObjectName(QStringLiteral("DeleteSpan"));
+    m_delete->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    m_delete->setShortcutContext(Qt::WidgetShortcut);
+    connect(m_delete, &QAction::triggered, this, &SpansEditor::DeleteSpan);
+    addAction(m_insert);
+    addAction(m_delete);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
     SetTexts({});
+}
+
+void SpansEditor::MoveAfterEdit(int step)
+{
+    // Taking the edit may have added the empty last row; a row emptied in the middle goes
+    // only afterwards, so the rows counted here are still those the user saw.
+    const int next = currentRow() + step;
+    if (next >= 0 && next < rowCount())
+        setCurrentCell(next, 0);
+}
+
+void SpansEditor::InsertSpan()
+{
+    if (state() == QAbstractItemView::EditingState)
+        return;
+    const int row = currentRow() >= 0 ? currentRow() : rowCount() - 1;
+    const bool filling = m_filling;
+    m_filling = true;
+    insertRow(row);
+    setItem(row, 0, new QTableWidgetItem);
+    m_filling = filling;
+    setCurrentCell(row, 0);
+    editItem(item(row, 0));
+}
+
+void SpansEditor::DeleteSpan()
+{
+    const int row = currentRow();
+    if (state() == QAbstractItemView::EditingState || row < 0 || row + 1 >= rowCount())
+        return;
+    const bool blank = IsBlank(item(row, 0));
+    if (item(row, 0) == m_marked)
+        m_marked = nullptr;
+    const bool filling = m_filling;
+    m_filling = true;
+    removeRow(row);
+    m_filling = filling;
+    setCurrentCell(std::min(row, rowCount() - 1), 0);
+    if (!blank)
+        emit Edited();
 }
 
 void SpansEditor::SetTexts(const QStringList &texts)
@@ -144,6 +240,19 @@ void SpansEditor::keyPressEvent(QKeyEvent *event)
 {
     if (event->matches(QKeySequence::Paste)) {
         emit PasteRequested();
+        event->accept();
+        return;
+    }
+    // The actions' keys, also when the shortcut map passes them on (the window not active).
+    if (state() != QAbstractItemView::EditingState && event->key() == Qt::Key_Insert
+        && event->modifiers() == Qt::NoModifier) {
+        InsertSpan();
+        event->accept();
+        return;
+    }
+    if (state() != QAbstractItemView::EditingState && event->key() == Qt::Key_Delete
+        && event->modifiers() == Qt::ControlModifier) {
+        DeleteSpan();
         event->accept();
         return;
     }

@@ -236,8 +236,8 @@ void TFormSpisokShabloni::AcadRun()
         return;
     }
     FileDialogRequest request;
-    request.title = QStringLiteral("Вывод в CAD - Velmora");
-    request.filter = QStringLiteral("CAD file (*.dxf)");
+    request.title = UiText("Cad_output_title");
+    request.filter = QStringLiteral("DXF (*.dxf)");
     request.fileName = TFormMain::ProjectNameOf(m_host.projectFileName());
     PrepareDialogFolder(request, FileKind::Drawing, DialogUse::Save);
     // The chosen name is cut at its first "." and given ".dxf", so a question about replacing
