@@ -219,8 +219,8 @@ class Cases:
         expect_input_error(*self.calc(spans=["10", "6020", "10"]),
                            "One calculation should not be performed for more than 600 researched spans.")
         expect_input_error(*self.calc(Provod="АПС35/6.2 "),
-                           '"АПС35/6.2 ": Input the data for this wire, cord, cable into the '
-                           'reference catalog and restart the program.')
+                           'The wire "АПС35/6.2 " is not in the reference catalog. Did you mean '
+                           '"АПС35/6.2"?')
         # The same refusals in Russian, the texts the Russian window shows.
         ru = ["--lang", "ru"]
         expect_input_error(*self.calc(ru, spans=["10", "100", "0"]),

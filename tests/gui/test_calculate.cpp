@@ -71,9 +71,9 @@ private slots:
         Main()->show();
         FieldNamed<QLineEdit>("Provod")->setText("АС 150/24");
         m_calls = 0;
-        Main()->SetCalcDriver([this](const TProject &, const CalcArgs &args) {
+        Main()->SetCalcDriver([this](const TProject &, const PreparedCalculation &prepared) {
             ++m_calls;
-            m_args = args;
+            m_args = prepared.args;
             return std::optional<CalcResults>(CalcResults {});
         });
     }
@@ -422,9 +422,10 @@ private slots:
     void anErrorOfTheDriverShowsItsTextUnderTheDataEntryMessage()
     {
         ScriptedPrompts prompts;
-        Main()->SetCalcDriver([](const TProject &, const CalcArgs &) -> std::optional<CalcResults> {
-            throw Error("Cannot create file \"/x/r.xls\": Permission denied");
-        });
+        Main()->SetCalcDriver(
+            [](const TProject &, const PreparedCalculation &) -> std::optional<CalcResults> {
+                throw Error("Cannot create file \"/x/r.xls\": Permission denied");
+            });
         const double before = Main()->CurProject.Dat.T_Max;
         Calculate();
         QCOMPARE(prompts.Kinds(), QStringList {"Error"});
