@@ -434,9 +434,10 @@ private slots:
         QCOMPARE(Main()->CurProject.Dat.T_Max, before);
 
         SetLanguage(1);
-        Main()->SetCalcDriver([](const TProject &, const CalcArgs &) -> std::optional<CalcResults> {
-            throw Error("");
-        });
+        Main()->SetCalcDriver(
+            [](const TProject &, const PreparedCalculation &) -> std::optional<CalcResults> {
+                throw Error("");
+            });
         Calculate();
         QCOMPARE(prompts.Last("Error"), "Ошибка ввода данных!");
     }
@@ -444,7 +445,7 @@ private slots:
     void aFailedCheckShowsItsWarningOnly()
     {
         ScriptedPrompts prompts;
-        Main()->SetCalcDriver([](const TProject &, const CalcArgs &) {
+        Main()->SetCalcDriver([](const TProject &, const PreparedCalculation &) {
             CalcResults failed;
             failed.status = ResultsStatus::CheckFailed;
             failed.failure = "The permissible stresses are equal.";
