@@ -230,8 +230,8 @@ class Cases:
         expect_input_error(*self.calc(ru, spans=["10", "6020", "10"]),
                            "Один расчёт - не более 600 исследуемых пролётов.")
         expect_input_error(*self.calc(ru, Provod="АПС35/6.2 "),
-                           '"АПС35/6.2 ": Введите данный провод, трос, кабель в справочник и '
-                           'перезагрузите программу')
+                           'Провода «АПС35/6.2 » нет в справочнике. Возможно, имелся в виду '
+                           '«АПС35/6.2»?')
         nosech = 'The wire "NOSECH": cross-section 0 — must be greater than 0'
         expect_input_error(*self.calc(Provod="NOSECH", srg="0;172", max="0;387", spans=ex), nosech)
         expect_input_error(*self.calc(Provod="NOSECH"), nosech)
