@@ -7,7 +7,9 @@
 #include "gui/numberfields.h"
 #include "gui/platform.h"
 #include "l10n/localization.h"
+#include "l10n/settingsaccess.h"
 #include "l10n/units.h"
+#include "xls/workbook.h"
 
 #include <QAction>
 #include <QDir>
@@ -481,6 +483,34 @@ private slots:
         QCOMPARE(prompts.Last("OpenDocument"), report);
         QVERIFY(QFileInfo(report).size() > 0);
         QVERIFY(!Windows().FormWait->isVisible());
+    }
+
+    // Another running copy stored N/kN; this one shows daN, and its report is the daN form
+    // (the form of the units its numbers are written in).
+    void theReportTakesTheUnitsInForceNotTheStoredOnes()
+    {
+        QVERIFY2(FormsBuilt(), "the report forms are not built beside the tests");
+        WriteSetting("Units", "1");
+        QTemporaryDir dir;
+        ScriptedPrompts prompts;
+        Main()->SetCalcDriver(TFormMain::DefaultCalcDriver());
+        const QString report = dir.filePath("line.xls");
+        prompts.fileNames = {report};
+        Calculate();
+        QCOMPARE(prompts.Kinds(), (QStringList {"Save", "OpenDocument"}));
+        const xls::Workbook book = xls::Workbook::Load(report.toStdString());
+        int daN = 0;
+        for (int row = 0; row < 100; ++row) {
+            for (int col = 0; col < 40; ++col) {
+                const std::optional<xls::CellValue> cell = book.Sheet(0).Value(row, col);
+                if (!cell)
+                    continue;
+                QString text = QString::fromStdString(cell->text);
+                daN += text.count("daN/mm²");
+                QVERIFY2(!text.remove("daN/mm²").contains("N/mm²"), qPrintable(text));
+            }
+        }
+        QVERIFY(daN > 0);
     }
 
     // The dialog proposes the open project's name in the folder of the last report.
