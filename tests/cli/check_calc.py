@@ -219,8 +219,8 @@ class Cases:
         expect_input_error(*self.calc(spans=["10", "6020", "10"]),
                            "One calculation should not be performed for more than 600 researched spans.")
         expect_input_error(*self.calc(Provod="АПС35/6.2 "),
-                           '"АПС35/6.2 ": Input the data for this wire, cord, cable into the '
-                           'reference catalog and restart the program.')
+                           'The wire "АПС35/6.2 " is not in the reference catalog. Did you mean '
+                           '"АПС35/6.2"?')
         # The same refusals in Russian, the texts the Russian window shows.
         ru = ["--lang", "ru"]
         expect_input_error(*self.calc(ru, spans=["10", "100", "0"]),
@@ -230,8 +230,8 @@ class Cases:
         expect_input_error(*self.calc(ru, spans=["10", "6020", "10"]),
                            "Один расчёт - не более 600 исследуемых пролётов.")
         expect_input_error(*self.calc(ru, Provod="АПС35/6.2 "),
-                           '"АПС35/6.2 ": Введите данный провод, трос, кабель в справочник и '
-                           'перезагрузите программу')
+                           'Провода «АПС35/6.2 » нет в справочнике. Возможно, имелся в виду '
+                           '«АПС35/6.2»?')
         nosech = 'The wire "NOSECH": cross-section 0 — must be greater than 0'
         expect_input_error(*self.calc(Provod="NOSECH", srg="0;172", max="0;387", spans=ex), nosech)
         expect_input_error(*self.calc(Provod="NOSECH"), nosech)

@@ -193,7 +193,7 @@ class Cases:
         expect_input_error(*self.stringing(path), 'Span 2 of anchor section "Плохой" is 0 m; a span must '
                            'be above 0 and at most 2000 m')
         path = self.project([section_lines("А", [100])], {1: "НЕТ ТАКОГО"})
-        expect_input_error(*self.stringing(path), '"НЕТ ТАКОГО": Input the data for this wire, cord, cable into the reference catalog and restart the program.')
+        expect_input_error(*self.stringing(path), 'The wire "НЕТ ТАКОГО" is not in the reference catalog. Enter it into the reference catalog first.')
         path = self.project([["А", "-40", "40", "10", "1", "сто"]])
         expect_input_error(*self.stringing(path), "'сто' is not a valid floating point value")
         expect_input_error(*run(self.exe, ["stringing"]), "missing project file")

@@ -7,7 +7,9 @@
 #include "gui/numberfields.h"
 #include "gui/platform.h"
 #include "l10n/localization.h"
+#include "l10n/settingsaccess.h"
 #include "l10n/units.h"
+#include "xls/workbook.h"
 
 #include <QAction>
 #include <QDir>
@@ -71,9 +73,9 @@ private slots:
         Main()->show();
         FieldNamed<QLineEdit>("Provod")->setText("АС 150/24");
         m_calls = 0;
-        Main()->SetCalcDriver([this](const TProject &, const CalcArgs &args) {
+        Main()->SetCalcDriver([this](const TProject &, const PreparedCalculation &prepared) {
             ++m_calls;
-            m_args = args;
+            m_args = prepared.args;
             return std::optional<CalcResults>(CalcResults {});
         });
     }
@@ -422,9 +424,10 @@ private slots:
     void anErrorOfTheDriverShowsItsTextUnderTheDataEntryMessage()
     {
         ScriptedPrompts prompts;
-        Main()->SetCalcDriver([](const TProject &, const CalcArgs &) -> std::optional<CalcResults> {
-            throw Error("Cannot create file \"/x/r.xls\": Permission denied");
-        });
+        Main()->SetCalcDriver(
+            [](const TProject &, const PreparedCalculation &) -> std::optional<CalcResults> {
+                throw Error("Cannot create file \"/x/r.xls\": Permission denied");
+            });
         const double before = Main()->CurProject.Dat.T_Max;
         Calculate();
         QCOMPARE(prompts.Kinds(), QStringList {"Error"});
@@ -433,9 +436,10 @@ private slots:
         QCOMPARE(Main()->CurProject.Dat.T_Max, before);
 
         SetLanguage(1);
-        Main()->SetCalcDriver([](const TProject &, const CalcArgs &) -> std::optional<CalcResults> {
-            throw Error("");
-        });
+        Main()->SetCalcDriver(
+            [](const TProject &, const PreparedCalculation &) -> std::optional<CalcResults> {
+                throw Error("");
+            });
         Calculate();
         QCOMPARE(prompts.Last("Error"), "Ошибка ввода данных!");
     }
@@ -443,7 +447,7 @@ private slots:
     void aFailedCheckShowsItsWarningOnly()
     {
         ScriptedPrompts prompts;
-        Main()->SetCalcDriver([](const TProject &, const CalcArgs &) {
+        Main()->SetCalcDriver([](const TProject &, const PreparedCalculation &) {
             CalcResults failed;
             failed.status = ResultsStatus::CheckFailed;
             failed.failure = "The permissible stresses are equal.";
@@ -479,6 +483,34 @@ private slots:
         QCOMPARE(prompts.Last("OpenDocument"), report);
         QVERIFY(QFileInfo(report).size() > 0);
         QVERIFY(!Windows().FormWait->isVisible());
+    }
+
+    // Another running copy stored N/kN; this one shows daN, and its report is the daN form
+    // (the form of the units its numbers are written in).
+    void theReportTakesTheUnitsInForceNotTheStoredOnes()
+    {
+        QVERIFY2(FormsBuilt(), "the report forms are not built beside the tests");
+        WriteSetting("Units", "1");
+        QTemporaryDir dir;
+        ScriptedPrompts prompts;
+        Main()->SetCalcDriver(TFormMain::DefaultCalcDriver());
+        const QString report = dir.filePath("line.xls");
+        prompts.fileNames = {report};
+        Calculate();
+        QCOMPARE(prompts.Kinds(), (QStringList {"Save", "OpenDocument"}));
+        const xls::Workbook book = xls::Workbook::Load(report.toStdString());
+        int daN = 0;
+        for (int row = 0; row < 100; ++row) {
+            for (int col = 0; col < 40; ++col) {
+                const std::optional<xls::CellValue> cell = book.Sheet(0).Value(row, col);
+                if (!cell)
+                    continue;
+                QString text = QString::fromStdString(cell->text);
+                daN += text.count("daN/mm²");
+                QVERIFY2(!text.remove("daN/mm²").contains("N/mm²"), qPrintable(text));
+            }
+        }
+        QVERIFY(daN > 0);
     }
 
     // The dialog proposes the open project's name in the folder of the last report.

@@ -212,7 +212,7 @@ private slots:
     {
         ScriptedPrompts prompts;
         int calculations = 0;
-        Main()->SetCalcDriver([&calculations](const TProject &, const CalcArgs &) {
+        Main()->SetCalcDriver([&calculations](const TProject &, const PreparedCalculation &) {
             ++calculations;
             return std::optional<CalcResults>();
         });

@@ -13,6 +13,7 @@
 #include "gui/stringing/sectionnamedialog.h"
 #include "gui/stringing/spanseditor.h"
 #include "l10n/localization.h"
+#include "l10n/settingsaccess.h"
 #include "l10n/units.h"
 #include "xls/workbook.h"
 
@@ -550,6 +551,83 @@ private slots:
         QCOMPARE(prompts.Kinds().last(), "Error");
         QCOMPARE(prompts.Last("Error"), "The spans of anchor section \"Пустой\" are not given");
         QCOMPARE(Window()->CurrentSection(), 2);
+    }
+
+    // Another running copy switched the stored units to N/kN; this one still shows daN. Its
+    // export writes the daN form with daN numbers, as its window shows them.
+    void exportFollowsTheUnitsInForceNotTheStore()
+    {
+        if (!QFile::exists(ApplicationDir() + "Forms/FormStringing_en.xls"))
+            QSKIP("the forms are not built beside the program");
+        WriteSetting("Units", "1");
+        ScriptedPrompts prompts;
+        const QString out = m_dir.filePath("tables.xls");
+        prompts.fileNames = {out};
+        Window()->ExportClick();
+        QCOMPARE(prompts.Kinds(), (QStringList {"Save", "OpenDocument"}));
+        const xls::Workbook book = xls::Workbook::Load(out.toStdString());
+        const xls::Worksheet &sheet = book.Sheet(0);
+        QCOMPARE(QString::fromStdString(sheet.Value(6, 0)->text), "Stress σ, daN/mm²");
+        QCOMPARE(sheet.Value(6, 2)->number, Window()->Table()->table.stress[0]);
+        QCOMPARE(Cell(6, 0), "Tensile force T, daN");
+    }
+
+    // The maximum wind blowing at the minimum temperature, without ice: a section strung from
+    // the minimum temperature (state 2) goes above σmax = 13 daN/mm² in mode 3 at its l_r.
+    void aStateBeyondAPermissibleStressIsMarked()
+    {
+        QVERIFY(Window()->Table().has_value());
+        QVERIFY(Ui().overLimit->isHidden());
+        Main()->CurProject.Dat.Tols = 0;
+        Main()->CurProject.Dat.Tvmax = -40;
+        Main()->ProjectToForm();
+        Section().Spans = {150};
+        Window()->ProjectReplaced();
+        QVERIFY(Window()->Table().has_value());
+        QCOMPARE(Window()->Table()->table.state, StateMinTemp);
+        QVERIFY(Ui().overLimit->isVisible());
+        QCOMPARE(Ui().overLimit->text(),
+                 "⚠ From state 2 the wire goes above the permissible stress at l_r (see the "
+                 "tooltip).");
+        const QStringList tip = Ui().overLimit->toolTip().split('\n');
+        QVERIFY2(tip.front().startsWith("Mode 3: ") && tip.front().endsWith(" > 13.000 daN/mm²"),
+                 qPrintable(tip.front()));
+        // The stress is above the limit in the units shown, N/mm² after a switch.
+        QVERIFY(tip.front().section(' ', 2, 2).toDouble() > 13.0001);
+        SetUnits(1);
+        Main()->ApplyUnits();
+        Main()->ProjectToForm();
+        Window()->ProjectReplaced();
+        QVERIFY(Ui().overLimit->toolTip().startsWith("Mode 3: "));
+        QVERIFY(Ui().overLimit->toolTip().contains(" > 130.000 N/mm²"));
+        // The wind back at the ice temperature: nothing is marked.
+        Main()->CurProject.Dat.Tvmax = -5;
+        Main()->ProjectToForm();
+        Window()->ProjectReplaced();
+        QVERIFY(Window()->Table().has_value());
+        QVERIFY(Ui().overLimit->isHidden());
+    }
+
+    // The window prepares its calculation as every other caller: a catalogue wire with a
+    // section below 0 is refused by name, worded as the results pane words it.
+    void aWireTheCalculationCannotUseIsRefused()
+    {
+        WiresList().Clear();
+        TWireRec broken = ShippedAc70Wire();
+        broken.Sech = -1;
+        WiresList().Add(broken);
+        Window()->ProjectReplaced();
+        QVERIFY(!Window()->Table().has_value());
+        QCOMPARE(Window()->Refusal(),
+                 "Error data entry!\nThe wire \"АС 70/11\": cross-section -1 — must be greater "
+                 "than 0");
+        QCOMPARE(Ui().message->text(), Window()->Refusal());
+        // A name typed on a Latin keyboard: the nearest catalogue name is offered.
+        Main()->findChild<QLineEdit *>("Provod")->setText("AC 70/11");
+        Window()->ProjectReplaced();
+        QCOMPARE(Window()->Refusal(),
+                 "The wire \"AC 70/11\" is not in the reference catalog. Did you mean "
+                 "\"АС 70/11\"?");
     }
 
     void anUnwritableFileIsTold()

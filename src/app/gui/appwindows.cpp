@@ -117,7 +117,7 @@ void CreateAppWindows(const std::function<void(int position)> &beforeEach)
         w.FormStringing
             = new TFormStringing(StringingHost {[main]() -> TProject & { return main->CurProject; },
                                                 [main] { return main->ProjectFileName; },
-                                                [main] { main->FormToProject(); }},
+                                                [main] { main->FormToProject(); }, &Program()},
                                  main);
         QObject::connect(main, &TFormMain::ProjectReplaced, w.FormStringing,
                          &TFormStringing::ProjectReplaced);

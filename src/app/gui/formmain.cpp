@@ -21,6 +21,7 @@
 #include "gui/numberfields.h"
 #include "gui/platform.h"
 #include "gui/program.h"
+#include "gui/programcontext.h"
 #include "gui/prompts.h"
 #include "gui/qttranslations.h"
 #include "gui/recentprojects.h"
@@ -71,15 +72,17 @@ FileDialogRequest ProjectDialog(const char *titleKey)
 }
 
 // The engine with the spreadsheet report under the program's folder, in the language and
-// units mode in force.
-std::optional<CalcResults> RunEngineWithReport(const TProject &project, const CalcArgs &args)
+// units mode of the program's context (the form of the units the numbers are written in).
+std::optional<CalcResults> RunEngineWithReport(const TProject &project,
+                                               const PreparedCalculation &prepared)
 {
     // The report is named after the open project.
     const TFormMain *main = Windows().FormMain;
     const QString projectName = main ? TFormMain::ProjectNameOf(main->ProjectFileName) : QString();
-    const Lang lang = CurrentLang();
-    DesktopReport report(ApplicationDir(), lang, ReadUnits(), projectName);
-    return report.Run(project, FindWire(project.Dat.Provod), args);
+    const ProgramContext &context = Program();
+    DesktopReport report(ApplicationDir(), context.Language(), static_cast<int>(context.Units()),
+                         projectName);
+    return report.Run(project, prepared.wire, prepared.args);
 }
 
 // A whole-number field's value from a stored span, truncated toward zero and kept inside
@@ -593,7 +596,7 @@ void TFormMain::ActCalcProjectExecute()
     }
     QString failure;
     try {
-        const std::optional<CalcResults> results = m_calcDriver(CurProject, prepared.args);
+        const std::optional<CalcResults> results = m_calcDriver(CurProject, prepared);
         if (results && results->status == ResultsStatus::CheckFailed && !results->failure.empty())
             CurrentPrompts().Warning(QString::fromStdString(results->failure));
         return;

@@ -18,10 +18,11 @@ enum class NaprPage;
 struct Ui_FormMain;
 class ResultsPane;
 
-// Runs a full calculation of project with its report (DesktopReport): the results, or nullopt
-// when the report's save dialog was cancelled. Throws on errors of the engine and the report.
-using CalcDriver
-    = std::function<std::optional<CalcResults>(const TProject &project, const CalcArgs &args)>;
+// Runs a full calculation of project, prepared by PrepareCalculation (its wire and arguments),
+// with its report (DesktopReport): the results, or nullopt when the report's save dialog was
+// cancelled. Throws on errors of the engine and the report.
+using CalcDriver = std::function<std::optional<CalcResults>(const TProject &project,
+                                                            const PreparedCalculation &prepared)>;
 
 // The main window: the one open project, its fields, every action of the program.
 class TFormMain : public QMainWindow

@@ -10,10 +10,12 @@ enum class UnitsMode {
     NkN = 1, // N/mm², kN
 };
 
-// The stored mode (ReadUnits): 0 is daN-based, any other number N/kN-based.
+// The mode whose factors are in force (SetUnits, or the stored mode read at start-up): the
+// one the numbers are shown in. The settings store is not read again, since another running
+// copy may have changed it since.
 inline UnitsMode CurrentUnitsMode()
 {
-    return ReadUnits() == 0 ? UnitsMode::DaN : UnitsMode::NkN;
+    return CurrentUnitFactors().stress == UnitFactorsOf(0).stress ? UnitsMode::DaN : UnitsMode::NkN;
 }
 
 } // namespace velmora

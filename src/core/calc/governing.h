@@ -32,6 +32,16 @@ double LargestExcess(const InitialStates &states, InitialState s, double l);
 // How much a stress may exceed its limit and still be within it (rounding of the bisection).
 inline constexpr double StressLimitTolerance = 1E-4; // daN/mm²
 
+// The design modes whose conditions the permissible stresses bound: 1 to 9 (the rest are the
+// stringing temperatures under the own weight). Mode 8, at the average annual temperature, is
+// bound by the lower of σmax and σavg, the others by σmax.
+inline constexpr int LastLimitedMode = 9;
+inline constexpr int AverageTemperatureMode = 8;
+inline double ModeStressLimit(int mode, double sigmaMax, double sigmaAvg)
+{
+    return mode == AverageTemperatureMode ? (sigmaAvg < sigmaMax ? sigmaAvg : sigmaMax) : sigmaMax;
+}
+
 // The initial state that governs a span of l m: the state from which the wire stays within
 // the permissible stress of the other two states. The critical spans (l1, l3 may be
 // ImaginarySpan) propose a state; it is taken when it holds, otherwise the first of states

@@ -2,6 +2,7 @@
 
 #include "calc/driver.h"
 #include "calc/project_args.h"
+#include "catalogue/nearestname.h"
 #include "common/numtext.h"
 
 #include <cmath>
@@ -165,11 +166,11 @@ void CheckPermissible(const TDAT &dat, Checker &c)
     }
 }
 
-void CheckWire(const TDAT &dat, const TWireRec &wire, PreparedCalculation &out, Lang lang)
+void CheckWire(const TDAT &dat, const TWiresList &catalogue, const TWireRec &wire,
+               PreparedCalculation &out, Lang lang)
 {
     if (wire.Name.empty()) {
-        out.refusals.push_back(
-            {"Provod", "\"" + dat.Provod + "\": " + CoreText("Input_wire", lang)});
+        out.refusals.push_back({"Provod", MissingWireText(catalogue, dat.Provod, lang)});
         return;
     }
     const std::string subject = InLanguage(lang, "The wire", "Провод") + " \"" + wire.Name + "\": ";
@@ -228,7 +229,7 @@ PreparedCalculation PrepareCalculation(const TProject &project, const TWiresList
     CheckPermissible(dat, checker);
     CheckCoefficients(project, checker, lang);
     out.wire = catalogue.FindByName(dat.Provod);
-    CheckWire(dat, out.wire, out, lang);
+    CheckWire(dat, catalogue, out.wire, out, lang);
     if (!out.Refused())
         out.args = CalcArgsOf(dat, out.wire);
     return out;

@@ -42,19 +42,13 @@ ModeResults ModeResultsOf(const CalcRun &run, int mode)
     return m;
 }
 
-// The modes whose conditions the permissible stresses bound: 1 to 9 (the rest are the
-// stringing temperatures under the own weight).
-constexpr int LastLimitedMode = 9;
-constexpr int AverageTemperatureMode = 8;
-
 std::vector<OverLimit> OverLimitsOf(const CalcResults &r)
 {
     std::vector<OverLimit> over;
     for (const ModeResults &m : r.taken) {
         if (m.mode > LastLimitedMode)
             continue;
-        const double limit
-            = m.mode == AverageTemperatureMode ? std::min(r.sigmaMax, r.sigmaAvg) : r.sigmaMax;
+        const double limit = ModeStressLimit(m.mode, r.sigmaMax, r.sigmaAvg);
         for (std::size_t i = 1; i < m.stress.size() && i < r.spans.size(); ++i) {
             if (m.stress[i] > limit + StressLimitTolerance)
                 over.push_back({m.mode, r.spans[i], m.stress[i], limit});

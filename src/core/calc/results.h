@@ -5,6 +5,7 @@
 #include "calc/loads.h"
 #include "calc/preparation.h"
 #include "calc/solver.h"
+#include "calc/stringing.h"
 #include "data/project.h"
 #include "data/wirerec.h"
 #include "l10n/coretexts.h"
@@ -39,17 +40,6 @@ struct StateRange
     double from_m = 0; // the first span of the run
     double to_m = 0; // the last span of the run (equal to from_m for a run of one span)
     InitialState state = NoState;
-};
-
-// A stress of design modes 1–9 above its limit: σmax + 1E-4 daN/mm², and for mode 8 (the
-// average annual temperature) also σavg + 1E-4.
-struct OverLimit
-{
-    int mode = 0; // 1..9
-    double span = 0; // m
-    double stress = 0; // daN/mm²
-    double limit = 0; // daN/mm², the permissible stress exceeded (σmax or σavg)
-    bool operator==(const OverLimit &) const = default;
 };
 
 // The full result of one calculation in one plain structure: the windows, velmora-calc's JSON

@@ -1,6 +1,7 @@
 #include "calc/stringing.h"
 
 #include "calc/arith.h"
+#include "calc/governing.h"
 #include "calc/solver.h"
 #include "common/error.h"
 
@@ -75,6 +76,16 @@ StringingTable CalcStringing(const CalcRun &run, const CalcArgs &args, const TSe
     for (std::size_t i = 0; i < section.Spans.size(); ++i) {
         for (std::size_t k = 0; k < count; ++k)
             table.sags[i][k] = SagAt(g1, section.Spans[i], table.stress[k]);
+    }
+    for (int mode = 1; mode <= LastLimitedMode; ++mode) {
+        const DesignMode &m = run.modes[static_cast<std::size_t>(mode - 1)];
+        const StateEquation eq
+            = ChangeOfStateEquation(init.sigma0, init.gamma0, init.t0, m.temperature, m.load, lr,
+                                    run.wire.Modl, run.wire.Koef);
+        const double sigma = SolveState(eq.A, eq.B);
+        const double limit = ModeStressLimit(mode, args.NaprMax, args.NaprSrg);
+        if (sigma > limit + StressLimitTolerance)
+            table.overLimits.push_back({mode, lr, sigma, limit});
     }
     return table;
 }

@@ -9,6 +9,17 @@
 
 namespace velmora {
 
+// A stress of design modes 1–9 above its limit: σmax + 1E-4 daN/mm², and for mode 8 (the
+// average annual temperature) also σavg + 1E-4.
+struct OverLimit
+{
+    int mode = 0; // 1..9
+    double span = 0; // m
+    double stress = 0; // daN/mm²
+    double limit = 0; // daN/mm², the permissible stress exceeded (σmax or σavg)
+    bool operator==(const OverLimit &) const = default;
+};
+
 // The stringing table of one anchor section: the whole section shares one horizontal stress,
 // found for its reduced span. Stresses daN/mm², forces daN, sags m, temperatures °C.
 struct StringingTable
@@ -21,6 +32,9 @@ struct StringingTable
     std::vector<double> tension; // T(t) = σ(t) · Sech
     std::vector<double> sagReduced; // at l_r
     std::vector<std::vector<double>> sags; // sags[i][k]: span i at temperature k
+    // The design modes 1–9 that, solved at l_r from the governing state, exceed their limit
+    // (span = l_r): the state the table rests on strains the wire beyond it there.
+    std::vector<OverLimit> overLimits;
 };
 
 // A section with its stringing table, as the tables are printed and written.

@@ -46,6 +46,13 @@ void RegisterStringingTexts()
     AddText("Stringing_summary",
             "Reduced span l_r = %1 m, initial state %2 (%3), wire %4.;"
             "Приведённый пролёт l_пр = %1 м, исходный режим %2 (%3), провод %4.");
+    // The mark of a table whose initial state %1 goes beyond a permissible stress at l_r, and
+    // its tooltip's line for each design mode: %1 the mode, %2 its stress, %3 the limit, %4
+    // the unit.
+    AddText("Stringing_over_limit",
+            "From state %1 the wire goes above the permissible stress at l_r (see the tooltip).;"
+            "От режима %1 провод при l_пр нагружен выше допускаемого напряжения (см. подсказку).");
+    AddText("Stringing_over_limit_line", "Mode %1: %2 > %3 %4;Режим %1: %2 > %3 %4");
     AddText("State_1", "average annual temperature;среднегодовая температура");
     AddText("State_2", "minimum temperature;низшая температура");
     AddText("State_3", "maximum load;наибольшая нагрузка");

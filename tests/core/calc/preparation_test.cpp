@@ -90,6 +90,28 @@ TEST(PrepareCalculation, SoundInputGivesTheArguments)
         PrepareCalculation(project, catalogue, Lang::English, SpanUse::OwnSpans).Refused());
 }
 
+TEST(PrepareCalculation, AMissingWireIsRefusedWithTheNearestCatalogueName)
+{
+    TProject project;
+    TWireRec wire = test::ExampleWire();
+    wire.Name = "АС 120/19";
+    TWiresList catalogue;
+    catalogue.Add(wire);
+    // Latin look-alikes and a trailing blank: what a name typed on another keyboard looks like.
+    project.Dat.Provod = "AC 120/19 ";
+    PreparedCalculation prepared = PrepareCalculation(project, catalogue, Lang::English);
+    ASSERT_EQ(prepared.refusals.size(), 1u);
+    EXPECT_EQ(prepared.refusals[0].field, "Provod");
+    EXPECT_EQ(prepared.refusals[0].text,
+              "The wire \"AC 120/19 \" is not in the reference catalog. Did you mean "
+              "\"АС 120/19\"?");
+    project.Dat.Provod = "АС 999/1";
+    prepared = PrepareCalculation(project, catalogue, Lang::Russian);
+    ASSERT_EQ(prepared.refusals.size(), 1u);
+    EXPECT_EQ(prepared.refusals[0].text,
+              "Провода «АС 999/1» нет в справочнике. Сначала введите его в справочник.");
+}
+
 TEST(TemplateRefusals, ValuesOutsideTheEditorsRanges)
 {
     TShablon shablon;

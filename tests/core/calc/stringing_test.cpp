@@ -1,4 +1,5 @@
 #include "calc/project_args.h"
+#include "calc/results.h"
 #include "calc/solver.h"
 #include "calc/stringing.h"
 #include "catalogue/wires.h"
@@ -163,6 +164,53 @@ TEST_F(StringingTest, ASingleSpanIsASpanOfTheRangeInEachInitialState)
     // bracket): σmax at T_Min −40 °C, σavg at T_Srg 0 °C.
     EXPECT_NEAR(Table(Section({150})).stress[0], 13, 5e-5);
     EXPECT_NEAR(Table(Section({200})).stress[4], 8, 5e-5);
+}
+
+// The maximum wind blowing at the minimum temperature: a wire strung from the minimum
+// temperature (state 2, σmax at −40 °C under its own weight) goes above σmax in mode 3 there.
+// A section's marks are those of the full calculation at a span of the range equal to its l_r.
+TEST_F(StringingTest, OverLimitsAreThoseOfTheRangeAtTheReducedSpan)
+{
+    project.Dat.Tols = 0;
+    project.Dat.Tvmax = -40;
+    Basis();
+    CalcArgs rangeArgs = args;
+    rangeArgs.Min = 50;
+    rangeArgs.Max = 300;
+    rangeArgs.Step = 25;
+    CalcRun range;
+    ASSERT_EQ(CalcProject(project, wire, CalcPurpose::Full, rangeArgs, Lang::English, range),
+              CalcOutcome::Done);
+    const CalcResults results = ResultsOf(range, CalcOutcome::Done, rangeArgs);
+    bool anyOver = false;
+    for (double span = 50; span <= 300; span += 25) {
+        SCOPED_TRACE(span);
+        std::vector<OverLimit> expected;
+        for (const OverLimit &over : results.overLimits) {
+            if (over.span == span)
+                expected.push_back(over);
+        }
+        const StringingTable t = Table(Section({span}));
+        ASSERT_EQ(t.overLimits.size(), expected.size());
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            EXPECT_EQ(t.overLimits[i].mode, expected[i].mode);
+            EXPECT_EQ(t.overLimits[i].span, span);
+            EXPECT_NEAR(t.overLimits[i].stress, expected[i].stress, 1e-9);
+            EXPECT_EQ(t.overLimits[i].limit, expected[i].limit);
+        }
+        anyOver = anyOver || !expected.empty();
+    }
+    EXPECT_TRUE(anyOver);
+    const StringingTable state2 = Table(Section({150}));
+    ASSERT_EQ(state2.state, StateMinTemp);
+    ASSERT_FALSE(state2.overLimits.empty());
+    EXPECT_EQ(state2.overLimits.front().mode, 3);
+    EXPECT_EQ(state2.overLimits.front().limit, 13);
+    // The example as shipped strains no mode beyond its limit.
+    project.Dat.Tvmax = -5;
+    project.Dat.Tols = 15;
+    Basis();
+    EXPECT_TRUE(Table(Section({120, 150, 180, 160, 135})).overLimits.empty());
 }
 
 TEST_F(StringingTest, TheSectionTakesTheStateOfItsReducedSpan)

@@ -1,7 +1,6 @@
 #include "gui/stringing/formstringing.h"
 
-#include "calc/project_args.h"
-#include "catalogue/catalogue.h"
+#include "calc/preparation.h"
 #include "catalogue/wires.h"
 #include "common/cp1251.h"
 #include "common/error.h"
@@ -79,14 +78,14 @@ QString ListName(const TSection &section)
 }
 
 // Refuses, before anything changes, a list that would have more spans than a section may.
-bool FitsSection(const TSection &section, int spans)
+bool FitsSection(const TSection &section, int spans, Lang lang)
 {
     if (spans <= MaxSectionSpans)
         return true;
     TSection tooLong = section;
     tooLong.Spans.assign(static_cast<std::size_t>(spans), 1);
     try {
-        CheckSection(tooLong, CurrentLang());
+        CheckSection(tooLong, lang);
     } catch (const Error &e) {
         CurrentPrompts().Error(QString::fromStdString(e.what()));
     }
@@ -102,6 +101,7 @@ TFormStringing::TFormStringing(StringingHost host, QWidget *parent)
 {
     RegisterStringingTexts();
     RegisterDesktopTexts();
+    RegisterResultsTexts(); // the units of the over-limit mark
     m_ui->setupUi(this);
     m_nameDialog = new TSectionNameDialog(this);
     for (DecimalField *field : {m_ui->fromField, m_ui->toField, m_ui->stepField}) {
@@ -189,8 +189,9 @@ TFormStringing::Inputs TFormStringing::CurrentInputs()
 {
     m_host.formToProject();
     const TProject &project = m_host.project();
-    return Inputs {project.Dat, project.Koef, ForceFactor(), Language(),
-                   WireToTextLine(FindWire(project.Dat.Provod))};
+    return Inputs {project.Dat, project.Koef, Context().Factors().force,
+                   static_cast<int>(Context().Language()),
+                   WireToTextLine(Context().Catalogue().FindByName(project.Dat.Provod))};
 }
 
 void TFormStringing::FollowMainWindow()
@@ -269,8 +270,8 @@ void TFormStringing::SpansEdited()
     const std::size_t bad = FirstNonNumber(texts);
     if (bad < texts.size()) {
         const bool fresh = m_spansRefusal.isEmpty();
-        m_spansRefusal
-            = QString::fromStdString(NotANumberSpanText(*section, bad, texts[bad], CurrentLang()));
+        m_spansRefusal = QString::fromStdString(
+            NotANumberSpanText(*section, bad, texts[bad], Context().Language()));
         // What was typed is not in the section: the project is unsaved work all the same.
         if (fresh)
             Changed();
@@ -282,7 +283,7 @@ void TFormStringing::SpansEdited()
     }
     const bool wasRefused = !m_spansRefusal.isEmpty();
     m_spansRefusal.clear();
-    const std::vector<double> spans = ReadSpanTexts(texts, *section, CurrentLang());
+    const std::vector<double> spans = ReadSpanTexts(texts, *section, Context().Language());
     if (spans != section->Spans || wasRefused) {
         section->Spans = spans;
         Changed();
@@ -324,13 +325,22 @@ bool TFormStringing::PrepareBasis(Basis &basis, QString &refusal)
     try {
         m_host.formToProject();
         const TProject &project = m_host.project();
+        // The window's own wording of its fields' refusals first, then every other check of
+        // the one preparation, worded as the results pane words them. A section brings its
+        // own spans: the project's span range is not checked.
         if (const FieldRefusal input = InputRefusal(project.Dat); input.Refused()) {
             refusal = input.text;
             return false;
         }
-        basis.wire = FindWire(project.Dat.Provod);
-        basis.args = CalcArgsOf(project.Dat, basis.wire);
-        if (CalcStringingBasis(project, basis.wire, basis.args, CurrentLang(), basis.run)
+        const PreparedCalculation prepared = PrepareCalculation(
+            project, Context().Catalogue(), Context().Language(), SpanUse::OwnSpans);
+        if (prepared.Refused()) {
+            refusal = DataEntryRefusal(QString::fromStdString(RefusalText(prepared)));
+            return false;
+        }
+        basis.wire = prepared.wire;
+        basis.args = prepared.args;
+        if (CalcStringingBasis(project, basis.wire, basis.args, Context().Language(), basis.run)
             == CalcOutcome::CheckFailed) {
             refusal = QString::fromStdString(basis.run.warning);
             return false;
@@ -362,7 +372,7 @@ void TFormStringing::Recalculate(bool announce)
         return;
     }
     try {
-        CheckSection(*section, CurrentLang());
+        CheckSection(*section, Context().Language());
     } catch (const Error &e) {
         const std::size_t outside = FirstSpanOutsideLimits(section->Spans);
         m_ui->spansEditor->MarkText(outside < section->Spans.size() ? static_cast<int>(outside)
@@ -380,7 +390,7 @@ void TFormStringing::Recalculate(bool announce)
         return;
     }
     try {
-        StringingTable table = CalcStringing(basis.run, basis.args, *section, CurrentLang());
+        StringingTable table = CalcStringing(basis.run, basis.args, *section, Context().Language());
         if (table.state == NoState)
             Refuse(QString::fromStdString(table.warning), announce);
         else
@@ -417,10 +427,11 @@ void TFormStringing::ShowTable()
     m_ui->summary->setText(SummaryText());
     if (!m_table) {
         ShowSagChart(*m_ui->chartView, nullptr);
+        ShowOverLimits();
         UpdateButtons();
         return;
     }
-    const StringingGrid grid = StringingGridOf(*m_table, ForceFactor());
+    const StringingGrid grid = StringingGridOf(*m_table, Context().Factors().force);
     t->setColumnCount(static_cast<int>(grid.heading.size()));
     t->setRowCount(static_cast<int>(grid.rows.size()));
     t->setHorizontalHeaderLabels(grid.heading);
@@ -444,7 +455,30 @@ void TFormStringing::ShowTable()
     const int caption = QFontMetrics(bold).horizontalAdvance(grid.rows.back().front()) + 16;
     t->setColumnWidth(1, std::max(t->columnWidth(1), caption - t->columnWidth(0)));
     ShowSagChart(*m_ui->chartView, &*m_table);
+    ShowOverLimits();
     UpdateButtons();
+}
+
+void TFormStringing::ShowOverLimits()
+{
+    QLabel *mark = m_ui->overLimit;
+    if (!m_table || m_table->table.overLimits.empty()) {
+        mark->hide();
+        mark->clear();
+        mark->setToolTip({});
+        return;
+    }
+    const double factor = Context().Factors().stress;
+    const QString unit = UiText(Context().Units() == UnitsMode::DaN ? "Res_daN_mm2" : "Res_N_mm2");
+    QStringList lines;
+    for (const OverLimit &over : m_table->table.overLimits)
+        lines << UiText("Stringing_over_limit_line")
+                     .arg(over.mode)
+                     .arg(FixedText(factor * over.stress, 3), FixedText(factor * over.limit, 3),
+                          unit);
+    mark->setText(QStringLiteral("⚠ ") + UiText("Stringing_over_limit").arg(m_table->table.state));
+    mark->setToolTip(lines.join(QLatin1Char('\n')));
+    mark->show();
 }
 
 void TFormStringing::UpdateButtons()
@@ -547,7 +581,8 @@ void TFormStringing::PasteSpans(const QString &text)
     SpansEditor *editor = m_ui->spansEditor;
     const int row = std::max(editor->currentRow(), 0);
     const int kept = static_cast<int>(editor->Texts().size());
-    if (!FitsSection(*section, std::max(kept, std::min(row, kept) + int(fields.size())))
+    if (!FitsSection(*section, std::max(kept, std::min(row, kept) + int(fields.size())),
+                     Context().Language())
         || !MayTake(fields))
         return;
     editor->PutTexts(row, fields);
@@ -604,7 +639,8 @@ void TFormStringing::ImportClick()
         CurrentPrompts().Error(UiText("Spans_file_empty").arg(shown));
         return;
     }
-    if (!FitsSection(*section, static_cast<int>(fields.size())) || !MayTake(fields))
+    if (!FitsSection(*section, static_cast<int>(fields.size()), Context().Language())
+        || !MayTake(fields))
         return;
     // The file's spans replace the list.
     m_ui->spansEditor->SetTexts({});
@@ -628,8 +664,9 @@ void TFormStringing::ExportClick()
     for (int i = 0; i < Sections().Count(); ++i) {
         const TSection &section = Sections().Items(i);
         try {
-            CheckSection(section, CurrentLang());
-            StringingTable table = CalcStringing(basis.run, basis.args, section, CurrentLang());
+            CheckSection(section, Context().Language());
+            StringingTable table
+                = CalcStringing(basis.run, basis.args, section, Context().Language());
             if (table.state == NoState)
                 throw Error(table.warning);
             tables.push_back({section, std::move(table)});
@@ -656,10 +693,11 @@ void TFormStringing::ExportClick()
     const QString path = CurrentPrompts().SaveFileName(request);
     if (path.isEmpty())
         return;
-    const QString form
-        = ApplicationDir() + QString::fromStdString(StringingFormName(IsEnglish(), ReadUnits()));
-    WriteStringingReport(form.toStdString(), path.toStdString(), basis.wire, tables, CurrentLang(),
-                         CurrentUnitFactors());
+    // The form and the numbers from the one context: the form of the units the numbers are
+    // written in, whatever another running copy stored meanwhile.
+    const QString form = ApplicationDir() + QString::fromStdString(Context().StringingForm());
+    WriteStringingReport(form.toStdString(), path.toStdString(), basis.wire, tables,
+                         Context().Language(), Context().Factors());
     RememberDialogFolder(FileKind::Report, path);
     OpenWrittenFile(path);
 }
@@ -669,7 +707,7 @@ void TFormStringing::CopyClick()
     FollowMainWindow();
     if (m_table)
         QGuiApplication::clipboard()->setText(
-            TabSeparated(StringingGridOf(*m_table, ForceFactor())));
+            TabSeparated(StringingGridOf(*m_table, Context().Factors().force)));
 }
 
 void TFormStringing::PrintClick()
@@ -689,7 +727,7 @@ void TFormStringing::PrintClick()
     printout.title = UiText("Stringing_tables") + QStringLiteral(" - ")
         + QString::fromStdString(m_table->section.Name);
     printout.summary = SummaryText();
-    printout.grid = StringingGridOf(*m_table, ForceFactor());
+    printout.grid = StringingGridOf(*m_table, Context().Factors().force);
     printout.table = &*m_table;
     PrintStringing(printer, printout);
 }

@@ -2,6 +2,7 @@
 
 #include "calc/stringing.h"
 #include "data/project.h"
+#include "gui/programcontext.h"
 
 #include <QDialog>
 #include <QString>
@@ -21,6 +22,8 @@ struct StringingHost
     std::function<TProject &()> project; // the open project; its sections are edited in place
     std::function<QString()> projectFileName; // empty for a project never saved
     std::function<void()> formToProject; // takes the main window's fields into the project
+    // The language, units and catalogue the window shows, calculates and writes with.
+    const ProgramContext *context = &Program();
 };
 
 // The modeless window of the open project's anchor sections and their stringing tables: the
@@ -106,6 +109,9 @@ private:
     void Recalculate(bool announce);
     void Refuse(const QString &text, bool announce);
     void ShowTable();
+    // The mark of a table whose state exceeds a permissible stress at l_r (hidden otherwise).
+    void ShowOverLimits();
+    const ProgramContext &Context() const { return *m_host.context; }
     void UpdateButtons();
     bool PrepareBasis(Basis &basis, QString &refusal);
     QString SummaryText() const;

@@ -107,6 +107,11 @@ void Ui_FormStringing::setupUi(QDialog *form)
     message->setObjectName(QStringLiteral("Message"));
     message->setWordWrap(true);
     message->setStyleSheet(QStringLiteral("color: #b00000;"));
+    overLimit = new QLabel(form);
+    overLimit->setObjectName(QStringLiteral("OverLimit"));
+    overLimit->setWordWrap(true);
+    overLimit->setStyleSheet(QStringLiteral("background: #ffc8c8; padding: 2px;"));
+    overLimit->hide();
     tabs = new QTabWidget(form);
     tabs->setObjectName(QStringLiteral("Tabs"));
     resultTable = new QTableWidget(tabs);
@@ -134,6 +139,7 @@ void Ui_FormStringing::setupUi(QDialog *form)
     auto *right = new QVBoxLayout;
     right->addWidget(summary);
     right->addWidget(message);
+    right->addWidget(overLimit);
     right->addWidget(tabs, 1);
     right->addLayout(buttons);
 

@@ -42,6 +42,9 @@ struct Ui_FormStringing
 
     QLabel *summary = nullptr; // reduced span, initial state, wire
     QLabel *message = nullptr; // why there is no table
+    // Shown while the table's initial state strains the wire beyond a permissible stress at
+    // l_r in a design mode; its tooltip names the modes, stresses and limits.
+    QLabel *overLimit = nullptr;
     QTabWidget *tabs = nullptr;
     QTableWidget *resultTable = nullptr;
     QChartView *chartView = nullptr;
