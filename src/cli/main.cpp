@@ -78,11 +78,10 @@ int Run(int argc, char **argv)
         return ExitOk;
     }
     const std::vector<std::string> rest(words.begin() + 1, words.end());
-    const std::pair<const char *, const char *> commands[]
-        = {{"calc", calcUsage},
-           {"template", templateUsage},
-           {"stringing", stringingUsage},
-           {"line", lineUsage}};
+    const std::pair<const char *, const char *> commands[] = {{"calc", calcUsage},
+                                                              {"template", templateUsage},
+                                                              {"stringing", stringingUsage},
+                                                              {"line", lineUsage}};
     for (const auto &[command, commandUsage] : commands) {
         if (words[0] == command && AsksForHelp(rest)) {
             WriteStdout(commandUsage);

@@ -121,6 +121,7 @@ private:
     void ActWiresGuideExecute();
     void ActCadExecute();
     void ActStringingExecute();
+    void ActProfileExecute();
     void ActSettingLanguageExecute();
     void ActUnitsExecute();
     void ActHelpExecute();
