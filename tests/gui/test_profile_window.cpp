@@ -196,6 +196,17 @@ private slots:
         QCOMPARE(Towers()[2].station, before[2].station + moved);
     }
 
+    void theTableAndTheViewShareTheSelection()
+    {
+        Window()->TowerTable()->setCurrentCell(4, 0);
+        QCOMPARE(Window()->View()->CurrentContent().selected, 4);
+        QTest::mouseClick(Window()->View()->viewport(), Qt::LeftButton, {}, FootOf(6));
+        QCOMPARE(Window()->View()->CurrentContent().selected, 6);
+        QCOMPARE(Window()->TowerTable()->currentRow(), 6);
+        // A click picks, it moves nothing.
+        QCOMPARE(Window()->UndoStack()->count(), 0);
+    }
+
     void aTowerStopsAGridStepShortOfItsNeighbour()
     {
         const std::vector<Tower> before = Towers();

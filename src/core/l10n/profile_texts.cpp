@@ -37,8 +37,8 @@ void RegisterProfileTexts()
         "Profile_ruling_ok",
         "Ruling span %1 m: all clearances hold;Приведённый пролёт %1 м: все габариты соблюдены");
     AddText("Profile_ruling_fail",
-            "Ruling span %1 m: the clearance fails in span %2;"
-            "Приведённый пролёт %1 м: габарит не соблюдён в пролёте %2");
+            "Ruling span %1 m: the clearance fails in spans %2;"
+            "Приведённый пролёт %1 м: габарит не соблюдён в пролётах %2");
     AddText("Profile_delete_tower", "Delete tower %1?;Удалить опору %1?");
     AddText("Profile_delete_button", "Delete tower;Удалить опору");
     AddText("Profile_two_towers",

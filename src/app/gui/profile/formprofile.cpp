@@ -120,7 +120,8 @@ void TFormProfile::BuildUi()
     m_templateLabel = new QLabel(this);
     m_templateBox = new QComboBox(this);
     m_templateBox->setObjectName(QStringLiteral("ProfileTemplate"));
-    m_templateBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_templateBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_templateBox->setMinimumContentsLength(18);
     m_hLabel = new QLabel(this);
     m_hScale = new QSpinBox(this);
     m_hScale->setObjectName(QStringLiteral("ProfileMG"));
@@ -163,11 +164,6 @@ void TFormProfile::BuildUi()
     top->addWidget(m_grid);
     top->addWidget(m_cold);
     top->addStretch(1);
-    top->addWidget(m_undoButton);
-    top->addWidget(m_redoButton);
-    top->addWidget(m_spotButton);
-    top->addWidget(m_progress);
-    top->addWidget(m_cancelButton);
 
     m_view = new ProfileView(this);
     m_view->setObjectName(QStringLiteral("ProfileView"));
@@ -214,7 +210,13 @@ void TFormProfile::BuildUi()
     tableLayout->addWidget(m_towersLabel);
     tableLayout->addWidget(m_table, 1);
     auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_undoButton);
+    buttons->addWidget(m_redoButton);
     buttons->addWidget(m_deleteButton);
+    buttons->addSpacing(12);
+    buttons->addWidget(m_spotButton);
+    buttons->addWidget(m_progress);
+    buttons->addWidget(m_cancelButton);
     buttons->addStretch(1);
     buttons->addWidget(m_closeButton);
     tableLayout->addLayout(buttons);
@@ -520,7 +522,7 @@ void TFormProfile::ShowRuling()
     QStringList failing;
     for (std::size_t i = 0; i < check.spans.size(); ++i) {
         if (!check.spans[i].rulingOk)
-            failing << QString::number(i + 1);
+            failing << QStringLiteral("%1–%2").arg(i + 1).arg(i + 2);
     }
     if (failing.isEmpty()) {
         m_ruling->setText(UiText("Profile_ruling_ok").arg(ruling));

@@ -243,7 +243,7 @@ void ProfileView::Rebuild()
         item->setToolTip(
             UiText("Profile_tower_tip").arg(QString::number(i + 1), name, Metres(tower.station)));
         Label(QString::number(i + 1) + QStringLiteral("\n") + name, ScenePoint(tower.station, top),
-              colour, Qt::AlignHCenter | Qt::AlignBottom);
+              colour, Qt::AlignLeft | Qt::AlignBottom);
     }
 
     if (check) {
