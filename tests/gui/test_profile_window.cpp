@@ -25,6 +25,7 @@
 #include <QTableWidget>
 #include <QToolBar>
 #include <QUndoStack>
+#include <QWheelEvent>
 
 #include <cmath>
 
@@ -205,6 +206,43 @@ private slots:
         QCOMPARE(Window()->TowerTable()->currentRow(), 6);
         // A click picks, it moves nothing.
         QCOMPARE(Window()->UndoStack()->count(), 0);
+    }
+
+    void theWheelZoomsAndTheWindowKeepsItsSize()
+    {
+        ProfileView *view = Window()->View();
+        const double zoom = view->Zoom();
+        const QPointF at = view->viewport()->rect().center();
+        QWheelEvent wheel(at, view->viewport()->mapToGlobal(at), {}, QPoint(0, 240), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(view->viewport(), &wheel);
+        QVERIFY(view->Zoom() > zoom * 1.3);
+
+        Window()->resize(930, 610);
+        Window()->hide();
+        DestroyAppWindows();
+        CreateAppWindows();
+        Main()->show();
+        Main()->findChild<QAction *>("ActProfile")->trigger();
+        QCOMPARE(Window()->size(), QSize(930, 610));
+    }
+
+    void aNewProjectEmptiesTheUndoAndAProjectWithoutALineSaysSo()
+    {
+        Window()->MoveTower(3, Towers()[3].station + 20);
+        QCOMPARE(Window()->UndoStack()->count(), 1);
+        Main()->CurProject.Line = {};
+        emit Main()->ProjectReplaced();
+        QCOMPARE(Window()->UndoStack()->count(), 0);
+        QVERIFY(!Window()->Check().has_value());
+        QCOMPARE(Window()->RulingLine()->text(),
+                 "The project holds no line: it needs the ground, the tower types and two "
+                 "towers.");
+        QCOMPARE(Window()->TowerTable()->rowCount(), 0);
+        ScriptedPrompts prompts;
+        Window()->SpotButton()->click();
+        QCOMPARE(prompts.Kinds(), QStringList {"Error"});
+        QVERIFY(!Window()->Spotting());
     }
 
     void aTowerStopsAGridStepShortOfItsNeighbour()
