@@ -197,6 +197,52 @@ private slots:
         QCOMPARE(Towers()[2].station, before[2].station + moved);
     }
 
+    void theTemplateChoiceListsTheTemplatesWithAType()
+    {
+        TShablonList &templates = Main()->CurProject.Shablons;
+        TShablon plain = templates.Items(0);
+        plain.Name = "Curves only";
+        plain.TipShablona = -1;
+        TShablon ice = templates.Items(0);
+        ice.Name = "Under ice";
+        ice.TipShablona = 1;
+        ice.MG = 2000;
+        ice.MV = 200;
+        templates.Add(plain);
+        const int iceIndex = templates.Add(ice);
+        Window()->hide();
+        Window()->show();
+        QComboBox *box = Window()->TemplateBox();
+        QCOMPARE(box->count(), templates.Count() - 1);
+        QCOMPARE(box->itemText(box->count() - 1), "Under ice");
+        box->setCurrentIndex(box->count() - 1);
+        QCOMPARE(Window()->TemplateIndex(), iceIndex);
+        QCOMPARE(Window()->View()->CurrentContent().mg, 2000.0);
+        QCOMPARE(Window()->View()->CurrentContent().mv, 200.0);
+        QVERIFY2(Window()->Check().has_value(), qPrintable(Window()->Refusal()));
+        QCOMPARE(Window()->Check()->check.conditions.mode, 2); // ice without wind
+    }
+
+    void aTowerInAForbiddenStretchIsMarkedAndTheStretchShaded()
+    {
+        Main()->CurProject.Line.forbidden = {{640, 700}};
+        Window()->hide();
+        Window()->show();
+        const QString text = "Tower 4 stands in the forbidden stretch 640 … 700 m";
+        QCOMPARE(Window()->ViolationList()->item(0)->text(), text);
+        QCOMPARE(Window()->Check()->violations.front().station, 670.0);
+        QCOMPARE(Window()->TowerTable()->item(3, 0)->foreground().color(), QColor(200, 0, 0));
+        QStringList tips;
+        for (QGraphicsItem *item : Window()->View()->scene()->items())
+            tips << item->toolTip();
+        QVERIFY(tips.contains("Forbidden stretch 640 … 700 m"));
+        QVERIFY(tips.contains(text));
+        // Moved out of it, the tower is fine again.
+        Window()->MoveTower(3, 720);
+        QCOMPARE(Towers()[3].station, 720.0);
+        QCOMPARE(Window()->ViolationList()->item(0)->text(), "No violations");
+    }
+
     void theTableAndTheViewShareTheSelection()
     {
         Window()->TowerTable()->setCurrentCell(4, 0);

@@ -181,6 +181,7 @@ void TFormProfile::BuildUi()
     m_violations = new QListWidget(this);
     m_violations->setObjectName(QStringLiteral("ProfileViolations"));
     m_violations->setWordWrap(true);
+    m_violations->setSpacing(3);
     auto *listPane = new QWidget(this);
     auto *listLayout = new QVBoxLayout(listPane);
     listLayout->setContentsMargins(0, 0, 0, 0);
@@ -192,6 +193,9 @@ void TFormProfile::BuildUi()
     upper->addWidget(listPane);
     upper->setStretchFactor(0, 4);
     upper->setStretchFactor(1, 1);
+    // The check's sentences are long: the list is wide enough for a few words a line.
+    listPane->setMinimumWidth(240);
+    upper->setSizes({880, 320});
 
     m_towersLabel = new QLabel(this);
     m_table = new QTableWidget(0, ColumnCount, this);
