@@ -330,6 +330,15 @@ private slots:
         QCOMPARE(prompts.Last("Question"), "Delete tower 3?");
         QVERIFY(Towers() == before);
         QCOMPARE(Window()->UndoStack()->count(), 3);
+        // The keys: Ctrl+Z takes the deletion back, Delete in the table asks again.
+        QTest::keyClick(Window(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(Towers().size(), before.size() + 1);
+        prompts.yesNo = {true};
+        Window()->TowerTable()->setFocus();
+        Window()->TowerTable()->setCurrentCell(2, 0);
+        QTest::keyClick(Window()->TowerTable(), Qt::Key_Delete);
+        QVERIFY(Towers() == before);
+        QCOMPARE(Window()->UndoStack()->count(), 3);
 
         Window()->UndoStack()->undo();
         QCOMPARE(Towers().size(), before.size() + 1);

@@ -12,6 +12,7 @@
 #include "l10n/localization.h"
 #include "l10n/texts.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -247,6 +248,17 @@ void TFormProfile::BuildUi()
     connect(m_redoButton, &QPushButton::clicked, this, guarded([this] { m_undo->redo(); }));
     connect(m_undo, &QUndoStack::canUndoChanged, m_undoButton, &QWidget::setEnabled);
     connect(m_undo, &QUndoStack::canRedoChanged, m_redoButton, &QWidget::setEnabled);
+    // The keys of every editor: Ctrl+Z, Ctrl+Y (Ctrl+Shift+Z), Delete in the table.
+    QAction *undoKey = m_undo->createUndoAction(this);
+    undoKey->setShortcut(QKeySequence::Undo);
+    QAction *redoKey = m_undo->createRedoAction(this);
+    redoKey->setShortcuts({QKeySequence::Redo, QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    addActions({undoKey, redoKey});
+    auto *deleteKey = new QAction(m_table);
+    deleteKey->setShortcut(QKeySequence::Delete);
+    deleteKey->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    m_table->addAction(deleteKey);
+    connect(deleteKey, &QAction::triggered, this, guarded([this] { DeleteClick(); }));
     m_undoButton->setEnabled(false);
     m_redoButton->setEnabled(false);
     connect(m_spotButton, &QPushButton::clicked, this, guarded([this] { SpotClick(); }));
