@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QToolBar>
 #include <QUndoStack>
@@ -263,6 +264,12 @@ private slots:
                           Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(view->viewport(), &wheel);
         QVERIFY(view->Zoom() > zoom * 1.3);
+        // A scale typed stays while the template does.
+        Window()->findChild<QSpinBox *>("ProfileMG")->setValue(2500);
+        QCOMPARE(view->CurrentContent().mg, 2500.0);
+        Window()->hide();
+        Window()->show();
+        QCOMPARE(view->CurrentContent().mg, 2500.0);
 
         Window()->resize(930, 610);
         Window()->hide();

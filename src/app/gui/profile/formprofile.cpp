@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -328,9 +329,22 @@ void TFormProfile::showEvent(QShowEvent *event)
             restoreGeometry(geometry);
     }
     RetranslateUi();
-    FillTemplates();
-    Guarded([this] { Refresh(); });
+    Guarded([this] { FillTemplates(); });
     QDialog::showEvent(event);
+}
+
+void TFormProfile::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    // Coming to the front, the window follows what changed in the other windows meanwhile
+    // (the templates, the climate, the wire); not in the middle of a drag or a spotting.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible()
+        && m_dragBefore.empty() && !m_worker) {
+        Guarded([this] {
+            RetranslateUi();
+            FillTemplates();
+        });
+    }
 }
 
 void TFormProfile::hideEvent(QHideEvent *event)
@@ -346,10 +360,11 @@ void TFormProfile::ProjectReplaced()
     CancelSpotClick();
     m_undo->clear();
     m_selected = -1;
-    if (isVisible()) {
-        FillTemplates();
-        Guarded([this] { Refresh(); });
-    }
+    // The new project's first template is chosen with its scales.
+    m_templateBox->clear();
+    m_templates.clear();
+    if (isVisible())
+        Guarded([this] { FillTemplates(); });
 }
 
 void TFormProfile::FillTemplates()
@@ -370,7 +385,11 @@ void TFormProfile::FillTemplates()
     m_templateBox->setCurrentIndex(again == m_templates.end()
                                        ? (m_templates.empty() ? -1 : 0)
                                        : static_cast<int>(again - m_templates.begin()));
-    TemplatePicked();
+    // The scales the user set stay while the template does.
+    if (TemplateIndex() != chosen)
+        TemplatePicked();
+    else
+        Refresh();
 }
 
 int TFormProfile::TemplateIndex() const
@@ -630,8 +649,8 @@ void TFormProfile::TowerDragged(int index, double station)
         return;
     towers[i].station = to;
     m_selected = index;
+    // The main window hears of the move once the tower is dropped (one step of the undo).
     Refresh();
-    emit LineChanged();
 }
 
 void TFormProfile::TowerDropped(int index)
