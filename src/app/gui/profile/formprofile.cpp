@@ -109,6 +109,7 @@ TFormProfile::~TFormProfile()
     if (m_worker) {
         m_stop = true;
         m_worker->wait();
+        delete m_worker;
     }
 }
 
