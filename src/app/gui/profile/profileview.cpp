@@ -37,7 +37,7 @@ QPen Cosmetic(const QColor &colour, double width, Qt::PenStyle style = Qt::Solid
 }
 
 // A round step near span/count: 1, 2 or 5 times a power of ten.
-double NiceStep(double span, int count)
+double GridStepNear(double span, int count)
 {
     const double raw = std::max(span / count, 1e-6);
     const double power = std::pow(10.0, std::floor(std::log10(raw)));
@@ -129,8 +129,8 @@ void ProfileView::Label(const QString &text, QPointF at, const QColor &colour, Q
 
 void ProfileView::DrawGrid(double x0, double x1, double z0, double z1)
 {
-    const double dx = NiceStep(x1 - x0, 10);
-    const double dz = NiceStep(z1 - z0, 6);
+    const double dx = GridStepNear(x1 - x0, 10);
+    const double dz = GridStepNear(z1 - z0, 6);
     const QPen pen = Cosmetic(GridColour, 1);
     for (double x = std::ceil(x0 / dx) * dx; x <= x1 + 1e-9; x += dx) {
         scene()->addLine(QLineF(ScenePoint(x, z0), ScenePoint(x, z1)), pen)->setZValue(-10);
