@@ -1,6 +1,8 @@
 // Shows the program's windows one by one in both languages and units modes and saves each as
 // a PNG in the folder given as the first argument (scripts/screenshots.sh runs it under Xvfb).
 
+#include "calc/preparation.h"
+#include "catalogue/catalogue.h"
 #include "data/projectfile.h"
 #include "gui/appwindows.h"
 #include "gui/catalogue/formwiresbase.h"
@@ -14,6 +16,7 @@
 #include "gui/helpbrowser.h"
 #include "gui/languagedialog.h"
 #include "gui/platform.h"
+#include "gui/profile/formprofile.h"
 #include "gui/results/resultspane.h"
 #include "gui/results/resultsplots.h"
 #include "gui/results/resultsprint.h"
@@ -185,6 +188,27 @@ void Shoot(const QString &language)
     w.FormStringing->Widgets().sectionList->setCurrentRow(1);
     Grab(w.FormStringing, QStringLiteral("stringing_crossing_%1").arg(language));
     w.FormStringing->hide();
+
+    // The example's line on its ground; with towers too low for the clearance; after spotting.
+    w.FormProfile->ProjectReplaced();
+    w.FormProfile->resize(1280, 820);
+    Grab(w.FormProfile, QStringLiteral("profile_%1").arg(language));
+    w.FormProfile->hide();
+    const LineProfile line = w.FormMain->CurProject.Line;
+    w.FormMain->CurProject.Line.types[0].height = 8;
+    Grab(w.FormProfile, QStringLiteral("profile_violation_%1").arg(language));
+    w.FormProfile->hide();
+    w.FormMain->CurProject.Line = line;
+    const TProject &project = w.FormMain->CurProject;
+    const PreparedCalculation prepared
+        = PrepareCalculation(project, WiresList(), CurrentLang(), SpanUse::OwnSpans);
+    const SpottingResult spotted
+        = SpotTowers(SpottingInputOf(project, line, 0, prepared.wire, 5, CurrentLang()));
+    if (spotted.outcome == SpottingResult::Outcome::Found)
+        w.FormMain->CurProject.Line.towers = spotted.towers;
+    Grab(w.FormProfile, QStringLiteral("profile_spotted_%1").arg(language));
+    w.FormProfile->hide();
+    w.FormMain->CurProject.Line = line;
     w.FormMain->CurProject = kept;
     w.FormMain->ProjectToForm();
     w.FormMain->MarkSaved();

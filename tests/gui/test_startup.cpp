@@ -203,9 +203,10 @@ private slots:
         SetSettingsStore(nullptr); // the program installs the platform's store itself
         QList<int> positions;
         QCOMPARE(RunProgram(false, [&positions](int position) { positions << position; }), 0);
-        QCOMPARE(positions.size(), 12);
+        QCOMPARE(positions.size(), 13);
         QCOMPARE(positions.front(), 1);
         QVERIFY(Windows().FormMain != nullptr);
+        QVERIFY(Windows().FormProfile != nullptr);
         QVERIFY(Windows().FormKlimatKoef != nullptr);
         QCOMPARE(Windows().FormKlimatKoef->parent(), Windows().FormMain);
         QVERIFY(prompts.asked.isEmpty());

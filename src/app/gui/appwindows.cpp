@@ -11,6 +11,7 @@
 #include "gui/helptopics.h"
 #include "gui/languagedialog.h"
 #include "gui/platform.h"
+#include "gui/profile/formprofile.h"
 #include "gui/prompts.h"
 #include "gui/stringing/formstringing.h"
 #include "gui/templates/formspisokshabloni.h"
@@ -122,6 +123,16 @@ void CreateAppWindows(const std::function<void(int position)> &beforeEach)
         QObject::connect(main, &TFormMain::ProjectReplaced, w.FormStringing,
                          &TFormStringing::ProjectReplaced);
         QObject::connect(w.FormStringing, &TFormStringing::SectionsChanged, main,
+                         &TFormMain::ShowModifiedMark);
+        next();
+        w.FormProfile
+            = new TFormProfile(ProfileHost {[main]() -> TProject & { return main->CurProject; },
+                                            [main] { main->FormToProject(); }},
+                               main);
+        MakeOrdinaryWindow(w.FormProfile, main);
+        QObject::connect(main, &TFormMain::ProjectReplaced, w.FormProfile,
+                         &TFormProfile::ProjectReplaced);
+        QObject::connect(w.FormProfile, &TFormProfile::LineChanged, main,
                          &TFormMain::ShowModifiedMark);
     } catch (...) {
         DestroyAppWindows();

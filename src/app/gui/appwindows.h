@@ -14,6 +14,7 @@ class TFormUnitsDlg;
 class TFormWait;
 class TFormSpisokShabloni;
 class TFormStringing;
+class TFormProfile;
 class TFormWiresBase;
 class TLanguageDialog;
 
@@ -32,6 +33,7 @@ struct AppWindows
     TFormSpisokShabloni *FormSpisokShabloni = nullptr;
     TFormKlimatKoef *FormKlimatKoef = nullptr;
     TFormStringing *FormStringing = nullptr;
+    TFormProfile *FormProfile = nullptr;
 };
 
 AppWindows &Windows();

@@ -20,6 +20,7 @@
 #include "gui/languagedialog.h"
 #include "gui/numberfields.h"
 #include "gui/platform.h"
+#include "gui/profile/formprofile.h"
 #include "gui/program.h"
 #include "gui/programcontext.h"
 #include "gui/prompts.h"
@@ -171,6 +172,7 @@ TFormMain::TFormMain(QWidget *parent)
     RegisterCommonTexts();
     RegisterMainWindowTexts();
     RegisterStringingTexts(); // the caption of the stringing tables' action
+    RegisterProfileTexts(); // the caption of the profile's action
     RegisterDesktopTexts();
     CurProject.SetDefaults();
     SavedProject.Assign(CurProject);
@@ -219,6 +221,7 @@ void TFormMain::ConnectUi()
         {m_ui->actWiresGuide, &TFormMain::ActWiresGuideExecute},
         {m_ui->actCad, &TFormMain::ActCadExecute},
         {m_ui->actStringing, &TFormMain::ActStringingExecute},
+        {m_ui->actProfile, &TFormMain::ActProfileExecute},
         {m_ui->actSettingLanguage, &TFormMain::ActSettingLanguageExecute},
         {m_ui->actUnits, &TFormMain::ActUnitsExecute},
         {m_ui->actHelp, &TFormMain::ActHelpExecute},
@@ -652,6 +655,14 @@ void TFormMain::ActCadExecute()
 void TFormMain::ActStringingExecute()
 {
     TFormStringing *window = Windows().FormStringing;
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void TFormMain::ActProfileExecute()
+{
+    TFormProfile *window = Windows().FormProfile;
     window->show();
     window->raise();
     window->activateWindow();

@@ -122,6 +122,7 @@ private:
     void ActWiresGuideExecute();
     void ActCadExecute();
     void ActStringingExecute();
+    void ActProfileExecute();
     void ActSettingLanguageExecute();
     void ActUnitsExecute();
     void ActHelpExecute();

@@ -140,6 +140,7 @@ void Ui_FormMain::setupActions(QMainWindow *FormMain)
     actWiresGuide = NewAction("ActWiresGuide", QStyle::SP_FileDialogDetailedView, FormMain);
     actCad = NewAction("ActCad", QStyle::SP_FileDialogContentsView, FormMain);
     actStringing = NewAction("ActStringing", QStyle::SP_CustomBase, FormMain);
+    actProfile = NewAction("ActProfile", QStyle::SP_FileDialogListView, FormMain);
     actSettingLanguage = NewAction("ActSettingLanguage", QStyle::SP_CustomBase, FormMain);
     actUnits = NewAction("ActUnits", QStyle::SP_CustomBase, FormMain);
     actHelp = NewAction("ActHelp", QStyle::SP_DialogHelpButton, FormMain);
@@ -167,6 +168,7 @@ void Ui_FormMain::setupMenusAndToolbar(QMainWindow *FormMain)
     miCalculation->setObjectName(QStringLiteral("MI_Calculation"));
     miCalculation->addAction(actCalcProject);
     miCalculation->addAction(actStringing);
+    miCalculation->addAction(actProfile);
     miView = menuBar->addMenu(QString());
     miView->setObjectName(QStringLiteral("MI_View"));
     miReference = menuBar->addMenu(QString());
@@ -195,6 +197,7 @@ void Ui_FormMain::setupMenusAndToolbar(QMainWindow *FormMain)
     toolbar->addAction(actWiresGuide);
     toolbar->addAction(actCalcProject);
     toolbar->addAction(actCad);
+    toolbar->addAction(actProfile);
     toolbar->addSeparator();
     toolbar->addAction(actHelp);
     toolbar->addAction(actExit);
@@ -428,6 +431,7 @@ void Ui_FormMain::retranslateUi(QMainWindow *)
     SetCaption(actWiresGuide, UiText("Reference_catalog_on_wires"));
     SetCaption(actCad, UiText("Patterns_curves"));
     SetCaption(actStringing, UiText("Stringing_tables"));
+    SetCaption(actProfile, UiText("Line_profile"));
     SetCaption(actSettingLanguage, QStringLiteral("Language(Язык)"));
     SetCaption(actUnits, UiText("Units"));
     SetCaption(actHelp, UiText("Help"));

@@ -57,6 +57,7 @@ struct Ui_FormMain
     QAction *actWiresGuide;
     QAction *actCad;
     QAction *actStringing;
+    QAction *actProfile;
     QAction *actSettingLanguage;
     QAction *actUnits;
     QAction *actHelp;

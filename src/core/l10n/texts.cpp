@@ -319,6 +319,7 @@ void RegisterAllTexts()
     RegisterStringingTexts();
     RegisterResultsTexts();
     RegisterDesktopTexts();
+    RegisterProfileTexts();
 }
 
 } // namespace velmora

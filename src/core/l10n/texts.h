@@ -14,6 +14,7 @@ void RegisterSaveProjectTexts();
 void RegisterStringingTexts();
 void RegisterResultsTexts(); // l10n/resultstexts.cpp
 void RegisterDesktopTexts(); // l10n/desktop_texts.cpp
+void RegisterProfileTexts(); // l10n/profile_texts.cpp
 
 // Every table, in the order the windows register them at start-up.
 void RegisterAllTexts();

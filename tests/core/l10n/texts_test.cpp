@@ -47,7 +47,8 @@ TEST_F(TextsTest, EachWindowRegistersItsOwnEntries)
           Table {RegisterSaveProjectTexts, 3, "Save_changes", "Dont_save"},
           Table {RegisterStringingTexts, 42, "Stringing_tables", "Print_table"},
           Table {RegisterResultsTexts, 83, "View", "Res_file_not_written"},
-          Table {RegisterDesktopTexts, 22, "Insert_span", "Help_missing"}}) {
+          Table {RegisterDesktopTexts, 22, "Insert_span", "Help_missing"},
+          Table {RegisterProfileTexts, 40, "Line_profile", "Profile_forbidden_tip"}}) {
         ReleaseTexts();
         t.registerTexts();
         const std::vector<std::string> keys = RegisteredKeys();
@@ -62,7 +63,7 @@ TEST_F(TextsTest, EveryEntryHasAnEnglishAndARussianPart)
     RegisterAllTexts();
     const std::vector<std::string> keys = RegisteredKeys();
     EXPECT_EQ(keys.size(),
-              68u + 56 + 12 + 16 + 6 + 2 + 3 + 42 + 83 + 22); // no key is registered twice
+              68u + 56 + 12 + 16 + 6 + 2 + 3 + 42 + 83 + 22 + 40); // no key is registered twice
     for (const std::string &key : keys) {
         SetLanguage(0);
         const std::string en = GetText(key);

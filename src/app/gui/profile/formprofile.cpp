@@ -1,0 +1,815 @@
+#include "gui/profile/formprofile.h"
+
+#include "calc/preparation.h"
+#include "catalogue/catalogue.h"
+#include "common/error.h"
+#include "data/lineprofile.h"
+#include "gui/guard.h"
+#include "gui/profile/profileview.h"
+#include "gui/prompts.h"
+#include "gui/softsettings.h"
+#include "gui/uitext.h"
+#include "l10n/localization.h"
+#include "l10n/texts.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QThread>
+#include <QTimer>
+#include <QUndoCommand>
+#include <QUndoStack>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace velmora {
+
+namespace {
+
+const char *const GeometryKey = "ProfileWindow";
+const char *const SplitterKey = "ProfileWindowSplit";
+
+enum Column {
+    ColNumber,
+    ColStation,
+    ColType,
+    ColGround,
+    ColAttachment,
+    ColSpan,
+    ColWind,
+    ColWeight,
+    ColWeightCold,
+    ColClearance,
+    ColumnCount
+};
+
+QString Fixed(double value)
+{
+    return QString::number(value, 'f', 2);
+}
+
+QPushButton *ProfileButton(const char *name, QWidget *parent)
+{
+    auto *button = new QPushButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+// One edit of the towers: the towers before and after it, whole, so that undo gives back
+// exactly what was there.
+class TFormProfile::TowersCommand : public QUndoCommand
+{
+public:
+    TowersCommand(TFormProfile *window, std::vector<Tower> before, std::vector<Tower> after,
+                  const QString &text)
+        : QUndoCommand(text)
+        , m_window(window)
+        , m_before(std::move(before))
+        , m_after(std::move(after))
+    {
+    }
+    void undo() override { m_window->SetTowers(m_before); }
+    void redo() override { m_window->SetTowers(m_after); }
+
+private:
+    TFormProfile *m_window;
+    std::vector<Tower> m_before, m_after;
+};
+
+TFormProfile::TFormProfile(ProfileHost host, QWidget *parent)
+    : QDialog(parent)
+    , m_host(std::move(host))
+{
+    RegisterProfileTexts();
+    setObjectName(QStringLiteral("FormProfile"));
+    m_undo = new QUndoStack(this);
+    BuildUi();
+    RetranslateUi();
+}
+
+TFormProfile::~TFormProfile()
+{
+    if (m_worker) {
+        m_stop = true;
+        m_worker->wait();
+        delete m_worker;
+    }
+}
+
+LineProfile &TFormProfile::Line()
+{
+    return m_host.project().Line;
+}
+
+void TFormProfile::BuildUi()
+{
+    m_templateLabel = new QLabel(this);
+    m_templateBox = new QComboBox(this);
+    m_templateBox->setObjectName(QStringLiteral("ProfileTemplate"));
+    m_templateBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_templateBox->setMinimumContentsLength(18);
+    m_hLabel = new QLabel(this);
+    m_hScale = new QSpinBox(this);
+    m_hScale->setObjectName(QStringLiteral("ProfileMG"));
+    m_hScale->setRange(10, 1000000);
+    m_vLabel = new QLabel(this);
+    m_vScale = new QSpinBox(this);
+    m_vScale->setObjectName(QStringLiteral("ProfileMV"));
+    m_vScale->setRange(1, 1000000);
+    m_gridLabel = new QLabel(this);
+    m_grid = new QDoubleSpinBox(this);
+    m_grid->setObjectName(QStringLiteral("ProfileGrid"));
+    m_grid->setLocale(QLocale::c());
+    m_grid->setRange(0.5, 100);
+    m_grid->setDecimals(1);
+    m_grid->setValue(5);
+    m_cold = new QCheckBox(this);
+    m_cold->setObjectName(QStringLiteral("ProfileCold"));
+    m_undoButton = ProfileButton("ProfileUndo", this);
+    m_redoButton = ProfileButton("ProfileRedo", this);
+    m_spotButton = ProfileButton("ProfileSpot", this);
+    m_cancelButton = ProfileButton("ProfileCancelSpot", this);
+    m_cancelButton->hide();
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName(QStringLiteral("ProfileProgress"));
+    m_progress->setRange(0, 1000);
+    m_progress->setTextVisible(false);
+    m_progress->setMaximumWidth(160);
+    m_progress->hide();
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(m_templateLabel);
+    top->addWidget(m_templateBox);
+    top->addSpacing(12);
+    top->addWidget(m_hLabel);
+    top->addWidget(m_hScale);
+    top->addWidget(m_vLabel);
+    top->addWidget(m_vScale);
+    top->addSpacing(12);
+    top->addWidget(m_gridLabel);
+    top->addWidget(m_grid);
+    top->addWidget(m_cold);
+    top->addStretch(1);
+
+    m_view = new ProfileView(this);
+    m_view->setObjectName(QStringLiteral("ProfileView"));
+    m_view->setMinimumSize(400, 220);
+    m_ruling = new QLabel(this);
+    m_ruling->setObjectName(QStringLiteral("ProfileRuling"));
+    m_ruling->setWordWrap(true);
+    auto *viewPane = new QWidget(this);
+    auto *viewLayout = new QVBoxLayout(viewPane);
+    viewLayout->setContentsMargins(0, 0, 0, 0);
+    viewLayout->addWidget(m_view, 1);
+    viewLayout->addWidget(m_ruling);
+
+    m_violationsLabel = new QLabel(this);
+    m_violations = new QListWidget(this);
+    m_violations->setObjectName(QStringLiteral("ProfileViolations"));
+    m_violations->setWordWrap(true);
+    m_violations->setSpacing(3);
+    auto *listPane = new QWidget(this);
+    auto *listLayout = new QVBoxLayout(listPane);
+    listLayout->setContentsMargins(0, 0, 0, 0);
+    listLayout->addWidget(m_violationsLabel);
+    listLayout->addWidget(m_violations, 1);
+
+    auto *upper = new QSplitter(Qt::Horizontal, this);
+    upper->addWidget(viewPane);
+    upper->addWidget(listPane);
+    upper->setStretchFactor(0, 4);
+    upper->setStretchFactor(1, 1);
+    // The check's sentences are long: the list is wide enough for a few words a line.
+    listPane->setMinimumWidth(240);
+    upper->setSizes({880, 320});
+
+    m_towersLabel = new QLabel(this);
+    m_table = new QTableWidget(0, ColumnCount, this);
+    m_table->setObjectName(QStringLiteral("ProfileTowers"));
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 10);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_deleteButton = ProfileButton("ProfileDeleteTower", this);
+    m_closeButton = ProfileButton("ProfileClose", this);
+    auto *tablePane = new QWidget(this);
+    auto *tableLayout = new QVBoxLayout(tablePane);
+    tableLayout->setContentsMargins(0, 0, 0, 0);
+    tableLayout->addWidget(m_towersLabel);
+    tableLayout->addWidget(m_table, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_undoButton);
+    buttons->addWidget(m_redoButton);
+    buttons->addWidget(m_deleteButton);
+    buttons->addSpacing(12);
+    buttons->addWidget(m_spotButton);
+    buttons->addWidget(m_progress);
+    buttons->addWidget(m_cancelButton);
+    buttons->addStretch(1);
+    buttons->addWidget(m_closeButton);
+    tableLayout->addLayout(buttons);
+
+    auto *splitter = new QSplitter(Qt::Vertical, this);
+    splitter->setObjectName(QStringLiteral("ProfileSplitter"));
+    splitter->addWidget(upper);
+    splitter->addWidget(tablePane);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(splitter, 1);
+    resize(1200, 760);
+
+    auto guarded = [this](auto action) { return [this, action] { Guarded([&] { action(); }); }; };
+    connect(m_templateBox, &QComboBox::currentIndexChanged, this,
+            guarded([this] { TemplatePicked(); }));
+    connect(m_hScale, &QSpinBox::valueChanged, this, [this] { ShowView(); });
+    connect(m_vScale, &QSpinBox::valueChanged, this, [this] { ShowView(); });
+    connect(m_cold, &QCheckBox::toggled, this, [this] { ShowView(); });
+    connect(m_undoButton, &QPushButton::clicked, this, guarded([this] { m_undo->undo(); }));
+    connect(m_redoButton, &QPushButton::clicked, this, guarded([this] { m_undo->redo(); }));
+    connect(m_undo, &QUndoStack::canUndoChanged, m_undoButton, &QWidget::setEnabled);
+    connect(m_undo, &QUndoStack::canRedoChanged, m_redoButton, &QWidget::setEnabled);
+    // The keys of every editor: Ctrl+Z, Ctrl+Y (Ctrl+Shift+Z), Delete in the table.
+    QAction *undoKey = m_undo->createUndoAction(this);
+    undoKey->setShortcut(QKeySequence::Undo);
+    QAction *redoKey = m_undo->createRedoAction(this);
+    redoKey->setShortcuts({QKeySequence::Redo, QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    addActions({undoKey, redoKey});
+    auto *deleteKey = new QAction(m_table);
+    deleteKey->setShortcut(QKeySequence::Delete);
+    deleteKey->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    m_table->addAction(deleteKey);
+    connect(deleteKey, &QAction::triggered, this, guarded([this] { DeleteClick(); }));
+    m_undoButton->setEnabled(false);
+    m_redoButton->setEnabled(false);
+    connect(m_spotButton, &QPushButton::clicked, this, guarded([this] { SpotClick(); }));
+    connect(m_cancelButton, &QPushButton::clicked, this, [this] { CancelSpotClick(); });
+    connect(m_deleteButton, &QPushButton::clicked, this, guarded([this] { DeleteClick(); }));
+    connect(m_closeButton, &QPushButton::clicked, this, &QWidget::hide);
+    connect(m_view, &ProfileView::TowerPicked, this, [this](int i) { SelectTower(i, false); });
+    connect(m_view, &ProfileView::TowerDragged, this,
+            [this](int i, double station) { Guarded([&] { TowerDragged(i, station); }); });
+    connect(m_view, &ProfileView::TowerDropped, this,
+            [this](int i) { Guarded([&] { TowerDropped(i); }); });
+    connect(m_view, &ProfileView::AddRequested, this,
+            [this](double station) { Guarded([&] { AddTower(station); }); });
+    connect(m_table, &QTableWidget::currentCellChanged, this, [this](int row) {
+        if (!m_filling)
+            SelectTower(row, true);
+    });
+    auto centre = [this](QListWidgetItem *item) {
+        const int row = m_violations->row(item);
+        if (m_check && row >= 0 && row < static_cast<int>(m_check->violations.size())) {
+            const ProfileViolation &v = m_check->violations[static_cast<std::size_t>(row)];
+            m_view->CentreOnPlace(v.station, v.elevation);
+        }
+    };
+    connect(m_violations, &QListWidget::itemClicked, this, centre);
+    connect(m_violations, &QListWidget::itemActivated, this, centre);
+
+    m_progressTimer = new QTimer(this);
+    m_progressTimer->setInterval(100);
+    connect(m_progressTimer, &QTimer::timeout, this,
+            [this] { m_progress->setValue(static_cast<int>(m_fraction.load() * 1000)); });
+
+    const QByteArray split = QByteArray::fromBase64(ReadSoftSetting(SplitterKey).toLatin1());
+    if (!split.isEmpty())
+        splitter->restoreState(split);
+}
+
+void TFormProfile::RetranslateUi()
+{
+    setWindowTitle(UiText("Line_profile"));
+    m_templateLabel->setText(UiText("Profile_template"));
+    m_hLabel->setText(UiText("Profile_hscale"));
+    m_vLabel->setText(UiText("Profile_vscale"));
+    m_gridLabel->setText(UiText("Profile_grid"));
+    m_cold->setText(UiText("Profile_cold"));
+    m_undoButton->setText(UiText("Profile_undo"));
+    m_redoButton->setText(UiText("Profile_redo"));
+    m_spotButton->setText(UiText("Profile_spot"));
+    m_cancelButton->setText(UiText("Cancel"));
+    m_violationsLabel->setText(UiText("Profile_violations"));
+    m_towersLabel->setText(UiText("Profile_towers"));
+    m_deleteButton->setText(UiText("Profile_delete_button"));
+    m_closeButton->setText(UiText("Close"));
+    m_table->setHorizontalHeaderLabels(
+        {UiText("Profile_col_number"), UiText("Profile_col_station"), UiText("Profile_col_type"),
+         UiText("Profile_col_ground"), UiText("Profile_col_attachment"), UiText("Profile_col_span"),
+         UiText("Profile_col_wind"), UiText("Profile_col_weight"),
+         UiText("Profile_col_weight_cold"), UiText("Profile_col_clearance")});
+}
+
+void TFormProfile::showEvent(QShowEvent *event)
+{
+    if (!m_geometryRestored) {
+        m_geometryRestored = true;
+        const QByteArray geometry = QByteArray::fromBase64(ReadSoftSetting(GeometryKey).toLatin1());
+        if (!geometry.isEmpty())
+            restoreGeometry(geometry);
+    }
+    RetranslateUi();
+    Guarded([this] { FillTemplates(); });
+    QDialog::showEvent(event);
+}
+
+void TFormProfile::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    // Coming to the front, the window follows what changed in the other windows meanwhile
+    // (the templates, the climate, the wire); not in the middle of a drag or a spotting.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible()
+        && m_dragBefore.empty() && !m_worker) {
+        Guarded([this] {
+            RetranslateUi();
+            FillTemplates();
+        });
+    }
+}
+
+void TFormProfile::hideEvent(QHideEvent *event)
+{
+    WriteSoftSetting(GeometryKey, QString::fromLatin1(saveGeometry().toBase64()));
+    if (auto *splitter = findChild<QSplitter *>(QStringLiteral("ProfileSplitter")))
+        WriteSoftSetting(SplitterKey, QString::fromLatin1(splitter->saveState().toBase64()));
+    QDialog::hideEvent(event);
+}
+
+void TFormProfile::ProjectReplaced()
+{
+    CancelSpotClick();
+    m_undo->clear();
+    m_selected = -1;
+    // The new project's first template is chosen with its scales.
+    m_templateBox->clear();
+    m_templates.clear();
+    if (isVisible())
+        Guarded([this] { FillTemplates(); });
+}
+
+void TFormProfile::FillTemplates()
+{
+    const TShablonList &list = m_host.project().Shablons;
+    const int chosen = TemplateIndex();
+    const QSignalBlocker blocker(m_templateBox);
+    m_templateBox->clear();
+    m_templates.clear();
+    for (int i = 0; i < list.Count(); ++i) {
+        const TShablon &shablon = list.Items(i);
+        if (shablon.TipShablona != 0 && shablon.TipShablona != 1)
+            continue;
+        m_templates.push_back(i);
+        m_templateBox->addItem(QString::fromStdString(shablon.Name));
+    }
+    const auto again = std::find(m_templates.begin(), m_templates.end(), chosen);
+    m_templateBox->setCurrentIndex(again == m_templates.end()
+                                       ? (m_templates.empty() ? -1 : 0)
+                                       : static_cast<int>(again - m_templates.begin()));
+    // The scales the user set stay while the template does.
+    if (TemplateIndex() != chosen)
+        TemplatePicked();
+    else
+        Refresh();
+}
+
+int TFormProfile::TemplateIndex() const
+{
+    const int row = m_templateBox->currentIndex();
+    if (row < 0 || row >= static_cast<int>(m_templates.size()))
+        return -1;
+    return m_templates[static_cast<std::size_t>(row)];
+}
+
+double TFormProfile::GridStep() const
+{
+    return m_grid->value();
+}
+
+void TFormProfile::TemplatePicked()
+{
+    const int index = TemplateIndex();
+    if (index >= 0) {
+        const TShablon &shablon = m_host.project().Shablons.Items(index);
+        const QSignalBlocker h(m_hScale), v(m_vScale);
+        m_hScale->setValue(shablon.MG);
+        m_vScale->setValue(shablon.MV);
+    }
+    Refresh();
+}
+
+void TFormProfile::Refresh()
+{
+    m_check.reset();
+    m_refusal.clear();
+    const int index = TemplateIndex();
+    try {
+        if (index < 0)
+            throw Error(UiText("Profile_no_template").toStdString());
+        m_host.formToProject();
+        const TProject &project = m_host.project();
+        if (project.Line.ground.size() < 2 || project.Line.towers.size() < 2)
+            throw Error(UiText("Profile_no_line").toStdString());
+        const PreparedCalculation prepared
+            = PrepareCalculation(project, WiresList(), CurrentLang(), SpanUse::OwnSpans);
+        if (prepared.Refused())
+            throw Error(RefusalText(prepared));
+        m_check = CheckProfile(project, project.Line, index, prepared.wire, CurrentLang());
+    } catch (const Error &e) {
+        m_refusal = QString::fromStdString(e.what());
+    }
+    ShowView();
+    ShowTable();
+    ShowViolations();
+    ShowRuling();
+}
+
+void TFormProfile::ShowView()
+{
+    ProfileView::Content content;
+    content.line = Line();
+    content.check = m_check ? &*m_check : nullptr;
+    content.mg = m_hScale->value();
+    content.mv = m_vScale->value();
+    content.cold = m_cold->isChecked();
+    content.selected = m_selected;
+    m_view->SetContent(content);
+}
+
+void TFormProfile::ShowTable()
+{
+    m_filling = true;
+    const LineProfile &line = Line();
+    m_table->setRowCount(static_cast<int>(line.towers.size()));
+    QStringList typeNames;
+    for (const TowerType &type : line.types)
+        typeNames << QString::fromStdString(type.name);
+    for (int row = 0; row < m_table->rowCount(); ++row) {
+        const auto i = static_cast<std::size_t>(row);
+        const Tower &tower = line.towers[i];
+        QStringList cells(ColumnCount);
+        cells[ColNumber] = QString::number(row + 1);
+        cells[ColStation] = Fixed(tower.station);
+        if (m_check && i < m_check->check.towers.size()) {
+            const LineTowerResult &t = m_check->check.towers[i];
+            cells[ColGround] = Fixed(t.ground);
+            cells[ColAttachment] = Fixed(t.attachment);
+            if (t.inner) {
+                cells[ColWind] = Fixed(t.spans.wind);
+                cells[ColWeight] = Fixed(t.spans.weight);
+                cells[ColWeightCold] = Fixed(t.spans.weightCold);
+            }
+            if (i < m_check->check.spans.size()) {
+                const LineSpanResult &span = m_check->check.spans[i];
+                cells[ColSpan] = Fixed(span.design.length);
+                cells[ColClearance] = Fixed(span.design.ground.clearance);
+            }
+        }
+        for (int col = 0; col < ColumnCount; ++col) {
+            if (col == ColType)
+                continue;
+            auto *item = new QTableWidgetItem(cells[col]);
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            m_table->setItem(row, col, item);
+        }
+        // Red where the check fails: the tower's own spans, the clearance of the span ahead.
+        if (m_check && i < m_check->check.towers.size()) {
+            const LineTowerResult &t = m_check->check.towers[i];
+            const QColor red(200, 0, 0);
+            if (t.inner && !t.spans.windOk)
+                m_table->item(row, ColWind)->setForeground(red);
+            if (t.inner && !t.spans.weightOk)
+                m_table->item(row, ColWeight)->setForeground(red);
+            if (t.inner && !t.spans.weightColdOk)
+                m_table->item(row, ColWeightCold)->setForeground(red);
+            if (!t.ok)
+                m_table->item(row, ColNumber)->setForeground(red);
+            if (i < m_check->check.spans.size() && !m_check->check.spans[i].design.ok)
+                m_table->item(row, ColClearance)->setForeground(red);
+        }
+        auto *box = qobject_cast<QComboBox *>(m_table->cellWidget(row, ColType));
+        if (!box) {
+            box = new QComboBox(m_table);
+            box->setObjectName(QStringLiteral("TowerType%1").arg(row));
+            m_table->setCellWidget(row, ColType, box);
+            connect(box, &QComboBox::currentIndexChanged, this, [this, row](int type) {
+                if (!m_filling && type >= 0)
+                    Guarded([&] { SetTowerType(row, type); });
+            });
+        }
+        box->clear();
+        box->addItems(typeNames);
+        box->setCurrentIndex(tower.type);
+    }
+    if (m_selected >= m_table->rowCount())
+        m_selected = -1;
+    if (m_selected >= 0)
+        m_table->selectRow(m_selected);
+    else
+        m_table->clearSelection();
+    m_filling = false;
+}
+
+void TFormProfile::ShowViolations()
+{
+    m_violations->clear();
+    if (!m_check)
+        return;
+    for (const ProfileViolation &v : m_check->violations) {
+        auto *item = new QListWidgetItem(v.text, m_violations);
+        item->setForeground(QColor(200, 0, 0));
+        item->setToolTip(v.text);
+    }
+    if (m_check->violations.empty()) {
+        auto *item = new QListWidgetItem(UiText("Profile_no_violations"), m_violations);
+        item->setFlags(Qt::ItemIsEnabled);
+    }
+}
+
+void TFormProfile::ShowRuling()
+{
+    if (!m_check) {
+        m_ruling->setText(m_refusal);
+        m_ruling->setStyleSheet(QStringLiteral("color: #b00000;"));
+        return;
+    }
+    const LineCheck &check = m_check->check;
+    const QString ruling = QString::number(check.rulingSpan, 'f', 1);
+    QStringList failing;
+    for (std::size_t i = 0; i < check.spans.size(); ++i) {
+        if (!check.spans[i].rulingOk)
+            failing << QStringLiteral("%1–%2").arg(i + 1).arg(i + 2);
+    }
+    if (failing.isEmpty()) {
+        m_ruling->setText(UiText("Profile_ruling_ok").arg(ruling));
+        m_ruling->setStyleSheet(QString());
+    } else {
+        m_ruling->setText(
+            UiText("Profile_ruling_fail").arg(ruling, failing.join(QStringLiteral(", "))));
+        m_ruling->setStyleSheet(QStringLiteral("color: #b00000;"));
+    }
+}
+
+void TFormProfile::SelectTower(int index, bool centre)
+{
+    m_selected = index;
+    if (!m_filling) {
+        m_filling = true;
+        if (index >= 0)
+            m_table->selectRow(index);
+        m_filling = false;
+    }
+    ShowView();
+    const LineProfile &line = Line();
+    if (centre && index >= 0 && static_cast<std::size_t>(index) < line.towers.size()
+        && line.ground.size() >= 2) {
+        const double station = line.towers[static_cast<std::size_t>(index)].station;
+        m_view->ensureVisible(QRectF(
+            m_view->ScenePoint(station, m_view->CentreStationElevation().y()), QSizeF(1, 1)));
+    }
+}
+
+void TFormProfile::SetTowers(const std::vector<Tower> &towers)
+{
+    Line().towers = towers;
+    Refresh();
+    emit LineChanged();
+}
+
+void TFormProfile::PushTowers(std::vector<Tower> before, const QString &text)
+{
+    std::vector<Tower> after = Line().towers;
+    if (before == after)
+        return;
+    m_undo->push(new TowersCommand(this, std::move(before), std::move(after), text));
+}
+
+std::optional<double> TFormProfile::SiteNear(double station) const
+{
+    const LineProfile &line = m_host.project().Line;
+    if (line.ground.size() < 2 || !std::isfinite(station))
+        return std::nullopt;
+    const double grid = GridStep();
+    const double site = std::clamp(std::round(station / grid) * grid, line.ground.front().x,
+                                   line.ground.back().x);
+    for (std::size_t i = 0; i < line.towers.size(); ++i) {
+        if (std::abs(line.towers[i].station - site) < 1e-9)
+            return std::nullopt;
+    }
+    return site;
+}
+
+void TFormProfile::MoveTower(int index, double station)
+{
+    TowerDragged(index, station);
+    TowerDropped(index);
+}
+
+void TFormProfile::TowerDragged(int index, double station)
+{
+    std::vector<Tower> &towers = Line().towers;
+    if (index < 0 || static_cast<std::size_t>(index) >= towers.size() || m_worker)
+        return;
+    if (m_dragBefore.empty())
+        m_dragBefore = towers;
+    if (!std::isfinite(station) || Line().ground.size() < 2)
+        return;
+    // A tower keeps its place in the order: it stops a grid step short of its neighbours.
+    const auto i = static_cast<std::size_t>(index);
+    const double grid = GridStep();
+    double to = std::clamp(std::round(station / grid) * grid, Line().ground.front().x,
+                           Line().ground.back().x);
+    if (i > 0)
+        to = std::max(to, std::floor(towers[i - 1].station / grid + 1 + 1e-9) * grid);
+    if (i + 1 < towers.size())
+        to = std::min(to, std::ceil(towers[i + 1].station / grid - 1 - 1e-9) * grid);
+    if ((i > 0 && to <= towers[i - 1].station)
+        || (i + 1 < towers.size() && to >= towers[i + 1].station))
+        return;
+    if (towers[i].station == to)
+        return;
+    towers[i].station = to;
+    m_selected = index;
+    // The main window hears of the move once the tower is dropped (one step of the undo).
+    Refresh();
+}
+
+void TFormProfile::TowerDropped(int index)
+{
+    if (m_dragBefore.empty())
+        return;
+    std::vector<Tower> before = std::move(m_dragBefore);
+    m_dragBefore.clear();
+    PushTowers(std::move(before), UiText("Profile_undo_move").arg(index + 1));
+}
+
+void TFormProfile::AddTower(double station)
+{
+    if (m_worker)
+        return;
+    const std::optional<double> site = SiteNear(station);
+    std::vector<Tower> &towers = Line().towers;
+    if (!site) {
+        CurrentPrompts().Error(UiText("Profile_no_site").arg(QString::number(station, 'f', 1)));
+        return;
+    }
+    const auto at = std::upper_bound(towers.begin(), towers.end(), *site,
+                                     [](double s, const Tower &t) { return s < t.station; });
+    const auto i = static_cast<std::size_t>(at - towers.begin());
+    // A new tower takes the type of an intermediate neighbour: the ends are dead-end towers.
+    int type = 0;
+    if (i > 1)
+        type = towers[i - 1].type;
+    else if (i + 1 < towers.size())
+        type = towers[i].type;
+    std::vector<Tower> before = towers;
+    towers.insert(at, Tower {*site, type});
+    m_selected = static_cast<int>(i);
+    PushTowers(std::move(before), UiText("Profile_undo_add"));
+}
+
+void TFormProfile::SetTowerType(int index, int type)
+{
+    std::vector<Tower> &towers = Line().towers;
+    if (index < 0 || static_cast<std::size_t>(index) >= towers.size() || type < 0
+        || static_cast<std::size_t>(type) >= Line().types.size() || m_worker)
+        return;
+    std::vector<Tower> before = towers;
+    towers[static_cast<std::size_t>(index)].type = type;
+    PushTowers(std::move(before), UiText("Profile_undo_type").arg(index + 1));
+}
+
+void TFormProfile::DeleteClick()
+{
+    const int row = m_table->currentRow();
+    if (row >= 0)
+        DeleteTower(row);
+}
+
+void TFormProfile::DeleteTower(int index)
+{
+    std::vector<Tower> &towers = Line().towers;
+    if (index < 0 || static_cast<std::size_t>(index) >= towers.size() || m_worker)
+        return;
+    if (towers.size() <= 2) {
+        CurrentPrompts().Error(UiText("Profile_two_towers"));
+        return;
+    }
+    if (!CurrentPrompts().Question(UiText("Profile_delete_tower").arg(index + 1)))
+        return;
+    std::vector<Tower> before = towers;
+    towers.erase(towers.begin() + index);
+    m_selected = -1;
+    PushTowers(std::move(before), UiText("Profile_undo_delete").arg(index + 1));
+}
+
+void TFormProfile::SpotClick()
+{
+    if (m_worker)
+        return;
+    const int index = TemplateIndex();
+    if (index < 0)
+        throw Error(UiText("Profile_no_template").toStdString());
+    m_host.formToProject();
+    const TProject &project = m_host.project();
+    CheckLineProfile(project.Line, CurrentLang());
+    const PreparedCalculation prepared
+        = PrepareCalculation(project, WiresList(), CurrentLang(), SpanUse::OwnSpans);
+    if (prepared.Refused())
+        throw Error(RefusalText(prepared));
+    const SpottingInput input
+        = SpottingInputOf(project, project.Line, index, prepared.wire, GridStep(), CurrentLang());
+    m_spotFrom = project.Line.towers;
+    m_stop = false;
+    m_fraction = 0;
+    m_spotError.clear();
+    m_worker = QThread::create([this, input] {
+        SpottingControl control;
+        control.progress = [this](double fraction) { m_fraction = fraction; };
+        control.stop = &m_stop;
+        try {
+            m_spotResult = SpotTowers(input, control);
+        } catch (const std::exception &e) {
+            m_spotError = QString::fromStdString(e.what());
+        }
+    });
+    connect(m_worker, &QThread::finished, this, &TFormProfile::SpotFinished);
+    m_spotButton->setEnabled(false);
+    m_progress->setValue(0);
+    m_progress->show();
+    m_cancelButton->show();
+    m_view->setInteractive(false);
+    m_table->setEnabled(false);
+    m_progressTimer->start();
+    m_worker->start();
+}
+
+void TFormProfile::CancelSpotClick()
+{
+    if (m_worker)
+        m_stop = true;
+}
+
+void TFormProfile::SpotFinished()
+{
+    m_worker->wait();
+    m_worker->deleteLater();
+    m_worker = nullptr;
+    m_progressTimer->stop();
+    m_progress->hide();
+    m_cancelButton->hide();
+    m_spotButton->setEnabled(true);
+    m_view->setInteractive(true);
+    m_table->setEnabled(true);
+    const bool cancelled = m_stop.load();
+    Guarded([this, cancelled] {
+        if (cancelled || m_spotResult.outcome == SpottingResult::Outcome::Cancelled)
+            return;
+        if (!m_spotError.isEmpty())
+            throw Error(m_spotError.toStdString());
+        if (m_spotResult.outcome == SpottingResult::Outcome::NoneFeasible) {
+            CurrentPrompts().Error(UiText("Profile_spot_none")
+                                       .arg(QString::number(m_spotResult.blockedFrom, 'f', 1),
+                                            QString::number(m_spotResult.blockedTo, 'f', 1)));
+            return;
+        }
+        const LineProfile &line = Line();
+        // The line may not change under a running spotting; if it did, the proposal is stale.
+        if (line.towers != m_spotFrom)
+            return;
+        const QString text = UiText("Profile_proposal")
+                                 .arg(m_spotResult.towers.size())
+                                 .arg(line.towers.size())
+                                 .arg(QString::number(m_spotResult.cost, 'f', 2),
+                                      QString::number(LineCost(line, line.towers), 'f', 2));
+        if (!CurrentPrompts().Question(text))
+            return;
+        std::vector<Tower> before = line.towers;
+        Line().towers = m_spotResult.towers;
+        m_selected = -1;
+        PushTowers(std::move(before), UiText("Profile_undo_spot"));
+    });
+    emit SpottingEnded();
+}
+
+} // namespace velmora

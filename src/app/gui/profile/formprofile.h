@@ -1,0 +1,161 @@
+#pragma once
+
+#include "calc/spotting.h"
+#include "data/project.h"
+#include "gui/profile/profilecheck.h"
+
+#include <QDialog>
+#include <QString>
+
+#include <atomic>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QLabel;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+class QSpinBox;
+class QTableWidget;
+class QThread;
+class QTimer;
+class QUndoStack;
+
+namespace velmora {
+
+class ProfileView;
+
+// What the profile window needs of the main window.
+struct ProfileHost
+{
+    std::function<TProject &()> project; // the open project; its line is edited in place
+    std::function<void()> formToProject; // takes the main window's fields into the project
+};
+
+// The modeless window of the open project's line on its ground: the profile drawn at the
+// template's scales with the wire, the clearance line and every violation, the list of the
+// violations, the table of the towers and the ruling-span verification, all from the check of
+// the core in the conditions of the chosen template. Towers are moved by dragging (to the
+// grid step), added by a double click, retyped in the table and deleted after a question; the
+// spotting proposes the cheapest line. Every edit goes into the project's line at once (the
+// main window's modified mark sees it) and onto the window's undo stack.
+class TFormProfile : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TFormProfile(ProfileHost host, QWidget *parent = nullptr);
+    ~TFormProfile() override;
+
+    // The project's line afresh (after new and open): the undo stack emptied.
+    void ProjectReplaced();
+
+    ProfileView *View() const { return m_view; }
+    QTableWidget *TowerTable() const { return m_table; }
+    QListWidget *ViolationList() const { return m_violations; }
+    QComboBox *TemplateBox() const { return m_templateBox; }
+    QLabel *RulingLine() const { return m_ruling; }
+    QUndoStack *UndoStack() const { return m_undo; }
+    QPushButton *SpotButton() const { return m_spotButton; }
+    QPushButton *CancelButton() const { return m_cancelButton; }
+    // The check shown, or nothing while the line cannot be checked (then Refusal says why).
+    const std::optional<ProfileCheck> &Check() const { return m_check; }
+    QString Refusal() const { return m_refusal; }
+    // The project's template the window checks with, -1 when none has a type.
+    int TemplateIndex() const;
+    double GridStep() const;
+    // True while the spotting runs.
+    bool Spotting() const { return m_worker != nullptr; }
+
+    // Edits, each one undoable step (also reached through the view and the table).
+    void MoveTower(int index, double station);
+    void AddTower(double station);
+    void SetTowerType(int index, int type);
+    void DeleteTower(int index);
+    void SpotClick();
+    void CancelSpotClick();
+
+signals:
+    // After the line's towers changed (the main window's modified mark).
+    void LineChanged();
+    // After a spotting ended (found, none, cancelled or refused).
+    void SpottingEnded();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    class TowersCommand;
+    friend class TowersCommand;
+
+    LineProfile &Line();
+    void BuildUi();
+    void RetranslateUi();
+    void FillTemplates();
+    void TemplatePicked();
+    // Checks the line afresh and shows it everywhere.
+    void Refresh();
+    void ShowTable();
+    void ShowViolations();
+    void ShowRuling();
+    void ShowView();
+    void SelectTower(int index, bool centre);
+    void SetTowers(const std::vector<Tower> &towers);
+    void PushTowers(std::vector<Tower> before, const QString &text);
+    // station on the grid inside the ground, or nothing when a tower stands there already.
+    std::optional<double> SiteNear(double station) const;
+    void TowerDragged(int index, double station);
+    void TowerDropped(int index);
+    void DeleteClick();
+    void SpotFinished();
+
+    ProfileHost m_host;
+    ProfileView *m_view = nullptr;
+    QComboBox *m_templateBox = nullptr;
+    QLabel *m_templateLabel = nullptr;
+    QLabel *m_hLabel = nullptr;
+    QLabel *m_vLabel = nullptr;
+    QLabel *m_gridLabel = nullptr;
+    QSpinBox *m_hScale = nullptr;
+    QSpinBox *m_vScale = nullptr;
+    QDoubleSpinBox *m_grid = nullptr;
+    QCheckBox *m_cold = nullptr;
+    QPushButton *m_undoButton = nullptr;
+    QPushButton *m_redoButton = nullptr;
+    QPushButton *m_spotButton = nullptr;
+    QPushButton *m_cancelButton = nullptr;
+    QProgressBar *m_progress = nullptr;
+    QLabel *m_ruling = nullptr;
+    QLabel *m_violationsLabel = nullptr;
+    QListWidget *m_violations = nullptr;
+    QLabel *m_towersLabel = nullptr;
+    QTableWidget *m_table = nullptr;
+    QPushButton *m_deleteButton = nullptr;
+    QPushButton *m_closeButton = nullptr;
+    QUndoStack *m_undo = nullptr;
+
+    std::vector<int> m_templates; // the project's indexes of the templates listed
+    std::optional<ProfileCheck> m_check;
+    QString m_refusal;
+    int m_selected = -1;
+    std::vector<Tower> m_dragBefore; // the towers when a drag began; empty while none runs
+    bool m_filling = false;
+    bool m_geometryRestored = false;
+
+    // The spotting in its worker thread.
+    QThread *m_worker = nullptr;
+    QTimer *m_progressTimer = nullptr;
+    std::atomic<bool> m_stop {false};
+    std::atomic<double> m_fraction {0};
+    SpottingResult m_spotResult;
+    QString m_spotError;
+    std::vector<Tower> m_spotFrom; // the towers the spotting started from
+};
+
+} // namespace velmora

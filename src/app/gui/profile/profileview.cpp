@@ -1,0 +1,350 @@
+#include "gui/profile/profileview.h"
+
+#include "calc/spangeometry.h"
+#include "gui/uitext.h"
+
+#include <QGraphicsEllipseItem>
+#include <QGraphicsLineItem>
+#include <QGraphicsPathItem>
+#include <QGraphicsRectItem>
+#include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
+#include <QMouseEvent>
+#include <QPainterPath>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cmath>
+
+namespace velmora {
+
+namespace {
+
+const QColor GroundColour(120, 80, 30);
+const QColor WireColour(0, 70, 200);
+const QColor ClearanceColour(0, 150, 70);
+const QColor ColdColour(0, 160, 200);
+const QColor ViolationColour(220, 0, 0);
+const QColor GridColour(225, 225, 225);
+const QColor LabelColour(90, 90, 90);
+
+QPen Cosmetic(const QColor &colour, double width, Qt::PenStyle style = Qt::SolidLine)
+{
+    QPen pen(colour, width, style);
+    pen.setCosmetic(true);
+    return pen;
+}
+
+// A round step near span/count: 1, 2 or 5 times a power of ten.
+double GridStepNear(double span, int count)
+{
+    const double raw = std::max(span / count, 1e-6);
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    for (double m : {1.0, 2.0, 5.0, 10.0}) {
+        if (m * power >= raw)
+            return m * power;
+    }
+    return 10 * power;
+}
+
+QString Metres(double value)
+{
+    return QString::number(value, 'f', std::abs(value - std::round(value)) < 1e-9 ? 0 : 1);
+}
+
+} // namespace
+
+ProfileView::ProfileView(QWidget *parent)
+    : QGraphicsView(parent)
+{
+    setScene(new QGraphicsScene(this));
+    setRenderHint(QPainter::Antialiasing);
+    setDragMode(QGraphicsView::ScrollHandDrag);
+    setTransformationAnchor(QGraphicsView::AnchorUnderMouse);
+    setViewportUpdateMode(QGraphicsView::BoundingRectViewportUpdate);
+    setBackgroundBrush(Qt::white);
+}
+
+QPointF ProfileView::ScenePoint(double station, double elevation) const
+{
+    return {station * 1000 / m_content.mg, -elevation * 1000 / m_content.mv};
+}
+
+double ProfileView::StationAt(const QPointF &scenePoint) const
+{
+    return scenePoint.x() * m_content.mg / 1000;
+}
+
+QPointF ProfileView::CentreStationElevation() const
+{
+    const QPointF centre = mapToScene(viewport()->rect().center());
+    return {centre.x() * m_content.mg / 1000, -centre.y() * m_content.mv / 1000};
+}
+
+void ProfileView::CentreOnPlace(double station, double elevation)
+{
+    centerOn(ScenePoint(station, elevation));
+}
+
+void ProfileView::SetContent(const Content &content)
+{
+    const bool rescaled
+        = content.mg != m_content.mg || content.mv != m_content.mv || m_content.line.ground.empty();
+    const QPointF centre = CentreStationElevation();
+    m_content = content;
+    Rebuild();
+    if (rescaled) {
+        resetTransform();
+        fitInView(scene()->itemsBoundingRect(), Qt::KeepAspectRatio);
+    } else {
+        CentreOnPlace(centre.x(), centre.y());
+    }
+}
+
+void ProfileView::Label(const QString &text, QPointF at, const QColor &colour, Qt::Alignment align)
+{
+    auto *item = scene()->addSimpleText(text);
+    item->setBrush(colour);
+    item->setFlag(QGraphicsItem::ItemIgnoresTransformations);
+    const QRectF box = item->boundingRect();
+    QPointF offset;
+    if (align & Qt::AlignHCenter)
+        offset.setX(-box.width() / 2);
+    else if (align & Qt::AlignRight)
+        offset.setX(-box.width() - 3);
+    else
+        offset.setX(3);
+    if (align & Qt::AlignVCenter)
+        offset.setY(-box.height() / 2);
+    else if (align & Qt::AlignBottom)
+        offset.setY(-box.height() - 2);
+    else
+        offset.setY(2);
+    // The text keeps its size at any zoom: its offset is in pixels, not in scene units.
+    item->setPos(at);
+    item->setTransform(QTransform::fromTranslate(offset.x(), offset.y()));
+    item->setZValue(5);
+}
+
+void ProfileView::DrawGrid(double x0, double x1, double z0, double z1)
+{
+    const double dx = GridStepNear(x1 - x0, 10);
+    const double dz = GridStepNear(z1 - z0, 6);
+    const QPen pen = Cosmetic(GridColour, 1);
+    for (double x = std::ceil(x0 / dx) * dx; x <= x1 + 1e-9; x += dx) {
+        scene()->addLine(QLineF(ScenePoint(x, z0), ScenePoint(x, z1)), pen)->setZValue(-10);
+        Label(Metres(x), ScenePoint(x, z0), LabelColour, Qt::AlignHCenter | Qt::AlignTop);
+    }
+    for (double z = std::ceil(z0 / dz) * dz; z <= z1 + 1e-9; z += dz) {
+        scene()->addLine(QLineF(ScenePoint(x0, z), ScenePoint(x1, z)), pen)->setZValue(-10);
+        Label(Metres(z), ScenePoint(x0, z), LabelColour, Qt::AlignRight | Qt::AlignVCenter);
+    }
+}
+
+void ProfileView::DrawCurve(const SpanCurve &curve, double lower, const QPen &pen)
+{
+    QPainterPath path;
+    constexpr int Steps = 40;
+    for (int i = 0; i <= Steps; ++i) {
+        const double x = curve.xa + (curve.xb - curve.xa) * i / Steps;
+        const QPointF p = ScenePoint(x, curve.ElevationAt(x) - lower);
+        if (i == 0)
+            path.moveTo(p);
+        else
+            path.lineTo(p);
+    }
+    scene()->addPath(path, pen);
+}
+
+void ProfileView::Rebuild()
+{
+    scene()->clear();
+    const LineProfile &line = m_content.line;
+    if (line.ground.size() < 2)
+        return;
+    double zMin = line.ground.front().z, zMax = zMin;
+    for (const GroundPoint &p : line.ground) {
+        zMin = std::min(zMin, p.z);
+        zMax = std::max(zMax, p.z);
+    }
+    for (const Tower &t : line.towers) {
+        const auto type = static_cast<std::size_t>(t.type);
+        if (type < line.types.size())
+            zMax = std::max(zMax,
+                            GroundElevationAt(line.ground, t.station) + line.types[type].height);
+    }
+    for (const Crossing &c : line.crossings)
+        zMax = std::max(zMax, c.top + c.clearance);
+    const double x0 = line.ground.front().x, x1 = line.ground.back().x;
+    const double z0 = std::floor(zMin - 5), z1 = std::ceil(zMax + 5);
+    DrawGrid(x0, x1, z0, z1);
+
+    for (const ForbiddenStretch &f : line.forbidden) {
+        auto *rect = scene()->addRect(QRectF(ScenePoint(f.from, z1), ScenePoint(f.to, z0)),
+                                      Qt::NoPen, QColor(255, 170, 0, 60));
+        rect->setZValue(-5);
+        rect->setToolTip(UiText("Profile_forbidden_tip").arg(Metres(f.from), Metres(f.to)));
+    }
+
+    QPainterPath ground;
+    ground.moveTo(ScenePoint(line.ground.front().x, line.ground.front().z));
+    for (const GroundPoint &p : line.ground)
+        ground.lineTo(ScenePoint(p.x, p.z));
+    scene()->addPath(ground, Cosmetic(GroundColour, 2));
+
+    const ProfileCheck *check = m_content.check;
+    if (check) {
+        const double c = check->check.conditions.clearance;
+        for (std::size_t i = 0; i < check->design.size(); ++i) {
+            const bool ok = i < check->check.spans.size() && check->check.spans[i].design.groundOk
+                && check->check.spans[i].rulingOk;
+            DrawCurve(check->design[i], 0, Cosmetic(WireColour, 1.5));
+            DrawCurve(check->design[i], c,
+                      Cosmetic(ok ? ClearanceColour : ViolationColour, 1, Qt::DashLine));
+            if (m_content.cold)
+                DrawCurve(check->cold[i], 0, Cosmetic(ColdColour, 1, Qt::DotLine));
+        }
+    }
+
+    for (const Crossing &crossing : line.crossings) {
+        const QString tip = UiText("Profile_crossing_tip")
+                                .arg(QString::fromStdString(crossing.name), Metres(crossing.top),
+                                     Metres(crossing.clearance));
+        auto *top = scene()->addLine(
+            QLineF(ScenePoint(crossing.station, GroundElevationAt(line.ground, crossing.station)),
+                   ScenePoint(crossing.station, crossing.top)),
+            Cosmetic(Qt::darkMagenta, 3));
+        top->setToolTip(tip);
+        auto *need = scene()->addLine(
+            QLineF(ScenePoint(crossing.station, crossing.top),
+                   ScenePoint(crossing.station, crossing.top + crossing.clearance)),
+            Cosmetic(Qt::darkMagenta, 1, Qt::DashLine));
+        need->setToolTip(tip);
+        Label(QString::fromStdString(crossing.name), ScenePoint(crossing.station, crossing.top),
+              Qt::darkMagenta, Qt::AlignLeft | Qt::AlignTop);
+    }
+
+    for (std::size_t i = 0; i < line.towers.size(); ++i) {
+        const Tower &tower = line.towers[i];
+        const auto type = static_cast<std::size_t>(tower.type);
+        if (type >= line.types.size())
+            continue;
+        const double ground = GroundElevationAt(line.ground, tower.station);
+        const double top = ground + line.types[type].height;
+        const bool ok = !check || i >= check->check.towers.size() || check->check.towers[i].ok;
+        const bool selected = static_cast<int>(i) == m_content.selected;
+        const QColor colour = ok ? (selected ? QColor(255, 120, 0) : Qt::black) : ViolationColour;
+        auto *item = scene()->addLine(
+            QLineF(ScenePoint(tower.station, ground), ScenePoint(tower.station, top)),
+            Cosmetic(colour, selected ? 4 : 2.5));
+        item->setZValue(2);
+        const QString name = QString::fromStdString(line.types[type].name);
+        item->setToolTip(
+            UiText("Profile_tower_tip").arg(QString::number(i + 1), name, Metres(tower.station)));
+        Label(QString::number(i + 1) + QStringLiteral("\n") + name, ScenePoint(tower.station, top),
+              colour, Qt::AlignLeft | Qt::AlignBottom);
+    }
+
+    if (check) {
+        for (const ProfileViolation &v : check->violations) {
+            const QPointF at = ScenePoint(v.station, v.elevation);
+            auto *mark = scene()->addEllipse(QRectF(-6, -6, 12, 12), Cosmetic(ViolationColour, 2),
+                                             QColor(255, 0, 0, 60));
+            mark->setFlag(QGraphicsItem::ItemIgnoresTransformations);
+            mark->setPos(at);
+            mark->setZValue(6);
+            mark->setToolTip(v.text);
+        }
+    }
+    const QRectF bounds = scene()->itemsBoundingRect();
+    // Room around the drawing, so that any place of it can be brought to the centre.
+    setSceneRect(bounds.adjusted(-bounds.width() / 2, -bounds.height(), bounds.width() / 2,
+                                 bounds.height()));
+}
+
+int ProfileView::TowerAt(const QPoint &viewportPoint) const
+{
+    const LineProfile &line = m_content.line;
+    int best = -1;
+    double bestDistance = 7; // px
+    for (std::size_t i = 0; i < line.towers.size(); ++i) {
+        const Tower &tower = line.towers[i];
+        const auto type = static_cast<std::size_t>(tower.type);
+        if (type >= line.types.size() || line.ground.size() < 2)
+            continue;
+        const double ground = GroundElevationAt(line.ground, tower.station);
+        const QPoint foot = mapFromScene(ScenePoint(tower.station, ground));
+        const QPoint head
+            = mapFromScene(ScenePoint(tower.station, ground + line.types[type].height));
+        if (viewportPoint.y() < head.y() - 30 || viewportPoint.y() > foot.y() + 7)
+            continue;
+        const double distance = std::abs(viewportPoint.x() - foot.x());
+        if (distance < bestDistance) {
+            bestDistance = distance;
+            best = static_cast<int>(i);
+        }
+    }
+    return best;
+}
+
+void ProfileView::wheelEvent(QWheelEvent *event)
+{
+    const double factor = std::pow(1.0015, event->angleDelta().y());
+    const double zoom = Zoom() * factor;
+    if (zoom < 1e-3 || zoom > 1e3)
+        return;
+    scale(factor, factor);
+    event->accept();
+}
+
+void ProfileView::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        const int tower = TowerAt(event->position().toPoint());
+        if (tower >= 0) {
+            m_dragging = tower;
+            m_moved = false;
+            emit TowerPicked(tower);
+            event->accept();
+            return;
+        }
+    }
+    QGraphicsView::mousePressEvent(event);
+}
+
+void ProfileView::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_dragging >= 0) {
+        m_moved = true;
+        emit TowerDragged(m_dragging, StationAt(mapToScene(event->position().toPoint())));
+        event->accept();
+        return;
+    }
+    QGraphicsView::mouseMoveEvent(event);
+}
+
+void ProfileView::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (m_dragging >= 0 && event->button() == Qt::LeftButton) {
+        const int tower = m_dragging;
+        m_dragging = -1;
+        if (m_moved)
+            emit TowerDropped(tower);
+        event->accept();
+        return;
+    }
+    QGraphicsView::mouseReleaseEvent(event);
+}
+
+void ProfileView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && TowerAt(event->position().toPoint()) < 0) {
+        emit AddRequested(StationAt(mapToScene(event->position().toPoint())));
+        event->accept();
+        return;
+    }
+    QGraphicsView::mouseDoubleClickEvent(event);
+}
+
+} // namespace velmora

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "data/lineprofile.h"
+#include "gui/profile/profilecheck.h"
+
+#include <QGraphicsView>
+
+namespace velmora {
+
+// The line drawn on its ground at independent scales, 1:MG along and 1:MV up (the scene's unit
+// is a millimetre of paper): the station/elevation grid, the ground, the forbidden stretches,
+// the towers with number and type, the wire in the template state, the clearance line, the
+// cold curve when asked, the crossings with their clearance and every violation in red. The
+// wheel zooms about the cursor, a drag of the background pans, a drag of a tower moves it
+// (the window decides where it may go), a double click on the ground asks for a tower there.
+class ProfileView : public QGraphicsView
+{
+    Q_OBJECT
+
+public:
+    explicit ProfileView(QWidget *parent = nullptr);
+
+    struct Content
+    {
+        LineProfile line;
+        const ProfileCheck *check = nullptr; // null: the line is drawn without wire
+        double mg = 5000; // 1:MG horizontal
+        double mv = 500; // 1:MV vertical
+        bool cold = false;
+        int selected = -1; // the tower shown selected
+    };
+    // Draws content afresh; the zoom is kept unless the scales changed.
+    void SetContent(const Content &content);
+    const Content &CurrentContent() const { return m_content; }
+
+    QPointF ScenePoint(double station, double elevation) const;
+    double StationAt(const QPointF &scenePoint) const;
+    // The station and elevation at the centre of what is shown.
+    QPointF CentreStationElevation() const;
+    void CentreOnPlace(double station, double elevation);
+    // The tower whose line passes within a few pixels of the viewport point, or -1.
+    int TowerAt(const QPoint &viewportPoint) const;
+    // The view's zoom factor relative to the paper (1 = a scene millimetre per pixel).
+    double Zoom() const { return transform().m11(); }
+
+signals:
+    void TowerPicked(int index);
+    void TowerDragged(int index, double station); // while the mouse moves
+    void TowerDropped(int index); // the button released after a drag
+    void AddRequested(double station);
+
+protected:
+    void wheelEvent(QWheelEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    void Rebuild();
+    void DrawGrid(double x0, double x1, double z0, double z1);
+    void DrawCurve(const SpanCurve &curve, double lower, const QPen &pen);
+    void Label(const QString &text, QPointF at, const QColor &colour, Qt::Alignment align);
+
+    Content m_content;
+    int m_dragging = -1;
+    bool m_moved = false;
+};
+
+} // namespace velmora
