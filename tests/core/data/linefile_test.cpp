@@ -63,8 +63,7 @@ TEST(LineFile, RoundTripsByteForByteAfterSectionsOrTemplates)
         ReadProjectFromBytes(bytes, project);
         EXPECT_EQ(project.Line, LineOfLines());
         EXPECT_EQ(project.Sections.Count(), more == withSections ? 1 : 0);
-        EXPECT_EQ(project.LaterSections,
-                  more == withLater ? later : std::vector<std::string> {});
+        EXPECT_EQ(project.LaterSections, more == withLater ? later : std::vector<std::string> {});
         EXPECT_EQ(WriteProjectToBytes(project), bytes);
     }
 }

@@ -88,7 +88,7 @@ bool FitsSection(const TSection &section, int spans)
     try {
         CheckSection(tooLong, CurrentLang());
     } catch (const Error &e) {
-        CurrentPrompts().Error(QString::fromStdString(e.what()));
+        CurrentPrompts().Error(ErrorMessage(e));
     }
     return false;
 }
@@ -336,7 +336,7 @@ bool TFormStringing::PrepareBasis(Basis &basis, QString &refusal)
             return false;
         }
     } catch (const std::exception &e) {
-        refusal = QString::fromStdString(e.what());
+        refusal = ErrorMessage(e);
         return false;
     }
     m_wireName = QString::fromStdString(basis.wire.Name);
@@ -367,7 +367,7 @@ void TFormStringing::Recalculate(bool announce)
         const std::size_t outside = FirstSpanOutsideLimits(section->Spans);
         m_ui->spansEditor->MarkText(outside < section->Spans.size() ? static_cast<int>(outside)
                                                                     : -1);
-        Refuse(QString::fromStdString(e.what()), announce);
+        Refuse(ErrorMessage(e), announce);
         ShowTable();
         return;
     }
@@ -386,7 +386,7 @@ void TFormStringing::Recalculate(bool announce)
         else
             m_table = SectionTable {*section, std::move(table)};
     } catch (const std::exception &e) {
-        Refuse(QString::fromStdString(e.what()), false);
+        Refuse(ErrorMessage(e), false);
     }
     if (m_table) {
         m_refusal.clear();
@@ -638,7 +638,7 @@ void TFormStringing::ExportClick()
                 FillList(i);
                 ShowSection(i);
             }
-            CurrentPrompts().Error(QString::fromStdString(e.what()));
+            CurrentPrompts().Error(ErrorMessage(e));
             return;
         }
     }
