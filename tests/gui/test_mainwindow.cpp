@@ -457,9 +457,11 @@ private slots:
         prompts.dialogs = {AnswerDontSave};
         Action("ActProjectOpen")->trigger();
         QCOMPARE(prompts.Kinds(), (QStringList {"Open", "Exec", "Open", "Error"}));
-        QCOMPARE(prompts.Last("Error"),
-                 "The file \"" + bad
-                     + "\" is not a Velmora project.\n'x1' is not a valid floating point value.");
+        QCOMPARE(
+            prompts.Last("Error"),
+            "The file \"" + bad
+                + "\" is not a Velmora project.\nProject file line 6, the minimum temperature: "
+                  "'x1' is not a valid floating point value.");
         QCOMPARE(Main()->ProjectFileName, good);
         QCOMPARE(LabelText("PanelProjectName"), "Project: good");
         QCOMPARE(Decimal("T_Max")->value(), 33.0);
@@ -483,13 +485,17 @@ private slots:
         QTest::addColumn<QString>("reason");
         const QString english = "The file \"%1\" is not a Velmora project.\n";
         QTest::newRow("a list") << 0 << QByteArray("Shopping list\r\nmilk\r\n") << english
-                                << "'milk' is not a valid floating point value.";
+                                << "Project file line 2, the temperature with ice and wind: 'milk' "
+                                   "is not a valid floating point value.";
         QTest::newRow("an empty file")
-            << 0 << QByteArray() << english << "'' is not a valid floating point value.";
+            << 0 << QByteArray() << english
+            << "Project file line 2, the temperature with ice and wind: '' is not a valid "
+               "floating point value.";
         QTest::newRow("a picture, in Russian")
             << 1 << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)
             << "Файл \"%1\" не является проектом Velmora.\n"
-            << "'\x1a' is not a valid floating point value.";
+            << "Файл проекта, строка 2, температура при гололёде с ветром: «\\x1A» не является "
+               "числом.";
     }
     void openOfAFileThatIsNoProjectNamesItAndChangesNothing()
     {

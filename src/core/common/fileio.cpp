@@ -315,9 +315,12 @@ std::string ReadFileBytes(const std::string &path, std::size_t mostBytes)
     }
     const auto tooLarge = [&] {
         ::close(fd);
-        const std::string most = std::to_string(mostBytes >> 20);
-        Refuse(FileStep::Open, path, "It is larger than " + most + " MB, the most it may hold.",
-               "Он больше " + most + " МБ, а больше быть не может.");
+        const bool megabytes = mostBytes >= (std::size_t(1) << 20);
+        const std::string most = std::to_string(megabytes ? mostBytes >> 20 : mostBytes);
+        Refuse(FileStep::Open, path,
+               "It is larger than " + most + (megabytes ? " MB" : " bytes")
+                   + ", the most it may hold.",
+               "Он больше " + most + (megabytes ? " МБ" : " байт") + ", а больше быть не может.");
     };
     if (static_cast<std::uintmax_t>(st.st_size) > mostBytes)
         tooLarge();
