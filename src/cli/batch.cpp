@@ -1,6 +1,7 @@
 #include "batch.h"
 
 #include "args.h"
+#include "commands.h"
 #include "output.h"
 
 #include <algorithm>
@@ -86,7 +87,7 @@ private:
 };
 
 // Prints lines: standard error first (the messages of a project belong before the next
-// one's), then the JSON of all of them in one write.
+// one's), then the JSON of all of them in one write; then their reports are put in place.
 int Print(const std::vector<ProjectLine> &lines)
 {
     std::string out;
@@ -98,6 +99,16 @@ int Print(const std::vector<ProjectLine> &lines)
         worst = WorseStatus(worst, line.status);
     }
     WriteStdout(out);
+    for (const ProjectLine &line : lines) {
+        if (!line.report)
+            continue;
+        try {
+            line.report->Commit();
+        } catch (const Error &e) {
+            std::cerr << "velmora-calc: " << OneLine(e.what()) << '\n';
+            worst = WorseStatus(worst, ExitInputError);
+        }
+    }
     return worst;
 }
 

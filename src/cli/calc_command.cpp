@@ -141,7 +141,7 @@ ProjectLine CalcLine(const std::string &path, const CalcOptions &options,
         const CalcResults results
             = Calculate(loaded, options, reportForm, reportPath ? &report : nullptr);
         if (report)
-            WriteFileAtomically(*reportPath, *report);
+            line.report = std::make_shared<PreparedFile>(*reportPath, *report);
         if (results.status == ResultsStatus::CheckFailed) {
             line.status = ExitCheckFailed;
             WriteCalcFailure(json, results.failure, path, line.status);

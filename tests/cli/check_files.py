@@ -142,6 +142,21 @@ class Cases:
             check(status == 2 and "No space left on device" in err,
                   f"{args[0]}: exit {status}, stderr {err!r}")
             check(open(report, "rb").read() == OLD, f"{args[0]}: the report was replaced")
+        # A batch alike: its reports are put in place only once its lines are out.
+        folder = os.path.join(self.work, "reports")
+        os.makedirs(folder)
+        batch_report = os.path.join(folder, "a.xls")
+        with open(batch_report, "wb") as f:
+            f.write(OLD)
+        for jobs in ("1", "2"):
+            with open("/dev/full", "wb") as full:
+                status, _, err = run(self.exe, ["calc", "--jsonl", self.project,
+                                                "--report-dir", folder, "--jobs", jobs,
+                                                "--catalogue", self.catalogue], stdout=full)
+            what = f"--jsonl --jobs {jobs}"
+            check(status == 2 and "No space left on device" in err, f"{what}: exit {status}")
+            check(open(batch_report, "rb").read() == OLD, f"{what}: the report was replaced")
+            check(listing(folder) == ["a.xls"], f"{what}: left {listing(folder)}")
         # And with the output working, the report is written.
         status, _, err = self.calc([self.project, "--report", report])
         check(status == 0 and open(report, "rb").read() != OLD, f"exit {status}: {err}")
