@@ -14,6 +14,11 @@ function(velmora_unity target)
     endif()
     if(VELMORA_UNITY)
         set_target_properties(${target} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE ${U_BATCH})
+        # A batch file includes the sources, so gcc takes a source's own types in an anonymous
+        # namespace for a header's and warns of members that use them; harmless here.
+        if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+            target_compile_options(${target} PRIVATE -Wno-subobject-linkage)
+        endif()
     endif()
 endfunction()
 

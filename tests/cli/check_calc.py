@@ -331,6 +331,8 @@ class Cases:
             "template": ["--index", "--dxf", "--catalogue", "--lang", "--units"],
             "stringing": ["--section", "--all", "--spans", "--from", "--to", "--step",
                           "--catalogue", "--lang", "--units", "--report"],
+            "line": ["--template", "--ground", "--towers", "--types", "--crossings", "--forbid",
+                     "--dxf", "--report", "--spot", "--grid", "--catalogue", "--lang", "--units"],
         }
         for command, names in options.items():
             check(f"velmora-calc {command} " in out, f"--help lacks {command}: {out!r}")

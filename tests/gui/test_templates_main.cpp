@@ -162,6 +162,9 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.path() + "/line.vlp";
         TProject project;
+        WiresList().Clear();
+        WiresList().Add(ExampleWire());
+        project.Dat.Provod = ExampleWire().Name; // a wire missing from the catalogue draws nothing
         TShablon shablon;
         shablon.Name = "Габарит";
         shablon.PR = 300;
