@@ -25,6 +25,8 @@
 #include <QTemporaryDir>
 #include <QToolTip>
 
+#include <sys/stat.h>
+
 using namespace velmora;
 using namespace velmora::test;
 
@@ -475,6 +477,28 @@ private slots:
         QVERIFY2(!prompts.Last("Error").contains("not a Velmora project"),
                  qPrintable(prompts.Last("Error")));
         QCOMPARE(Main()->ProjectFileName, good);
+    }
+
+    // A file that cannot be read is told in the window's language; a pipe is refused at once,
+    // not waited on.
+    void openErrorsAreInTheWindowsLanguage()
+    {
+        const QString pipe = m_dir.filePath("pipe.vlp");
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        const QString missing = m_dir.filePath("missing.vlp");
+        ScriptedPrompts prompts;
+        SetLanguage(1);
+        Main()->ApplyLanguage();
+        prompts.fileNames = {pipe, missing};
+        Action("ActProjectOpen")->trigger();
+        QCOMPARE(prompts.Last("Error"),
+                 "Не удалось открыть файл «" + pipe
+                     + "». Это не обычный файл, а канал или устройство.");
+        Action("ActProjectOpen")->trigger();
+        QCOMPARE(prompts.Last("Error"),
+                 "Не удалось открыть файл «" + missing + "». Нет такого файла или папки.");
+        SetLanguage(0);
+        Main()->ApplyLanguage();
     }
 
     void openOfAFileThatIsNoProjectNamesItAndChangesNothing_data()
