@@ -12,6 +12,18 @@
 
 namespace velmora::cli {
 
+// A text of velmora-calc's own in both languages.
+struct Bilingual
+{
+    std::string english;
+    std::string russian;
+};
+
+// The language of velmora-calc's messages: that of "--lang ru" (or "--lang=ru") anywhere
+// among the words before "--", so that a refusal of an earlier word is in it too; English
+// otherwise.
+Lang MessageLanguageOf(const std::vector<std::string> &words);
+
 // A command line that cannot be used; what() is the one-line message.
 class UsageError : public Error
 {
@@ -41,17 +53,21 @@ CommandWords SplitCommandWords(const std::vector<std::string> &args,
 
 // "invalid value '<v>' for <o> (expected <expected>)".
 [[noreturn]] void InvalidValue(std::string_view option, std::string_view value,
-                               std::string_view expected);
+                               const Bilingual &expected);
 
 // The option's value as a whole number of at least minimum; otherwise InvalidValue with
 // expected.
-int IntOptionFrom(const CommandWords::Option &option, int minimum, std::string_view expected);
+int IntOptionFrom(const CommandWords::Option &option, int minimum, const Bilingual &expected);
 
 // For an index past the project's items (what: "template", "anchor section"): "no <what> <i>
 // in "<project>": it has <n> <what>s (0 to <n-1>)", "it has 1 <what> (0 to 0)", "it has 0
-// <what>s".
-[[noreturn]] void NoSuchItem(std::string_view what, int index, const std::string &project,
-                             int count);
+// <what>s". The Russian text takes the item's genitive, singular and plural ("шаблона",
+// "шаблонов").
+[[noreturn]] void NoSuchItem(std::string_view what, const Bilingual &russianGenitives, int index,
+                             const std::string &project, int count);
+
+// "--report writes one file: give --report-dir DIR for several projects".
+UsageError ReportForOneError();
 
 // The one project file among the positional words: "missing project file", "more than one
 // project file '<p>'".

@@ -1,6 +1,7 @@
 #include "batch.h"
 
 #include "args.h"
+#include "commands.h"
 #include "output.h"
 
 #include <algorithm>
@@ -39,9 +40,11 @@ std::vector<std::string> ProjectFilesInFolder(const std::string &folder)
             files.push_back((fs::path(folder) / entry.path().filename()).string());
     }
     if (ec)
-        throw UsageError("cannot read folder '" + folder + "': " + ec.message());
+        throw UsageError("cannot read folder '" + folder + "': " + ec.message(),
+                         "не удалось прочитать папку «" + folder + "»: " + ec.message());
     if (files.empty())
-        throw UsageError("no project files (.vlp) in folder '" + folder + "'");
+        throw UsageError("no project files (.vlp) in folder '" + folder + "'",
+                         "в папке «" + folder + "» нет файлов проектов (.vlp)");
     std::sort(files.begin(), files.end());
     return files;
 }
@@ -84,7 +87,7 @@ private:
 };
 
 // Prints lines: standard error first (the messages of a project belong before the next
-// one's), then the JSON of all of them in one write.
+// one's), then the JSON of all of them in one write; then their reports are put in place.
 int Print(const std::vector<ProjectLine> &lines)
 {
     std::string out;
@@ -96,6 +99,16 @@ int Print(const std::vector<ProjectLine> &lines)
         worst = WorseStatus(worst, line.status);
     }
     WriteStdout(out);
+    for (const ProjectLine &line : lines) {
+        if (!line.report)
+            continue;
+        try {
+            line.report->Commit();
+        } catch (const Error &e) {
+            std::cerr << "velmora-calc: " << OneLine(e.what()) << '\n';
+            worst = WorseStatus(worst, ExitInputError);
+        }
+    }
     return worst;
 }
 
@@ -128,7 +141,9 @@ std::vector<std::string> ReportPathsOf(const std::vector<std::string> &projects,
         const auto [it, isNew] = owner.emplace(report, i);
         if (!isNew)
             throw UsageError("'" + projects[it->second] + "' and '" + projects[i]
-                             + "' would both write the report '" + report + "'");
+                                 + "' would both write the report '" + report + "'",
+                             "«" + projects[it->second] + "» и «" + projects[i]
+                                 + "» записали бы один отчёт «" + report + "»");
         reports.push_back(report);
     }
     return reports;
@@ -140,7 +155,9 @@ void CreateReportFolder(const std::string &dir)
     fs::create_directories(dir, ec);
     if (ec || !fs::is_directory(dir, ec))
         throw Error("cannot create the report folder '" + dir
-                    + "': " + (ec ? ec.message() : std::string("it is not a folder")));
+                        + "': " + (ec ? ec.message() : std::string("it is not a folder")),
+                    "не удалось создать папку отчётов «" + dir
+                        + "»: " + (ec ? ec.message() : std::string("это не папка")));
 }
 
 int WorseStatus(int a, int b)

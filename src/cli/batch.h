@@ -1,7 +1,10 @@
 #pragma once
 
+#include "common/fileio.h"
+
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -27,6 +30,9 @@ struct ProjectLine
     int status = 0; // the exit status the project alone would give
     std::string out; // for standard output, ending with a line break
     std::string err; // for standard error: whole lines, maybe none
+    // Its report, written beside its place and put there only once out is printed: a batch
+    // whose output is lost replaces no report.
+    std::shared_ptr<PreparedFile> report;
 };
 
 // The worse of two exit statuses: an input error (2) before a failed check (3) before 0.

@@ -141,7 +141,7 @@ ProjectLine CalcLine(const std::string &path, const CalcOptions &options,
         const CalcResults results
             = Calculate(loaded, options, reportForm, reportPath ? &report : nullptr);
         if (report)
-            WriteFileAtomically(*reportPath, *report);
+            line.report = std::make_shared<PreparedFile>(*reportPath, *report);
         if (results.status == ResultsStatus::CheckFailed) {
             line.status = ExitCheckFailed;
             WriteCalcFailure(json, results.failure, path, line.status);
@@ -152,8 +152,9 @@ ProjectLine CalcLine(const std::string &path, const CalcOptions &options,
     } catch (const std::exception &e) {
         line.status = ExitInputError;
         json = JsonText(true);
-        WriteCalcFailure(json, e.what(), path, line.status);
-        line.err += prefix + OneLine(e.what()) + '\n';
+        const std::string message = ErrorText(e, options.common.lang);
+        WriteCalcFailure(json, message, path, line.status);
+        line.err += prefix + OneLine(message) + '\n';
     }
     line.out = json.Take();
     line.out += '\n';
@@ -166,7 +167,7 @@ int RunBatch(const CalcOptions &options)
     // The parser refuses --report with several words before any folder is read; one folder's
     // projects are counted only here.
     if (options.report && projects.size() > 1)
-        throw UsageError("--report writes one file: give --report-dir DIR for several projects");
+        throw ReportForOneError();
     std::vector<std::optional<std::string>> reports(projects.size());
     if (options.report)
         reports[0] = options.report;

@@ -41,7 +41,7 @@ struct LineOptions
 
 double GridOf(const CommandWords::Option &option)
 {
-    constexpr std::string_view expected = "a grid step in m above 0";
+    const Bilingual expected {"a grid step in m above 0", "шаг сетки в м больше 0"};
     try {
         const double grid = ParseFloat(option.value);
         if (std::isfinite(grid) && grid > 0)
@@ -64,7 +64,8 @@ LineOptions ParseLineOptions(const std::vector<std::string> &args)
             continue;
         const std::string &name = option.name;
         if (name == "--template")
-            options.templateIndex = IntOptionFrom(option, 0, "a template number from 0");
+            options.templateIndex
+                = IntOptionFrom(option, 0, {"a template number from 0", "номер шаблона от 0"});
         else if (name == "--ground")
             options.ground = option.value;
         else if (name == "--towers")
@@ -86,9 +87,11 @@ LineOptions ParseLineOptions(const std::vector<std::string> &args)
     }
     options.project = ProjectFileOf(words);
     if (!options.templateIndex)
-        throw UsageError("missing --template N (the sag template the line is checked with)");
+        throw UsageError("missing --template N (the sag template the line is checked with)",
+                         "не указан --template N (шаблон, по которому проверяется линия)");
     if (options.grid && !options.spot)
-        throw UsageError("--grid is the step of --spot: give --spot too");
+        throw UsageError("--grid is the step of --spot: give --spot too",
+                         "--grid — это шаг --spot: укажите и --spot");
     return options;
 }
 
@@ -152,7 +155,8 @@ int RunLineCommand(const std::vector<std::string> &args)
     LoadProject(options.project, project);
     const int count = project.Shablons.Count();
     if (*options.templateIndex >= count)
-        NoSuchItem("template", *options.templateIndex, options.project, count);
+        NoSuchItem("template", {"шаблона", "шаблонов"}, *options.templateIndex, options.project,
+                   count);
     const AssembledLine assembled = AssembleLine(options, project);
     LineProfile line = assembled.line;
 

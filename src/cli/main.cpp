@@ -1,8 +1,10 @@
+#include "args.h"
 #include "commands.h"
 #include "output.h"
 
 #include "common/fileio.h"
 #include "common/version.h"
+#include "l10n/coretexts.h"
 
 #include <csignal>
 #include <exception>
@@ -98,10 +100,17 @@ int Run(int argc, char **argv)
         if (words[0] == "line")
             return RunLineCommand(rest);
     } catch (const std::exception &e) {
-        std::cerr << "velmora-calc: " << OneLine(e.what()) << '\n';
+        std::cerr << "velmora-calc: " << OneLine(velmora::ErrorText(e, MessageLanguageOf(rest)))
+                  << '\n';
         return ExitInputError;
     }
-    std::cerr << "velmora-calc: unknown command '" << words[0] << "'\n" << usage;
+    const std::string command = OneLine(velmora::ShownText(words[0]));
+    std::cerr << "velmora-calc: "
+              << (MessageLanguageOf(rest) == velmora::Lang::Russian
+                      ? "неизвестная команда «" + command + "»"
+                      : "unknown command '" + command + "'")
+              << '\n'
+              << usage;
     return ExitInputError;
 }
 

@@ -1,5 +1,7 @@
 #include "output.h"
 
+#include "common/cp1251.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -33,14 +35,21 @@ void WriteStdout(std::string_view text)
 
 std::string OneLine(std::string_view text)
 {
+    constexpr std::size_t MostCharacters = 1000;
+    const bool cut = Utf8Length(text) > MostCharacters;
+    const std::string kept = cut ? Utf8Left(text, MostCharacters) : std::string(text);
     std::string out;
-    for (char c : text) {
-        if (c == '\r' || c == '\n')
+    for (char c : kept) {
+        if (c == '\r' || c == '\n' || c == '\t')
             c = ' ';
-        if (!(c == ' ' && !out.empty() && out.back() == ' '))
+        if (c == ' ' && !out.empty() && out.back() == ' ')
+            continue;
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            out += ShownText(std::string_view(&c, 1));
+        else
             out += c;
     }
-    return out;
+    return cut ? out + "…" : out;
 }
 
 void FlushStdout()

@@ -25,7 +25,8 @@ void WriteStdout(std::string_view text);
 void FlushStdout();
 
 // An error text on one line for standard error: line breaks (CR LF in the bilingual texts)
-// become one blank.
+// become one blank, other control bytes (from a damaged file) show as "\xNN", and a text
+// longer than 1000 characters is cut with "…".
 std::string OneLine(std::string_view text);
 
 } // namespace velmora::cli

@@ -5,7 +5,9 @@
 #include "common/fileio.h"
 #include "common/folders.h"
 
+#include <filesystem>
 #include <iostream>
+#include <system_error>
 
 namespace velmora::cli {
 
@@ -18,9 +20,12 @@ void OpenWireCatalogue(const CommonOptions &common)
             std::cerr << "velmora-calc: note: " << OneLine(note) << '\n';
         return;
     }
-    // LoadFromFile would create a missing file; a named catalogue must exist.
-    if (!FileExists(*common.catalogue))
-        throw Error("the catalogue file \"" + *common.catalogue + "\" does not exist");
+    // LoadFromFile would create a missing file; a named catalogue must exist. Anything there
+    // (a pipe or a device included) is the reader's to refuse.
+    std::error_code ec;
+    if (!std::filesystem::exists(*common.catalogue, ec))
+        throw Error("the catalogue file \"" + *common.catalogue + "\" does not exist",
+                    "файла справочника «" + *common.catalogue + "» нет");
     WiresList().Clear();
     WiresList().LoadFromFile(*common.catalogue);
 }
@@ -35,7 +40,9 @@ void RefuseOutputOverInput(const std::string &output, const std::vector<std::str
     for (const std::string &input : inputs) {
         if (!input.empty() && SameFile(output, input))
             throw UsageError("the output '" + output + "' is the input '" + input
-                             + "': nothing written");
+                                 + "': nothing written",
+                             "результат «" + output + "» — это входной файл «" + input
+                                 + "»: ничего не записано");
     }
 }
 

@@ -34,7 +34,7 @@ struct StringingOptions
     std::optional<std::string> report; // --report OUT.xls
 };
 
-double NumberOf(const CommandWords::Option &option, std::string_view expected)
+double NumberOf(const CommandWords::Option &option, const Bilingual &expected)
 {
     try {
         return ParseFloat(option.value);
@@ -46,7 +46,8 @@ double NumberOf(const CommandWords::Option &option, std::string_view expected)
 // "120,150,180": every field a number; the limits are the section's own check.
 std::vector<double> SpansOf(const CommandWords::Option &option)
 {
-    constexpr std::string_view expected = "span lengths in m separated by commas";
+    const Bilingual expected {"span lengths in m separated by commas",
+                              "длины пролётов в м через запятую"};
     std::vector<double> spans;
     std::size_t start = 0;
     while (true) {
@@ -83,7 +84,8 @@ StringingOptions ParseStringingOptions(const std::vector<std::string> &args)
         } else if (name == "--all") {
             options.all = true;
         } else if (name == "--section") {
-            options.section = IntOptionFrom(option, 0, "a section number from 0");
+            options.section
+                = IntOptionFrom(option, 0, {"a section number from 0", "номер участка от 0"});
         } else if (name == "--spans") {
             unstored.Spans = SpansOf(option);
             haveSpans = true;
@@ -91,17 +93,20 @@ StringingOptions ParseStringingOptions(const std::vector<std::string> &args)
             double &value = name == "--from" ? unstored.TFrom
                 : name == "--to"             ? unstored.TTo
                                              : unstored.TStep;
-            value = NumberOf(option, "a temperature in °C");
+            value = NumberOf(option, {"a temperature in °C", "температура в °C"});
             haveTemperatures = true;
         }
     }
     options.project = ProjectFileOf(words);
     if (options.section && options.all)
-        throw UsageError("--section and --all cannot be combined");
+        throw UsageError("--section and --all cannot be combined",
+                         "--section и --all не указываются вместе");
     if (haveSpans && (options.section || options.all))
-        throw UsageError("--spans cannot be combined with --section or --all");
+        throw UsageError("--spans cannot be combined with --section or --all",
+                         "--spans не указывается вместе с --section или --all");
     if (haveTemperatures && !haveSpans)
-        throw UsageError("--from, --to and --step go with --spans");
+        throw UsageError("--from, --to and --step go with --spans",
+                         "--from, --to и --step указываются вместе с --spans");
     if (haveSpans)
         options.spans = unstored;
     return options;
@@ -116,12 +121,16 @@ std::vector<TSection> ChosenSections(const StringingOptions &options, const TPro
         chosen.push_back(*options.spans);
     } else if (options.section) {
         if (*options.section >= count)
-            NoSuchItem("anchor section", *options.section, options.project, count);
+            NoSuchItem("anchor section", {"анкерного участка", "анкерных участков"},
+                       *options.section, options.project, count);
         chosen.push_back(project.Sections.Items(*options.section));
     } else {
         if (count == 0)
             throw UsageError("no anchor sections in \"" + options.project
-                             + "\" (give --spans, or add sections in the program)");
+                                 + "\" (give --spans, or add sections in the program)",
+                             "в «" + options.project
+                                 + "» нет анкерных участков (укажите --spans или добавьте "
+                                   "участки в программе)");
         for (int i = 0; i < count; ++i)
             chosen.push_back(project.Sections.Items(i));
     }

@@ -1,5 +1,6 @@
 #include "args.h"
 #include "commands.h"
+#include "output.h"
 #include "setup.h"
 
 #include "calc/preparation.h"
@@ -7,6 +8,7 @@
 #include "common/error.h"
 #include "common/numtext.h"
 #include "data/projectfile.h"
+#include "l10n/coretexts.h"
 #include "l10n/units.h"
 #include "templates/drawtemplate.h"
 #include "templates/templatemode.h"
@@ -43,20 +45,22 @@ TemplateOptions ParseTemplateOptions(const std::vector<std::string> &args)
         if (TakeCommonOption(option, options.common))
             continue;
         if (option.name == "--index") {
-            options.index = IntOptionFrom(option, 0, "a template number from 0");
+            options.index
+                = IntOptionFrom(option, 0, {"a template number from 0", "номер шаблона от 0"});
             haveIndex = true;
         } else {
             if (option.value.empty())
-                InvalidValue(option.name, option.value, "a file name");
+                InvalidValue(option.name, option.value, {"a file name", "имя файла"});
             options.dxf = option.value;
             haveDxf = true;
         }
     }
     options.project = ProjectFileOf(words);
     if (!haveIndex)
-        throw UsageError("missing --index N (the template's number in the project, from 0)");
+        throw UsageError("missing --index N (the template's number in the project, from 0)",
+                         "не указан --index N (номер шаблона в проекте, от 0)");
     if (!haveDxf)
-        throw UsageError("missing --dxf OUT.dxf");
+        throw UsageError("missing --dxf OUT.dxf", "не указан --dxf ФАЙЛ.dxf");
     return options;
 }
 
@@ -70,11 +74,13 @@ int Draw(const TemplateOptions &options)
     LoadProject(options.project, project);
     const int count = project.Shablons.Count();
     if (options.index >= count)
-        NoSuchItem("template", options.index, options.project, count);
+        NoSuchItem("template", {"шаблона", "шаблонов"}, options.index, options.project, count);
     const TShablon &shablon = project.Shablons.Items(options.index);
     if (TemplateMode(shablon) == 0)
-        throw UsageError("template " + FormatInt(options.index) + " \"" + shablon.Name
-                         + "\": " + CoreText("curve_not_indicated", lang));
+        throw UsageError("template " + FormatInt(options.index) + " \"" + ShownText(shablon.Name)
+                             + "\": " + CoreText("curve_not_indicated", Lang::English),
+                         "шаблон " + FormatInt(options.index) + " «" + ShownText(shablon.Name)
+                             + "»: " + CoreText("curve_not_indicated", Lang::Russian));
 
     OpenWireCatalogue(options.common);
     const PreparedCalculation prepared
@@ -112,7 +118,7 @@ int RunTemplateCommand(const std::vector<std::string> &args)
     try {
         return Draw(ParseTemplateOptions(args));
     } catch (const Error &e) {
-        std::cerr << "velmora-calc: " << e.what() << '\n';
+        std::cerr << "velmora-calc: " << OneLine(ErrorText(e, MessageLanguageOf(args))) << '\n';
         return ExitInputError;
     }
 }

@@ -253,6 +253,7 @@ class Cases:
         with open(path, "wb") as f:
             f.write(b"version 3.4\r\nX\r\nnot a number\r\n")
         expect_input_error(*run(self.exe, ["calc", path, "--catalogue", self.catalogue]),
+                           "Project file line 3, the temperature with ice and wind: "
                            "'not a number' is not a valid floating point value")
 
     def input_checks(self):

@@ -13,7 +13,8 @@ import signal
 import subprocess
 import sys
 
-from check_calc import check, failures, run, run_cases, write_catalogue, write_project
+from check_calc import (DEFAULT_PROJECT, check, failures, run, run_cases, write_catalogue,
+                        write_project)
 
 OLD = b"the old report, which a failed run must leave as it is"
 
@@ -143,6 +144,21 @@ class Cases:
             check(status == 2 and "No space left on device" in err,
                   f"{args[0]}: exit {status}, stderr {err!r}")
             check(open(report, "rb").read() == OLD, f"{args[0]}: the report was replaced")
+        # A batch alike: its reports are put in place only once its lines are out.
+        folder = os.path.join(self.work, "reports")
+        os.makedirs(folder)
+        batch_report = os.path.join(folder, "a.xls")
+        with open(batch_report, "wb") as f:
+            f.write(OLD)
+        for jobs in ("1", "2"):
+            with open("/dev/full", "wb") as full:
+                status, _, err = run(self.exe, ["calc", "--jsonl", self.project,
+                                                "--report-dir", folder, "--jobs", jobs,
+                                                "--catalogue", self.catalogue], stdout=full)
+            what = f"--jsonl --jobs {jobs}"
+            check(status == 2 and "No space left on device" in err, f"{what}: exit {status}")
+            check(open(batch_report, "rb").read() == OLD, f"{what}: the report was replaced")
+            check(listing(folder) == ["a.xls"], f"{what}: left {listing(folder)}")
         # And with the output working, the report is written.
         status, _, err = self.calc([self.project, "--report", report])
         check(status == 0 and open(report, "rb").read() != OLD, f"exit {status}: {err}")
@@ -240,6 +256,136 @@ class Cases:
               and "Permission denied" in err, f"stderr {err!r}")
         check(json.loads(result.stdout or b"{}").get("ok") is True, "no results")
         check(listing(home) == [], f"the home folder holds {listing(home)}")
+
+    def one_line_refusal(self, args, what, timeout=20):
+        """The run of args, which must be refused at once: (stderr, the JSON lines)."""
+        result = subprocess.run([self.exe] + args, capture_output=True, timeout=timeout)
+        err = result.stderr.decode("utf-8")
+        check(result.returncode == 2, f"{what}: exit {result.returncode}; stderr {err!r}")
+        check(err.startswith("velmora-calc: ") and err.count("\n") == 1,
+              f"{what}: not one line: {err[:300]!r}")
+        return err, result.stdout.decode("utf-8")
+
+    def inputs_that_are_not_files(self):
+        """A pipe, a device or a folder where a file is read: refused at once, naming it, and
+        never waited on (a pipe with no writer would hang the run); a batch goes on past it."""
+        pipe = os.path.join(self.work, "pipe.vlp")
+        os.mkfifo(pipe)
+        example = os.path.join(self.source_dir, "share", "examples", "example.vlp")
+        cases = [
+            (["calc", pipe, "--catalogue", self.catalogue], pipe),
+            (["calc", "/dev/zero", "--catalogue", self.catalogue], "/dev/zero"),
+            (["calc", self.project, "--catalogue", pipe], pipe),
+            (["stringing", pipe, "--spans", "100,120", "--catalogue", self.catalogue], pipe),
+            (["template", pipe, "--index", "0", "--dxf", os.path.join(self.work, "t.dxf"),
+              "--catalogue", self.catalogue], pipe),
+            (["line", example, "--template", "0", "--ground", pipe], pipe),
+        ]
+        for args, named in cases:
+            what = " ".join(args[:3])
+            err, _ = self.one_line_refusal(args, what)
+            check(f'"{named}"' in err and "not a regular file" in err, f"{what}: stderr {err!r}")
+        err, _ = self.one_line_refusal(["calc", self.work, "--catalogue", self.catalogue],
+                                       "a folder")
+        check("Is a directory" in err, f"a folder: stderr {err!r}")
+        result = subprocess.run([self.exe, "calc", "--jsonl", pipe, self.project, "--catalogue",
+                                 self.catalogue], capture_output=True, timeout=20)
+        lines = [json.loads(line) for line in result.stdout.decode().splitlines()]
+        check(result.returncode == 2 and [line.get("ok") for line in lines] == [False, True],
+              f"batch: exit {result.returncode}, lines {lines}")
+        check(not os.path.exists(os.path.join(self.work, "t.dxf")), "a drawing was written")
+
+    def oversized_inputs(self):
+        """A project or catalogue above 64 MB is refused before it is read (it takes no memory
+        of its size); a large project below the limit is read without holding many times its
+        size, and its later sections are kept."""
+        big = os.path.join(self.work, "big.vlp")
+        with open(big, "wb") as f:
+            f.truncate(65 * 1024 * 1024)  # sparse: no disk taken
+        for args, what in ((["calc", big, "--catalogue", self.catalogue], "project"),
+                           (["calc", self.project, "--catalogue", big], "catalogue")):
+            err, _ = self.one_line_refusal(args, what)
+            check("larger than 64 MB" in err and f'"{big}"' in err, f"{what}: stderr {err!r}")
+        # 24 MB of a later version's lines: before, every line cost a string and the reading
+        # copied them all once per line, so the run never ended.
+        large = os.path.join(self.work, "large.vlp")
+        shutil.copy(self.project, large)
+        later = b"".join(b"later section line %07d with some text after it\r\n" % i
+                         for i in range(480000))
+        with open(large, "ab") as f:
+            f.write(b"a later section\r\n" + later)
+        size = os.path.getsize(large)
+        pid = os.fork()
+        if pid == 0:
+            os.dup2(os.open(os.devnull, os.O_WRONLY), 1)
+            os.execv(self.exe, [self.exe, "calc", large, "--catalogue", self.catalogue])
+        _, status, usage = os.wait4(pid, 0)
+        check(os.waitstatus_to_exitcode(status) == 0, f"large project: status {status}")
+        peak = usage.ru_maxrss * 1024
+        check(peak < 6 * size, f"large project of {size} bytes: peak memory {peak} bytes")
+
+    def messages_in_the_users_language(self):
+        """With --lang ru (wherever it stands) the tool's own refusals are in Russian: options,
+        files, templates, sections, a damaged line; without it they stay English."""
+        pipe = os.path.join(self.work, "pipe.vlp")
+        os.mkfifo(pipe)
+        damaged = os.path.join(self.work, "damaged.vlp")
+        write_project(damaged, T=["x"] + DEFAULT_PROJECT["T"][1:])
+        missing = os.path.join(self.work, "missing.vlp")
+        dxf = os.path.join(self.work, "t.dxf")
+        cat = ["--catalogue", self.catalogue]
+        cases = [
+            (["calc", self.project, "--bogus", "--lang", "ru"], "неизвестный параметр «--bogus»"),
+            (["calc", self.project, "--units", "7", "--lang=ru"],
+             "недопустимое значение «7» параметра --units (нужно: 0 или 1)"),
+            (["calc", "--lang", "ru"], "не указан файл проекта"),
+            (["calc", missing, "--lang", "ru"] + cat,
+             f"Не удалось открыть файл «{missing}». Нет такого файла или папки"),
+            (["calc", pipe, "--lang", "ru"] + cat, "Это не обычный файл, а канал или устройство"),
+            (["calc", damaged, "--lang", "ru"] + cat,
+             "Файл проекта, строка 3, температура при гололёде с ветром: «x» не является числом"),
+            (["calc", self.project, "--report", self.project, "--lang", "ru"] + cat,
+             "это входной файл"),
+            (["calc", self.project, "--lang", "ru", "--catalogue", missing],
+             f"файла справочника «{missing}» нет"),
+            (["template", self.project, "--index", "2", "--dxf", dxf, "--lang", "ru"] + cat,
+             f"в «{self.project}» нет шаблона 2: шаблонов в нём 0"),
+            (["template", self.project, "--index", "0", "--lang", "ru"], "не указан --dxf"),
+            (["stringing", self.project, "--lang", "ru"] + cat, "нет анкерных участков"),
+            (["stringing", self.project, "--section", "1", "--lang", "ru"] + cat,
+             "нет анкерного участка 1"),
+            (["stringing", self.project, "--spans", "1,x", "--lang", "ru"] + cat,
+             "длины пролётов в м через запятую"),
+            (["line", self.project, "--lang", "ru"] + cat, "не указан --template N"),
+            (["zzz", "--lang", "ru"], "неизвестная команда «zzz»"),
+        ]
+        for args, expected in cases:
+            what = " ".join(os.path.basename(a) for a in args)
+            result = subprocess.run([self.exe] + args, capture_output=True, timeout=20)
+            err = result.stderr.decode("utf-8")
+            first = err.split("\n")[0]
+            check(result.returncode == 2 and first.startswith("velmora-calc: ")
+                  and expected in first, f"{what}: exit {result.returncode}, stderr {err!r}")
+        for args in (["calc", damaged] + cat, ["calc", missing] + cat,
+                     ["calc", self.project, "--bogus"]):
+            err = subprocess.run([self.exe] + args, capture_output=True,
+                                 timeout=20).stderr.decode("utf-8")
+            check(err and not any("а" <= c <= "я" for c in err.lower()),
+                  f"{' '.join(args[:2])}: not English: {err!r}")
+
+    def damaged_text_is_escaped_and_cut(self):
+        """Control bytes of a damaged file show escaped, and a 100 000-character name is not
+        echoed whole: the message stays one short line."""
+        control = os.path.join(self.work, "control.vlp")
+        write_project(control, T=["1\x1b[2J\x07"] + DEFAULT_PROJECT["T"][1:])
+        err, _ = self.one_line_refusal(["calc", control, "--catalogue", self.catalogue],
+                                       "control bytes")
+        check("\\x1B[2J\\x07" in err and "\x1b" not in err and "\x07" not in err,
+              f"control bytes: stderr {err!r}")
+        wire = os.path.join(self.work, "wire.vlp")
+        write_project(wire, Provod="W" * 100000)
+        err, _ = self.one_line_refusal(["calc", wire, "--catalogue", self.catalogue], "a long name")
+        check(len(err) < 1100 and "…" in err, f"a long name: {len(err)} characters")
 
 
 if __name__ == "__main__":

@@ -195,7 +195,8 @@ class Cases:
         path = self.project([section_lines("А", [100])], {1: "НЕТ ТАКОГО"})
         expect_input_error(*self.stringing(path), 'The wire "НЕТ ТАКОГО" is not in the reference catalog. Enter it into the reference catalog first.')
         path = self.project([["А", "-40", "40", "10", "1", "сто"]])
-        expect_input_error(*self.stringing(path), "'сто' is not a valid floating point value")
+        expect_input_error(*self.stringing(path),
+                           "Project file line 45: 'сто' is not a valid floating point value")
         expect_input_error(*run(self.exe, ["stringing"]), "missing project file")
 
 

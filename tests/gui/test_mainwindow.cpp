@@ -25,6 +25,8 @@
 #include <QTemporaryDir>
 #include <QToolTip>
 
+#include <sys/stat.h>
+
 using namespace velmora;
 using namespace velmora::test;
 
@@ -457,9 +459,11 @@ private slots:
         prompts.dialogs = {AnswerDontSave};
         Action("ActProjectOpen")->trigger();
         QCOMPARE(prompts.Kinds(), (QStringList {"Open", "Exec", "Open", "Error"}));
-        QCOMPARE(prompts.Last("Error"),
-                 "The file \"" + bad
-                     + "\" is not a Velmora project.\n'x1' is not a valid floating point value.");
+        QCOMPARE(
+            prompts.Last("Error"),
+            "The file \"" + bad
+                + "\" is not a Velmora project.\nProject file line 6, the minimum temperature: "
+                  "'x1' is not a valid floating point value.");
         QCOMPARE(Main()->ProjectFileName, good);
         QCOMPARE(LabelText("PanelProjectName"), "Project: good");
         QCOMPARE(Decimal("T_Max")->value(), 33.0);
@@ -475,6 +479,28 @@ private slots:
         QCOMPARE(Main()->ProjectFileName, good);
     }
 
+    // A file that cannot be read is told in the window's language; a pipe is refused at once,
+    // not waited on.
+    void openErrorsAreInTheWindowsLanguage()
+    {
+        const QString pipe = m_dir.filePath("pipe.vlp");
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        const QString missing = m_dir.filePath("missing.vlp");
+        ScriptedPrompts prompts;
+        SetLanguage(1);
+        Main()->ApplyLanguage();
+        prompts.fileNames = {pipe, missing};
+        Action("ActProjectOpen")->trigger();
+        QCOMPARE(prompts.Last("Error"),
+                 "Не удалось открыть файл «" + pipe
+                     + "». Это не обычный файл, а канал или устройство.");
+        Action("ActProjectOpen")->trigger();
+        QCOMPARE(prompts.Last("Error"),
+                 "Не удалось открыть файл «" + missing + "». Нет такого файла или папки.");
+        SetLanguage(0);
+        Main()->ApplyLanguage();
+    }
+
     void openOfAFileThatIsNoProjectNamesItAndChangesNothing_data()
     {
         QTest::addColumn<int>("language");
@@ -483,13 +509,17 @@ private slots:
         QTest::addColumn<QString>("reason");
         const QString english = "The file \"%1\" is not a Velmora project.\n";
         QTest::newRow("a list") << 0 << QByteArray("Shopping list\r\nmilk\r\n") << english
-                                << "'milk' is not a valid floating point value.";
+                                << "Project file line 2, the temperature with ice and wind: 'milk' "
+                                   "is not a valid floating point value.";
         QTest::newRow("an empty file")
-            << 0 << QByteArray() << english << "'' is not a valid floating point value.";
+            << 0 << QByteArray() << english
+            << "Project file line 2, the temperature with ice and wind: '' is not a valid "
+               "floating point value.";
         QTest::newRow("a picture, in Russian")
             << 1 << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)
             << "Файл \"%1\" не является проектом Velmora.\n"
-            << "'\x1a' is not a valid floating point value.";
+            << "Файл проекта, строка 2, температура при гололёде с ветром: «\\x1A» не является "
+               "числом.";
     }
     void openOfAFileThatIsNoProjectNamesItAndChangesNothing()
     {

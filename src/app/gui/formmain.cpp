@@ -604,7 +604,7 @@ void TFormMain::ActCalcProjectExecute()
             CurrentPrompts().Warning(QString::fromStdString(results->failure));
         return;
     } catch (const std::exception &e) {
-        failure = QString::fromStdString(e.what());
+        failure = ErrorMessage(e);
     } catch (...) {
     }
     CloseWait();
@@ -768,7 +768,7 @@ void TFormMain::ReadProjectFile(const QString &path)
     } catch (const ConversionError &e) {
         // A file that reads but does not hold a project's values.
         throw Error((UiText("Not_a_project").arg(QDir::toNativeSeparators(path)) + QLatin1Char('\n')
-                     + QString::fromStdString(e.what()))
+                     + ErrorMessage(e))
                         .toStdString());
     }
     ProjectFileName = path;

@@ -1,4 +1,5 @@
 #include "gui/guard.h"
+#include "gui/uitext.h"
 
 #include "gui/prompts.h"
 
@@ -20,7 +21,7 @@ bool Guarded(const std::function<void()> &action)
         action();
         return true;
     } catch (const std::exception &e) {
-        message = QString::fromStdString(e.what());
+        message = ErrorMessage(e);
     } catch (...) {
         message = QStringLiteral("Unknown error");
     }

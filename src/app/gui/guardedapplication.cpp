@@ -1,4 +1,5 @@
 #include "gui/guardedapplication.h"
+#include "gui/uitext.h"
 
 #include "gui/prompts.h"
 #include "gui/startup.h"
@@ -18,7 +19,7 @@ bool GuardedApplication::notify(QObject *receiver, QEvent *event)
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception &e) {
-        message = QString::fromStdString(e.what());
+        message = ErrorMessage(e);
     } catch (...) {
         message = QStringLiteral("Unknown error");
     }

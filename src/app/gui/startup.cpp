@@ -61,7 +61,7 @@ int UnlessFatal(const std::function<int()> &part)
     try {
         return part();
     } catch (const std::exception &e) {
-        error = QString::fromStdString(e.what());
+        error = ErrorMessage(e);
     } catch (...) {
     }
     CurrentPrompts().Message(FatalErrorText(error));

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "l10n/coretexts.h"
 #include "l10n/localization.h"
 
 #include <QString>
+
+#include <exception>
 
 namespace velmora {
 
@@ -16,6 +19,12 @@ inline QString UiText(const char *key)
 inline QString ByLanguage(const QString &english, const QString &russian)
 {
     return IsEnglish() ? english : russian;
+}
+
+// An error's text in the current language (ErrorText), for a message box or the status bar.
+inline QString ErrorMessage(const std::exception &error)
+{
+    return QString::fromStdString(ErrorText(error, CurrentLang()));
 }
 
 } // namespace velmora

@@ -1,4 +1,5 @@
 #include "gui/wholefile.h"
+#include "gui/uitext.h"
 
 #include "common/error.h"
 #include "common/fileio.h"
@@ -16,7 +17,7 @@ bool WriteWholeFile(const QString &path, const QByteArray &bytes, QString *error
         return true;
     } catch (const Error &e) {
         if (error)
-            *error = QString::fromUtf8(e.what());
+            *error = ErrorMessage(e);
         return false;
     }
 }

@@ -277,9 +277,13 @@ TWireRec WireFromTextLine(const std::string &line, std::size_t lineNumber, const
 {
     const std::vector<std::string> fields = SplitString(line, ';');
     if (fields.size() < 6)
-        throw Error("Line " + std::to_string(lineNumber) + " of \"" + path + "\" has "
-                    + std::to_string(fields.size())
-                    + " fields; a wire needs at least six (Name;Diam;Sech;PNag;Modl;Koef[;Group])");
+        throw Error(
+            "Line " + std::to_string(lineNumber) + " of \"" + path + "\" has "
+                + std::to_string(fields.size())
+                + " fields; a wire needs at least six (Name;Diam;Sech;PNag;Modl;Koef[;Group])",
+            "В строке " + std::to_string(lineNumber) + " файла «" + path + "» полей "
+                + std::to_string(fields.size())
+                + ", а проводу нужно не меньше шести (Name;Diam;Sech;PNag;Modl;Koef[;Group])");
     TWireRec rec;
     // The name as the catalogue file can hold it: a character Windows-1251 lacks shows as "?"
     // at once, not only after the catalogue was saved and read again.

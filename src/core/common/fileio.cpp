@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cerrno>
 #include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -27,9 +28,73 @@ std::string SystemReason(int err)
     return std::strerror(err);
 }
 
-[[noreturn]] void Fail(const char *what, const std::string &path, int err)
+// The system's reasons a user meets with files, in Russian; any other keeps the system's text.
+std::string SystemReasonRu(int err)
 {
-    throw Error(std::string(what) + " \"" + path + "\". " + SystemReason(err));
+    switch (err) {
+    case ENOENT:
+        return "Нет такого файла или папки";
+    case EACCES:
+    case EPERM:
+        return "Доступ запрещён";
+    case ENOSPC:
+        return "На диске нет места";
+    case EDQUOT:
+        return "Превышена дисковая квота";
+    case EIO:
+        return "Ошибка ввода-вывода";
+    case EISDIR:
+        return "Это папка";
+    case ENOTDIR:
+        return "Часть пути не является папкой";
+    case EROFS:
+        return "Файловая система только для чтения";
+    case ELOOP:
+        return "Слишком много символических ссылок";
+    case ENAMETOOLONG:
+        return "Слишком длинное имя файла";
+    case EXDEV:
+        return "Файл нельзя переименовать на другой диск";
+    case EBUSY:
+        return "Файл занят";
+    default:
+        return SystemReason(err);
+    }
+}
+
+// What the program does with a file, for its messages in both languages.
+enum class FileStep { Open, Read, Create, Write };
+
+std::string StepText(FileStep step, const std::string &path, bool russian)
+{
+    switch (step) {
+    case FileStep::Open:
+        return russian ? "Не удалось открыть файл «" + path + "»."
+                       : "Cannot open file \"" + path + "\".";
+    case FileStep::Read:
+        return russian ? "Не удалось прочитать файл «" + path + "»."
+                       : "Cannot read file \"" + path + "\".";
+    case FileStep::Create:
+        return russian ? "Не удалось создать файл «" + path + "»."
+                       : "Cannot create file \"" + path + "\".";
+    case FileStep::Write:
+        break;
+    }
+    return russian ? "Не удалось записать файл «" + path + "»."
+                   : "Cannot write file \"" + path + "\".";
+}
+
+[[noreturn]] void Fail(FileStep step, const std::string &path, int err)
+{
+    throw Error(StepText(step, path, false) + " " + SystemReason(err),
+                StepText(step, path, true) + " " + SystemReasonRu(err));
+}
+
+[[noreturn]] void Refuse(FileStep step, const std::string &path, const std::string &english,
+                         const std::string &russian)
+{
+    throw Error(StepText(step, path, false) + " " + english,
+                StepText(step, path, true) + " " + russian);
 }
 
 std::string FolderOf(const std::string &path)
@@ -139,7 +204,7 @@ void SyncFolder(const std::string &folder, const std::string &path)
     const int err = errno;
     ::close(fd);
     if (!synced)
-        Fail("Cannot write file", path, err);
+        Fail(FileStep::Write, path, err);
 }
 
 } // namespace
@@ -175,7 +240,7 @@ PreparedFile::PreparedFile(const std::string &path, std::string_view bytes)
     TempFile &temp = m->temp.emplace(m->folder, m->target.substr(m->target.rfind('/') + 1),
                                      existed ? 0600 : mode);
     if (!temp.Opened())
-        Fail("Cannot create file", path, errno);
+        Fail(FileStep::Create, path, errno);
     if (existed) {
         // Keeps the owner where we may (root saving a user's file), else the group at most;
         // the mode comes after, as a change of owner clears the set-id bits.
@@ -183,10 +248,10 @@ PreparedFile::PreparedFile(const std::string &path, std::string_view bytes)
             && ::fchown(temp.Fd(), old.st_uid, old.st_gid) != 0)
             (void)!::fchown(temp.Fd(), static_cast<uid_t>(-1), old.st_gid);
         if (::fchmod(temp.Fd(), mode) != 0)
-            Fail("Cannot create file", path, errno);
+            Fail(FileStep::Create, path, errno);
     }
     if (!WriteAll(temp.Fd(), bytes) || ::fsync(temp.Fd()) != 0 || !temp.Close())
-        Fail("Cannot write file", path, errno);
+        Fail(FileStep::Write, path, errno);
 }
 
 PreparedFile::~PreparedFile() = default;
@@ -201,16 +266,16 @@ void PreparedFile::Commit()
     if (!m->temp) {
         const int fd = ::open(m->target.c_str(), O_WRONLY | O_CLOEXEC);
         if (fd < 0)
-            Fail("Cannot create file", m->path, errno);
+            Fail(FileStep::Create, m->path, errno);
         const bool written = WriteAll(fd, m->deviceBytes);
         const int err = errno;
         ::close(fd);
         if (!written)
-            Fail("Cannot write file", m->path, err);
+            Fail(FileStep::Write, m->path, err);
         return;
     }
     if (std::rename(m->temp->Name().c_str(), m->target.c_str()) != 0)
-        Fail("Cannot write file", m->path, errno);
+        Fail(FileStep::Write, m->path, errno);
     m->temp->Renamed();
     SyncFolder(m->folder, m->path);
 }
@@ -229,21 +294,55 @@ void RemoveTempsAndReraise(int signal)
 
 } // namespace
 
-std::string ReadFileBytes(const std::string &path)
+std::string ReadFileBytes(const std::string &path, std::size_t mostBytes)
 {
-    std::FILE *f = std::fopen(path.c_str(), "rb");
-    if (!f)
-        throw Error("Cannot open file \"" + path + "\". " + SystemReason(errno));
+    // Not blocking at the open: a pipe with no writer would wait for one for ever.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0)
+        Fail(FileStep::Open, path, errno);
+    struct stat st = {};
+    if (::fstat(fd, &st) != 0) {
+        const int err = errno;
+        ::close(fd);
+        Fail(FileStep::Open, path, err);
+    }
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        if (S_ISDIR(st.st_mode))
+            Fail(FileStep::Open, path, EISDIR);
+        Refuse(FileStep::Open, path, "It is not a regular file but a pipe or a device.",
+               "Это не обычный файл, а канал или устройство.");
+    }
+    const auto tooLarge = [&] {
+        ::close(fd);
+        const bool megabytes = mostBytes >= (std::size_t(1) << 20);
+        const std::string most = std::to_string(megabytes ? mostBytes >> 20 : mostBytes);
+        Refuse(FileStep::Open, path,
+               "It is larger than " + most + (megabytes ? " MB" : " bytes")
+                   + ", the most it may hold.",
+               "Он больше " + most + (megabytes ? " МБ" : " байт") + ", а больше быть не может.");
+    };
+    if (static_cast<std::uintmax_t>(st.st_size) > mostBytes)
+        tooLarge();
     std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(st.st_size));
     char buf[65536];
-    std::size_t got = 0;
-    while ((got = std::fread(buf, 1, sizeof buf, f)) > 0)
-        bytes.append(buf, got);
-    const bool failed = std::ferror(f) != 0;
-    const int err = errno;
-    std::fclose(f);
-    if (failed)
-        throw Error("Cannot read file \"" + path + "\". " + SystemReason(err));
+    for (;;) {
+        const ssize_t got = ::read(fd, buf, sizeof buf);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            const int err = errno;
+            ::close(fd);
+            Fail(FileStep::Read, path, err);
+        }
+        if (got == 0)
+            break;
+        bytes.append(buf, static_cast<std::size_t>(got));
+        if (bytes.size() > mostBytes) // grown while read
+            tooLarge();
+    }
+    ::close(fd);
     return bytes;
 }
 
@@ -257,7 +356,7 @@ std::string WriteTargetOf(const std::string &path)
         std::string link(PATH_MAX, '\0');
         const ssize_t n = ::readlink(target.c_str(), link.data(), link.size());
         if (n < 0)
-            Fail("Cannot write file", path, errno);
+            Fail(FileStep::Write, path, errno);
         link.resize(static_cast<std::size_t>(n));
         if (link.empty() || link.front() != '/') {
             const std::size_t slash = target.rfind('/');
@@ -266,7 +365,7 @@ std::string WriteTargetOf(const std::string &path)
         }
         target = link;
     }
-    Fail("Cannot write file", path, ELOOP);
+    Fail(FileStep::Write, path, ELOOP);
 }
 
 void WriteFileAtomically(const std::string &path, std::string_view bytes)
@@ -283,14 +382,14 @@ bool CreateFileAtomically(const std::string &path, std::string_view bytes)
     const std::string folder = FolderOf(target);
     TempFile temp(folder, target.substr(target.rfind('/') + 1), 0666);
     if (!temp.Opened())
-        Fail("Cannot create file", path, errno);
+        Fail(FileStep::Create, path, errno);
     if (!WriteAll(temp.Fd(), bytes) || ::fsync(temp.Fd()) != 0 || !temp.Close())
-        Fail("Cannot write file", path, errno);
+        Fail(FileStep::Write, path, errno);
     // link() never replaces: of two processes making the file, one wins whole.
     if (::link(temp.Name().c_str(), target.c_str()) != 0) {
         if (errno == EEXIST)
             return false;
-        Fail("Cannot create file", path, errno);
+        Fail(FileStep::Create, path, errno);
     }
     SyncFolder(folder, path);
     return true;

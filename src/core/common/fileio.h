@@ -1,13 +1,20 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
 
 namespace velmora {
 
-// Whole-file access for the program's own files. Errors name the file and the system's reason.
-std::string ReadFileBytes(const std::string &path);
+// The most a file the program reads may hold: a project, a catalogue, a report form or a
+// line's text is a small fraction of it.
+inline constexpr std::size_t MostInputFileBytes = std::size_t(64) << 20;
+
+// The whole of a file. Errors name the file and the system's reason; a folder, a pipe or a
+// device (which may never end) and a file above mostBytes are refused before anything is
+// read.
+std::string ReadFileBytes(const std::string &path, std::size_t mostBytes = MostInputFileBytes);
 
 // The one way the program writes a file. The bytes go to a temporary file in the target's own
 // folder, which is flushed to the disk and renamed over the target; then the folder itself is

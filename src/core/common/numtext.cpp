@@ -1,5 +1,6 @@
 #include "common/numtext.h"
 
+#include "common/cp1251.h"
 #include "common/error.h"
 
 #include <algorithm>
@@ -10,14 +11,44 @@
 
 namespace velmora {
 
+std::string ShownText(std::string_view text)
+{
+    constexpr std::size_t MostCharacters = 80;
+    const bool cut = Utf8Length(text) > MostCharacters;
+    const std::string kept = cut ? Utf8Left(text, MostCharacters) : std::string(text);
+    std::string shown;
+    for (const char c : kept) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            constexpr char digits[] = "0123456789ABCDEF";
+            shown += "\\x";
+            shown += digits[byte >> 4];
+            shown += digits[byte & 0xF];
+        } else {
+            shown += c;
+        }
+    }
+    return cut ? shown + "…" : shown;
+}
+
 std::string FloatConversionMessage(const std::string &text)
 {
-    return "'" + text + "' is not a valid floating point value";
+    return "'" + ShownText(text) + "' is not a valid floating point value";
 }
 
 std::string IntConversionMessage(const std::string &text)
 {
-    return "'" + text + "' is not a valid integer value";
+    return "'" + ShownText(text) + "' is not a valid integer value";
+}
+
+std::string FloatConversionMessageRu(const std::string &text)
+{
+    return "«" + ShownText(text) + "» не является числом";
+}
+
+std::string IntConversionMessageRu(const std::string &text)
+{
+    return "«" + ShownText(text) + "» не является целым числом";
 }
 
 std::string FormatNumber(double value)
@@ -106,13 +137,15 @@ double ParseFloat(std::string_view text)
 {
     std::string_view s = TrimBlanks(text);
     if (!IsPlainDecimal(s))
-        throw ConversionError(FloatConversionMessage(std::string(text)));
+        throw ConversionError(FloatConversionMessage(std::string(text)),
+                              FloatConversionMessageRu(std::string(text)));
     if (s.front() == '+')
         s.remove_prefix(1);
     double value = 0;
     const auto res = std::from_chars(s.data(), s.data() + s.size(), value);
     if (res.ec != std::errc() || res.ptr != s.data() + s.size() || !std::isfinite(value))
-        throw ConversionError(FloatConversionMessage(std::string(text)));
+        throw ConversionError(FloatConversionMessage(std::string(text)),
+                              FloatConversionMessageRu(std::string(text)));
     return value;
 }
 
@@ -123,7 +156,8 @@ double ParseDecimal(std::string_view text)
     try {
         return ParseFloat(withPoint);
     } catch (const ConversionError &) {
-        throw ConversionError(FloatConversionMessage(std::string(text)));
+        throw ConversionError(FloatConversionMessage(std::string(text)),
+                              FloatConversionMessageRu(std::string(text)));
     }
 }
 
@@ -135,7 +169,8 @@ std::int32_t ParseInt(std::string_view text)
     std::int32_t value = 0;
     const auto res = std::from_chars(s.data(), s.data() + s.size(), value);
     if (s.empty() || res.ec != std::errc() || res.ptr != s.data() + s.size())
-        throw ConversionError(IntConversionMessage(std::string(text)));
+        throw ConversionError(IntConversionMessage(std::string(text)),
+                              IntConversionMessageRu(std::string(text)));
     return value;
 }
 

@@ -2,6 +2,8 @@
 
 #include "common/cp1251.h"
 
+#include <algorithm>
+
 namespace velmora {
 
 namespace {
@@ -18,31 +20,33 @@ TextEncoding DetectTextEncoding(std::string_view bytes)
 }
 
 TextLineReader::TextLineReader(std::string_view bytes, TextEncoding encoding)
+    : m_utf8(encoding == TextEncoding::Utf8)
 {
-    const bool utf8 = encoding == TextEncoding::Utf8;
-    if (utf8 && bytes.starts_with(kUtf8Bom))
+    if (m_utf8 && bytes.starts_with(kUtf8Bom))
         bytes.remove_prefix(kUtf8Bom.size());
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find('\n', start);
-        const std::size_t next = end == std::string_view::npos ? bytes.size() : end + 1;
-        if (end == std::string_view::npos)
-            end = bytes.size();
-        std::string_view line = bytes.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r' && end < bytes.size())
-            line.remove_suffix(1);
-        m_lines.push_back(utf8 ? std::string(line) : Cp1251ToUtf8(line));
-        start = next;
-    }
+    m_bytes = std::make_shared<const std::string>(bytes);
+    m_lineCount = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
+    if (!bytes.empty() && bytes.back() != '\n')
+        ++m_lineCount;
 }
 
 std::string TextLineReader::Next()
 {
-    if (m_next >= m_lines.size()) {
+    if (AtEnd()) {
         ++m_next;
         return {};
     }
-    return m_lines[m_next++];
+    const std::string_view bytes = *m_bytes;
+    std::size_t end = bytes.find('\n', m_offset);
+    const std::size_t next = end == std::string_view::npos ? bytes.size() : end + 1;
+    if (end == std::string_view::npos)
+        end = bytes.size();
+    std::string_view line = bytes.substr(m_offset, end - m_offset);
+    if (!line.empty() && line.back() == '\r' && end < bytes.size())
+        line.remove_suffix(1);
+    m_offset = next;
+    ++m_next;
+    return m_utf8 ? std::string(line) : Cp1251ToUtf8(line);
 }
 
 void TextLineWriter::Line(std::string_view utf8)

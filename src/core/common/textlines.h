@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,7 +17,9 @@ TextEncoding DetectTextEncoding(std::string_view fileBytes);
 
 // Lines of a text file, handed out as UTF-8; Windows-1251 unless the file is said to be UTF-8
 // (then a leading byte-order mark is skipped). A line ends at CR LF or at LF alone; the last
-// line need not be ended. Reading past the end gives the empty line.
+// line need not be ended. Reading past the end gives the empty line. The reader keeps one
+// copy of the bytes and makes each line only when asked for it, so that a large file costs
+// its size once, and a copy of the reader (to read ahead and come back) costs nothing.
 class TextLineReader
 {
 public:
@@ -24,15 +27,18 @@ public:
                             TextEncoding encoding = TextEncoding::Windows1251);
 
     std::string Next();
-    bool AtEnd() const { return m_next >= m_lines.size(); }
+    bool AtEnd() const { return m_next >= m_lineCount; }
     // How many lines Next() has still to give before the end; for checking a count read
     // from the file before reading that many items.
-    std::size_t LinesLeft() const { return AtEnd() ? 0 : m_lines.size() - m_next; }
+    std::size_t LinesLeft() const { return AtEnd() ? 0 : m_lineCount - m_next; }
     // 1-based number of the line Next() returned last.
     std::size_t LineNumber() const { return m_next; }
 
 private:
-    std::vector<std::string> m_lines;
+    std::shared_ptr<const std::string> m_bytes;
+    bool m_utf8 = false;
+    std::size_t m_lineCount = 0;
+    std::size_t m_offset = 0; // where the line after LineNumber() starts
     std::size_t m_next = 0;
 };
 

@@ -24,9 +24,11 @@ std::string JoinNumbers(std::initializer_list<double> values)
     return line;
 }
 
-[[noreturn]] void FailAt(std::size_t line, const std::string &what)
+[[noreturn]] void FailAt(std::size_t line, const std::string &what, const std::string &whatRu)
 {
-    throw Error("Project file line " + FormatInt(static_cast<std::int64_t>(line)) + ", " + what);
+    const std::string number = FormatInt(static_cast<std::int64_t>(line));
+    throw Error("Project file line " + number + ", " + what,
+                "Файл проекта, строка " + number + ", " + whatRu);
 }
 
 std::int32_t ReadCount(TextLineReader &reader)
@@ -34,7 +36,8 @@ std::int32_t ReadCount(TextLineReader &reader)
     const std::string line = ReadRawLine(reader);
     const std::int32_t count = ParseInt(line);
     if (count < 0)
-        FailAt(reader.LineNumber(), "expected a count of 0 or more, found '" + line + "'");
+        FailAt(reader.LineNumber(), "expected a count of 0 or more, found '" + line + "'",
+               "ожидалось число от 0, а не «" + line + "»");
     return count;
 }
 
@@ -44,7 +47,7 @@ template<std::size_t N> std::array<double, N> ReadNumbers(TextLineReader &reader
     const std::string line = ReadDecimalLine(reader);
     const std::vector<std::string> fields = SplitString(line, ';');
     if (fields.size() != N)
-        throw ConversionError(FloatConversionMessage(line));
+        throw ConversionError(FloatConversionMessage(line), FloatConversionMessageRu(line));
     std::array<double, N> values {};
     for (std::size_t i = 0; i < N; ++i)
         values[i] = ParseFloat(fields[i]);
@@ -74,9 +77,9 @@ void ReadRecords(TextLineReader &reader, std::vector<T> &into, std::vector<std::
             into.push_back(read());
         } catch (const ConversionError &e) {
             // The line the reading stopped at: a number that does not convert.
-            throw ConversionError("Project file line "
-                                  + FormatInt(static_cast<std::int64_t>(reader.LineNumber())) + ": "
-                                  + e.what());
+            const std::string number = FormatInt(static_cast<std::int64_t>(reader.LineNumber()));
+            throw ConversionError("Project file line " + number + ": " + e.what(),
+                                  "Файл проекта, строка " + number + ": " + e.Russian());
         }
     }
 }
@@ -137,7 +140,7 @@ bool ReadLineProfile(TextLineReader &reader, LineProfile &line)
         const std::string text = ReadDecimalLine(reader);
         const std::vector<std::string> fields = SplitString(text, ';');
         if (fields.size() != 2)
-            throw ConversionError(FloatConversionMessage(text));
+            throw ConversionError(FloatConversionMessage(text), FloatConversionMessageRu(text));
         return Tower {ParseFloat(fields[0]), ParseInt(fields[1])};
     });
     ReadRecords(reader, read.crossings, lines.of(LineRecord::Crossing), [&] {
@@ -158,8 +161,9 @@ bool ReadLineProfile(TextLineReader &reader, LineProfile &line)
         const bool nameLine = fault->fieldIndex == (fault->record == LineRecord::Type ? 0 : 3);
         const bool twoLines
             = fault->record == LineRecord::Type || fault->record == LineRecord::Crossing;
+        const auto faultRu = FindLineFault(read, Lang::Russian, LineScope::Records);
         FailAt(lines.of(fault->record).at(fault->index) + (twoLines && !nameLine ? 1 : 0),
-               fault->field + ": " + fault->problem);
+               fault->field + ": " + fault->problem, faultRu->field + ": " + faultRu->problem);
     }
     line = std::move(read);
     return true;

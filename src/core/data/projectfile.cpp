@@ -62,6 +62,52 @@ std::int32_t HeightOrDefault(const std::string &text)
     return text.empty() ? 15 : ParseInt(text);
 }
 
+// A value's name in both languages, for the error of its line.
+struct FieldName
+{
+    const char *english;
+    const char *russian;
+};
+
+// The reading of a line that failed to convert, told with the line's number and, when
+// known, the field it holds: "Project file line 5, the minimum temperature: '' is not …".
+template<typename Read>
+auto AtLine(TextLineReader &reader, const FieldName *field, Read read) -> decltype(read())
+{
+    try {
+        return read();
+    } catch (const ConversionError &e) {
+        const std::string number = FormatInt(static_cast<std::int64_t>(reader.LineNumber()));
+        throw ConversionError(
+            "Project file line " + number + (field ? std::string(", ") + field->english : "") + ": "
+                + e.what(),
+            "Файл проекта, строка " + number + (field ? std::string(", ") + field->russian : "")
+                + ": " + e.Russian());
+    }
+}
+
+constexpr FieldName TemperatureFields[] = {
+    {"the temperature with ice and wind", "температура при гололёде с ветром"},
+    {"the temperature with ice without wind", "температура при гололёде без ветра"},
+    {"the temperature at the maximum wind", "температура при максимальном ветре"},
+    {"the minimum temperature", "минимальная температура"},
+    {"the maximum temperature", "максимальная температура"},
+    {"the average annual temperature", "среднегодовая температура"},
+    {"the wind velocity with ice", "скорость ветра при гололёде"},
+    {"the maximum wind velocity", "максимальная скорость ветра"},
+    {"the ice wall thickness", "толщина стенки гололёда"},
+};
+constexpr FieldName AverageStressField
+    = {"the permissible stress or tensile force at the average annual temperature",
+       "допускаемое напряжение или тяжение при среднегодовой температуре"};
+constexpr FieldName MaximumStressField = {"the maximum permissible stress or tensile force",
+                                          "наибольшее допускаемое напряжение или тяжение"};
+constexpr FieldName SpanFields[] = {
+    {"the minimum span", "минимальный пролёт"},
+    {"the maximum span", "максимальный пролёт"},
+    {"the step of the spans", "шаг пролётов"},
+};
+
 } // namespace
 
 void WriteDatSection(TextLineWriter &writer, const TDAT &dat)
@@ -96,21 +142,25 @@ bool ReadDatSection(TextLineReader &reader, TDAT &dat)
     std::replace(wireLine.begin(), wireLine.end(), ',', '.');
     dat.Provod = wireLine;
 
+    const FieldName *field = TemperatureFields;
     for (double *value : {&dat.T_Gsw, &dat.T_Gbw, &dat.Tvmax, &dat.T_Min, &dat.T_Max, &dat.T_Srg,
                           &dat.Vgol, &dat.VMax, &dat.Tols})
-        *value = ReadFloatLine(reader);
+        *value = AtLine(reader, field++, [&] { return ReadFloatLine(reader); });
 
-    const PairFields average = ReadPairLine(reader);
+    const PairFields average
+        = AtLine(reader, &AverageStressField, [&] { return ReadPairLine(reader); });
     dat.Napr_srg = average.first;
     dat.Tag_Srg = average.second;
     dat.NaprPage = average.hasSecond && average.second > 0 ? 1 : 0;
 
-    const PairFields maximum = ReadPairLine(reader);
+    const PairFields maximum
+        = AtLine(reader, &MaximumStressField, [&] { return ReadPairLine(reader); });
     dat.Napr_Max = maximum.first;
     dat.Tag_Max = maximum.second;
 
+    field = SpanFields;
     for (double *value : {&dat.Min_Prol, &dat.Max_Prol, &dat.Shag})
-        *value = ReadFloatLine(reader);
+        *value = AtLine(reader, field++, [&] { return ReadFloatLine(reader); });
 
     ReadFlagsLine(ReadRawLine(reader), dat.RegimeFlags);
     return versionPresent;
@@ -191,7 +241,8 @@ ProjectLoad ReadProjectFromBytes(std::string_view bytes, TProject &project)
             reader.Next();
     }
 
-    result.templateSectionPresent = loaded.Shablons.ReadFromText(reader);
+    result.templateSectionPresent
+        = AtLine(reader, nullptr, [&] { return loaded.Shablons.ReadFromText(reader); });
     if (result.templateSectionPresent) {
         // Each known section starts with its own header line; the first line that starts
         // none begins what a later version wrote, kept whole.
@@ -203,7 +254,7 @@ ProjectLoad ReadProjectFromBytes(std::string_view bytes, TProject &project)
             std::string line = reader.Next();
             const bool known = loaded.LaterSections.empty();
             if (known && !sectionsRead && line == SectionListHeaderLine) {
-                ReadSectionListBody(reader, loaded.Sections);
+                AtLine(reader, nullptr, [&] { ReadSectionListBody(reader, loaded.Sections); });
                 sectionsRead = true;
                 continue;
             }
@@ -219,7 +270,11 @@ ProjectLoad ReadProjectFromBytes(std::string_view bytes, TProject &project)
         if (onlyBlank)
             loaded.LaterSections.clear();
     }
+    // The later sections move: a large file's lines are not held twice.
+    std::vector<std::string> later = std::move(loaded.LaterSections);
+    loaded.LaterSections.clear();
     project.Assign(loaded);
+    project.LaterSections = std::move(later);
     return result;
 }
 

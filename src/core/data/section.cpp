@@ -96,8 +96,9 @@ std::string SectionSubject(const TSection &section, Lang language)
 {
     if (section.Name.empty())
         return InLanguage(language, "the anchor section", "анкерного участка");
-    return InLanguage(language, "anchor section \"" + section.Name + "\"",
-                      "анкерного участка «" + section.Name + "»");
+    const std::string name = ShownText(section.Name); // a damaged file's name stays one line
+    return InLanguage(language, "anchor section \"" + name + "\"",
+                      "анкерного участка «" + name + "»");
 }
 
 std::vector<double> StringingTemperatures(const TSection &section)

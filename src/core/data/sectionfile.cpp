@@ -13,20 +13,33 @@ namespace {
 
 // A count checked before anything it counts is read: every item takes at least linesEach
 // lines of what is left of the file, and at most limit items are allowed.
+// What a count counts, in both languages ("spans", "пролётов").
+struct CountedItems
+{
+    const char *english;
+    const char *russian;
+};
+
 std::int32_t ReadCountLine(TextLineReader &reader, std::size_t linesEach, std::int32_t limit,
-                           const char *items)
+                           CountedItems items)
 {
     const std::string line = ReadRawLine(reader);
     const std::int32_t count = ParseInt(line);
-    const std::string where
-        = "Project file line " + FormatInt(static_cast<std::int64_t>(reader.LineNumber())) + ": ";
+    const std::string number = FormatInt(static_cast<std::int64_t>(reader.LineNumber()));
+    const std::string where = "Project file line " + number + ": ";
+    const std::string whereRu = "Файл проекта, строка " + number + ": ";
     if (count < 0)
-        throw Error(where + "expected a count of 0 or more, found '" + line + "'");
+        throw Error(where + "expected a count of 0 or more, found '" + line + "'",
+                    whereRu + "ожидалось число от 0, а не «" + line + "»");
     if (count > limit)
-        throw Error(where + "the file gives " + line + " " + items + "; at most " + FormatInt(limit)
-                    + " are allowed");
+        throw Error(where + "the file gives " + line + " " + items.english + "; at most "
+                        + FormatInt(limit) + " are allowed",
+                    whereRu + "в файле " + items.russian + " " + line + ", а допустимо не больше "
+                        + FormatInt(limit));
     if (static_cast<std::size_t>(count) * linesEach > reader.LinesLeft())
-        throw Error(where + "the file gives " + line + " " + items + ", but ends before them");
+        throw Error(where + "the file gives " + line + " " + items.english
+                        + ", but ends before them",
+                    whereRu + "в файле " + items.russian + " " + line + ", но он кончается раньше");
     return count;
 }
 
@@ -42,7 +55,8 @@ TSection ReadSection(TextLineReader &reader)
     section.TStep = ReadFloatLine(reader);
     // Read one line at a time: a damaged count must not reserve memory for spans that are
     // not in the file (past the end every line is empty and fails to convert).
-    for (std::int32_t i = ReadCountLine(reader, 1, MaxSectionSpans, "spans"); i > 0; --i)
+    for (std::int32_t i = ReadCountLine(reader, 1, MaxSectionSpans, {"spans", "пролётов"}); i > 0;
+         --i)
         section.Spans.push_back(ReadFloatLine(reader));
     return section;
 }
@@ -77,8 +91,9 @@ bool ReadSectionList(TextLineReader &reader, TSectionList &sections)
 void ReadSectionListBody(TextLineReader &reader, TSectionList &sections)
 {
     TSectionList read;
-    const std::int32_t count = ReadCountLine(
-        reader, SectionHeadLines, std::numeric_limits<std::int32_t>::max(), "anchor sections");
+    const std::int32_t count
+        = ReadCountLine(reader, SectionHeadLines, std::numeric_limits<std::int32_t>::max(),
+                        {"anchor sections", "анкерных участков"});
     for (std::int32_t i = count; i > 0; --i)
         read.Add(ReadSection(reader));
     sections.Assign(read);

@@ -1,5 +1,6 @@
 #include "l10n/coretexts.h"
 
+#include "common/error.h"
 #include "l10n/localization.h"
 
 #include <algorithm>
@@ -80,6 +81,14 @@ const CoreEntry *FindCoreEntry(std::string_view key)
 }
 
 } // namespace
+
+std::string ErrorText(const std::exception &error, Lang lang)
+{
+    const auto *own = dynamic_cast<const Error *>(&error);
+    if (own && lang == Lang::Russian)
+        return own->Russian();
+    return error.what();
+}
 
 std::string CoreText(std::string_view key, Lang lang)
 {

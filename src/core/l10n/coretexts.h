@@ -1,5 +1,6 @@
 #pragma once
 
+#include <exception>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,9 @@ inline std::string InLanguage(Lang lang, std::string_view english, std::string_v
 {
     return std::string(lang == Lang::English ? english : russian);
 }
+
+// An error's text in lang: an Error's Russian text when it has one, else what().
+std::string ErrorText(const std::exception &error, Lang lang);
 
 // The entries of the string table that the core itself gives: the calculation's refusals, the
 // report's and the drawing's words, the messages of velmora-calc. They are constant, so that

@@ -192,5 +192,42 @@ TEST_F(SafeWriter, SameFileByDeviceAndInode)
     EXPECT_FALSE(SameFile(Path("a.vlp"), Path("missing.vlp")));
 }
 
+// What is read must be a regular file of a sane size: a pipe with no writer, a device that
+// never ends or a file above the limit is refused before anything is read, in either
+// language, naming the file.
+TEST_F(SafeWriter, ReadsOnlyRegularFilesOfASaneSize)
+{
+    const std::string pipe = Path("pipe.vlp");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    Put(Path("five.vlp"), "12345");
+    struct Case
+    {
+        std::string path;
+        std::size_t most;
+        const char *english;
+        const char *russian;
+    };
+    for (const Case &c :
+         {Case {pipe, MostInputFileBytes, "It is not a regular file", "Это не обычный файл"},
+          Case {"/dev/zero", MostInputFileBytes, "It is not a regular file", "Это не обычный файл"},
+          Case {m_dir.string(), MostInputFileBytes, "Is a directory", "Это папка"},
+          Case {Path("five.vlp"), 4, "It is larger than 4 bytes", "Он больше 4 байт"},
+          Case {Path("missing.vlp"), MostInputFileBytes, "No such file or directory",
+                "Нет такого файла или папки"}}) {
+        try {
+            ReadFileBytes(c.path, c.most);
+            ADD_FAILURE() << c.path << " was read";
+        } catch (const Error &e) {
+            EXPECT_EQ(std::string(e.what()).rfind("Cannot open file \"" + c.path + "\". ", 0), 0u)
+                << e.what();
+            EXPECT_NE(std::string(e.what()).find(c.english), std::string::npos) << e.what();
+            EXPECT_EQ(e.Russian().rfind("Не удалось открыть файл «" + c.path + "». ", 0), 0u)
+                << e.Russian();
+            EXPECT_NE(e.Russian().find(c.russian), std::string::npos) << e.Russian();
+        }
+    }
+    EXPECT_EQ(ReadFileBytes(Path("five.vlp"), 5), "12345");
+}
+
 } // namespace
 } // namespace velmora

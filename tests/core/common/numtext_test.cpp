@@ -86,6 +86,27 @@ TEST(TextLines, CrLfAndLfAndPastTheEnd)
     EXPECT_EQ(w.Bytes(), "\xC6\r\n");
 }
 
+// A copy reads ahead on its own and leaves the original where it was; the counts follow the
+// lines given, a CR alone stays in its line and the source bytes need not outlive the reader.
+TEST(TextLines, ACopyReadsAheadOnItsOwn)
+{
+    TextLineReader r(std::string("one\r\ntwo\rthree\n\nfive"));
+    EXPECT_EQ(r.LinesLeft(), 4u);
+    EXPECT_EQ(r.Next(), "one");
+    TextLineReader ahead = r;
+    EXPECT_EQ(ahead.Next(), "two\rthree");
+    EXPECT_EQ(ahead.Next(), "");
+    EXPECT_EQ(ahead.LineNumber(), 3u);
+    EXPECT_EQ(ahead.LinesLeft(), 1u);
+    EXPECT_EQ(r.LineNumber(), 1u);
+    EXPECT_EQ(r.LinesLeft(), 3u);
+    EXPECT_EQ(r.Next(), "two\rthree");
+    EXPECT_EQ(ahead.Next(), "five");
+    EXPECT_TRUE(ahead.AtEnd());
+    EXPECT_EQ(TextLineReader("").LinesLeft(), 0u);
+    EXPECT_EQ(TextLineReader("\n").LinesLeft(), 1u);
+}
+
 TEST(NumberText, LargestDoubleReadsBack)
 {
     for (double v : {1.7976931348623157e308, -1.7976931348623157e308, 1.79769313486231e308})

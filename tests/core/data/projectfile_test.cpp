@@ -2,6 +2,7 @@
 #include "common/error.h"
 #include "common/fileio.h"
 #include "data/projectfile.h"
+#include "l10n/coretexts.h"
 #include "project_lines.h"
 
 #include <gtest/gtest.h>
@@ -141,8 +142,12 @@ TEST(ProjectFileTest, PermissibleValueLines)
         EXPECT_EQ(dat.Napr_Max, c.naprMax) << c.line13;
         EXPECT_EQ(dat.Tag_Max, c.tagMax) << c.line13;
     }
-    EXPECT_EQ(ReadError(WithLine(12, "")), "'' is not a valid floating point value");
-    EXPECT_EQ(ReadError(WithLine(13, "9;x")), "'x' is not a valid floating point value");
+    EXPECT_EQ(ReadError(WithLine(12, "")),
+              "Project file line 12, the permissible stress or tensile force at the average "
+              "annual temperature: '' is not a valid floating point value");
+    EXPECT_EQ(ReadError(WithLine(13, "9;x")),
+              "Project file line 13, the maximum permissible stress or tensile force: 'x' is not "
+              "a valid floating point value");
 }
 
 TEST(ProjectFileTest, DecimalCommasAreRead)
@@ -233,17 +238,48 @@ TEST(ProjectFileTest, AnotherVersionLineIsTheWireNameOfAnOlderFile)
 
     // The version line matches exactly: otherwise the wire name is taken as a temperature.
     EXPECT_EQ(ReadError(WithLine(1, "Version 3.4")),
-              "'АПС35/6.2' is not a valid floating point value");
+              "Project file line 2, the temperature with ice and wind: 'АПС35/6.2' is not a "
+              "valid floating point value");
 }
 
-TEST(ProjectFileTest, ConversionErrorsNameTheText)
+// A value that does not convert is told with its line, its field where the line holds one
+// value, and its text.
+TEST(ProjectFileTest, ConversionErrorsNameTheLineTheFieldAndTheText)
 {
     EXPECT_EQ(ReadError(WithLine(3, "minus five")),
-              "'minus five' is not a valid floating point value");
+              "Project file line 3, the temperature with ice and wind: 'minus five' is not a "
+              "valid floating point value");
     EXPECT_EQ(ReadError(Utf8ToCp1251("version 3.4\r\nAC\r\n-5\r\n")),
-              "'' is not a valid floating point value");
-    EXPECT_EQ(ReadError(""), "'' is not a valid floating point value");
-    EXPECT_EQ(ReadError(WithLine(27, "два")), "'два' is not a valid integer value");
+              "Project file line 4, the temperature with ice without wind: '' is not a valid "
+              "floating point value");
+    EXPECT_EQ(ReadError(""),
+              "Project file line 2, the temperature with ice and wind: '' is not a valid "
+              "floating point value");
+    EXPECT_EQ(ReadError(WithLine(16, "0")),
+              "no error"); // a step of 0 reads; the calculation refuses it
+    EXPECT_EQ(ReadError(WithLine(15, "1O0")),
+              "Project file line 15, the maximum span: '1O0' is not a valid floating point "
+              "value");
+    EXPECT_EQ(ReadError(WithLine(27, "два")),
+              "Project file line 27: 'два' is not a valid integer value");
+    // Control bytes of a damaged file show escaped, and a long text is cut.
+    EXPECT_EQ(ReadError(WithLine(5, "1\x1b[2J\t")),
+              "Project file line 5, the temperature at the maximum wind: '1\\x1B[2J\\x09' is "
+              "not a valid floating point value");
+    const std::string cut = ReadError(WithLine(6, std::string(100000, 'x')));
+    EXPECT_EQ(cut,
+              "Project file line 6, the minimum temperature: '" + std::string(80, 'x')
+                  + "…' is not a valid floating point value");
+
+    // The same in Russian.
+    TProject project;
+    try {
+        ReadProjectFromBytes(WithLine(14, "сто"), project);
+        ADD_FAILURE() << "no error";
+    } catch (const Error &e) {
+        EXPECT_EQ(ErrorText(e, Lang::Russian),
+                  "Файл проекта, строка 14, минимальный пролёт: «сто» не является числом");
+    }
 }
 
 TEST(ProjectFileTest, FailedOpeningLeavesTheOpenProjectAsItWas)

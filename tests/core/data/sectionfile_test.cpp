@@ -167,14 +167,18 @@ TEST(SectionFileTest, AFaultySectionFailsTheWholeOpening)
         lines.at(index) = text;
         return NewProjectWith(lines);
     };
-    EXPECT_EQ(ReadError(tail(1, "two")), "'two' is not a valid integer value");
+    EXPECT_EQ(ReadError(tail(1, "two")),
+              "Project file line 29: 'two' is not a valid integer value");
     EXPECT_EQ(ReadError(tail(1, "-1")),
               "Project file line 29: expected a count of 0 or more, found '-1'");
     EXPECT_EQ(ReadError(tail(6, "-5")),
               "Project file line 34: expected a count of 0 or more, found '-5'");
-    EXPECT_EQ(ReadError(tail(3, "")), "'' is not a valid floating point value");
-    EXPECT_EQ(ReadError(tail(8, "150.25 m")), "'150.25 m' is not a valid floating point value");
-    EXPECT_EQ(ReadError(tail(8, "inf")), "'inf' is not a valid floating point value");
+    EXPECT_EQ(ReadError(tail(3, "")),
+              "Project file line 31: '' is not a valid floating point value");
+    EXPECT_EQ(ReadError(tail(8, "150.25 m")),
+              "Project file line 36: '150.25 m' is not a valid floating point value");
+    EXPECT_EQ(ReadError(tail(8, "inf")),
+              "Project file line 36: 'inf' is not a valid floating point value");
     // the count promises more spans than the file holds: refused before they are read
     std::vector<std::string> cut = twoSectionLines;
     cut.resize(cut.size() - 1);

@@ -182,7 +182,7 @@ QString TFormWiresEdit::InputError() const
     try {
         StoreWire(probe);
     } catch (const ConversionError &e) {
-        return QString::fromStdString(e.what());
+        return ErrorMessage(e);
     }
     const QString refusal = Cp1251Refusal(FieldName(m_nameLabel->text()), m_name->text());
     if (!refusal.isEmpty())

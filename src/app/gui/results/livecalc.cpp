@@ -39,7 +39,7 @@ LiveOutcome CalculateLive(const TProject &project)
         else
             outcome.results = std::move(results);
     } catch (const std::exception &e) {
-        outcome.reason = DataEntryRefusal(QString::fromStdString(e.what()));
+        outcome.reason = DataEntryRefusal(ErrorMessage(e));
     }
     return outcome;
 }

@@ -87,7 +87,7 @@ bool FitsSection(const TSection &section, int spans, Lang lang)
     try {
         CheckSection(tooLong, lang);
     } catch (const Error &e) {
-        CurrentPrompts().Error(QString::fromStdString(e.what()));
+        CurrentPrompts().Error(ErrorMessage(e));
     }
     return false;
 }
@@ -346,7 +346,7 @@ bool TFormStringing::PrepareBasis(Basis &basis, QString &refusal)
             return false;
         }
     } catch (const std::exception &e) {
-        refusal = QString::fromStdString(e.what());
+        refusal = ErrorMessage(e);
         return false;
     }
     m_wireName = QString::fromStdString(basis.wire.Name);
@@ -377,7 +377,7 @@ void TFormStringing::Recalculate(bool announce)
         const std::size_t outside = FirstSpanOutsideLimits(section->Spans);
         m_ui->spansEditor->MarkText(outside < section->Spans.size() ? static_cast<int>(outside)
                                                                     : -1);
-        Refuse(QString::fromStdString(e.what()), announce);
+        Refuse(ErrorMessage(e), announce);
         ShowTable();
         return;
     }
@@ -396,7 +396,7 @@ void TFormStringing::Recalculate(bool announce)
         else
             m_table = SectionTable {*section, std::move(table)};
     } catch (const std::exception &e) {
-        Refuse(QString::fromStdString(e.what()), false);
+        Refuse(ErrorMessage(e), false);
     }
     if (m_table) {
         m_refusal.clear();
@@ -675,7 +675,7 @@ void TFormStringing::ExportClick()
                 FillList(i);
                 ShowSection(i);
             }
-            CurrentPrompts().Error(QString::fromStdString(e.what()));
+            CurrentPrompts().Error(ErrorMessage(e));
             return;
         }
     }

@@ -94,7 +94,7 @@ void TemplatePreview::ShowTemplate(const TProject &project, const TShablon *shab
             ShowNothing(QString::fromStdString(c.result.reason)
                             .replace(QLatin1String("\r\n"), QLatin1String(" ")));
     } catch (const std::exception &e) {
-        ShowNothing(QString::fromStdString(e.what()));
+        ShowNothing(ErrorMessage(e));
     }
 }
 
