@@ -63,7 +63,7 @@ std::int32_t HeightOrDefault(const std::string &text)
 }
 
 // A value's name in both languages, for the error of its line.
-struct FieldName
+struct ProjectFieldName
 {
     const char *english;
     const char *russian;
@@ -72,7 +72,7 @@ struct FieldName
 // The reading of a line that failed to convert, told with the line's number and, when
 // known, the field it holds: "Project file line 5, the minimum temperature: '' is not …".
 template<typename Read>
-auto AtLine(TextLineReader &reader, const FieldName *field, Read read) -> decltype(read())
+auto AtLine(TextLineReader &reader, const ProjectFieldName *field, Read read) -> decltype(read())
 {
     try {
         return read();
@@ -86,7 +86,7 @@ auto AtLine(TextLineReader &reader, const FieldName *field, Read read) -> declty
     }
 }
 
-constexpr FieldName TemperatureFields[] = {
+constexpr ProjectFieldName TemperatureFields[] = {
     {"the temperature with ice and wind", "температура при гололёде с ветром"},
     {"the temperature with ice without wind", "температура при гололёде без ветра"},
     {"the temperature at the maximum wind", "температура при максимальном ветре"},
@@ -97,12 +97,12 @@ constexpr FieldName TemperatureFields[] = {
     {"the maximum wind velocity", "максимальная скорость ветра"},
     {"the ice wall thickness", "толщина стенки гололёда"},
 };
-constexpr FieldName AverageStressField
+constexpr ProjectFieldName AverageStressField
     = {"the permissible stress or tensile force at the average annual temperature",
        "допускаемое напряжение или тяжение при среднегодовой температуре"};
-constexpr FieldName MaximumStressField = {"the maximum permissible stress or tensile force",
-                                          "наибольшее допускаемое напряжение или тяжение"};
-constexpr FieldName SpanFields[] = {
+constexpr ProjectFieldName MaximumStressField = {"the maximum permissible stress or tensile force",
+                                                 "наибольшее допускаемое напряжение или тяжение"};
+constexpr ProjectFieldName SpanFields[] = {
     {"the minimum span", "минимальный пролёт"},
     {"the maximum span", "максимальный пролёт"},
     {"the step of the spans", "шаг пролётов"},
@@ -142,7 +142,7 @@ bool ReadDatSection(TextLineReader &reader, TDAT &dat)
     std::replace(wireLine.begin(), wireLine.end(), ',', '.');
     dat.Provod = wireLine;
 
-    const FieldName *field = TemperatureFields;
+    const ProjectFieldName *field = TemperatureFields;
     for (double *value : {&dat.T_Gsw, &dat.T_Gbw, &dat.Tvmax, &dat.T_Min, &dat.T_Max, &dat.T_Srg,
                           &dat.Vgol, &dat.VMax, &dat.Tols})
         *value = AtLine(reader, field++, [&] { return ReadFloatLine(reader); });
