@@ -16,6 +16,12 @@ std::string Metres(double value)
     return FormatNumber(std::round(value * 100) / 100);
 }
 
+// A stress as the violations print it: to 10⁻⁴ daN/mm², the tolerance of the limit checks.
+std::string Stress(double value)
+{
+    return FormatNumber(std::round(value * 1e4) / 1e4);
+}
+
 std::string TowerNumber(std::size_t index)
 {
     return FormatInt(static_cast<std::int64_t>(index + 1));
@@ -150,7 +156,7 @@ LineCheck CheckLine(const LineProfile &line, const LineConditions &conditions, d
             const std::string text = name
                 + InLanguage(lang, ": with the ruling span's stress ",
                              ": при напряжении приведённого пролёта ")
-                + FormatNumber(rulingStress)
+                + Stress(rulingStress)
                 + InLanguage(lang, " daN/mm² the clearance is ", " даН/мм² габарит ")
                 + Metres(span.ruling.clearance) + InLanguage(lang, " m at ", " м на ")
                 + Metres(span.ruling.at) + InLanguage(lang, " m, below ", " м, меньше ") + Metres(c)

@@ -240,7 +240,7 @@ void TFormProfile::BuildUi()
     layout->addWidget(splitter, 1);
     resize(1200, 760);
 
-    auto guarded = [this](auto action) { return [this, action] { Guarded([&] { action(); }); }; };
+    auto guarded = [](auto action) { return [action] { Guarded([&] { action(); }); }; };
     connect(m_templateBox, &QComboBox::currentIndexChanged, this,
             guarded([this] { TemplatePicked(); }));
     connect(m_hScale, &QSpinBox::valueChanged, this, [this] { ShowView(); });
