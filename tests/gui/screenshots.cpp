@@ -27,6 +27,7 @@
 #include "gui/uitext.h"
 #include "l10n/localization.h"
 #include "l10n/units.h"
+#include "templates/linedesign.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>

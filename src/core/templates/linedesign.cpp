@@ -92,4 +92,24 @@ LineCheck RunLineCheck(const TProject &project, const LineProfile &line, int tem
     return CheckLine(line, conditions, rulingSpan, rulingStress, lang);
 }
 
+SpottingInput SpottingInputOf(const TProject &project, const LineProfile &line, int templateIndex,
+                              const TWireRec &wire, double grid, Lang lang)
+{
+    const LineConditions conditions = LineConditionsOf(project, templateIndex, wire, lang);
+    SpottingInput in;
+    in.ground = line.ground;
+    in.types = line.types;
+    in.crossings = line.crossings;
+    in.forbidden = line.forbidden;
+    in.first = line.towers.front();
+    in.last = line.towers.back();
+    in.sigmaTemplate = conditions.design.sigma;
+    in.gammaTemplate = conditions.design.gamma;
+    in.sigmaCold = conditions.cold.sigma;
+    in.gammaCold = conditions.cold.gamma;
+    in.clearance = conditions.clearance;
+    in.grid = grid;
+    return in;
+}
+
 } // namespace velmora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/linecheck.h"
+#include "calc/spotting.h"
 #include "data/project.h"
 #include "data/wirerec.h"
 
@@ -13,6 +14,12 @@ namespace velmora {
 // any refusal of the calculation (its text).
 LineConditions LineConditionsOf(const TProject &project, int templateIndex, const TWireRec &wire,
                                 Lang lang);
+
+// The spotting's input for line between its first and last towers in the conditions of the
+// template at templateIndex (LineConditionsOf, whose errors it throws), candidate sites every
+// grid metres.
+SpottingInput SpottingInputOf(const TProject &project, const LineProfile &line, int templateIndex,
+                              const TWireRec &wire, double grid, Lang lang);
 
 // The stress (daN/mm²) of the design mode at a span of span_m from the state that governs it,
 // as the template drawing finds it at its own span. Throws velmora::Error for a refusal of the

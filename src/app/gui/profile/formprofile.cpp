@@ -11,6 +11,7 @@
 #include "gui/uitext.h"
 #include "l10n/localization.h"
 #include "l10n/texts.h"
+#include "templates/linedesign.h"
 
 #include <QAction>
 #include <QCheckBox>

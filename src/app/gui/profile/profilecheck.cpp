@@ -83,26 +83,6 @@ ProfileCheck CheckProfile(const TProject &project, const LineProfile &line, int 
     return result;
 }
 
-SpottingInput SpottingInputOf(const TProject &project, const LineProfile &line, int templateIndex,
-                              const TWireRec &wire, double grid, Lang lang)
-{
-    const LineConditions conditions = LineConditionsOf(project, templateIndex, wire, lang);
-    SpottingInput in;
-    in.ground = line.ground;
-    in.types = line.types;
-    in.crossings = line.crossings;
-    in.forbidden = line.forbidden;
-    in.first = line.towers.front();
-    in.last = line.towers.back();
-    in.sigmaTemplate = conditions.design.sigma;
-    in.gammaTemplate = conditions.design.gamma;
-    in.sigmaCold = conditions.cold.sigma;
-    in.gammaCold = conditions.cold.gamma;
-    in.clearance = conditions.clearance;
-    in.grid = grid;
-    return in;
-}
-
 double LineCost(const LineProfile &line, const std::vector<Tower> &towers)
 {
     double cost = 0;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "calc/linecheck.h"
-#include "calc/spotting.h"
 #include "data/project.h"
 #include "data/wirerec.h"
 
@@ -35,10 +34,6 @@ struct ProfileCheck
 // velmora::Error with the text of the first refusal (input, template or line).
 ProfileCheck CheckProfile(const TProject &project, const LineProfile &line, int templateIndex,
                           const TWireRec &wire, Lang lang);
-
-// The spotting's input for line between its first and last towers in the template's conditions.
-SpottingInput SpottingInputOf(const TProject &project, const LineProfile &line, int templateIndex,
-                              const TWireRec &wire, double grid, Lang lang);
 
 // The inner towers' costs summed.
 double LineCost(const LineProfile &line, const std::vector<Tower> &towers);
