@@ -255,6 +255,20 @@ private slots:
         QCOMPARE(Window()->UndoStack()->count(), 0);
     }
 
+    // The view is given the line before it has its size: once shown, all of it is in sight.
+    void theWholeLineIsInSightWhenTheWindowOpens()
+    {
+        ProfileView *view = Window()->View();
+        const QRect drawing = view->mapFromScene(view->scene()->itemsBoundingRect()).boundingRect();
+        QVERIFY2(view->viewport()->rect().adjusted(-2, -2, 2, 2).contains(drawing),
+                 qPrintable(QString("drawing %1,%2 %3x%4 in a viewport of %5x%6")
+                                .arg(drawing.x())
+                                .arg(drawing.y())
+                                .arg(drawing.width())
+                                .arg(drawing.height())
+                                .arg(view->viewport()->width())
+                                .arg(view->viewport()->height())));
+    }
     void theWheelZoomsAndTheWindowKeepsItsSize()
     {
         ProfileView *view = Window()->View();

@@ -11,6 +11,7 @@
 #include <QGraphicsSimpleTextItem>
 #include <QMouseEvent>
 #include <QPainterPath>
+#include <QResizeEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
 
@@ -84,6 +85,7 @@ QPointF ProfileView::CentreStationElevation() const
 
 void ProfileView::CentreOnPlace(double station, double elevation)
 {
+    m_fitPending = false;
     centerOn(ScenePoint(station, elevation));
 }
 
@@ -94,12 +96,26 @@ void ProfileView::SetContent(const Content &content)
     const QPointF centre = CentreStationElevation();
     m_content = content;
     Rebuild();
-    if (rescaled) {
-        resetTransform();
-        fitInView(scene()->itemsBoundingRect(), Qt::KeepAspectRatio);
+    if (rescaled)
+        m_fitPending = true;
+    if (m_fitPending) {
+        FitDrawing();
     } else {
         CentreOnPlace(centre.x(), centre.y());
     }
+}
+
+void ProfileView::FitDrawing()
+{
+    resetTransform();
+    fitInView(scene()->itemsBoundingRect(), Qt::KeepAspectRatio);
+}
+
+void ProfileView::resizeEvent(QResizeEvent *event)
+{
+    QGraphicsView::resizeEvent(event);
+    if (m_fitPending)
+        FitDrawing();
 }
 
 void ProfileView::Label(const QString &text, QPointF at, const QColor &colour, Qt::Alignment align)
@@ -294,12 +310,14 @@ void ProfileView::wheelEvent(QWheelEvent *event)
     const double zoom = Zoom() * factor;
     if (zoom < 1e-3 || zoom > 1e3)
         return;
+    m_fitPending = false;
     scale(factor, factor);
     event->accept();
 }
 
 void ProfileView::mousePressEvent(QMouseEvent *event)
 {
+    m_fitPending = false; // the user takes over: a pan, a pick or a drag begins
     if (event->button() == Qt::LeftButton) {
         const int tower = TowerAt(event->position().toPoint());
         if (tower >= 0) {

@@ -55,9 +55,11 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void Rebuild();
+    void FitDrawing();
     void DrawGrid(double x0, double x1, double z0, double z1);
     void DrawCurve(const SpanCurve &curve, double lower, const QPen &pen);
     void Label(const QString &text, QPointF at, const QColor &colour, Qt::Alignment align);
@@ -65,6 +67,9 @@ private:
     Content m_content;
     int m_dragging = -1;
     bool m_moved = false;
+    // The whole drawing is fitted again when the view takes its size, until the user zooms,
+    // pans or asks for a place: a view is given its content before it is shown.
+    bool m_fitPending = false;
 };
 
 } // namespace velmora
