@@ -18,7 +18,6 @@ using namespace velmora;
 // loads and critical spans are computed once, as the callers do for all sections of a project.
 void BM_Stringing100Sections50Spans17Temperatures(benchmark::State &state)
 {
-    RegisterAllTexts();
     TProject project;
     TDAT &d = project.Dat;
     d.Provod = "АС 70/11";

@@ -46,9 +46,9 @@ LoadedProject ReadForCalc(const std::string &path, const CalcOptions &options)
 }
 
 // Throws velmora::Error for refused input (a wire missing from the catalogue among them).
-void FindWireOf(LoadedProject &loaded, const CalcOptions &options)
+void FindWireOf(LoadedProject &loaded, const TWiresList &catalogue, const CalcOptions &options)
 {
-    loaded.prepared = PrepareCalculation(loaded.project, WiresList(), options.common.lang);
+    loaded.prepared = PrepareCalculation(loaded.project, catalogue, options.common.lang);
     if (loaded.prepared.Refused())
         throw Error(RefusalText(loaded.prepared));
     if (!loaded.project.Koef.CheckKoef())
@@ -64,9 +64,10 @@ std::string ReportFormOf(const CalcOptions &options)
 }
 
 // The inputs of a project's run that a report must not replace.
-std::vector<std::string> InputsOf(const std::string &project, const std::string &reportForm)
+std::vector<std::string> InputsOf(const std::string &project, const TWiresList &catalogue,
+                                  const std::string &reportForm)
 {
-    return {project, OpenedCatalogueFile(), reportForm};
+    return {project, catalogue.FileName(), reportForm};
 }
 
 // The project's results; with report also the bytes of its report, unless the check failed.
@@ -93,15 +94,16 @@ CalcResults Calculate(const LoadedProject &loaded, const CalcOptions &options,
 int RunSingle(const CalcOptions &options, const std::optional<std::string> &reportPath)
 {
     LoadedProject loaded = ReadForCalc(options.projects.front(), options);
-    OpenWireCatalogue(options.common);
-    FindWireOf(loaded, options);
+    const TWiresList catalogue = OpenWireCatalogue(options.common);
+    FindWireOf(loaded, catalogue, options);
     if (loaded.note)
         std::cerr << "velmora-calc: note: " << *loaded.note << '\n';
     for (const InputFinding &warning : loaded.prepared.warnings)
         std::cerr << "velmora-calc: warning: " << warning.text << '\n';
     const std::string reportForm = reportPath ? ReportFormOf(options) : std::string();
     if (reportPath)
-        RefuseOutputOverInput(*reportPath, InputsOf(options.projects.front(), reportForm));
+        RefuseOutputOverInput(*reportPath,
+                              InputsOf(options.projects.front(), catalogue, reportForm));
     std::optional<std::string> report;
     const CalcResults results
         = Calculate(loaded, options, reportForm, reportPath ? &report : nullptr);
@@ -122,21 +124,22 @@ int RunSingle(const CalcOptions &options, const std::optional<std::string> &repo
 }
 
 // One project of --jsonl: everything it prints, its errors included.
-ProjectLine CalcLine(const std::string &path, const CalcOptions &options,
-                     const std::string &reportForm, const std::optional<std::string> &reportPath)
+ProjectLine CalcLine(const std::string &path, const TWiresList &catalogue,
+                     const CalcOptions &options, const std::string &reportForm,
+                     const std::optional<std::string> &reportPath)
 {
     ProjectLine line;
     JsonText json(true);
     const std::string prefix = "velmora-calc: " + path + ": ";
     try {
         LoadedProject loaded = ReadForCalc(path, options);
-        FindWireOf(loaded, options);
+        FindWireOf(loaded, catalogue, options);
         if (loaded.note)
             line.err += prefix + "note: " + *loaded.note + '\n';
         for (const InputFinding &warning : loaded.prepared.warnings)
             line.err += prefix + "warning: " + OneLine(warning.text) + '\n';
         if (reportPath)
-            RefuseOutputOverInput(*reportPath, InputsOf(path, reportForm));
+            RefuseOutputOverInput(*reportPath, InputsOf(path, catalogue, reportForm));
         std::optional<std::string> report;
         const CalcResults results
             = Calculate(loaded, options, reportForm, reportPath ? &report : nullptr);
@@ -176,13 +179,14 @@ int RunBatch(const CalcOptions &options)
         std::copy(paths.begin(), paths.end(), reports.begin());
         CreateReportFolder(*options.reportDir);
     }
-    OpenWireCatalogue(options.common); // once: the projects only read it
+    const TWiresList catalogue
+        = OpenWireCatalogue(options.common); // once: the projects only read it
     const std::string reportForm = ReportFormOf(options);
     const int jobs = options.jobs > 0
         ? options.jobs
         : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     return RunInOrder(projects.size(), jobs, [&](std::size_t i) {
-        return CalcLine(projects[i], options, reportForm, reports[i]);
+        return CalcLine(projects[i], catalogue, options, reportForm, reports[i]);
     });
 }
 

@@ -160,9 +160,9 @@ int RunLineCommand(const std::vector<std::string> &args)
     const AssembledLine assembled = AssembleLine(options, project);
     LineProfile line = assembled.line;
 
-    OpenWireCatalogue(options.common);
+    const TWiresList catalogue = OpenWireCatalogue(options.common);
     const PreparedCalculation prepared
-        = PrepareCalculation(project, WiresList(), lang, SpanUse::OwnSpans);
+        = PrepareCalculation(project, catalogue, lang, SpanUse::OwnSpans);
     if (prepared.Refused())
         throw Error(RefusalText(prepared));
     const std::vector<InputFinding> refusals

@@ -11,14 +11,15 @@
 
 namespace velmora::cli {
 
-void OpenWireCatalogue(const CommonOptions &common)
+TWiresList OpenWireCatalogue(const CommonOptions &common)
 {
+    TWiresList catalogue;
     if (!common.catalogue) {
         const ProgramFolders folders = ProgramFoldersOf(SystemFolderPlatform());
-        const std::string note = OpenCatalogue(folders.commonData, folders.program);
+        const std::string note = OpenCatalogue(catalogue, folders.commonData, folders.program);
         if (!note.empty())
             std::cerr << "velmora-calc: note: " << OneLine(note) << '\n';
-        return;
+        return catalogue;
     }
     // LoadFromFile would create a missing file; a named catalogue must exist. Anything there
     // (a pipe or a device included) is the reader's to refuse.
@@ -26,13 +27,8 @@ void OpenWireCatalogue(const CommonOptions &common)
     if (!std::filesystem::exists(*common.catalogue, ec))
         throw Error("the catalogue file \"" + *common.catalogue + "\" does not exist",
                     "файла справочника «" + *common.catalogue + "» нет");
-    WiresList().Clear();
-    WiresList().LoadFromFile(*common.catalogue);
-}
-
-std::string OpenedCatalogueFile()
-{
-    return WiresList().FileName();
+    catalogue.LoadFromFile(*common.catalogue);
+    return catalogue;
 }
 
 void RefuseOutputOverInput(const std::string &output, const std::vector<std::string> &inputs)

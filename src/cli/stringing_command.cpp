@@ -157,9 +157,9 @@ int RunStringingCommand(const std::vector<std::string> &words)
     LoadProject(options.project, project);
     const std::vector<TSection> sections = ChosenSections(options, project);
 
-    OpenWireCatalogue(options.common);
+    const TWiresList catalogue = OpenWireCatalogue(options.common);
     const PreparedCalculation prepared
-        = PrepareCalculation(project, WiresList(), lang, SpanUse::OwnSpans);
+        = PrepareCalculation(project, catalogue, lang, SpanUse::OwnSpans);
     if (prepared.Refused())
         throw Error(RefusalText(prepared));
     for (const InputFinding &warning : prepared.warnings)
@@ -183,7 +183,7 @@ int RunStringingCommand(const std::vector<std::string> &words)
     if (options.report) {
         const std::string form = ProgramFoldersOf(SystemFolderPlatform()).program
             + StringingFormName(lang == Lang::English, options.common.units);
-        RefuseOutputOverInput(*options.report, {options.project, OpenedCatalogueFile(), form});
+        RefuseOutputOverInput(*options.report, {options.project, catalogue.FileName(), form});
         report
             = StringingReportBytes(form, wire, tables, lang, UnitFactorsOf(options.common.units));
     }

@@ -82,9 +82,9 @@ int Draw(const TemplateOptions &options)
                          "шаблон " + FormatInt(options.index) + " «" + ShownText(shablon.Name)
                              + "»: " + CoreText("curve_not_indicated", Lang::Russian));
 
-    OpenWireCatalogue(options.common);
+    const TWiresList catalogue = OpenWireCatalogue(options.common);
     const PreparedCalculation prepared
-        = PrepareCalculation(project, WiresList(), lang, SpanUse::OwnSpans);
+        = PrepareCalculation(project, catalogue, lang, SpanUse::OwnSpans);
     if (prepared.Refused())
         throw Error(RefusalText(prepared));
     const std::vector<InputFinding> refusals = TemplateRefusals(shablon, lang);
@@ -94,7 +94,7 @@ int Draw(const TemplateOptions &options)
         std::cerr << "velmora-calc: warning: " << warning.text << '\n';
     const TWireRec &wire = prepared.wire;
 
-    RefuseOutputOverInput(options.dxf, {OpenedCatalogueFile()});
+    RefuseOutputOverInput(options.dxf, {catalogue.FileName()});
     const DrawingContext context {wire, lang, UnitFactorsOf(options.common.units)};
     const DrawResult result = DrawTemplate(project, shablon, options.dxf, context);
     if (result.drawn) {

@@ -126,8 +126,6 @@ int main(int argc, char **argv)
     const std::string share = std::string(VELMORA_SOURCE_DIR) + "/share/";
     try {
         std::filesystem::create_directories(outDir);
-        SetLanguage(0);
-        RegisterAllTexts();
         TProject project;
         LoadProject(share + "examples/example.vlp", project);
         TWireRec wire;

@@ -59,14 +59,4 @@ public:
     int writes = 0;
 };
 
-// Installs a store for the lifetime of a test and removes it afterwards.
-class ScopedSettingsStore
-{
-public:
-    explicit ScopedSettingsStore(SettingsStore &store) { SetSettingsStore(&store); }
-    ~ScopedSettingsStore() { SetSettingsStore(nullptr); }
-    ScopedSettingsStore(const ScopedSettingsStore &) = delete;
-    ScopedSettingsStore &operator=(const ScopedSettingsStore &) = delete;
-};
-
 } // namespace velmora

@@ -21,23 +21,13 @@ std::string JoinPath(const std::string &folder, const std::string &name)
 
 } // namespace
 
-TWiresList &WiresList()
-{
-    static TWiresList list;
-    return list;
-}
-
-TWireRec FindWire(const std::string &name)
-{
-    return WiresList().FindByName(name);
-}
-
 std::string CatalogueDataDir(const std::string &commonDataDir)
 {
     return JoinPath(commonDataDir, "Orbelan/Tarnvik/");
 }
 
-std::string OpenCatalogue(const std::string &commonDataDir, const std::string &appDir)
+std::string OpenCatalogue(TWiresList &list, const std::string &commonDataDir,
+                          const std::string &appDir)
 {
     namespace fs = std::filesystem;
     const std::string dataDir = CatalogueDataDir(commonDataDir);
@@ -46,7 +36,6 @@ std::string OpenCatalogue(const std::string &commonDataDir, const std::string &a
 
     const std::string path = dataDir + kCatalogueFile;
     const std::string shipped = JoinPath(appDir, kCatalogueFile);
-    TWiresList &list = WiresList();
     list.Clear();
     std::error_code ec;
     if (!fs::exists(path, ec) && FileExists(shipped)) {

@@ -1,7 +1,5 @@
 #include "catalogue/groups.h"
 
-#include "l10n/localization.h"
-
 #include <array>
 
 namespace velmora {
@@ -30,12 +28,12 @@ constexpr std::array<GroupCaption, 8> kGroups = {{
 
 } // namespace
 
-std::string GroupName(int index)
+std::string GroupName(int index, Lang lang)
 {
     if (index < 0 || index >= static_cast<int>(kGroups.size()))
         return {};
     const GroupCaption &g = kGroups[static_cast<std::size_t>(index)];
-    return IsEnglish() ? g.english : g.russian;
+    return lang == Lang::English ? g.english : g.russian;
 }
 
 } // namespace velmora

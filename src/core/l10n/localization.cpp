@@ -2,7 +2,7 @@
 
 #include "common/error.h"
 #include "common/numtext.h"
-#include "l10n/settingsaccess.h"
+#include "l10n/texts.h"
 #include "l10n/units.h"
 
 #include <algorithm>
@@ -12,15 +12,8 @@ namespace velmora {
 
 namespace {
 
-struct Entry
-{
-    std::string key;
-    std::string text;
-};
-
-// The table keeps registration order: a lookup takes the first match.
-std::vector<Entry> g_table;
-int g_language = 0;
+// The table BuildTextTable is filling on this thread, if any.
+thread_local TextTable *t_building = nullptr;
 
 // The name the system gives its default language when it is Russian.
 constexpr std::string_view RussianSystemLanguage = "Русский (Россия)";
@@ -38,96 +31,108 @@ bool SameKey(std::string_view a, std::string_view b)
            });
 }
 
-std::vector<Entry>::iterator FindEntry(std::string_view key)
-{
-    return std::find_if(g_table.begin(), g_table.end(),
-                        [key](const Entry &e) { return SameKey(e.key, key); });
-}
-
 } // namespace
 
-void InitLocalization(const std::string &systemLanguageName)
+void TextTable::Add(std::string_view key, std::string_view text)
 {
-    g_language = systemLanguageName == RussianSystemLanguage ? 1 : 0;
-    g_table.clear();
-
-    // A stored value that is not text leaves the language the system suggested.
-    const SettingsStore::Value stored = ReadSetting("Language");
-    if (stored.kind == SettingsStore::Value::Absent) {
-        g_language = 1;
-    } else if (stored.kind == SettingsStore::Value::Text) {
-        try {
-            g_language = ParseInt(stored.text);
-        } catch (const ConversionError &) {
-            g_language = 1;
-        }
-    }
-    SetLanguage(g_language);
-
-    ResetUnits();
-    SetUnits(ReadUnits());
-
-    AddText("Wait", "Wait...;Ждите...");
-}
-
-void AddText(std::string_view key, std::string_view text)
-{
-    auto it = FindEntry(key);
+    // The table keeps registration order: a lookup takes the first match.
+    auto it = std::find_if(m_entries.begin(), m_entries.end(),
+                           [key](const Entry &e) { return SameKey(e.key, key); });
     if (text.empty()) {
-        if (it != g_table.end())
-            g_table.erase(it);
+        if (it != m_entries.end())
+            m_entries.erase(it);
         return;
     }
-    if (it != g_table.end())
+    if (it != m_entries.end())
         it->text = std::string(text);
     else
-        g_table.push_back(Entry {std::string(key), std::string(text)});
+        m_entries.push_back(Entry {std::string(key), std::string(text)});
 }
 
-std::string GetText(std::string_view key)
+std::string TextTable::Get(std::string_view key, Lang lang) const
 {
-    const auto it = FindEntry(key);
-    if (it == g_table.end())
+    const auto it = std::find_if(m_entries.begin(), m_entries.end(),
+                                 [key](const Entry &e) { return SameKey(e.key, key); });
+    if (it == m_entries.end())
         return {};
     std::vector<std::string> parts = SplitString(it->text, ';');
-    const std::size_t index = static_cast<std::size_t>(Language());
+    const std::size_t index = static_cast<std::size_t>(lang);
     return index < parts.size() ? std::move(parts[index]) : std::string();
 }
 
-bool IsEnglish()
-{
-    return g_language == 0;
-}
-
-Lang CurrentLang()
-{
-    return IsEnglish() ? Lang::English : Lang::Russian;
-}
-
-int Language()
-{
-    return g_language == 0 ? 0 : 1;
-}
-
-void SetLanguage(int index)
-{
-    g_language = index;
-    WriteSetting("Language", FormatInt(index));
-}
-
-std::vector<std::string> RegisteredKeys()
+std::vector<std::string> TextTable::Keys() const
 {
     std::vector<std::string> keys;
-    keys.reserve(g_table.size());
-    for (const Entry &e : g_table)
+    keys.reserve(m_entries.size());
+    for (const Entry &e : m_entries)
         keys.push_back(e.key);
     return keys;
 }
 
-void ReleaseTexts()
+TextTable BuildTextTable(const std::function<void()> &registerTexts)
 {
-    g_table.clear();
-    g_table.shrink_to_fit();
+    TextTable table;
+    TextTable *const outer = t_building;
+    t_building = &table;
+    try {
+        registerTexts();
+    } catch (...) {
+        t_building = outer;
+        throw;
+    }
+    t_building = outer;
+    return table;
+}
+
+void AddText(std::string_view key, std::string_view text)
+{
+    if (t_building)
+        t_building->Add(key, text);
+}
+
+const TextTable &ProgramTexts()
+{
+    static const TextTable table = BuildTextTable([] {
+        AddText("Wait", "Wait...;Ждите...");
+        RegisterAllTexts();
+    });
+    return table;
+}
+
+std::string GetText(std::string_view key, Lang lang)
+{
+    return ProgramTexts().Get(key, lang);
+}
+
+Lang LangOf(int index)
+{
+    return index == 0 ? Lang::English : Lang::Russian;
+}
+
+StartSettings ReadStartSettings(SettingsStore &store, const std::string &systemLanguageName)
+{
+    StartSettings settings;
+    // A stored value that is not text leaves the language the system suggested.
+    settings.language = systemLanguageName == RussianSystemLanguage ? 1 : 0;
+    const SettingsStore::Value stored = store.Read("Language");
+    if (stored.kind == SettingsStore::Value::Absent) {
+        settings.language = 1;
+    } else if (stored.kind == SettingsStore::Value::Text) {
+        try {
+            settings.language = ParseInt(stored.text);
+        } catch (const ConversionError &) {
+            settings.language = 1;
+        }
+    }
+    StoreLanguage(store, settings.language);
+    settings.units = UnitsFromStore(store);
+    StoreUnits(store, settings.units);
+    return settings;
+}
+
+void StoreLanguage(SettingsStore &store, int index)
+{
+    store.Write("Language", FormatInt(index));
 }
 
 std::vector<std::string> SplitString(std::string_view text, char delimiter)

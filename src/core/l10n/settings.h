@@ -24,9 +24,4 @@ public:
     virtual void Write(const std::string &name, const std::string &text) = 0;
 };
 
-// The store the localization module reads and writes; not owned. With no store set (nullptr),
-// every read gives Absent and every write does nothing.
-void SetSettingsStore(SettingsStore *store);
-SettingsStore *CurrentSettingsStore();
-
 } // namespace velmora

@@ -201,18 +201,17 @@ protected:
     {
         if (!FileExists(std::string(VELMORA_APP_DIR) + "/base_provod.dat"))
             GTEST_SKIP() << "base_provod.dat is not built";
-        OpenCatalogue(data.Path(), VELMORA_APP_DIR);
+        OpenCatalogue(catalogue, data.Path(), VELMORA_APP_DIR);
         LoadProject(std::string(VELMORA_SOURCE_DIR) + "/share/examples/example.vlp", project);
     }
-    void TearDown() override { WiresList().Clear(); }
-
     TempFolder data;
+    TWiresList catalogue;
     TProject project;
 };
 
 TEST_F(ExampleProjectResults, AsVelmoraCalcPrintsThem)
 {
-    const TWireRec wire = FindWire(project.Dat.Provod);
+    const TWireRec wire = catalogue.FindByName(project.Dat.Provod);
     ASSERT_EQ(wire.Name, "АС 70/11");
     const CalcArgs args = CalcArgsOf(project.Dat, wire);
     CalcRun run;

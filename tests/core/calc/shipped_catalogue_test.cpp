@@ -22,17 +22,16 @@ protected:
     {
         if (!FileExists(std::string(VELMORA_APP_DIR) + "/base_provod.dat"))
             GTEST_SKIP() << "base_provod.dat is not built";
-        OpenCatalogue(data.Path(), VELMORA_APP_DIR);
+        OpenCatalogue(catalogue, data.Path(), VELMORA_APP_DIR);
     }
-    void TearDown() override { WiresList().Clear(); }
-
     TempFolder data;
+    TWiresList catalogue;
 };
 
 TEST_F(ShippedCatalogueCalc, NewProjectCalculatesAtOnce)
 {
     const TProject project;
-    const TWireRec wire = FindWire(project.Dat.Provod);
+    const TWireRec wire = catalogue.FindByName(project.Dat.Provod);
     ASSERT_FALSE(wire.Name.empty()) << project.Dat.Provod;
 
     CalcRun run;
@@ -50,10 +49,10 @@ TEST_F(ShippedCatalogueCalc, NewProjectCalculatesAtOnce)
 // or in a critical-span warning, never in an arithmetic error.
 TEST_F(ShippedCatalogueCalc, EveryWireCalculatesInANewProject)
 {
-    ASSERT_GT(WiresList().Count(), 1);
-    for (int i = 0; i < WiresList().Count(); ++i) {
+    ASSERT_GT(catalogue.Count(), 1);
+    for (int i = 0; i < catalogue.Count(); ++i) {
         TProject project;
-        const TWireRec wire = WiresList().GetWire(i);
+        const TWireRec wire = catalogue.GetWire(i);
         project.Dat.Provod = wire.Name;
         SCOPED_TRACE(project.Dat.Provod);
         CalcRun run;

@@ -26,8 +26,6 @@ class StringingTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        SetLanguage(0);
-        RegisterAllTexts();
         const std::string share = std::string(VELMORA_SOURCE_DIR) + "/share/";
         LoadProject(share + "examples/example.vlp", project);
         const std::string catalogue = share + "catalogue/wires.txt";

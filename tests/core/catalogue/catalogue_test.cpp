@@ -30,50 +30,53 @@ const TWireRec kAc {1, "АС 50/8", 9.6, 56.24, 0.195, 8250, 1.92e-5};
 TEST(OpenCatalogue, FirstStartCopiesTheShippedFileOnceAndSortsByName)
 {
     TempFolder common, app;
+    TWiresList list;
     WriteCatalogue(app.File("base_provod.dat"),
                    {kApc, kAc, TWireRec {5, "ТК-50", 9.1, 48.6, 0.417, 18500, 1.2e-5}});
 
-    OpenCatalogue(common.Path() + "/deep/er", app.Path());
+    OpenCatalogue(list, common.Path() + "/deep/er", app.Path());
     const std::string dataFile = common.Path() + "/deep/er/Orbelan/Tarnvik/base_provod.dat";
-    EXPECT_EQ(WiresList().FileName(), dataFile);
-    ASSERT_EQ(WiresList().Count(), 3);
-    EXPECT_EQ(WiresList().GetWire(0).Name, "АПС35/6.2");
-    EXPECT_EQ(WiresList().GetWire(1).Name, "АС 50/8");
-    EXPECT_EQ(FindWire("АПС35/6.2"), kApc);
-    EXPECT_EQ(FindWire("апс35/6.2"), TWireRec {});
-    EXPECT_EQ(FindWire("АПС35/6.2 "), TWireRec {});
+    EXPECT_EQ(list.FileName(), dataFile);
+    ASSERT_EQ(list.Count(), 3);
+    EXPECT_EQ(list.GetWire(0).Name, "АПС35/6.2");
+    EXPECT_EQ(list.GetWire(1).Name, "АС 50/8");
+    EXPECT_EQ(list.FindByName("АПС35/6.2"), kApc);
+    EXPECT_EQ(list.FindByName("апс35/6.2"), TWireRec {});
+    EXPECT_EQ(list.FindByName("АПС35/6.2 "), TWireRec {});
 
     // A later start reads the data folder's copy even when the shipped file has changed.
     WriteCatalogue(app.File("base_provod.dat"), {kAc});
-    OpenCatalogue(common.Path() + "/deep/er/", app.Path() + "/");
-    EXPECT_EQ(WiresList().Count(), 3);
-    EXPECT_EQ(FindWire("ТК-50").Group, 5);
+    OpenCatalogue(list, common.Path() + "/deep/er/", app.Path() + "/");
+    EXPECT_EQ(list.Count(), 3);
+    EXPECT_EQ(list.FindByName("ТК-50").Group, 5);
 }
 
 TEST(OpenCatalogue, WithoutAnyFileTheDataFolderGetsAnEmptyCatalogue)
 {
     TempFolder common, app;
-    OpenCatalogue(common.Path(), app.Path());
+    TWiresList list;
+    OpenCatalogue(list, common.Path(), app.Path());
     const std::string dataFile = CatalogueDataDir(common.Path()) + "base_provod.dat";
-    EXPECT_EQ(WiresList().Count(), 0);
+    EXPECT_EQ(list.Count(), 0);
     EXPECT_TRUE(FileExists(dataFile));
     EXPECT_EQ(ReadFileBytes(dataFile), "");
 
     // Wires added during the run are saved there, and the next start finds them.
-    WiresList().Add(kApc);
-    WiresList().SaveToFile(WiresList().FileName());
+    list.Add(kApc);
+    list.SaveToFile(list.FileName());
     WriteCatalogue(app.File("base_provod.dat"), {kAc});
-    OpenCatalogue(common.Path(), app.Path());
-    ASSERT_EQ(WiresList().Count(), 1);
-    EXPECT_EQ(WiresList().GetWire(0), kApc);
+    OpenCatalogue(list, common.Path(), app.Path());
+    ASSERT_EQ(list.Count(), 1);
+    EXPECT_EQ(list.GetWire(0), kApc);
 }
 
 TEST(OpenCatalogue, AnUnreadableDataFolderIsReported)
 {
     TempFolder common, app;
+    TWiresList list;
     // A plain file where the folder chain should go.
     WriteFileAtomically(common.File("Orbelan"), "x");
-    EXPECT_THROW(OpenCatalogue(common.Path(), app.Path()), Error);
+    EXPECT_THROW(OpenCatalogue(list, common.Path(), app.Path()), Error);
 }
 
 TEST(ShippedCatalogue, ReadSortedByNameOrRefusedNamingTheFile)
@@ -106,19 +109,19 @@ TEST(OpenCatalogue, DataFolderPath)
 
 TEST(GroupName, BothLanguagesAndOutOfRange)
 {
-    SetLanguage(0);
-    EXPECT_EQ(GroupName(0), "Reference fully");
-    EXPECT_EQ(GroupName(1), "Wires according to National Standard 839-80*Е");
-    EXPECT_EQ(GroupName(3), "Wires according to Technical Conditions 16-707.183-81");
-    EXPECT_EQ(GroupName(7), "Others");
-    SetLanguage(1);
-    EXPECT_EQ(GroupName(0), "Справочник полностью");
-    EXPECT_EQ(GroupName(2), "Провода ТУ 3511-001-40914170-2012");
-    EXPECT_EQ(GroupName(3), "Провода ТУ 16-705.183-81");
-    EXPECT_EQ(GroupName(6), "Самонесущие оптоволоконные кабели");
-    EXPECT_EQ(GroupName(-1), "");
-    EXPECT_EQ(GroupName(8), "");
-    SetLanguage(0);
+    EXPECT_EQ(GroupName(0, Lang::English), "Reference fully");
+    EXPECT_EQ(GroupName(1, Lang::English), "Wires according to National Standard 839-80*Е");
+    EXPECT_EQ(GroupName(3, Lang::English), "Wires according to Technical Conditions 16-707.183-81");
+    EXPECT_EQ(GroupName(7, Lang::English), "Others");
+    EXPECT_EQ(GroupName(0, Lang::Russian), "Справочник полностью");
+    EXPECT_EQ(GroupName(2, Lang::Russian), "Провода ТУ 3511-001-40914170-2012");
+    EXPECT_EQ(GroupName(3, Lang::Russian), "Провода ТУ 16-705.183-81");
+    EXPECT_EQ(GroupName(6, Lang::Russian), "Самонесущие оптоволоконные кабели");
+    EXPECT_EQ(GroupName(-1, Lang::Russian), "");
+    EXPECT_EQ(GroupName(8, Lang::English), "");
     // The "Е" of group 1 is the Cyrillic letter in both languages.
-    EXPECT_EQ(GroupName(1).substr(GroupName(1).size() - 2), "\xD0\x95");
+    EXPECT_EQ(GroupName(1, Lang::English).substr(GroupName(1, Lang::English).size() - 2),
+              "\xD0\x95");
+    EXPECT_EQ(GroupName(1, Lang::Russian).substr(GroupName(1, Lang::Russian).size() - 2),
+              "\xD0\x95");
 }

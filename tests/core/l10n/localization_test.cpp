@@ -10,19 +10,6 @@ namespace {
 const char *const RussianSystem = "Русский (Россия)";
 const char *const EnglishSystem = "English (United States)";
 
-class LocalizationTest : public ::testing::Test
-{
-protected:
-    FakeSettingsStore store;
-    ScopedSettingsStore scope {store};
-
-    void TearDown() override
-    {
-        ReleaseTexts();
-        SetLanguage(0);
-    }
-};
-
 TEST(SplitStringTest, FieldsAreMaximalNonEmptyRuns)
 {
     using List = std::vector<std::string>;
@@ -36,19 +23,19 @@ TEST(SplitStringTest, FieldsAreMaximalNonEmptyRuns)
     EXPECT_EQ(SplitString("a b", ' '), (List {"a", "b"}));
 }
 
-TEST_F(LocalizationTest, FirstStartIsRussianOnEverySystemAndStoresTheLanguage)
+TEST(StartSettingsTest, FirstStartIsRussianOnEverySystemAndStoresTheLanguage)
 {
     for (const char *system : {RussianSystem, EnglishSystem}) {
-        store.texts.clear();
-        InitLocalization(system);
-        EXPECT_FALSE(IsEnglish()) << system;
-        EXPECT_EQ(Language(), 1);
+        FakeSettingsStore store;
+        const StartSettings settings = ReadStartSettings(store, system);
+        EXPECT_EQ(settings.language, 1) << system;
+        EXPECT_EQ(LangOf(settings.language), Lang::Russian);
         EXPECT_EQ(store.Text("Language"), "1");
         EXPECT_EQ(store.Text("Units"), "0");
     }
 }
 
-TEST_F(LocalizationTest, StoredLanguageCases)
+TEST(StartSettingsTest, StoredLanguageCases)
 {
     struct Case
     {
@@ -58,94 +45,79 @@ TEST_F(LocalizationTest, StoredLanguageCases)
     };
     for (const Case &c : {Case {"0", true, "0"}, Case {"x", false, "1"}, Case {"7", false, "7"},
                           Case {"1", false, "1"}}) {
+        FakeSettingsStore store;
         store.SetText("Language", c.stored);
-        InitLocalization(EnglishSystem);
-        EXPECT_EQ(IsEnglish(), c.english) << c.stored;
+        const StartSettings settings = ReadStartSettings(store, EnglishSystem);
+        EXPECT_EQ(LangOf(settings.language) == Lang::English, c.english) << c.stored;
         EXPECT_EQ(store.Text("Language"), c.writtenBack) << c.stored;
     }
     // "7" reads the Russian texts.
-    store.SetText("Language", "7");
-    InitLocalization(EnglishSystem);
-    EXPECT_EQ(Language(), 1);
-    EXPECT_EQ(GetText("Wait"), "Ждите...");
+    EXPECT_EQ(GetText("Wait", LangOf(7)), "Ждите...");
 }
 
-TEST_F(LocalizationTest, ValueOfAnotherTypeKeepsTheSystemLanguage)
+TEST(StartSettingsTest, ValueOfAnotherTypeKeepsTheSystemLanguage)
 {
+    FakeSettingsStore store;
     store.SetOtherType("Language");
-    InitLocalization(EnglishSystem);
-    EXPECT_TRUE(IsEnglish());
+    EXPECT_EQ(LangOf(ReadStartSettings(store, EnglishSystem).language), Lang::English);
     EXPECT_EQ(store.Text("Language"), "0");
 
     store.SetOtherType("Language");
-    InitLocalization(RussianSystem);
-    EXPECT_FALSE(IsEnglish());
+    EXPECT_EQ(LangOf(ReadStartSettings(store, RussianSystem).language), Lang::Russian);
 }
 
-TEST_F(LocalizationTest, WithoutStoreReadsAreAbsentAndWritesDoNothing)
+TEST(StartSettingsTest, RefusedWriteThrowsTheStoresError)
 {
-    SetSettingsStore(nullptr);
-    InitLocalization(EnglishSystem);
-    EXPECT_FALSE(IsEnglish());
-    EXPECT_EQ(ReadUnits(), 0);
-    SetUnits(1);
-    EXPECT_EQ(StressFactor(), 10.0);
-    EXPECT_TRUE(store.texts.empty());
-    SetUnits(0);
-}
-
-TEST_F(LocalizationTest, RefusedWriteThrowsAndKeepsTheLanguageInMemory)
-{
-    InitLocalization(EnglishSystem);
+    FakeSettingsStore store;
     store.failWrites = true;
     try {
-        SetLanguage(0);
+        ReadStartSettings(store, EnglishSystem);
         FAIL() << "no error";
     } catch (const Error &e) {
         EXPECT_STREQ(e.what(), "Failed to set data for 'Language'");
     }
-    EXPECT_TRUE(IsEnglish());
-    store.failWrites = false;
+    try {
+        StoreLanguage(store, 0);
+        FAIL() << "no error";
+    } catch (const Error &e) {
+        EXPECT_STREQ(e.what(), "Failed to set data for 'Language'");
+    }
 }
 
-TEST_F(LocalizationTest, InitRegistersOnlyTheWaitEntry)
+TEST(TextTableTest, GetPicksTheLanguageAndIgnoresKeyCase)
 {
-    InitLocalization(EnglishSystem);
-    SetLanguage(0);
-    EXPECT_EQ(GetText("Wait"), "Wait...");
-    EXPECT_EQ(GetText("Project"), "");
+    TextTable table;
+    table.Add("quit_the_program", "Are you sure?;Вы уверены?");
+    EXPECT_EQ(table.Get("QUIT_THE_PROGRAM", Lang::English), "Are you sure?");
+    EXPECT_EQ(table.Get("Quit_The_Program", Lang::English), "Are you sure?");
+    EXPECT_EQ(table.Get("quit_the_program", Lang::Russian), "Вы уверены?");
+    EXPECT_EQ(table.Get("never_registered", Lang::Russian), "");
+    EXPECT_EQ(table.Get("never_registered", Lang::English), "");
+    EXPECT_EQ(GetText("never_registered", Lang::English), "");
 }
 
-TEST_F(LocalizationTest, GetTextPicksTheLanguageAndIgnoresKeyCase)
+TEST(TextTableTest, AddReplacesWhateverTheCaseAndEmptyTextRemoves)
 {
-    InitLocalization(EnglishSystem);
-    AddText("quit_the_program", "Are you sure?;Вы уверены?");
-    SetLanguage(0);
-    EXPECT_EQ(GetText("QUIT_THE_PROGRAM"), "Are you sure?");
-    EXPECT_EQ(GetText("Quit_The_Program"), "Are you sure?");
-    SetLanguage(1);
-    EXPECT_EQ(GetText("quit_the_program"), "Вы уверены?");
-    EXPECT_EQ(GetText("never_registered"), "");
-    SetLanguage(0);
-    EXPECT_EQ(GetText("never_registered"), "");
+    TextTable table;
+    table.Add("Help", "Help;Помощь");
+    table.Add("HELP", "Help;Справка");
+    EXPECT_EQ(table.Get("help", Lang::Russian), "Справка");
+    EXPECT_EQ(table.Keys(), std::vector<std::string> {"Help"});
+    table.Add("help", "");
+    EXPECT_EQ(table.Get("Help", Lang::Russian), "");
+    EXPECT_TRUE(table.Keys().empty());
 }
 
-TEST_F(LocalizationTest, AddTextReplacesWhateverTheCaseAndEmptyTextRemoves)
+TEST(TextTableTest, BuildCollectsTheAddTextsOfItsFunctionOnly)
 {
-    InitLocalization(EnglishSystem);
-    SetLanguage(1);
-    AddText("Help", "Help;Помощь");
-    AddText("HELP", "Help;Справка");
-    EXPECT_EQ(GetText("help"), "Справка");
-    AddText("help", "");
-    EXPECT_EQ(GetText("Help"), "");
-}
-
-TEST_F(LocalizationTest, ReleaseEmptiesTheTable)
-{
-    InitLocalization(EnglishSystem);
-    ReleaseTexts();
-    EXPECT_EQ(GetText("Wait"), "");
+    const TextTable table = BuildTextTable([] {
+        AddText("One", "One;Один");
+        // A nested build keeps its entries to itself.
+        const TextTable inner = BuildTextTable([] { AddText("Two", "Two;Два"); });
+        EXPECT_EQ(inner.Keys(), std::vector<std::string> {"Two"});
+        AddText("Three", "Three;Три");
+    });
+    EXPECT_EQ(table.Keys(), (std::vector<std::string> {"One", "Three"}));
 }
 
 } // namespace

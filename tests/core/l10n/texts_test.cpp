@@ -9,23 +9,8 @@ namespace {
 class TextsTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { ReleaseTexts(); }
-    void TearDown() override
-    {
-        ReleaseTexts();
-        SetLanguage(0);
-    }
-
-    static std::string En(const char *key)
-    {
-        SetLanguage(0);
-        return GetText(key);
-    }
-    static std::string Ru(const char *key)
-    {
-        SetLanguage(1);
-        return GetText(key);
-    }
+    static std::string En(const char *key) { return GetText(key, Lang::English); }
+    static std::string Ru(const char *key) { return GetText(key, Lang::Russian); }
 };
 
 TEST_F(TextsTest, EachWindowRegistersItsOwnEntries)
@@ -49,9 +34,7 @@ TEST_F(TextsTest, EachWindowRegistersItsOwnEntries)
           Table {RegisterResultsTexts, 83, "View", "Res_file_not_written"},
           Table {RegisterDesktopTexts, 22, "Insert_span", "Help_missing"},
           Table {RegisterProfileTexts, 40, "Line_profile", "Profile_forbidden_tip"}}) {
-        ReleaseTexts();
-        t.registerTexts();
-        const std::vector<std::string> keys = RegisteredKeys();
+        const std::vector<std::string> keys = BuildTextTable(t.registerTexts).Keys();
         ASSERT_EQ(keys.size(), t.count) << t.first;
         EXPECT_EQ(keys.front(), t.first);
         EXPECT_EQ(keys.back(), t.last);
@@ -60,24 +43,34 @@ TEST_F(TextsTest, EachWindowRegistersItsOwnEntries)
 
 TEST_F(TextsTest, EveryEntryHasAnEnglishAndARussianPart)
 {
-    RegisterAllTexts();
-    const std::vector<std::string> keys = RegisteredKeys();
+    const TextTable table = BuildTextTable(RegisterAllTexts);
+    const std::vector<std::string> keys = table.Keys();
     EXPECT_EQ(keys.size(),
               68u + 56 + 12 + 16 + 6 + 2 + 3 + 42 + 83 + 22 + 40); // no key is registered twice
     for (const std::string &key : keys) {
-        SetLanguage(0);
-        const std::string en = GetText(key);
-        SetLanguage(1);
-        const std::string ru = GetText(key);
+        const std::string en = table.Get(key, Lang::English);
+        const std::string ru = table.Get(key, Lang::Russian);
         EXPECT_FALSE(en.empty()) << key;
         EXPECT_FALSE(ru.empty()) << key;
         EXPECT_NE(en, ru) << key;
     }
 }
 
+// The program's table holds every window's entries and the wait window's title.
+TEST_F(TextsTest, TheProgramsTableHoldsEveryTable)
+{
+    EXPECT_EQ(ProgramTexts().Keys().size(), BuildTextTable(RegisterAllTexts).Keys().size() + 1);
+    EXPECT_EQ(En("Wait"), "Wait...");
+    EXPECT_EQ(Ru("Wait"), "Ждите...");
+    EXPECT_EQ(Ru("Profile_forbidden_tip"),
+              BuildTextTable(RegisterProfileTexts).Get("Profile_forbidden_tip", Lang::Russian));
+    // An AddText outside a build changes no table.
+    AddText("Wait", "Changed;Изменено");
+    EXPECT_EQ(En("Wait"), "Wait...");
+}
+
 TEST_F(TextsTest, TextsKeepBreaksBlanksAndSpellings)
 {
-    RegisterAllTexts();
     EXPECT_EQ(En("Climatic_param_title"),
               "Climatic parameters specification.\r\nReliability coefficients");
     EXPECT_EQ(Ru("Sect_area_"), "\r\nСечение,\r\nмм²");

@@ -7,20 +7,7 @@
 namespace velmora {
 namespace {
 
-class UnitsTest : public ::testing::Test
-{
-protected:
-    FakeSettingsStore store;
-    ScopedSettingsStore scope {store};
-
-    void TearDown() override
-    {
-        ReleaseTexts();
-        ResetUnits();
-    }
-};
-
-TEST_F(UnitsTest, FactorsOfEachMode)
+TEST(UnitsTest, FactorsOfEachMode)
 {
     struct Case
     {
@@ -30,23 +17,25 @@ TEST_F(UnitsTest, FactorsOfEachMode)
     };
     for (const Case &c :
          {Case {0, 1.0, 1.0}, Case {1, 10.0, 0.01}, Case {5, 10.0, 0.01}, Case {-1, 10.0, 0.01}}) {
-        SetUnits(c.mode);
-        EXPECT_EQ(StressFactor(), c.stress) << c.mode;
-        EXPECT_EQ(ForceFactor(), c.force) << c.mode;
+        const UnitFactors factors = UnitFactorsOf(c.mode);
+        EXPECT_EQ(factors.stress, c.stress) << c.mode;
+        EXPECT_EQ(factors.force, c.force) << c.mode;
+        FakeSettingsStore store;
+        StoreUnits(store, c.mode);
         EXPECT_EQ(store.Text("Units"), std::to_string(c.mode));
     }
 }
 
-TEST_F(UnitsTest, ShownValuesInNewtonUnits)
+TEST(UnitsTest, ShownValuesInNewtonUnits)
 {
-    SetUnits(1);
-    EXPECT_DOUBLE_EQ(9 * StressFactor(), 90);
-    EXPECT_DOUBLE_EQ(1500 * ForceFactor(), 15);
-    EXPECT_DOUBLE_EQ(8250 * ForceFactor(), 82.5);
-    EXPECT_DOUBLE_EQ(82.5 / ForceFactor(), 8250);
+    const UnitFactors factors = UnitFactorsOf(1);
+    EXPECT_DOUBLE_EQ(9 * factors.stress, 90);
+    EXPECT_DOUBLE_EQ(1500 * factors.force, 15);
+    EXPECT_DOUBLE_EQ(8250 * factors.force, 82.5);
+    EXPECT_DOUBLE_EQ(82.5 / factors.force, 8250);
 }
 
-TEST_F(UnitsTest, StartUpReadsTheStoredModeAndWritesItBack)
+TEST(UnitsTest, StartUpReadsTheStoredModeAndWritesItBack)
 {
     struct Case
     {
@@ -57,34 +46,26 @@ TEST_F(UnitsTest, StartUpReadsTheStoredModeAndWritesItBack)
     };
     for (const Case &c : {Case {nullptr, 0, 1.0, "0"}, Case {"1", 1, 10.0, "1"},
                           Case {"5", 5, 10.0, "5"}, Case {"kN", 0, 1.0, "0"}}) {
-        store.texts.clear();
+        FakeSettingsStore store;
         if (c.stored)
             store.SetText("Units", c.stored);
-        InitLocalization("English");
-        EXPECT_EQ(ReadUnits(), c.mode) << (c.stored ? c.stored : "absent");
-        EXPECT_EQ(StressFactor(), c.stress);
+        const StartSettings settings = ReadStartSettings(store, "English");
+        EXPECT_EQ(settings.units, c.mode) << (c.stored ? c.stored : "absent");
+        EXPECT_EQ(UnitFactorsOf(settings.units).stress, c.stress);
         EXPECT_EQ(store.Text("Units"), c.written);
     }
 }
 
-TEST_F(UnitsTest, ValueOfAnotherTypeKeepsTheModeHeld)
+TEST(UnitsTest, ValueOfAnotherTypeKeepsTheModeHeld)
 {
+    FakeSettingsStore store;
     store.SetOtherType("Units");
-    InitLocalization("English");
-    EXPECT_EQ(ReadUnits(), 0);
-    EXPECT_EQ(StressFactor(), 1.0);
+    EXPECT_EQ(ReadStartSettings(store, "English").units, 0);
 
-    SetUnits(1);
     store.SetOtherType("Units");
-    EXPECT_EQ(ReadUnits(), 1);
-}
-
-TEST_F(UnitsTest, ReadUnitsLeavesTheFactors)
-{
-    SetUnits(0);
+    EXPECT_EQ(UnitsFromStore(store, 1), 1);
     store.SetText("Units", "1");
-    EXPECT_EQ(ReadUnits(), 1);
-    EXPECT_EQ(StressFactor(), 1.0);
+    EXPECT_EQ(UnitsFromStore(store, 0), 1);
 }
 
 } // namespace
