@@ -64,7 +64,8 @@ AppWindows &Windows()
     return windows;
 }
 
-void CreateAppWindows(const std::function<void(int position)> &beforeEach)
+void CreateAppWindows(ProgramContext &program,
+                      const std::function<void(int position)> &beforeEach)
 {
     AppWindows &w = Windows();
     int position = 0;
@@ -75,21 +76,21 @@ void CreateAppWindows(const std::function<void(int position)> &beforeEach)
     };
     try {
         next();
-        w.FormMain = new TFormMain;
+        w.FormMain = new TFormMain(program);
         DefaultPrompts().SetOwner(w.FormMain);
         QCoreApplication::instance()->installEventFilter(new HelpKeyFilter(w.FormMain));
         next();
-        w.FormUnitsDlg = new TFormUnitsDlg(w.FormMain);
+        w.FormUnitsDlg = new TFormUnitsDlg(program, w.FormMain);
         next();
         w.FormAbout = new TFormAbout(w.FormMain);
         next();
-        w.LanguageDialog = new TLanguageDialog(w.FormMain);
+        w.LanguageDialog = new TLanguageDialog(program, w.FormMain);
         next();
         w.FormWait = new TFormWait(w.FormMain);
         next();
         // The catalogue window reads the catalogue; it makes its wire editor (position 7).
         w.FormWiresBase
-            = new TFormWiresBase(CommonDataDir(), ApplicationDir().toStdString(), w.FormMain);
+            = new TFormWiresBase(program, CommonDataDir(), ApplicationDir().toStdString(), w.FormMain);
         // The project's wire may be among the wires changed: the results follow.
         QObject::connect(w.FormWiresBase, &TFormWiresBase::CatalogueChanged, w.FormMain,
                          &TFormMain::InputChanged);
@@ -100,7 +101,7 @@ void CreateAppWindows(const std::function<void(int position)> &beforeEach)
         next();
         // The template list window makes its template editor (position 9) first.
         next();
-        w.FormSpisokShabloni = new TFormSpisokShabloni(w.FormMain->TemplateHostOf(), w.FormMain);
+        w.FormSpisokShabloni = new TFormSpisokShabloni(program, w.FormMain->TemplateHostOf(), w.FormMain);
         MakeOrdinaryWindow(w.FormSpisokShabloni, w.FormMain);
         QObject::connect(w.FormMain, &TFormMain::ProjectReplaced, w.FormSpisokShabloni,
                          [list = w.FormSpisokShabloni, main = w.FormMain] {
@@ -118,7 +119,7 @@ void CreateAppWindows(const std::function<void(int position)> &beforeEach)
         w.FormStringing
             = new TFormStringing(StringingHost {[main]() -> TProject & { return main->CurProject; },
                                                 [main] { return main->ProjectFileName; },
-                                                [main] { main->FormToProject(); }, &Program()},
+                                                [main] { main->FormToProject(); }, &program},
                                  main);
         QObject::connect(main, &TFormMain::ProjectReplaced, w.FormStringing,
                          &TFormStringing::ProjectReplaced);
@@ -127,7 +128,7 @@ void CreateAppWindows(const std::function<void(int position)> &beforeEach)
         next();
         w.FormProfile
             = new TFormProfile(ProfileHost {[main]() -> TProject & { return main->CurProject; },
-                                            [main] { main->FormToProject(); }},
+                                            [main] { main->FormToProject(); }, &program},
                                main);
         MakeOrdinaryWindow(w.FormProfile, main);
         QObject::connect(main, &TFormMain::ProjectReplaced, w.FormProfile,

@@ -17,6 +17,7 @@ class TFormStringing;
 class TFormProfile;
 class TFormWiresBase;
 class TLanguageDialog;
+class ProgramContext;
 
 // The one instance of every window, created at start-up in this order and kept for the whole
 // run (the wire editor belongs to the catalogue window, the template editor to the template
@@ -39,9 +40,11 @@ struct AppWindows
 AppWindows &Windows();
 
 // Creates every window in the order of AppWindows, the main window first; every other window
-// is owned by it. beforeEach (tests) is called with the position (1 = main window) before
+// is owned by it. The windows show the language, units and catalogue of program, which must
+// outlive them. beforeEach (tests) is called with the position (1 = main window) before
 // each creation. Throws whatever a creation throws; the windows made so far are destroyed.
-void CreateAppWindows(const std::function<void(int position)> &beforeEach = {});
+void CreateAppWindows(ProgramContext &program,
+                      const std::function<void(int position)> &beforeEach = {});
 // Destroys the windows (tests; the program ends with them).
 void DestroyAppWindows();
 

@@ -4,6 +4,7 @@
 #include "gui/platform.h"
 #include "gui/program.h"
 #include "gui/uitext.h"
+#include "gui/programcontext.h"
 #include "l10n/localization.h"
 #include "l10n/settings.h"
 
@@ -16,21 +17,16 @@ namespace velmora {
 
 namespace {
 
-// A store for reading only (the one installed, else the platform's): the language it names is
-// used, and the localization's writes of the language and units go nowhere.
+// The platform's store for reading only: the language it names is used, and the start-up's
+// writes of the language and units go nowhere.
 class ReadOnlySettings : public SettingsStore
 {
 public:
-    explicit ReadOnlySettings(SettingsStore *installed)
-        : m_store(installed ? *installed : m_platform)
-    {
-    }
-    Value Read(const std::string &name) override { return m_store.Read(name); }
+    Value Read(const std::string &name) override { return m_platform.Read(name); }
     void Write(const std::string &, const std::string &) override { }
 
 private:
     QtSettingsStore m_platform;
-    SettingsStore &m_store;
 };
 
 } // namespace
@@ -50,13 +46,9 @@ bool AsksForTextOnly(const QStringList &arguments)
 int AnswerTextOnly(const QStringList &arguments)
 {
     QLocale::setDefault(QLocale::c());
-    SettingsStore *kept = CurrentSettingsStore();
-    ReadOnlySettings settings(kept);
-    SetSettingsStore(&settings);
-    InitLocalization(SystemLanguageName());
-    const CommandLineAnswer answer = AnswerCommandLine(arguments);
-    SetSettingsStore(kept);
-    return answer.status.value_or(0);
+    ReadOnlySettings settings;
+    const ProgramContext program(settings, SystemLanguageName());
+    return AnswerCommandLine(arguments).status.value_or(0);
 }
 
 CommandLineAnswer AnswerCommandLine(const QStringList &arguments)

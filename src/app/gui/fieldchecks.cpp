@@ -69,30 +69,30 @@ FieldRefusal ClimateRefusal(const TDAT &dat)
     return impossible;
 }
 
-FieldRefusal InputRefusal(const TDAT &dat)
+FieldRefusal InputRefusal(const TDAT &dat, const ProgramContext &context)
 {
-    if (FindWire(dat.Provod).Name.empty())
-        return {"Type_of_wire",
-                QString::fromStdString(MissingWireText(WiresList(), dat.Provod, CurrentLang()))};
+    const TWiresList &catalogue = context.Catalogue();
+    if (catalogue.FindByName(dat.Provod).Name.empty())
+        return {"Type_of_wire", QString::fromStdString(
+                                    MissingWireText(catalogue, dat.Provod, context.Language()))};
     return ClimateRefusal(dat);
 }
 
-FieldRefusal SpanRefusal(const TDAT &dat)
+FieldRefusal SpanRefusal(const TDAT &dat, Lang lang)
 {
-    const std::string refusal
-        = SpanRangeRefusal(dat.Min_Prol, dat.Max_Prol, dat.Shag, CurrentLang());
+    const std::string refusal = SpanRangeRefusal(dat.Min_Prol, dat.Max_Prol, dat.Shag, lang);
     if (!refusal.empty())
         return {nullptr, QString::fromStdString(refusal)};
     // One span gives a report of empty tables.
     if (SpanCount(dat.Min_Prol, dat.Max_Prol, dat.Shag) < 2)
-        return {nullptr, DataEntryRefusal(UiText("Two_spans"))};
+        return {nullptr, DataEntryRefusal(UiText("Two_spans", lang))};
     return {};
 }
 
-FieldRefusal CalculationRefusal(const TDAT &dat)
+FieldRefusal CalculationRefusal(const TDAT &dat, const ProgramContext &context)
 {
-    FieldRefusal refusal = InputRefusal(dat);
-    return refusal.Refused() ? refusal : SpanRefusal(dat);
+    FieldRefusal refusal = InputRefusal(dat, context);
+    return refusal.Refused() ? refusal : SpanRefusal(dat, context.Language());
 }
 
 } // namespace velmora

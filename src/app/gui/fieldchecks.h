@@ -1,10 +1,13 @@
 #pragma once
 
 #include "data/project.h"
+#include "l10n/coretexts.h"
 
 #include <QString>
 
 namespace velmora {
+
+class ProgramContext;
 
 // Refusals of impossible values; each names the field by its label (FieldName), in the
 // current language.
@@ -30,7 +33,8 @@ FieldRefusal ImpossibleClimate(const TDAT &dat);
 // "Error data entry!\n" and text: how a refused input is worded.
 QString DataEntryRefusal(const QString &text);
 
-// The refusals of the main window's input, in the current language, each shown as it is
+// The refusals of the main window's input, in the language of the context (its catalogue
+// holds the wires), each shown as it is
 // (the Calculate action in a box, the results pane and the previews in place). Each gives
 // the first refusal that holds, or none:
 //   ClimateRefusal: ImpossibleClimate, worded by DataEntryRefusal (what a drawing needs);
@@ -40,8 +44,8 @@ QString DataEntryRefusal(const QString &text);
 //                spans (DataEntryRefusal of "Two_spans"), no field;
 //   CalculationRefusal: InputRefusal, then SpanRefusal (what the Calculate action needs).
 FieldRefusal ClimateRefusal(const TDAT &dat);
-FieldRefusal InputRefusal(const TDAT &dat);
-FieldRefusal SpanRefusal(const TDAT &dat);
-FieldRefusal CalculationRefusal(const TDAT &dat);
+FieldRefusal InputRefusal(const TDAT &dat, const ProgramContext &context);
+FieldRefusal SpanRefusal(const TDAT &dat, Lang lang);
+FieldRefusal CalculationRefusal(const TDAT &dat, const ProgramContext &context);
 
 } // namespace velmora

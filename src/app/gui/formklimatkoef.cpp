@@ -225,7 +225,6 @@ void TFrameKlimatKoef::ApplyLanguage()
 TFormKlimatKoef::TFormKlimatKoef(QWidget *parent)
     : QDialog(parent)
 {
-    RegisterKlimatTexts();
     setObjectName(QStringLiteral("FormKlimatKoef"));
     setModal(true);
     m_frame = new TFrameKlimatKoef(this);

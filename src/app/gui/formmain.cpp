@@ -72,20 +72,6 @@ FileDialogRequest ProjectDialog(const char *titleKey)
     return {UiText(titleKey), QStringLiteral("*.vlp (*.vlp)"), QStringLiteral("vlp"), {}, {}};
 }
 
-// The engine with the spreadsheet report under the program's folder, in the language and
-// units mode of the program's context (the form of the units the numbers are written in).
-std::optional<CalcResults> RunEngineWithReport(const TProject &project,
-                                               const PreparedCalculation &prepared)
-{
-    // The report is named after the open project.
-    const TFormMain *main = Windows().FormMain;
-    const QString projectName = main ? TFormMain::ProjectNameOf(main->ProjectFileName) : QString();
-    const ProgramContext &context = Program();
-    DesktopReport report(ApplicationDir(), context.Language(), static_cast<int>(context.Units()),
-                         projectName);
-    return report.Run(project, prepared.wire, prepared.args);
-}
-
 // A whole-number field's value from a stored span, truncated toward zero and kept inside
 // the field's range (a file may hold any number).
 int SpanFieldValue(double value)
@@ -119,9 +105,9 @@ double ForceOfStress(double stress, double section)
 }
 
 // The cross-section of the wire named, when the catalogue has it with a usable one.
-std::optional<double> SectionOf(const std::string &provod)
+std::optional<double> SectionOf(const TWiresList &catalogue, const std::string &provod)
 {
-    const double section = FindWire(provod).Sech;
+    const double section = catalogue.FindByName(provod).Sech;
     if (std::isfinite(section) && section > 0)
         return section;
     return std::nullopt;
@@ -162,18 +148,14 @@ QString RecentEntryText(int number, const QString &path, const QFontMetrics &met
 
 } // namespace
 
-TFormMain::TFormMain(QWidget *parent)
+TFormMain::TFormMain(ProgramContext &context, QWidget *parent)
     : QMainWindow(parent)
+    , m_program(context)
     , m_ui(std::make_unique<Ui_FormMain>())
-    , m_calcDriver(RunEngineWithReport)
+    , m_calcDriver(DefaultCalcDriver())
 {
     // Numbers are shown and read with "." whatever the regional settings say.
     QLocale::setDefault(QLocale::c());
-    RegisterCommonTexts();
-    RegisterMainWindowTexts();
-    RegisterStringingTexts(); // the caption of the stringing tables' action
-    RegisterProfileTexts(); // the caption of the profile's action
-    RegisterDesktopTexts();
     CurProject.SetDefaults();
     SavedProject.Assign(CurProject);
 
@@ -183,7 +165,7 @@ TFormMain::TFormMain(QWidget *parent)
     WatchChanges();
     ShowRecentProjects();
 
-    m_resultsPane = new ResultsPane([this] { return ShownProject(); }, this);
+    m_resultsPane = new ResultsPane(m_program, [this] { return ShownProject(); }, this);
     m_resultsPane->SetFieldCheck([this] { return FieldWithoutValue().text; });
     m_ui->miView->addAction(m_resultsPane->toggleViewAction());
     connect(this, &TFormMain::InputChanged, m_resultsPane, &ResultsPane::InputChanged);
@@ -200,9 +182,15 @@ TFormMain::~TFormMain()
         QObject::disconnect(child, nullptr, this, nullptr);
 }
 
-CalcDriver TFormMain::DefaultCalcDriver()
+CalcDriver TFormMain::DefaultCalcDriver() const
 {
-    return RunEngineWithReport;
+    // In the language and units mode of the context (the form of the units the numbers are
+    // written in); the report is named after the open project.
+    return [this](const TProject &project, const PreparedCalculation &prepared) {
+        DesktopReport report(ApplicationDir(), m_program.Language(),
+                             static_cast<int>(m_program.Units()), ProjectNameOf(ProjectFileName));
+        return report.Run(project, prepared.wire, prepared.args);
+    };
 }
 
 void TFormMain::ConnectUi()
@@ -282,7 +270,7 @@ void TFormMain::FormShow()
 void TFormMain::DeriveUnchosenTensions()
 {
     TDAT &dat = CurProject.Dat;
-    const std::optional<double> section = SectionOf(dat.Provod);
+    const std::optional<double> section = SectionOf(m_program.Catalogue(), dat.Provod);
     if (!section)
         return;
     if (NaprPageOf(dat.NaprPage) == NaprPage::Stresses) {
@@ -298,7 +286,7 @@ void TFormMain::DeriveUnchosenTensions()
 
 void TFormMain::LinkTensions(NaprPage typed)
 {
-    const std::optional<double> section = SectionOf(m_ui->provod->text().toStdString());
+    const std::optional<double> section = SectionOf(m_program.Catalogue(), m_ui->provod->text().toStdString());
     if (!section)
         return;
     TDAT &dat = CurProject.Dat;
@@ -312,15 +300,15 @@ void TFormMain::LinkTensions(NaprPage typed)
         if (typed == NaprPage::Stresses) {
             if (!pair.stressField->HoldsValue())
                 continue;
-            pair.stress = FromShown(pair.stressField->TypedValue(), pair.stress, StressFactor());
+            pair.stress = FromShown(pair.stressField->TypedValue(), pair.stress, m_program.Factors().stress);
             pair.force = ForceOfStress(pair.stress, *section);
-            pair.forceField->setValue(ForceFactor() * pair.force);
+            pair.forceField->setValue(m_program.Factors().force * pair.force);
         } else {
             if (!pair.forceField->HoldsValue())
                 continue;
-            pair.force = FromShown(pair.forceField->TypedValue(), pair.force, ForceFactor());
+            pair.force = FromShown(pair.forceField->TypedValue(), pair.force, m_program.Factors().force);
             pair.stress = pair.force / *section;
-            pair.stressField->setValue(StressFactor() * pair.stress);
+            pair.stressField->setValue(m_program.Factors().stress * pair.stress);
         }
     }
 }
@@ -339,10 +327,10 @@ void TFormMain::ProjectToForm()
     m_ui->vMax->setValue(dat.VMax);
     m_ui->vgol->setValue(dat.Vgol);
     m_ui->tols->setValue(dat.Tols);
-    m_ui->naprSrg->setValue(StressFactor() * dat.Napr_srg);
-    m_ui->naprMax->setValue(StressFactor() * dat.Napr_Max);
-    m_ui->tagSrg->setValue(ForceFactor() * dat.Tag_Srg);
-    m_ui->tagMax->setValue(ForceFactor() * dat.Tag_Max);
+    m_ui->naprSrg->setValue(m_program.Factors().stress * dat.Napr_srg);
+    m_ui->naprMax->setValue(m_program.Factors().stress * dat.Napr_Max);
+    m_ui->tagSrg->setValue(m_program.Factors().force * dat.Tag_Srg);
+    m_ui->tagMax->setValue(m_program.Factors().force * dat.Tag_Max);
     {
         const QSignalBlocker blocker(m_ui->pcNapr);
         m_ui->pcNapr->setCurrentIndex(static_cast<int>(NaprPageOf(dat.NaprPage)));
@@ -385,11 +373,11 @@ void TFormMain::FieldsToDat(TDAT &dat) const
     dat.VMax = m_ui->vMax->TypedValue();
     dat.Vgol = m_ui->vgol->TypedValue();
     dat.Tols = m_ui->tols->TypedValue();
-    dat.Napr_srg = FromShown(m_ui->naprSrg->TypedValue(), dat.Napr_srg, StressFactor());
-    dat.Napr_Max = FromShown(m_ui->naprMax->TypedValue(), dat.Napr_Max, StressFactor());
+    dat.Napr_srg = FromShown(m_ui->naprSrg->TypedValue(), dat.Napr_srg, m_program.Factors().stress);
+    dat.Napr_Max = FromShown(m_ui->naprMax->TypedValue(), dat.Napr_Max, m_program.Factors().stress);
     dat.NaprPage = static_cast<int>(ShownNaprPage());
-    dat.Tag_Srg = FromShown(m_ui->tagSrg->TypedValue(), dat.Tag_Srg, ForceFactor());
-    dat.Tag_Max = FromShown(m_ui->tagMax->TypedValue(), dat.Tag_Max, ForceFactor());
+    dat.Tag_Srg = FromShown(m_ui->tagSrg->TypedValue(), dat.Tag_Srg, m_program.Factors().force);
+    dat.Tag_Max = FromShown(m_ui->tagMax->TypedValue(), dat.Tag_Max, m_program.Factors().force);
     dat.Min_Prol = m_ui->minProl->TypedValue();
     dat.Max_Prol = m_ui->maxProl->TypedValue();
     dat.Shag = m_ui->shag->TypedValue();
@@ -442,7 +430,7 @@ void TFormMain::PcNaprChange()
 
 void TFormMain::ApplyLanguage()
 {
-    ApplyQtTranslations();
+    ApplyQtTranslations(m_program.Language());
     ShowTitle();
     m_ui->retranslateUi(this);
     ShowProjectName();
@@ -451,7 +439,7 @@ void TFormMain::ApplyLanguage()
 
 void TFormMain::ApplyUnits()
 {
-    m_ui->retranslateUnits(CurrentUnitsMode());
+    m_ui->retranslateUnits(m_program.Units());
     if (m_resultsPane)
         m_resultsPane->ApplyLanguage();
 }
@@ -509,7 +497,7 @@ bool TFormMain::IsModified()
 void TFormMain::ShowFieldWarnings()
 {
     const std::vector<InputFinding> warnings
-        = PrepareCalculation(ShownProject(), WiresList(), CurrentLang()).warnings;
+        = PrepareCalculation(ShownProject(), m_program.Catalogue(), m_program.Language()).warnings;
     auto show = [&](auto *field) {
         QStringList texts;
         for (const InputFinding &warning : warnings) {
@@ -544,7 +532,7 @@ FieldRefusal TFormMain::FieldWithoutValue() const
 // Calculate: the refusals first, then the engine.
 bool TFormMain::CalculationAllowed(const TDAT &dat)
 {
-    if (const FieldRefusal refusal = InputRefusal(dat); refusal.Refused()) {
+    if (const FieldRefusal refusal = InputRefusal(dat, m_program); refusal.Refused()) {
         CurrentPrompts().Error(refusal.text);
         if (refusal.labelKey)
             FocusField(refusal.labelKey);
@@ -554,7 +542,7 @@ bool TFormMain::CalculationAllowed(const TDAT &dat)
         && !CurrentPrompts().Question(UiText("loads_are_lower_standard")))
         return false;
     // Two spans at least, so that the report's save dialog never leads to empty tables.
-    if (const FieldRefusal refusal = SpanRefusal(dat); refusal.Refused()) {
+    if (const FieldRefusal refusal = SpanRefusal(dat, m_program.Language()); refusal.Refused()) {
         CurrentPrompts().Error(refusal.text);
         return false;
     }
@@ -592,7 +580,7 @@ void TFormMain::ActCalcProjectExecute()
     if (!CalculationAllowed(dat))
         return;
     // Every other check of the one preparation, whose arguments the engine then gets.
-    const PreparedCalculation prepared = PrepareCalculation(CurProject, WiresList(), CurrentLang());
+    const PreparedCalculation prepared = PrepareCalculation(CurProject, m_program.Catalogue(), m_program.Language());
     if (prepared.Refused()) {
         CurrentPrompts().Error(DataEntryRefusal(QString::fromStdString(RefusalText(prepared))));
         return;
@@ -961,7 +949,6 @@ void TFormMain::FormClose()
     m_closed = true;
     if (TFormWiresBase *catalogue = Windows().FormWiresBase)
         Guarded([catalogue] { catalogue->SaveIfModified(); });
-    ReleaseTexts();
 }
 
 void TFormMain::closeEvent(QCloseEvent *event)

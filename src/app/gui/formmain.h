@@ -17,6 +17,7 @@ namespace velmora {
 enum class NaprPage;
 struct Ui_FormMain;
 class ResultsPane;
+class ProgramContext;
 
 // Runs a full calculation of project, prepared by PrepareCalculation (its wire and arguments),
 // with its report (DesktopReport): the results, or nullopt when the report's save dialog was
@@ -30,9 +31,9 @@ class TFormMain : public QMainWindow
     Q_OBJECT
 
 public:
-    // FormCreate: "." as decimal separator, the string table's general and main entries, the
-    // project with its defaults.
-    explicit TFormMain(QWidget *parent = nullptr);
+    // FormCreate: "." as decimal separator, the project with its defaults. The window and
+    // the windows it makes show the language, units and catalogue of context.
+    explicit TFormMain(ProgramContext &context, QWidget *parent = nullptr);
     ~TFormMain() override;
 
     TProject CurProject;
@@ -60,7 +61,9 @@ public:
     // The calculation the calculate action runs (the engine with its report by default).
     void SetCalcDriver(CalcDriver driver) { m_calcDriver = std::move(driver); }
     // The engine with the spreadsheet report under the program's folder.
-    static CalcDriver DefaultCalcDriver();
+    CalcDriver DefaultCalcDriver() const;
+    // The program's state this window was given, for the windows it makes.
+    ProgramContext &Context() const { return m_program; }
 
     // Project actions (also reachable through the actions of the menu).
     void ActNewProject();
@@ -152,6 +155,7 @@ private:
     // Focus and selection on the field whose label has this string-table key.
     void FocusField(const char *labelKey);
 
+    ProgramContext &m_program;
     std::unique_ptr<Ui_FormMain> m_ui;
     CalcDriver m_calcDriver;
     TProject SavedProject; // copy at the last new, open or save; only the change test reads it

@@ -14,7 +14,6 @@ namespace velmora {
 TFormSave_Project::TFormSave_Project(QWidget *parent)
     : QDialog(parent)
 {
-    RegisterSaveProjectTexts();
     setObjectName(QStringLiteral("FormSave_Project"));
     setModal(true);
     setWindowTitle(AppTitle);

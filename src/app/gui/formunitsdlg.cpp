@@ -1,6 +1,7 @@
 #include "gui/formunitsdlg.h"
 
 #include "gui/guard.h"
+#include "gui/programcontext.h"
 #include "gui/uitext.h"
 #include "gui/unitsmode.h"
 #include "l10n/texts.h"
@@ -14,10 +15,10 @@
 
 namespace velmora {
 
-TFormUnitsDlg::TFormUnitsDlg(QWidget *parent)
+TFormUnitsDlg::TFormUnitsDlg(ProgramContext &program, QWidget *parent)
     : QDialog(parent)
+    , m_program(program)
 {
-    RegisterUnitsTexts();
     setObjectName(QStringLiteral("FormUnitsDlg"));
     setModal(true);
     m_group = new QGroupBox(this);
@@ -52,13 +53,14 @@ void TFormUnitsDlg::Prepare()
     m_daN->setText(UiText("Tension_daN"));
     m_N->setText(UiText("Tension_N"));
     m_cancel->setText(UiText("Cancel"));
-    (CurrentUnitsMode() == UnitsMode::DaN ? m_daN : m_N)->setChecked(true);
+    (m_program.Units() == UnitsMode::DaN ? m_daN : m_N)->setChecked(true);
 }
 
 void TFormUnitsDlg::accept()
 {
-    Guarded(
-        [this] { SetUnits(static_cast<int>(m_N->isChecked() ? UnitsMode::NkN : UnitsMode::DaN)); });
+    Guarded([this] {
+        m_program.SetUnits(static_cast<int>(m_N->isChecked() ? UnitsMode::NkN : UnitsMode::DaN));
+    });
     QDialog::accept();
 }
 

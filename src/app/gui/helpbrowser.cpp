@@ -58,7 +58,6 @@ HelpBrowser::HelpBrowser(const QString &helpFolder, QWidget *parent)
     , m_folder(helpFolder.endsWith(QLatin1Char('/')) ? helpFolder : helpFolder + QLatin1Char('/'))
 {
     setObjectName(QStringLiteral("HelpBrowser"));
-    RegisterDesktopTexts();
 
     m_back = ToolButton("HelpBack", this);
     m_forward = ToolButton("HelpForward", this);
@@ -137,16 +136,16 @@ void HelpBrowser::ApplyTexts()
 
 bool HelpBrowser::Load()
 {
-    if (m_language == Language() && !m_sections.isEmpty())
+    if (m_language == static_cast<int>(ShownLanguage()) && !m_sections.isEmpty())
         return true;
-    m_language = Language();
+    m_language = static_cast<int>(ShownLanguage());
     m_sections.clear();
     m_fileOf.clear();
     m_contents->clear();
     m_results->clear();
     m_results->hide();
     ApplyTexts();
-    const QString folder = m_folder + (IsEnglish() ? QStringLiteral("en/") : QStringLiteral("ru/"));
+    const QString folder = m_folder + (ShownLanguage() == Lang::English ? QStringLiteral("en/") : QStringLiteral("ru/"));
     static const QRegularExpression heading(
         QStringLiteral("<h([1-3])[^>]*>\\s*<a name=\"([^\"]+)\">(.*?)</a>"),
         QRegularExpression::DotMatchesEverythingOption);

@@ -1,6 +1,7 @@
 #include "gui/languagedialog.h"
 
 #include "gui/guard.h"
+#include "gui/programcontext.h"
 #include "l10n/localization.h"
 
 #include <QComboBox>
@@ -19,8 +20,9 @@ constexpr int TitleBarButtonsWidth = 180;
 
 } // namespace
 
-TLanguageDialog::TLanguageDialog(QWidget *parent)
+TLanguageDialog::TLanguageDialog(ProgramContext &program, QWidget *parent)
     : QDialog(parent)
+    , m_program(program)
 {
     setObjectName(QStringLiteral("LanguageDialog"));
     setModal(true);
@@ -60,7 +62,7 @@ void TLanguageDialog::accept()
 {
     // A store that refuses the write leaves the language changed in memory; the dialog
     // closes confirmed either way.
-    Guarded([this] { SetLanguage(m_list->currentIndex()); });
+    Guarded([this] { m_program.SetLanguage(m_list->currentIndex()); });
     QDialog::accept();
 }
 

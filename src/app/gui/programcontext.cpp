@@ -1,25 +1,51 @@
 #include "gui/programcontext.h"
 
-#include "catalogue/catalogue.h"
+#include "common/error.h"
 #include "l10n/localization.h"
 #include "report/report_template.h"
 #include "report/stringing_report.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace velmora {
 
-Lang ProgramContext::Language() const
+namespace {
+
+// The contexts alive, the last made last.
+std::vector<ProgramContext *> &AliveContexts()
 {
-    return CurrentLang();
+    static std::vector<ProgramContext *> alive;
+    return alive;
 }
 
-UnitsMode ProgramContext::Units() const
+} // namespace
+
+ProgramContext::ProgramContext(SettingsStore &store, const std::string &systemLanguageName)
+    : m_store(store)
 {
-    return CurrentUnitsMode();
+    const StartSettings settings = ReadStartSettings(store, systemLanguageName);
+    m_language = settings.language;
+    m_units = settings.units;
+    AliveContexts().push_back(this);
 }
 
-UnitFactors ProgramContext::Factors() const
+ProgramContext::~ProgramContext()
 {
-    return CurrentUnitFactors();
+    std::vector<ProgramContext *> &alive = AliveContexts();
+    alive.erase(std::remove(alive.begin(), alive.end(), this), alive.end());
+}
+
+void ProgramContext::SetLanguage(int index)
+{
+    m_language = index;
+    StoreLanguage(m_store, index);
+}
+
+void ProgramContext::SetUnits(int mode)
+{
+    m_units = mode;
+    StoreUnits(m_store, mode);
 }
 
 std::string ProgramContext::ReportForm() const
@@ -32,15 +58,18 @@ std::string ProgramContext::StringingForm() const
     return StringingFormName(Language() == Lang::English, static_cast<int>(Units()));
 }
 
-TWiresList &ProgramContext::Catalogue() const
+ProgramContext &Program()
 {
-    return WiresList();
+    ProgramContext *context = ProgramIfMade();
+    if (!context)
+        throw Error("the program's context is not made yet");
+    return *context;
 }
 
-const ProgramContext &Program()
+ProgramContext *ProgramIfMade()
 {
-    static const ProgramContext context;
-    return context;
+    const std::vector<ProgramContext *> &alive = AliveContexts();
+    return alive.empty() ? nullptr : alive.back();
 }
 
 } // namespace velmora

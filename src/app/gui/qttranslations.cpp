@@ -9,7 +9,7 @@
 
 namespace velmora {
 
-bool ApplyQtTranslations()
+bool ApplyQtTranslations(Lang lang)
 {
     // One translator at a time, owned by the application object.
     static QPointer<QTranslator> installed;
@@ -17,7 +17,7 @@ bool ApplyQtTranslations()
         QCoreApplication::removeTranslator(installed);
         delete installed;
     }
-    if (IsEnglish())
+    if (lang == Lang::English)
         return true;
     auto *translator = new QTranslator(QCoreApplication::instance());
     if (!translator->load(QStringLiteral("qtbase_ru"),

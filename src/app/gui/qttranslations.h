@@ -1,12 +1,14 @@
 #pragma once
 
+#include "l10n/coretexts.h"
+
 namespace velmora {
 
 // Qt's own texts (standard buttons, file dialogs, "already exists… replace it?") follow the
-// program's language: Qt's Russian catalogue from Qt's translations folder when the language
+// language lang: Qt's Russian catalogue from Qt's translations folder when the language
 // is Russian, Qt's built-in English otherwise. Called at start-up and after every change of
 // language. Returns false when the Russian catalogue is wanted but cannot be loaded (Qt's
 // texts then stay English).
-bool ApplyQtTranslations();
+bool ApplyQtTranslations(Lang lang);
 
 } // namespace velmora

@@ -1,6 +1,6 @@
 #include "gui/softsettings.h"
 
-#include "l10n/settingsaccess.h"
+#include "gui/programcontext.h"
 
 #include <exception>
 
@@ -8,7 +8,10 @@ namespace velmora {
 
 QString ReadSoftSetting(const std::string &name)
 {
-    const SettingsStore::Value value = ReadSetting(name);
+    ProgramContext *program = ProgramIfMade();
+    if (!program)
+        return {};
+    const SettingsStore::Value value = program->Store().Read(name);
     return value.kind == SettingsStore::Value::Text ? QString::fromStdString(value.text)
                                                     : QString();
 }
@@ -17,7 +20,8 @@ void WriteSoftSetting(const std::string &name, const QString &text)
 {
     // Runs from events too (closing, resizing), where no error may escape.
     try {
-        WriteSetting(name, text.toStdString());
+        if (ProgramContext *program = ProgramIfMade())
+            program->Store().Write(name, text.toStdString());
     } catch (const std::exception &) {
     }
 }

@@ -9,8 +9,11 @@
 #include "gui/prompts.h"
 #include "gui/qttranslations.h"
 #include "gui/uitext.h"
+#include "gui/programcontext.h"
 #include "l10n/localization.h"
 #include "l10n/settings.h"
+
+#include <memory>
 
 #include <QApplication>
 #include <QLocale>
@@ -39,16 +42,27 @@ QString FatalErrorText(const QString &error)
     return text.left(firstLine) + QStringLiteral("\n\n") + shown + text.mid(firstLine);
 }
 
-void StartLocalization()
+namespace {
+
+// The platform's settings store, for the whole run.
+SettingsStore &PlatformSettings()
+{
+    static QtSettingsStore settings;
+    return settings;
+}
+
+} // namespace
+
+ProgramContext &StartLocalization(SettingsStore &store)
 {
     QLocale::setDefault(QLocale::c());
-    // The platform's store unless a test installed its own.
-    static QtSettingsStore settings;
-    if (!CurrentSettingsStore())
-        SetSettingsStore(&settings);
-    InitLocalization(SystemLanguageName());
-    ApplyQtTranslations();
+    // The run's context: the windows of a run that ends without the loop (tests) keep it.
+    static std::unique_ptr<ProgramContext> context;
+    context.reset();
+    context = std::make_unique<ProgramContext>(store, SystemLanguageName());
+    ApplyQtTranslations(context->Language());
     QApplication::setApplicationName(AppTitle);
+    return *context;
 }
 
 namespace {
@@ -69,10 +83,10 @@ int UnlessFatal(const std::function<int()> &part)
 }
 
 // RunProgram after the localization.
-int RunWindows(bool runLoop, const std::function<void(int position)> &beforeEach,
-               const QString &projectFile)
+int RunWindows(ProgramContext &program, bool runLoop,
+               const std::function<void(int position)> &beforeEach, const QString &projectFile)
 {
-    CreateAppWindows(beforeEach);
+    CreateAppWindows(program, beforeEach);
     TFormMain *main = Windows().FormMain;
     if (runLoop)
         main->show();
@@ -89,11 +103,11 @@ int RunWindows(bool runLoop, const std::function<void(int position)> &beforeEach
 } // namespace
 
 int RunProgram(bool runLoop, const std::function<void(int position)> &beforeEach,
-               const QString &projectFile)
+               const QString &projectFile, SettingsStore *store)
 {
     return UnlessFatal([&] {
-        StartLocalization();
-        return RunWindows(runLoop, beforeEach, projectFile);
+        ProgramContext &program = StartLocalization(store ? *store : PlatformSettings());
+        return RunWindows(program, runLoop, beforeEach, projectFile);
     });
 }
 
@@ -102,11 +116,11 @@ int StartProgram(const QStringList &arguments)
     return UnlessFatal([&arguments] {
         if (AsksForTextOnly(arguments))
             return AnswerTextOnly(arguments);
-        StartLocalization();
+        ProgramContext &program = StartLocalization(PlatformSettings());
         const CommandLineAnswer answer = AnswerCommandLine(arguments);
         if (answer.status)
             return *answer.status;
-        return RunWindows(true, {}, answer.projectFile);
+        return RunWindows(program, true, {}, answer.projectFile);
     });
 }
 

@@ -7,16 +7,20 @@
 
 namespace velmora {
 
+class ProgramContext;
+class SettingsStore;
+
 // The first line of the fatal message and the maker's contact block, in the current language.
 QString FatalErrorText();
 // The same with the error's own text (ErrorReportText) after the first line; an empty error
 // gives FatalErrorText().
 QString FatalErrorText(const QString &error);
 
-// The settings store (the platform's unless a test installed one), the string table in the
-// stored language, Qt's own texts in it and the application title. RunProgram and StartProgram
-// begin with it; the command line is answered after it, in the program's language.
-void StartLocalization();
+// The program's context over store (its language and units as stored, an empty catalogue),
+// Qt's own texts in its language and the application title. RunProgram and StartProgram
+// begin with it; the command line is answered after it, in the program's language. The
+// context is the run's: it lives until the next start-up (or the program's end).
+ProgramContext &StartLocalization(SettingsStore &store);
 
 // The program from its start to its end, the application object already made: settings and
 // string table, the application title, every window, the main loop. An error that escapes
@@ -25,9 +29,9 @@ void StartLocalization();
 // A projectFile given opens once the windows exist and the main window shows, through the
 // save prompt and with the open failure message as Project → Open.
 // runLoop false (tests) stops after the windows are made and projectFile is opened, the main
-// window not shown. Returns the exit status.
+// window not shown. store is the settings store (null: the platform's). Returns the exit status.
 int RunProgram(bool runLoop = true, const std::function<void(int position)> &beforeEach = {},
-               const QString &projectFile = {});
+               const QString &projectFile = {}, SettingsStore *store = nullptr);
 
 // The desktop program from its command line (the arguments Qt left, the program's name first)
 // to its end: StartLocalization, the command line's answer (AnswerCommandLine), then the

@@ -54,10 +54,10 @@ const char *const kExportTitle = "Экспорт в текстовый файл"
 const char *const kImportTitle = "Импорт из текстового файла";
 
 // "1 wire", "3 провода", "5 проводов": the plural form the number takes in the language.
-QString WireCount(std::size_t n)
+QString WireCount(std::size_t n, Lang lang)
 {
     const char *key = "wires_many";
-    if (IsEnglish()) {
+    if (lang == Lang::English) {
         if (n == 1)
             key = "wires_one";
     } else if (n % 10 == 1 && n % 100 != 11) {
@@ -65,7 +65,7 @@ QString WireCount(std::size_t n)
     } else if (n % 10 >= 2 && n % 10 <= 4 && (n % 100 < 12 || n % 100 > 14)) {
         key = "wires_few";
     }
-    return UiText(key).arg(n);
+    return UiText(key, lang).arg(n);
 }
 
 FileDialogRequest TextFileDialog(const char *title, DialogUse use)
@@ -80,14 +80,14 @@ FileDialogRequest TextFileDialog(const char *title, DialogUse use)
 
 } // namespace
 
-TFormWiresBase::TFormWiresBase(const std::string &commonDataDir, const std::string &appDir,
-                               QWidget *parent)
+TFormWiresBase::TFormWiresBase(ProgramContext &program, const std::string &commonDataDir,
+                               const std::string &appDir, QWidget *parent)
     : QDialog(parent)
+    , m_program(program)
     , m_appDir(appDir)
 {
     setObjectName(QStringLiteral("FormWiresBase"));
-    RegisterWiresBaseTexts();
-    OpenCatalogue(commonDataDir, appDir);
+    OpenCatalogue(m_program.Catalogue(), commonDataDir, appDir);
 
     m_groupFrame = new QGroupBox(this);
     m_filter = new QComboBox(m_groupFrame);
@@ -190,7 +190,7 @@ TFormWiresBase::TFormWiresBase(const std::string &commonDataDir, const std::stri
     connect(m_import, &QPushButton::clicked, this, &TFormWiresBase::ImportClick);
     connect(m_restore, &QPushButton::clicked, this, &TFormWiresBase::RestoreClick);
 
-    m_editor = new TFormWiresEdit(this);
+    m_editor = new TFormWiresEdit(m_program, this);
     ApplyTexts();
     RefillGrid();
 }
@@ -215,7 +215,7 @@ bool TFormWiresBase::Pick(const std::string &currentName)
     m_selectMode = true;
     m_preselect = currentName;
     ClearNameFilter();
-    const TWireRec current = WiresList().FindByName(currentName);
+    const TWireRec current = m_program.Catalogue().FindByName(currentName);
     if (!current.Name.empty() && !Shows(current))
         m_filterIndex = 0;
     const bool confirmed = CurrentPrompts().Exec(*this) == QDialog::Accepted;
@@ -285,14 +285,14 @@ void TFormWiresBase::ApplyTexts()
         Heading("Diameter_"),
         Heading("Sect_area_"),
         Heading("Weight_per_"),
-        Heading(CurrentUnitsMode() == UnitsMode::DaN ? "Modulus_" : "Modulus_N"),
+        Heading(m_program.Units() == UnitsMode::DaN ? "Modulus_" : "Modulus_N"),
         Heading("Linear_coef_"),
     });
 
     m_filter->blockSignals(true);
     m_filter->clear();
     for (int g = 0; g <= 7; ++g)
-        m_filter->addItem(QString::fromStdString(GroupName(g)));
+        m_filter->addItem(QString::fromStdString(GroupName(g, m_program.Language())));
     m_filter->setCurrentIndex(m_filterIndex);
     m_filter->blockSignals(false);
 
@@ -306,7 +306,7 @@ void TFormWiresBase::ShowWireInRow(int row, const TWireRec &rec)
 {
     const QString cells[kColumns] = {
         QString::fromStdString(rec.Name), Number(rec.Diam), Number(rec.Sech), Number(rec.PNag),
-        Number(rec.Modl * ForceFactor()), Number(rec.Koef),
+        Number(rec.Modl * m_program.Factors().force), Number(rec.Koef),
     };
     for (int c = 0; c < kColumns; ++c) {
         auto *item = new QTableWidgetItem(cells[c]);
@@ -318,7 +318,7 @@ void TFormWiresBase::ShowWireInRow(int row, const TWireRec &rec)
 
 void TFormWiresBase::RefillGrid()
 {
-    const TWiresList &wires = WiresList();
+    const TWiresList &wires = m_program.Catalogue();
     m_grid->clearContents();
     m_grid->setRowCount(1);
     if (wires.Count() > 0) {
@@ -345,7 +345,7 @@ bool TFormWiresBase::Shows(const TWireRec &rec) const
 
 void TFormWiresBase::UpdateButtons()
 {
-    const bool any = WiresList().Count() > 0;
+    const bool any = m_program.Catalogue().Count() > 0;
     m_select->setEnabled(any);
     m_edit->setEnabled(any);
     m_delete->setEnabled(any);
@@ -386,7 +386,7 @@ std::string TFormWiresBase::SelectedName() const
 
 TWireRec TFormWiresBase::SelectedWire() const
 {
-    const TWiresList &wires = WiresList();
+    const TWiresList &wires = m_program.Catalogue();
     const int index = wires.IndexOfName(SelectedName());
     return index < 0 ? TWireRec {} : wires.GetWire(index);
 }
@@ -396,14 +396,14 @@ void TFormWiresBase::Changed(int modified)
     m_modified = modified;
     // Written at once: a session ended at logout (SIGTERM) must not lose the change. A file
     // that cannot be written is said here and tried again at the next change and at exit.
-    Guarded([] { WiresList().SaveToFile(WiresList().FileName()); });
+    Guarded([this] { m_program.Catalogue().SaveToFile(m_program.Catalogue().FileName()); });
     emit CatalogueChanged();
 }
 
 void TFormWiresBase::SaveIfModified()
 {
     if (m_modified > 0) {
-        WiresList().SaveToFile(WiresList().FileName());
+        m_program.Catalogue().SaveToFile(m_program.Catalogue().FileName());
         m_modified = 0;
     }
 }
@@ -416,7 +416,7 @@ void TFormWiresBase::CreateClick()
     if (CurrentPrompts().Exec(*m_editor) != QDialog::Accepted)
         return;
     m_editor->StoreWire(rec);
-    WiresList().Add(rec);
+    m_program.Catalogue().Add(rec);
     RefillGrid();
     SelectRow(m_grid->rowCount() - 1);
     UpdateButtons();
@@ -425,7 +425,7 @@ void TFormWiresBase::CreateClick()
 
 void TFormWiresBase::EditClick()
 {
-    TWiresList &wires = WiresList();
+    TWiresList &wires = m_program.Catalogue();
     const int index = wires.IndexOfName(SelectedName());
     if (index < 0)
         return;
@@ -444,7 +444,7 @@ void TFormWiresBase::EditClick()
 
 void TFormWiresBase::DeleteClick()
 {
-    TWiresList &wires = WiresList();
+    TWiresList &wires = m_program.Catalogue();
     const int index = wires.IndexOfName(SelectedName());
     if (index < 0)
         return;
@@ -466,7 +466,7 @@ void TFormWiresBase::ExportClick()
     if (path.isEmpty())
         return;
     Guarded([&] {
-        WiresList().ExportToText(path.toStdString());
+        m_program.Catalogue().ExportToText(path.toStdString());
         RememberDialogFolder(FileKind::CatalogueText, path);
         AnnounceWrittenFile(path);
     });
@@ -483,13 +483,13 @@ void TFormWiresBase::ImportClick()
     if (!Guarded([&] { text = ReadCatalogueText(path.toStdString()); }))
         return;
     const QString question = UiText("Replace_catalogue")
-                                 .arg(WireCount(static_cast<std::size_t>(WiresList().Count())),
-                                      WireCount(text.wires.size()), QFileInfo(path).fileName())
+                                 .arg(WireCount(static_cast<std::size_t>(m_program.Catalogue().Count()), m_program.Language()),
+                                      WireCount(text.wires.size(), m_program.Language()), QFileInfo(path).fileName())
         + QStringLiteral("\n\n")
         + UiText(text.encoding == TextEncoding::Utf8 ? "Read_as_utf8" : "Read_as_1251");
     if (!CurrentPrompts().WarningYesNo(question))
         return;
-    WiresList().Replace(std::move(text.wires));
+    m_program.Catalogue().Replace(std::move(text.wires));
     RefillGrid();
     Changed(1);
 }
@@ -500,11 +500,11 @@ void TFormWiresBase::RestoreClick()
     if (!Guarded([&] { shipped = ReadShippedCatalogue(m_appDir); }))
         return;
     const QString question = UiText("Restore_question")
-                                 .arg(WireCount(static_cast<std::size_t>(WiresList().Count())),
-                                      WireCount(shipped.size()));
+                                 .arg(WireCount(static_cast<std::size_t>(m_program.Catalogue().Count()), m_program.Language()),
+                                      WireCount(shipped.size(), m_program.Language()));
     if (!CurrentPrompts().WarningYesNo(question))
         return;
-    WiresList().Replace(std::move(shipped));
+    m_program.Catalogue().Replace(std::move(shipped));
     RefillGrid();
     Changed(1);
 }
@@ -517,7 +517,7 @@ void TFormWiresBase::SelectClick()
 
 void TFormWiresBase::HeadingClick(int column)
 {
-    WiresList().SortBy(column + 1);
+    m_program.Catalogue().SortBy(column + 1);
     RefillGrid();
 }
 

@@ -16,9 +16,11 @@ class QTableWidget;
 
 namespace velmora {
 
+class ProgramContext;
+
 class TFormWiresEdit;
 
-// The catalogue window: the wires of WiresList() in a six-column grid filtered by group and
+// The catalogue window: the wires of the program's catalogue in a six-column grid filtered by group and
 // by a part of the name. It manages the catalogue (modeless: create, edit, delete, export,
 // import, restore the shipped catalogue) or picks the project's wire (modal). Its creation
 // loads the catalogue; every change writes it to its file at once, and the main window calls
@@ -28,11 +30,12 @@ class TFormWiresBase : public QDialog
     Q_OBJECT
 
 public:
-    // Registers the window's texts, prepares the data folder under commonDataDir, copies the
-    // catalogue shipped in appDir when the data folder has none, loads it and sorts it by name
-    // (OpenCatalogue). Throws Error when the catalogue file cannot be read or created.
-    TFormWiresBase(const std::string &commonDataDir, const std::string &appDir,
-                   QWidget *parent = nullptr);
+    // Prepares the data folder under commonDataDir, copies the catalogue shipped in appDir
+    // when the data folder has none, loads it into program's catalogue and sorts it by name
+    // (OpenCatalogue); the window shows it in program's language and units. Throws Error when
+    // the catalogue file cannot be read or created.
+    TFormWiresBase(ProgramContext &program, const std::string &commonDataDir,
+                   const std::string &appDir, QWidget *parent = nullptr);
 
     // Shows the window for managing the catalogue, beside the main window, with an empty name
     // filter.
@@ -81,6 +84,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    ProgramContext &m_program;
     void ApplyTexts();
     void ClearNameFilter();
     void RefillGrid();

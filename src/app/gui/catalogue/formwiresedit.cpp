@@ -36,11 +36,11 @@ double FieldNumber(const QLineEdit *field, const QLabel *label)
 
 } // namespace
 
-TFormWiresEdit::TFormWiresEdit(QWidget *parent)
+TFormWiresEdit::TFormWiresEdit(const ProgramContext &program, QWidget *parent)
     : QDialog(parent)
+    , m_program(program)
 {
     setObjectName(QStringLiteral("FormWiresEdit"));
-    RegisterWiresEditTexts();
     setModal(true);
 
     m_frame = new QGroupBox(this);
@@ -131,7 +131,7 @@ void TFormWiresEdit::ApplyTexts()
     m_diamUnit->setText(UiText("mm"));
     m_sechUnit->setText(UiText("mm") + raised2);
     m_pnagUnit->setText(UiText("kg_m"));
-    m_modlUnit->setText(UiText(CurrentUnitsMode() == UnitsMode::DaN ? "daN_mm" : "kN_mm")
+    m_modlUnit->setText(UiText(m_program.Units() == UnitsMode::DaN ? "daN_mm" : "kN_mm")
                         + raised2);
     m_cancel->setText(UiText("Cancel"));
 }
@@ -147,12 +147,12 @@ void TFormWiresEdit::LoadWire(const TWireRec &rec)
 {
     m_group->clear();
     for (int g = 1; g <= 7; ++g)
-        m_group->addItem(QString::fromStdString(GroupName(g)));
+        m_group->addItem(QString::fromStdString(GroupName(g, m_program.Language())));
     m_name->setText(QString::fromStdString(rec.Name));
     m_diam->setText(QString::fromStdString(FormatNumber(rec.Diam)));
     m_sech->setText(QString::fromStdString(FormatNumber(rec.Sech)));
     m_pnag->setText(QString::fromStdString(FormatNumber(rec.PNag)));
-    m_modl->setText(QString::fromStdString(FormatNumber(rec.Modl * ForceFactor())));
+    m_modl->setText(QString::fromStdString(FormatNumber(rec.Modl * m_program.Factors().force)));
     m_koef->setText(QString::fromStdString(FormatNumber(rec.Koef)));
     if (rec.Group == 0)
         m_group->setCurrentIndex(6);
@@ -170,7 +170,7 @@ void TFormWiresEdit::StoreWire(TWireRec &rec) const
     stored.Diam = FieldNumber(m_diam, m_diamLabel);
     stored.Sech = FieldNumber(m_sech, m_sechLabel);
     stored.PNag = FieldNumber(m_pnag, m_pnagLabel);
-    stored.Modl = FieldNumber(m_modl, m_modlLabel) / ForceFactor();
+    stored.Modl = FieldNumber(m_modl, m_modlLabel) / m_program.Factors().force;
     stored.Koef = FieldNumber(m_koef, m_koefLabel);
     stored.Group = m_group->currentIndex() + 1;
     rec = stored;

@@ -12,6 +12,8 @@ class QPushButton;
 
 namespace velmora {
 
+class ProgramContext;
+
 // The modal editor of one catalogue wire, for a new wire or an existing one. The number
 // fields take any text; "," or "." is the decimal point and exponents are allowed
 // ("1,92E-5"). Numbers are converted when the user confirms: a field that does not convert,
@@ -22,13 +24,13 @@ class TFormWiresEdit : public QDialog
     Q_OBJECT
 
 public:
-    // Registers the editor's string-table entries.
-    explicit TFormWiresEdit(QWidget *parent = nullptr);
+    // The modulus in program's units, the groups in its language.
+    explicit TFormWiresEdit(const ProgramContext &program, QWidget *parent = nullptr);
 
     // Fills the fields from rec: numbers in the shared number text format, the modulus in the
-    // shown units (× ForceFactor), group item Group − 1 (the seventh for Group 0, none above 7).
+    // shown units (× the force factor), group item Group − 1 (the seventh for Group 0, none above 7).
     void LoadWire(const TWireRec &rec);
-    // Reads the fields into rec: Name cut to 16 characters, the modulus ÷ ForceFactor back to
+    // Reads the fields into rec: Name cut to 16 characters, the modulus ÷ the force factor back to
     // daN/mm², Group = item + 1 or 0 with no item. Throws ConversionError with the text of
     // "Field_not_number" for a field that does not convert; rec is then unchanged.
     void StoreWire(TWireRec &rec) const;
@@ -56,6 +58,7 @@ private slots:
     void DiamChange(const QString &text);
 
 private:
+    const ProgramContext &m_program;
     void ApplyTexts();
 
     QGroupBox *m_frame = nullptr;

@@ -98,7 +98,6 @@ TFormProfile::TFormProfile(ProfileHost host, QWidget *parent)
     : QDialog(parent)
     , m_host(std::move(host))
 {
-    RegisterProfileTexts();
     setObjectName(QStringLiteral("FormProfile"));
     m_undo = new QUndoStack(this);
     BuildUi();
@@ -432,10 +431,10 @@ void TFormProfile::Refresh()
         if (project.Line.ground.size() < 2 || project.Line.towers.size() < 2)
             throw Error(UiText("Profile_no_line").toStdString());
         const PreparedCalculation prepared
-            = PrepareCalculation(project, WiresList(), CurrentLang(), SpanUse::OwnSpans);
+            = PrepareCalculation(project, m_host.context->Catalogue(), m_host.context->Language(), SpanUse::OwnSpans);
         if (prepared.Refused())
             throw Error(RefusalText(prepared));
-        m_check = CheckProfile(project, project.Line, index, prepared.wire, CurrentLang());
+        m_check = CheckProfile(project, project.Line, index, prepared.wire, m_host.context->Language());
     } catch (const Error &e) {
         m_refusal = QString::fromStdString(e.what());
     }
@@ -733,13 +732,13 @@ void TFormProfile::SpotClick()
         throw Error(UiText("Profile_no_template").toStdString());
     m_host.formToProject();
     const TProject &project = m_host.project();
-    CheckLineProfile(project.Line, CurrentLang());
+    CheckLineProfile(project.Line, m_host.context->Language());
     const PreparedCalculation prepared
-        = PrepareCalculation(project, WiresList(), CurrentLang(), SpanUse::OwnSpans);
+        = PrepareCalculation(project, m_host.context->Catalogue(), m_host.context->Language(), SpanUse::OwnSpans);
     if (prepared.Refused())
         throw Error(RefusalText(prepared));
     const SpottingInput input
-        = SpottingInputOf(project, project.Line, index, prepared.wire, GridStep(), CurrentLang());
+        = SpottingInputOf(project, project.Line, index, prepared.wire, GridStep(), m_host.context->Language());
     m_spotFrom = project.Line.towers;
     m_stop = false;
     m_fraction = 0;

@@ -28,12 +28,14 @@ class QUndoStack;
 namespace velmora {
 
 class ProfileView;
+class ProgramContext;
 
 // What the profile window needs of the main window.
 struct ProfileHost
 {
     std::function<TProject &()> project; // the open project; its line is edited in place
     std::function<void()> formToProject; // takes the main window's fields into the project
+    const ProgramContext *context = nullptr; // the program's state the window shows; not null
 };
 
 // The modeless window of the open project's line on its ground: the profile drawn at the

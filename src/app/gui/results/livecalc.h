@@ -10,6 +10,8 @@
 
 namespace velmora {
 
+class ProgramContext;
+
 // One calculation of the results pane: the results, or why there are none.
 struct LiveOutcome
 {
@@ -20,11 +22,11 @@ struct LiveOutcome
 };
 
 // Calculates the project as the Calculate action would (PrepareCalculation), with the wire of the
-// catalogue, the current language, and no report, dialog or message box. The refusals of the
+// catalogue and the language of context, and no report, dialog or message box. The refusals of the
 // Calculate action (a wire missing from the catalogue, a negative ice wall or wind, a refused span
 // range, fewer than two spans), a failed critical-span check and an error of the engine
 // ("Error data entry!" and the engine's text) come back as the reason. Coefficients below
 // the standard are calculated (the action would ask) and flagged.
-LiveOutcome CalculateLive(const TProject &project);
+LiveOutcome CalculateLive(const TProject &project, const ProgramContext &context);
 
 } // namespace velmora

@@ -6,16 +6,17 @@
 
 namespace velmora {
 
-ShownUnits CurrentShownUnits()
+ShownUnits ShownUnitsOf(const ProgramContext &context)
 {
     ShownUnits u;
-    u.factors = CurrentUnitFactors();
+    u.factors = context.Factors();
     const bool newtons = u.factors.stress != 1;
-    u.stress = UiText(newtons ? "Res_N_mm2" : "Res_daN_mm2");
-    u.force = UiText(newtons ? "kN" : "daN");
-    u.perMetre = UiText(newtons ? "Res_N_m" : "Res_daN_m");
-    u.specific = UiText(newtons ? "Res_N_mmm" : "Res_daN_mmm");
-    u.modulus = UiText(newtons ? "Res_kN_mm2" : "Res_daN_mm2");
+    const Lang lang = context.Language();
+    u.stress = UiText(newtons ? "Res_N_mm2" : "Res_daN_mm2", lang);
+    u.force = UiText(newtons ? "kN" : "daN", lang);
+    u.perMetre = UiText(newtons ? "Res_N_m" : "Res_daN_m", lang);
+    u.specific = UiText(newtons ? "Res_N_mmm" : "Res_daN_mmm", lang);
+    u.modulus = UiText(newtons ? "Res_kN_mm2" : "Res_daN_mm2", lang);
     return u;
 }
 

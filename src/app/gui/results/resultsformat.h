@@ -7,7 +7,9 @@
 
 namespace velmora {
 
-// The units a results window shows, from the units mode in force: factors and words.
+class ProgramContext;
+
+// The units a results window shows, from the units mode of its context: factors and words.
 struct ShownUnits
 {
     UnitFactors factors;
@@ -17,8 +19,8 @@ struct ShownUnits
     QString specific; // specific load: "daN/(m·mm²)" or "N/(m·mm²)"
     QString modulus; // "daN/mm²" or "kN/mm²"
 };
-// The units of the mode in force, in the current language.
-ShownUnits CurrentShownUnits();
+// The units of the context's mode, in its language.
+ShownUnits ShownUnitsOf(const ProgramContext &context);
 
 // What the results table and the stress plot show of a mode.
 enum class Quantity {

@@ -78,15 +78,15 @@ QString Row(const QStringList &cells, const char *tag = "td")
 
 } // namespace
 
-ResultsPane::ResultsPane(InputSource source, QMainWindow *window)
+ResultsPane::ResultsPane(const ProgramContext &program, InputSource source, QMainWindow *window)
     : QDockWidget(window)
     , m_source(std::move(source))
     , m_window(window)
-    , m_model(this)
+    , m_program(program)
+    , m_model(program, this)
 {
     setObjectName(QStringLiteral("ResultsPane"));
     toggleViewAction()->setObjectName(QStringLiteral("ActResultsPane"));
-    RegisterResultsTexts();
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea);
 
     auto *body = new PaneBody(this);
@@ -239,7 +239,7 @@ void ResultsPane::ApplyTexts()
         const QSignalBlocker blocker(m_quantity);
         const int current = std::max(0, m_quantity->currentIndex());
         m_quantity->clear();
-        const ShownUnits units = CurrentShownUnits();
+        const ShownUnits units = ShownUnitsOf(m_program);
         for (Quantity q : {Quantity::Stress, Quantity::Force, Quantity::Sag})
             m_quantity->addItem(QuantityName(q) + QStringLiteral(", ") + QuantityUnit(q, units));
         m_quantity->setCurrentIndex(current);
@@ -277,7 +277,7 @@ void ResultsPane::RecalculateNow()
     if (const QString refusal = m_fieldCheck ? m_fieldCheck() : QString(); !refusal.isEmpty())
         outcome.reason = refusal;
     else
-        outcome = CalculateLive(m_source());
+        outcome = CalculateLive(m_source(), m_program);
     if (outcome.results) {
         m_results = outcome.results;
         m_reason.clear();
@@ -336,7 +336,7 @@ void ResultsPane::ShowSummary()
         return;
     }
     const CalcResults &r = *m_results;
-    const ShownUnits u = CurrentShownUnits();
+    const ShownUnits u = ShownUnitsOf(m_program);
     const UnitFactors &f = u.factors;
     QString html;
     html += QStringLiteral("<h3>%1</h3>").arg(QString::fromStdString(r.wire.Name).toHtmlEscaped());
@@ -444,7 +444,7 @@ void ResultsPane::SetSagModes(std::vector<int> modes)
 
 void ResultsPane::ShowPlots()
 {
-    const ShownUnits units = CurrentShownUnits();
+    const ShownUnits units = ShownUnitsOf(m_program);
     static const CalcResults none;
     const CalcResults &r = m_results ? *m_results : none;
     ShowSagPlot(*m_sagView->chart(), r, m_sagModes, units);
@@ -480,7 +480,7 @@ QStringList ResultsPane::PrintDetails() const
     lines << UiText("Print_project").arg(project.isEmpty() ? UiText("Untitled") : project);
     if (m_results) {
         const CalcResults &r = *m_results;
-        const ShownUnits u = CurrentShownUnits();
+        const ShownUnits u = ShownUnitsOf(m_program);
         lines << UiText("Res_wire_line")
                      .arg(QString::fromStdString(r.wire.Name), ShortNumber(r.wire.Diam),
                           ShortNumber(r.wire.Sech), ShortNumber(r.wire.PNag),

@@ -44,7 +44,7 @@ public:
 
     // Docks itself on the right of window, shown or hidden as the settings store remembers
     // (shown the first time).
-    ResultsPane(InputSource source, QMainWindow *window);
+    ResultsPane(const ProgramContext &program, InputSource source, QMainWindow *window);
 
     // Why the main window's fields cannot be taken as they stand (a field whose text holds
     // no value), empty when they can: asked before each recalculation.
@@ -138,6 +138,7 @@ private:
     std::vector<int> m_sagModes {2, 7, 1};
     QSize m_dockedWindowSize; // the window's size with the pane docked
 
+    const ProgramContext &m_program;
     ResultsTableModel m_model;
     QLabel *m_notice = nullptr;
     QTabWidget *m_tabs = nullptr;

@@ -17,7 +17,7 @@ void ResultsTableModel::SetResults(std::shared_ptr<const CalcResults> results)
 {
     beginResetModel();
     m_results = std::move(results);
-    m_units = CurrentShownUnits();
+    m_units = ShownUnitsOf(m_program);
     endResetModel();
 }
 
@@ -34,7 +34,7 @@ void ResultsTableModel::SetQuantity(Quantity quantity)
 void ResultsTableModel::Retranslate()
 {
     beginResetModel();
-    m_units = CurrentShownUnits();
+    m_units = ShownUnitsOf(m_program);
     endResetModel();
 }
 
@@ -158,7 +158,7 @@ QString ResultsTableModel::ExportCell(int row, int column) const
     // The number as the table shows it, not the solver's last digits (134.999865...).
     QString text = column == 0 ? ShortNumber(value.toDouble())
                                : ValueText(value.toDouble(), m_quantity, m_units.factors);
-    if (CurrentLang() == Lang::Russian)
+    if (m_program.Language() == Lang::Russian)
         text.replace(QLatin1Char('.'), QLatin1Char(','));
     return text;
 }
@@ -209,7 +209,8 @@ QByteArray TableAsCsv(const ResultsTableModel &model)
 {
     // What a spreadsheet of the interface's language splits into columns: a Russian one
     // takes "," as the decimal point and ";" between fields.
-    const QChar separator = CurrentLang() == Lang::Russian ? QLatin1Char(';') : QLatin1Char(',');
+    const QChar separator
+        = model.Context().Language() == Lang::Russian ? QLatin1Char(';') : QLatin1Char(',');
     QStringList lines;
     QStringList headings;
     for (int column = 0; column < model.columnCount(); ++column)

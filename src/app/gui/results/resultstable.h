@@ -20,10 +20,17 @@ class ResultsTableModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    using QAbstractTableModel::QAbstractTableModel;
+    // The table in the language and units of program.
+    explicit ResultsTableModel(const ProgramContext &program, QObject *parent = nullptr)
+        : QAbstractTableModel(parent)
+        , m_program(program)
+    {
+    }
 
     // The results shown (nullptr: none) and the units and language in force.
     void SetResults(std::shared_ptr<const CalcResults> results);
+    // The program's state the table is shown in.
+    const ProgramContext &Context() const { return m_program; }
     const std::shared_ptr<const CalcResults> &Results() const { return m_results; }
     void SetQuantity(Quantity quantity);
     Quantity CurrentQuantity() const { return m_quantity; }
@@ -45,6 +52,7 @@ public:
     QString ExportCell(int row, int column) const;
 
 private:
+    const ProgramContext &m_program;
     // The stress of mode at span above its limit, or null.
     const OverLimit *OverLimitAt(int mode, double span) const;
 

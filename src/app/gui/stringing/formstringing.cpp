@@ -99,9 +99,6 @@ TFormStringing::TFormStringing(StringingHost host, QWidget *parent)
     , m_host(std::move(host))
     , m_ui(std::make_unique<Ui_FormStringing>())
 {
-    RegisterStringingTexts();
-    RegisterDesktopTexts();
-    RegisterResultsTexts(); // the units of the over-limit mark
     m_ui->setupUi(this);
     m_nameDialog = new TSectionNameDialog(this);
     for (DecimalField *field : {m_ui->fromField, m_ui->toField, m_ui->stepField}) {
@@ -328,7 +325,7 @@ bool TFormStringing::PrepareBasis(Basis &basis, QString &refusal)
         // The window's own wording of its fields' refusals first, then every other check of
         // the one preparation, worded as the results pane words them. A section brings its
         // own spans: the project's span range is not checked.
-        if (const FieldRefusal input = InputRefusal(project.Dat); input.Refused()) {
+        if (const FieldRefusal input = InputRefusal(project.Dat, Context()); input.Refused()) {
             refusal = input.text;
             return false;
         }

@@ -23,7 +23,7 @@ struct StringingHost
     std::function<QString()> projectFileName; // empty for a project never saved
     std::function<void()> formToProject; // takes the main window's fields into the project
     // The language, units and catalogue the window shows, calculates and writes with.
-    const ProgramContext *context = &Program();
+    const ProgramContext *context = nullptr; // the program's state the window shows; not null
 };
 
 // The modeless window of the open project's anchor sections and their stringing tables: the

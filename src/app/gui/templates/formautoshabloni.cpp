@@ -70,7 +70,7 @@ void ClearSelection(QButtonGroup *group)
 
 } // namespace
 
-TFormAutoShabloni::TFormAutoShabloni(QWidget *parent)
+TFormAutoShabloni::TFormAutoShabloni(const ProgramContext &program, QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormAutoShabloni"));
@@ -150,7 +150,7 @@ TFormAutoShabloni::TFormAutoShabloni(QWidget *parent)
     form->addLayout(choiceRow);
     form->addLayout(fields);
     form->addWidget(m_tempFrame);
-    m_preview = new TemplatePreview(this);
+    m_preview = new TemplatePreview(program, this);
     m_preview->setMinimumSize(500, 340); // room for the axis titles and the legend
     auto *columns = new QHBoxLayout;
     columns->addLayout(form);

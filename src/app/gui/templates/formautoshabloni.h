@@ -18,6 +18,7 @@ class QSpinBox;
 namespace velmora {
 
 class TemplatePreview;
+class ProgramContext;
 
 // The modal editor of one sag template. The template type and "Curves" exclude each other;
 // the checks run when the user confirms, and the dialog stays open when one fails.
@@ -26,7 +27,8 @@ class TFormAutoShabloni : public QDialog
     Q_OBJECT
 
 public:
-    explicit TFormAutoShabloni(QWidget *parent = nullptr);
+    // The preview shows the wires of program's catalogue in its language and units.
+    explicit TFormAutoShabloni(const ProgramContext &program, QWidget *parent = nullptr);
 
     // Puts the record into the controls in the order Name, template type, "Curves", MG, MV,
     // PR, VP, TG, Zapas, temperature; so a record with Krivie 0 opens as a curve.

@@ -25,12 +25,14 @@
 
 namespace velmora {
 
-TFormSpisokShabloni::TFormSpisokShabloni(TemplateHost host, QWidget *parent)
+TFormSpisokShabloni::TFormSpisokShabloni(const ProgramContext &program, TemplateHost host,
+                                         QWidget *parent)
     : QDialog(parent)
+    , m_program(program)
     , m_host(std::move(host))
 {
     setObjectName(QStringLiteral("FormSpisokShabloni"));
-    m_editor = new TFormAutoShabloni(this);
+    m_editor = new TFormAutoShabloni(m_program, this);
     m_editor->SetPreview([this](TemplatePreview &preview, const TShablon &shablon) {
         preview.ShowTemplate(m_host.shownProject ? m_host.shownProject() : m_host.project(),
                              &shablon, m_engine);
@@ -70,7 +72,7 @@ TFormSpisokShabloni::TFormSpisokShabloni(TemplateHost host, QWidget *parent)
     buttons->addStretch(1);
     buttons->addWidget(m_butClose);
 
-    m_preview = new TemplatePreview(this);
+    m_preview = new TemplatePreview(m_program, this);
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(m_frame, 1);
     layout->addWidget(m_preview, 2);
@@ -231,7 +233,7 @@ void TFormSpisokShabloni::AcadRun()
     // The main window's wire and climate draw the curves: refused before the file is asked
     // for, so that a drawing that cannot be made leaves no file behind.
     m_host.formToProject();
-    if (const FieldRefusal refusal = InputRefusal(m_host.project().Dat); refusal.Refused()) {
+    if (const FieldRefusal refusal = InputRefusal(m_host.project().Dat, m_program); refusal.Refused()) {
         CurrentPrompts().Error(refusal.text);
         return;
     }
@@ -260,8 +262,8 @@ void TFormSpisokShabloni::AcadRun()
         } waitCloser;
         const TShablon shablon = list.Items(m_selectedIndex);
         const TProject &project = m_host.project();
-        const DrawingContext context {FindWire(project.Dat.Provod), CurrentLang(),
-                                      CurrentUnitFactors()};
+        const DrawingContext context {m_program.Catalogue().FindByName(project.Dat.Provod),
+                                      m_program.Language(), m_program.Factors()};
         result = DrawTemplate(project, shablon, path.toStdString(), context, m_engine);
     });
     if (!written)

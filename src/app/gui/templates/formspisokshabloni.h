@@ -16,6 +16,7 @@ namespace velmora {
 
 class TFormAutoShabloni;
 class TemplatePreview;
+class ProgramContext;
 
 // What the template windows need of the main window.
 struct TemplateHost
@@ -37,7 +38,9 @@ class TFormSpisokShabloni : public QDialog
 
 public:
     // Creates the template editor, which belongs to this window.
-    explicit TFormSpisokShabloni(TemplateHost host, QWidget *parent = nullptr);
+    // The templates are drawn with the wires of program's catalogue in its language and units.
+    TFormSpisokShabloni(const ProgramContext &program, TemplateHost host,
+                        QWidget *parent = nullptr);
 
     // One row per template name (one empty row for none); the selection stays on its row or
     // moves to the last one when the list shrank. Then UpdateButtons.
@@ -80,6 +83,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    const ProgramContext &m_program;
     void ApplyTexts();
     void GridSelectCell(int row);
     bool MayWriteDrawing(const QString &chosen, const QString &path);

@@ -50,11 +50,11 @@ double NiceStep(double rough)
 
 } // namespace
 
-TemplatePreview::TemplatePreview(QWidget *parent)
+TemplatePreview::TemplatePreview(const ProgramContext &program, QWidget *parent)
     : QChartView(parent)
+    , m_program(program)
 {
     setObjectName(QStringLiteral("TemplatePreview"));
-    RegisterResultsTexts();
     setRenderHint(QPainter::Antialiasing);
     setMinimumSize(320, 240);
     QChart *c = chart();
@@ -80,13 +80,13 @@ void TemplatePreview::ShowTemplate(const TProject &project, const TShablon *shab
         return;
     }
     // What "Port to Cad" refuses is not drawn here either.
-    if (const FieldRefusal refusal = InputRefusal(project.Dat); refusal.Refused()) {
+    if (const FieldRefusal refusal = InputRefusal(project.Dat, m_program); refusal.Refused()) {
         ShowNothing(refusal.text);
         return;
     }
     try {
-        const DrawingContext context {FindWire(project.Dat.Provod), CurrentLang(),
-                                      CurrentUnitFactors()};
+        const DrawingContext context {m_program.Catalogue().FindByName(project.Dat.Provod),
+                                      m_program.Language(), m_program.Factors()};
         const TemplateComputation c = ComputeTemplate(project, *shablon, context, engine);
         if (c.figure)
             ShowFigure(*shablon, *c.figure);

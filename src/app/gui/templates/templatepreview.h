@@ -11,6 +11,8 @@ class QValueAxis;
 
 namespace velmora {
 
+class ProgramContext;
+
 // A sag template as "Port to Cad" would draw it: the sag curve, for a template proper also
 // the ground and clearance curves, and the reference lines, in millimetres of the drawing at
 // the template's scales, one millimetre as long across as up. The numbers are the drawing's
@@ -23,7 +25,8 @@ class TemplatePreview : public QChartView
     Q_OBJECT
 
 public:
-    explicit TemplatePreview(QWidget *parent = nullptr);
+    // Shows the wires of program's catalogue in its language and units.
+    explicit TemplatePreview(const ProgramContext &program, QWidget *parent = nullptr);
 
     // Shows shablon of project (nullptr: none) with the project's wire from the catalogue, in
     // the current language and units; engine as for the drawing (empty: the calculation
@@ -37,6 +40,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    const ProgramContext &m_program;
     void ShowFigure(const TShablon &shablon, const TemplateFigure &figure);
     void ShowNothing(const QString &reason);
     // Sets the axes' ranges so that a millimetre of the drawing is as long across as up.
