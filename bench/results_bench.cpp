@@ -7,6 +7,7 @@
 #include "catalogue/catalogue.h"
 #include "gui/appwindows.h"
 #include "gui/formmain.h"
+#include "gui/programcontext.h"
 #include "gui/results/resultspane.h"
 #include "l10n/localization.h"
 
@@ -25,15 +26,23 @@ namespace {
 
 using namespace velmora;
 
+// A settings store that keeps nothing: the bench reads and writes no user's settings.
+class NoSettings : public SettingsStore
+{
+public:
+    Value Read(const std::string &) override { return {}; }
+    void Write(const std::string &, const std::string &) override { }
+};
+
 // The program's windows with the pane open on a project of 601 spans (10 m to 6010 m by 10 m).
 struct OpenPane
 {
     OpenPane()
     {
-        CreateAppWindows();
-        WiresList().Clear();
+        CreateAppWindows(Program());
+        Program().Catalogue().Clear();
         const bench::BenchInput in = bench::LargestRange();
-        WiresList().Add(in.wire);
+        Program().Catalogue().Add(in.wire);
         TFormMain *main = Windows().FormMain;
         main->CurProject.Dat = in.project.Dat;
         main->show();
@@ -100,12 +109,13 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The catalogue window reads (and may create) the data folder: a private one. No settings
-    // store is set, so nothing is read or written there.
+    // The catalogue window reads (and may create) the data folder: a private one. The settings
+    // store keeps nothing.
     QTemporaryDir data;
     qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
     QApplication app(argc, argv);
-    InitLocalization("English (United States)");
+    NoSettings settings;
+    const ProgramContext program(settings, "English (United States)");
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

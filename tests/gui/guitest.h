@@ -4,6 +4,7 @@
 // data folder, scripted prompts, and the program's windows made fresh for each test.
 
 #include "gui/appwindows.h"
+#include "gui/programcontext.h"
 #include "gui/prompts.h"
 #include "l10n/localization.h"
 #include "l10n/settings.h"
@@ -21,6 +22,7 @@
 #include <cstdlib>
 #include <deque>
 #include <functional>
+#include <memory>
 
 namespace velmora::test {
 
@@ -44,14 +46,14 @@ inline void PrepareTestHome()
         qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
-// Where every window test starts: store as the settings store, the English texts and the
-// daN-based units.
-inline void StartInEnglish(SettingsStore &store)
+// Where every window test starts: a context of its own over store, with the English texts,
+// the daN-based units and an empty catalogue. While it lives it is the program's (Program()).
+inline std::unique_ptr<ProgramContext> StartInEnglish(SettingsStore &store)
 {
-    SetSettingsStore(&store);
-    InitLocalization("English (United States)");
-    SetLanguage(0);
-    SetUnits(0);
+    auto program = std::make_unique<ProgramContext>(store, "English (United States)");
+    program->SetLanguage(0);
+    program->SetUnits(0);
+    return program;
 }
 
 // Prompts that answer from a script and record what was asked. Every box and dialog that

@@ -75,12 +75,12 @@ void Shoot(const QString &language)
 {
     AppWindows &w = Windows();
     for (int units : {0, 1}) {
-        SetUnits(units);
+        Program().SetUnits(units);
         w.FormMain->ApplyLanguage();
         w.FormMain->ProjectToForm();
         Grab(w.FormMain, QStringLiteral("main_%1_units%2").arg(language).arg(units));
     }
-    SetUnits(0);
+    Program().SetUnits(0);
     // With a saved project's name in the box at the top, then without it again.
     w.FormMain->ProjectFileName = QDir::homePath() + QStringLiteral("/Line 10.vlp");
     w.FormMain->ApplyLanguage();
@@ -97,7 +97,7 @@ void Shoot(const QString &language)
     if (!paneAction->isChecked())
         paneAction->trigger();
     for (int units : {0, 1}) {
-        SetUnits(units);
+        Program().SetUnits(units);
         w.FormMain->ApplyLanguage();
         w.FormMain->ProjectToForm();
         pane->Flush();
@@ -114,7 +114,7 @@ void Shoot(const QString &language)
     SaveResultsPdf(g_folder + QStringLiteral("/results_%1.pdf").arg(language), pane->windowTitle(),
                    pane->TableModel(), {pane->SagView(), pane->StressView()}, nullptr,
                    pane->PrintDetails());
-    SetUnits(0);
+    Program().SetUnits(0);
     w.FormMain->ApplyLanguage();
     w.FormMain->ProjectToForm();
     pane->Flush();
@@ -201,10 +201,10 @@ void Shoot(const QString &language)
     w.FormProfile->hide();
     w.FormMain->CurProject.Line = line;
     const TProject &project = w.FormMain->CurProject;
-    const PreparedCalculation prepared
-        = PrepareCalculation(project, WiresList(), CurrentLang(), SpanUse::OwnSpans);
+    const PreparedCalculation prepared = PrepareCalculation(
+        project, Program().Catalogue(), Program().Language(), SpanUse::OwnSpans);
     const SpottingResult spotted
-        = SpotTowers(SpottingInputOf(project, line, 0, prepared.wire, 5, CurrentLang()));
+        = SpotTowers(SpottingInputOf(project, line, 0, prepared.wire, 5, Program().Language()));
     if (spotted.outcome == SpottingResult::Outcome::Found)
         w.FormMain->CurProject.Line.towers = spotted.towers;
     Grab(w.FormProfile, QStringLiteral("profile_spotted_%1").arg(language));
@@ -229,17 +229,16 @@ int main(int argc, char *argv[])
     g_folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(g_folder);
     QtSettingsStore store;
-    SetSettingsStore(&store);
-    InitLocalization(SystemLanguageName());
-    CreateAppWindows();
+    ProgramContext program(store, SystemLanguageName());
+    CreateAppWindows(program);
 
-    SetLanguage(0);
+    Program().SetLanguage(0);
     Windows().FormMain->show();
     Settle();
     Grab(Windows().LanguageDialog, QStringLiteral("language"));
     Windows().LanguageDialog->hide();
     Shoot(QStringLiteral("en"));
-    SetLanguage(1);
+    Program().SetLanguage(1);
     Shoot(QStringLiteral("ru"));
 
     // One picture of the whole X screen, as a user would see the main window with the about box.
@@ -270,6 +269,5 @@ int main(int argc, char *argv[])
                           {QStringLiteral("-window"), QStringLiteral("root"),
                            g_folder + QStringLiteral("/refused_key_ru.png")});
     DestroyAppWindows();
-    SetSettingsStore(nullptr);
     return 0;
 }

@@ -7,7 +7,6 @@
 #include "gui/numberfields.h"
 #include "gui/platform.h"
 #include "l10n/localization.h"
-#include "l10n/settingsaccess.h"
 #include "l10n/units.h"
 #include "xls/workbook.h"
 
@@ -57,10 +56,10 @@ class CalculateTest : public QObject
 private slots:
     void init()
     {
-        StartInEnglish(m_store);
+        m_program = StartInEnglish(m_store);
         // The catalogue window reads the catalogue when it is made; the test's wire follows.
-        CreateAppWindows();
-        WiresList().Clear();
+        CreateAppWindows(Program());
+        Program().Catalogue().Clear();
         TWireRec wire;
         wire.Group = 1;
         wire.Name = "АС 150/24";
@@ -69,7 +68,7 @@ private slots:
         wire.PNag = 0.6;
         wire.Modl = 8250;
         wire.Koef = 1.92e-5;
-        WiresList().Add(wire);
+        Program().Catalogue().Add(wire);
         Main()->show();
         FieldNamed<QLineEdit>("Provod")->setText("АС 150/24");
         m_calls = 0;
@@ -82,8 +81,8 @@ private slots:
     void cleanup()
     {
         DestroyAppWindows();
-        WiresList().Clear();
-        SetSettingsStore(nullptr);
+        Program().Catalogue().Clear();
+        m_program.reset();
     }
 
     // The message names the wire, and the catalogue's name when only blanks, case or Latin
@@ -282,7 +281,7 @@ private slots:
         QVERIFY(calculatedOn(1) == onStresses);
         QVERIFY(calculatedOn(0) == onStresses);
         // In N/kN-based units the same: 4.1 daN/mm² is 41 N/mm², 615 daN 6.15 kN.
-        SetUnits(1);
+        Program().SetUnits(1);
         Main()->ApplyUnits();
         Main()->ProjectToForm();
         pages->setCurrentIndex(1);
@@ -292,7 +291,7 @@ private slots:
         QCOMPARE(onForces.second, 4.2);
         QVERIFY(calculatedOn(0) == onForces);
         QVERIFY(prompts.asked.isEmpty());
-        SetUnits(0);
+        Program().SetUnits(0);
     }
 
     // A project file holds only the chosen pair; the other is derived when it is shown.
@@ -315,14 +314,14 @@ private slots:
     void oneSpanIsRefusedBeforeTheReportIsAskedFor()
     {
         ScriptedPrompts prompts;
-        Main()->SetCalcDriver(TFormMain::DefaultCalcDriver());
+        Main()->SetCalcDriver(Main()->DefaultCalcDriver());
         FieldNamed<IntegerField>("Min_Prol")->setValue(100);
         FieldNamed<IntegerField>("Max_Prol")->setValue(100);
         Calculate();
         QCOMPARE(prompts.Kinds(), QStringList {"Error"});
         QVERIFY(prompts.Last("Error").contains("at least two spans"));
 
-        SetLanguage(1);
+        Program().SetLanguage(1);
         Calculate();
         QCOMPARE(prompts.Last("Error"),
                  "Ошибка ввода данных!\nДля расчёта нужны хотя бы два пролёта: максимальный "
@@ -363,7 +362,7 @@ private slots:
         QCOMPARE(typed->text(), "-0.5");
         QCOMPARE(Main()->focusWidget(), typed);
 
-        SetLanguage(1);
+        Program().SetLanguage(1);
         Main()->ApplyLanguage();
         Calculate();
         QCOMPARE(prompts.Last("Error"),
@@ -379,7 +378,7 @@ private slots:
     void refusalsFollowTheLanguage()
     {
         ScriptedPrompts prompts;
-        SetLanguage(1);
+        Program().SetLanguage(1);
         FieldNamed<IntegerField>("Shag")->setValue(0);
         Calculate();
         QCOMPARE(prompts.Last("Error"), "Шаг изменения пролётов должен быть больше 0.");
@@ -412,7 +411,7 @@ private slots:
         QCOMPARE(m_args.NaprSrg, 4.0);
 
         // In N/kN-based units the fields read kN; the driver still gets daN/mm².
-        SetUnits(1);
+        Program().SetUnits(1);
         Main()->ApplyUnits();
         Main()->ProjectToForm();
         QCOMPARE(FieldNamed<DecimalField>("Tag_Max")->text(), "15");
@@ -435,7 +434,7 @@ private slots:
                  "Error data entry!\nCannot create file \"/x/r.xls\": Permission denied");
         QCOMPARE(Main()->CurProject.Dat.T_Max, before);
 
-        SetLanguage(1);
+        Program().SetLanguage(1);
         Main()->SetCalcDriver(
             [](const TProject &, const PreparedCalculation &) -> std::optional<CalcResults> {
                 throw Error("");
@@ -462,7 +461,7 @@ private slots:
     void theReportAsksForItsFileAndACancelCalculatesNothing()
     {
         ScriptedPrompts prompts;
-        Main()->SetCalcDriver(Windows().FormMain->DefaultCalcDriver());
+        Main()->SetCalcDriver(Main()->DefaultCalcDriver());
         prompts.fileNames = {QString()};
         Calculate();
         QCOMPARE(prompts.Kinds(), QStringList {"Save"});
@@ -475,7 +474,7 @@ private slots:
         QVERIFY2(FormsBuilt(), "the report forms are not built beside the tests");
         QTemporaryDir dir;
         ScriptedPrompts prompts;
-        Main()->SetCalcDriver(TFormMain::DefaultCalcDriver());
+        Main()->SetCalcDriver(Main()->DefaultCalcDriver());
         const QString report = dir.filePath("line.xls");
         prompts.fileNames = {report};
         Calculate();
@@ -490,10 +489,10 @@ private slots:
     void theReportTakesTheUnitsInForceNotTheStoredOnes()
     {
         QVERIFY2(FormsBuilt(), "the report forms are not built beside the tests");
-        WriteSetting("Units", "1");
+        m_store.Write("Units", "1");
         QTemporaryDir dir;
         ScriptedPrompts prompts;
-        Main()->SetCalcDriver(TFormMain::DefaultCalcDriver());
+        Main()->SetCalcDriver(Main()->DefaultCalcDriver());
         const QString report = dir.filePath("line.xls");
         prompts.fileNames = {report};
         Calculate();
@@ -521,7 +520,7 @@ private slots:
         QVERIFY(QDir().mkpath(documents));
         QTemporaryDir dir;
         ScriptedPrompts prompts;
-        Main()->SetCalcDriver(TFormMain::DefaultCalcDriver());
+        Main()->SetCalcDriver(Main()->DefaultCalcDriver());
         prompts.fileNames = {QString()};
         Calculate();
         QCOMPARE(prompts.lastFileDialog.fileName, QString()); // a project never saved
@@ -567,10 +566,10 @@ private slots:
         QFETCH(bool, folderOpens);
         QFETCH(QStringList, kinds);
         QVERIFY2(FormsBuilt(), "the report forms are not built beside the tests");
-        SetLanguage(language);
+        Program().SetLanguage(language);
         QTemporaryDir dir;
         ScriptedPrompts prompts;
-        Main()->SetCalcDriver(TFormMain::DefaultCalcDriver());
+        Main()->SetCalcDriver(Main()->DefaultCalcDriver());
         const QString report = dir.filePath("line.xls");
         prompts.fileNames = {report};
         prompts.opened = {false, folderOpens};
@@ -595,6 +594,7 @@ private slots:
 
 private:
     QtSettingsStore m_store;
+    std::unique_ptr<ProgramContext> m_program;
     int m_calls = 0;
     CalcArgs m_args;
 };

@@ -26,6 +26,7 @@ class CatalogueInMainWindowTest : public QObject
 
 private:
     FakeSettingsStore m_store;
+    std::unique_ptr<ProgramContext> m_program;
 
     static TFormMain *Main() { return Windows().FormMain; }
     static TFormWiresBase *Catalogue() { return Windows().FormWiresBase; }
@@ -53,7 +54,7 @@ private:
 private slots:
     void init()
     {
-        StartInEnglish(m_store);
+        m_program = StartInEnglish(m_store);
         QDir().mkpath(QString::fromStdString(CatalogueDataDir(CommonDataDir())));
         TWiresList list;
         for (const char *name : {"AC 70/11", "AC 95/16", "AC 120/19"}) {
@@ -68,25 +69,25 @@ private slots:
             list.Add(rec);
         }
         list.SaveToFile(CatalogueFile());
-        CreateAppWindows();
+        CreateAppWindows(Program());
         Main()->show();
         QVERIFY(QTest::qWaitForWindowExposed(Main()));
     }
     void cleanup()
     {
         DestroyAppWindows();
-        WiresList().Clear();
-        SetSettingsStore(nullptr);
+        Program().Catalogue().Clear();
+        m_program.reset();
     }
 
     // Numbers in names go by their value: 70 before 95 before 120.
     void creatingTheWindowLoadedTheCatalogueSortedByName()
     {
-        QCOMPARE(WiresList().Count(), 3);
-        QCOMPARE(WiresList().GetWire(0).Name, std::string("AC 70/11"));
-        QCOMPARE(WiresList().GetWire(1).Name, std::string("AC 95/16"));
-        QCOMPARE(WiresList().GetWire(2).Name, std::string("AC 120/19"));
-        QCOMPARE(WiresList().FileName(), CatalogueFile());
+        QCOMPARE(Program().Catalogue().Count(), 3);
+        QCOMPARE(Program().Catalogue().GetWire(0).Name, std::string("AC 70/11"));
+        QCOMPARE(Program().Catalogue().GetWire(1).Name, std::string("AC 95/16"));
+        QCOMPARE(Program().Catalogue().GetWire(2).Name, std::string("AC 120/19"));
+        QCOMPARE(Program().Catalogue().FileName(), CatalogueFile());
     }
 
     void theWireButtonPicksTheProjectsWire()

@@ -82,6 +82,7 @@ class CatalogueTest : public QObject
 
 private:
     FakeSettingsStore m_store;
+    std::unique_ptr<ProgramContext> m_program;
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<TFormWiresBase> m_window;
 
@@ -98,7 +99,7 @@ private:
         for (const TWireRec &rec : wires)
             list.Add(rec);
         list.SaveToFile(CatalogueFile());
-        m_window = std::make_unique<TFormWiresBase>(m_dir->path().toStdString(),
+        m_window = std::make_unique<TFormWiresBase>(Program(), m_dir->path().toStdString(),
                                                     (m_dir->path() + "/app/").toStdString());
         return *m_window;
     }
@@ -117,16 +118,16 @@ private:
 private slots:
     void init()
     {
-        StartInEnglish(m_store);
+        m_program = StartInEnglish(m_store);
         RegisterCommonTexts();
         m_dir = std::make_unique<QTemporaryDir>();
     }
     void cleanup()
     {
         m_window.reset();
-        WiresList().Clear();
+        Program().Catalogue().Clear();
         m_dir.reset();
-        SetSettingsStore(nullptr);
+        m_program.reset();
     }
 
     void emptyCatalogueShowsOneEmptyRowAndOnlyCreate()
@@ -158,7 +159,7 @@ private slots:
         w.DeleteClick();
         QVERIFY(prompts.asked.isEmpty());
         QCOMPARE(w.SelectedWire(), TWireRec {});
-        QCOMPARE(WiresList().Count(), 2);
+        QCOMPARE(Program().Catalogue().Count(), 2);
         QCOMPARE(w.Modified(), 0);
 
         ChooseFilter(5);
@@ -197,11 +198,11 @@ private slots:
         QCOMPARE(prompts.asked[0].text, QString("FormWiresEdit"));
         if (filter == 0)
             QCOMPARE(groupText, QString("Others"));
-        const TWireRec added = WiresList().FindByName("NEW");
+        const TWireRec added = Program().Catalogue().FindByName("NEW");
         QCOMPARE(added.Group, storedGroup);
         QCOMPARE(added.Diam, 12.5);
         QCOMPARE(added.Koef, 1.92e-5);
-        QCOMPARE(WiresList().IndexOfName("NEW"), 1);
+        QCOMPARE(Program().Catalogue().IndexOfName("NEW"), 1);
         QCOMPARE(w.Modified(), 1);
         const int last = w.Grid()->rowCount() - 1;
         QCOMPARE(w.Grid()->currentRow(), last);
@@ -213,7 +214,7 @@ private slots:
         TFormWiresBase &w = Open({Wire("A", 1, 10)});
         prompts.dialogs = {Reject};
         w.CreateClick();
-        QCOMPARE(WiresList().Count(), 1);
+        QCOMPARE(Program().Catalogue().Count(), 1);
         QCOMPARE(w.Modified(), 0);
     }
 
@@ -234,7 +235,7 @@ private slots:
             editor.accept();
             resultAfterError = editor.result();
             nameAfterError = editor.NameField()->text();
-            countAfterError = WiresList().Count();
+            countAfterError = Program().Catalogue().Count();
             editor.SechField()->setText("123");
             editor.accept();
             return editor.result();
@@ -244,8 +245,8 @@ private slots:
         QCOMPARE(nameAfterError, QString("B"));
         QCOMPARE(countAfterError, 1);
         QCOMPARE(prompts.Last("Error"), QString("\"Sectional area\": \"1.2.3\" is not a number."));
-        QCOMPARE(WiresList().Count(), 2);
-        QCOMPARE(WiresList().FindByName("B").Sech, 123.0);
+        QCOMPARE(Program().Catalogue().Count(), 2);
+        QCOMPARE(Program().Catalogue().FindByName("B").Sech, 123.0);
         QCOMPARE(w.Modified(), 1);
     }
 
@@ -264,7 +265,7 @@ private slots:
         }};
         w.EditClick();
         QCOMPARE(prompts.Last("Error"), QString("\"Diameter\": \"1..\" is not a number."));
-        QCOMPARE(WiresList().GetWire(0), Wire("A", 1, 10));
+        QCOMPARE(Program().Catalogue().GetWire(0), Wire("A", 1, 10));
         QCOMPARE(w.Modified(), 0);
     }
 
@@ -274,8 +275,8 @@ private slots:
         TFormWiresBase &w = Open({Wire("X", 1, 10), Wire("X", 1, 20)});
         w.Manage();
         // Sorting by name leaves two equal names in either order.
-        const double first = WiresList().GetWire(0).Diam;
-        const double second = WiresList().GetWire(1).Diam;
+        const double first = Program().Catalogue().GetWire(0).Diam;
+        const double second = Program().Catalogue().GetWire(1).Diam;
         QCOMPARE(w.Grid()->rowCount(), 2);
         QCOMPARE(Cell(w.Grid(), 1, 1), QString::number(second));
         w.Grid()->setCurrentCell(1, 0);
@@ -288,21 +289,21 @@ private slots:
         }};
         w.EditClick();
         QCOMPARE(shownDiam, QString::number(first));
-        QCOMPARE(WiresList().GetWire(0).Diam, 15.0);
-        QCOMPARE(WiresList().GetWire(1).Diam, second);
+        QCOMPARE(Program().Catalogue().GetWire(0).Diam, 15.0);
+        QCOMPARE(Program().Catalogue().GetWire(1).Diam, second);
         // Only the selected row is re-shown: it now shows the first record.
         QCOMPARE(Cell(w.Grid(), 1, 1), QString("15"));
 
         prompts.yesNo = {true};
         w.DeleteClick();
-        QCOMPARE(WiresList().Count(), 1);
-        QCOMPARE(WiresList().GetWire(0).Diam, second);
+        QCOMPARE(Program().Catalogue().Count(), 1);
+        QCOMPARE(Program().Catalogue().GetWire(0).Diam, second);
         QCOMPARE(w.Modified(), 2);
     }
 
     void unitsMode1ShowsAndStoresTheModulusInKiloNewtons()
     {
-        SetUnits(1);
+        Program().SetUnits(1);
         ScriptedPrompts prompts;
         TFormWiresBase &w = Open({Wire("A", 1, 10, 8250)});
         w.Manage();
@@ -316,17 +317,17 @@ private slots:
         }};
         w.EditClick();
         QCOMPARE(shownModulus, QString("82.5"));
-        QCOMPARE(WiresList().GetWire(0).Modl, 8250.0);
+        QCOMPARE(Program().Catalogue().GetWire(0).Modl, 8250.0);
 
         prompts.dialogs = {TypeWire("B", "5", "82.5")};
         w.CreateClick();
-        QCOMPARE(WiresList().FindByName("B").Modl, 8250.0);
+        QCOMPARE(Program().Catalogue().FindByName("B").Modl, 8250.0);
     }
 
     void headingsWriteSquareMillimetres()
     {
         for (const int language : {0, 1}) {
-            SetLanguage(language);
+            Program().SetLanguage(language);
             TFormWiresBase &w = Open({Wire("A", 1, 10)});
             w.Manage();
             const QString mm2 = language == 0 ? "mm²" : "мм²";
@@ -349,7 +350,7 @@ private slots:
         }};
         w.EditClick();
         QCOMPARE(shownItem, -1);
-        QCOMPARE(WiresList().GetWire(0).Group, 0);
+        QCOMPARE(Program().Catalogue().GetWire(0).Group, 0);
     }
 
     void sortThenCloseDoesNotRewriteTheFile()
@@ -362,7 +363,7 @@ private slots:
                           QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
         QCOMPARE(Cell(w.Grid(), 0, 0), QString("B"));
         QCOMPARE(Cell(w.Grid(), 2, 0), QString("A"));
-        QCOMPARE(WiresList().GetWire(0).Name, std::string("B"));
+        QCOMPARE(Program().Catalogue().GetWire(0).Name, std::string("B"));
         QCOMPARE(w.Modified(), 0);
         w.SaveIfModified();
         QCOMPARE(ReadFileBytes(CatalogueFile()), before);
@@ -378,10 +379,10 @@ private slots:
         w.DeleteClick();
         QCOMPARE(prompts.Last("WarningYesNo"),
                  QString("Are you sure you would like to delete this wire?"));
-        QCOMPARE(WiresList().Count(), 3);
+        QCOMPARE(Program().Catalogue().Count(), 3);
         QCOMPARE(w.Modified(), 0);
         w.DeleteClick();
-        QCOMPARE(WiresList().Count(), 2);
+        QCOMPARE(Program().Catalogue().Count(), 2);
         QCOMPARE(w.Grid()->currentRow(), 1);
         QCOMPARE(w.Modified(), 1);
         w.SaveIfModified();
@@ -428,8 +429,8 @@ private slots:
         w.Grid()->setCurrentCell(0, 0);
         prompts.yesNo = {true, true};
         QTest::keyClick(w.Grid(), Qt::Key_Delete);
-        QCOMPARE(WiresList().Count(), 2);
-        QCOMPARE(WiresList().IndexOfName("A"), -1);
+        QCOMPARE(Program().Catalogue().Count(), 2);
+        QCOMPARE(Program().Catalogue().IndexOfName("A"), -1);
 
         QMenu *menu = w.findChild<QMenu *>();
         QVERIFY(menu);
@@ -438,7 +439,7 @@ private slots:
             items << action->text();
         QCOMPARE(items, (QStringList {"Create", "Edit", "Delete"})); // the language in force
         menu->actions().at(2)->trigger();
-        QCOMPARE(WiresList().Count(), 1);
+        QCOMPARE(Program().Catalogue().Count(), 1);
         QCOMPARE(w.Modified(), 2);
     }
 
@@ -502,7 +503,7 @@ private slots:
         w.CreateClick();
         QCOMPARE(shown, (QStringList {"13,5", "95.4", "0,148", "8,25E3", "1,92E-5"}));
         QCOMPARE(prompts.Kinds(), QStringList {"Exec"});
-        const TWireRec rec = WiresList().FindByName("АС 95/16");
+        const TWireRec rec = Program().Catalogue().FindByName("АС 95/16");
         QCOMPARE(rec.Diam, 13.5);
         QCOMPARE(rec.Sech, 95.4);
         QCOMPARE(rec.PNag, 0.148);
@@ -547,7 +548,7 @@ private slots:
         QFETCH(QString, english);
         QFETCH(QString, russian);
         for (const int language : {0, 1}) {
-            SetLanguage(language);
+            Program().SetLanguage(language);
             ScriptedPrompts prompts;
             TFormWiresBase &w = Open({Wire("A", 1, 10)});
             int resultAfterError = -1;
@@ -572,7 +573,7 @@ private slots:
             QCOMPARE(prompts.Last("Error"), language == 0 ? english : russian);
             QCOMPARE(resultAfterError, int(QDialog::Rejected));
             QCOMPARE(keptText, typed);
-            QCOMPARE(WiresList().Count(), 1);
+            QCOMPARE(Program().Catalogue().Count(), 1);
             QCOMPARE(w.Modified(), 0);
         }
     }
@@ -593,7 +594,7 @@ private slots:
                  QString("\"Type\": the characters α ✓ cannot be stored in the file "
                          "(Windows-1251), replace them."));
         QCOMPARE(resultAfterError, int(QDialog::Rejected));
-        QCOMPARE(WiresList().Count(), 1);
+        QCOMPARE(Program().Catalogue().Count(), 1);
     }
 
     void storeWireCutsTheNameAndMapsTheGroups()
@@ -634,7 +635,7 @@ private slots:
         prompts.yesNo = {true};
         w.ImportClick();
         QCOMPARE(prompts.Last("Open"), QString("Импорт из текстового файла"));
-        QCOMPARE(WiresList().Count(), 1);
+        QCOMPARE(Program().Catalogue().Count(), 1);
         QCOMPARE(Cell(w.Grid(), 0, 0), QString("C"));
         QCOMPARE(w.Modified(), 1);
     }
@@ -689,7 +690,7 @@ private slots:
         QFETCH(int, language);
         QFETCH(bool, utf8);
         QFETCH(QString, question);
-        SetLanguage(language);
+        Program().SetLanguage(language);
         ScriptedPrompts prompts;
         TFormWiresBase &w = Open({Wire("A", 1, 30), Wire("B", 2, 10)});
         w.Manage();
@@ -704,14 +705,14 @@ private slots:
         w.ImportClick();
         QCOMPARE(prompts.Kinds(), (QStringList {"Open", "WarningYesNo"}));
         QCOMPARE(prompts.Last("WarningYesNo"), question);
-        QCOMPARE(WiresList().Count(), 2);
+        QCOMPARE(Program().Catalogue().Count(), 2);
         QCOMPARE(Cell(w.Grid(), 0, 0), QString("A"));
         QCOMPARE(w.Modified(), 0);
 
         prompts.fileNames = {text};
         prompts.yesNo = {true};
         w.ImportClick();
-        QCOMPARE(WiresList().Count(), 3);
+        QCOMPARE(Program().Catalogue().Count(), 3);
         QCOMPARE(Cell(w.Grid(), 0, 0), QString("АС 120/19"));
         QCOMPARE(Cell(w.Grid(), 1, 0), QString("Ёлка ПС-35"));
         QCOMPARE(w.Modified(), 1);
@@ -741,10 +742,10 @@ private slots:
         QCOMPARE(prompts.Last("WarningYesNo"),
                  QString("Replace the 1 wire of the catalogue with the 3 wires of the catalogue "
                          "shipped with the program?"));
-        QCOMPARE(WiresList().Count(), 1);
+        QCOMPARE(Program().Catalogue().Count(), 1);
         QCOMPARE(w.Modified(), 0);
         QTest::mouseClick(restore, Qt::LeftButton);
-        QCOMPARE(WiresList().Count(), 3);
+        QCOMPARE(Program().Catalogue().Count(), 3);
         QCOMPARE(Cell(w.Grid(), 0, 0), QString("АС 16/2.7"));
         QCOMPARE(Cell(w.Grid(), 1, 0), QString("АС 120/19"));
         QCOMPARE(w.Modified(), 1);
@@ -758,7 +759,7 @@ private slots:
         QFile::remove(appDir + "base_provod.dat");
         QTest::mouseClick(restore, Qt::LeftButton);
         QVERIFY(prompts.Last("Error").contains(appDir + "base_provod.dat"));
-        QCOMPARE(WiresList().Count(), 3);
+        QCOMPARE(Program().Catalogue().Count(), 3);
         QCOMPARE(prompts.yesNo.size(), std::size_t(0));
 
         w.hide();
@@ -805,7 +806,7 @@ private slots:
         QCOMPARE(shown, (QStringList {"АС 16/2.7", "АС 120/19", "Ас 185/29 лёгкий"}));
         QCOMPARE(afterDelete, QString("с 1"));
         QCOMPARE(w.SelectedWire().Name, std::string("АС 120/19"));
-        QCOMPARE(WiresList().Count(), 5);
+        QCOMPARE(Program().Catalogue().Count(), 5);
         QVERIFY(!prompts.Kinds().contains("WarningYesNo"));
 
         // A filter that matches nothing shows one empty row and picks nothing.
@@ -840,7 +841,7 @@ private slots:
         QCOMPARE(prompts.Kinds(), (QStringList {"Exec", "WarningYesNo"}));
         QCOMPARE(prompts.Last("WarningYesNo"),
                  QString("Are you sure you would like to delete this wire?"));
-        QCOMPARE(WiresList().Count(), 2);
+        QCOMPARE(Program().Catalogue().Count(), 2);
         QCOMPARE(w.Modified(), 0);
     }
 
@@ -853,7 +854,7 @@ private slots:
         prompts.fileNames = {text};
         w.ImportClick();
         QCOMPARE(prompts.Last("Error"), QString("'x' is not a valid floating point value."));
-        QCOMPARE(WiresList().Count(), 1);
+        QCOMPARE(Program().Catalogue().Count(), 1);
         QCOMPARE(w.Modified(), 0);
     }
 
@@ -900,7 +901,7 @@ private slots:
         QCOMPARE(w.SelectedWire().Name, std::string("A"));
         QVERIFY(!w.isVisible());
         QVERIFY(!w.Pick());
-        QCOMPARE(WiresList().Count(), 2);
+        QCOMPARE(Program().Catalogue().Count(), 2);
         QCOMPARE(prompts.Kinds(), (QStringList {"Exec", "Exec"}));
     }
 
@@ -930,8 +931,9 @@ private slots:
                             "АС 120/19;15.2;136.8;0.471;8250;1.92E-5;1\r\n"
                             "АС 150/24;17.1;173.2;0.599;8250;1.92E-5;1\r\n");
         for (int language : {0, 1}) {
-            SetLanguage(language);
-            ApplyQtTranslations(); // the boxes' Yes and No as the program shows them
+            Program().SetLanguage(language);
+            ApplyQtTranslations(
+                Program().Language()); // the boxes' Yes and No as the program shows them
             const QString suffix = language == 0 ? "_en" : "_ru";
             w.hide();
             w.Manage();
@@ -939,7 +941,7 @@ private slots:
             save(w, "catalogue_manage" + suffix);
 
             TFormWiresEdit *editor = w.Editor();
-            editor->LoadWire(WiresList().GetWire(1));
+            editor->LoadWire(Program().Catalogue().GetWire(1));
             save(*editor, "wire_editor" + suffix);
             editor->hide();
 
@@ -961,7 +963,7 @@ private slots:
             }};
             w.Pick("АС 150/24");
         }
-        SetUnits(1);
+        Program().SetUnits(1);
         w.hide();
         prompts.dialogs = {[&](QDialog &dialog) {
             dialog.show();
@@ -970,7 +972,7 @@ private slots:
             return Reject(dialog);
         }};
         w.Pick();
-        w.Editor()->LoadWire(WiresList().GetWire(0));
+        w.Editor()->LoadWire(Program().Catalogue().GetWire(0));
         save(*w.Editor(), "wire_editor_ru_kN");
         w.Editor()->hide();
     }

@@ -63,16 +63,18 @@ class DesktopTest : public QObject
     Q_OBJECT
 
     FakeSettingsStore m_store;
+
+    std::unique_ptr<ProgramContext> m_program;
     QTemporaryDir m_dir;
 
 private slots:
     void init()
     {
         m_store = FakeSettingsStore {};
-        StartInEnglish(m_store);
-        CreateAppWindows();
-        WiresList().Clear();
-        WiresList().Add(ExampleWire());
+        m_program = StartInEnglish(m_store);
+        CreateAppWindows(Program());
+        Program().Catalogue().Clear();
+        Program().Catalogue().Add(ExampleWire());
         Main()->show();
         QVERIFY(QTest::qWaitForWindowExposed(Main()));
         Main()->findChild<QLineEdit *>("Provod")->setText(
@@ -83,8 +85,8 @@ private slots:
     void cleanup()
     {
         DestroyAppWindows();
-        WiresList().Clear();
-        SetSettingsStore(nullptr);
+        Program().Catalogue().Clear();
+        m_program.reset();
     }
 
     // Enter on a question that replaces or deletes keeps what is there.
@@ -128,7 +130,7 @@ private slots:
         QVERIFY(WrittenLabel()->text().contains(QDir::toNativeSeparators(pdf)));
 
         // A drawing no viewer opens: told all the same, and in the language in force.
-        SetLanguage(1);
+        Program().SetLanguage(1);
         const QString dxf = m_dir.filePath("drawing.dxf");
         QVERIFY(QFile(dxf).open(QIODevice::WriteOnly));
         prompts.opened = {false};
@@ -233,7 +235,7 @@ private slots:
         }
         // The catalogue's context menu speaks the language in force.
         QCOMPARE(Windows().FormWiresBase->findChild<QAction *>("MenuCreate")->text(),
-                 QString::fromStdString(GetText("Create")));
+                 QString::fromStdString(GetText("Create", Program().Language())));
         QVERIFY(!Windows()
                      .FormWiresBase->findChild<QAction *>("MenuDelete")
                      ->text()

@@ -55,14 +55,14 @@ class DialogsTest : public QObject
 private slots:
     void init()
     {
-        StartInEnglish(m_store);
-        CreateAppWindows();
+        m_program = StartInEnglish(m_store);
+        CreateAppWindows(Program());
         Main()->show();
     }
     void cleanup()
     {
         DestroyAppWindows();
-        SetSettingsStore(nullptr);
+        m_program.reset();
     }
 
     void climaticOkWithoutEditingChangesNothing()
@@ -179,7 +179,7 @@ private slots:
 
     void climaticDialogInRussian()
     {
-        SetLanguage(1);
+        Program().SetLanguage(1);
         Klimat()->FormShow();
         QCOMPARE(In<QLabel>(Klimat(), "Lab_do")->text(), "до");
         QCOMPARE(In<QLabel>(Klimat(), "Lab_m")->text(), "м");
@@ -197,7 +197,7 @@ private slots:
         QCOMPARE(dialog->windowTitle(), "Язык (Language)");
         dialog->List()->setCurrentIndex(0);
         dialog->accept();
-        QVERIFY(IsEnglish());
+        QVERIFY(Program().IsEnglish());
         QCOMPARE(m_store.Read("Language").text, "0");
         QCOMPARE(dialog->List()->currentIndex(), 0);
     }
@@ -220,7 +220,7 @@ private slots:
     void unitsDialogShowsTheStoredMode()
     {
         TFormUnitsDlg *dialog = Windows().FormUnitsDlg;
-        SetUnits(1);
+        Program().SetUnits(1);
         dialog->Prepare();
         QVERIFY(dialog->Choice(1)->isChecked());
         QCOMPARE(dialog->windowTitle(), "Units");
@@ -228,11 +228,11 @@ private slots:
                  "Tension, daN/мм2.   Stress, daN.   Modulus of elasticity, daN/mm2.");
         dialog->Choice(0)->setChecked(true);
         dialog->reject();
-        QCOMPARE(ReadUnits(), 1);
+        QCOMPARE(UnitsFromStore(m_store), 1);
         dialog->Choice(0)->setChecked(true);
         dialog->accept();
-        QCOMPARE(ReadUnits(), 0);
-        QCOMPARE(StressFactor(), 1.0);
+        QCOMPARE(UnitsFromStore(m_store), 0);
+        QCOMPARE(Program().Factors().stress, 1.0);
     }
 
     void aboutBoxFollowsTheLanguageAndIsOneWindow()
@@ -244,7 +244,7 @@ private slots:
         QCOMPARE(In<QLabel>(about, "Version")->text(), "version 4.2");
         QCOMPARE(In<QLabel>(about, "ProgramName")->text(), "Velmora");
         QCOMPARE(In<QLabel>(about, "AuthorCaption")->text(), "Author:");
-        SetLanguage(1);
+        Program().SetLanguage(1);
         Main()->findChild<QAction *>("ActAbout")->trigger();
         QCOMPARE(about->windowTitle(), "О программе");
         QCOMPARE(In<QLabel>(about, "Version")->text(), "версия 4.2");
@@ -263,7 +263,7 @@ private slots:
         QCOMPARE(close->text(), "Close");
         QTest::mouseClick(close, Qt::LeftButton);
         QVERIFY(!about->isVisible());
-        SetLanguage(1);
+        Program().SetLanguage(1);
         Main()->findChild<QAction *>("ActAbout")->trigger();
         QCOMPARE(close->text(), "Закрыть");
         QTest::keyClick(about, Qt::Key_Escape);
@@ -279,7 +279,7 @@ private slots:
         QVERIFY(help && help->isVisible());
         const QString folder = ApplicationDir() + "help/";
         QCOMPARE(help->Source().toLocalFile(), folder + "en/intro.html");
-        SetLanguage(1);
+        Program().SetLanguage(1);
         Main()->findChild<QAction *>("ActHelp")->trigger();
         QCOMPARE(help->Source().toLocalFile(), folder + "ru/intro.html");
         QVERIFY(prompts.asked.isEmpty());
@@ -300,6 +300,7 @@ private slots:
 
 private:
     QtSettingsStore m_store;
+    std::unique_ptr<ProgramContext> m_program;
 };
 
 VELMORA_GUI_TEST_MAIN(DialogsTest)

@@ -66,14 +66,14 @@ class HelpTest : public QObject
 private slots:
     void init()
     {
-        StartInEnglish(m_store);
-        CreateAppWindows();
+        m_program = StartInEnglish(m_store);
+        CreateAppWindows(Program());
         Windows().FormMain->show();
     }
     void cleanup()
     {
         DestroyAppWindows();
-        SetSettingsStore(nullptr);
+        m_program.reset();
     }
 
     void everyWindowHasItsSectionInBothManuals()
@@ -121,7 +121,7 @@ private slots:
         QCOMPARE(help->Contents()->currentItem()->data(0, Qt::UserRole).toString(), "climatic");
         climatic->hide();
 
-        SetLanguage(1);
+        Program().SetLanguage(1);
         auto *mainField = Windows().FormMain->findChild<QAbstractSpinBox *>("T_Max");
         QTest::keyClick(mainField, Qt::Key_F1);
         QCOMPARE(help->Source().fragment(), "main-window");
@@ -183,7 +183,7 @@ private slots:
                      + "\" cannot be opened: the file is missing or no program on this system "
                        "opens PDF files.");
 
-        SetLanguage(1);
+        Program().SetLanguage(1);
         QTest::keyClick(Windows().FormMain->findChild<QAbstractSpinBox *>("T_Max"), Qt::Key_F1);
         pdf->click();
         QCOMPARE(prompts.Kinds(),
@@ -221,6 +221,7 @@ private slots:
 
 private:
     QtSettingsStore m_store;
+    std::unique_ptr<ProgramContext> m_program;
 };
 
 VELMORA_GUI_TEST_MAIN(HelpTest)

@@ -126,15 +126,15 @@ private slots:
     void init()
     {
         QVERIFY(m_dir.isValid());
-        StartInEnglish(m_store);
-        CreateAppWindows();
+        m_program = StartInEnglish(m_store);
+        CreateAppWindows(Program());
         Main()->show();
         QVERIFY(QTest::qWaitForWindowExposed(Main()));
     }
     void cleanup()
     {
         DestroyAppWindows();
-        SetSettingsStore(nullptr);
+        m_program.reset();
     }
 
     void newProjectShowsTheDefaults()
@@ -264,7 +264,7 @@ private slots:
         QCOMPARE(box->text(), shown);
         QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), tip);
         if (!tip.isEmpty()) {
-            SetLanguage(1);
+            Program().SetLanguage(1);
             box->selectAll();
             Type(box, "ю");
             QVERIFY(QToolTip::text().startsWith("Только"));
@@ -487,7 +487,7 @@ private slots:
         QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
         const QString missing = m_dir.filePath("missing.vlp");
         ScriptedPrompts prompts;
-        SetLanguage(1);
+        Program().SetLanguage(1);
         Main()->ApplyLanguage();
         prompts.fileNames = {pipe, missing};
         Action("ActProjectOpen")->trigger();
@@ -497,7 +497,7 @@ private slots:
         Action("ActProjectOpen")->trigger();
         QCOMPARE(prompts.Last("Error"),
                  "Не удалось открыть файл «" + missing + "». Нет такого файла или папки.");
-        SetLanguage(0);
+        Program().SetLanguage(0);
         Main()->ApplyLanguage();
     }
 
@@ -539,7 +539,7 @@ private slots:
         WriteFileAtomically(other.toStdString(), bytes.toStdString());
 
         ScriptedPrompts prompts;
-        SetLanguage(language);
+        Program().SetLanguage(language);
         Main()->ApplyLanguage();
         prompts.fileNames = {good, other};
         Action("ActProjectOpen")->trigger();
@@ -580,7 +580,7 @@ private slots:
         prompts.fileNames = {folder + "/a.vlp"};
         Action("ActProjectSave")->trigger();
         DestroyAppWindows();
-        CreateAppWindows();
+        CreateAppWindows(Program());
         Main()->show();
         prompts.fileNames = {QString(), QString()};
         Action("ActProjectOpen")->trigger();
@@ -670,7 +670,7 @@ private slots:
         };
         prompts.dialogs = {choose(1)};
         Action("ActUnits")->trigger();
-        QCOMPARE(ReadUnits(), 1);
+        QCOMPARE(UnitsFromStore(m_store), 1);
         QCOMPARE(m_store.Read("Units").text, "1");
         QCOMPARE(Decimal("Napr_Max")->text(), "90");
         QCOMPARE(Decimal("Tag_Max")->text(), "15");
@@ -704,7 +704,7 @@ private slots:
             return Accept(dialog);
         }};
         Action("ActSettingLanguage")->trigger();
-        QVERIFY(!IsEnglish());
+        QVERIFY(!Program().IsEnglish());
         QCOMPARE(m_store.Read("Language").text, "1");
         QCOMPARE(Decimal("T_Max")->value(), 38.5);
         QCOMPARE(Main()->windowTitle(),
@@ -723,7 +723,7 @@ private slots:
             return Reject(dialog);
         }};
         Action("ActSettingLanguage")->trigger();
-        QVERIFY(!IsEnglish());
+        QVERIFY(!Program().IsEnglish());
         QCOMPARE(m_store.Read("Language").text, "1");
     }
 
@@ -812,6 +812,7 @@ private slots:
 
 private:
     QtSettingsStore m_store;
+    std::unique_ptr<ProgramContext> m_program;
     QTemporaryDir m_dir;
 };
 

@@ -153,6 +153,7 @@ class OpeningTest : public QObject
 
 private:
     FakeSettingsStore m_store;
+    std::unique_ptr<ProgramContext> m_program;
     std::unique_ptr<QTemporaryDir> m_dir;
 
     QString File(const QString &name) const { return m_dir->filePath(name); }
@@ -169,7 +170,7 @@ private:
 
     void MakeWindows()
     {
-        CreateAppWindows();
+        CreateAppWindows(Program());
         Main()->show();
         QVERIFY(QTest::qWaitForWindowExposed(Main()));
     }
@@ -180,13 +181,13 @@ private slots:
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
         m_store.texts.clear();
-        StartInEnglish(m_store);
+        m_program = StartInEnglish(m_store);
         MakeWindows();
     }
     void cleanup()
     {
         DestroyAppWindows();
-        SetSettingsStore(nullptr);
+        m_program.reset();
         m_dir.reset();
     }
 
@@ -272,7 +273,7 @@ private slots:
         ScriptedPrompts prompts;
         const CommandLineAnswer answer = AnswerCommandLine({"velmora", "./line.vlp"});
         QVERIFY(!answer.status);
-        const int status = RunProgram(false, {}, answer.projectFile);
+        const int status = RunProgram(false, {}, answer.projectFile, &m_store);
         QDir::setCurrent(current);
         QCOMPARE(status, 0);
         QCOMPARE(prompts.Kinds(), QStringList());
@@ -286,7 +287,7 @@ private slots:
         QVERIFY(QDir::setCurrent(m_dir->path()));
         const CommandLineAnswer dashed = AnswerCommandLine({"velmora", "--", "-line.vlp"});
         QVERIFY(!dashed.status);
-        const int dashedStatus = RunProgram(false, {}, dashed.projectFile);
+        const int dashedStatus = RunProgram(false, {}, dashed.projectFile, &m_store);
         QDir::setCurrent(current);
         QCOMPARE(dashedStatus, 0);
         QCOMPARE(prompts.Kinds(), QStringList());
@@ -294,7 +295,7 @@ private slots:
         QCOMPARE(ShownTMax(), 34.0);
 
         DestroyAppWindows();
-        QCOMPARE(RunProgram(false, {}, File("missing.vlp")), 0);
+        QCOMPARE(RunProgram(false, {}, File("missing.vlp"), &m_store), 0);
         QCOMPARE(prompts.Kinds(), QStringList {"Error"});
         QVERIFY2(prompts.Last("Error").contains(File("missing.vlp")),
                  qPrintable(prompts.Last("Error")));
@@ -374,7 +375,7 @@ private slots:
     {
         QFETCH(int, language);
         QFETCH(QString, message);
-        SetLanguage(language);
+        Program().SetLanguage(language);
         const QString kept = Saved("kept.vlp", 33);
         const QString gone = Saved("gone.vlp", 34);
         AddRecentProject(kept);
@@ -397,7 +398,7 @@ private slots:
         QAction *clear = Child<QAction>("ActClearRecent");
         QCOMPARE(recent->title(), "Recent projects");
         QCOMPARE(clear->text(), "Clear list");
-        SetLanguage(1);
+        Program().SetLanguage(1);
         Main()->ApplyLanguage();
         QCOMPARE(recent->title(), "Недавние проекты");
         QCOMPARE(clear->text(), "Очистить список");
@@ -411,7 +412,7 @@ private slots:
         const QString path = Saved("line.vlp", 33);
         {
             QtSettingsStore store;
-            SetSettingsStore(&store);
+            const auto program = StartInEnglish(store);
             MakeWindows();
             ScriptedPrompts prompts;
             OpenBy(Route::FileArgument, path);
@@ -424,7 +425,7 @@ private slots:
                  path);
 
         QtSettingsStore store;
-        SetSettingsStore(&store);
+        const auto program = StartInEnglish(store);
         MakeWindows();
         QCOMPARE(Main()->ProjectFileName, QString());
         QCOMPARE(RecentMenuPaths(), QStringList {path});
@@ -434,6 +435,7 @@ private slots:
         QCOMPARE(Main()->ProjectFileName, path);
         QCOMPARE(ShownTMax(), 33.0);
         Child<QAction>("ActClearRecent")->trigger();
+        DestroyAppWindows(); // before their context
     }
 };
 

@@ -66,7 +66,7 @@ LineCheck CoreCheck()
 {
     const TProject &project = Main()->CurProject;
     const PreparedCalculation prepared
-        = PrepareCalculation(project, WiresList(), Lang::English, SpanUse::OwnSpans);
+        = PrepareCalculation(project, Program().Catalogue(), Lang::English, SpanUse::OwnSpans);
     return RunLineCheck(project, project.Line, 0, prepared.wire, Lang::English);
 }
 
@@ -102,14 +102,15 @@ class ProfileWindowTest : public QObject
 
 private:
     FakeSettingsStore m_store;
+    std::unique_ptr<ProgramContext> m_program;
 
 private slots:
     void init()
     {
-        StartInEnglish(m_store);
-        CreateAppWindows();
-        WiresList().Clear();
-        WiresList().Add(ShippedAc70Wire());
+        m_program = StartInEnglish(m_store);
+        CreateAppWindows(Program());
+        Program().Catalogue().Clear();
+        Program().Catalogue().Add(ShippedAc70Wire());
         LoadProject(std::string(VELMORA_SOURCE_DIR) + "/share/examples/example.vlp",
                     Main()->CurProject);
         Main()->ProjectToForm();
@@ -121,8 +122,8 @@ private slots:
     void cleanup()
     {
         DestroyAppWindows();
-        WiresList().Clear();
-        SetSettingsStore(nullptr);
+        Program().Catalogue().Clear();
+        m_program.reset();
     }
 
     void theMenuAndTheToolbarOpenTheCoresCheck()
@@ -288,7 +289,7 @@ private slots:
         Window()->resize(930, 610);
         Window()->hide();
         DestroyAppWindows();
-        CreateAppWindows();
+        CreateAppWindows(Program());
         Main()->show();
         Main()->findChild<QAction *>("ActProfile")->trigger();
         QCOMPARE(Window()->size(), QSize(930, 610));
@@ -375,7 +376,7 @@ private slots:
         const std::vector<Tower> before = Towers();
         const TProject &project = Main()->CurProject;
         const PreparedCalculation prepared
-            = PrepareCalculation(project, WiresList(), Lang::English, SpanUse::OwnSpans);
+            = PrepareCalculation(project, Program().Catalogue(), Lang::English, SpanUse::OwnSpans);
         const SpottingResult core = SpotTowers(
             SpottingInputOf(project, project.Line, 0, prepared.wire, 5, Lang::English));
         QVERIFY(core.outcome == SpottingResult::Outcome::Found);

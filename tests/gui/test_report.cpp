@@ -92,8 +92,8 @@ class ReportTest : public QObject
 private slots:
     void init()
     {
-        StartInEnglish(m_store);
-        CreateAppWindows();
+        m_program = StartInEnglish(m_store);
+        CreateAppWindows(Program());
         m_project.SetDefaults();
         m_project.Dat.Provod = ExampleWire().Name;
         m_args = CalcArgsOf(m_project.Dat, ExampleWire());
@@ -102,7 +102,7 @@ private slots:
     void cleanup()
     {
         DestroyAppWindows();
-        SetSettingsStore(nullptr);
+        m_program.reset();
     }
 
     void aReportIsSavedThenOpenedAndTheNextDialogStartsInItsFolder()
@@ -229,6 +229,8 @@ private:
     }
 
     QtSettingsStore m_store;
+
+    std::unique_ptr<ProgramContext> m_program;
     TProject m_project;
     CalcArgs m_args;
     QString m_projectName; // the open project's, proposed as the report's name

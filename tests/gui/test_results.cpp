@@ -121,7 +121,7 @@ CalcResults CoreResults()
     TProject project;
     project.Assign(Main()->CurProject);
     const TWireRec wire = ExampleWire();
-    return CalculateResults(project, wire, CalcArgsOf(project.Dat, wire), CurrentLang());
+    return CalculateResults(project, wire, CalcArgsOf(project.Dat, wire), Program().Language());
 }
 
 } // namespace
@@ -135,15 +135,15 @@ private slots:
     {
         QVERIFY(m_dir.isValid());
         m_store = FakeSettingsStore {};
-        StartInEnglish(m_store);
+        m_program = StartInEnglish(m_store);
         m_prompts.emplace();
         CreateWindowsWithTheExampleWire();
     }
     void cleanup()
     {
         DestroyAppWindows();
-        WiresList().Clear();
-        SetSettingsStore(nullptr);
+        Program().Catalogue().Clear();
+        m_program.reset();
         m_prompts.reset();
     }
 
@@ -190,8 +190,8 @@ private slots:
         QFETCH(int, units);
         QFETCH(QString, firstHeading);
         QFETCH(QString, forceUnit);
-        SetLanguage(language);
-        SetUnits(units);
+        Program().SetLanguage(language);
+        Program().SetUnits(units);
         Main()->ApplyLanguage();
         Main()->ProjectToForm(); // as the units and language actions do
         OpenPane();
@@ -242,8 +242,8 @@ private slots:
     {
         QFETCH(int, language);
         QFETCH(QStringList, expected);
-        SetLanguage(language);
-        SetUnits(1);
+        Program().SetLanguage(language);
+        Program().SetUnits(1);
         Main()->ApplyLanguage();
         Main()->ProjectToForm();
         // T_Min = T_Gsw: l1 imaginary, l2 = 0; 10 and 20 m are governed by no state.
@@ -284,7 +284,7 @@ private slots:
     void csvExportIsUtf8InTheInterfacesSpreadsheetForm()
     {
         ScriptedPrompts &prompts = *m_prompts;
-        SetLanguage(1);
+        Program().SetLanguage(1);
         Main()->ApplyLanguage();
         OpenPane();
         const QString path = m_dir.filePath("таблица.csv");
@@ -309,7 +309,7 @@ private slots:
         QVERIFY(last[7].startsWith("6,81"));
 
         // The English interface: "," between fields, "." as the point.
-        SetLanguage(0);
+        Program().SetLanguage(0);
         Main()->ApplyLanguage();
         Pane()->Flush();
         prompts.fileNames = {path};
@@ -320,7 +320,7 @@ private slots:
         QVERIFY(english[0].startsWith("\"Span, m\",\"Mode 1 (-5 °C, γ "));
         QCOMPARE(english[11].split(',')[7], QString::number(sag, 'f', 3));
         prompts.asked.clear();
-        SetLanguage(1);
+        Program().SetLanguage(1);
         Main()->ApplyLanguage();
 
         // A folder that does not exist: an error box naming the file, nothing written.
@@ -387,7 +387,8 @@ private slots:
 
         ResultsChartView fresh;
         fresh.resize(view->size());
-        ShowSagPlot(*fresh.chart(), *Pane()->Results(), Pane()->SagModes(), CurrentShownUnits());
+        ShowSagPlot(*fresh.chart(), *Pane()->Results(), Pane()->SagModes(),
+                    ShownUnitsOf(Program()));
         fresh.show();
         QVERIFY(QTest::qWaitForWindowExposed(&fresh));
         QCOMPARE(shown, fresh.grab().toImage().convertToFormat(shown.format()));
@@ -424,7 +425,7 @@ private slots:
         QFETCH(int, units);
         QFETCH(QString, axis);
         QFETCH(double, factor);
-        SetUnits(units);
+        Program().SetUnits(units);
         Main()->ApplyLanguage();
         Main()->ProjectToForm();
         OpenPane();
@@ -604,8 +605,8 @@ private slots:
             return on;
         };
         DestroyAppWindows();
-        CreateAppWindows();
-        WiresList().Clear(); // the project's wire is missing
+        CreateAppWindows(Program());
+        Program().Catalogue().Clear(); // the project's wire is missing
         Main()->show();
         QVERIFY(QTest::qWaitForWindowExposed(Main()));
         OpenPane();
@@ -619,7 +620,7 @@ private slots:
         Pane()->Print();
         QVERIFY(m_prompts->asked.isEmpty());
 
-        WiresList().Add(ExampleWire());
+        Program().Catalogue().Add(ExampleWire());
         FieldNamed<QLineEdit>("Provod")->setText(QString::fromStdString(ExampleWire().Name));
         Pane()->Flush();
         QVERIFY(Pane()->Results());
@@ -638,7 +639,7 @@ private slots:
         Pane()->Flush();
         // As the language action does: the fields into the project, the texts, the fields anew.
         Main()->FormToProject();
-        SetLanguage(1);
+        Program().SetLanguage(1);
         Main()->ApplyLanguage();
         Main()->ProjectToForm();
         QVERIFY(Pane()->RecalculationPending());
@@ -693,9 +694,9 @@ private slots:
 private:
     void CreateWindowsWithTheExampleWire()
     {
-        CreateAppWindows();
-        WiresList().Clear();
-        WiresList().Add(ExampleWire());
+        CreateAppWindows(Program());
+        Program().Catalogue().Clear();
+        Program().Catalogue().Add(ExampleWire());
         Main()->show();
         QVERIFY(QTest::qWaitForWindowExposed(Main()));
         FieldNamed<QLineEdit>("Provod")->setText(QString::fromStdString(ExampleWire().Name));
@@ -704,6 +705,8 @@ private:
     }
 
     FakeSettingsStore m_store;
+
+    std::unique_ptr<ProgramContext> m_program;
     std::optional<ScriptedPrompts> m_prompts; // every box a test does not expect fails it
     QTemporaryDir m_dir;
 };

@@ -48,9 +48,11 @@ class ScreenFitTest : public QObject
 
     FakeSettingsStore m_store;
 
+    std::unique_ptr<ProgramContext> m_program;
+
     void Start()
     {
-        CreateAppWindows();
+        CreateAppWindows(Program());
         Main()->show();
         QVERIFY(QTest::qWaitForWindowExposed(Main()));
         QApplication::processEvents();
@@ -60,12 +62,12 @@ private slots:
     void init()
     {
         m_store = FakeSettingsStore {};
-        StartInEnglish(m_store);
+        m_program = StartInEnglish(m_store);
     }
     void cleanup()
     {
         DestroyAppWindows();
-        SetSettingsStore(nullptr);
+        m_program.reset();
     }
 
     void theScreenIsALaptops()

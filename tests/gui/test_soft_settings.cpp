@@ -21,7 +21,7 @@ private slots:
     void aValueOfAnotherTypeReadsAsNone()
     {
         FakeSettingsStore store;
-        ScopedSettingsStore scoped(store);
+        const ProgramContext program(store, "English (United States)");
         QTemporaryDir dir;
         store.SetText("ProjectFolder", dir.path().toStdString());
         QCOMPARE(ReadSoftSetting("ProjectFolder"), dir.path());
@@ -38,14 +38,15 @@ private slots:
     void aStoreThatRefusesToWriteIsPassedOver()
     {
         FakeSettingsStore store;
-        ScopedSettingsStore scoped(store);
+        auto program = std::make_unique<ProgramContext>(store, "English (United States)");
         QTemporaryDir dir;
         const QString project = dir.filePath("line.vlp");
         store.failWrites = true;
+        const int written = store.writes; // the language and units at start-up
         AddRecentProject(project);
         RememberDialogFolder(FileKind::Drawing, project);
         WriteSoftSetting("Anything", "text");
-        QCOMPARE(store.writes, 0);
+        QCOMPARE(store.writes, written);
         QVERIFY(ReadRecentProjects().isEmpty());
 
         store.failWrites = false;
@@ -54,8 +55,9 @@ private slots:
         QCOMPARE(ReadRecentProjects(), QStringList {project});
         QCOMPARE(QString::fromStdString(store.Text("DrawingFolder")), dir.path());
 
-        // No store at all: nothing read, nothing written, nothing thrown.
-        SetSettingsStore(nullptr);
+        // No program's context (so no store) at all: nothing read, nothing written, nothing
+        // thrown.
+        program.reset();
         WriteSoftSetting("Anything", "text");
         QCOMPARE(ReadSoftSetting("DrawingFolder"), QString());
     }

@@ -75,15 +75,17 @@ class SpansEditorTest : public QObject
     Q_OBJECT
 
     QtSettingsStore m_store;
+
+    std::unique_ptr<ProgramContext> m_program;
     QTemporaryDir m_dir;
 
 private slots:
     void init()
     {
-        StartInEnglish(m_store);
-        CreateAppWindows();
-        WiresList().Clear();
-        WiresList().Add(ShippedAc70Wire());
+        m_program = StartInEnglish(m_store);
+        CreateAppWindows(Program());
+        Program().Catalogue().Clear();
+        Program().Catalogue().Add(ShippedAc70Wire());
         LoadProject(std::string(VELMORA_SOURCE_DIR) + "/share/examples/example.vlp",
                     Main()->CurProject);
         Main()->ProjectToForm();
@@ -95,8 +97,8 @@ private slots:
     void cleanup()
     {
         DestroyAppWindows();
-        WiresList().Clear();
-        SetSettingsStore(nullptr);
+        Program().Catalogue().Clear();
+        m_program.reset();
     }
 
     // Enter and Down take what was typed and go on to the next row; nothing typed is lost

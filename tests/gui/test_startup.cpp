@@ -1,6 +1,7 @@
 #include "guitest.h"
 
 #include "common/error.h"
+#include "fake_settings.h"
 #include "gui/formklimatkoef.h"
 #include "gui/formmain.h"
 #include "gui/guard.h"
@@ -29,11 +30,7 @@ class StartupTest : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup()
-    {
-        DestroyAppWindows();
-        SetSettingsStore(nullptr);
-    }
+    void cleanup() { DestroyAppWindows(); }
 
     void errorReportAddsAFullStop_data()
     {
@@ -77,7 +74,8 @@ private slots:
     void theApplicationReportsAnUnguardedErrorAndEndsTheLoop()
     {
         ScriptedPrompts prompts;
-        SetLanguage(0);
+        FakeSettingsStore store;
+        const auto program = StartInEnglish(store);
         struct Thrower : QObject
         {
             int events = 0;
@@ -103,8 +101,6 @@ private slots:
         ScriptedPrompts prompts;
         QSettings(QStringLiteral("Orbelan"), QStringLiteral("Tarnvik"))
             .setValue(QStringLiteral("Param/Language"), QStringLiteral("1"));
-        QtSettingsStore store;
-        SetSettingsStore(&store);
         const int status = RunProgram(false, [](int position) {
             if (position == 6)
                 throw Error("Cannot create the data folder");
@@ -125,7 +121,6 @@ private slots:
     void theCommandLineIsAnsweredWithoutAWindow()
     {
         ScriptedPrompts prompts;
-        SetSettingsStore(nullptr);
         for (const auto &[argument, status] :
              {std::pair {"--version", 0}, std::pair {"-h", 0}, std::pair {"--bogus", 2}}) {
             QCOMPARE(StartProgram({"velmora", QString::fromLatin1(argument)}), status);
@@ -170,9 +165,7 @@ private slots:
         QFile blocker(folder);
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        SetSettingsStore(nullptr);
         const int versionStatus = StartProgram({"velmora", "--version"});
-        SetSettingsStore(nullptr);
         const int runStatus = RunProgram(false, {}, {});
         QCoreApplication::processEvents(); // the warning waits for the event loop
         const QString shown
@@ -188,9 +181,7 @@ private slots:
     void theFatalMessageInEnglish()
     {
         QtSettingsStore store;
-        SetSettingsStore(&store);
-        InitLocalization("English (United States)");
-        SetLanguage(0);
+        const auto program = StartInEnglish(store);
         QVERIFY(FatalErrorText().startsWith("Program error.\n\nPlease contact the developers"));
         QCOMPARE(FatalErrorText(""), FatalErrorText());
     }
@@ -200,7 +191,7 @@ private slots:
         ScriptedPrompts prompts;
         QSettings(QStringLiteral("Orbelan"), QStringLiteral("Tarnvik"))
             .remove(QStringLiteral("Param"));
-        SetSettingsStore(nullptr); // the program installs the platform's store itself
+        // The program takes the platform's store itself.
         QList<int> positions;
         QCOMPARE(RunProgram(false, [&positions](int position) { positions << position; }), 0);
         QCOMPARE(positions.size(), 13);
@@ -221,7 +212,6 @@ private slots:
     void startUpLoadsQtsTextsOfTheLanguage()
     {
         ScriptedPrompts prompts;
-        SetSettingsStore(nullptr);
         auto yes = [] {
             const QDialogButtonBox box(QDialogButtonBox::Yes);
             return box.button(QDialogButtonBox::Yes)->text();

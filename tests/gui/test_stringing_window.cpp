@@ -13,7 +13,6 @@
 #include "gui/stringing/sectionnamedialog.h"
 #include "gui/stringing/spanseditor.h"
 #include "l10n/localization.h"
-#include "l10n/settingsaccess.h"
 #include "l10n/units.h"
 #include "xls/workbook.h"
 
@@ -93,15 +92,16 @@ class StringingWindowTest : public QObject
 
 private:
     FakeSettingsStore m_store;
+    std::unique_ptr<ProgramContext> m_program;
     QTemporaryDir m_dir;
 
 private slots:
     void init()
     {
-        StartInEnglish(m_store);
-        CreateAppWindows();
-        WiresList().Clear();
-        WiresList().Add(ShippedAc70Wire());
+        m_program = StartInEnglish(m_store);
+        CreateAppWindows(Program());
+        Program().Catalogue().Clear();
+        Program().Catalogue().Add(ShippedAc70Wire());
         LoadProject(std::string(VELMORA_SOURCE_DIR) + "/share/examples/example.vlp",
                     Main()->CurProject);
         Main()->ProjectToForm();
@@ -112,8 +112,8 @@ private slots:
     void cleanup()
     {
         DestroyAppWindows();
-        WiresList().Clear();
-        SetSettingsStore(nullptr);
+        Program().Catalogue().Clear();
+        m_program.reset();
     }
 
     void theMenuOpensTheTableOfTheProjectsSection()
@@ -163,8 +163,8 @@ private slots:
     {
         // As the units and language dialogs leave the main window.
         Window()->hide();
-        SetUnits(1);
-        SetLanguage(1);
+        Program().SetUnits(1);
+        Program().SetLanguage(1);
         Main()->ApplyLanguage();
         Main()->ProjectToForm();
         Window()->show();
@@ -237,7 +237,7 @@ private slots:
         QFETCH(int, language);
         QFETCH(QString, refusal);
         QFETCH(QString, blocked);
-        SetLanguage(language);
+        Program().SetLanguage(language);
         Window()->hide();
         Window()->show();
         ScriptedPrompts prompts;
@@ -495,7 +495,7 @@ private slots:
         QCOMPARE(prompts.Last("Error"),
                  "The file \"" + pipe + "\" is too large for a list of spans.");
 
-        SetLanguage(1);
+        Program().SetLanguage(1);
         const QString missing = m_dir.filePath("missing.txt");
         prompts.fileNames = {missing};
         Ui().importButton->click();
@@ -519,7 +519,7 @@ private slots:
         QFETCH(double, stressFactor);
         if (!QFile::exists(ApplicationDir() + "Forms/FormStringing_en.xls"))
             QSKIP("the forms are not built beside the program");
-        SetUnits(units);
+        Program().SetUnits(units);
         Main()->ApplyUnits();
         Main()->ProjectToForm();
         ScriptedPrompts prompts;
@@ -559,7 +559,7 @@ private slots:
     {
         if (!QFile::exists(ApplicationDir() + "Forms/FormStringing_en.xls"))
             QSKIP("the forms are not built beside the program");
-        WriteSetting("Units", "1");
+        m_store.Write("Units", "1");
         ScriptedPrompts prompts;
         const QString out = m_dir.filePath("tables.xls");
         prompts.fileNames = {out};
@@ -594,7 +594,7 @@ private slots:
                  qPrintable(tip.front()));
         // The stress is above the limit in the units shown, N/mm² after a switch.
         QVERIFY(tip.front().section(' ', 2, 2).toDouble() > 13.0001);
-        SetUnits(1);
+        Program().SetUnits(1);
         Main()->ApplyUnits();
         Main()->ProjectToForm();
         Window()->ProjectReplaced();
@@ -612,10 +612,10 @@ private slots:
     // section below 0 is refused by name, worded as the results pane words it.
     void aWireTheCalculationCannotUseIsRefused()
     {
-        WiresList().Clear();
+        Program().Catalogue().Clear();
         TWireRec broken = ShippedAc70Wire();
         broken.Sech = -1;
-        WiresList().Add(broken);
+        Program().Catalogue().Add(broken);
         Window()->ProjectReplaced();
         QVERIFY(!Window()->Table().has_value());
         QCOMPARE(Window()->Refusal(),
@@ -687,7 +687,7 @@ private slots:
             QSKIP("VELMORA_SCREENSHOT_DIR is not set");
         for (int language : {0, 1}) {
             ScriptedPrompts prompts;
-            SetLanguage(language);
+            Program().SetLanguage(language);
             Window()->ProjectReplaced();
             Window()->hide();
             Window()->show();

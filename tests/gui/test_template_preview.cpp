@@ -62,6 +62,7 @@ class TemplatePreviewTest : public QObject
 
 private:
     FakeSettingsStore m_store;
+    std::unique_ptr<ProgramContext> m_program;
     TProject m_project;
     std::unique_ptr<TFormSpisokShabloni> m_list;
 
@@ -73,7 +74,7 @@ private:
         host.project = [this]() -> TProject & { return m_project; };
         host.projectFileName = [] { return QString(); };
         host.formToProject = [] {};
-        m_list = std::make_unique<TFormSpisokShabloni>(host);
+        m_list = std::make_unique<TFormSpisokShabloni>(Program(), host);
         m_list->SetTemplateEngine(FixedEngine);
         m_list->resize(960, 420);
         m_list->show();
@@ -83,19 +84,18 @@ private:
 private slots:
     void init()
     {
-        StartInEnglish(m_store);
-        RegisterAllTexts();
+        m_program = StartInEnglish(m_store);
         m_project.SetDefaults();
         // A drawing needs the project's wire in the catalogue.
-        WiresList().Clear();
-        WiresList().Add(ExampleWire());
+        Program().Catalogue().Clear();
+        Program().Catalogue().Add(ExampleWire());
         m_project.Dat.Provod = ExampleWire().Name;
     }
     void cleanup()
     {
         m_list.reset();
-        WiresList().Clear();
-        SetSettingsStore(nullptr);
+        Program().Catalogue().Clear();
+        m_program.reset();
     }
 
     // The k = 2.5 example: the sag curve passes through the drawing's (20, 5) and (60, 45).
@@ -149,7 +149,7 @@ private slots:
         w.Grid()->setCurrentCell(1, 0);
         QCOMPARE(w.Preview()->Reason(), ZeroScaleReason);
         // In the language in force.
-        SetLanguage(1);
+        Program().SetLanguage(1);
         w.UpdatePreview();
         QCOMPARE(w.Preview()->Reason(), "Масштаб шаблона равен 0: чертить нечего");
         QVERIFY(prompts.asked.isEmpty());
@@ -188,7 +188,7 @@ private slots:
     {
         QFETCH(int, language);
         QFETCH(QString, message);
-        SetLanguage(language);
+        Program().SetLanguage(language);
         QTemporaryDir dir;
         ScriptedPrompts prompts;
         m_project.Dat.Provod = "AC 35/6.2";
@@ -200,7 +200,7 @@ private slots:
         QCOMPARE(prompts.Kinds(), QStringList {"Error"});
         QCOMPARE(prompts.Last("Error"), message);
         QVERIFY(QDir(dir.path()).isEmpty());
-        SetLanguage(0);
+        Program().SetLanguage(0);
     }
 
     void anEditShowsAtOnce()

@@ -55,6 +55,7 @@ class TemplatesInMainWindowTest : public QObject
 
 private:
     FakeSettingsStore m_store;
+    std::unique_ptr<ProgramContext> m_program;
 
     static TFormMain *Main() { return Windows().FormMain; }
     static TFormSpisokShabloni *List() { return Windows().FormSpisokShabloni; }
@@ -62,16 +63,16 @@ private:
 private slots:
     void init()
     {
-        StartInEnglish(m_store);
-        CreateAppWindows();
+        m_program = StartInEnglish(m_store);
+        CreateAppWindows(Program());
         Main()->show();
         QVERIFY(QTest::qWaitForWindowExposed(Main()));
     }
     void cleanup()
     {
         DestroyAppWindows();
-        WiresList().Clear();
-        SetSettingsStore(nullptr);
+        Program().Catalogue().Clear();
+        m_program.reset();
     }
 
     void aNewTemplateCountsAsAChangeAndNewProjectEmptiesTheList()
@@ -104,8 +105,8 @@ private slots:
     void thePreviewFollowsTheFieldsAndTheCatalogue()
     {
         ScriptedPrompts prompts;
-        WiresList().Clear();
-        WiresList().Add(ExampleWire());
+        Program().Catalogue().Clear();
+        Program().Catalogue().Add(ExampleWire());
         Main()->findChild<QLineEdit *>("Provod")->setText(
             QString::fromStdString(ExampleWire().Name));
         TShablon shablon;
@@ -119,8 +120,8 @@ private slots:
         int runs = 0;
         List()->SetTemplateEngine([&](const TProject &project, int mode, const CalcArgs &args) {
             ++runs;
-            return CalcTemplateEngine(FindWire(project.Dat.Provod), CurrentLang())(project, mode,
-                                                                                   args);
+            return CalcTemplateEngine(Program().Catalogue().FindByName(project.Dat.Provod),
+                                      Program().Language())(project, mode, args);
         });
         Main()->findChild<QAction *>("ActCad")->trigger();
         TemplatePreview *preview = List()->Preview();
@@ -145,7 +146,7 @@ private slots:
             return dialog.result();
         }};
         catalogue->EditClick();
-        QCOMPARE(FindWire(ExampleWire().Name).PNag, 0.3);
+        QCOMPARE(Program().Catalogue().FindByName(ExampleWire().Name).PNag, 0.3);
         QVERIFY(preview->Reason().isEmpty());
         QVERIFY2(preview->chart()->title() != drawn, qPrintable(drawn));
         catalogue->hide();
@@ -162,8 +163,8 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.path() + "/line.vlp";
         TProject project;
-        WiresList().Clear();
-        WiresList().Add(ExampleWire());
+        Program().Catalogue().Clear();
+        Program().Catalogue().Add(ExampleWire());
         project.Dat.Provod = ExampleWire().Name; // a wire missing from the catalogue draws nothing
         TShablon shablon;
         shablon.Name = "Габарит";

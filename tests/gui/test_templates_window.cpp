@@ -67,6 +67,7 @@ class TemplatesTest : public QObject
 
 private:
     FakeSettingsStore m_store;
+    std::unique_ptr<ProgramContext> m_program;
     TProject m_project;
     QString m_fileName;
     int m_formToProject = 0;
@@ -81,7 +82,7 @@ private:
         host.project = [this]() -> TProject & { return m_project; };
         host.projectFileName = [this] { return m_fileName; };
         host.formToProject = [this] { ++m_formToProject; };
-        m_list = std::make_unique<TFormSpisokShabloni>(host);
+        m_list = std::make_unique<TFormSpisokShabloni>(Program(), host);
         m_list->SetTemplateEngine(FixedEngine);
         m_list->show();
         return *m_list;
@@ -90,12 +91,11 @@ private:
 private slots:
     void init()
     {
-        StartInEnglish(m_store);
-        RegisterAllTexts();
+        m_program = StartInEnglish(m_store);
         m_project.SetDefaults();
         // A drawing needs the project's wire in the catalogue.
-        WiresList().Clear();
-        WiresList().Add(ExampleWire());
+        Program().Catalogue().Clear();
+        Program().Catalogue().Add(ExampleWire());
         m_project.Dat.Provod = ExampleWire().Name;
         m_fileName.clear();
         m_formToProject = 0;
@@ -105,10 +105,10 @@ private slots:
     void cleanup()
     {
         m_list.reset();
-        WiresList().Clear();
+        Program().Catalogue().Clear();
         Windows().FormWait = nullptr;
         m_wait.reset();
-        SetSettingsStore(nullptr);
+        m_program.reset();
     }
 
     void emptyListHasOneEmptyRowAndOnlyCreate()
@@ -188,7 +188,7 @@ private slots:
         QFETCH(int, temperature);
         QFETCH(QString, message);
         ScriptedPrompts prompts;
-        TFormAutoShabloni editor;
+        TFormAutoShabloni editor(Program());
         TShablon shablon = Template("T");
         shablon.TipShablona = tip;
         shablon.Krivie = krivie;
@@ -204,7 +204,7 @@ private slots:
     void aNameTheFileCannotHoldIsRefused()
     {
         ScriptedPrompts prompts;
-        TFormAutoShabloni editor;
+        TFormAutoShabloni editor(Program());
         TShablon shablon = Template("Габарит ✓ α");
         shablon.TipShablona = 1;
         shablon.Krivie = -1;
@@ -216,7 +216,7 @@ private slots:
 
     void loadTemplateGivesCurvesPrecedence()
     {
-        TFormAutoShabloni editor;
+        TFormAutoShabloni editor(Program());
         TShablon both = Template("T");
         both.TipShablona = 1;
         both.Krivie = 0;
@@ -233,7 +233,7 @@ private slots:
 
     void choosingATemplateTypeAfterCurvesKeepsTheTemperature()
     {
-        TFormAutoShabloni editor;
+        TFormAutoShabloni editor(Program());
         editor.show();
         QVERIFY(QTest::qWaitForWindowExposed(&editor));
         TShablon curve = Template("C");
@@ -266,7 +266,7 @@ private slots:
 
     void heightAndClearanceArePulledIntoTheirLimits()
     {
-        TFormAutoShabloni editor;
+        TFormAutoShabloni editor(Program());
         TShablon shablon = Template("T");
         shablon.VP = 200000;
         shablon.TG = -3;
@@ -280,7 +280,7 @@ private slots:
 
     void okWithoutAChangeKeepsDecimalsBeyondTheShownTwo()
     {
-        TFormAutoShabloni editor;
+        TFormAutoShabloni editor(Program());
         TShablon shablon = Template("T");
         shablon.VP = 15.555;
         shablon.Zapas = 0.125;
@@ -297,7 +297,7 @@ private slots:
     // "2,5" is 2.5 m, never 25 (the C locale reads "," as a group separator).
     void decimalFieldsTakeACommaOrAPoint()
     {
-        TFormAutoShabloni editor;
+        TFormAutoShabloni editor(Program());
         editor.show();
         QVERIFY(QTest::qWaitForWindowExposed(&editor));
         editor.LoadTemplate(Template("T"));
@@ -354,7 +354,7 @@ private slots:
         QFETCH(QString, english);
         QFETCH(QString, russian);
         for (const int language : {0, 1}) {
-            SetLanguage(language);
+            Program().SetLanguage(language);
             ScriptedPrompts prompts;
             TFormSpisokShabloni &w = Open({});
             QList<int> kept;
@@ -432,7 +432,7 @@ private slots:
     {
         QFETCH(int, language);
         QFETCH(QString, question);
-        SetLanguage(language);
+        Program().SetLanguage(language);
         ScriptedPrompts prompts;
         TFormSpisokShabloni &w = Open({Template("A"), Template("B")});
         w.Grid()->setCurrentCell(1, 0);
@@ -725,7 +725,7 @@ private slots:
             QVERIFY(window.grab().save(folder + "/" + name + ".png"));
         };
         for (int language : {0, 1}) {
-            SetLanguage(language);
+            Program().SetLanguage(language);
             const QString suffix = language == 0 ? "_en" : "_ru";
             w.hide();
             w.show();

@@ -132,6 +132,7 @@ class UnsavedChangesTest : public QObject
 
 private:
     FakeSettingsStore m_store;
+    std::unique_ptr<ProgramContext> m_program;
     std::unique_ptr<QTemporaryDir> m_dir; // a fresh folder for each test
 
     QString File(const char *name) const { return m_dir->filePath(QString::fromUtf8(name)); }
@@ -151,15 +152,15 @@ private slots:
     {
         m_dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_dir->isValid());
-        StartInEnglish(m_store);
-        CreateAppWindows();
+        m_program = StartInEnglish(m_store);
+        CreateAppWindows(Program());
         Main()->show();
         QVERIFY(QTest::qWaitForWindowExposed(Main()));
     }
     void cleanup()
     {
         DestroyAppWindows();
-        SetSettingsStore(nullptr);
+        m_program.reset();
         m_dir.reset();
     }
 
@@ -180,7 +181,7 @@ private slots:
     {
         QFETCH(int, language);
         QFETCH(QStringList, texts);
-        SetLanguage(language);
+        Program().SetLanguage(language);
         ScriptedPrompts prompts;
         Decimal("T_Max")->setValue(41);
         QStringList shown;

@@ -64,8 +64,7 @@ AppWindows &Windows()
     return windows;
 }
 
-void CreateAppWindows(ProgramContext &program,
-                      const std::function<void(int position)> &beforeEach)
+void CreateAppWindows(ProgramContext &program, const std::function<void(int position)> &beforeEach)
 {
     AppWindows &w = Windows();
     int position = 0;
@@ -89,8 +88,8 @@ void CreateAppWindows(ProgramContext &program,
         w.FormWait = new TFormWait(w.FormMain);
         next();
         // The catalogue window reads the catalogue; it makes its wire editor (position 7).
-        w.FormWiresBase
-            = new TFormWiresBase(program, CommonDataDir(), ApplicationDir().toStdString(), w.FormMain);
+        w.FormWiresBase = new TFormWiresBase(program, CommonDataDir(),
+                                             ApplicationDir().toStdString(), w.FormMain);
         // The project's wire may be among the wires changed: the results follow.
         QObject::connect(w.FormWiresBase, &TFormWiresBase::CatalogueChanged, w.FormMain,
                          &TFormMain::InputChanged);
@@ -101,7 +100,8 @@ void CreateAppWindows(ProgramContext &program,
         next();
         // The template list window makes its template editor (position 9) first.
         next();
-        w.FormSpisokShabloni = new TFormSpisokShabloni(program, w.FormMain->TemplateHostOf(), w.FormMain);
+        w.FormSpisokShabloni
+            = new TFormSpisokShabloni(program, w.FormMain->TemplateHostOf(), w.FormMain);
         MakeOrdinaryWindow(w.FormSpisokShabloni, w.FormMain);
         QObject::connect(w.FormMain, &TFormMain::ProjectReplaced, w.FormSpisokShabloni,
                          [list = w.FormSpisokShabloni, main = w.FormMain] {

@@ -3,8 +3,8 @@
 #include "common/version.h"
 #include "gui/platform.h"
 #include "gui/program.h"
-#include "gui/uitext.h"
 #include "gui/programcontext.h"
+#include "gui/uitext.h"
 #include "l10n/localization.h"
 #include "l10n/settings.h"
 

@@ -73,8 +73,8 @@ FieldRefusal InputRefusal(const TDAT &dat, const ProgramContext &context)
 {
     const TWiresList &catalogue = context.Catalogue();
     if (catalogue.FindByName(dat.Provod).Name.empty())
-        return {"Type_of_wire", QString::fromStdString(
-                                    MissingWireText(catalogue, dat.Provod, context.Language()))};
+        return {"Type_of_wire",
+                QString::fromStdString(MissingWireText(catalogue, dat.Provod, context.Language()))};
     return ClimateRefusal(dat);
 }
 

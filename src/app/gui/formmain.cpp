@@ -165,7 +165,8 @@ TFormMain::TFormMain(ProgramContext &context, QWidget *parent)
     WatchChanges();
     ShowRecentProjects();
 
-    m_resultsPane = new ResultsPane(m_program, [this] { return ShownProject(); }, this);
+    m_resultsPane = new ResultsPane(
+        m_program, [this] { return ShownProject(); }, this);
     m_resultsPane->SetFieldCheck([this] { return FieldWithoutValue().text; });
     m_ui->miView->addAction(m_resultsPane->toggleViewAction());
     connect(this, &TFormMain::InputChanged, m_resultsPane, &ResultsPane::InputChanged);
@@ -286,7 +287,8 @@ void TFormMain::DeriveUnchosenTensions()
 
 void TFormMain::LinkTensions(NaprPage typed)
 {
-    const std::optional<double> section = SectionOf(m_program.Catalogue(), m_ui->provod->text().toStdString());
+    const std::optional<double> section
+        = SectionOf(m_program.Catalogue(), m_ui->provod->text().toStdString());
     if (!section)
         return;
     TDAT &dat = CurProject.Dat;
@@ -300,13 +302,15 @@ void TFormMain::LinkTensions(NaprPage typed)
         if (typed == NaprPage::Stresses) {
             if (!pair.stressField->HoldsValue())
                 continue;
-            pair.stress = FromShown(pair.stressField->TypedValue(), pair.stress, m_program.Factors().stress);
+            pair.stress = FromShown(pair.stressField->TypedValue(), pair.stress,
+                                    m_program.Factors().stress);
             pair.force = ForceOfStress(pair.stress, *section);
             pair.forceField->setValue(m_program.Factors().force * pair.force);
         } else {
             if (!pair.forceField->HoldsValue())
                 continue;
-            pair.force = FromShown(pair.forceField->TypedValue(), pair.force, m_program.Factors().force);
+            pair.force
+                = FromShown(pair.forceField->TypedValue(), pair.force, m_program.Factors().force);
             pair.stress = pair.force / *section;
             pair.stressField->setValue(m_program.Factors().stress * pair.stress);
         }
@@ -580,7 +584,8 @@ void TFormMain::ActCalcProjectExecute()
     if (!CalculationAllowed(dat))
         return;
     // Every other check of the one preparation, whose arguments the engine then gets.
-    const PreparedCalculation prepared = PrepareCalculation(CurProject, m_program.Catalogue(), m_program.Language());
+    const PreparedCalculation prepared
+        = PrepareCalculation(CurProject, m_program.Catalogue(), m_program.Language());
     if (prepared.Refused()) {
         CurrentPrompts().Error(DataEntryRefusal(QString::fromStdString(RefusalText(prepared))));
         return;

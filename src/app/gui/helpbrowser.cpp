@@ -145,7 +145,8 @@ bool HelpBrowser::Load()
     m_results->clear();
     m_results->hide();
     ApplyTexts();
-    const QString folder = m_folder + (ShownLanguage() == Lang::English ? QStringLiteral("en/") : QStringLiteral("ru/"));
+    const QString folder = m_folder
+        + (ShownLanguage() == Lang::English ? QStringLiteral("en/") : QStringLiteral("ru/"));
     static const QRegularExpression heading(
         QStringLiteral("<h([1-3])[^>]*>\\s*<a name=\"([^\"]+)\">(.*?)</a>"),
         QRegularExpression::DotMatchesEverythingOption);

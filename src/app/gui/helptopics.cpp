@@ -70,8 +70,8 @@ int HelpPageOf(const QString &pagesPath, const QString &anchor)
 
 void OpenHelpAt(const QString &folder, const QString &base, const QString &anchor)
 {
-    const QString stem
-        = folder + base + (ShownLanguage() == Lang::English ? QStringLiteral("_en") : QStringLiteral("_ru"));
+    const QString stem = folder + base
+        + (ShownLanguage() == Lang::English ? QStringLiteral("_en") : QStringLiteral("_ru"));
     const QString pdf = stem + QStringLiteral(".pdf");
     const int page = HelpPageOf(stem + QStringLiteral(".pages"), anchor);
     Prompts &prompts = CurrentPrompts();

@@ -6,10 +6,10 @@
 #include "gui/guard.h"
 #include "gui/platform.h"
 #include "gui/program.h"
+#include "gui/programcontext.h"
 #include "gui/prompts.h"
 #include "gui/qttranslations.h"
 #include "gui/uitext.h"
-#include "gui/programcontext.h"
 #include "l10n/localization.h"
 #include "l10n/settings.h"
 

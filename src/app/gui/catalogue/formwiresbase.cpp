@@ -305,8 +305,12 @@ void TFormWiresBase::ApplyTexts()
 void TFormWiresBase::ShowWireInRow(int row, const TWireRec &rec)
 {
     const QString cells[kColumns] = {
-        QString::fromStdString(rec.Name), Number(rec.Diam), Number(rec.Sech), Number(rec.PNag),
-        Number(rec.Modl * m_program.Factors().force), Number(rec.Koef),
+        QString::fromStdString(rec.Name),
+        Number(rec.Diam),
+        Number(rec.Sech),
+        Number(rec.PNag),
+        Number(rec.Modl * m_program.Factors().force),
+        Number(rec.Koef),
     };
     for (int c = 0; c < kColumns; ++c) {
         auto *item = new QTableWidgetItem(cells[c]);
@@ -482,9 +486,11 @@ void TFormWiresBase::ImportClick()
     CatalogueText text;
     if (!Guarded([&] { text = ReadCatalogueText(path.toStdString()); }))
         return;
-    const QString question = UiText("Replace_catalogue")
-                                 .arg(WireCount(static_cast<std::size_t>(m_program.Catalogue().Count()), m_program.Language()),
-                                      WireCount(text.wires.size(), m_program.Language()), QFileInfo(path).fileName())
+    const QString question
+        = UiText("Replace_catalogue")
+              .arg(WireCount(static_cast<std::size_t>(m_program.Catalogue().Count()),
+                             m_program.Language()),
+                   WireCount(text.wires.size(), m_program.Language()), QFileInfo(path).fileName())
         + QStringLiteral("\n\n")
         + UiText(text.encoding == TextEncoding::Utf8 ? "Read_as_utf8" : "Read_as_1251");
     if (!CurrentPrompts().WarningYesNo(question))
@@ -499,9 +505,11 @@ void TFormWiresBase::RestoreClick()
     std::vector<TWireRec> shipped;
     if (!Guarded([&] { shipped = ReadShippedCatalogue(m_appDir); }))
         return;
-    const QString question = UiText("Restore_question")
-                                 .arg(WireCount(static_cast<std::size_t>(m_program.Catalogue().Count()), m_program.Language()),
-                                      WireCount(shipped.size(), m_program.Language()));
+    const QString question
+        = UiText("Restore_question")
+              .arg(WireCount(static_cast<std::size_t>(m_program.Catalogue().Count()),
+                             m_program.Language()),
+                   WireCount(shipped.size(), m_program.Language()));
     if (!CurrentPrompts().WarningYesNo(question))
         return;
     m_program.Catalogue().Replace(std::move(shipped));

@@ -20,8 +20,8 @@ class ProgramContext;
 
 class TFormWiresEdit;
 
-// The catalogue window: the wires of the program's catalogue in a six-column grid filtered by group and
-// by a part of the name. It manages the catalogue (modeless: create, edit, delete, export,
+// The catalogue window: the wires of the program's catalogue in a six-column grid filtered by group
+// and by a part of the name. It manages the catalogue (modeless: create, edit, delete, export,
 // import, restore the shipped catalogue) or picks the project's wire (modal). Its creation
 // loads the catalogue; every change writes it to its file at once, and the main window calls
 // SaveIfModified when it closes.

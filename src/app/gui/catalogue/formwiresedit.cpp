@@ -131,8 +131,7 @@ void TFormWiresEdit::ApplyTexts()
     m_diamUnit->setText(UiText("mm"));
     m_sechUnit->setText(UiText("mm") + raised2);
     m_pnagUnit->setText(UiText("kg_m"));
-    m_modlUnit->setText(UiText(m_program.Units() == UnitsMode::DaN ? "daN_mm" : "kN_mm")
-                        + raised2);
+    m_modlUnit->setText(UiText(m_program.Units() == UnitsMode::DaN ? "daN_mm" : "kN_mm") + raised2);
     m_cancel->setText(UiText("Cancel"));
 }
 

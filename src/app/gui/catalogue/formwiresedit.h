@@ -28,7 +28,8 @@ public:
     explicit TFormWiresEdit(const ProgramContext &program, QWidget *parent = nullptr);
 
     // Fills the fields from rec: numbers in the shared number text format, the modulus in the
-    // shown units (× the force factor), group item Group − 1 (the seventh for Group 0, none above 7).
+    // shown units (× the force factor), group item Group − 1 (the seventh for Group 0, none above
+    // 7).
     void LoadWire(const TWireRec &rec);
     // Reads the fields into rec: Name cut to 16 characters, the modulus ÷ the force factor back to
     // daN/mm², Group = item + 1 or 0 with no item. Throws ConversionError with the text of

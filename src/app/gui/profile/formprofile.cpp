@@ -430,11 +430,12 @@ void TFormProfile::Refresh()
         const TProject &project = m_host.project();
         if (project.Line.ground.size() < 2 || project.Line.towers.size() < 2)
             throw Error(UiText("Profile_no_line").toStdString());
-        const PreparedCalculation prepared
-            = PrepareCalculation(project, m_host.context->Catalogue(), m_host.context->Language(), SpanUse::OwnSpans);
+        const PreparedCalculation prepared = PrepareCalculation(
+            project, m_host.context->Catalogue(), m_host.context->Language(), SpanUse::OwnSpans);
         if (prepared.Refused())
             throw Error(RefusalText(prepared));
-        m_check = CheckProfile(project, project.Line, index, prepared.wire, m_host.context->Language());
+        m_check
+            = CheckProfile(project, project.Line, index, prepared.wire, m_host.context->Language());
     } catch (const Error &e) {
         m_refusal = QString::fromStdString(e.what());
     }
@@ -733,12 +734,12 @@ void TFormProfile::SpotClick()
     m_host.formToProject();
     const TProject &project = m_host.project();
     CheckLineProfile(project.Line, m_host.context->Language());
-    const PreparedCalculation prepared
-        = PrepareCalculation(project, m_host.context->Catalogue(), m_host.context->Language(), SpanUse::OwnSpans);
+    const PreparedCalculation prepared = PrepareCalculation(
+        project, m_host.context->Catalogue(), m_host.context->Language(), SpanUse::OwnSpans);
     if (prepared.Refused())
         throw Error(RefusalText(prepared));
-    const SpottingInput input
-        = SpottingInputOf(project, project.Line, index, prepared.wire, GridStep(), m_host.context->Language());
+    const SpottingInput input = SpottingInputOf(project, project.Line, index, prepared.wire,
+                                                GridStep(), m_host.context->Language());
     m_spotFrom = project.Line.towers;
     m_stop = false;
     m_fraction = 0;

@@ -16,7 +16,8 @@ LiveOutcome CalculateLive(const TProject &project, const ProgramContext &context
     const TDAT &dat = project.Dat;
     // The window's own wording of its fields' refusals first, then every other check of the
     // one preparation; its warnings never stop the calculation.
-    const PreparedCalculation prepared = PrepareCalculation(project, context.Catalogue(), context.Language());
+    const PreparedCalculation prepared
+        = PrepareCalculation(project, context.Catalogue(), context.Language());
     outcome.warnings = prepared.warnings;
     if (const FieldRefusal refusal = CalculationRefusal(dat, context); refusal.Refused()) {
         outcome.reason = refusal.text;

@@ -233,7 +233,8 @@ void TFormSpisokShabloni::AcadRun()
     // The main window's wire and climate draw the curves: refused before the file is asked
     // for, so that a drawing that cannot be made leaves no file behind.
     m_host.formToProject();
-    if (const FieldRefusal refusal = InputRefusal(m_host.project().Dat, m_program); refusal.Refused()) {
+    if (const FieldRefusal refusal = InputRefusal(m_host.project().Dat, m_program);
+        refusal.Refused()) {
         CurrentPrompts().Error(refusal.text);
         return;
     }
