@@ -2,7 +2,6 @@
 #include "calc/stringing.h"
 #include "data/project.h"
 #include "l10n/localization.h"
-#include "l10n/texts.h"
 
 #include <benchmark/benchmark.h>
 

@@ -8,7 +8,6 @@
 #include "gui/templates/formspisokshabloni.h"
 #include "gui/templates/templatepreview.h"
 #include "l10n/localization.h"
-#include "l10n/texts.h"
 #include "l10n/units.h"
 
 #include <QLineSeries>

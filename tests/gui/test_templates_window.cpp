@@ -11,7 +11,6 @@
 #include "gui/templates/formautoshabloni.h"
 #include "gui/templates/formspisokshabloni.h"
 #include "l10n/localization.h"
-#include "l10n/texts.h"
 #include "l10n/units.h"
 
 #include <QDoubleSpinBox>

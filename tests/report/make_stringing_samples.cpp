@@ -19,7 +19,6 @@
 #include "data/projectfile.h"
 #include "json_text.h"
 #include "l10n/localization.h"
-#include "l10n/texts.h"
 #include "l10n/units.h"
 #include "report/stringing_report.h"
 

@@ -4,7 +4,6 @@
 #include "gui/numberfields.h"
 #include "gui/prompts.h"
 #include "gui/uitext.h"
-#include "l10n/texts.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

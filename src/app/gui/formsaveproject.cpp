@@ -2,7 +2,6 @@
 
 #include "gui/program.h"
 #include "gui/uitext.h"
-#include "l10n/texts.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

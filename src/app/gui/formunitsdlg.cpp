@@ -4,7 +4,6 @@
 #include "gui/programcontext.h"
 #include "gui/uitext.h"
 #include "gui/unitsmode.h"
-#include "l10n/texts.h"
 #include "l10n/units.h"
 
 #include <QDialogButtonBox>

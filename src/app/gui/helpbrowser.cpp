@@ -8,7 +8,6 @@
 #include "gui/prompts.h"
 #include "gui/uitext.h"
 #include "l10n/localization.h"
-#include "l10n/texts.h"
 
 #include <QDir>
 #include <QFile>

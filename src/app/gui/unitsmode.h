@@ -1,7 +1,5 @@
 #pragma once
 
-#include "l10n/units.h"
-
 namespace velmora {
 
 // The units mode by name: the settings store and the core number it 0 and 1.

@@ -23,13 +23,15 @@ std::string ErrorText(const std::exception &error, Lang lang);
 
 // The entries of the string table that the core itself gives: the calculation's refusals, the
 // report's and the drawing's words, the messages of velmora-calc. They are constant, so that
-// the engine takes its language as an argument and looks nothing up in the process's string
-// table; the windows register them there (AddCoreText) and show the same texts.
+// the engine takes its language as an argument and looks nothing up in the program's string
+// table; the tables of l10n/texts.h add them to it (AddCoreText), so the windows show the same
+// texts.
 
 // The part of the core's entry key in lang; empty for a key that is not the core's.
 std::string CoreText(std::string_view key, Lang lang);
 
-// Registers the core's entry key in the string table (AddText). Nothing for another key.
+// Adds the core's entry key to the string table being built (AddText). Nothing for another
+// key.
 void AddCoreText(std::string_view key);
 
 } // namespace velmora

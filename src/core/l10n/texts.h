@@ -2,8 +2,9 @@
 
 namespace velmora {
 
-// Each function registers one window's (or one area's) entries of the string table, so that
-// the windows, the command-line tool and the drawings share the same texts.
+// Each function adds one window's (or one area's) entries to the string table being built
+// (BuildTextTable, AddText), so that the windows, the command-line tool and the drawings share
+// the same texts. The program's table (ProgramTexts) holds them all.
 void RegisterCommonTexts();
 void RegisterMainWindowTexts();
 void RegisterKlimatTexts();
@@ -16,7 +17,7 @@ void RegisterResultsTexts(); // l10n/resultstexts.cpp
 void RegisterDesktopTexts(); // l10n/desktop_texts.cpp
 void RegisterProfileTexts(); // l10n/profile_texts.cpp
 
-// Every table, in the order the windows register them at start-up.
+// Every table above, one after another.
 void RegisterAllTexts();
 
 } // namespace velmora

@@ -8,7 +8,6 @@
 #include "common/fileio.h"
 #include "data/projectfile.h"
 #include "l10n/localization.h"
-#include "l10n/texts.h"
 
 #include <gtest/gtest.h>
 

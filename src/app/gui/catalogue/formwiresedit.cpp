@@ -10,7 +10,6 @@
 #include "gui/uitext.h"
 #include "gui/unitsmode.h"
 #include "l10n/localization.h"
-#include "l10n/texts.h"
 #include "l10n/units.h"
 
 #include <QComboBox>

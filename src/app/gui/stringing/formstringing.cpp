@@ -21,7 +21,6 @@
 #include "gui/uitext.h"
 #include "gui/writtenfile.h"
 #include "l10n/localization.h"
-#include "l10n/texts.h"
 #include "l10n/units.h"
 #include "report/stringing_report.h"
 

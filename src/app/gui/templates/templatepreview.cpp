@@ -4,7 +4,6 @@
 #include "gui/fieldchecks.h"
 #include "gui/uitext.h"
 #include "l10n/localization.h"
-#include "l10n/texts.h"
 #include "l10n/units.h"
 
 #include <QChart>
