@@ -106,7 +106,7 @@ TowerSpansCheck CheckTowerSpans(const TowerType &type, const SpanCurve &behind,
 std::vector<double> SpanLengths(const LineProfile &line)
 {
     if (line.towers.size() < 2)
-        throw Error("The line needs at least two towers");
+        throw Error("The line needs at least two towers", "Линии нужны хотя бы две опоры");
     std::vector<double> lengths;
     lengths.reserve(line.towers.size() - 1);
     for (std::size_t i = 1; i < line.towers.size(); ++i)
@@ -118,7 +118,7 @@ LineCheck CheckLine(const LineProfile &line, const LineConditions &conditions, d
                     double rulingStress, Lang lang)
 {
     if (line.towers.size() < 2)
-        throw Error("The line needs at least two towers");
+        throw Error("The line needs at least two towers", "Линии нужны хотя бы две опоры");
     LineCheck result;
     result.conditions = conditions;
     result.rulingSpan = rulingSpan;
