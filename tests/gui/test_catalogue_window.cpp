@@ -852,7 +852,9 @@ private slots:
         WriteFileAtomically(text.toStdString(), "C;1;2;x;8250;1.9E-5;4\r\n");
         prompts.fileNames = {text};
         w.ImportClick();
-        QCOMPARE(prompts.Last("Error"), QString("'x' is not a valid floating point value."));
+        QCOMPARE(prompts.Last("Error"),
+                 "Line 1 of \"" + text
+                     + "\", the weight per metre (PNag): 'x' is not a valid floating point value.");
         QCOMPARE(WiresList().Count(), 1);
         QCOMPARE(w.Modified(), 0);
     }
