@@ -7,8 +7,6 @@
 #include <QStyle>
 #include <QXYSeries>
 
-#include <algorithm>
-
 namespace velmora {
 
 namespace {
@@ -52,6 +50,13 @@ PlotLegend::PlotLegend(QWidget *parent)
     QFont small = font();
     small.setPointSizeF(8);
     setFont(small);
+    FitLongestWord(QStringLiteral("temperature"));
+}
+
+void PlotLegend::FitLongestWord(const QString &word)
+{
+    setMinimumWidth(SampleWidth + fontMetrics().horizontalAdvance(word)
+                    + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 24);
 }
 
 void PlotLegend::ShowSeriesOf(const QChart &chart)
@@ -59,13 +64,14 @@ void PlotLegend::ShowSeriesOf(const QChart &chart)
     const QList<QAbstractSeries *> series = chart.series();
     // Wide enough for the longest word of a name ("Среднегодовая"), which cannot be wrapped,
     // beside the sample and the scroll bar.
-    int longestWord = fontMetrics().horizontalAdvance(QStringLiteral("temperature"));
+    QString longest = QStringLiteral("temperature");
     for (const QAbstractSeries *one : series) {
-        for (const QString &word : one->name().split(QLatin1Char(' ')))
-            longestWord = std::max(longestWord, fontMetrics().horizontalAdvance(word));
+        for (const QString &word : one->name().split(QLatin1Char(' '))) {
+            if (fontMetrics().horizontalAdvance(word) > fontMetrics().horizontalAdvance(longest))
+                longest = word;
+        }
     }
-    setMinimumWidth(SampleWidth + longestWord + style()->pixelMetric(QStyle::PM_ScrollBarExtent)
-                    + 24);
+    FitLongestWord(longest);
     setRowCount(static_cast<int>(series.size()));
     for (int row = 0; row < rowCount(); ++row) {
         QAbstractSeries *one = series[row];

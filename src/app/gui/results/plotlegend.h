@@ -22,6 +22,10 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+
+private:
+    // The least width that shows word whole beside the sample and the scroll bar.
+    void FitLongestWord(const QString &word);
 };
 
 } // namespace velmora
