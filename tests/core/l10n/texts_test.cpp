@@ -48,7 +48,7 @@ TEST_F(TextsTest, EachWindowRegistersItsOwnEntries)
           Table {RegisterStringingTexts, 42, "Stringing_tables", "Print_table"},
           Table {RegisterResultsTexts, 83, "View", "Res_file_not_written"},
           Table {RegisterDesktopTexts, 22, "Insert_span", "Help_missing"},
-          Table {RegisterProfileTexts, 40, "Line_profile", "Profile_forbidden_tip"}}) {
+          Table {RegisterProfileTexts, 70, "Line_profile", "Profile_conditions"}}) {
         ReleaseTexts();
         t.registerTexts();
         const std::vector<std::string> keys = RegisteredKeys();
