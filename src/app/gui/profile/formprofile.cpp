@@ -303,6 +303,9 @@ void TFormProfile::BuildUi()
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 10);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The columns' widths from the rows in sight and a few more, not from every tower's cells
+    // at each change: a long line keeps its table quick.
+    m_table->horizontalHeader()->setResizeContentsPrecision(40);
     m_deleteButton = ProfileButton("ProfileDeleteTower", this);
     m_closeButton = ProfileButton("ProfileClose", this);
     auto *tablePane = new QWidget(this);
@@ -605,6 +608,10 @@ void TFormProfile::ShowTable()
     // The cells are kept and only what changed is written: a drag redraws a row or two, not
     // the whole table.
     m_filling = true;
+    // The columns are measured once at the end, not at every cell written (and not at all while
+    // a tower is dragged).
+    QHeaderView *header = m_table->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Interactive);
     const LineProfile &line = Line();
     m_table->setRowCount(static_cast<int>(line.towers.size()));
     QStringList typeNames;
@@ -680,6 +687,8 @@ void TFormProfile::ShowTable()
         m_table->selectRow(m_selected);
     else
         m_table->clearSelection();
+    if (m_dragBefore.empty())
+        header->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_filling = false;
 }
 
@@ -838,6 +847,7 @@ void TFormProfile::TowerDropped(int index)
         return;
     std::vector<Tower> before = std::move(m_dragBefore);
     m_dragBefore.clear();
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     PushTowers(std::move(before), UiText("Profile_undo_move").arg(index + 1));
 }
 

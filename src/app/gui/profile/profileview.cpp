@@ -239,11 +239,16 @@ void ProfileView::Rebuild()
         rect->setToolTip(UiText("Profile_forbidden_tip").arg(Metres(f.from), Metres(f.to)));
     }
 
-    QPainterPath ground;
-    ground.moveTo(ScenePoint(line.ground.front().x, line.ground.front().z));
-    for (const GroundPoint &p : line.ground)
-        ground.lineTo(ScenePoint(p.x, p.z));
-    scene()->addPath(ground, Cosmetic(GroundColour, 2));
+    // The ground in pieces of a few hundred points: a repaint of a small part of a long line
+    // strokes only the pieces there.
+    constexpr std::size_t GroundPiece = 256;
+    for (std::size_t first = 0; first + 1 < line.ground.size(); first += GroundPiece) {
+        const std::size_t last = std::min(first + GroundPiece, line.ground.size() - 1);
+        QPainterPath ground(ScenePoint(line.ground[first].x, line.ground[first].z));
+        for (std::size_t i = first + 1; i <= last; ++i)
+            ground.lineTo(ScenePoint(line.ground[i].x, line.ground[i].z));
+        scene()->addPath(ground, Cosmetic(GroundColour, 2));
+    }
 
     const ProfileCheck *check = m_content.check;
     if (check) {
@@ -373,10 +378,33 @@ void ProfileView::UpdateInPlace(const Content &content)
         if (items.clearance->pen() != pen)
             items.clearance->setPen(pen);
     }
+    // The rings are drawn again only when the violations moved; a text alone (the ruling
+    // span's stress in it changes with every move) only changes the tooltip.
+    if (!check)
+        return;
+    if (SamePlaces(check->violations)) {
+        for (std::size_t i = 0; i < m_marks.size(); ++i) {
+            if (m_marks[i]->toolTip() != check->violations[i].text)
+                m_marks[i]->setToolTip(check->violations[i].text);
+        }
+        return;
+    }
     for (QGraphicsItem *mark : m_marks)
         delete mark;
     m_marks.clear();
     DrawMarks();
+}
+
+bool ProfileView::SamePlaces(const std::vector<ProfileViolation> &violations) const
+{
+    if (violations.size() != m_marks.size())
+        return false;
+    for (std::size_t i = 0; i < violations.size(); ++i) {
+        const ProfileViolation &v = violations[i];
+        if (m_marks[i]->pos() != ScenePoint(v.station, v.elevation))
+            return false;
+    }
+    return true;
 }
 
 int ProfileView::TowerAt(const QPoint &viewportPoint) const

@@ -94,6 +94,7 @@ private:
     QPen ClearancePen(std::size_t span) const;
     TowerItems DrawTower(std::size_t index);
     void DrawMarks();
+    bool SamePlaces(const std::vector<ProfileViolation> &violations) const;
     QGraphicsSimpleTextItem *Label(const QString &text, QPointF at, const QColor &colour,
                                    Qt::Alignment align);
 
