@@ -127,7 +127,8 @@ void CreateAppWindows(const std::function<void(int position)> &beforeEach)
         next();
         w.FormProfile
             = new TFormProfile(ProfileHost {[main]() -> TProject & { return main->CurProject; },
-                                            [main] { main->FormToProject(); }},
+                                            [main] { main->FormToProject(); },
+                                            [main] { return main->ProjectFileName; }},
                                main);
         MakeOrdinaryWindow(w.FormProfile, main);
         QObject::connect(main, &TFormMain::ProjectReplaced, w.FormProfile,

@@ -48,7 +48,7 @@ TEST_F(TextsTest, EachWindowRegistersItsOwnEntries)
           Table {RegisterStringingTexts, 40, "Stringing_tables", "Print_table"},
           Table {RegisterResultsTexts, 83, "View", "Res_file_not_written"},
           Table {RegisterDesktopTexts, 22, "Insert_span", "Help_missing"},
-          Table {RegisterProfileTexts, 40, "Line_profile", "Profile_forbidden_tip"}}) {
+          Table {RegisterProfileTexts, 70, "Line_profile", "Profile_conditions"}}) {
         ReleaseTexts();
         t.registerTexts();
         const std::vector<std::string> keys = RegisteredKeys();
@@ -63,7 +63,7 @@ TEST_F(TextsTest, EveryEntryHasAnEnglishAndARussianPart)
     RegisterAllTexts();
     const std::vector<std::string> keys = RegisteredKeys();
     EXPECT_EQ(keys.size(),
-              68u + 56 + 12 + 16 + 6 + 2 + 3 + 40 + 83 + 22 + 40); // no key is registered twice
+              68u + 56 + 12 + 16 + 6 + 2 + 3 + 40 + 83 + 22 + 70); // no key is registered twice
     for (const std::string &key : keys) {
         SetLanguage(0);
         const std::string en = GetText(key);
