@@ -167,7 +167,17 @@ QGraphicsSimpleTextItem *ProfileView::Label(const QString &text, QPointF at, con
     item->setPos(at);
     item->setTransform(QTransform::fromTranslate(offset.x(), offset.y()));
     item->setZValue(5);
+    // Text is the dearest to paint; kept as a picture while the towers move.
+    item->setCacheMode(QGraphicsItem::DeviceCoordinateCache);
     return item;
+}
+
+void ProfileView::GridLine(const QLineF &line, const QPen &pen)
+{
+    QGraphicsLineItem *item = scene()->addLine(line, pen);
+    item->setZValue(-10);
+    // The grid, like the ground, stays as a picture while towers move over it.
+    item->setCacheMode(QGraphicsItem::DeviceCoordinateCache);
 }
 
 void ProfileView::DrawGrid(double x0, double x1, double z0, double z1)
@@ -176,18 +186,21 @@ void ProfileView::DrawGrid(double x0, double x1, double z0, double z1)
     const double dz = GridStepNear(z1 - z0, 6);
     const QPen pen = Cosmetic(GridColour, 1);
     for (double x = std::ceil(x0 / dx) * dx; x <= x1 + 1e-9; x += dx) {
-        scene()->addLine(QLineF(ScenePoint(x, z0), ScenePoint(x, z1)), pen)->setZValue(-10);
+        GridLine(QLineF(ScenePoint(x, z0), ScenePoint(x, z1)), pen);
         Label(Metres(x), ScenePoint(x, z0), LabelColour, Qt::AlignHCenter | Qt::AlignTop);
     }
     for (double z = std::ceil(z0 / dz) * dz; z <= z1 + 1e-9; z += dz) {
-        scene()->addLine(QLineF(ScenePoint(x0, z), ScenePoint(x1, z)), pen)->setZValue(-10);
+        GridLine(QLineF(ScenePoint(x0, z), ScenePoint(x1, z)), pen);
         Label(Metres(z), ScenePoint(x0, z), LabelColour, Qt::AlignRight | Qt::AlignVCenter);
     }
 }
 
 QGraphicsPathItem *ProfileView::DrawCurve(const SpanCurve &curve, double lower, const QPen &pen)
 {
-    return scene()->addPath(CurvePath(curve, lower), pen);
+    QGraphicsPathItem *item = scene()->addPath(CurvePath(curve, lower), pen);
+    // A picture of its own: a drag redraws a span's path, and the others are only shown again.
+    item->setCacheMode(QGraphicsItem::DeviceCoordinateCache);
+    return item;
 }
 
 QPainterPath ProfileView::CurvePath(const SpanCurve &curve, double lower) const
@@ -247,7 +260,11 @@ void ProfileView::Rebuild()
         QPainterPath ground(ScenePoint(line.ground[first].x, line.ground[first].z));
         for (std::size_t i = first + 1; i <= last; ++i)
             ground.lineTo(ScenePoint(line.ground[i].x, line.ground[i].z));
-        scene()->addPath(ground, Cosmetic(GroundColour, 2));
+        // Kept as a picture: a drag repaints most of the line at the whole line's zoom,
+        // and the ground never changes under it.
+        scene()
+            ->addPath(ground, Cosmetic(GroundColour, 2))
+            ->setCacheMode(QGraphicsItem::DeviceCoordinateCache);
     }
 
     const ProfileCheck *check = m_content.check;

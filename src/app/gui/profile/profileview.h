@@ -88,6 +88,7 @@ private:
     bool MayUpdateInPlace(const Content &content) const;
     void UpdateInPlace(const Content &content);
     void FitDrawing();
+    void GridLine(const QLineF &line, const QPen &pen);
     void DrawGrid(double x0, double x1, double z0, double z1);
     QGraphicsPathItem *DrawCurve(const SpanCurve &curve, double lower, const QPen &pen);
     QPainterPath CurvePath(const SpanCurve &curve, double lower) const;
