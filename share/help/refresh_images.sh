@@ -16,7 +16,8 @@ for language in en ru; do
                 template_list_${language} template_editor_${language} \
                 template_preview_${language} stringing_${language} stringing_plot_${language} \
                 results_${language}_units0_summary results_${language}_units0_table \
-                results_${language}_units0_sag; do
+                results_${language}_units0_sag profile_violation_${language} \
+                profile_spotted_${language}; do
         cp "$shots/$name.png" share/help/images/
     done
 done

@@ -88,7 +88,7 @@ private:
 
 // Prints lines: standard error first (the messages of a project belong before the next
 // one's), then the JSON of all of them in one write; then their reports are put in place.
-int Print(const std::vector<ProjectLine> &lines)
+int Print(const std::vector<ProjectLine> &lines, Lang messages)
 {
     std::string out;
     int worst = 0;
@@ -105,7 +105,7 @@ int Print(const std::vector<ProjectLine> &lines)
         try {
             line.report->Commit();
         } catch (const Error &e) {
-            std::cerr << "velmora-calc: " << OneLine(e.what()) << '\n';
+            std::cerr << "velmora-calc: " << OneLine(ErrorText(e, messages)) << '\n';
             worst = WorseStatus(worst, ExitInputError);
         }
     }
@@ -166,13 +166,14 @@ int WorseStatus(int a, int b)
     return rank(a) >= rank(b) ? a : b;
 }
 
-int RunInOrder(std::size_t count, int jobs, const std::function<ProjectLine(std::size_t)> &work)
+int RunInOrder(std::size_t count, int jobs, Lang messages,
+               const std::function<ProjectLine(std::size_t)> &work)
 {
     int worst = 0;
     const std::size_t threads = std::min<std::size_t>(count, static_cast<std::size_t>(jobs));
     if (threads <= 1) {
         for (std::size_t i = 0; i < count; ++i)
-            worst = WorseStatus(worst, Print({work(i)}));
+            worst = WorseStatus(worst, Print({work(i)}, messages));
         return worst;
     }
 
@@ -194,7 +195,7 @@ int RunInOrder(std::size_t count, int jobs, const std::function<ProjectLine(std:
         for (std::size_t next = 0; next < count;) {
             const std::vector<ProjectLine> ready = lines.TakeFrom(next);
             next += ready.size();
-            worst = WorseStatus(worst, Print(ready));
+            worst = WorseStatus(worst, Print(ready, messages));
         }
     } catch (...) {
         stop = true; // the workers end with the project they are on; jthread joins them

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/fileio.h"
+#include "l10n/coretexts.h"
 
 #include <cstddef>
 #include <functional>
@@ -41,7 +42,9 @@ int WorseStatus(int a, int b);
 // Computes work(0) ... work(count - 1) on up to jobs threads (the calling thread alone for
 // one) and prints each line as soon as it and every line before it are done, so the output
 // follows the input order whatever the jobs. Returns the worst status. work must not throw.
-// A refused write to standard output throws OutputError once the running work has ended.
-int RunInOrder(std::size_t count, int jobs, const std::function<ProjectLine(std::size_t)> &work);
+// A refused write to standard output throws OutputError once the running work has ended; a
+// report that cannot be put in place is told on standard error in the messages language.
+int RunInOrder(std::size_t count, int jobs, Lang messages,
+               const std::function<ProjectLine(std::size_t)> &work);
 
 } // namespace velmora::cli

@@ -185,7 +185,7 @@ int RunBatch(const CalcOptions &options)
     const int jobs = options.jobs > 0
         ? options.jobs
         : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-    return RunInOrder(projects.size(), jobs, [&](std::size_t i) {
+    return RunInOrder(projects.size(), jobs, options.common.lang, [&](std::size_t i) {
         return CalcLine(projects[i], catalogue, options, reportForm, reports[i]);
     });
 }

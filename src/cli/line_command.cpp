@@ -184,7 +184,7 @@ int RunLineCommand(const std::vector<std::string> &args)
         const SpottedLine spotted
             = SpotLine(project, line, *options.templateIndex, wire, options.grid.value_or(5), lang);
         if (!spotted.found) {
-            WriteStdout("{\"ok\": false,\n  " + spotted.spot + "}\n");
+            WriteStdout("{\"ok\": false,\n " + spotted.spot + "}\n");
             std::cerr << spotted.none << std::endl;
             return ExitCheckFailed;
         }

@@ -51,7 +51,7 @@ std::string WithMember(const std::string &json, const std::string &member)
     const std::size_t close = json.rfind('}');
     if (close == std::string::npos)
         return json;
-    return json.substr(0, close) + ",\n  " + member + json.substr(close);
+    return json.substr(0, close) + ",\n " + member + json.substr(close);
 }
 
 } // namespace velmora::cli

@@ -79,6 +79,20 @@ class Cases:
             check(reason in err and "report.xls" in err, f"{what}: stderr {err!r}")
             check(open(report, "rb").read() == OLD, f"{what}: the old report was changed")
             check(listing(self.work) == before, f"{what}: left {listing(self.work)}")
+        # A batch puts its reports in place after the output; the refusal is in the run's
+        # language.
+        folder = os.path.join(self.work, "batch")
+        os.makedirs(folder)
+        report = os.path.join(folder, "a.xls")
+        with open(report, "wb") as f:
+            f.write(OLD)
+        status, out, err = self.strace(renames + ":error=EXDEV",
+                                       ["calc", "--jsonl", self.project, "--report-dir", folder,
+                                        "--catalogue", self.catalogue, "--lang", "ru"])
+        check(status == 2, f"batch: exit {status}; stderr {err!r}")
+        check("Не удалось" in err and "a.xls" in err, f"batch: stderr {err!r}")
+        check(open(report, "rb").read() == OLD, "batch: the old report was changed")
+        check(listing(folder) == ["a.xls"], f"batch: left {listing(folder)}")
 
     def stopped_runs_leave_no_temporary_file(self):
         """SIGTERM or SIGINT while a report is written (at its fsync): the run ends by the

@@ -119,7 +119,6 @@ private slots:
     void init()
     {
         m_program = StartInEnglish(m_store);
-        RegisterCommonTexts();
         m_dir = std::make_unique<QTemporaryDir>();
     }
     void cleanup()
@@ -853,7 +852,9 @@ private slots:
         WriteFileAtomically(text.toStdString(), "C;1;2;x;8250;1.9E-5;4\r\n");
         prompts.fileNames = {text};
         w.ImportClick();
-        QCOMPARE(prompts.Last("Error"), QString("'x' is not a valid floating point value."));
+        QCOMPARE(prompts.Last("Error"),
+                 "Line 1 of \"" + text
+                     + "\", the weight per metre (PNag): 'x' is not a valid floating point value.");
         QCOMPARE(Program().Catalogue().Count(), 1);
         QCOMPARE(w.Modified(), 0);
     }

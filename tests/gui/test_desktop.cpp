@@ -9,6 +9,7 @@
 #include "fake_settings.h"
 #include "gui/catalogue/formwiresbase.h"
 #include "gui/formmain.h"
+#include "gui/results/plotlegend.h"
 #include "gui/results/resultspane.h"
 #include "gui/results/resultsplots.h"
 #include "gui/templates/formspisokshabloni.h"
@@ -20,20 +21,24 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QValueAxis>
 #include <QWindow>
 
 using namespace velmora;
@@ -206,6 +211,59 @@ private slots:
                 blues << int(static_cast<QLineSeries *>(series)->pen().style());
         }
         QCOMPARE(blues.size(), 3);
+    }
+
+    // However narrow the pane, the legend beside a plot gives each curve's whole name (wrapped,
+    // never cut), and the names of the critical spans stand above every curve, two close ones
+    // (l3 = 20.55 and l2 = 26.32 m here) at heights of their own.
+    void theLegendKeepsWholeNamesAndMarkerNamesStandClearOfTheCurves()
+    {
+        PlotLegend *legend = Pane()->StressLegend();
+        QChart *chart = Pane()->StressView()->chart();
+        auto *splitter = qobject_cast<QSplitter *>(legend->parentWidget());
+        QVERIFY(splitter);
+        splitter->parentWidget()->resize(370, 500);
+        splitter->resize(360, 480);
+        splitter->setSizes({240, 120});
+        QCoreApplication::processEvents();
+        QVERIFY(!chart->legend()->isVisible());
+
+        QStringList names;
+        for (QAbstractSeries *series : chart->series())
+            names << series->name();
+        QCOMPARE(legend->rowCount(), names.size());
+        const int line = legend->fontMetrics().height();
+        for (int row = 0; row < legend->rowCount(); ++row) {
+            QCOMPARE(legend->item(row, 0)->text(), names[row]);
+            if (names[row].startsWith("8: Average annual"))
+                QVERIFY2(legend->rowHeight(row) > line * 3 / 2,
+                         "a long name is wrapped onto a second line");
+        }
+
+        QValueAxis *values = qobject_cast<QValueAxis *>(chart->axes(Qt::Vertical).first());
+        const double axis = values->max() - values->min();
+        double highestCurve = 0;
+        QList<double> tops;
+        for (QAbstractSeries *abstract : chart->series()) {
+            auto *series = static_cast<QLineSeries *>(abstract);
+            if (series->property("criticalSpan").isValid()) {
+                QCOMPARE(series->count(), 2); // the line ends under its name
+                tops << series->at(1).y();
+                continue;
+            }
+            for (const QPointF &p : series->points())
+                highestCurve = std::max(highestCurve, p.y());
+        }
+        QCOMPARE(tops.size(), 2);
+        for (double top : tops)
+            QVERIFY2(top - highestCurve > 0.05 * axis, qPrintable(QString::number(top)));
+        QVERIFY(std::abs(tops[0] - tops[1]) > 0.05 * axis);
+
+        // A drawing for a file has the chart's own legend; the screen keeps its own.
+        QImage image(200, 128, QImage::Format_ARGB32);
+        QPainter painter(&image);
+        RenderPlot(*Pane()->StressView(), painter, QRectF(0, 0, 200, 128));
+        QVERIFY(!chart->legend()->isVisible());
     }
 
     // The catalogue and the template list are ordinary windows beside the main one, and the

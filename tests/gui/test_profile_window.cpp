@@ -5,30 +5,44 @@
 #include "calc/preparation.h"
 #include "calc/spotting.h"
 #include "catalogue/catalogue.h"
+#include "common/numtext.h"
 #include "data/projectfile.h"
 #include "fake_settings.h"
 #include "gui/formmain.h"
+#include "gui/platform.h"
 #include "gui/profile/formprofile.h"
 #include "gui/profile/profilecheck.h"
 #include "gui/profile/profileview.h"
+#include "l10n/units.h"
 #include "templates/linedesign.h"
+#include "xls/workbook.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QGraphicsItem>
 #include <QGraphicsScene>
+#include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStatusBar>
+#include <QSvgRenderer>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QToolBar>
 #include <QUndoStack>
 #include <QWheelEvent>
 
 #include <cmath>
+
+#include <sys/stat.h>
 
 using namespace velmora;
 using namespace velmora::test;
@@ -87,6 +101,24 @@ QPoint FootOf(int index)
     return view->mapFromScene(view->ScenePoint(tower.station, z + 2));
 }
 
+void WriteText(const QString &path, const QByteArray &text)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+QByteArray Head(const QString &path, int bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.read(bytes) : QByteArray();
+}
+
+void Trigger(const char *action)
+{
+    Window()->findChild<QAction *>(QString::fromLatin1(action))->trigger();
+}
+
 void MoveMouse(QWidget *viewport, QPoint to)
 {
     QMouseEvent move(QEvent::MouseMove, QPointF(to), viewport->mapToGlobal(QPointF(to)),
@@ -103,6 +135,7 @@ class ProfileWindowTest : public QObject
 private:
     FakeSettingsStore m_store;
     std::unique_ptr<ProgramContext> m_program;
+    QTemporaryDir m_dir;
 
 private slots:
     void init()
@@ -445,6 +478,212 @@ private slots:
         for (QGraphicsItem *mark : view->scene()->items())
             marked = marked || mark->toolTip() == last.text;
         QVERIFY(marked);
+    }
+
+    // The example's ground one metre higher, read from a file: shown as read, taken on Yes
+    // only, one undoable step that gives back the exact line.
+    void anImportIsShownAsReadAndTakenOnlyOnYes()
+    {
+        const LineProfile before = Main()->CurProject.Line;
+        QByteArray text = "station;elevation\n";
+        for (const GroundPoint &p : before.ground)
+            text += QByteArray::number(p.x) + ";" + QByteArray::number(p.z + 1) + "\n";
+        const QString path = m_dir.filePath("ground.csv");
+        WriteText(path, text);
+
+        ScriptedPrompts prompts;
+        prompts.fileNames = {path, path};
+        prompts.yesNo = {false, true};
+        Trigger("ProfileImportGround");
+        const QString n = QString::number(before.ground.size());
+        QStringList records;
+        for (std::size_t i = 0; i < 3; ++i)
+            records << QString::fromStdString(FormatNumber(before.ground[i].x)) + "; "
+                    + QString::fromStdString(FormatNumber(before.ground[i].z + 1));
+        const QString first = records.join("  |  ") + "  |  …";
+        QCOMPARE(prompts.Last("WarningYesNo"),
+                 "Ground points in \"ground.csv\": " + n + " read (the line has " + n
+                     + " now).\nAs read: " + first
+                     + "\n\nReplace the line's with them?\n\nThe file is read as UTF-8.");
+        QVERIFY(Main()->CurProject.Line == before);
+        QCOMPARE(Window()->UndoStack()->count(), 0);
+        QVERIFY(!Main()->isWindowModified());
+
+        Trigger("ProfileImportGround");
+        QCOMPARE(prompts.Kinds(), (QStringList {"Open", "WarningYesNo", "Open", "WarningYesNo"}));
+        QVERIFY(std::abs(Main()->CurProject.Line.ground.back().z - before.ground.back().z - 1)
+                < 1e-9);
+        QVERIFY(Main()->CurProject.Line.towers == before.towers);
+        QCOMPARE(Window()->UndoStack()->count(), 1);
+        QVERIFY(Main()->isWindowModified());
+        QCOMPARE(Cell(0, 3), Fixed(CoreCheck().towers[0].ground));
+        QCOMPARE(Cell(0, 3), Fixed(before.ground[0].z + 1));
+
+        Window()->UndoStack()->undo();
+        QVERIFY(Main()->CurProject.Line == before);
+        QCOMPARE(Cell(0, 3), Fixed(before.ground[0].z));
+        QVERIFY(!Main()->isWindowModified());
+    }
+
+    // Towers by type name, tower types that keep the towers' own, crossings and forbidden
+    // stretches: each through the core's reader into the line.
+    void everyKindOfRecordIsImported()
+    {
+        const LineProfile before = Main()->CurProject.Line;
+        const QString types = m_dir.filePath("types.csv"), towers = m_dir.filePath("towers.txt"),
+                      crossings = m_dir.filePath("crossings.csv"),
+                      forbidden = m_dir.filePath("forbid.csv");
+        WriteText(types, "Tall;30;2,5;420;700;-100\n");
+        WriteText(towers,
+                  QByteArray::number(before.towers.front().station) + "\tTall\n"
+                      + QByteArray::number(before.towers[1].station) + "\t"
+                      + QByteArray::fromStdString(before.types[0].name) + "\n"
+                      + QByteArray::number(before.towers.back().station) + "\tTall\n");
+        WriteText(crossings, "1000;160;8;Power line\n");
+        WriteText(forbidden, "from;to\n100;120\n");
+        ScriptedPrompts prompts;
+        prompts.fileNames = {types, towers, crossings, forbidden};
+        prompts.yesNo = {true, true, true, true};
+        Trigger("ProfileImportTypes");
+        const LineProfile &line = Main()->CurProject.Line;
+        // The file's type first; those the towers stand on stay behind it.
+        QCOMPARE(line.types.front().name, std::string("Tall"));
+        QCOMPARE(line.types.front().cost, 2.5);
+        QCOMPARE(line.types.size(), 1 + before.types.size());
+        for (std::size_t i = 0; i < line.towers.size(); ++i)
+            QCOMPARE(line.types[static_cast<std::size_t>(line.towers[i].type)].name,
+                     before.types[static_cast<std::size_t>(before.towers[i].type)].name);
+        Trigger("ProfileImportTowers");
+        QCOMPARE(line.towers.size(), std::size_t(3));
+        QCOMPARE(line.towers[0].type, 0);
+        QCOMPARE(Window()->TowerTable()->rowCount(), 3);
+        Trigger("ProfileImportCrossings");
+        QCOMPARE(line.crossings.size(), std::size_t(1));
+        QCOMPARE(line.crossings[0].name, std::string("Power line"));
+        Trigger("ProfileImportForbidden");
+        const std::vector<ForbiddenStretch> stretches {{100, 120}};
+        QVERIFY(line.forbidden == stretches);
+        QCOMPARE(Window()->UndoStack()->count(), 4);
+        while (Window()->UndoStack()->canUndo())
+            Window()->UndoStack()->undo();
+        QVERIFY(Main()->CurProject.Line == before);
+    }
+
+    // A bad record, a pipe and a missing file: a clear error, nothing read, nothing changed;
+    // the pipe is refused without being opened for reading (which would wait for a writer).
+    void aBadImportChangesNothing()
+    {
+        const LineProfile before = Main()->CurProject.Line;
+        const QString bad = m_dir.filePath("bad.csv"), pipe = m_dir.filePath("pipe.csv");
+        WriteText(bad, "0;150\n10;abc\n");
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        ScriptedPrompts prompts;
+        prompts.fileNames = {bad, pipe, m_dir.filePath("none.csv")};
+        Trigger("ProfileImportGround");
+        QVERIFY2(prompts.Last("Error").contains("bad.csv, line 2"),
+                 qPrintable(prompts.Last("Error")));
+        Trigger("ProfileImportGround");
+        QVERIFY2(prompts.Last("Error").contains("pipe.csv"), qPrintable(prompts.Last("Error")));
+        Trigger("ProfileImportCrossings");
+        QCOMPARE(prompts.Kinds(),
+                 (QStringList {"Open", "Error", "Open", "Error", "Open", "Error"}));
+        QVERIFY(Main()->CurProject.Line == before);
+        QCOMPARE(Window()->UndoStack()->count(), 0);
+        QVERIFY(!Main()->isWindowModified());
+    }
+
+    // Every export writes a whole file that its kind's reader takes, and says where it went.
+    void everyExportWritesAFileItsReaderTakes()
+    {
+        QTemporaryDir dir;
+        Main()->ProjectFileName = dir.filePath("Ridge line.vlp");
+        ScriptedPrompts prompts;
+        const QString dxf = dir.filePath("profile.dxf"), png = dir.filePath("profile.png"),
+                      svg = dir.filePath("profile.svg"), pdf = dir.filePath("profile.pdf"),
+                      printed = dir.filePath("printed.pdf");
+        prompts.fileNames = {dxf, png, svg, pdf};
+        Trigger("ProfileExportDrawing");
+        QCOMPARE(prompts.lastFileDialog.fileName, "Ridge line.dxf");
+        QCOMPARE(prompts.Last("OpenDocument"), dxf);
+        QVERIFY(Head(dxf, 64).contains("SECTION"));
+        QCOMPARE(Window()->WrittenLine()->text(), "Written: " + dxf);
+        auto *status = Main()->statusBar()->findChild<QLabel *>("WrittenFile");
+        QVERIFY(status && status->text().contains(dxf.toHtmlEscaped()));
+        // An independent reader: the drawing loads and passes its audit.
+        if (QFile::exists("/usr/bin/python3")) {
+            QProcess python;
+            python.start("/usr/bin/python3",
+                         {"-c",
+                          "import sys, ezdxf\n"
+                          "d = ezdxf.readfile(sys.argv[1], encoding='cp1251')\n"
+                          "a = d.audit()\n"
+                          "sys.exit(1 if a.has_errors else 0)",
+                          dxf});
+            QVERIFY(python.waitForFinished(60000));
+            if (!python.readAllStandardError().contains("No module named"))
+                QCOMPARE(python.exitCode(), 0);
+        }
+
+        Trigger("ProfileExportPicture");
+        QImage image(png);
+        QCOMPARE(image.size(), Window()->View()->viewport()->size() * 2);
+        Trigger("ProfileExportPicture");
+        QVERIFY(QSvgRenderer(svg).isValid());
+        Trigger("ProfileExportPicture");
+        QVERIFY(Head(pdf, 5) == "%PDF-");
+        QVERIFY(QFileInfo(pdf).size() > 2000);
+        QCOMPARE(Window()->WrittenLine()->text(), "Written: " + pdf);
+
+        // Print, to a PDF file as the print dialog offers it.
+        prompts.dialogs = {[&](QDialog &dialog) {
+            auto &print = dynamic_cast<QPrintDialog &>(dialog);
+            print.printer()->setOutputFormat(QPrinter::PdfFormat);
+            print.printer()->setOutputFileName(printed);
+            return int(QDialog::Accepted);
+        }};
+        Trigger("ProfilePrint");
+        QVERIFY(Head(printed, 5) == "%PDF-");
+        QCOMPARE(Window()->WrittenLine()->text(), "Written: " + printed);
+        // No temporary file is left beside them.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), qsizetype(5));
+    }
+
+    // In the N/kN units the stresses and forces are shown ×10 and ×0.01, the schedule too.
+    void theUnitsSwitchShowsNewtons()
+    {
+        if (!QFile::exists(ApplicationDir() + "Forms/FormTowersN_en.xls"))
+            QSKIP("the forms are not built beside the program");
+        const LineCheck core = CoreCheck();
+        const QString daN = Window()->ConditionsLine()->text();
+        QVERIFY2(daN.startsWith("Template state: σ = "
+                                + QString::number(core.conditions.design.sigma, 'f', 3)
+                                + QChar(0xA0) + "daN/mm², T = "),
+                 qPrintable(daN));
+        // As the Units dialog switches: the fields taken first, shown again in the new units.
+        Main()->FormToProject();
+        Program().SetUnits(1);
+        Main()->ApplyUnits();
+        Main()->ProjectToForm();
+        Window()->hide();
+        Window()->show();
+        const QString n = Window()->ConditionsLine()->text();
+        QVERIFY2(n.startsWith("Template state: σ = "
+                              + QString::number(core.conditions.design.sigma * 10, 'f', 2)
+                              + QChar(0xA0) + "N/mm², T = "),
+                 qPrintable(n));
+        QVERIFY2(n.contains("Ruling span: σ = " + QString::number(core.rulingStress * 10, 'f', 2)
+                            + QChar(0xA0) + "N/mm²"),
+                 qPrintable(n));
+        QVERIFY(n.contains(QChar(0xA0) + QString("kN")));
+
+        ScriptedPrompts prompts;
+        const QString out = m_dir.filePath("towers.xls");
+        prompts.fileNames = {out};
+        Trigger("ProfileExportSchedule");
+        QCOMPARE(prompts.Kinds(), (QStringList {"Save", "OpenDocument"}));
+        const xls::Workbook book = xls::Workbook::Load(out.toStdString());
+        QCOMPARE(book.Sheet(0).Value(1, 7)->number, core.conditions.design.sigma * 10);
+        Program().SetUnits(0);
     }
 };
 

@@ -75,9 +75,18 @@ private slots:
         QCOMPARE(QGuiApplication::primaryScreen()->size(), QSize(1366, 768));
     }
 
-    // A new user sees the program's answer beside the input, and all of both.
+    // A new user sees the program's answer beside the input, and all of both, in either
+    // language (the Russian labels and tab names are the longer).
+    void aFirstStartShowsTheResultsBesideTheFields_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::newRow("English") << 0;
+        QTest::newRow("Russian") << 1;
+    }
     void aFirstStartShowsTheResultsBesideTheFields()
     {
+        QFETCH(int, language);
+        Program().SetLanguage(language);
         Start();
         QVERIFY(!Pane()->isHidden());
         QVERIFY(!Pane()->isFloating());

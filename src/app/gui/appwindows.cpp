@@ -128,7 +128,8 @@ void CreateAppWindows(ProgramContext &program, const std::function<void(int posi
         next();
         w.FormProfile
             = new TFormProfile(ProfileHost {[main]() -> TProject & { return main->CurProject; },
-                                            [main] { main->FormToProject(); }, &program},
+                                            [main] { main->FormToProject(); },
+                                            [main] { return main->ProjectFileName; }, &program},
                                main);
         MakeOrdinaryWindow(w.FormProfile, main);
         QObject::connect(main, &TFormMain::ProjectReplaced, w.FormProfile,

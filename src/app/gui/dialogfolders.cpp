@@ -24,6 +24,8 @@ std::string SettingName(FileKind kind)
         return "CatalogueFolder";
     case FileKind::SpansText:
         return "SpansFolder";
+    case FileKind::LineText:
+        return "LineFolder";
     }
     return "Folder";
 }

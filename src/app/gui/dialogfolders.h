@@ -7,7 +7,7 @@
 namespace velmora {
 
 // The kinds of file whose dialogs each remember their own folder in the settings store.
-enum class FileKind { Project, Report, Drawing, CatalogueText, SpansText };
+enum class FileKind { Project, Report, Drawing, CatalogueText, SpansText, LineText };
 
 enum class DialogUse { Open, Save };
 

@@ -32,8 +32,8 @@ const std::vector<HelpTopic> &HelpTopics()
         {"ResultsPane", "results-pane"},
         {"FormStringing", "stringing-window"},
         {"SectionNameDialog", "stringing-window"}, // renaming a section
-        // The line profile: the manual's section on the line check and the spotting.
-        {"FormProfile", "cli-line"},
+        // The line profile window and its chapter.
+        {"FormProfile", "profile-window"},
     };
     return topics;
 }

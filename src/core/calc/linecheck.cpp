@@ -16,10 +16,18 @@ std::string Metres(double value)
     return FormatNumber(std::round(value * 100) / 100);
 }
 
-// A stress as the violations print it: to 10⁻⁴ daN/mm², the tolerance of the limit checks.
-std::string Stress(double value)
+// A stress as the violations print it, in the shown units: to 10⁻⁴ daN/mm², the tolerance of
+// the limit checks (10⁻³ N/mm²).
+std::string Stress(double value, const UnitFactors &units)
 {
-    return FormatNumber(std::round(value * 1e4) / 1e4);
+    const double scale = 1e4 / units.stress;
+    return FormatNumber(std::round(value * units.stress * scale) / scale);
+}
+
+std::string StressUnit(const UnitFactors &units, Lang lang)
+{
+    return units.stress == 1 ? InLanguage(lang, "daN/mm²", "даН/мм²")
+                             : InLanguage(lang, "N/mm²", "Н/мм²");
 }
 
 std::string TowerNumber(std::size_t index)
@@ -106,7 +114,7 @@ TowerSpansCheck CheckTowerSpans(const TowerType &type, const SpanCurve &behind,
 std::vector<double> SpanLengths(const LineProfile &line)
 {
     if (line.towers.size() < 2)
-        throw Error("The line needs at least two towers");
+        throw Error("The line needs at least two towers", "Линии нужны хотя бы две опоры");
     std::vector<double> lengths;
     lengths.reserve(line.towers.size() - 1);
     for (std::size_t i = 1; i < line.towers.size(); ++i)
@@ -115,10 +123,10 @@ std::vector<double> SpanLengths(const LineProfile &line)
 }
 
 LineCheck CheckLine(const LineProfile &line, const LineConditions &conditions, double rulingSpan,
-                    double rulingStress, Lang lang)
+                    double rulingStress, Lang lang, UnitFactors units)
 {
     if (line.towers.size() < 2)
-        throw Error("The line needs at least two towers");
+        throw Error("The line needs at least two towers", "Линии нужны хотя бы две опоры");
     LineCheck result;
     result.conditions = conditions;
     result.rulingSpan = rulingSpan;
@@ -156,8 +164,8 @@ LineCheck CheckLine(const LineProfile &line, const LineConditions &conditions, d
             const std::string text = name
                 + InLanguage(lang, ": with the ruling span's stress ",
                              ": при напряжении приведённого пролёта ")
-                + Stress(rulingStress)
-                + InLanguage(lang, " daN/mm² the clearance is ", " даН/мм² габарит ")
+                + Stress(rulingStress, units) + " " + StressUnit(units, lang)
+                + InLanguage(lang, " the clearance is ", " габарит ")
                 + Metres(span.ruling.clearance) + InLanguage(lang, " m at ", " м на ")
                 + Metres(span.ruling.at) + InLanguage(lang, " m, below ", " м, меньше ") + Metres(c)
                 + InLanguage(lang, " m", " м");

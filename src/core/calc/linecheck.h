@@ -3,6 +3,7 @@
 #include "calc/spangeometry.h"
 #include "data/lineprofile.h"
 #include "l10n/coretexts.h"
+#include "l10n/units.h"
 
 #include <cstddef>
 #include <span>
@@ -128,8 +129,9 @@ std::vector<double> SpanLengths(const LineProfile &line);
 // Checks line (CheckLineProfile must have passed) in the conditions, and every span's clearance
 // again with rulingStress in the template's load; a tower in a forbidden stretch (ends
 // included) is a violation too. A span that passes in the template state and
-// fails with the ruling stress is the first violation.
+// fails with the ruling stress is the first violation. The violations word the ruling stress
+// through units (daN/mm² or N/mm²); the numbers of the result stay in daN/mm².
 LineCheck CheckLine(const LineProfile &line, const LineConditions &conditions, double rulingSpan,
-                    double rulingStress, Lang lang);
+                    double rulingStress, Lang lang, UnitFactors units = {});
 
 } // namespace velmora

@@ -2,6 +2,7 @@
 
 #include "calc/arith.h"
 #include "common/error.h"
+#include "common/numtext.h"
 
 #include <algorithm>
 #include <iterator>
@@ -14,9 +15,11 @@ namespace {
 std::size_t SegmentOf(std::span<const GroundPoint> ground, double x)
 {
     if (ground.size() < 2)
-        throw Error("The ground profile needs at least two points");
+        throw Error("The ground profile needs at least two points",
+                    "Профилю земли нужны хотя бы две точки");
     if (!(x >= ground.front().x && x <= ground.back().x))
-        throw Error("The station " + std::to_string(x) + " m lies outside the ground profile");
+        throw Error("The station " + FormatNumber(x) + " m lies outside the ground profile",
+                    "Пикет " + FormatNumber(x) + " м лежит вне профиля земли");
     const auto after = std::upper_bound(ground.begin(), ground.end(), x,
                                         [](double v, const GroundPoint &p) { return v < p.x; });
     const auto index = static_cast<std::size_t>(std::distance(ground.begin(), after));

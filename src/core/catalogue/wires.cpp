@@ -288,12 +288,27 @@ TWireRec WireFromTextLine(const std::string &line, std::size_t lineNumber, const
     // The name as the catalogue file can hold it: a character Windows-1251 lacks shows as "?"
     // at once, not only after the catalogue was saved and read again.
     rec.Name = Cp1251ToUtf8(Utf8ToCp1251(Utf8Left(fields[0], kWireNameMax)));
-    rec.Diam = ParseFloat(fields[1]);
-    rec.Sech = ParseFloat(fields[2]);
-    rec.PNag = ParseFloat(fields[3]);
-    rec.Modl = ParseFloat(fields[4]);
-    rec.Koef = ParseFloat(fields[5]);
-    rec.Group = fields.size() > 6 ? ParseInt(fields[6]) : 7;
+    // A value that does not convert is told with its line and its field.
+    const auto field = [&](std::size_t index, const char *english, const char *russian,
+                           auto parse) {
+        try {
+            return parse(fields[index]);
+        } catch (const ConversionError &e) {
+            const std::string number = std::to_string(lineNumber);
+            throw ConversionError(
+                "Line " + number + " of \"" + path + "\", " + english + ": " + e.what(),
+                "Строка " + number + " файла «" + path + "», " + russian + ": " + e.Russian());
+        }
+    };
+    const auto real = [](const std::string &text) { return ParseFloat(text); };
+    rec.Diam = field(1, "the diameter (Diam)", "диаметр (Diam)", real);
+    rec.Sech = field(2, "the cross-section (Sech)", "сечение (Sech)", real);
+    rec.PNag = field(3, "the weight per metre (PNag)", "погонный вес (PNag)", real);
+    rec.Modl = field(4, "the modulus of elasticity (Modl)", "модуль упругости (Modl)", real);
+    rec.Koef = field(5, "the expansion coefficient (Koef)", "коэффициент расширения (Koef)", real);
+    rec.Group = fields.size() > 6 ? field(6, "the group (Group)", "группа (Group)",
+                                          [](const std::string &text) { return ParseInt(text); })
+                                  : 7;
     return rec;
 }
 

@@ -1,5 +1,6 @@
 #include "data/shablon.h"
 
+#include "common/error.h"
 #include "common/numtext.h"
 #include "data/projectfile.h"
 
@@ -17,20 +18,38 @@ std::int32_t ReadDecimalIntLine(TextLineReader &reader)
     return ParseInt(ReadDecimalLine(reader));
 }
 
+// A value of a template that failed to convert, told with the template's name and the
+// value's: "the template "Anchor", the horizontal scale: '5000,5' is not a valid integer".
+template<typename Read>
+auto NamedField(const std::string &templateName, const char *english, const char *russian,
+                Read read) -> decltype(read())
+{
+    try {
+        return read();
+    } catch (const ConversionError &e) {
+        const std::string shown = ShownText(templateName);
+        throw ConversionError("the template \"" + shown + "\", " + english + ": " + e.what(),
+                              "шаблон «" + shown + "», " + russian + ": " + e.Russian());
+    }
+}
+
 } // namespace
 
 void TShablon::ReadFromText(TextLineReader &reader)
 {
     Name = ReadRawLine(reader);
-    TipShablona = ReadIntLine(reader);
-    Krivie = ReadDecimalIntLine(reader);
-    MG = ReadDecimalIntLine(reader);
-    MV = ReadDecimalIntLine(reader);
-    PR = ReadDecimalIntLine(reader);
-    VP = ReadFloatLine(reader);
-    TG = ReadFloatLine(reader);
-    Zapas = ReadFloatLine(reader);
-    Temperatura = ReadDecimalIntLine(reader);
+    const auto field = [this, &reader](const char *english, const char *russian, auto read) {
+        return NamedField(Name, english, russian, [&] { return read(reader); });
+    };
+    TipShablona = field("the type", "тип", ReadIntLine);
+    Krivie = field("the curves", "вид кривых", ReadDecimalIntLine);
+    MG = field("the horizontal scale", "масштаб горизонтальный", ReadDecimalIntLine);
+    MV = field("the vertical scale", "масштаб вертикальный", ReadDecimalIntLine);
+    PR = field("the equivalent span", "приведённый пролёт", ReadDecimalIntLine);
+    VP = field("the attachment height", "высота подвеса", ReadFloatLine);
+    TG = field("the required clearance", "требуемый габарит", ReadFloatLine);
+    Zapas = field("the clearance reserve", "запас габарита", ReadFloatLine);
+    Temperatura = field("the temperature", "температура", ReadDecimalIntLine);
 }
 
 void TShablon::WriteToText(TextLineWriter &writer) const

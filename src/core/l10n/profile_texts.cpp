@@ -65,6 +65,50 @@ void RegisterProfileTexts()
     AddText("Profile_crossing_tip",
             "%1: top %2 m, required clearance %3 m;%1: верх %2 м, требуемый габарит %3 м");
     AddText("Profile_forbidden_tip", "Forbidden stretch %1 … %2 m;Запретный участок %1 … %2 м");
+    // The imports: the menu, the file dialog, the question with the records as read.
+    AddText("Profile_import", "Import;Импорт");
+    AddText("Profile_import_ground", "Ground profile...;Профиль земли...");
+    AddText("Profile_import_types", "Tower types...;Типы опор...");
+    AddText("Profile_import_towers", "Towers...;Опоры...");
+    AddText("Profile_import_crossings", "Crossings...;Пересечения...");
+    AddText("Profile_import_forbidden", "Forbidden stretches...;Запретные участки...");
+    AddText("Profile_import_title", "Import into the line;Импорт в линию");
+    AddText("Profile_kind_ground", "Ground points;Точки профиля земли");
+    AddText("Profile_kind_types", "Tower types;Типы опор");
+    AddText("Profile_kind_towers", "Towers;Опоры");
+    AddText("Profile_kind_crossings", "Crossings;Пересечения");
+    AddText("Profile_kind_forbidden", "Forbidden stretches;Запретные участки");
+    // %1 what, %2 the file, %3 how many read, %4 how many now, %5 the first records as read.
+    AddText("Profile_import_question",
+            "%1 in \"%2\": %3 read (the line has %4 now).\nAs read: %5\n\n"
+            "Replace the line's with them?;"
+            "%1 в файле «%2»: прочитано %3 (сейчас в линии %4).\nКак прочитано: %5\n\n"
+            "Заменить ими данные линии?");
+    AddText("Profile_undo_import", "Import %1;Импорт %1");
+    // The exports and the printout with its title block.
+    AddText("Profile_export", "Export;Экспорт");
+    AddText("Profile_export_dxf", "Profile drawing (DXF)...;Чертёж профиля (DXF)...");
+    AddText("Profile_export_schedule", "Tower schedule (Excel)...;Ведомость опор (Excel)...");
+    AddText("Profile_export_picture", "Picture (PNG, SVG, PDF)...;Рисунок (PNG, SVG, PDF)...");
+    AddText("Profile_print", "Print...;Печать...");
+    AddText("Profile_dxf_title", "Save the profile drawing;Сохранение чертежа профиля");
+    AddText("Profile_schedule_title", "Save the tower schedule;Сохранение ведомости опор");
+    AddText("Profile_schedule_name", "Tower schedule;Ведомость опор");
+    AddText("Profile_picture_title", "Save a picture of the profile;Сохранение рисунка профиля");
+    AddText("Profile_tb_project", "Project;Проект");
+    AddText("Profile_tb_wire", "Wire;Провод");
+    AddText("Profile_tb_template", "Template;Шаблон");
+    AddText("Profile_tb_date", "Date;Дата");
+    AddText("Profile_tb_scales", "Scales;Масштабы");
+    AddText("Profile_tb_scales_value",
+            "horizontal 1:%1, vertical 1:%2;горизонтальный 1:%1, вертикальный 1:%2");
+    // %1, %2 the template state's stress and force; %3, %4 the cold state's; %5 the ruling
+    // span's stress; %6 the clearance.
+    AddText("Profile_conditions",
+            "Template state: σ = %1, T = %2   Cold: σ = %3, T = %4   Ruling span: σ = %5   "
+            "C = %6 m;"
+            "Режим шаблона: σ = %1, T = %2   Мороз: σ = %3, T = %4   Приведённый пролёт: "
+            "σ = %5   C = %6 м");
 }
 
 } // namespace velmora

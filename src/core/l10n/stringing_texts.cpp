@@ -23,12 +23,6 @@ void RegisterStringingTexts()
     AddText("Import_spans", "Import...;Импорт...");
     AddText("Import_spans_title",
             "Spans from a CSV or text file;Пролёты из файла CSV или текстового файла");
-    AddText("Spans_file_too_large",
-            "The file \"%1\" is too large for a list of spans.;"
-            "Файл «%1» слишком велик для списка пролётов.");
-    // %2 is the system's reason.
-    AddText("Spans_file_not_opened",
-            "Cannot open file \"%1\". %2;Не удалось открыть файл «%1». %2");
     AddText("Spans_file_empty", "The file \"%1\" holds no spans.;В файле «%1» нет пролётов.");
     AddText("Stringing_temperatures", "Stringing temperatures, °C;Температуры монтажа, °C");
     AddText("From_", "From:;От:");

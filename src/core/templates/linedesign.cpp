@@ -82,14 +82,14 @@ double ModeStressAt(const TProject &project, const TWireRec &wire, int mode, dou
 }
 
 LineCheck RunLineCheck(const TProject &project, const LineProfile &line, int templateIndex,
-                       const TWireRec &wire, Lang lang)
+                       const TWireRec &wire, Lang lang, UnitFactors units)
 {
     CheckLineProfile(line, lang);
     const LineConditions conditions = LineConditionsOf(project, templateIndex, wire, lang);
     const std::vector<double> lengths = SpanLengths(line);
     const double rulingSpan = ReducedSpan(lengths);
     const double rulingStress = ModeStressAt(project, wire, conditions.mode, rulingSpan, lang);
-    return CheckLine(line, conditions, rulingSpan, rulingStress, lang);
+    return CheckLine(line, conditions, rulingSpan, rulingStress, lang, units);
 }
 
 SpottingInput SpottingInputOf(const TProject &project, const LineProfile &line, int templateIndex,

@@ -28,8 +28,8 @@ double ModeStressAt(const TProject &project, const TWireRec &wire, int mode, dou
                     Lang lang);
 
 // The whole check of line (checked first with CheckLineProfile) in the conditions of the
-// template at templateIndex, with the ruling-span verification.
+// template at templateIndex, with the ruling-span verification; units as CheckLine takes them.
 LineCheck RunLineCheck(const TProject &project, const LineProfile &line, int templateIndex,
-                       const TWireRec &wire, Lang lang);
+                       const TWireRec &wire, Lang lang, UnitFactors units = {});
 
 } // namespace velmora

@@ -30,7 +30,8 @@ public:
         , m_datum(datum)
     {
         if (shablon.MG <= 0 || shablon.MV <= 0)
-            throw Error("A scale of the template is 0: the profile cannot be drawn");
+            throw Error("A scale of the template is 0: the profile cannot be drawn",
+                        "Масштаб шаблона равен 0: профиль не начертить");
     }
     DxfPoint operator()(double x, double z) const
     {

@@ -166,6 +166,13 @@ TEST(LineCheck, RulingStressFailureComesFirst)
               "Span 1–2: with the ruling span's stress 3.5 daN/mm² the clearance is 8.75 m at "
               "150 m, below 10 m (passes with the template's)");
     EXPECT_FALSE(low.ok());
+    // In the N/kN units the stress is worded ×10 with its unit; the numbers stay in daN/mm².
+    const LineCheck newtons = CheckLine(line, {7, 300, Design, Cold, 10}, 300, 3.51234,
+                                        Lang::Russian, UnitFactors {10, 0.01});
+    EXPECT_TRUE(newtons.violations[0].starts_with(
+        "Пролёт 1–2: при напряжении приведённого пролёта 35.123 Н/мм² габарит"))
+        << newtons.violations[0];
+    EXPECT_EQ(newtons.rulingStress, 3.51234);
 }
 
 TEST(LineCheck, TowerInAForbiddenStretch)

@@ -105,13 +105,17 @@ TEST(CatalogueText, ANameWithASemicolonDoesNotComeBack)
     EXPECT_THROW(back.ImportFromText(path), ConversionError); // "b" is read as the diameter
 }
 
+// The message names the line and the field of a value that does not convert.
 TEST(CatalogueText, AFailingLineLeavesTheCatalogueAsItWas)
 {
     const std::pair<const char *, const char *> cases[] = {
-        {"A;1;2;3;4;5;1\r\nB;1;2,5;3;4;5;1\r\n", "'2,5' is not a valid floating point value"},
-        {"A;1;2;3;4;5;1\r\nB;1;2;3;4;5;1.0\r\n", "'1.0' is not a valid integer value"},
-        {"A;1;2;3;4;5;1\r\nB;1;2;3;4;nan\r\n", "'nan' is not a valid floating point value"},
-        {"A;1;2;3;4;5;1\r\nB;1e400;2;3;4;5\r\n", "'1e400' is not a valid floating point value"},
+        {"A;1;2;3;4;5;1\r\nB;1;2,5;3;4;5;1\r\n",
+         "the cross-section (Sech): '2,5' is not a valid floating point value"},
+        {"A;1;2;3;4;5;1\r\nB;1;2;3;4;5;1.0\r\n",
+         "the group (Group): '1.0' is not a valid integer value"},
+        {"A;1;2;3;4;5;1\r\nB;1;2;3;4;nan\r\n",
+         "the expansion coefficient (Koef): 'nan' is not a valid"},
+        {"A;1;2;3;4;5;1\r\nB;1e400;2;3;4;5\r\n", "the diameter (Diam): '1e400' is not a valid"},
         {"A;1;2;3;4;5;1\r\n\r\nC;1;2;3;4;5\r\n", "has 0 fields"},
         {"A;1;2;3;4;5;1\r\nB;;1;2;3;;4\r\n", "Line 2 of"},
         {"A;1;2;3;4\r\n",
@@ -142,13 +146,18 @@ TEST(CatalogueText, ConversionMessagesArePinned)
         list.ImportFromText(WriteText(dir, "A;1;x1;3;4;5\r\n"));
         ADD_FAILURE();
     } catch (const Error &e) {
-        EXPECT_STREQ(e.what(), "'x1' is not a valid floating point value");
+        EXPECT_STREQ(e.what(),
+                     ("Line 1 of \"" + dir.File("import.txt")
+                      + "\", the cross-section (Sech): 'x1' is not a valid floating point value")
+                         .c_str());
     }
     try {
         list.ImportFromText(WriteText(dir, "A;1;2;3;4;5;seven\r\n"));
         ADD_FAILURE();
     } catch (const Error &e) {
-        EXPECT_STREQ(e.what(), "'seven' is not a valid integer value");
+        EXPECT_TRUE(std::string(e.what()).ends_with(
+            ", the group (Group): 'seven' is not a valid integer value"))
+            << e.what();
     }
 }
 

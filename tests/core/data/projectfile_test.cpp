@@ -298,6 +298,10 @@ TEST(ProjectFileTest, FailedOpeningLeavesTheOpenProjectAsItWas)
         lines.push_back(line);
     EXPECT_THROW(ReadProjectFromBytes(ProjectFileOf(lines), open), ConversionError);
     EXPECT_TRUE(open.IsEqual(before));
+    // The message names the template and its value.
+    EXPECT_EQ(ReadError(ProjectFileOf(lines)),
+              "Project file line " + std::to_string(lines.size())
+                  + ": the template \"Т\", the vertical scale: 'x' is not a valid integer value");
 
     EXPECT_THROW(ReadProjectFromBytes(WithLine(16, ""), open), ConversionError);
     EXPECT_TRUE(open.IsEqual(before));

@@ -132,7 +132,7 @@ TEST(ShablonTest, DecimalCommaIsAcceptedFromTheThirdLine)
     EXPECT_EQ(list.Items(0).Zapas, 0.5);
 }
 
-TEST(ShablonTest, ConversionErrorsNameTheLine)
+TEST(ShablonTest, ConversionErrorsNameTheTemplateAndTheValue)
 {
     TShablonList list;
     list.Add(Gabarit());
@@ -140,16 +140,18 @@ TEST(ShablonTest, ConversionErrorsNameTheLine)
     EXPECT_EQ(list.Count(), 1) << "a faulty count leaves the list";
 
     EXPECT_EQ(ReadError(Lines({"1", "A", "0", "-1", "5000,0"}), list),
-              "'5000.0' is not a valid integer value");
-    EXPECT_EQ(ReadError(Lines({"1", "A", "0,5"}), list), "'0,5' is not a valid integer value");
+              "the template \"A\", the horizontal scale: '5000.0' is not a valid integer value");
+    EXPECT_EQ(ReadError(Lines({"1", "A", "0,5"}), list),
+              "the template \"A\", the type: '0,5' is not a valid integer value");
     EXPECT_EQ(ReadError(Lines({"1", "A", "0", "-1", "5000", "500", "300", "1.2.3"}), list),
-              "'1.2.3' is not a valid floating point value");
+              "the template \"A\", the attachment height: '1.2.3' is not a valid floating point "
+              "value");
 
     // The second template is cut short: the first stays, the faulty one is dropped.
     EXPECT_EQ(
         ReadError(Lines({"2", "A", "0", "-1", "5000", "500", "300", "15", "7", "0", "0", "B", "0"}),
                   list),
-        "'' is not a valid integer value");
+        "the template \"B\", the curves: '' is not a valid integer value");
     ASSERT_EQ(list.Count(), 1);
     EXPECT_EQ(list.Items(0).Name, "A");
 }
@@ -157,7 +159,8 @@ TEST(ShablonTest, ConversionErrorsNameTheLine)
 TEST(ShablonTest, HugeCountStopsAtTheEndOfTheFile)
 {
     TShablonList list;
-    EXPECT_EQ(ReadError(Lines({"2147483647"}), list), "'' is not a valid integer value");
+    EXPECT_EQ(ReadError(Lines({"2147483647"}), list),
+              "the template \"\", the type: '' is not a valid integer value");
     EXPECT_EQ(list.Count(), 0);
 }
 

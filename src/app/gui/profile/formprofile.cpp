@@ -3,25 +3,41 @@
 #include "calc/preparation.h"
 #include "catalogue/catalogue.h"
 #include "common/error.h"
+#include "common/fileio.h"
 #include "data/lineprofile.h"
+#include "gui/dialogfolders.h"
+#include "gui/formmain.h"
 #include "gui/guard.h"
+#include "gui/platform.h"
+#include "gui/profile/profileexport.h"
 #include "gui/profile/profileview.h"
+#include "gui/programcontext.h"
 #include "gui/prompts.h"
 #include "gui/softsettings.h"
 #include "gui/uitext.h"
+#include "gui/writtenfile.h"
 #include "l10n/localization.h"
 #include "l10n/texts.h"
+#include "report/towerschedule.h"
 #include "templates/linedesign.h"
+#include "templates/lineprofiledxf.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDate>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -35,6 +51,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace velmora {
@@ -71,7 +88,50 @@ QPushButton *ProfileButton(const char *name, QWidget *parent)
     return button;
 }
 
+// The units the window shows stresses and forces in, with their numbers' decimals.
+struct ProfileUnits
+{
+    UnitFactors factors;
+    QString stress, force;
+    int stressDecimals = 3, forceDecimals = 0;
+    QString Stress(double daNmm2) const
+    {
+        return QString::number(daNmm2 * factors.stress, 'f', stressDecimals) + QChar(0x00A0)
+            + stress;
+    }
+    QString Force(double daN) const
+    {
+        return QString::number(daN * factors.force, 'f', forceDecimals) + QChar(0x00A0) + force;
+    }
+};
+
+ProfileUnits ProfileUnitsOf(const UnitFactors &factors)
+{
+    const bool newtons = factors.stress != 1;
+    return {factors, UiText(newtons ? "Res_N_mm2" : "Res_daN_mm2"), UiText(newtons ? "kN" : "daN"),
+            newtons ? 2 : 3, newtons ? 2 : 0};
+}
+
 } // namespace
+
+// An edit of the whole line (an import): the line before and after it.
+class TFormProfile::LineCommand : public QUndoCommand
+{
+public:
+    LineCommand(TFormProfile *window, LineProfile before, LineProfile after, const QString &text)
+        : QUndoCommand(text)
+        , m_window(window)
+        , m_before(std::move(before))
+        , m_after(std::move(after))
+    {
+    }
+    void undo() override { m_window->SetLine(m_before); }
+    void redo() override { m_window->SetLine(m_after); }
+
+private:
+    TFormProfile *m_window;
+    LineProfile m_before, m_after;
+};
 
 // One edit of the towers: the towers before and after it, whole, so that undo gives back
 // exactly what was there.
@@ -111,6 +171,28 @@ TFormProfile::~TFormProfile()
         m_worker->wait();
         delete m_worker;
     }
+}
+
+// Everything the window reads of the program's language, units and catalogue comes through
+// these four.
+const ProgramContext &TFormProfile::Context() const
+{
+    return *m_host.context;
+}
+
+Lang TFormProfile::Language() const
+{
+    return Context().Language();
+}
+
+UnitFactors TFormProfile::Factors() const
+{
+    return Context().Factors();
+}
+
+const TWiresList &TFormProfile::Catalogue() const
+{
+    return Context().Catalogue();
 }
 
 LineProfile &TFormProfile::Line()
@@ -167,6 +249,12 @@ void TFormProfile::BuildUi()
     top->addWidget(m_grid);
     top->addWidget(m_cold);
     top->addStretch(1);
+    m_importButton = ProfileButton("ProfileImport", this);
+    m_importMenu = new QMenu(m_importButton);
+    m_importButton->setMenu(m_importMenu);
+    m_exportButton = ProfileButton("ProfileExport", this);
+    m_exportMenu = new QMenu(m_exportButton);
+    m_exportButton->setMenu(m_exportMenu);
 
     m_view = new ProfileView(this);
     m_view->setObjectName(QStringLiteral("ProfileView"));
@@ -174,11 +262,15 @@ void TFormProfile::BuildUi()
     m_ruling = new QLabel(this);
     m_ruling->setObjectName(QStringLiteral("ProfileRuling"));
     m_ruling->setWordWrap(true);
+    m_conditions = new QLabel(this);
+    m_conditions->setObjectName(QStringLiteral("ProfileConditions"));
+    m_conditions->setWordWrap(true);
     auto *viewPane = new QWidget(this);
     auto *viewLayout = new QVBoxLayout(viewPane);
     viewLayout->setContentsMargins(0, 0, 0, 0);
     viewLayout->addWidget(m_view, 1);
     viewLayout->addWidget(m_ruling);
+    viewLayout->addWidget(m_conditions);
 
     m_violationsLabel = new QLabel(this);
     m_violations = new QListWidget(this);
@@ -209,6 +301,9 @@ void TFormProfile::BuildUi()
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 10);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The columns' widths from the rows in sight and a few more, not from every tower's cells
+    // at each change: a long line keeps its table quick.
+    m_table->horizontalHeader()->setResizeContentsPrecision(40);
     m_deleteButton = ProfileButton("ProfileDeleteTower", this);
     m_closeButton = ProfileButton("ProfileClose", this);
     auto *tablePane = new QWidget(this);
@@ -221,10 +316,18 @@ void TFormProfile::BuildUi()
     buttons->addWidget(m_redoButton);
     buttons->addWidget(m_deleteButton);
     buttons->addSpacing(12);
+    buttons->addWidget(m_importButton);
+    buttons->addWidget(m_exportButton);
+    buttons->addSpacing(12);
     buttons->addWidget(m_spotButton);
     buttons->addWidget(m_progress);
     buttons->addWidget(m_cancelButton);
-    buttons->addStretch(1);
+    m_written = new QLabel(this);
+    m_written->setObjectName(QStringLiteral("ProfileWritten"));
+    m_written->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A long path is cut, never widens the window: the tooltip has it whole.
+    m_written->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    buttons->addWidget(m_written, 1);
     buttons->addWidget(m_closeButton);
     tableLayout->addLayout(buttons);
 
@@ -288,6 +391,29 @@ void TFormProfile::BuildUi()
     connect(m_violations, &QListWidget::itemClicked, this, centre);
     connect(m_violations, &QListWidget::itemActivated, this, centre);
 
+    struct MenuEntry
+    {
+        QMenu *menu;
+        const char *name;
+        std::function<void()> run;
+    };
+    const MenuEntry entries[] = {
+        {m_importMenu, "ProfileImportGround", [this] { ImportLine(LineImportKind::Ground); }},
+        {m_importMenu, "ProfileImportTypes", [this] { ImportLine(LineImportKind::Types); }},
+        {m_importMenu, "ProfileImportTowers", [this] { ImportLine(LineImportKind::Towers); }},
+        {m_importMenu, "ProfileImportCrossings", [this] { ImportLine(LineImportKind::Crossings); }},
+        {m_importMenu, "ProfileImportForbidden", [this] { ImportLine(LineImportKind::Forbidden); }},
+        {m_exportMenu, "ProfileExportDrawing", [this] { ExportDrawing(); }},
+        {m_exportMenu, "ProfileExportSchedule", [this] { ExportSchedule(); }},
+        {m_exportMenu, "ProfileExportPicture", [this] { ExportPicture(); }},
+        {m_exportMenu, "ProfilePrint", [this] { PrintProfileClick(); }},
+    };
+    for (const MenuEntry &entry : entries) {
+        QAction *action = entry.menu->addAction(QString());
+        action->setObjectName(QString::fromLatin1(entry.name));
+        connect(action, &QAction::triggered, this, [run = entry.run] { Guarded([&] { run(); }); });
+    }
+
     m_progressTimer = new QTimer(this);
     m_progressTimer->setInterval(100);
     connect(m_progressTimer, &QTimer::timeout, this,
@@ -314,6 +440,23 @@ void TFormProfile::RetranslateUi()
     m_towersLabel->setText(UiText("Profile_towers"));
     m_deleteButton->setText(UiText("Profile_delete_button"));
     m_closeButton->setText(UiText("Close"));
+    m_importButton->setText(UiText("Profile_import"));
+    m_exportButton->setText(UiText("Profile_export"));
+    const std::pair<const char *, const char *> actionTexts[] = {
+        {"ProfileImportGround", "Profile_import_ground"},
+        {"ProfileImportTypes", "Profile_import_types"},
+        {"ProfileImportTowers", "Profile_import_towers"},
+        {"ProfileImportCrossings", "Profile_import_crossings"},
+        {"ProfileImportForbidden", "Profile_import_forbidden"},
+        {"ProfileExportDrawing", "Profile_export_dxf"},
+        {"ProfileExportSchedule", "Profile_export_schedule"},
+        {"ProfileExportPicture", "Profile_export_picture"},
+        {"ProfilePrint", "Profile_print"},
+    };
+    for (const auto &[name, key] : actionTexts) {
+        if (auto *action = findChild<QAction *>(QString::fromLatin1(name)))
+            action->setText(UiText(key));
+    }
     m_table->setHorizontalHeaderLabels(
         {UiText("Profile_col_number"), UiText("Profile_col_station"), UiText("Profile_col_type"),
          UiText("Profile_col_ground"), UiText("Profile_col_attachment"), UiText("Profile_col_span"),
@@ -430,12 +573,12 @@ void TFormProfile::Refresh()
         const TProject &project = m_host.project();
         if (project.Line.ground.size() < 2 || project.Line.towers.size() < 2)
             throw Error(UiText("Profile_no_line").toStdString());
-        const PreparedCalculation prepared = PrepareCalculation(
-            project, m_host.context->Catalogue(), m_host.context->Language(), SpanUse::OwnSpans);
+        const PreparedCalculation prepared
+            = PrepareCalculation(project, Catalogue(), Language(), SpanUse::OwnSpans);
         if (prepared.Refused())
             throw Error(RefusalText(prepared));
-        m_check
-            = CheckProfile(project, project.Line, index, prepared.wire, m_host.context->Language());
+        m_wireSection = prepared.wire.Sech;
+        m_check = CheckProfile(project, project.Line, index, prepared.wire, Language(), Factors());
     } catch (const Error &e) {
         m_refusal = QString::fromStdString(e.what());
     }
@@ -443,6 +586,7 @@ void TFormProfile::Refresh()
     ShowTable();
     ShowViolations();
     ShowRuling();
+    ShowConditions();
 }
 
 void TFormProfile::ShowView()
@@ -459,16 +603,38 @@ void TFormProfile::ShowView()
 
 void TFormProfile::ShowTable()
 {
+    // The cells are kept and only what changed is written: a drag redraws a row or two, not
+    // the whole table.
     m_filling = true;
+    // The columns are measured once at the end, not at every cell written (and not at all while
+    // a tower is dragged).
+    QHeaderView *header = m_table->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Interactive);
     const LineProfile &line = Line();
     m_table->setRowCount(static_cast<int>(line.towers.size()));
     QStringList typeNames;
     for (const TowerType &type : line.types)
         typeNames << QString::fromStdString(type.name);
+    const bool typesChanged = typeNames != m_typeNames;
+    m_typeNames = typeNames;
+    auto setCell = [this](int row, int col, const QString &text, bool failing) {
+        QTableWidgetItem *item = m_table->item(row, col);
+        if (!item) {
+            item = new QTableWidgetItem(text);
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            m_table->setItem(row, col, item);
+        } else if (item->text() != text) {
+            item->setText(text);
+        }
+        const QBrush brush = failing ? QBrush(QColor(200, 0, 0)) : QBrush();
+        if (item->foreground() != brush)
+            item->setForeground(brush);
+    };
     for (int row = 0; row < m_table->rowCount(); ++row) {
         const auto i = static_cast<std::size_t>(row);
         const Tower &tower = line.towers[i];
         QStringList cells(ColumnCount);
+        std::array<bool, ColumnCount> failing {};
         cells[ColNumber] = QString::number(row + 1);
         cells[ColStation] = Fixed(tower.station);
         if (m_check && i < m_check->check.towers.size()) {
@@ -479,34 +645,22 @@ void TFormProfile::ShowTable()
                 cells[ColWind] = Fixed(t.spans.wind);
                 cells[ColWeight] = Fixed(t.spans.weight);
                 cells[ColWeightCold] = Fixed(t.spans.weightCold);
+                // Red where the check fails: the tower's own spans, the clearance ahead.
+                failing[ColWind] = !t.spans.windOk;
+                failing[ColWeight] = !t.spans.weightOk;
+                failing[ColWeightCold] = !t.spans.weightColdOk;
             }
+            failing[ColNumber] = !t.ok;
             if (i < m_check->check.spans.size()) {
                 const LineSpanResult &span = m_check->check.spans[i];
                 cells[ColSpan] = Fixed(span.design.length);
                 cells[ColClearance] = Fixed(span.design.ground.clearance);
+                failing[ColClearance] = !span.design.ok;
             }
         }
         for (int col = 0; col < ColumnCount; ++col) {
-            if (col == ColType)
-                continue;
-            auto *item = new QTableWidgetItem(cells[col]);
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            m_table->setItem(row, col, item);
-        }
-        // Red where the check fails: the tower's own spans, the clearance of the span ahead.
-        if (m_check && i < m_check->check.towers.size()) {
-            const LineTowerResult &t = m_check->check.towers[i];
-            const QColor red(200, 0, 0);
-            if (t.inner && !t.spans.windOk)
-                m_table->item(row, ColWind)->setForeground(red);
-            if (t.inner && !t.spans.weightOk)
-                m_table->item(row, ColWeight)->setForeground(red);
-            if (t.inner && !t.spans.weightColdOk)
-                m_table->item(row, ColWeightCold)->setForeground(red);
-            if (!t.ok)
-                m_table->item(row, ColNumber)->setForeground(red);
-            if (i < m_check->check.spans.size() && !m_check->check.spans[i].design.ok)
-                m_table->item(row, ColClearance)->setForeground(red);
+            if (col != ColType)
+                setCell(row, col, cells[col], failing[static_cast<std::size_t>(col)]);
         }
         auto *box = qobject_cast<QComboBox *>(m_table->cellWidget(row, ColType));
         if (!box) {
@@ -517,10 +671,13 @@ void TFormProfile::ShowTable()
                 if (!m_filling && type >= 0)
                     Guarded([&] { SetTowerType(row, type); });
             });
+            box->addItems(typeNames);
+        } else if (typesChanged) {
+            box->clear();
+            box->addItems(typeNames);
         }
-        box->clear();
-        box->addItems(typeNames);
-        box->setCurrentIndex(tower.type);
+        if (box->currentIndex() != tower.type)
+            box->setCurrentIndex(tower.type);
     }
     if (m_selected >= m_table->rowCount())
         m_selected = -1;
@@ -528,6 +685,8 @@ void TFormProfile::ShowTable()
         m_table->selectRow(m_selected);
     else
         m_table->clearSelection();
+    if (m_dragBefore.empty())
+        header->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_filling = false;
 }
 
@@ -571,6 +730,22 @@ void TFormProfile::ShowRuling()
     }
 }
 
+void TFormProfile::ShowConditions()
+{
+    if (!m_check) {
+        m_conditions->clear();
+        return;
+    }
+    const ProfileUnits units = ProfileUnitsOf(Factors());
+    const LineCheck &check = m_check->check;
+    const LineConditions &c = check.conditions;
+    m_conditions->setText(
+        UiText("Profile_conditions")
+            .arg(units.Stress(c.design.sigma), units.Force(c.design.sigma * m_wireSection),
+                 units.Stress(c.cold.sigma), units.Force(c.cold.sigma * m_wireSection),
+                 units.Stress(check.rulingStress), QString::number(c.clearance, 'f', 2)));
+}
+
 void TFormProfile::SelectTower(int index, bool centre)
 {
     m_selected = index;
@@ -593,6 +768,15 @@ void TFormProfile::SelectTower(int index, bool centre)
 void TFormProfile::SetTowers(const std::vector<Tower> &towers)
 {
     Line().towers = towers;
+    Refresh();
+    emit LineChanged();
+}
+
+void TFormProfile::SetLine(const LineProfile &line)
+{
+    Line() = line;
+    if (m_selected >= static_cast<int>(line.towers.size()))
+        m_selected = -1;
     Refresh();
     emit LineChanged();
 }
@@ -661,6 +845,7 @@ void TFormProfile::TowerDropped(int index)
         return;
     std::vector<Tower> before = std::move(m_dragBefore);
     m_dragBefore.clear();
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     PushTowers(std::move(before), UiText("Profile_undo_move").arg(index + 1));
 }
 
@@ -733,13 +918,13 @@ void TFormProfile::SpotClick()
         throw Error(UiText("Profile_no_template").toStdString());
     m_host.formToProject();
     const TProject &project = m_host.project();
-    CheckLineProfile(project.Line, m_host.context->Language());
-    const PreparedCalculation prepared = PrepareCalculation(
-        project, m_host.context->Catalogue(), m_host.context->Language(), SpanUse::OwnSpans);
+    CheckLineProfile(project.Line, Language());
+    const PreparedCalculation prepared
+        = PrepareCalculation(project, Catalogue(), Language(), SpanUse::OwnSpans);
     if (prepared.Refused())
         throw Error(RefusalText(prepared));
-    const SpottingInput input = SpottingInputOf(project, project.Line, index, prepared.wire,
-                                                GridStep(), m_host.context->Language());
+    const SpottingInput input
+        = SpottingInputOf(project, project.Line, index, prepared.wire, GridStep(), Language());
     m_spotFrom = project.Line.towers;
     m_stop = false;
     m_fraction = 0;
@@ -811,6 +996,170 @@ void TFormProfile::SpotFinished()
         PushTowers(std::move(before), UiText("Profile_undo_spot"));
     });
     emit SpottingEnded();
+}
+
+} // namespace velmora
+
+namespace velmora {
+
+void TFormProfile::ImportLine(LineImportKind kind)
+{
+    if (m_worker)
+        return;
+    FileDialogRequest request {UiText("Profile_import_title"),
+                               kind == LineImportKind::Ground
+                                   ? QStringLiteral("CSV, text, LandXML (*.csv *.txt *.xml);;* (*)")
+                                   : QStringLiteral("CSV, text (*.csv *.txt);;* (*)"),
+                               {},
+                               {},
+                               {}};
+    PrepareDialogFolder(request, FileKind::LineText, DialogUse::Open);
+    const QString path = CurrentPrompts().OpenFileName(request);
+    if (path.isEmpty())
+        return;
+    RememberDialogFolder(FileKind::LineText, path);
+    LineImport read = ReadLineImport(kind, path, Line(), Language());
+    // Nothing is replaced before the user has seen what was read (No is the default answer).
+    if (!CurrentPrompts().WarningYesNo(read.question) || read.line == Line())
+        return;
+    m_selected = -1;
+    m_undo->push(new LineCommand(this, Line(), std::move(read.line),
+                                 UiText("Profile_undo_import").arg(QFileInfo(path).fileName())));
+}
+
+bool TFormProfile::CheckForExport()
+{
+    Refresh();
+    if (!m_check) {
+        CurrentPrompts().Error(m_refusal);
+        return false;
+    }
+    return true;
+}
+
+QString TFormProfile::ProjectName() const
+{
+    const QString name
+        = TFormMain::ProjectNameOf(m_host.projectFileName ? m_host.projectFileName() : QString());
+    return name.isEmpty() ? UiText("Line_profile") : name;
+}
+
+ProfileTitleBlock TFormProfile::TitleBlock() const
+{
+    const TProject &project = m_host.project();
+    const int index = TemplateIndex();
+    ProfileTitleBlock block;
+    block.title = UiText("Line_profile") + QStringLiteral(" – ") + ProjectName();
+    block.rows = {
+        {UiText("Profile_tb_project"), ProjectName()},
+        {UiText("Profile_tb_wire"), QString::fromStdString(project.Dat.Provod)},
+        {UiText("Profile_tb_template"),
+         index >= 0 ? QString::fromStdString(project.Shablons.Items(index).Name) : QString()},
+        {UiText("Profile_tb_date"), QDate::currentDate().toString(Qt::ISODate)},
+        {UiText("Profile_tb_scales"),
+         UiText("Profile_tb_scales_value").arg(m_hScale->value()).arg(m_vScale->value())},
+    };
+    return block;
+}
+
+void TFormProfile::Written(const QString &path)
+{
+    m_written->setText(UiText("Written_to").arg(QDir::toNativeSeparators(path)));
+    m_written->setToolTip(m_written->text());
+    AnnounceWrittenFile(path);
+}
+
+void TFormProfile::ExportDrawing()
+{
+    if (m_worker || !CheckForExport())
+        return;
+    FileDialogRequest request {UiText("Profile_dxf_title"),
+                               QStringLiteral("DXF (*.dxf)"),
+                               QStringLiteral("dxf"),
+                               {},
+                               ProjectName() + QStringLiteral(".dxf")};
+    PrepareDialogFolder(request, FileKind::Drawing, DialogUse::Save);
+    const QString path = CurrentPrompts().SaveFileName(request);
+    if (path.isEmpty())
+        return;
+    const TProject &project = m_host.project();
+    DrawLineProfile(QFile::encodeName(path).toStdString(), project.Line, m_check->check,
+                    project.Shablons.Items(TemplateIndex()), Language());
+    RememberDialogFolder(FileKind::Drawing, path);
+    Written(path);
+    OpenWrittenFile(path);
+}
+
+void TFormProfile::ExportSchedule()
+{
+    if (m_worker || !CheckForExport())
+        return;
+    FileDialogRequest request {UiText("Profile_schedule_title"),
+                               QStringLiteral("*.xls (*.xls)"),
+                               QStringLiteral("xls"),
+                               {},
+                               ProjectName() + QStringLiteral(" - ")
+                                   + UiText("Profile_schedule_name") + QStringLiteral(".xls")};
+    PrepareDialogFolder(request, FileKind::Report, DialogUse::Save);
+    const QString path = CurrentPrompts().SaveFileName(request);
+    if (path.isEmpty())
+        return;
+    // The form of the units the numbers are written in.
+    const UnitFactors factors = Factors();
+    const int units = factors.stress == 1 ? 0 : 1;
+    const std::string form = (ApplicationDir()).toStdString()
+        + TowerScheduleFormName(Language() == Lang::English, units);
+    const TProject &project = m_host.project();
+    WriteTowerSchedule(form, QFile::encodeName(path).toStdString(),
+                       project.Shablons.Items(TemplateIndex()).Name, project.Line, m_check->check,
+                       Language(), factors);
+    RememberDialogFolder(FileKind::Report, path);
+    Written(path);
+    OpenWrittenFile(path);
+}
+
+void TFormProfile::ExportPicture()
+{
+    FileDialogRequest request {UiText("Profile_picture_title"),
+                               QStringLiteral("PNG (*.png);;SVG (*.svg);;PDF (*.pdf)"),
+                               QStringLiteral("png"),
+                               {},
+                               ProjectName() + QStringLiteral(".png")};
+    PrepareDialogFolder(request, FileKind::Drawing, DialogUse::Save);
+    const QString path = CurrentPrompts().SaveFileName(request);
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!SaveProfilePicture(*m_view, TitleBlock(), path, &error)) {
+        CurrentPrompts().Error(error);
+        return;
+    }
+    RememberDialogFolder(FileKind::Drawing, path);
+    Written(path);
+}
+
+void TFormProfile::PrintProfileClick()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setDocName(UiText("Line_profile"));
+    QPrintDialog dialog(&printer, this);
+    dialog.setObjectName(QStringLiteral("PrintDialog"));
+    if (CurrentPrompts().Exec(dialog) != QDialog::Accepted)
+        return;
+    // Printed to a file, the PDF is made in memory and written by the safe writer.
+    const QString file = printer.outputFileName();
+    if (file.isEmpty()) {
+        PrintProfile(printer, *m_view, TitleBlock());
+        return;
+    }
+    QString error;
+    if (!SaveProfilePdf(*m_view, TitleBlock(), file, &error)) {
+        CurrentPrompts().Error(error);
+        return;
+    }
+    Written(file);
 }
 
 } // namespace velmora

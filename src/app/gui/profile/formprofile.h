@@ -3,9 +3,12 @@
 #include "calc/spotting.h"
 #include "data/project.h"
 #include "gui/profile/profilecheck.h"
+#include "gui/profile/profileimport.h"
+#include "l10n/units.h"
 
 #include <QDialog>
 #include <QString>
+#include <QStringList>
 
 #include <atomic>
 #include <functional>
@@ -17,6 +20,7 @@ class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
 class QListWidget;
+class QMenu;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
@@ -29,12 +33,15 @@ namespace velmora {
 
 class ProfileView;
 class ProgramContext;
+class TWiresList;
+struct ProfileTitleBlock;
 
 // What the profile window needs of the main window.
 struct ProfileHost
 {
     std::function<TProject &()> project; // the open project; its line is edited in place
     std::function<void()> formToProject; // takes the main window's fields into the project
+    std::function<QString()> projectFileName; // "" for a project not yet saved
     const ProgramContext *context = nullptr; // the program's state the window shows; not null
 };
 
@@ -61,6 +68,10 @@ public:
     QListWidget *ViolationList() const { return m_violations; }
     QComboBox *TemplateBox() const { return m_templateBox; }
     QLabel *RulingLine() const { return m_ruling; }
+    // The template's and the cold state's stress and tensile force, in the program's units.
+    QLabel *ConditionsLine() const { return m_conditions; }
+    // Where the window's last file was written.
+    QLabel *WrittenLine() const { return m_written; }
     QUndoStack *UndoStack() const { return m_undo; }
     QPushButton *SpotButton() const { return m_spotButton; }
     QPushButton *CancelButton() const { return m_cancelButton; }
@@ -80,6 +91,15 @@ public:
     void DeleteTower(int index);
     void SpotClick();
     void CancelSpotClick();
+    // Reads a file of records of kind, shows them as read and replaces the line's on Yes
+    // (one undoable step).
+    void ImportLine(LineImportKind kind);
+    // The exports: the DXF profile drawing, the tower schedule workbook, a picture of the view
+    // (PNG, SVG or PDF by the name), the printout with its title block.
+    void ExportDrawing();
+    void ExportSchedule();
+    void ExportPicture();
+    void PrintProfileClick();
 
 signals:
     // After the line's towers changed (the main window's modified mark).
@@ -95,6 +115,14 @@ protected:
 private:
     class TowersCommand;
     friend class TowersCommand;
+    class LineCommand;
+    friend class LineCommand;
+
+    // What the window reads of the program: language, units, catalogue (all here).
+    const ProgramContext &Context() const;
+    Lang Language() const;
+    UnitFactors Factors() const;
+    const TWiresList &Catalogue() const;
 
     LineProfile &Line();
     void BuildUi();
@@ -106,9 +134,17 @@ private:
     void ShowTable();
     void ShowViolations();
     void ShowRuling();
+    void ShowConditions();
     void ShowView();
     void SelectTower(int index, bool centre);
     void SetTowers(const std::vector<Tower> &towers);
+    void SetLine(const LineProfile &line);
+    // The check afresh, or nothing after telling the user why there is none.
+    bool CheckForExport();
+    ProfileTitleBlock TitleBlock() const;
+    QString ProjectName() const;
+    // Says in the window and in the main window's status bar where a file went.
+    void Written(const QString &path);
     void PushTowers(std::vector<Tower> before, const QString &text);
     // station on the grid inside the ground, or nothing when a tower stands there already.
     std::optional<double> SiteNear(double station) const;
@@ -134,6 +170,12 @@ private:
     QPushButton *m_cancelButton = nullptr;
     QProgressBar *m_progress = nullptr;
     QLabel *m_ruling = nullptr;
+    QLabel *m_conditions = nullptr;
+    QLabel *m_written = nullptr;
+    QPushButton *m_importButton = nullptr;
+    QPushButton *m_exportButton = nullptr;
+    QMenu *m_importMenu = nullptr;
+    QMenu *m_exportMenu = nullptr;
     QLabel *m_violationsLabel = nullptr;
     QListWidget *m_violations = nullptr;
     QLabel *m_towersLabel = nullptr;
@@ -145,6 +187,8 @@ private:
     std::vector<int> m_templates; // the project's indexes of the templates listed
     std::optional<ProfileCheck> m_check;
     QString m_refusal;
+    double m_wireSection = 0; // mm², of the wire the check was made with
+    QStringList m_typeNames; // the tower types the table's boxes list
     int m_selected = -1;
     std::vector<Tower> m_dragBefore; // the towers when a drag began; empty while none runs
     bool m_filling = false;

@@ -59,14 +59,14 @@ std::vector<ProfileViolation> ViolationPlaces(const LineProfile &line, const Lin
 } // namespace
 
 ProfileCheck CheckProfile(const TProject &project, const LineProfile &line, int templateIndex,
-                          const TWireRec &wire, Lang lang)
+                          const TWireRec &wire, Lang lang, UnitFactors units)
 {
     const std::vector<InputFinding> refusals
         = TemplateRefusals(project.Shablons.Items(templateIndex), lang);
     if (!refusals.empty())
         throw Error(refusals.front().text);
     ProfileCheck result;
-    result.check = RunLineCheck(project, line, templateIndex, wire, lang);
+    result.check = RunLineCheck(project, line, templateIndex, wire, lang, units);
     const LineConditions &conditions = result.check.conditions;
     for (std::size_t i = 0; i + 1 < line.towers.size(); ++i) {
         const SpanEnd a = ProfileEndOf(line, i);

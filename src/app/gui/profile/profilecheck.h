@@ -3,6 +3,7 @@
 #include "calc/linecheck.h"
 #include "data/project.h"
 #include "data/wirerec.h"
+#include "l10n/units.h"
 
 #include <QString>
 
@@ -31,9 +32,10 @@ struct ProfileCheck
 };
 
 // The line of project checked with the template at templateIndex and wire; throws
-// velmora::Error with the text of the first refusal (input, template or line).
+// velmora::Error with the text of the first refusal (input, template or line). The violations
+// word stresses through units.
 ProfileCheck CheckProfile(const TProject &project, const LineProfile &line, int templateIndex,
-                          const TWireRec &wire, Lang lang);
+                          const TWireRec &wire, Lang lang, UnitFactors units = {});
 
 // The inner towers' costs summed.
 double LineCost(const LineProfile &line, const std::vector<Tower> &towers);

@@ -89,11 +89,36 @@ void ProfileView::CentreOnPlace(double station, double elevation)
     centerOn(ScenePoint(station, elevation));
 }
 
+bool ProfileView::MayUpdateInPlace(const Content &content) const
+{
+    // Only the towers moved, were retyped or the selection changed, on the same ground, with
+    // the same number of towers, and every attachment point still inside the grid drawn.
+    const LineProfile &now = m_content.line, &next = content.line;
+    if (m_spanItems.size() + 1 != next.towers.size() || now.towers.size() != next.towers.size()
+        || content.mg != m_content.mg || content.mv != m_content.mv
+        || content.cold != m_content.cold || !content.check != !m_content.check
+        || (content.check && content.check->design.size() != m_spanItems.size())
+        || now.types != next.types || now.crossings != next.crossings
+        || now.forbidden != next.forbidden || now.ground != next.ground)
+        return false;
+    for (const Tower &t : next.towers) {
+        const auto type = static_cast<std::size_t>(t.type);
+        if (type >= next.types.size()
+            || GroundElevationAt(next.ground, t.station) + next.types[type].height > m_gridTop)
+            return false;
+    }
+    return true;
+}
+
 void ProfileView::SetContent(const Content &content)
 {
     const bool rescaled
         = content.mg != m_content.mg || content.mv != m_content.mv || m_content.line.ground.empty();
     const QPointF centre = CentreStationElevation();
+    if (MayUpdateInPlace(content)) {
+        UpdateInPlace(content);
+        return;
+    }
     m_content = content;
     Rebuild();
     if (rescaled)
@@ -118,7 +143,8 @@ void ProfileView::resizeEvent(QResizeEvent *event)
         FitDrawing();
 }
 
-void ProfileView::Label(const QString &text, QPointF at, const QColor &colour, Qt::Alignment align)
+QGraphicsSimpleTextItem *ProfileView::Label(const QString &text, QPointF at, const QColor &colour,
+                                            Qt::Alignment align)
 {
     auto *item = scene()->addSimpleText(text);
     item->setBrush(colour);
@@ -141,6 +167,17 @@ void ProfileView::Label(const QString &text, QPointF at, const QColor &colour, Q
     item->setPos(at);
     item->setTransform(QTransform::fromTranslate(offset.x(), offset.y()));
     item->setZValue(5);
+    // Text is the dearest to paint; kept as a picture while the towers move.
+    item->setCacheMode(QGraphicsItem::DeviceCoordinateCache);
+    return item;
+}
+
+void ProfileView::GridLine(const QLineF &line, const QPen &pen)
+{
+    QGraphicsLineItem *item = scene()->addLine(line, pen);
+    item->setZValue(-10);
+    // The grid, like the ground, stays as a picture while towers move over it.
+    item->setCacheMode(QGraphicsItem::DeviceCoordinateCache);
 }
 
 void ProfileView::DrawGrid(double x0, double x1, double z0, double z1)
@@ -149,16 +186,24 @@ void ProfileView::DrawGrid(double x0, double x1, double z0, double z1)
     const double dz = GridStepNear(z1 - z0, 6);
     const QPen pen = Cosmetic(GridColour, 1);
     for (double x = std::ceil(x0 / dx) * dx; x <= x1 + 1e-9; x += dx) {
-        scene()->addLine(QLineF(ScenePoint(x, z0), ScenePoint(x, z1)), pen)->setZValue(-10);
+        GridLine(QLineF(ScenePoint(x, z0), ScenePoint(x, z1)), pen);
         Label(Metres(x), ScenePoint(x, z0), LabelColour, Qt::AlignHCenter | Qt::AlignTop);
     }
     for (double z = std::ceil(z0 / dz) * dz; z <= z1 + 1e-9; z += dz) {
-        scene()->addLine(QLineF(ScenePoint(x0, z), ScenePoint(x1, z)), pen)->setZValue(-10);
+        GridLine(QLineF(ScenePoint(x0, z), ScenePoint(x1, z)), pen);
         Label(Metres(z), ScenePoint(x0, z), LabelColour, Qt::AlignRight | Qt::AlignVCenter);
     }
 }
 
-void ProfileView::DrawCurve(const SpanCurve &curve, double lower, const QPen &pen)
+QGraphicsPathItem *ProfileView::DrawCurve(const SpanCurve &curve, double lower, const QPen &pen)
+{
+    QGraphicsPathItem *item = scene()->addPath(CurvePath(curve, lower), pen);
+    // A picture of its own: a drag redraws a span's path, and the others are only shown again.
+    item->setCacheMode(QGraphicsItem::DeviceCoordinateCache);
+    return item;
+}
+
+QPainterPath ProfileView::CurvePath(const SpanCurve &curve, double lower) const
 {
     QPainterPath path;
     constexpr int Steps = 40;
@@ -170,12 +215,15 @@ void ProfileView::DrawCurve(const SpanCurve &curve, double lower, const QPen &pe
         else
             path.lineTo(p);
     }
-    scene()->addPath(path, pen);
+    return path;
 }
 
 void ProfileView::Rebuild()
 {
     scene()->clear();
+    m_spanItems.clear();
+    m_towerItems.clear();
+    m_marks.clear();
     const LineProfile &line = m_content.line;
     if (line.ground.size() < 2)
         return;
@@ -194,6 +242,7 @@ void ProfileView::Rebuild()
         zMax = std::max(zMax, c.top + c.clearance);
     const double x0 = line.ground.front().x, x1 = line.ground.back().x;
     const double z0 = std::floor(zMin - 5), z1 = std::ceil(zMax + 5);
+    m_gridTop = z1;
     DrawGrid(x0, x1, z0, z1);
 
     for (const ForbiddenStretch &f : line.forbidden) {
@@ -203,23 +252,31 @@ void ProfileView::Rebuild()
         rect->setToolTip(UiText("Profile_forbidden_tip").arg(Metres(f.from), Metres(f.to)));
     }
 
-    QPainterPath ground;
-    ground.moveTo(ScenePoint(line.ground.front().x, line.ground.front().z));
-    for (const GroundPoint &p : line.ground)
-        ground.lineTo(ScenePoint(p.x, p.z));
-    scene()->addPath(ground, Cosmetic(GroundColour, 2));
+    // The ground in pieces of a few hundred points: a repaint of a small part of a long line
+    // strokes only the pieces there.
+    constexpr std::size_t GroundPiece = 256;
+    for (std::size_t first = 0; first + 1 < line.ground.size(); first += GroundPiece) {
+        const std::size_t last = std::min(first + GroundPiece, line.ground.size() - 1);
+        QPainterPath ground(ScenePoint(line.ground[first].x, line.ground[first].z));
+        for (std::size_t i = first + 1; i <= last; ++i)
+            ground.lineTo(ScenePoint(line.ground[i].x, line.ground[i].z));
+        // Kept as a picture: a drag repaints most of the line at the whole line's zoom,
+        // and the ground never changes under it.
+        scene()
+            ->addPath(ground, Cosmetic(GroundColour, 2))
+            ->setCacheMode(QGraphicsItem::DeviceCoordinateCache);
+    }
 
     const ProfileCheck *check = m_content.check;
     if (check) {
         const double c = check->check.conditions.clearance;
         for (std::size_t i = 0; i < check->design.size(); ++i) {
-            const bool ok = i < check->check.spans.size() && check->check.spans[i].design.groundOk
-                && check->check.spans[i].rulingOk;
-            DrawCurve(check->design[i], 0, Cosmetic(WireColour, 1.5));
-            DrawCurve(check->design[i], c,
-                      Cosmetic(ok ? ClearanceColour : ViolationColour, 1, Qt::DashLine));
+            SpanItems items;
+            items.wire = DrawCurve(check->design[i], 0, Cosmetic(WireColour, 1.5));
+            items.clearance = DrawCurve(check->design[i], c, ClearancePen(i));
             if (m_content.cold)
-                DrawCurve(check->cold[i], 0, Cosmetic(ColdColour, 1, Qt::DotLine));
+                items.cold = DrawCurve(check->cold[i], 0, Cosmetic(ColdColour, 1, Qt::DotLine));
+            m_spanItems.push_back(items);
         }
     }
 
@@ -241,42 +298,130 @@ void ProfileView::Rebuild()
               Qt::darkMagenta, Qt::AlignLeft | Qt::AlignTop);
     }
 
-    for (std::size_t i = 0; i < line.towers.size(); ++i) {
-        const Tower &tower = line.towers[i];
-        const auto type = static_cast<std::size_t>(tower.type);
-        if (type >= line.types.size())
-            continue;
-        const double ground = GroundElevationAt(line.ground, tower.station);
-        const double top = ground + line.types[type].height;
-        const bool ok = !check || i >= check->check.towers.size() || check->check.towers[i].ok;
-        const bool selected = static_cast<int>(i) == m_content.selected;
-        const QColor colour = ok ? (selected ? QColor(255, 120, 0) : Qt::black) : ViolationColour;
-        auto *item = scene()->addLine(
-            QLineF(ScenePoint(tower.station, ground), ScenePoint(tower.station, top)),
-            Cosmetic(colour, selected ? 4 : 2.5));
-        item->setZValue(2);
-        const QString name = QString::fromStdString(line.types[type].name);
-        item->setToolTip(
-            UiText("Profile_tower_tip").arg(QString::number(i + 1), name, Metres(tower.station)));
-        Label(QString::number(i + 1) + QStringLiteral("\n") + name, ScenePoint(tower.station, top),
-              colour, Qt::AlignLeft | Qt::AlignBottom);
-    }
+    for (std::size_t i = 0; i < line.towers.size(); ++i)
+        m_towerItems.push_back(DrawTower(i));
 
-    if (check) {
-        for (const ProfileViolation &v : check->violations) {
-            const QPointF at = ScenePoint(v.station, v.elevation);
-            auto *mark = scene()->addEllipse(QRectF(-6, -6, 12, 12), Cosmetic(ViolationColour, 2),
-                                             QColor(255, 0, 0, 60));
-            mark->setFlag(QGraphicsItem::ItemIgnoresTransformations);
-            mark->setPos(at);
-            mark->setZValue(6);
-            mark->setToolTip(v.text);
-        }
-    }
+    DrawMarks();
     const QRectF bounds = scene()->itemsBoundingRect();
     // Room around the drawing, so that any place of it can be brought to the centre.
     setSceneRect(bounds.adjusted(-bounds.width() / 2, -bounds.height(), bounds.width() / 2,
                                  bounds.height()));
+}
+
+QPen ProfileView::ClearancePen(std::size_t span) const
+{
+    const ProfileCheck *check = m_content.check;
+    const bool ok = check && span < check->check.spans.size()
+        && check->check.spans[span].design.groundOk && check->check.spans[span].rulingOk;
+    return Cosmetic(ok ? ClearanceColour : ViolationColour, 1, Qt::DashLine);
+}
+
+ProfileView::TowerItems ProfileView::DrawTower(std::size_t i)
+{
+    const LineProfile &line = m_content.line;
+    const Tower &tower = line.towers[i];
+    const auto type = static_cast<std::size_t>(tower.type);
+    if (type >= line.types.size())
+        return {};
+    const ProfileCheck *check = m_content.check;
+    const double ground = GroundElevationAt(line.ground, tower.station);
+    const double top = ground + line.types[type].height;
+    const bool ok = !check || i >= check->check.towers.size() || check->check.towers[i].ok;
+    const bool selected = static_cast<int>(i) == m_content.selected;
+    const QColor colour = ok ? (selected ? QColor(255, 120, 0) : Qt::black) : ViolationColour;
+    TowerItems items;
+    items.station = tower.station;
+    items.type = tower.type;
+    items.ok = ok;
+    items.selected = selected;
+    items.line = scene()->addLine(
+        QLineF(ScenePoint(tower.station, ground), ScenePoint(tower.station, top)),
+        Cosmetic(colour, selected ? 4 : 2.5));
+    items.line->setZValue(2);
+    const QString name = QString::fromStdString(line.types[type].name);
+    items.line->setToolTip(
+        UiText("Profile_tower_tip").arg(QString::number(i + 1), name, Metres(tower.station)));
+    items.label = Label(QString::number(i + 1) + QStringLiteral("\n") + name,
+                        ScenePoint(tower.station, top), colour, Qt::AlignLeft | Qt::AlignBottom);
+    return items;
+}
+
+void ProfileView::DrawMarks()
+{
+    const ProfileCheck *check = m_content.check;
+    if (!check)
+        return;
+    for (const ProfileViolation &v : check->violations) {
+        const QPointF at = ScenePoint(v.station, v.elevation);
+        auto *mark = scene()->addEllipse(QRectF(-6, -6, 12, 12), Cosmetic(ViolationColour, 2),
+                                         QColor(255, 0, 0, 60));
+        mark->setFlag(QGraphicsItem::ItemIgnoresTransformations);
+        mark->setPos(at);
+        mark->setZValue(6);
+        mark->setToolTip(v.text);
+        m_marks.push_back(mark);
+    }
+}
+
+void ProfileView::UpdateInPlace(const Content &content)
+{
+    m_content = content;
+    const LineProfile &line = m_content.line;
+    const ProfileCheck *check = m_content.check;
+    std::vector<bool> moved(line.towers.size(), false);
+    for (std::size_t i = 0; i < line.towers.size(); ++i) {
+        TowerItems &items = m_towerItems[i];
+        const Tower &tower = line.towers[i];
+        const bool ok = !check || i >= check->check.towers.size() || check->check.towers[i].ok;
+        const bool selected = static_cast<int>(i) == m_content.selected;
+        moved[i] = items.station != tower.station || items.type != tower.type;
+        if (!moved[i] && items.ok == ok && items.selected == selected && items.line)
+            continue;
+        delete items.line;
+        delete items.label;
+        items = DrawTower(i);
+    }
+    for (std::size_t i = 0; i < m_spanItems.size(); ++i) {
+        SpanItems &items = m_spanItems[i];
+        if (check && (moved[i] || moved[i + 1])) {
+            const double c = check->check.conditions.clearance;
+            items.wire->setPath(CurvePath(check->design[i], 0));
+            items.clearance->setPath(CurvePath(check->design[i], c));
+            if (items.cold)
+                items.cold->setPath(CurvePath(check->cold[i], 0));
+        }
+        // The ruling span's stress changes with any span: every clearance line's colour.
+        const QPen pen = ClearancePen(i);
+        if (items.clearance->pen() != pen)
+            items.clearance->setPen(pen);
+    }
+    // The rings are drawn again only when the violations moved; a text alone (the ruling
+    // span's stress in it changes with every move) only changes the tooltip.
+    if (!check)
+        return;
+    if (SamePlaces(check->violations)) {
+        for (std::size_t i = 0; i < m_marks.size(); ++i) {
+            if (m_marks[i]->toolTip() != check->violations[i].text)
+                m_marks[i]->setToolTip(check->violations[i].text);
+        }
+        return;
+    }
+    for (QGraphicsItem *mark : m_marks)
+        delete mark;
+    m_marks.clear();
+    DrawMarks();
+}
+
+bool ProfileView::SamePlaces(const std::vector<ProfileViolation> &violations) const
+{
+    if (violations.size() != m_marks.size())
+        return false;
+    for (std::size_t i = 0; i < violations.size(); ++i) {
+        const ProfileViolation &v = violations[i];
+        if (m_marks[i]->pos() != ScenePoint(v.station, v.elevation))
+            return false;
+    }
+    return true;
 }
 
 int ProfileView::TowerAt(const QPoint &viewportPoint) const

@@ -5,6 +5,13 @@
 
 #include <QGraphicsView>
 
+#include <vector>
+
+class QGraphicsLineItem;
+class QPainterPath;
+class QGraphicsPathItem;
+class QGraphicsSimpleTextItem;
+
 namespace velmora {
 
 // The line drawn on its ground at independent scales, 1:MG along and 1:MV up (the scene's unit
@@ -58,11 +65,39 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // The items of a span and of a tower, kept so that a drag redraws only what it changes.
+    struct SpanItems
+    {
+        QGraphicsPathItem *wire = nullptr;
+        QGraphicsPathItem *clearance = nullptr;
+        QGraphicsPathItem *cold = nullptr;
+    };
+    struct TowerItems
+    {
+        QGraphicsLineItem *line = nullptr;
+        QGraphicsSimpleTextItem *label = nullptr;
+        double station = 0; // as drawn
+        int type = 0;
+        bool ok = true;
+        bool selected = false;
+    };
+
     void Rebuild();
+    // True when content differs from what is drawn only in its towers' places, types, check
+    // and selection; UpdateInPlace then redraws the towers and spans that changed.
+    bool MayUpdateInPlace(const Content &content) const;
+    void UpdateInPlace(const Content &content);
     void FitDrawing();
+    void GridLine(const QLineF &line, const QPen &pen);
     void DrawGrid(double x0, double x1, double z0, double z1);
-    void DrawCurve(const SpanCurve &curve, double lower, const QPen &pen);
-    void Label(const QString &text, QPointF at, const QColor &colour, Qt::Alignment align);
+    QGraphicsPathItem *DrawCurve(const SpanCurve &curve, double lower, const QPen &pen);
+    QPainterPath CurvePath(const SpanCurve &curve, double lower) const;
+    QPen ClearancePen(std::size_t span) const;
+    TowerItems DrawTower(std::size_t index);
+    void DrawMarks();
+    bool SamePlaces(const std::vector<ProfileViolation> &violations) const;
+    QGraphicsSimpleTextItem *Label(const QString &text, QPointF at, const QColor &colour,
+                                   Qt::Alignment align);
 
     Content m_content;
     int m_dragging = -1;
@@ -70,6 +105,10 @@ private:
     // The whole drawing is fitted again when the view takes its size, until the user zooms,
     // pans or asks for a place: a view is given its content before it is shown.
     bool m_fitPending = false;
+    std::vector<SpanItems> m_spanItems;
+    std::vector<TowerItems> m_towerItems;
+    std::vector<QGraphicsItem *> m_marks; // the violations' red rings
+    double m_gridTop = 0; // m, the top of the grid drawn
 };
 
 } // namespace velmora

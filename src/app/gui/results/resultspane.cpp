@@ -5,6 +5,7 @@
 #include "gui/formmain.h"
 #include "gui/prompts.h"
 #include "gui/results/livecalc.h"
+#include "gui/results/plotlegend.h"
 #include "gui/results/resultsplots.h"
 #include "gui/results/resultsprint.h"
 #include "gui/screenfit.h"
@@ -30,6 +31,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTextBrowser>
@@ -111,8 +113,10 @@ ResultsPane::ResultsPane(const ProgramContext &program, InputSource source, QMai
     m_modesButton->setPopupMode(QToolButton::InstantPopup);
     m_modesMenu = new QMenu(m_modesButton);
     m_modesButton->setMenu(m_modesMenu);
-    m_tabs->addTab(BuildPlotPage(m_sagView, m_sagPng, m_sagSvg, m_modesButton), QString());
-    m_tabs->addTab(BuildPlotPage(m_stressView, m_stressPng, m_stressSvg, nullptr), QString());
+    m_tabs->addTab(BuildPlotPage(m_sagView, m_sagLegend, m_sagPng, m_sagSvg, m_modesButton),
+                   QString());
+    m_tabs->addTab(BuildPlotPage(m_stressView, m_stressLegend, m_stressPng, m_stressSvg, nullptr),
+                   QString());
     m_sagView->setObjectName(QStringLiteral("SagPlot"));
     m_stressView->setObjectName(QStringLiteral("StressPlot"));
     layout->addWidget(m_tabs, 1);
@@ -195,8 +199,8 @@ QWidget *ResultsPane::BuildTablePage()
     return page;
 }
 
-QWidget *ResultsPane::BuildPlotPage(ResultsChartView *&view, QPushButton *&png, QPushButton *&svg,
-                                    QToolButton *modes)
+QWidget *ResultsPane::BuildPlotPage(ResultsChartView *&view, PlotLegend *&legend, QPushButton *&png,
+                                    QPushButton *&svg, QToolButton *modes)
 {
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
@@ -212,8 +216,15 @@ QWidget *ResultsPane::BuildPlotPage(ResultsChartView *&view, QPushButton *&png, 
     tools->addWidget(png);
     tools->addWidget(svg);
     layout->addLayout(tools);
-    view = new ResultsChartView(page);
-    layout->addWidget(view, 1);
+    // The legend beside the chart takes what is left of the width; the splitter lets the
+    // user give the names more.
+    auto *plotAndLegend = new QSplitter(Qt::Horizontal, page);
+    plotAndLegend->setChildrenCollapsible(false);
+    view = new ResultsChartView(plotAndLegend);
+    legend = new PlotLegend(plotAndLegend);
+    plotAndLegend->setStretchFactor(0, 3);
+    plotAndLegend->setStretchFactor(1, 1);
+    layout->addWidget(plotAndLegend, 1);
     return page;
 }
 
@@ -450,9 +461,11 @@ void ResultsPane::ShowPlots()
     ShowSagPlot(*m_sagView->chart(), r, m_sagModes, units);
     m_sagView->SetValueUnit(UiText("meter"));
     m_sagView->WatchHover();
+    m_sagLegend->ShowSeriesOf(*m_sagView->chart());
     ShowStressPlot(*m_stressView->chart(), r, units);
     m_stressView->SetValueUnit(units.stress);
     m_stressView->WatchHover();
+    m_stressLegend->ShowSeriesOf(*m_stressView->chart());
 }
 
 void ResultsPane::CopySelection()

@@ -24,6 +24,7 @@ class QToolButton;
 
 namespace velmora {
 
+class PlotLegend;
 class ResultsChartView;
 
 // The results pane of the main window: a summary, the table of spans × taken modes and the
@@ -81,6 +82,8 @@ public:
     QTableView *Table() const { return m_table; }
     ResultsChartView *SagView() const { return m_sagView; }
     ResultsChartView *StressView() const { return m_stressView; }
+    PlotLegend *SagLegend() const { return m_sagLegend; }
+    PlotLegend *StressLegend() const { return m_stressLegend; }
     QTabWidget *Tabs() const { return m_tabs; }
 
     // The actions of the pane's buttons; files are named in the save dialog of the prompts,
@@ -109,8 +112,8 @@ protected:
 
 private:
     QWidget *BuildTablePage();
-    QWidget *BuildPlotPage(ResultsChartView *&view, QPushButton *&png, QPushButton *&svg,
-                           QToolButton *modes);
+    QWidget *BuildPlotPage(ResultsChartView *&view, PlotLegend *&legend, QPushButton *&png,
+                           QPushButton *&svg, QToolButton *modes);
     void ApplyTexts();
     void RestoreLayout();
     void VisibilityChanged(bool visible);
@@ -153,6 +156,8 @@ private:
     QMenu *m_modesMenu = nullptr;
     ResultsChartView *m_sagView = nullptr;
     ResultsChartView *m_stressView = nullptr;
+    PlotLegend *m_sagLegend = nullptr;
+    PlotLegend *m_stressLegend = nullptr;
     QPushButton *m_sagPng = nullptr, *m_sagSvg = nullptr;
     QPushButton *m_stressPng = nullptr, *m_stressSvg = nullptr;
     QPushButton *m_print = nullptr;

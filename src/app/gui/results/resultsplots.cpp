@@ -20,6 +20,9 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace velmora {
 
@@ -89,6 +92,10 @@ QValueAxis *AxisAt(QChart &chart, Qt::Alignment side)
         return static_cast<QValueAxis *>(axes.first());
     auto *axis = new QValueAxis;
     axis->setLabelFormat(QStringLiteral("%g"));
+    // Small enough that "100" stays whole between the ticks of a narrow plot.
+    QFont font = axis->labelsFont();
+    font.setPointSizeF(8);
+    axis->setLabelsFont(font);
     chart.addAxis(axis, side);
     return axis;
 }
@@ -142,20 +149,25 @@ void ApplySeries(QChart &chart, QValueAxis *x, QValueAxis *y, const QList<Series
         series->setPointLabelsFormat(data.label);
         series->setPointLabelsClipping(false);
         if (!data.label.isEmpty())
-            series->setPointConfiguration(1, QXYSeries::PointConfiguration::LabelVisibility, true);
+            series->setPointConfiguration(data.points.size() - 1,
+                                          QXYSeries::PointConfiguration::LabelVisibility, true);
         if (!reused) {
             chart.addSeries(series);
             series->attachAxis(x);
             series->attachAxis(y);
         }
-        // The critical spans are named on the plot; the legend is the modes'.
-        for (QLegendMarker *entry : chart.legend()->markers(series))
-            entry->setVisible(data.label.isEmpty());
     }
 }
 
+// A critical-span marker rises from the bottom of the value axis to its name, which stands above
+// every curve: the value axis is given headroom over the curves for the names. Markers close
+// together stand at two heights, so that one's name never crosses the other's line.
+constexpr double CurvesShare = 0.76; // of the value axis, the most the curves reach to
+constexpr double MarkerTops[] = {0.82, 0.9}; // of the value axis, where the names stand
+constexpr double CloseMarkers = 0.12; // of the span axis: nearer than this, the heights alternate
+
 // Puts the curves and lines on the chart over axes that cover them, and the critical-span
-// markers from the bottom to the top of the value axis.
+// markers under their names.
 void Finish(QChart &chart, const CalcResults &results, QList<SeriesData> allSeries,
             const QString &valueTitle, Range values)
 {
@@ -163,45 +175,64 @@ void Finish(QChart &chart, const CalcResults &results, QList<SeriesData> allSeri
     spans.Take(results.spans.size() > 1 ? results.spans[1] : 0);
     spans.Take(results.spans.empty() ? 1 : results.spans.back());
     values.Take(0);
+    const struct
+    {
+        const char *name;
+        std::optional<double> span;
+    } critical[] = {{"l1", results.l1}, {"l2", results.l2}, {"l3", results.l3}};
+    const std::vector<double> inRange = results.CriticalSpansInRange();
+    std::vector<std::pair<double, const char *>> markers;
+    for (const auto &c : critical) {
+        if (c.span && std::find(inRange.begin(), inRange.end(), *c.span) != inRange.end())
+            markers.emplace_back(*c.span, c.name);
+    }
+    if (!markers.empty() && values.high > values.low)
+        values.Take(values.low + (values.high - values.low) / CurvesShare);
+
     QValueAxis *x = AxisAt(chart, Qt::AlignBottom);
     QValueAxis *y = AxisAt(chart, Qt::AlignLeft);
     SetAxis(x, UiText("Res_span_m"), spans);
     SetAxis(y, valueTitle, values);
 
-    QPen marker(QColor(90, 90, 90));
-    marker.setStyle(Qt::DashDotLine);
-    marker.setWidthF(1.2);
-    // Each marker is named at a height of its own, so that close critical spans stay readable.
-    const struct
-    {
-        const char *name;
-        std::optional<double> span;
-        double labelHeight; // share of the value axis
-    } critical[] = {{"l1", results.l1, 0.95}, {"l2", results.l2, 0.87}, {"l3", results.l3, 0.79}};
-    const std::vector<double> inRange = results.CriticalSpansInRange();
-    for (const auto &c : critical) {
-        if (!c.span || std::find(inRange.begin(), inRange.end(), *c.span) == inRange.end())
-            continue;
+    QPen pen(QColor(90, 90, 90));
+    pen.setStyle(Qt::DashDotLine);
+    pen.setWidthF(1.2);
+    // The heights are dealt out from the left; the markers keep the order l1, l2, l3.
+    std::vector<std::size_t> fromLeft(markers.size());
+    for (std::size_t i = 0; i < fromLeft.size(); ++i)
+        fromLeft[i] = i;
+    std::sort(fromLeft.begin(), fromLeft.end(),
+              [&markers](std::size_t a, std::size_t b) { return markers[a] < markers[b]; });
+    std::vector<int> levels(markers.size(), 0);
+    for (std::size_t k = 1; k < fromLeft.size(); ++k) {
+        const double gap = markers[fromLeft[k]].first - markers[fromLeft[k - 1]].first;
+        if (gap < CloseMarkers * (x->max() - x->min()))
+            levels[fromLeft[k]] = 1 - levels[fromLeft[k - 1]];
+    }
+    for (std::size_t i = 0; i < markers.size(); ++i) {
+        const auto [span, name] = markers[i];
+        const int level = levels[i];
         SeriesData data;
-        data.name = QLatin1String(c.name);
-        data.pen = marker;
-        const double label = y->min() + c.labelHeight * (y->max() - y->min());
-        data.points = {{*c.span, y->min()}, {*c.span, label}, {*c.span, y->max()}};
+        data.name = QStringLiteral("%1 = %2 %3")
+                        .arg(QLatin1String(name), ShortNumber(span, 4), UiText("meter"));
+        data.pen = pen;
+        const double top = y->min() + MarkerTops[level] * (y->max() - y->min());
+        data.points = {{span, y->min()}, {span, top}};
         data.role = "criticalSpan";
-        data.value = *c.span;
-        data.label = QStringLiteral("%1 = %2 %3")
-                         .arg(QLatin1String(c.name), ShortNumber(*c.span, 4), UiText("meter"));
+        data.value = span;
+        data.label = QLatin1String(name);
         allSeries.append(data);
     }
     ApplySeries(chart, x, y, allSeries);
 }
 
-// An empty chart with its title and the legend beside the plot: the curves' names are short
-// and there may be 22 of them, which a legend below would cut.
+// An empty chart with its title and the legend beside the plot: there may be 22 names, which a
+// legend below would cut. On screen the legend is the view's own (PlotLegend) beside the chart.
 void PrepareChart(QChart &chart, const QString &title)
 {
     chart.setTitle(title);
     QLegend *legend = chart.legend();
+    legend->setVisible(false);
     legend->setAlignment(Qt::AlignRight);
     legend->setMarkerShape(QLegend::MarkerShapeFromSeries);
     QFont font = legend->font();
@@ -319,7 +350,9 @@ ResultsChartView::ResultsChartView(QWidget *parent)
     : QChartView(parent)
 {
     setRenderHint(QPainter::Antialiasing);
-    setMinimumSize(360, 260);
+    // With the legend beside it, the plot must leave the pane as narrow as a laptop's screen
+    // allows beside the fields.
+    setMinimumSize(220, 260);
 }
 
 void ResultsChartView::WatchHover()
@@ -345,9 +378,11 @@ void RenderPlot(QChartView &view, QPainter &painter, const QRectF &target)
     // anything is painted on screen.
     QChart *chart = view.chart();
     const QSizeF onScreen = chart->size();
+    chart->legend()->setVisible(true);
     chart->resize(ExportSize);
     view.scene()->render(&painter, target, QRectF(chart->pos(), QSizeF(ExportSize)),
                          Qt::KeepAspectRatio);
+    chart->legend()->setVisible(false);
     chart->resize(onScreen);
 }
 

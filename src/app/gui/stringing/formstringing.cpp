@@ -4,6 +4,7 @@
 #include "catalogue/wires.h"
 #include "common/cp1251.h"
 #include "common/error.h"
+#include "common/fileio.h"
 #include "data/spantext.h"
 #include "gui/dialogfolders.h"
 #include "gui/fieldchecks.h"
@@ -619,18 +620,16 @@ void TFormStringing::ImportClick()
         return;
     RememberDialogFolder(FileKind::SpansText, path);
     const QString shown = QDir::toNativeSeparators(path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Error(UiText("Spans_file_not_opened").arg(shown, file.errorString()).toStdString());
-    // One byte past the limit tells a file too large; size() says 0 for a device or a pipe,
-    // which may never end.
-    const QByteArray bytes = file.read(MaxSpansFileBytes + 1);
-    if (bytes.size() > MaxSpansFileBytes) {
-        CurrentPrompts().Error(UiText("Spans_file_too_large").arg(shown));
+    // The program's reader: a pipe or a device (which may never end, or never open) and a
+    // file above the limit are refused before anything is read.
+    std::string bytes;
+    try {
+        bytes = ReadFileBytes(QFile::encodeName(path).toStdString(), MaxSpansFileBytes);
+    } catch (const Error &error) {
+        CurrentPrompts().Error(ErrorMessage(error));
         return;
     }
-    const QStringList fields
-        = QtTexts(SplitNumberFields(std::string_view(bytes.constData(), bytes.size())));
+    const QStringList fields = QtTexts(SplitNumberFields(bytes));
     if (fields.isEmpty()) {
         CurrentPrompts().Error(UiText("Spans_file_empty").arg(shown));
         return;

@@ -60,7 +60,7 @@ public:
     QString UnacceptedSpans() const { return m_spansRefusal; }
 
     // The file the spans are read from at most: a list of 200 spans is far smaller.
-    static constexpr qint64 MaxSpansFileBytes = 1 << 20;
+    static constexpr std::size_t MaxSpansFileBytes = std::size_t(1) << 20;
 
 signals:
     // After the sections or one of them changed (the main window's modified mark).
