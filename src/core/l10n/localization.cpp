@@ -24,40 +24,49 @@ char AsciiLower(char c)
 }
 
 // Keys are ASCII words, so folding ASCII letters is the whole case-insensitive comparison.
-bool SameKey(std::string_view a, std::string_view b)
+std::string FoldedKey(std::string_view key)
 {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return AsciiLower(x) == AsciiLower(y);
-           });
+    std::string folded(key);
+    std::transform(folded.begin(), folded.end(), folded.begin(), AsciiLower);
+    return folded;
 }
 
 } // namespace
 
 void TextTable::Add(std::string_view key, std::string_view text)
 {
-    // The table keeps registration order: a lookup takes the first match.
-    auto it = std::find_if(m_entries.begin(), m_entries.end(),
-                           [key](const Entry &e) { return SameKey(e.key, key); });
+    // The table keeps registration order; the index finds an entry by its folded key.
+    const std::string folded = FoldedKey(key);
+    const auto found = m_index.find(folded);
     if (text.empty()) {
-        if (it != m_entries.end())
-            m_entries.erase(it);
+        if (found == m_index.end())
+            return;
+        const std::size_t removed = found->second;
+        m_entries.erase(m_entries.begin() + static_cast<std::ptrdiff_t>(removed));
+        m_index.erase(found);
+        for (auto &[name, index] : m_index) {
+            if (index > removed)
+                --index;
+        }
         return;
     }
-    if (it != m_entries.end())
-        it->text = std::string(text);
-    else
-        m_entries.push_back(Entry {std::string(key), std::string(text)});
+    if (found != m_index.end()) {
+        m_entries[found->second].text = std::string(text);
+        m_entries[found->second].parts = SplitString(text, ';');
+        return;
+    }
+    m_index.emplace(folded, m_entries.size());
+    m_entries.push_back(Entry {std::string(key), std::string(text), SplitString(text, ';')});
 }
 
 std::string TextTable::Get(std::string_view key, Lang lang) const
 {
-    const auto it = std::find_if(m_entries.begin(), m_entries.end(),
-                                 [key](const Entry &e) { return SameKey(e.key, key); });
-    if (it == m_entries.end())
+    const auto found = m_index.find(FoldedKey(key));
+    if (found == m_index.end())
         return {};
-    std::vector<std::string> parts = SplitString(it->text, ';');
+    const std::vector<std::string> &parts = m_entries[found->second].parts;
     const std::size_t index = static_cast<std::size_t>(lang);
-    return index < parts.size() ? std::move(parts[index]) : std::string();
+    return index < parts.size() ? parts[index] : std::string();
 }
 
 std::vector<std::string> TextTable::Keys() const

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace velmora {
@@ -28,8 +29,12 @@ private:
     {
         std::string key;
         std::string text;
+        std::vector<std::string> parts; // text split at ";": English, Russian
     };
     std::vector<Entry> m_entries;
+    // Index into m_entries by the key in lower case: the windows look texts up on every
+    // redraw, and a linear search of hundreds of keys showed in a drag's frame time.
+    std::unordered_map<std::string, std::size_t> m_index;
 };
 
 // The table that registerTexts fills: every AddText it calls (on this thread) goes to it.
