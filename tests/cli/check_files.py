@@ -270,6 +270,14 @@ class Cases:
               and "Permission denied" in err, f"stderr {err!r}")
         check(json.loads(result.stdout or b"{}").get("ok") is True, "no results")
         check(listing(home) == [], f"the home folder holds {listing(home)}")
+        # The note is in the run's language.
+        result = subprocess.run([self.exe, "calc", example, "--lang", "ru"],
+                                env=dict(os.environ, HOME=home, XDG_DATA_HOME=""),
+                                capture_output=True, preexec_fn=as_nobody, timeout=60)
+        err = result.stderr.decode()
+        check(result.returncode == 0, f"--lang ru: exit {result.returncode}: {err!r}")
+        check(err.startswith("velmora-calc: note: взят поставляемый справочник")
+              and err.count("\n") == 1, f"--lang ru: stderr {err!r}")
 
     def one_line_refusal(self, args, what, timeout=20):
         """The run of args, which must be refused at once: (stderr, the JSON lines)."""

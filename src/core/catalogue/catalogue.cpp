@@ -27,7 +27,7 @@ std::string CatalogueDataDir(const std::string &commonDataDir)
 }
 
 std::string OpenCatalogue(TWiresList &list, const std::string &commonDataDir,
-                          const std::string &appDir)
+                          const std::string &appDir, Lang lang)
 {
     namespace fs = std::filesystem;
     const std::string dataDir = CatalogueDataDir(commonDataDir);
@@ -43,18 +43,23 @@ std::string OpenCatalogue(TWiresList &list, const std::string &commonDataDir,
         std::string refusal;
         try {
             if (madeEc)
-                refusal = "cannot create the folder \"" + dataDir + "\": " + madeEc.message();
+                refusal = InLanguage(lang, "cannot create the folder \"" + dataDir + "\": ",
+                                     "не удалось создать папку «" + dataDir + "»: ")
+                    + madeEc.message();
             else
                 CreateFileAtomically(path, bytes);
         } catch (const Error &e) {
-            refusal = e.what();
+            refusal = ErrorText(e, lang);
         }
         if (!refusal.empty()) {
             // Nothing to keep the user's wires in: the shipped ones serve this run.
             list.Replace(DecodeCatalogue(bytes));
             list.SetFileName(path);
             list.SortBy(1);
-            return "the shipped catalogue is used and changes to it cannot be saved: " + refusal;
+            return InLanguage(lang,
+                              "the shipped catalogue is used and changes to it cannot be saved: ",
+                              "взят поставляемый справочник, изменения в нём не сохранить: ")
+                + refusal;
         }
     }
     list.LoadFromFile(path);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/wires.h"
+#include "l10n/coretexts.h"
 
 #include <string>
 #include <vector>
@@ -18,9 +19,9 @@ std::string CatalogueDataDir(const std::string &commonDataDir);
 // before is dropped. When the data folder cannot take the copy (a read-only home), the list
 // is the shipped catalogue, FileName() still names the data folder's file (so a save says
 // why it fails), and the return value is a one-line note naming the folder and the reason;
-// otherwise the note is empty. Throws Error when no catalogue can be read.
+// otherwise the note is empty. The note is in lang. Throws Error when no catalogue can be read.
 std::string OpenCatalogue(TWiresList &list, const std::string &commonDataDir,
-                          const std::string &appDir);
+                          const std::string &appDir, Lang lang = Lang::English);
 
 // The records of the catalogue shipped in appDir ("base_provod.dat"), sorted by name as at
 // start-up, for putting the catalogue back as it came. Throws Error naming the file when it

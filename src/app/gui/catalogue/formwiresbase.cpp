@@ -86,7 +86,7 @@ TFormWiresBase::TFormWiresBase(ProgramContext &program, const std::string &commo
     , m_appDir(appDir)
 {
     setObjectName(QStringLiteral("FormWiresBase"));
-    OpenCatalogue(m_program.Catalogue(), commonDataDir, appDir);
+    OpenCatalogue(m_program.Catalogue(), commonDataDir, appDir, m_program.Language());
 
     m_groupFrame = new QGroupBox(this);
     m_filter = new QComboBox(m_groupFrame);
