@@ -16,7 +16,8 @@ TWiresList OpenWireCatalogue(const CommonOptions &common)
     TWiresList catalogue;
     if (!common.catalogue) {
         const ProgramFolders folders = ProgramFoldersOf(SystemFolderPlatform());
-        const std::string note = OpenCatalogue(catalogue, folders.commonData, folders.program, common.lang);
+        const std::string note
+            = OpenCatalogue(catalogue, folders.commonData, folders.program, common.lang);
         if (!note.empty())
             std::cerr << "velmora-calc: note: " << OneLine(note) << '\n';
         return catalogue;
