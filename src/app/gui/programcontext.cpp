@@ -12,11 +12,12 @@ namespace velmora {
 
 namespace {
 
-// The contexts alive, the last made last.
+// The contexts alive, the last made last. Never destroyed: start-up keeps its context in a
+// static, which may be destroyed after this list at exit and still takes itself off it.
 std::vector<ProgramContext *> &AliveContexts()
 {
-    static std::vector<ProgramContext *> alive;
-    return alive;
+    static auto *alive = new std::vector<ProgramContext *>;
+    return *alive;
 }
 
 } // namespace
