@@ -5,6 +5,7 @@
 #include "catalogue/catalogue.h"
 #include "data/projectfile.h"
 #include "fake_settings.h"
+#include "gui/document/projectdocument.h"
 #include "gui/formmain.h"
 #include "gui/numberfields.h"
 #include "gui/platform.h"
@@ -519,7 +520,7 @@ private slots:
         Main()->ProjectToForm();
         ScriptedPrompts prompts;
         Main()->CurProject.Sections.Add(TSection {"Второй", {300, 320}});
-        Main()->ProjectFileName = m_dir.filePath("Line 5.vlp");
+        Main()->Document().SetFileName(m_dir.filePath("Line 5.vlp"));
         const QString out = m_dir.filePath("tables.xls");
         prompts.fileNames = {out};
         Window()->ExportClick();

@@ -231,7 +231,7 @@ private slots:
         QVERIFY(Main()->isVisible());
         QCOMPARE(Decimal("T_Max")->value(), 41.5);
         QCOMPARE(Main()->CurProject.Koef.V_Otv, 1.3);
-        QCOMPARE(Main()->ProjectFileName, path);
+        QCOMPARE(Main()->ProjectFileName(), path);
         QVERIFY(Main()->isWindowModified());
         TProject onDisk;
         LoadProject(path.toStdString(), onDisk);
@@ -259,7 +259,7 @@ private slots:
         prompts.fileNames = {other};
         Trigger("ActProjectOpen");
         QCOMPARE(Decimal("T_Max")->value(), 33.0);
-        QCOMPARE(Main()->ProjectFileName, other);
+        QCOMPARE(Main()->ProjectFileName(), other);
 
         change();
         prompts.dialogs = {Answering(ClickDontSave)};

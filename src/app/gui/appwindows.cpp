@@ -118,7 +118,7 @@ void CreateAppWindows(ProgramContext &program, const std::function<void(int posi
         TFormMain *main = w.FormMain;
         w.FormStringing
             = new TFormStringing(StringingHost {[main]() -> TProject & { return main->CurProject; },
-                                                [main] { return main->ProjectFileName; },
+                                                [main] { return main->ProjectFileName(); },
                                                 [main] { main->FormToProject(); }, &program},
                                  main);
         QObject::connect(main, &TFormMain::ProjectReplaced, w.FormStringing,
@@ -126,16 +126,13 @@ void CreateAppWindows(ProgramContext &program, const std::function<void(int posi
         QObject::connect(w.FormStringing, &TFormStringing::SectionsChanged, main,
                          &TFormMain::ShowModifiedMark);
         next();
-        w.FormProfile
-            = new TFormProfile(ProfileHost {[main]() -> TProject & { return main->CurProject; },
-                                            [main] { main->FormToProject(); },
-                                            [main] { return main->ProjectFileName; }, &program},
-                               main);
+        // The profile window edits the document's line; the main window's modified mark
+        // follows the document.
+        w.FormProfile = new TFormProfile(
+            ProfileHost {&main->Document(), [main] { main->FormToProject(); }, &program}, main);
         MakeOrdinaryWindow(w.FormProfile, main);
         QObject::connect(main, &TFormMain::ProjectReplaced, w.FormProfile,
                          &TFormProfile::ProjectReplaced);
-        QObject::connect(w.FormProfile, &TFormProfile::LineChanged, main,
-                         &TFormMain::ShowModifiedMark);
     } catch (...) {
         DestroyAppWindows();
         throw;

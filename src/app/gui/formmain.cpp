@@ -1,5 +1,7 @@
 #include "gui/formmain.h"
 
+#include "gui/document/projectdocument.h"
+
 #include "calc/preparation.h"
 #include "calc/project_args.h"
 #include "catalogue/catalogue.h"
@@ -8,6 +10,7 @@
 #include "gui/appwindows.h"
 #include "gui/catalogue/formwiresbase.h"
 #include "gui/dialogfolders.h"
+#include "gui/document/projectdocument.h"
 #include "gui/fieldchecks.h"
 #include "gui/formabout.h"
 #include "gui/formklimatkoef.h"
@@ -49,6 +52,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMimeData>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
@@ -149,14 +153,25 @@ QString RecentEntryText(int number, const QString &path, const QFontMetrics &met
 
 TFormMain::TFormMain(ProgramContext &context, QWidget *parent)
     : QMainWindow(parent)
+    , m_document(new ProjectDocument(this))
+    , CurProject(m_document->Project())
     , m_program(context)
     , m_ui(std::make_unique<Ui_FormMain>())
     , m_calcDriver(DefaultCalcDriver())
 {
     // Numbers are shown and read with "." whatever the regional settings say.
     QLocale::setDefault(QLocale::c());
-    CurProject.SetDefaults();
     SavedProject.Assign(CurProject);
+    connect(m_document, &ProjectDocument::projectReplaced, this, &TFormMain::DocumentReplaced);
+    connect(m_document, &ProjectDocument::modifiedChanged, this, &TFormMain::ShowModifiedMark);
+    connect(m_document, &ProjectDocument::fileNameChanged, this, [this] {
+        ShowTitle();
+        ShowProjectName();
+    });
+    for (auto announce : {&ProjectDocument::fieldsChanged, &ProjectDocument::coefficientsChanged,
+                          &ProjectDocument::templatesChanged, &ProjectDocument::sectionsChanged,
+                          &ProjectDocument::lineChanged})
+        connect(m_document, announce, this, &TFormMain::ShowModifiedMark);
 
     m_ui->setupUi(this);
     ConnectUi();
@@ -180,6 +195,20 @@ TFormMain::~TFormMain()
     // signals: it must not call back into a window that is no longer a TFormMain.
     for (QObject *child : findChildren<QObject *>())
         QObject::disconnect(child, nullptr, this, nullptr);
+    // The windows made over the document go before it (children die in the order made, and
+    // the document was made first).
+    QList<QPointer<QWidget>> windows;
+    for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow())
+            windows.append(child);
+    }
+    for (const QPointer<QWidget> &window : windows)
+        delete window.data();
+}
+
+QString TFormMain::ProjectFileName() const
+{
+    return m_document->FileName();
 }
 
 CalcDriver TFormMain::DefaultCalcDriver() const
@@ -188,7 +217,7 @@ CalcDriver TFormMain::DefaultCalcDriver() const
     // written in); the report is named after the open project.
     return [this](const TProject &project, const PreparedCalculation &prepared) {
         DesktopReport report(ApplicationDir(), m_program.Language(),
-                             static_cast<int>(m_program.Units()), ProjectNameOf(ProjectFileName));
+                             static_cast<int>(m_program.Units()), ProjectNameOf(ProjectFileName()));
         return report.Run(project, prepared.wire, prepared.args);
     };
 }
@@ -412,7 +441,8 @@ void TFormMain::ShowModifiedMark()
     TDAT shown = CurProject.Dat;
     FieldsToDat(shown);
     const TFormStringing *stringing = Windows().FormStringing;
-    setWindowModified((stringing && !stringing->UnacceptedSpans().isEmpty())
+    setWindowModified(m_document->IsModified()
+                      || (stringing && !stringing->UnacceptedSpans().isEmpty())
                       || !AsFileKeepsIt(shown).IsEqual(AsFileKeepsIt(SavedProject.Dat))
                       || !CurProject.Koef.IsEqual(SavedProject.Koef)
                       || !CurProject.Shablons.IsEqual(SavedProject.Shablons)
@@ -462,8 +492,8 @@ QString TFormMain::ProjectNameOf(const QString &path)
 // The file name first, so that a narrow title bar still shows it and the modified mark.
 void TFormMain::ShowTitle()
 {
-    const QString name
-        = ProjectFileName.isEmpty() ? UiText("Untitled") : QFileInfo(ProjectFileName).fileName();
+    const QString fileName = ProjectFileName();
+    const QString name = fileName.isEmpty() ? UiText("Untitled") : QFileInfo(fileName).fileName();
     setWindowTitle(name + QStringLiteral("[*] - ") + AppTitle + QStringLiteral(" - ")
                    + UiText("Mechanical_calculation"));
 }
@@ -471,15 +501,16 @@ void TFormMain::ShowTitle()
 void TFormMain::ShowProjectName()
 {
     // A project never saved has no name, and an empty box says nothing.
-    m_ui->panelProjectName->setVisible(!ProjectFileName.isEmpty());
-    m_ui->panelProjectName->setText(ProjectFileName.isEmpty()
-                                        ? QString()
-                                        : UiText("Project") + QStringLiteral(": ")
-                                            + ProjectNameOf(ProjectFileName));
+    const QString fileName = ProjectFileName();
+    m_ui->panelProjectName->setVisible(!fileName.isEmpty());
+    m_ui->panelProjectName->setText(fileName.isEmpty() ? QString()
+                                                       : UiText("Project") + QStringLiteral(": ")
+                                            + ProjectNameOf(fileName));
 }
 
 void TFormMain::MarkSaved()
 {
+    m_document->MarkSaved(ProjectFileName());
     SavedProject.Assign(CurProject);
     ShowTitle();
     setWindowModified(false);
@@ -663,7 +694,7 @@ void TFormMain::ActProfileExecute()
 TemplateHost TFormMain::TemplateHostOf()
 {
     return TemplateHost {[this]() -> TProject & { return CurProject; },
-                         [this] { return ProjectFileName; }, [this] { FormToProject(); },
+                         [this] { return ProjectFileName(); }, [this] { FormToProject(); },
                          [this] { return ShownProject(); }};
 }
 
@@ -720,8 +751,13 @@ void TFormMain::ActNewProject()
 {
     if (!SaveProjectDlg())
         return;
-    ProjectFileName.clear();
-    CurProject.SetDefaults();
+    TProject fresh;
+    fresh.SetDefaults();
+    m_document->Replace(fresh, QString());
+}
+
+void TFormMain::DocumentReplaced()
+{
     ProjectToForm();
     ShowProjectName();
     MarkSaved();
@@ -763,14 +799,9 @@ void TFormMain::ReadProjectFile(const QString &path)
                      + ErrorMessage(e))
                         .toStdString());
     }
-    ProjectFileName = path;
-    CurProject.Assign(opened);
-    ProjectToForm();
-    ShowProjectName();
-    MarkSaved();
+    m_document->Replace(opened, path);
     AddRecentProject(path);
     ShowRecentProjects();
-    emit ProjectReplaced();
 }
 
 void TFormMain::ShowRecentProjects()
@@ -871,7 +902,7 @@ bool TFormMain::SaveProjectNow()
 {
     if (!MaySaveSpans())
         return false;
-    if (ProjectFileName.isEmpty()) {
+    if (ProjectFileName().isEmpty()) {
         FileDialogRequest request = ProjectDialog("Save_project_title");
         request.fileName = m_saveDialogFile;
         PrepareDialogFolder(request, FileKind::Project, DialogUse::Save);
@@ -879,16 +910,10 @@ bool TFormMain::SaveProjectNow()
         if (path.isEmpty())
             return false;
         m_saveDialogFile = path;
-        ProjectFileName = path;
-        try {
-            WriteProjectFile();
-        } catch (...) {
-            ProjectFileName.clear();
-            throw;
-        }
+        WriteProjectFile(path);
         return true;
     }
-    WriteProjectFile();
+    WriteProjectFile(ProjectFileName());
     return true;
 }
 
@@ -907,32 +932,27 @@ void TFormMain::ActProjectSaveAsExecute()
     if (!MaySaveSpans())
         return;
     FileDialogRequest request = ProjectDialog("Save_project_title");
-    request.fileName = ProjectFileName;
+    request.fileName = ProjectFileName();
     PrepareDialogFolder(request, FileKind::Project, DialogUse::Save);
     const QString path = CurrentPrompts().SaveFileName(request);
     if (path.isEmpty())
         return;
     m_saveDialogFile = path;
-    const QString previous = ProjectFileName;
-    ProjectFileName = path;
-    try {
-        WriteProjectFile();
-    } catch (...) {
-        ProjectFileName = previous;
-        throw;
-    }
+    WriteProjectFile(path);
 }
 
-void TFormMain::WriteProjectFile()
+void TFormMain::WriteProjectFile(const QString &path)
 {
     FormToProject();
-    SaveProject(ProjectFileName.toStdString(), CurProject);
-    RememberDialogFolder(FileKind::Project, ProjectFileName);
+    SaveProject(path.toStdString(), CurProject);
+    // Written: the file is the project's from here on.
+    m_document->SetFileName(path);
+    RememberDialogFolder(FileKind::Project, path);
     ShowProjectName();
     MarkSaved();
-    AddRecentProject(ProjectFileName);
+    AddRecentProject(path);
     ShowRecentProjects();
-    AnnounceWrittenFile(ProjectFileName);
+    AnnounceWrittenFile(path);
     CurrentPrompts().Message(UiText("File_saved"));
 }
 

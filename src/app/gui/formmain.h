@@ -18,6 +18,7 @@ enum class NaprPage;
 struct Ui_FormMain;
 class ResultsPane;
 class ProgramContext;
+class ProjectDocument;
 
 // Runs a full calculation of project, prepared by PrepareCalculation (its wire and arguments),
 // with its report (DesktopReport): the results, or nullopt when the report's save dialog was
@@ -36,8 +37,15 @@ public:
     explicit TFormMain(ProgramContext &context, QWidget *parent = nullptr);
     ~TFormMain() override;
 
-    TProject CurProject;
-    QString ProjectFileName; // full path; empty for a project never saved or opened
+private:
+    ProjectDocument *m_document; // the open project; made first, before CurProject names it
+
+public:
+    // The open project, its file, its undo stack and its modified state.
+    ProjectDocument &Document() const { return *m_document; }
+    TProject &CurProject; // the document's project
+    // Full path; empty for a project never saved or opened.
+    QString ProjectFileName() const;
 
     void ProjectToForm();
     void FormToProject();
@@ -49,11 +57,13 @@ public:
     // "D:/Work/Line 10.vlp" -> "Line 10"; "A.B.vlp" -> "A"; "" -> "".
     static QString ProjectNameOf(const QString &path);
 
-    // True when the fields or the project differ from the copy taken at the last new, open
-    // or save (takes the fields into the project first). Sets the modified mark.
+    // True when the document holds steps not saved, or the fields or the project differ from
+    // the copy taken at the last new, open or save (takes the fields into the project first).
+    // Sets the modified mark.
     bool IsModified();
-    // The title's modified mark ("*"): whether the fields as typed, the coefficients or the
-    // templates differ from the saved copy. Cheap; runs after every change, touches nothing.
+    // The title's modified mark ("*"): the document away from its clean state, or the fields
+    // as typed, the coefficients or the templates different from the saved copy. Cheap; runs
+    // after every change, touches nothing.
     void ShowModifiedMark();
     // The project as it stands becomes the saved copy (after new, open and save).
     void MarkSaved();
@@ -114,6 +124,10 @@ private:
     // Takes a drag or drop of a project file: accepts it, and for a drop opens the file.
     bool TakeProjectDrop(QDropEvent *event);
 
+    // The document's project afresh (after new and open): the fields, the name, the saved
+    // copy; then ProjectReplaced for the windows that still hear it from here.
+    void DocumentReplaced();
+
     void ActSaveProject();
     void ActProjectSaveAsExecute();
     void ActCalcProjectExecute();
@@ -136,7 +150,8 @@ private:
     // False, with the refusal that names the span, while the stringing window holds a span
     // that is no number (it is not in the project, and saving would drop it).
     bool MaySaveSpans();
-    void WriteProjectFile();
+    // Writes the project to path; on success path is the document's file.
+    void WriteProjectFile(const QString &path);
     bool FormCloseQuery();
     void FormClose();
     void ShowProjectName();
