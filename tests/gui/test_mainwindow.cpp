@@ -805,8 +805,10 @@ private slots:
         for (QAction *menu : Main()->menuBar()->actions())
             menus << menu->menu()->objectName();
         QCOMPARE(menus,
-                 (QStringList {"MI_Project", "MI_Calculation", "MI_View", "MI_Reference", "MI_CAD",
-                               "MI_Setting", "MI_Help"}));
+                 (QStringList {"MI_Project", "MI_Edit", "MI_Calculation", "MI_View", "MI_Reference",
+                               "MI_CAD", "MI_Setting", "MI_Help"}));
+        QCOMPARE(Action("ActUndo")->shortcut(), QKeySequence(QKeySequence::Undo));
+        QCOMPARE(Action("ActRedo")->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
         QCOMPARE(Main()->findChild<QMenu *>("MI_CAD")->title(), "Cad");
     }
 

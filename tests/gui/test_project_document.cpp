@@ -39,7 +39,7 @@ private slots:
 
         TDAT after = before;
         after.T_Max = before.T_Max + 5;
-        document.EditFields(after, QStringLiteral("T max"));
+        document.EditFields(after, QStringLiteral("Edit"), QStringLiteral("T_Max"));
         QCOMPARE(document.Project().Dat.T_Max, before.T_Max + 5);
         QVERIFY(document.IsModified());
         QCOMPARE(fields.count(), 1);
@@ -64,23 +64,23 @@ private slots:
         QVERIFY(document.IsModified());
     }
 
-    // Typing into one field is one step; another field starts a step of its own; an edit that
-    // changes nothing is no step; typing back to the start leaves no step.
+    // Typing into one field is one step; another field (another merge key) starts a step of
+    // its own; an edit that changes nothing is no step; typing back to the start leaves none.
     void editsOfOneFieldMergeAndEmptyEditsAreNoSteps()
     {
         ProjectDocument document;
         const TDAT start = document.Project().Dat;
         TDAT dat = start;
-        document.EditFields(dat, QStringLiteral("T max"));
+        document.EditFields(dat, QStringLiteral("Edit"), QStringLiteral("T_Max"));
         QCOMPARE(document.UndoStack()->count(), 0);
 
         dat.T_Max = 1;
-        document.EditFields(dat, QStringLiteral("T max"));
+        document.EditFields(dat, QStringLiteral("Edit"), QStringLiteral("T_Max"));
         dat.T_Max = 12;
-        document.EditFields(dat, QStringLiteral("T max"));
+        document.EditFields(dat, QStringLiteral("Edit"), QStringLiteral("T_Max"));
         QCOMPARE(document.UndoStack()->count(), 1);
         dat.T_Min = -45;
-        document.EditFields(dat, QStringLiteral("T min"));
+        document.EditFields(dat, QStringLiteral("Edit"), QStringLiteral("T_Min"));
         QCOMPARE(document.UndoStack()->count(), 2);
 
         document.UndoStack()->undo();
@@ -93,9 +93,9 @@ private slots:
         ProjectDocument back;
         TDAT typed = back.Project().Dat;
         typed.Shag += 10;
-        back.EditFields(typed, QStringLiteral("Step"));
+        back.EditFields(typed, QStringLiteral("Edit"), QStringLiteral("Shag"));
         typed.Shag -= 10;
-        back.EditFields(typed, QStringLiteral("Step"));
+        back.EditFields(typed, QStringLiteral("Edit"), QStringLiteral("Shag"));
         QCOMPARE(back.UndoStack()->count(), 0);
         QVERIFY(!back.IsModified());
     }
@@ -163,7 +163,7 @@ private slots:
         ProjectDocument document;
         TDAT dat = document.Project().Dat;
         dat.T_Max = 33;
-        document.EditFields(dat, QStringLiteral("T max"));
+        document.EditFields(dat, QStringLiteral("Edit"), QStringLiteral("T_Max"));
         QVERIFY(document.IsModified());
 
         QSignalSpy replaced(&document, &ProjectDocument::projectReplaced);

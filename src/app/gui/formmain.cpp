@@ -38,6 +38,7 @@
 #include "l10n/localization.h"
 #include "l10n/units.h"
 
+#include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QButtonGroup>
@@ -51,13 +52,16 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
+#include <QUndoStack>
 #include <QUrl>
 
 #include <climits>
@@ -116,17 +120,6 @@ std::optional<double> SectionOf(const TWiresList &catalogue, const std::string &
     return std::nullopt;
 }
 
-// The input record as a project file keeps it: the tension pair not chosen is derived, and
-// the file holds 0 for it.
-TDAT AsFileKeepsIt(TDAT dat)
-{
-    if (NaprPageOf(dat.NaprPage) == NaprPage::Stresses)
-        dat.Tag_Max = dat.Tag_Srg = 0;
-    else
-        dat.Napr_Max = dat.Napr_srg = 0;
-    return dat;
-}
-
 // The first local project file among the dragged files, or "".
 QString DraggedProjectFile(const QMimeData *mime)
 {
@@ -172,9 +165,14 @@ TFormMain::TFormMain(ProgramContext &context, QWidget *parent)
                           &ProjectDocument::templatesChanged, &ProjectDocument::sectionsChanged,
                           &ProjectDocument::lineChanged})
         connect(m_document, announce, this, &TFormMain::ShowModifiedMark);
+    connect(m_document, &ProjectDocument::fieldsChanged, this, [this] {
+        if (!m_recordingFields)
+            ShowDocumentFields();
+    });
 
     m_ui->setupUi(this);
     ConnectUi();
+    MakeEditMenu();
     ProjectToForm();
     WatchChanges();
     ShowRecentProjects();
@@ -256,14 +254,83 @@ void TFormMain::ConnectUi()
     // The fields would take a dropped file's name as text.
     for (QLineEdit *edit : findChildren<QLineEdit *>())
         edit->installEventFilter(this);
-    connect(m_ui->regimeButtons, &QButtonGroup::idClicked, this, [this] {
-        RgCalcRegimeClick();
-        ShowModifiedMark();
-    });
-    connect(m_ui->pcNapr, &QTabWidget::currentChanged, this, [this] {
-        PcNaprChange();
-        ShowModifiedMark();
-    });
+    connect(m_ui->regimeButtons, &QButtonGroup::idClicked, this, [this] { RegimeChosen(); });
+    // The page shown is the input's form (FieldsToDat takes it).
+    connect(m_ui->pcNapr, &QTabWidget::currentChanged, this,
+            [this] { RecordFields(QStringLiteral("NaprPage")); });
+}
+
+void TFormMain::MakeEditMenu()
+{
+    QUndoStack *stack = m_document->UndoStack();
+    m_editMenu = new QMenu(this);
+    m_editMenu->setObjectName(QStringLiteral("MI_Edit"));
+    menuBar()->insertMenu(m_ui->miCalculation->menuAction(), m_editMenu);
+    m_undoAction = m_editMenu->addAction(QString());
+    m_undoAction->setObjectName(QStringLiteral("ActUndo"));
+    m_undoAction->setShortcut(QKeySequence::Undo);
+    m_redoAction = m_editMenu->addAction(QString());
+    m_redoAction->setObjectName(QStringLiteral("ActRedo"));
+    m_redoAction->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence::Redo});
+    m_undoAction->setEnabled(false);
+    m_redoAction->setEnabled(false);
+    connect(stack, &QUndoStack::canUndoChanged, m_undoAction, &QAction::setEnabled);
+    connect(stack, &QUndoStack::canRedoChanged, m_redoAction, &QAction::setEnabled);
+    connect(stack, &QUndoStack::undoTextChanged, this, [this] { RetranslateEditMenu(); });
+    connect(stack, &QUndoStack::redoTextChanged, this, [this] { RetranslateEditMenu(); });
+    connect(m_undoAction, &QAction::triggered, this,
+            [stack] { Guarded([stack] { stack->undo(); }); });
+    connect(m_redoAction, &QAction::triggered, this,
+            [stack] { Guarded([stack] { stack->redo(); }); });
+    RetranslateEditMenu();
+}
+
+void TFormMain::RetranslateEditMenu()
+{
+    const QUndoStack *stack = m_document->UndoStack();
+    m_editMenu->setTitle(UiText("Menu_edit"));
+    // "Undo Move tower 3": the step the action takes back, when there is one.
+    auto named = [](const QString &action, const QString &step) {
+        return step.isEmpty() ? action : action + QLatin1Char(' ') + step;
+    };
+    m_undoAction->setText(named(UiText("Undo_action"), stack->undoText()));
+    m_redoAction->setText(named(UiText("Redo_action"), stack->redoText()));
+}
+
+void TFormMain::RegimeChosen()
+{
+    TDAT after = CurProject.Dat;
+    FieldsToDat(after);
+    ApplyRegimeChoice(after, static_cast<RegimeChoice>(m_ui->regimeButtons->checkedId()));
+    RecordDat(after, QStringLiteral("Regime"));
+}
+
+void TFormMain::RecordFields(const QString &field)
+{
+    if (m_showingFields)
+        return;
+    TDAT after = CurProject.Dat;
+    FieldsToDat(after);
+    RecordDat(after, field);
+}
+
+void TFormMain::RecordDat(const TDAT &after, const QString &field)
+{
+    const QScopedValueRollback<bool> recording(m_recordingFields, true);
+    m_document->EditFields(after, UiText("Undo_fields"), field);
+}
+
+void TFormMain::ShowDocumentFields()
+{
+    // The mode choice that gives the project's modes, when one does.
+    for (QAbstractButton *button : m_ui->regimeButtons->buttons()) {
+        TDAT probe = CurProject.Dat;
+        ApplyRegimeChoice(probe, static_cast<RegimeChoice>(m_ui->regimeButtons->id(button)));
+        if (probe.RegimeFlags == CurProject.Dat.RegimeFlags)
+            button->setChecked(true);
+    }
+    ProjectToForm();
 }
 
 // The first display sets up texts and fields before the window appears, so that it appears
@@ -313,13 +380,15 @@ void TFormMain::DeriveUnchosenTensions()
     }
 }
 
-void TFormMain::LinkTensions(NaprPage typed)
+void TFormMain::LinkTensions(NaprPage typed, const QString &field)
 {
     const std::optional<double> section
         = SectionOf(m_program.Catalogue(), m_ui->provod->text().toStdString());
     if (!section)
         return;
-    TDAT &dat = CurProject.Dat;
+    TDAT dat = CurProject.Dat;
+    FieldsToDat(dat);
+    const QScopedValueRollback<bool> showing(m_showingFields, true);
     const struct
     {
         DecimalField *stressField, *forceField;
@@ -343,10 +412,12 @@ void TFormMain::LinkTensions(NaprPage typed)
             pair.stressField->setValue(m_program.Factors().stress * pair.stress);
         }
     }
+    RecordDat(dat, field);
 }
 
 void TFormMain::ProjectToForm()
 {
+    const QScopedValueRollback<bool> showing(m_showingFields, true);
     DeriveUnchosenTensions();
     const TDAT &dat = CurProject.Dat;
     m_ui->provod->setText(QString::fromStdString(dat.Provod));
@@ -382,7 +453,9 @@ void TFormMain::FormToProject()
     }
     for (IntegerField *field : {m_ui->minProl, m_ui->maxProl, m_ui->shag})
         field->Commit();
-    FieldsToDat(CurProject.Dat);
+    TDAT after = CurProject.Dat;
+    FieldsToDat(after);
+    RecordDat(after, QString());
 }
 
 TProject TFormMain::ShownProject() const
@@ -420,34 +493,46 @@ void TFormMain::WatchChanges()
     for (DecimalField *field :
          {m_ui->tMax, m_ui->tMin, m_ui->tSrg, m_ui->tvmax, m_ui->tGbw, m_ui->tGsw, m_ui->vMax,
           m_ui->vgol, m_ui->tols, m_ui->naprMax, m_ui->naprSrg, m_ui->tagMax, m_ui->tagSrg}) {
-        connect(field, &DecimalField::Edited, this, &TFormMain::ShowModifiedMark);
-        connect(field, &DecimalField::valueChanged, this, &TFormMain::ShowModifiedMark);
+        // Each key is a change of the project (one step per field typed into).
+        auto record = [this, field] {
+            RecordFields(field->objectName());
+            ShowModifiedMark();
+        };
+        connect(field, &DecimalField::Edited, this, record);
+        connect(field, &DecimalField::valueChanged, this, record);
     }
     for (IntegerField *field : {m_ui->minProl, m_ui->maxProl, m_ui->shag}) {
-        connect(field, &IntegerField::Edited, this, &TFormMain::ShowModifiedMark);
-        connect(field, &IntegerField::valueChanged, this, &TFormMain::ShowModifiedMark);
+        auto record = [this, field] {
+            RecordFields(field->objectName());
+            ShowModifiedMark();
+        };
+        connect(field, &IntegerField::Edited, this, record);
+        connect(field, &IntegerField::valueChanged, this, record);
     }
-    connect(m_ui->provod, &QLineEdit::textChanged, this, &TFormMain::ShowModifiedMark);
+    connect(m_ui->provod, &QLineEdit::textChanged, this, [this] {
+        RecordFields(m_ui->provod->objectName());
+        ShowModifiedMark();
+    });
     // One input in two forms: typing on either page gives the other, over the wire's section.
     for (DecimalField *field : {m_ui->naprMax, m_ui->naprSrg})
-        connect(field, &DecimalField::Edited, this, [this] { LinkTensions(NaprPage::Stresses); });
+        connect(field, &DecimalField::Edited, this,
+                [this, field] { LinkTensions(NaprPage::Stresses, field->objectName()); });
     for (DecimalField *field : {m_ui->tagMax, m_ui->tagSrg})
-        connect(field, &DecimalField::Edited, this, [this] { LinkTensions(NaprPage::Forces); });
-    connect(m_ui->provod, &QLineEdit::textEdited, this, [this] { LinkTensions(ShownNaprPage()); });
+        connect(field, &DecimalField::Edited, this,
+                [this, field] { LinkTensions(NaprPage::Forces, field->objectName()); });
+    connect(m_ui->provod, &QLineEdit::textEdited, this,
+            [this] { LinkTensions(ShownNaprPage(), m_ui->provod->objectName()); });
 }
 
 void TFormMain::ShowModifiedMark()
 {
-    TDAT shown = CurProject.Dat;
-    FieldsToDat(shown);
+    // The fields, the coefficients and the line change through the document; the templates
+    // and the sections are still edited in place, and compared with the saved copy.
     const TFormStringing *stringing = Windows().FormStringing;
     setWindowModified(m_document->IsModified()
                       || (stringing && !stringing->UnacceptedSpans().isEmpty())
-                      || !AsFileKeepsIt(shown).IsEqual(AsFileKeepsIt(SavedProject.Dat))
-                      || !CurProject.Koef.IsEqual(SavedProject.Koef)
                       || !CurProject.Shablons.IsEqual(SavedProject.Shablons)
-                      || !CurProject.Sections.IsEqual(SavedProject.Sections)
-                      || !(CurProject.Line == SavedProject.Line));
+                      || !CurProject.Sections.IsEqual(SavedProject.Sections));
     emit InputChanged();
 }
 
@@ -456,22 +541,20 @@ void TFormMain::RgCalcRegimeClick()
     ApplyRegimeChoice(CurProject.Dat, static_cast<RegimeChoice>(m_ui->regimeButtons->checkedId()));
 }
 
-void TFormMain::PcNaprChange()
-{
-    CurProject.Dat.NaprPage = static_cast<int>(ShownNaprPage());
-}
-
 void TFormMain::ApplyLanguage()
 {
     ApplyQtTranslations(m_program.Language());
     ShowTitle();
     m_ui->retranslateUi(this);
+    RetranslateEditMenu();
     ShowProjectName();
     ApplyUnits();
 }
 
 void TFormMain::ApplyUnits()
 {
+    // The fields change their form, not the project.
+    const QScopedValueRollback<bool> showing(m_showingFields, true);
     m_ui->retranslateUnits(m_program.Units());
     if (m_resultsPane)
         m_resultsPane->ApplyLanguage();
@@ -645,8 +728,7 @@ void TFormMain::ProvodButtonClick()
         if (!wire.Name.empty())
             m_ui->provod->setText(QString::fromStdString(wire.Name));
     }
-    LinkTensions(ShownNaprPage());
-    PcNaprChange();
+    LinkTensions(ShownNaprPage(), m_ui->provod->objectName());
 }
 
 void TFormMain::ButKlimatParamClick()
@@ -655,9 +737,11 @@ void TFormMain::ButKlimatParamClick()
     dialog->LoadKoef(CurProject.Koef);
     dialog->FormShow();
     if (CurrentPrompts().Exec(*dialog) != QDialog::Rejected) {
-        dialog->StoreKoef(CurProject.Koef);
+        TKlimatKoef koef = CurProject.Koef;
+        dialog->StoreKoef(koef);
         // The coefficients are now the ones confirmed, not the defaults of a damaged file.
         CurProject.KoefFallbackLine = 0;
+        m_document->EditCoefficients(koef, UiText("Undo_coefficients"));
     }
     ShowModifiedMark();
 }

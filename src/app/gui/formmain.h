@@ -132,7 +132,8 @@ private:
     void ActProjectSaveAsExecute();
     void ActCalcProjectExecute();
     void RgCalcRegimeClick();
-    void PcNaprChange();
+    // A mode choice clicked: the modes it gives as one step.
+    void RegimeChosen();
     void ProvodButtonClick();
     void ButKlimatParamClick();
     void ActExitExecute();
@@ -163,8 +164,17 @@ private:
     // The warnings of the input as it stands (PrepareCalculation) in the notes of their fields.
     void ShowFieldWarnings();
     // The tension pair of the page not typed on, from the one typed on, over the section of
-    // the wire in its field (nothing without one).
-    void LinkTensions(NaprPage typed);
+    // the wire in its field (nothing without one); the pair joins the step of field.
+    void LinkTensions(NaprPage typed, const QString &field);
+    // The fields as they stand into the document as a step (field names it: typing into one
+    // field is one step); nothing while the fields are being filled from the project.
+    void RecordFields(const QString &field);
+    void RecordDat(const TDAT &after, const QString &field);
+    // An undo or redo of the fields: the fields show the project's input again.
+    void ShowDocumentFields();
+    // Edit → Undo / Redo over the document's stack.
+    void MakeEditMenu();
+    void RetranslateEditMenu();
     // A pair of 0 not chosen (as a file holds it) derived from the chosen one.
     void DeriveUnchosenTensions();
     // Focus and selection on the field whose label has this string-table key.
@@ -180,6 +190,11 @@ private:
     bool m_closed = false;
     QString m_saveDialogFile; // the save dialog's file name box as the dialog last left it
     ResultsPane *m_resultsPane = nullptr;
+    bool m_showingFields = false; // the fields are being filled: their signals record nothing
+    bool m_recordingFields = false; // a step of the fields is being pushed: they show it
+    QMenu *m_editMenu = nullptr;
+    QAction *m_undoAction = nullptr;
+    QAction *m_redoAction = nullptr;
 };
 
 } // namespace velmora

@@ -7,6 +7,12 @@ namespace velmora {
 // are filled in by the windows.
 void RegisterDesktopTexts()
 {
+    // The main window's Edit menu; an action's text is followed by the step it takes.
+    AddText("Menu_edit", "Edit;Правка");
+    AddText("Undo_action", "Undo;Отменить");
+    AddText("Redo_action", "Redo;Повторить");
+    AddText("Undo_fields", "input;ввод данных");
+    AddText("Undo_coefficients", "coefficients;коэффициенты");
     AddText("Insert_span", "Insert span;Вставить пролёт");
     AddText("Delete_span", "Delete span;Удалить пролёт");
     // %1 the number of spans read, %2 the spans as read.

@@ -32,7 +32,7 @@ public:
     using Announce = void (ProjectDocument::*)();
 
     PartCommand(ProjectDocument *document, Part TProject::*member, Announce announce, Part before,
-                Part after, const QString &text, int id = -1)
+                Part after, const QString &text, int id = -1, QString mergeKey = {})
         : QUndoCommand(text)
         , m_document(document)
         , m_member(member)
@@ -40,6 +40,7 @@ public:
         , m_before(std::move(before))
         , m_after(std::move(after))
         , m_id(id)
+        , m_mergeKey(std::move(mergeKey))
     {
     }
     void undo() override { Apply(m_before); }
@@ -47,10 +48,10 @@ public:
     int id() const override { return m_id; }
     bool mergeWith(const QUndoCommand *other) override
     {
-        // Only commands of the same id reach here (QUndoStack compares them first); the text
-        // names the field, and edits of another field are steps of their own.
+        // Only commands of the same id reach here (QUndoStack compares them first); edits of
+        // another field are steps of their own.
         const auto *next = static_cast<const PartCommand *>(other);
-        if (next->text() != text())
+        if (next->m_mergeKey != m_mergeKey)
             return false;
         m_after = next->m_after;
         // A merge back to the start undoes nothing: the step goes.
@@ -70,6 +71,7 @@ private:
     Announce m_announce;
     Part m_before, m_after;
     int m_id;
+    QString m_mergeKey;
 };
 
 namespace {
@@ -77,11 +79,12 @@ namespace {
 template<class Part>
 void PushPart(QUndoStack *stack, ProjectDocument *document, Part TProject::*member,
               typename PartCommand<Part>::Announce announce, const Part &before, const Part &after,
-              const QString &text, int id = -1)
+              const QString &text, int id = -1, const QString &mergeKey = {})
 {
     if (SamePart(after, before))
         return;
-    stack->push(new PartCommand<Part>(document, member, announce, before, after, text, id));
+    stack->push(
+        new PartCommand<Part>(document, member, announce, before, after, text, id, mergeKey));
 }
 
 } // namespace
@@ -125,10 +128,10 @@ void ProjectDocument::SetFileName(const QString &fileName)
     emit fileNameChanged(m_fileName);
 }
 
-void ProjectDocument::EditFields(const TDAT &after, const QString &text)
+void ProjectDocument::EditFields(const TDAT &after, const QString &text, const QString &mergeKey)
 {
     PushPart(m_undo, this, &TProject::Dat, &ProjectDocument::fieldsChanged, m_project.Dat, after,
-             text, FieldEditId);
+             text, FieldEditId, mergeKey);
 }
 
 void ProjectDocument::EditCoefficients(const TKlimatKoef &after, const QString &text)

@@ -38,8 +38,8 @@ public:
     void SetFileName(const QString &fileName);
 
     // The edits, each one step on the stack, none when after equals the project's part.
-    // Edits in a row of one field (the same text) merge into one step.
-    void EditFields(const TDAT &after, const QString &text);
+    // Field edits in a row with the same mergeKey (a field's name) merge into one step.
+    void EditFields(const TDAT &after, const QString &text, const QString &mergeKey = {});
     void EditCoefficients(const TKlimatKoef &after, const QString &text);
     void EditTemplates(const TShablonList &after, const QString &text);
     void EditSections(const TSectionList &after, const QString &text);
