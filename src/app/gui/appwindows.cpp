@@ -107,8 +107,6 @@ void CreateAppWindows(ProgramContext &program, const std::function<void(int posi
                          [list = w.FormSpisokShabloni, main = w.FormMain] {
                              list->RefreshList(main->CurProject.Shablons);
                          });
-        QObject::connect(w.FormSpisokShabloni, &TFormSpisokShabloni::TemplatesChanged, w.FormMain,
-                         &TFormMain::ShowModifiedMark);
         // The list is modeless: its preview follows the fields and the catalogue.
         QObject::connect(w.FormMain, &TFormMain::InputChanged, w.FormSpisokShabloni,
                          &TFormSpisokShabloni::UpdatePreview);

@@ -526,12 +526,11 @@ void TFormMain::WatchChanges()
 
 void TFormMain::ShowModifiedMark()
 {
-    // The fields, the coefficients and the line change through the document; the templates
-    // and the sections are still edited in place, and compared with the saved copy.
+    // Everything but the sections changes through the document; the sections are still edited
+    // in place and compared with the saved copy, and spans typed that are no number count.
     const TFormStringing *stringing = Windows().FormStringing;
     setWindowModified(m_document->IsModified()
                       || (stringing && !stringing->UnacceptedSpans().isEmpty())
-                      || !CurProject.Shablons.IsEqual(SavedProject.Shablons)
                       || !CurProject.Sections.IsEqual(SavedProject.Sections));
     emit InputChanged();
 }
@@ -777,8 +776,7 @@ void TFormMain::ActProfileExecute()
 
 TemplateHost TFormMain::TemplateHostOf()
 {
-    return TemplateHost {[this]() -> TProject & { return CurProject; },
-                         [this] { return ProjectFileName(); }, [this] { FormToProject(); },
+    return TemplateHost {m_document, [this] { FormToProject(); },
                          [this] { return ShownProject(); }};
 }
 

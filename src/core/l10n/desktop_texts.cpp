@@ -13,6 +13,9 @@ void RegisterDesktopTexts()
     AddText("Redo_action", "Redo;Повторить");
     AddText("Undo_fields", "input;ввод данных");
     AddText("Undo_coefficients", "coefficients;коэффициенты");
+    AddText("Undo_template_new", "new template;новый шаблон");
+    AddText("Undo_template_edit", "template edit;изменение шаблона");
+    AddText("Undo_template_delete", "template deletion;удаление шаблона");
     AddText("Insert_span", "Insert span;Вставить пролёт");
     AddText("Delete_span", "Delete span;Удалить пролёт");
     // %1 the number of spans read, %2 the spans as read.
