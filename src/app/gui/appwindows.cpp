@@ -114,11 +114,8 @@ void CreateAppWindows(ProgramContext &program, const std::function<void(int posi
         w.FormKlimatKoef = new TFormKlimatKoef(w.FormMain);
         next();
         TFormMain *main = w.FormMain;
-        w.FormStringing
-            = new TFormStringing(StringingHost {[main]() -> TProject & { return main->CurProject; },
-                                                [main] { return main->ProjectFileName(); },
-                                                [main] { main->FormToProject(); }, &program},
-                                 main);
+        w.FormStringing = new TFormStringing(
+            StringingHost {&main->Document(), [main] { main->FormToProject(); }, &program}, main);
         QObject::connect(main, &TFormMain::ProjectReplaced, w.FormStringing,
                          &TFormStringing::ProjectReplaced);
         QObject::connect(w.FormStringing, &TFormStringing::SectionsChanged, main,

@@ -120,6 +120,17 @@ std::optional<double> SectionOf(const TWiresList &catalogue, const std::string &
     return std::nullopt;
 }
 
+// The input record as a project file keeps it: the tension pair not chosen is derived, and
+// the file holds 0 for it.
+TDAT AsFileKeepsIt(TDAT dat)
+{
+    if (NaprPageOf(dat.NaprPage) == NaprPage::Stresses)
+        dat.Tag_Max = dat.Tag_Srg = 0;
+    else
+        dat.Napr_Max = dat.Napr_srg = 0;
+    return dat;
+}
+
 // The first local project file among the dragged files, or "".
 QString DraggedProjectFile(const QMimeData *mime)
 {
@@ -526,12 +537,17 @@ void TFormMain::WatchChanges()
 
 void TFormMain::ShowModifiedMark()
 {
-    // Everything but the sections changes through the document; the sections are still edited
-    // in place and compared with the saved copy, and spans typed that are no number count.
+    // Every edit is a step on the document's stack: away from its clean state the project is
+    // modified, unless the steps brought it back to the copy saved (a value typed back). Spans
+    // typed that are no number are not in the project yet, and count as a change all the same.
     const TFormStringing *stringing = Windows().FormStringing;
-    setWindowModified(m_document->IsModified()
-                      || (stringing && !stringing->UnacceptedSpans().isEmpty())
-                      || !CurProject.Sections.IsEqual(SavedProject.Sections));
+    const bool asSaved = AsFileKeepsIt(CurProject.Dat).IsEqual(AsFileKeepsIt(SavedProject.Dat))
+        && CurProject.Koef.IsEqual(SavedProject.Koef)
+        && CurProject.Shablons.IsEqual(SavedProject.Shablons)
+        && CurProject.Sections.IsEqual(SavedProject.Sections)
+        && CurProject.Line == SavedProject.Line;
+    setWindowModified((m_document->IsModified() && !asSaved)
+                      || (stringing && !stringing->UnacceptedSpans().isEmpty()));
     emit InputChanged();
 }
 

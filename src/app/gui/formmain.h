@@ -57,13 +57,13 @@ public:
     // "D:/Work/Line 10.vlp" -> "Line 10"; "A.B.vlp" -> "A"; "" -> "".
     static QString ProjectNameOf(const QString &path);
 
-    // True when the document holds steps not saved, or the fields or the project differ from
-    // the copy taken at the last new, open or save (takes the fields into the project first).
+    // True when the document is away from its clean state and the project differs from the
+    // copy taken at the last new, open or save (takes the fields into the project first).
     // Sets the modified mark.
     bool IsModified();
-    // The title's modified mark ("*"): the document away from its clean state, or the fields
-    // as typed, the coefficients or the templates different from the saved copy. Cheap; runs
-    // after every change, touches nothing.
+    // The title's modified mark ("*"): the document away from its clean state with a project
+    // that differs from the saved copy, or spans typed that are no number. Cheap; runs after
+    // every change, touches nothing.
     void ShowModifiedMark();
     // The project as it stands becomes the saved copy (after new, open and save).
     void MarkSaved();

@@ -158,6 +158,12 @@ void ProjectDocument::EditLine(const LineProfile &after, const QString &text)
              text);
 }
 
+void ProjectDocument::SectionsEditedInPlace(const TSectionList &before, const QString &text)
+{
+    PushPart(m_undo, this, &TProject::Sections, &ProjectDocument::sectionsChanged, before,
+             m_project.Sections, text);
+}
+
 void ProjectDocument::LineEditedInPlace(const LineProfile &before, const QString &text)
 {
     PushPart(m_undo, this, &TProject::Line, &ProjectDocument::lineChanged, before, m_project.Line,

@@ -46,6 +46,8 @@ public:
     void EditLine(const LineProfile &after, const QString &text);
     // The line was changed in place (a drag) from before: the change becomes one step.
     void LineEditedInPlace(const LineProfile &before, const QString &text);
+    // The sections were changed in place (the stringing window's editors) from before.
+    void SectionsEditedInPlace(const TSectionList &before, const QString &text);
 
 signals:
     // After Replace: every window shows the project afresh.
