@@ -7,6 +7,7 @@
 #include "gui/appwindows.h"
 #include "gui/catalogue/formwiresbase.h"
 #include "gui/dialogfolders.h"
+#include "gui/document/projectdocument.h"
 #include "gui/formabout.h"
 #include "gui/formklimatkoef.h"
 #include "gui/formmain.h"
@@ -82,11 +83,11 @@ void Shoot(const QString &language)
     }
     Program().SetUnits(0);
     // With a saved project's name in the box at the top, then without it again.
-    w.FormMain->ProjectFileName = QDir::homePath() + QStringLiteral("/Line 10.vlp");
+    w.FormMain->Document().SetFileName(QDir::homePath() + QStringLiteral("/Line 10.vlp"));
     w.FormMain->ApplyLanguage();
     w.FormMain->ProjectToForm();
     Grab(w.FormMain, QStringLiteral("main_%1_named").arg(language));
-    w.FormMain->ProjectFileName.clear();
+    w.FormMain->Document().SetFileName(QString());
     w.FormMain->ApplyLanguage();
     w.FormMain->ProjectToForm();
 

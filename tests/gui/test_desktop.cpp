@@ -8,6 +8,7 @@
 #include "catalogue/catalogue.h"
 #include "fake_settings.h"
 #include "gui/catalogue/formwiresbase.h"
+#include "gui/document/projectdocument.h"
 #include "gui/formmain.h"
 #include "gui/results/plotlegend.h"
 #include "gui/results/resultspane.h"
@@ -151,7 +152,7 @@ private slots:
     void printedResultsCarryATitleBlock()
     {
         ScriptedPrompts prompts;
-        Main()->ProjectFileName = m_dir.filePath("Line 10.vlp");
+        Main()->Document().SetFileName(m_dir.filePath("Line 10.vlp"));
         const QString pdf = m_dir.filePath("results.pdf");
         prompts.fileNames = {pdf};
         Pane()->SavePdf();

@@ -328,7 +328,7 @@ private slots:
         QCOMPARE(prompts.lastFileDialog.title,
                  "Save the Velmora project"); // in the language in force
         QCOMPARE(prompts.lastFileDialog.defaultSuffix, "vlp");
-        QVERIFY(Main()->ProjectFileName.isEmpty());
+        QVERIFY(Main()->ProjectFileName().isEmpty());
     }
 
     // The prompt's Save asks for a save; a cancelled save dialog then calls the action off
@@ -364,7 +364,7 @@ private slots:
         LoadProject(path.toStdString(), saved);
         QCOMPARE(saved.Dat.T_Max, 41.0);
         QCOMPARE(Decimal("T_Max")->value(), 40.0);
-        QVERIFY(Main()->ProjectFileName.isEmpty());
+        QVERIFY(Main()->ProjectFileName().isEmpty());
     }
 
     void saveThenQuitOnTheTensileForcePageAsksNoSave()
@@ -396,7 +396,7 @@ private slots:
         Action("ActProjectSaveAs")->trigger();
         QCOMPARE(prompts.lastFileDialog.fileName, "a.vlp");
         QCOMPARE(prompts.lastFileDialog.directory, m_dir.path());
-        QCOMPARE(Main()->ProjectFileName, second);
+        QCOMPARE(Main()->ProjectFileName(), second);
         QVERIFY(QFile::exists(second));
         QCOMPARE(LabelText("PanelProjectName"), "Project: b");
     }
@@ -409,7 +409,7 @@ private slots:
         Action("ActProjectSave")->trigger();
         QCOMPARE(prompts.Kinds(), (QStringList {"Save", "Error"}));
         QVERIFY(prompts.Last("Error").contains("x.vlp"));
-        QVERIFY(Main()->ProjectFileName.isEmpty());
+        QVERIFY(Main()->ProjectFileName().isEmpty());
         QVERIFY(Main()->IsModified());
     }
 
@@ -464,7 +464,7 @@ private slots:
             "The file \"" + bad
                 + "\" is not a Velmora project.\nProject file line 6, the minimum temperature: "
                   "'x1' is not a valid floating point value.");
-        QCOMPARE(Main()->ProjectFileName, good);
+        QCOMPARE(Main()->ProjectFileName(), good);
         QCOMPARE(LabelText("PanelProjectName"), "Project: good");
         QCOMPARE(Decimal("T_Max")->value(), 33.0);
         QCOMPARE(Decimal("T_Min")->value(), -45.0);
@@ -476,7 +476,7 @@ private slots:
         // A file that cannot be read is not called a non-project: its own reason is enough.
         QVERIFY2(!prompts.Last("Error").contains("not a Velmora project"),
                  qPrintable(prompts.Last("Error")));
-        QCOMPARE(Main()->ProjectFileName, good);
+        QCOMPARE(Main()->ProjectFileName(), good);
     }
 
     // A file that cannot be read is told in the window's language; a pipe is refused at once,
@@ -554,7 +554,7 @@ private slots:
         project.Dat.Tag_Srg = 4 * 43;
         QVERIFY(Main()->CurProject.IsEqual(project));
         QVERIFY(!Main()->IsModified());
-        QCOMPARE(Main()->ProjectFileName, good);
+        QCOMPARE(Main()->ProjectFileName(), good);
         QCOMPARE(Main()->windowTitle(), title);
         QCOMPARE(LabelText("PanelProjectName"), panel);
         QCOMPARE(Decimal("T_Max")->value(), 33.0);
@@ -592,7 +592,7 @@ private slots:
         const QString example = ExamplesFolder() + "/example.vlp";
         prompts.fileNames = {example, QString()};
         Action("ActProjectOpen")->trigger();
-        QCOMPARE(Main()->ProjectFileName, example);
+        QCOMPARE(Main()->ProjectFileName(), example);
         Action("ActProjectOpen")->trigger();
         QCOMPARE(prompts.lastFileDialog.directory, ExamplesFolder());
         QCOMPARE(prompts.Kinds(),
@@ -805,8 +805,10 @@ private slots:
         for (QAction *menu : Main()->menuBar()->actions())
             menus << menu->menu()->objectName();
         QCOMPARE(menus,
-                 (QStringList {"MI_Project", "MI_Calculation", "MI_View", "MI_Reference", "MI_CAD",
-                               "MI_Setting", "MI_Help"}));
+                 (QStringList {"MI_Project", "MI_Edit", "MI_Calculation", "MI_View", "MI_Reference",
+                               "MI_CAD", "MI_Setting", "MI_Help"}));
+        QCOMPARE(Action("ActUndo")->shortcut(), QKeySequence(QKeySequence::Undo));
+        QCOMPARE(Action("ActRedo")->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
         QCOMPARE(Main()->findChild<QMenu *>("MI_CAD")->title(), "Cad");
     }
 

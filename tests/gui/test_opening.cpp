@@ -206,7 +206,7 @@ private slots:
         QCOMPARE(prompts.Kinds(), QStringList {"Exec"});
         QCOMPARE(prompts.Last("Exec"), "FormSave_Project");
         QCOMPARE(ShownTMax(), 41.0);
-        QCOMPARE(Main()->ProjectFileName, QString());
+        QCOMPARE(Main()->ProjectFileName(), QString());
 
         // Save writes the work first (a new project asks for its file), then the file opens.
         prompts.asked.clear();
@@ -217,7 +217,7 @@ private slots:
         TProject written;
         LoadProject(mine.toStdString(), written);
         QCOMPARE(written.Dat.T_Max, 41.0);
-        QCOMPARE(Main()->ProjectFileName, other);
+        QCOMPARE(Main()->ProjectFileName(), other);
         QCOMPARE(ShownTMax(), 33.0);
         QVERIFY(!Main()->IsModified());
         QVERIFY(Main()->windowTitle().startsWith("other.vlp[*]"));
@@ -229,7 +229,7 @@ private slots:
         prompts.dialogs = {Answer(TFormSave_Project::DiscardChanges)};
         OpenBy(route, mine);
         QCOMPARE(prompts.Kinds(), QStringList {"Exec"});
-        QCOMPARE(Main()->ProjectFileName, mine);
+        QCOMPARE(Main()->ProjectFileName(), mine);
         QCOMPARE(ShownTMax(), 41.0);
         LoadProject(other.toStdString(), written);
         QCOMPARE(written.Dat.T_Max, 33.0);
@@ -254,7 +254,7 @@ private slots:
         QVERIFY2(prompts.Last("Error").startsWith("The file \"" + bad
                                                   + "\" is not a Velmora project.\n"),
                  qPrintable(prompts.Last("Error")));
-        QCOMPARE(Main()->ProjectFileName, good);
+        QCOMPARE(Main()->ProjectFileName(), good);
         QCOMPARE(Main()->windowTitle(), title);
         QCOMPARE(ShownTMax(), 33.0);
         QVERIFY(!Main()->IsModified());
@@ -277,7 +277,7 @@ private slots:
         QDir::setCurrent(current);
         QCOMPARE(status, 0);
         QCOMPARE(prompts.Kinds(), QStringList());
-        QCOMPARE(Main()->ProjectFileName, File("line.vlp"));
+        QCOMPARE(Main()->ProjectFileName(), File("line.vlp"));
         QCOMPARE(ShownTMax(), 33.0);
         QCOMPARE(RecentMenuPaths(), QStringList {File("line.vlp")});
 
@@ -291,7 +291,7 @@ private slots:
         QDir::setCurrent(current);
         QCOMPARE(dashedStatus, 0);
         QCOMPARE(prompts.Kinds(), QStringList());
-        QCOMPARE(Main()->ProjectFileName, File("-line.vlp"));
+        QCOMPARE(Main()->ProjectFileName(), File("-line.vlp"));
         QCOMPARE(ShownTMax(), 34.0);
 
         DestroyAppWindows();
@@ -299,7 +299,7 @@ private slots:
         QCOMPARE(prompts.Kinds(), QStringList {"Error"});
         QVERIFY2(prompts.Last("Error").contains(File("missing.vlp")),
                  qPrintable(prompts.Last("Error")));
-        QCOMPARE(Main()->ProjectFileName, QString());
+        QCOMPARE(Main()->ProjectFileName(), QString());
         QCOMPARE(Main()->CurProject.Dat.T_Max, TProject().Dat.T_Max);
         const CommandLineAnswer none = AnswerCommandLine({"velmora"});
         QVERIFY(!none.status);
@@ -427,12 +427,12 @@ private slots:
         QtSettingsStore store;
         const auto program = StartInEnglish(store);
         MakeWindows();
-        QCOMPARE(Main()->ProjectFileName, QString());
+        QCOMPARE(Main()->ProjectFileName(), QString());
         QCOMPARE(RecentMenuPaths(), QStringList {path});
         ScriptedPrompts prompts;
         TriggerRecent(path);
         QCOMPARE(prompts.Kinds(), QStringList());
-        QCOMPARE(Main()->ProjectFileName, path);
+        QCOMPARE(Main()->ProjectFileName(), path);
         QCOMPARE(ShownTMax(), 33.0);
         Child<QAction>("ActClearRecent")->trigger();
         DestroyAppWindows(); // before their context

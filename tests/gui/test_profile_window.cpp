@@ -8,6 +8,7 @@
 #include "common/numtext.h"
 #include "data/projectfile.h"
 #include "fake_settings.h"
+#include "gui/document/projectdocument.h"
 #include "gui/formmain.h"
 #include "gui/platform.h"
 #include "gui/profile/formprofile.h"
@@ -332,8 +333,10 @@ private slots:
     {
         Window()->MoveTower(3, Towers()[3].station + 20);
         QCOMPARE(Window()->UndoStack()->count(), 1);
-        Main()->CurProject.Line = {};
-        emit Main()->ProjectReplaced();
+        TProject opened;
+        opened.Assign(Main()->CurProject);
+        opened.Line = {};
+        Main()->Document().Replace(opened, Main()->ProjectFileName());
         QCOMPARE(Window()->UndoStack()->count(), 0);
         QVERIFY(!Window()->Check().has_value());
         QCOMPARE(Window()->RulingLine()->text(),
@@ -596,7 +599,7 @@ private slots:
     void everyExportWritesAFileItsReaderTakes()
     {
         QTemporaryDir dir;
-        Main()->ProjectFileName = dir.filePath("Ridge line.vlp");
+        Main()->Document().SetFileName(dir.filePath("Ridge line.vlp"));
         ScriptedPrompts prompts;
         const QString dxf = dir.filePath("profile.dxf"), png = dir.filePath("profile.png"),
                       svg = dir.filePath("profile.svg"), pdf = dir.filePath("profile.pdf"),

@@ -7,6 +7,7 @@
 
 #include "catalogue/catalogue.h"
 #include "data/projectfile.h"
+#include "gui/document/projectdocument.h"
 #include "gui/formmain.h"
 #include "gui/platform.h"
 #include "gui/stringing/formstringing.h"
@@ -168,7 +169,7 @@ private slots:
     {
         ScriptedPrompts prompts;
         const QString path = m_dir.filePath("line.vlp");
-        Main()->ProjectFileName = path;
+        Main()->Document().SetFileName(path);
         Editor()->setCurrentCell(2, 0);
         Type("18o\n");
         QVERIFY(Main()->isWindowModified());

@@ -5,6 +5,7 @@
 #include "catalogue/catalogue.h"
 #include "data/projectfile.h"
 #include "fake_settings.h"
+#include "gui/document/projectdocument.h"
 #include "gui/formmain.h"
 #include "gui/numberfields.h"
 #include "gui/platform.h"
@@ -34,6 +35,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QUndoStack>
 #include <QValueAxis>
 
 #include <sys/stat.h>
@@ -100,10 +102,10 @@ private slots:
         CreateAppWindows(Program());
         Program().Catalogue().Clear();
         Program().Catalogue().Add(ShippedAc70Wire());
-        LoadProject(std::string(VELMORA_SOURCE_DIR) + "/share/examples/example.vlp",
-                    Main()->CurProject);
-        Main()->ProjectToForm();
-        Main()->MarkSaved();
+        // Opened as the program opens a project: through the document.
+        TProject example;
+        LoadProject(std::string(VELMORA_SOURCE_DIR) + "/share/examples/example.vlp", example);
+        Main()->Document().Replace(example, QString());
         Main()->show();
         Main()->findChild<QAction *>("ActStringing")->trigger();
     }
@@ -216,6 +218,27 @@ private slots:
         Ui().spansEditor->setCurrentCell(0, 0);
         Window()->PasteSpans("120 150 180 160 135");
         QVERIFY(!Main()->isWindowModified());
+    }
+
+    // A paste is one step of the document: undo gives back the spans, in the section and in
+    // the window's list; redo takes the paste again.
+    void spanEditsAreUndoneThroughTheDocument()
+    {
+        ScriptedPrompts prompts;
+        prompts.yesNo = {true};
+        const std::vector<double> before = Section().Spans;
+        const QStringList shown = Ui().spansEditor->Texts();
+        Ui().spansEditor->setCurrentCell(1, 0);
+        Window()->PasteSpans("200");
+        QCOMPARE(Section().Spans.at(1), 200.0);
+        Main()->Document().UndoStack()->undo();
+        QCOMPARE(Section().Spans, before);
+        QCOMPARE(Ui().spansEditor->Texts(), shown);
+        QVERIFY(!Main()->isWindowModified());
+        Main()->Document().UndoStack()->redo();
+        QCOMPARE(Section().Spans.at(1), 200.0);
+        QCOMPARE(Ui().spansEditor->Texts().at(1), "200");
+        QVERIFY(Main()->isWindowModified());
     }
 
     void aSpanThatIsNoNumberStaysAsTypedAndIsNamed_data()
@@ -519,7 +542,7 @@ private slots:
         Main()->ProjectToForm();
         ScriptedPrompts prompts;
         Main()->CurProject.Sections.Add(TSection {"Второй", {300, 320}});
-        Main()->ProjectFileName = m_dir.filePath("Line 5.vlp");
+        Main()->Document().SetFileName(m_dir.filePath("Line 5.vlp"));
         const QString out = m_dir.filePath("tables.xls");
         prompts.fileNames = {out};
         Window()->ExportClick();

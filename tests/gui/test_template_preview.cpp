@@ -4,6 +4,7 @@
 #include "example_wire.h"
 
 #include "fake_settings.h"
+#include "gui/document/projectdocument.h"
 #include "gui/templates/formautoshabloni.h"
 #include "gui/templates/formspisokshabloni.h"
 #include "gui/templates/templatepreview.h"
@@ -62,7 +63,8 @@ class TemplatePreviewTest : public QObject
 private:
     FakeSettingsStore m_store;
     std::unique_ptr<ProgramContext> m_program;
-    TProject m_project;
+    ProjectDocument m_document; // the open project the list shows
+    TProject &m_project = m_document.Project();
     std::unique_ptr<TFormSpisokShabloni> m_list;
 
     TFormSpisokShabloni &Open(const std::vector<TShablon> &templates)
@@ -70,8 +72,7 @@ private:
         for (const TShablon &t : templates)
             m_project.Shablons.Add(t);
         TemplateHost host;
-        host.project = [this]() -> TProject & { return m_project; };
-        host.projectFileName = [] { return QString(); };
+        host.document = &m_document;
         host.formToProject = [] {};
         m_list = std::make_unique<TFormSpisokShabloni>(Program(), host);
         m_list->SetTemplateEngine(FixedEngine);
@@ -84,7 +85,9 @@ private slots:
     void init()
     {
         m_program = StartInEnglish(m_store);
-        m_project.SetDefaults();
+        TProject fresh;
+        fresh.SetDefaults();
+        m_document.Replace(fresh, QString());
         // A drawing needs the project's wire in the catalogue.
         Program().Catalogue().Clear();
         Program().Catalogue().Add(ExampleWire());

@@ -7,6 +7,7 @@
 #include "common/fileio.h"
 #include "fake_settings.h"
 #include "gui/appwindows.h"
+#include "gui/document/projectdocument.h"
 #include "gui/formwait.h"
 #include "gui/templates/formautoshabloni.h"
 #include "gui/templates/formspisokshabloni.h"
@@ -21,6 +22,7 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QUndoStack>
 
 #include <memory>
 
@@ -67,8 +69,8 @@ class TemplatesTest : public QObject
 private:
     FakeSettingsStore m_store;
     std::unique_ptr<ProgramContext> m_program;
-    TProject m_project;
-    QString m_fileName;
+    ProjectDocument m_document; // the open project the list edits through
+    TProject &m_project = m_document.Project();
     int m_formToProject = 0;
     std::unique_ptr<TFormSpisokShabloni> m_list;
     std::unique_ptr<TFormWait> m_wait;
@@ -78,8 +80,7 @@ private:
         for (const TShablon &t : templates)
             m_project.Shablons.Add(t);
         TemplateHost host;
-        host.project = [this]() -> TProject & { return m_project; };
-        host.projectFileName = [this] { return m_fileName; };
+        host.document = &m_document;
         host.formToProject = [this] { ++m_formToProject; };
         m_list = std::make_unique<TFormSpisokShabloni>(Program(), host);
         m_list->SetTemplateEngine(FixedEngine);
@@ -91,12 +92,13 @@ private slots:
     void init()
     {
         m_program = StartInEnglish(m_store);
-        m_project.SetDefaults();
+        TProject fresh;
+        fresh.SetDefaults();
+        m_document.Replace(fresh, QString());
         // A drawing needs the project's wire in the catalogue.
         Program().Catalogue().Clear();
         Program().Catalogue().Add(ExampleWire());
         m_project.Dat.Provod = ExampleWire().Name;
-        m_fileName.clear();
         m_formToProject = 0;
         m_wait = std::make_unique<TFormWait>();
         Windows().FormWait = m_wait.get();
@@ -446,6 +448,13 @@ private slots:
         QTest::mouseClick(w.DeleteButton(), Qt::LeftButton);
         QCOMPARE(m_project.Shablons.Count(), 1);
         QCOMPARE(m_project.Shablons.Items(0).Name, std::string("A"));
+        // Undone, the template is back in its place in the list.
+        m_document.UndoStack()->undo();
+        QCOMPARE(m_project.Shablons.Count(), 2);
+        QCOMPARE(Row(w.Grid(), 1), QString("B"));
+        m_document.UndoStack()->redo();
+        QCOMPARE(Row(w.Grid(), 0), QString("A"));
+        QCOMPARE(w.Grid()->rowCount(), 1);
     }
 
     void cancelledEditLeavesTheProjectUnchanged()
@@ -474,6 +483,12 @@ private slots:
         QVERIFY(!m_project.IsEqual(saved));
         QCOMPARE(m_project.Shablons.Items(1).Name, std::string("B2"));
         QCOMPARE(Row(w.Grid(), 1), QString("B2"));
+
+        // The edit is one step of the document: undo gives back the template, and the list.
+        m_document.UndoStack()->undo();
+        QVERIFY(m_project.IsEqual(saved));
+        QCOMPARE(Row(w.Grid(), 1), QString("B"));
+        QVERIFY(!m_document.IsModified());
     }
 
     void drawingPathAlwaysEndsInDxf_data()
@@ -523,7 +538,7 @@ private slots:
         QFETCH(QString, written);
         QTemporaryDir dir;
         ScriptedPrompts prompts;
-        m_fileName = projectFile;
+        m_document.SetFileName(projectFile);
         TFormSpisokShabloni &w = Open({Template("A"), Template("B")});
         w.Grid()->setCurrentCell(1, 0);
         bool waitShown = false;

@@ -231,7 +231,7 @@ private slots:
         QVERIFY(Main()->isVisible());
         QCOMPARE(Decimal("T_Max")->value(), 41.5);
         QCOMPARE(Main()->CurProject.Koef.V_Otv, 1.3);
-        QCOMPARE(Main()->ProjectFileName, path);
+        QCOMPARE(Main()->ProjectFileName(), path);
         QVERIFY(Main()->isWindowModified());
         TProject onDisk;
         LoadProject(path.toStdString(), onDisk);
@@ -259,7 +259,7 @@ private slots:
         prompts.fileNames = {other};
         Trigger("ActProjectOpen");
         QCOMPARE(Decimal("T_Max")->value(), 33.0);
-        QCOMPARE(Main()->ProjectFileName, other);
+        QCOMPARE(Main()->ProjectFileName(), other);
 
         change();
         prompts.dialogs = {Answering(ClickDontSave)};
@@ -338,6 +338,66 @@ private slots:
         Trigger("ActProjectNew");
         QCOMPARE(Main()->windowTitle(), "Untitled[*]" + tail);
         QCOMPARE(prompts.Kinds(), (QStringList {"Save", "Message", "Open", "Save", "Message"}));
+    }
+
+    // Edit → Undo takes back the fields typed (one step per field), the mode choice and the
+    // coefficients, each exactly; undone back to the save, the mark and the save prompt go;
+    // redo brings the edits back. The actions name the step they take.
+    void undoAndRedoCoverTheFieldsAndTheMarkIsTheStacksCleanState()
+    {
+        ScriptedPrompts prompts;
+        prompts.fileNames = {File("line.vlp")};
+        Trigger("ActProjectSave");
+        const TProject saved = [] {
+            TProject copy;
+            copy.Assign(Main()->CurProject);
+            return copy;
+        }();
+        auto *undo = Child<QAction>(Main(), "ActUndo");
+        auto *redo = Child<QAction>(Main(), "ActRedo");
+        QVERIFY(!undo->isEnabled());
+
+        DecimalField *tMax = Decimal("T_Max");
+        Type(tMax, "45");
+        Type(Child<IntegerField>(Main(), "Shag"), "20");
+        QTest::mouseClick(Child<QRadioButton>(Main(), "RgCalcRegime0"), Qt::LeftButton);
+        prompts.dialogs = {[](QDialog &dialog) {
+            Child<DecimalField>(&dialog, "V_Otv")->setValue(1.1);
+            return Accept(dialog);
+        }};
+        QTest::mouseClick(Child<QPushButton>(Main(), "ButKlimatParam"), Qt::LeftButton);
+        QVERIFY(Main()->isWindowModified());
+        QCOMPARE(undo->text(), "Undo coefficients");
+        QCOMPARE(Main()->CurProject.Koef.V_Otv, 1.1);
+
+        undo->trigger();
+        QVERIFY(Main()->CurProject.Koef.IsEqual(saved.Koef));
+        undo->trigger();
+        QVERIFY(Main()->CurProject.Dat.RegimeFlags == saved.Dat.RegimeFlags);
+        QCOMPARE(undo->text(), "Undo input");
+        undo->trigger();
+        QCOMPARE(Child<IntegerField>(Main(), "Shag")->value(), saved.Dat.Shag);
+        QCOMPARE(tMax->value(), 45.0);
+        QVERIFY(Main()->isWindowModified());
+        undo->trigger();
+        QCOMPARE(tMax->text(), "40");
+        QVERIFY(Main()->CurProject.Dat == saved.Dat);
+        QVERIFY(!undo->isEnabled());
+        QVERIFY(!Main()->isWindowModified());
+        // Back at the save: new asks nothing.
+        QVERIFY(!Main()->IsModified());
+        Trigger("ActProjectNew");
+        QCOMPARE(prompts.Kinds(), (QStringList {"Save", "Message", "Exec"}));
+
+        // Redo after undo, across a new project: nothing to redo there.
+        Type(tMax, "39");
+        undo->trigger();
+        QCOMPARE(tMax->text(), "40");
+        QVERIFY(!Main()->isWindowModified());
+        redo->trigger();
+        QCOMPARE(tMax->text(), "39");
+        QCOMPARE(Main()->CurProject.Dat.T_Max, 39.0);
+        QVERIFY(Main()->isWindowModified());
     }
 
     // Every kind of change shows the mark at once, and none of them asks anything.

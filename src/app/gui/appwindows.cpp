@@ -107,8 +107,6 @@ void CreateAppWindows(ProgramContext &program, const std::function<void(int posi
                          [list = w.FormSpisokShabloni, main = w.FormMain] {
                              list->RefreshList(main->CurProject.Shablons);
                          });
-        QObject::connect(w.FormSpisokShabloni, &TFormSpisokShabloni::TemplatesChanged, w.FormMain,
-                         &TFormMain::ShowModifiedMark);
         // The list is modeless: its preview follows the fields and the catalogue.
         QObject::connect(w.FormMain, &TFormMain::InputChanged, w.FormSpisokShabloni,
                          &TFormSpisokShabloni::UpdatePreview);
@@ -116,26 +114,20 @@ void CreateAppWindows(ProgramContext &program, const std::function<void(int posi
         w.FormKlimatKoef = new TFormKlimatKoef(w.FormMain);
         next();
         TFormMain *main = w.FormMain;
-        w.FormStringing
-            = new TFormStringing(StringingHost {[main]() -> TProject & { return main->CurProject; },
-                                                [main] { return main->ProjectFileName; },
-                                                [main] { main->FormToProject(); }, &program},
-                                 main);
+        w.FormStringing = new TFormStringing(
+            StringingHost {&main->Document(), [main] { main->FormToProject(); }, &program}, main);
         QObject::connect(main, &TFormMain::ProjectReplaced, w.FormStringing,
                          &TFormStringing::ProjectReplaced);
         QObject::connect(w.FormStringing, &TFormStringing::SectionsChanged, main,
                          &TFormMain::ShowModifiedMark);
         next();
-        w.FormProfile
-            = new TFormProfile(ProfileHost {[main]() -> TProject & { return main->CurProject; },
-                                            [main] { main->FormToProject(); },
-                                            [main] { return main->ProjectFileName; }, &program},
-                               main);
+        // The profile window edits the document's line; the main window's modified mark
+        // follows the document.
+        w.FormProfile = new TFormProfile(
+            ProfileHost {&main->Document(), [main] { main->FormToProject(); }, &program}, main);
         MakeOrdinaryWindow(w.FormProfile, main);
         QObject::connect(main, &TFormMain::ProjectReplaced, w.FormProfile,
                          &TFormProfile::ProjectReplaced);
-        QObject::connect(w.FormProfile, &TFormProfile::LineChanged, main,
-                         &TFormMain::ShowModifiedMark);
     } catch (...) {
         DestroyAppWindows();
         throw;

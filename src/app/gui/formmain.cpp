@@ -1,5 +1,7 @@
 #include "gui/formmain.h"
 
+#include "gui/document/projectdocument.h"
+
 #include "calc/preparation.h"
 #include "calc/project_args.h"
 #include "catalogue/catalogue.h"
@@ -8,6 +10,7 @@
 #include "gui/appwindows.h"
 #include "gui/catalogue/formwiresbase.h"
 #include "gui/dialogfolders.h"
+#include "gui/document/projectdocument.h"
 #include "gui/fieldchecks.h"
 #include "gui/formabout.h"
 #include "gui/formklimatkoef.h"
@@ -35,6 +38,7 @@
 #include "l10n/localization.h"
 #include "l10n/units.h"
 
+#include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QButtonGroup>
@@ -48,12 +52,16 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
+#include <QPointer>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
+#include <QUndoStack>
 #include <QUrl>
 
 #include <climits>
@@ -149,17 +157,33 @@ QString RecentEntryText(int number, const QString &path, const QFontMetrics &met
 
 TFormMain::TFormMain(ProgramContext &context, QWidget *parent)
     : QMainWindow(parent)
+    , m_document(new ProjectDocument(this))
+    , CurProject(m_document->Project())
     , m_program(context)
     , m_ui(std::make_unique<Ui_FormMain>())
     , m_calcDriver(DefaultCalcDriver())
 {
     // Numbers are shown and read with "." whatever the regional settings say.
     QLocale::setDefault(QLocale::c());
-    CurProject.SetDefaults();
     SavedProject.Assign(CurProject);
+    connect(m_document, &ProjectDocument::projectReplaced, this, &TFormMain::DocumentReplaced);
+    connect(m_document, &ProjectDocument::modifiedChanged, this, &TFormMain::ShowModifiedMark);
+    connect(m_document, &ProjectDocument::fileNameChanged, this, [this] {
+        ShowTitle();
+        ShowProjectName();
+    });
+    for (auto announce : {&ProjectDocument::fieldsChanged, &ProjectDocument::coefficientsChanged,
+                          &ProjectDocument::templatesChanged, &ProjectDocument::sectionsChanged,
+                          &ProjectDocument::lineChanged})
+        connect(m_document, announce, this, &TFormMain::ShowModifiedMark);
+    connect(m_document, &ProjectDocument::fieldsChanged, this, [this] {
+        if (!m_recordingFields)
+            ShowDocumentFields();
+    });
 
     m_ui->setupUi(this);
     ConnectUi();
+    MakeEditMenu();
     ProjectToForm();
     WatchChanges();
     ShowRecentProjects();
@@ -180,6 +204,20 @@ TFormMain::~TFormMain()
     // signals: it must not call back into a window that is no longer a TFormMain.
     for (QObject *child : findChildren<QObject *>())
         QObject::disconnect(child, nullptr, this, nullptr);
+    // The windows made over the document go before it (children die in the order made, and
+    // the document was made first).
+    QList<QPointer<QWidget>> windows;
+    for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow())
+            windows.append(child);
+    }
+    for (const QPointer<QWidget> &window : windows)
+        delete window.data();
+}
+
+QString TFormMain::ProjectFileName() const
+{
+    return m_document->FileName();
 }
 
 CalcDriver TFormMain::DefaultCalcDriver() const
@@ -188,7 +226,7 @@ CalcDriver TFormMain::DefaultCalcDriver() const
     // written in); the report is named after the open project.
     return [this](const TProject &project, const PreparedCalculation &prepared) {
         DesktopReport report(ApplicationDir(), m_program.Language(),
-                             static_cast<int>(m_program.Units()), ProjectNameOf(ProjectFileName));
+                             static_cast<int>(m_program.Units()), ProjectNameOf(ProjectFileName()));
         return report.Run(project, prepared.wire, prepared.args);
     };
 }
@@ -227,14 +265,83 @@ void TFormMain::ConnectUi()
     // The fields would take a dropped file's name as text.
     for (QLineEdit *edit : findChildren<QLineEdit *>())
         edit->installEventFilter(this);
-    connect(m_ui->regimeButtons, &QButtonGroup::idClicked, this, [this] {
-        RgCalcRegimeClick();
-        ShowModifiedMark();
-    });
-    connect(m_ui->pcNapr, &QTabWidget::currentChanged, this, [this] {
-        PcNaprChange();
-        ShowModifiedMark();
-    });
+    connect(m_ui->regimeButtons, &QButtonGroup::idClicked, this, [this] { RegimeChosen(); });
+    // The page shown is the input's form (FieldsToDat takes it).
+    connect(m_ui->pcNapr, &QTabWidget::currentChanged, this,
+            [this] { RecordFields(QStringLiteral("NaprPage")); });
+}
+
+void TFormMain::MakeEditMenu()
+{
+    QUndoStack *stack = m_document->UndoStack();
+    m_editMenu = new QMenu(this);
+    m_editMenu->setObjectName(QStringLiteral("MI_Edit"));
+    menuBar()->insertMenu(m_ui->miCalculation->menuAction(), m_editMenu);
+    m_undoAction = m_editMenu->addAction(QString());
+    m_undoAction->setObjectName(QStringLiteral("ActUndo"));
+    m_undoAction->setShortcut(QKeySequence::Undo);
+    m_redoAction = m_editMenu->addAction(QString());
+    m_redoAction->setObjectName(QStringLiteral("ActRedo"));
+    m_redoAction->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence::Redo});
+    m_undoAction->setEnabled(false);
+    m_redoAction->setEnabled(false);
+    connect(stack, &QUndoStack::canUndoChanged, m_undoAction, &QAction::setEnabled);
+    connect(stack, &QUndoStack::canRedoChanged, m_redoAction, &QAction::setEnabled);
+    connect(stack, &QUndoStack::undoTextChanged, this, [this] { RetranslateEditMenu(); });
+    connect(stack, &QUndoStack::redoTextChanged, this, [this] { RetranslateEditMenu(); });
+    connect(m_undoAction, &QAction::triggered, this,
+            [stack] { Guarded([stack] { stack->undo(); }); });
+    connect(m_redoAction, &QAction::triggered, this,
+            [stack] { Guarded([stack] { stack->redo(); }); });
+    RetranslateEditMenu();
+}
+
+void TFormMain::RetranslateEditMenu()
+{
+    const QUndoStack *stack = m_document->UndoStack();
+    m_editMenu->setTitle(UiText("Menu_edit"));
+    // "Undo Move tower 3": the step the action takes back, when there is one.
+    auto named = [](const QString &action, const QString &step) {
+        return step.isEmpty() ? action : action + QLatin1Char(' ') + step;
+    };
+    m_undoAction->setText(named(UiText("Undo_action"), stack->undoText()));
+    m_redoAction->setText(named(UiText("Redo_action"), stack->redoText()));
+}
+
+void TFormMain::RegimeChosen()
+{
+    TDAT after = CurProject.Dat;
+    FieldsToDat(after);
+    ApplyRegimeChoice(after, static_cast<RegimeChoice>(m_ui->regimeButtons->checkedId()));
+    RecordDat(after, QStringLiteral("Regime"));
+}
+
+void TFormMain::RecordFields(const QString &field)
+{
+    if (m_showingFields)
+        return;
+    TDAT after = CurProject.Dat;
+    FieldsToDat(after);
+    RecordDat(after, field);
+}
+
+void TFormMain::RecordDat(const TDAT &after, const QString &field)
+{
+    const QScopedValueRollback<bool> recording(m_recordingFields, true);
+    m_document->EditFields(after, UiText("Undo_fields"), field);
+}
+
+void TFormMain::ShowDocumentFields()
+{
+    // The mode choice that gives the project's modes, when one does.
+    for (QAbstractButton *button : m_ui->regimeButtons->buttons()) {
+        TDAT probe = CurProject.Dat;
+        ApplyRegimeChoice(probe, static_cast<RegimeChoice>(m_ui->regimeButtons->id(button)));
+        if (probe.RegimeFlags == CurProject.Dat.RegimeFlags)
+            button->setChecked(true);
+    }
+    ProjectToForm();
 }
 
 // The first display sets up texts and fields before the window appears, so that it appears
@@ -284,13 +391,15 @@ void TFormMain::DeriveUnchosenTensions()
     }
 }
 
-void TFormMain::LinkTensions(NaprPage typed)
+void TFormMain::LinkTensions(NaprPage typed, const QString &field)
 {
     const std::optional<double> section
         = SectionOf(m_program.Catalogue(), m_ui->provod->text().toStdString());
     if (!section)
         return;
-    TDAT &dat = CurProject.Dat;
+    TDAT dat = CurProject.Dat;
+    FieldsToDat(dat);
+    const QScopedValueRollback<bool> showing(m_showingFields, true);
     const struct
     {
         DecimalField *stressField, *forceField;
@@ -314,10 +423,12 @@ void TFormMain::LinkTensions(NaprPage typed)
             pair.stressField->setValue(m_program.Factors().stress * pair.stress);
         }
     }
+    RecordDat(dat, field);
 }
 
 void TFormMain::ProjectToForm()
 {
+    const QScopedValueRollback<bool> showing(m_showingFields, true);
     DeriveUnchosenTensions();
     const TDAT &dat = CurProject.Dat;
     m_ui->provod->setText(QString::fromStdString(dat.Provod));
@@ -353,7 +464,9 @@ void TFormMain::FormToProject()
     }
     for (IntegerField *field : {m_ui->minProl, m_ui->maxProl, m_ui->shag})
         field->Commit();
-    FieldsToDat(CurProject.Dat);
+    TDAT after = CurProject.Dat;
+    FieldsToDat(after);
+    RecordDat(after, QString());
 }
 
 TProject TFormMain::ShownProject() const
@@ -391,33 +504,50 @@ void TFormMain::WatchChanges()
     for (DecimalField *field :
          {m_ui->tMax, m_ui->tMin, m_ui->tSrg, m_ui->tvmax, m_ui->tGbw, m_ui->tGsw, m_ui->vMax,
           m_ui->vgol, m_ui->tols, m_ui->naprMax, m_ui->naprSrg, m_ui->tagMax, m_ui->tagSrg}) {
-        connect(field, &DecimalField::Edited, this, &TFormMain::ShowModifiedMark);
-        connect(field, &DecimalField::valueChanged, this, &TFormMain::ShowModifiedMark);
+        // Each key is a change of the project (one step per field typed into).
+        auto record = [this, field] {
+            RecordFields(field->objectName());
+            ShowModifiedMark();
+        };
+        connect(field, &DecimalField::Edited, this, record);
+        connect(field, &DecimalField::valueChanged, this, record);
     }
     for (IntegerField *field : {m_ui->minProl, m_ui->maxProl, m_ui->shag}) {
-        connect(field, &IntegerField::Edited, this, &TFormMain::ShowModifiedMark);
-        connect(field, &IntegerField::valueChanged, this, &TFormMain::ShowModifiedMark);
+        auto record = [this, field] {
+            RecordFields(field->objectName());
+            ShowModifiedMark();
+        };
+        connect(field, &IntegerField::Edited, this, record);
+        connect(field, &IntegerField::valueChanged, this, record);
     }
-    connect(m_ui->provod, &QLineEdit::textChanged, this, &TFormMain::ShowModifiedMark);
+    connect(m_ui->provod, &QLineEdit::textChanged, this, [this] {
+        RecordFields(m_ui->provod->objectName());
+        ShowModifiedMark();
+    });
     // One input in two forms: typing on either page gives the other, over the wire's section.
     for (DecimalField *field : {m_ui->naprMax, m_ui->naprSrg})
-        connect(field, &DecimalField::Edited, this, [this] { LinkTensions(NaprPage::Stresses); });
+        connect(field, &DecimalField::Edited, this,
+                [this, field] { LinkTensions(NaprPage::Stresses, field->objectName()); });
     for (DecimalField *field : {m_ui->tagMax, m_ui->tagSrg})
-        connect(field, &DecimalField::Edited, this, [this] { LinkTensions(NaprPage::Forces); });
-    connect(m_ui->provod, &QLineEdit::textEdited, this, [this] { LinkTensions(ShownNaprPage()); });
+        connect(field, &DecimalField::Edited, this,
+                [this, field] { LinkTensions(NaprPage::Forces, field->objectName()); });
+    connect(m_ui->provod, &QLineEdit::textEdited, this,
+            [this] { LinkTensions(ShownNaprPage(), m_ui->provod->objectName()); });
 }
 
 void TFormMain::ShowModifiedMark()
 {
-    TDAT shown = CurProject.Dat;
-    FieldsToDat(shown);
+    // Every edit is a step on the document's stack: away from its clean state the project is
+    // modified, unless the steps brought it back to the copy saved (a value typed back). Spans
+    // typed that are no number are not in the project yet, and count as a change all the same.
     const TFormStringing *stringing = Windows().FormStringing;
-    setWindowModified((stringing && !stringing->UnacceptedSpans().isEmpty())
-                      || !AsFileKeepsIt(shown).IsEqual(AsFileKeepsIt(SavedProject.Dat))
-                      || !CurProject.Koef.IsEqual(SavedProject.Koef)
-                      || !CurProject.Shablons.IsEqual(SavedProject.Shablons)
-                      || !CurProject.Sections.IsEqual(SavedProject.Sections)
-                      || !(CurProject.Line == SavedProject.Line));
+    const bool asSaved = AsFileKeepsIt(CurProject.Dat).IsEqual(AsFileKeepsIt(SavedProject.Dat))
+        && CurProject.Koef.IsEqual(SavedProject.Koef)
+        && CurProject.Shablons.IsEqual(SavedProject.Shablons)
+        && CurProject.Sections.IsEqual(SavedProject.Sections)
+        && CurProject.Line == SavedProject.Line;
+    setWindowModified((m_document->IsModified() && !asSaved)
+                      || (stringing && !stringing->UnacceptedSpans().isEmpty()));
     emit InputChanged();
 }
 
@@ -426,22 +556,20 @@ void TFormMain::RgCalcRegimeClick()
     ApplyRegimeChoice(CurProject.Dat, static_cast<RegimeChoice>(m_ui->regimeButtons->checkedId()));
 }
 
-void TFormMain::PcNaprChange()
-{
-    CurProject.Dat.NaprPage = static_cast<int>(ShownNaprPage());
-}
-
 void TFormMain::ApplyLanguage()
 {
     ApplyQtTranslations(m_program.Language());
     ShowTitle();
     m_ui->retranslateUi(this);
+    RetranslateEditMenu();
     ShowProjectName();
     ApplyUnits();
 }
 
 void TFormMain::ApplyUnits()
 {
+    // The fields change their form, not the project.
+    const QScopedValueRollback<bool> showing(m_showingFields, true);
     m_ui->retranslateUnits(m_program.Units());
     if (m_resultsPane)
         m_resultsPane->ApplyLanguage();
@@ -462,8 +590,8 @@ QString TFormMain::ProjectNameOf(const QString &path)
 // The file name first, so that a narrow title bar still shows it and the modified mark.
 void TFormMain::ShowTitle()
 {
-    const QString name
-        = ProjectFileName.isEmpty() ? UiText("Untitled") : QFileInfo(ProjectFileName).fileName();
+    const QString fileName = ProjectFileName();
+    const QString name = fileName.isEmpty() ? UiText("Untitled") : QFileInfo(fileName).fileName();
     setWindowTitle(name + QStringLiteral("[*] - ") + AppTitle + QStringLiteral(" - ")
                    + UiText("Mechanical_calculation"));
 }
@@ -471,15 +599,16 @@ void TFormMain::ShowTitle()
 void TFormMain::ShowProjectName()
 {
     // A project never saved has no name, and an empty box says nothing.
-    m_ui->panelProjectName->setVisible(!ProjectFileName.isEmpty());
-    m_ui->panelProjectName->setText(ProjectFileName.isEmpty()
-                                        ? QString()
-                                        : UiText("Project") + QStringLiteral(": ")
-                                            + ProjectNameOf(ProjectFileName));
+    const QString fileName = ProjectFileName();
+    m_ui->panelProjectName->setVisible(!fileName.isEmpty());
+    m_ui->panelProjectName->setText(fileName.isEmpty() ? QString()
+                                                       : UiText("Project") + QStringLiteral(": ")
+                                            + ProjectNameOf(fileName));
 }
 
 void TFormMain::MarkSaved()
 {
+    m_document->MarkSaved(ProjectFileName());
     SavedProject.Assign(CurProject);
     ShowTitle();
     setWindowModified(false);
@@ -614,8 +743,7 @@ void TFormMain::ProvodButtonClick()
         if (!wire.Name.empty())
             m_ui->provod->setText(QString::fromStdString(wire.Name));
     }
-    LinkTensions(ShownNaprPage());
-    PcNaprChange();
+    LinkTensions(ShownNaprPage(), m_ui->provod->objectName());
 }
 
 void TFormMain::ButKlimatParamClick()
@@ -624,9 +752,11 @@ void TFormMain::ButKlimatParamClick()
     dialog->LoadKoef(CurProject.Koef);
     dialog->FormShow();
     if (CurrentPrompts().Exec(*dialog) != QDialog::Rejected) {
-        dialog->StoreKoef(CurProject.Koef);
+        TKlimatKoef koef = CurProject.Koef;
+        dialog->StoreKoef(koef);
         // The coefficients are now the ones confirmed, not the defaults of a damaged file.
         CurProject.KoefFallbackLine = 0;
+        m_document->EditCoefficients(koef, UiText("Undo_coefficients"));
     }
     ShowModifiedMark();
 }
@@ -662,8 +792,7 @@ void TFormMain::ActProfileExecute()
 
 TemplateHost TFormMain::TemplateHostOf()
 {
-    return TemplateHost {[this]() -> TProject & { return CurProject; },
-                         [this] { return ProjectFileName; }, [this] { FormToProject(); },
+    return TemplateHost {m_document, [this] { FormToProject(); },
                          [this] { return ShownProject(); }};
 }
 
@@ -720,8 +849,13 @@ void TFormMain::ActNewProject()
 {
     if (!SaveProjectDlg())
         return;
-    ProjectFileName.clear();
-    CurProject.SetDefaults();
+    TProject fresh;
+    fresh.SetDefaults();
+    m_document->Replace(fresh, QString());
+}
+
+void TFormMain::DocumentReplaced()
+{
     ProjectToForm();
     ShowProjectName();
     MarkSaved();
@@ -763,14 +897,9 @@ void TFormMain::ReadProjectFile(const QString &path)
                      + ErrorMessage(e))
                         .toStdString());
     }
-    ProjectFileName = path;
-    CurProject.Assign(opened);
-    ProjectToForm();
-    ShowProjectName();
-    MarkSaved();
+    m_document->Replace(opened, path);
     AddRecentProject(path);
     ShowRecentProjects();
-    emit ProjectReplaced();
 }
 
 void TFormMain::ShowRecentProjects()
@@ -871,7 +1000,7 @@ bool TFormMain::SaveProjectNow()
 {
     if (!MaySaveSpans())
         return false;
-    if (ProjectFileName.isEmpty()) {
+    if (ProjectFileName().isEmpty()) {
         FileDialogRequest request = ProjectDialog("Save_project_title");
         request.fileName = m_saveDialogFile;
         PrepareDialogFolder(request, FileKind::Project, DialogUse::Save);
@@ -879,16 +1008,10 @@ bool TFormMain::SaveProjectNow()
         if (path.isEmpty())
             return false;
         m_saveDialogFile = path;
-        ProjectFileName = path;
-        try {
-            WriteProjectFile();
-        } catch (...) {
-            ProjectFileName.clear();
-            throw;
-        }
+        WriteProjectFile(path);
         return true;
     }
-    WriteProjectFile();
+    WriteProjectFile(ProjectFileName());
     return true;
 }
 
@@ -907,32 +1030,27 @@ void TFormMain::ActProjectSaveAsExecute()
     if (!MaySaveSpans())
         return;
     FileDialogRequest request = ProjectDialog("Save_project_title");
-    request.fileName = ProjectFileName;
+    request.fileName = ProjectFileName();
     PrepareDialogFolder(request, FileKind::Project, DialogUse::Save);
     const QString path = CurrentPrompts().SaveFileName(request);
     if (path.isEmpty())
         return;
     m_saveDialogFile = path;
-    const QString previous = ProjectFileName;
-    ProjectFileName = path;
-    try {
-        WriteProjectFile();
-    } catch (...) {
-        ProjectFileName = previous;
-        throw;
-    }
+    WriteProjectFile(path);
 }
 
-void TFormMain::WriteProjectFile()
+void TFormMain::WriteProjectFile(const QString &path)
 {
     FormToProject();
-    SaveProject(ProjectFileName.toStdString(), CurProject);
-    RememberDialogFolder(FileKind::Project, ProjectFileName);
+    SaveProject(path.toStdString(), CurProject);
+    // Written: the file is the project's from here on.
+    m_document->SetFileName(path);
+    RememberDialogFolder(FileKind::Project, path);
     ShowProjectName();
     MarkSaved();
-    AddRecentProject(ProjectFileName);
+    AddRecentProject(path);
     ShowRecentProjects();
-    AnnounceWrittenFile(ProjectFileName);
+    AnnounceWrittenFile(path);
     CurrentPrompts().Message(UiText("File_saved"));
 }
 

@@ -18,6 +18,7 @@ enum class NaprPage;
 struct Ui_FormMain;
 class ResultsPane;
 class ProgramContext;
+class ProjectDocument;
 
 // Runs a full calculation of project, prepared by PrepareCalculation (its wire and arguments),
 // with its report (DesktopReport): the results, or nullopt when the report's save dialog was
@@ -36,8 +37,15 @@ public:
     explicit TFormMain(ProgramContext &context, QWidget *parent = nullptr);
     ~TFormMain() override;
 
-    TProject CurProject;
-    QString ProjectFileName; // full path; empty for a project never saved or opened
+private:
+    ProjectDocument *m_document; // the open project; made first, before CurProject names it
+
+public:
+    // The open project, its file, its undo stack and its modified state.
+    ProjectDocument &Document() const { return *m_document; }
+    TProject &CurProject; // the document's project
+    // Full path; empty for a project never saved or opened.
+    QString ProjectFileName() const;
 
     void ProjectToForm();
     void FormToProject();
@@ -49,11 +57,13 @@ public:
     // "D:/Work/Line 10.vlp" -> "Line 10"; "A.B.vlp" -> "A"; "" -> "".
     static QString ProjectNameOf(const QString &path);
 
-    // True when the fields or the project differ from the copy taken at the last new, open
-    // or save (takes the fields into the project first). Sets the modified mark.
+    // True when the document is away from its clean state and the project differs from the
+    // copy taken at the last new, open or save (takes the fields into the project first).
+    // Sets the modified mark.
     bool IsModified();
-    // The title's modified mark ("*"): whether the fields as typed, the coefficients or the
-    // templates differ from the saved copy. Cheap; runs after every change, touches nothing.
+    // The title's modified mark ("*"): the document away from its clean state with a project
+    // that differs from the saved copy, or spans typed that are no number. Cheap; runs after
+    // every change, touches nothing.
     void ShowModifiedMark();
     // The project as it stands becomes the saved copy (after new, open and save).
     void MarkSaved();
@@ -114,11 +124,16 @@ private:
     // Takes a drag or drop of a project file: accepts it, and for a drop opens the file.
     bool TakeProjectDrop(QDropEvent *event);
 
+    // The document's project afresh (after new and open): the fields, the name, the saved
+    // copy; then ProjectReplaced for the windows that still hear it from here.
+    void DocumentReplaced();
+
     void ActSaveProject();
     void ActProjectSaveAsExecute();
     void ActCalcProjectExecute();
     void RgCalcRegimeClick();
-    void PcNaprChange();
+    // A mode choice clicked: the modes it gives as one step.
+    void RegimeChosen();
     void ProvodButtonClick();
     void ButKlimatParamClick();
     void ActExitExecute();
@@ -136,7 +151,8 @@ private:
     // False, with the refusal that names the span, while the stringing window holds a span
     // that is no number (it is not in the project, and saving would drop it).
     bool MaySaveSpans();
-    void WriteProjectFile();
+    // Writes the project to path; on success path is the document's file.
+    void WriteProjectFile(const QString &path);
     bool FormCloseQuery();
     void FormClose();
     void ShowProjectName();
@@ -148,8 +164,17 @@ private:
     // The warnings of the input as it stands (PrepareCalculation) in the notes of their fields.
     void ShowFieldWarnings();
     // The tension pair of the page not typed on, from the one typed on, over the section of
-    // the wire in its field (nothing without one).
-    void LinkTensions(NaprPage typed);
+    // the wire in its field (nothing without one); the pair joins the step of field.
+    void LinkTensions(NaprPage typed, const QString &field);
+    // The fields as they stand into the document as a step (field names it: typing into one
+    // field is one step); nothing while the fields are being filled from the project.
+    void RecordFields(const QString &field);
+    void RecordDat(const TDAT &after, const QString &field);
+    // An undo or redo of the fields: the fields show the project's input again.
+    void ShowDocumentFields();
+    // Edit → Undo / Redo over the document's stack.
+    void MakeEditMenu();
+    void RetranslateEditMenu();
     // A pair of 0 not chosen (as a file holds it) derived from the chosen one.
     void DeriveUnchosenTensions();
     // Focus and selection on the field whose label has this string-table key.
@@ -165,6 +190,11 @@ private:
     bool m_closed = false;
     QString m_saveDialogFile; // the save dialog's file name box as the dialog last left it
     ResultsPane *m_resultsPane = nullptr;
+    bool m_showingFields = false; // the fields are being filled: their signals record nothing
+    bool m_recordingFields = false; // a step of the fields is being pushed: they show it
+    QMenu *m_editMenu = nullptr;
+    QAction *m_undoAction = nullptr;
+    QAction *m_redoAction = nullptr;
 };
 
 } // namespace velmora

@@ -45,6 +45,16 @@ void RegisterDesktopTexts()
     AddText("Help_not_found", "Nothing found for \"%1\".;По запросу «%1» ничего не найдено.");
     AddText("Help_missing",
             "The manual's pages are missing in \"%1\".;Страницы руководства не найдены в «%1».");
+    // The main window's Edit menu; an action's text is followed by the step it takes.
+    AddText("Menu_edit", "Edit;Правка");
+    AddText("Undo_action", "Undo;Отменить");
+    AddText("Redo_action", "Redo;Повторить");
+    AddText("Undo_fields", "input;ввод данных");
+    AddText("Undo_coefficients", "coefficients;коэффициенты");
+    AddText("Undo_template_new", "new template;новый шаблон");
+    AddText("Undo_template_edit", "template edit;изменение шаблона");
+    AddText("Undo_template_delete", "template deletion;удаление шаблона");
+    AddText("Undo_sections", "anchor sections;анкерные участки");
 }
 
 } // namespace velmora

@@ -6,6 +6,7 @@
 #include "common/fileio.h"
 #include "data/lineprofile.h"
 #include "gui/dialogfolders.h"
+#include "gui/document/projectdocument.h"
 #include "gui/formmain.h"
 #include "gui/guard.h"
 #include "gui/platform.h"
@@ -46,7 +47,6 @@
 #include <QTableWidget>
 #include <QThread>
 #include <QTimer>
-#include <QUndoCommand>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -114,54 +114,15 @@ ProfileUnits ProfileUnitsOf(const UnitFactors &factors)
 
 } // namespace
 
-// An edit of the whole line (an import): the line before and after it.
-class TFormProfile::LineCommand : public QUndoCommand
-{
-public:
-    LineCommand(TFormProfile *window, LineProfile before, LineProfile after, const QString &text)
-        : QUndoCommand(text)
-        , m_window(window)
-        , m_before(std::move(before))
-        , m_after(std::move(after))
-    {
-    }
-    void undo() override { m_window->SetLine(m_before); }
-    void redo() override { m_window->SetLine(m_after); }
-
-private:
-    TFormProfile *m_window;
-    LineProfile m_before, m_after;
-};
-
-// One edit of the towers: the towers before and after it, whole, so that undo gives back
-// exactly what was there.
-class TFormProfile::TowersCommand : public QUndoCommand
-{
-public:
-    TowersCommand(TFormProfile *window, std::vector<Tower> before, std::vector<Tower> after,
-                  const QString &text)
-        : QUndoCommand(text)
-        , m_window(window)
-        , m_before(std::move(before))
-        , m_after(std::move(after))
-    {
-    }
-    void undo() override { m_window->SetTowers(m_before); }
-    void redo() override { m_window->SetTowers(m_after); }
-
-private:
-    TFormProfile *m_window;
-    std::vector<Tower> m_before, m_after;
-};
-
 TFormProfile::TFormProfile(ProfileHost host, QWidget *parent)
     : QDialog(parent)
     , m_host(std::move(host))
 {
     setObjectName(QStringLiteral("FormProfile"));
-    m_undo = new QUndoStack(this);
     BuildUi();
     RetranslateUi();
+    connect(m_host.document, &ProjectDocument::lineChanged, this,
+            [this] { Guarded([this] { DocumentLineChanged(); }); });
 }
 
 TFormProfile::~TFormProfile()
@@ -195,9 +156,19 @@ const TWiresList &TFormProfile::Catalogue() const
     return Context().Catalogue();
 }
 
+TProject &TFormProfile::Project() const
+{
+    return m_host.document->Project();
+}
+
 LineProfile &TFormProfile::Line()
 {
-    return m_host.project().Line;
+    return Project().Line;
+}
+
+QUndoStack *TFormProfile::UndoStack() const
+{
+    return m_host.document->UndoStack();
 }
 
 void TFormProfile::BuildUi()
@@ -349,14 +320,15 @@ void TFormProfile::BuildUi()
     connect(m_hScale, &QSpinBox::valueChanged, this, [this] { ShowView(); });
     connect(m_vScale, &QSpinBox::valueChanged, this, [this] { ShowView(); });
     connect(m_cold, &QCheckBox::toggled, this, [this] { ShowView(); });
-    connect(m_undoButton, &QPushButton::clicked, this, guarded([this] { m_undo->undo(); }));
-    connect(m_redoButton, &QPushButton::clicked, this, guarded([this] { m_undo->redo(); }));
-    connect(m_undo, &QUndoStack::canUndoChanged, m_undoButton, &QWidget::setEnabled);
-    connect(m_undo, &QUndoStack::canRedoChanged, m_redoButton, &QWidget::setEnabled);
+    QUndoStack *undo = UndoStack();
+    connect(m_undoButton, &QPushButton::clicked, this, guarded([undo] { undo->undo(); }));
+    connect(m_redoButton, &QPushButton::clicked, this, guarded([undo] { undo->redo(); }));
+    connect(undo, &QUndoStack::canUndoChanged, m_undoButton, &QWidget::setEnabled);
+    connect(undo, &QUndoStack::canRedoChanged, m_redoButton, &QWidget::setEnabled);
     // The keys of every editor: Ctrl+Z, Ctrl+Y (Ctrl+Shift+Z), Delete in the table.
-    QAction *undoKey = m_undo->createUndoAction(this);
+    QAction *undoKey = undo->createUndoAction(this);
     undoKey->setShortcut(QKeySequence::Undo);
-    QAction *redoKey = m_undo->createRedoAction(this);
+    QAction *redoKey = undo->createRedoAction(this);
     redoKey->setShortcuts({QKeySequence::Redo, QKeySequence(Qt::CTRL | Qt::Key_Y)});
     addActions({undoKey, redoKey});
     auto *deleteKey = new QAction(m_table);
@@ -364,8 +336,8 @@ void TFormProfile::BuildUi()
     deleteKey->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     m_table->addAction(deleteKey);
     connect(deleteKey, &QAction::triggered, this, guarded([this] { DeleteClick(); }));
-    m_undoButton->setEnabled(false);
-    m_redoButton->setEnabled(false);
+    m_undoButton->setEnabled(undo->canUndo());
+    m_redoButton->setEnabled(undo->canRedo());
     connect(m_spotButton, &QPushButton::clicked, this, guarded([this] { SpotClick(); }));
     connect(m_cancelButton, &QPushButton::clicked, this, [this] { CancelSpotClick(); });
     connect(m_deleteButton, &QPushButton::clicked, this, guarded([this] { DeleteClick(); }));
@@ -502,7 +474,6 @@ void TFormProfile::hideEvent(QHideEvent *event)
 void TFormProfile::ProjectReplaced()
 {
     CancelSpotClick();
-    m_undo->clear();
     m_selected = -1;
     // The new project's first template is chosen with its scales.
     m_templateBox->clear();
@@ -513,7 +484,7 @@ void TFormProfile::ProjectReplaced()
 
 void TFormProfile::FillTemplates()
 {
-    const TShablonList &list = m_host.project().Shablons;
+    const TShablonList &list = Project().Shablons;
     const int chosen = TemplateIndex();
     const QSignalBlocker blocker(m_templateBox);
     m_templateBox->clear();
@@ -553,7 +524,7 @@ void TFormProfile::TemplatePicked()
 {
     const int index = TemplateIndex();
     if (index >= 0) {
-        const TShablon &shablon = m_host.project().Shablons.Items(index);
+        const TShablon &shablon = Project().Shablons.Items(index);
         const QSignalBlocker h(m_hScale), v(m_vScale);
         m_hScale->setValue(shablon.MG);
         m_vScale->setValue(shablon.MV);
@@ -570,7 +541,7 @@ void TFormProfile::Refresh()
         if (index < 0)
             throw Error(UiText("Profile_no_template").toStdString());
         m_host.formToProject();
-        const TProject &project = m_host.project();
+        const TProject &project = Project();
         if (project.Line.ground.size() < 2 || project.Line.towers.size() < 2)
             throw Error(UiText("Profile_no_line").toStdString());
         const PreparedCalculation prepared
@@ -765,17 +736,9 @@ void TFormProfile::SelectTower(int index, bool centre)
     }
 }
 
-void TFormProfile::SetTowers(const std::vector<Tower> &towers)
+void TFormProfile::DocumentLineChanged()
 {
-    Line().towers = towers;
-    Refresh();
-    emit LineChanged();
-}
-
-void TFormProfile::SetLine(const LineProfile &line)
-{
-    Line() = line;
-    if (m_selected >= static_cast<int>(line.towers.size()))
+    if (m_selected >= static_cast<int>(Line().towers.size()))
         m_selected = -1;
     Refresh();
     emit LineChanged();
@@ -783,15 +746,16 @@ void TFormProfile::SetLine(const LineProfile &line)
 
 void TFormProfile::PushTowers(std::vector<Tower> before, const QString &text)
 {
-    std::vector<Tower> after = Line().towers;
-    if (before == after)
+    if (before == Line().towers)
         return;
-    m_undo->push(new TowersCommand(this, std::move(before), std::move(after), text));
+    LineProfile was = Line();
+    was.towers = std::move(before);
+    m_host.document->LineEditedInPlace(was, text);
 }
 
 std::optional<double> TFormProfile::SiteNear(double station) const
 {
-    const LineProfile &line = m_host.project().Line;
+    const LineProfile &line = Project().Line;
     if (line.ground.size() < 2 || !std::isfinite(station))
         return std::nullopt;
     const double grid = GridStep();
@@ -917,7 +881,7 @@ void TFormProfile::SpotClick()
     if (index < 0)
         throw Error(UiText("Profile_no_template").toStdString());
     m_host.formToProject();
-    const TProject &project = m_host.project();
+    const TProject &project = Project();
     CheckLineProfile(project.Line, Language());
     const PreparedCalculation prepared
         = PrepareCalculation(project, Catalogue(), Language(), SpanUse::OwnSpans);
@@ -1023,8 +987,8 @@ void TFormProfile::ImportLine(LineImportKind kind)
     if (!CurrentPrompts().WarningYesNo(read.question) || read.line == Line())
         return;
     m_selected = -1;
-    m_undo->push(new LineCommand(this, Line(), std::move(read.line),
-                                 UiText("Profile_undo_import").arg(QFileInfo(path).fileName())));
+    m_host.document->EditLine(read.line,
+                              UiText("Profile_undo_import").arg(QFileInfo(path).fileName()));
 }
 
 bool TFormProfile::CheckForExport()
@@ -1039,14 +1003,13 @@ bool TFormProfile::CheckForExport()
 
 QString TFormProfile::ProjectName() const
 {
-    const QString name
-        = TFormMain::ProjectNameOf(m_host.projectFileName ? m_host.projectFileName() : QString());
+    const QString name = TFormMain::ProjectNameOf(m_host.document->FileName());
     return name.isEmpty() ? UiText("Line_profile") : name;
 }
 
 ProfileTitleBlock TFormProfile::TitleBlock() const
 {
-    const TProject &project = m_host.project();
+    const TProject &project = Project();
     const int index = TemplateIndex();
     ProfileTitleBlock block;
     block.title = UiText("Line_profile") + QStringLiteral(" – ") + ProjectName();
@@ -1082,7 +1045,7 @@ void TFormProfile::ExportDrawing()
     const QString path = CurrentPrompts().SaveFileName(request);
     if (path.isEmpty())
         return;
-    const TProject &project = m_host.project();
+    const TProject &project = Project();
     DrawLineProfile(QFile::encodeName(path).toStdString(), project.Line, m_check->check,
                     project.Shablons.Items(TemplateIndex()), Language());
     RememberDialogFolder(FileKind::Drawing, path);
@@ -1109,7 +1072,7 @@ void TFormProfile::ExportSchedule()
     const int units = factors.stress == 1 ? 0 : 1;
     const std::string form = (ApplicationDir()).toStdString()
         + TowerScheduleFormName(Language() == Lang::English, units);
-    const TProject &project = m_host.project();
+    const TProject &project = Project();
     WriteTowerSchedule(form, QFile::encodeName(path).toStdString(),
                        project.Shablons.Items(TemplateIndex()).Name, project.Line, m_check->check,
                        Language(), factors);

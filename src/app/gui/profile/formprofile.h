@@ -33,15 +33,16 @@ namespace velmora {
 
 class ProfileView;
 class ProgramContext;
+class ProjectDocument;
 class TWiresList;
 struct ProfileTitleBlock;
 
-// What the profile window needs of the main window.
+// What the profile window is given: the open project, the main window's fields taken into it
+// on demand, the program's state.
 struct ProfileHost
 {
-    std::function<TProject &()> project; // the open project; its line is edited in place
+    ProjectDocument *document = nullptr; // the open project; its line is edited through it
     std::function<void()> formToProject; // takes the main window's fields into the project
-    std::function<QString()> projectFileName; // "" for a project not yet saved
     const ProgramContext *context = nullptr; // the program's state the window shows; not null
 };
 
@@ -50,8 +51,8 @@ struct ProfileHost
 // violations, the table of the towers and the ruling-span verification, all from the check of
 // the core in the conditions of the chosen template. Towers are moved by dragging (to the
 // grid step), added by a double click, retyped in the table and deleted after a question; the
-// spotting proposes the cheapest line. Every edit goes into the project's line at once (the
-// main window's modified mark sees it) and onto the window's undo stack.
+// spotting proposes the cheapest line. Every edit is a step on the document's undo stack (the
+// modified mark and the save prompt see it); the window follows the document's line.
 class TFormProfile : public QDialog
 {
     Q_OBJECT
@@ -60,7 +61,7 @@ public:
     explicit TFormProfile(ProfileHost host, QWidget *parent = nullptr);
     ~TFormProfile() override;
 
-    // The project's line afresh (after new and open): the undo stack emptied.
+    // The project's line afresh (after new and open).
     void ProjectReplaced();
 
     ProfileView *View() const { return m_view; }
@@ -72,7 +73,8 @@ public:
     QLabel *ConditionsLine() const { return m_conditions; }
     // Where the window's last file was written.
     QLabel *WrittenLine() const { return m_written; }
-    QUndoStack *UndoStack() const { return m_undo; }
+    // The document's stack, which the window's edits go onto.
+    QUndoStack *UndoStack() const;
     QPushButton *SpotButton() const { return m_spotButton; }
     QPushButton *CancelButton() const { return m_cancelButton; }
     // The check shown, or nothing while the line cannot be checked (then Refusal says why).
@@ -102,7 +104,7 @@ public:
     void PrintProfileClick();
 
 signals:
-    // After the line's towers changed (the main window's modified mark).
+    // After the window showed a change of the document's line.
     void LineChanged();
     // After a spotting ended (found, none, cancelled or refused).
     void SpottingEnded();
@@ -113,17 +115,13 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    class TowersCommand;
-    friend class TowersCommand;
-    class LineCommand;
-    friend class LineCommand;
-
     // What the window reads of the program: language, units, catalogue (all here).
     const ProgramContext &Context() const;
     Lang Language() const;
     UnitFactors Factors() const;
     const TWiresList &Catalogue() const;
 
+    TProject &Project() const;
     LineProfile &Line();
     void BuildUi();
     void RetranslateUi();
@@ -137,14 +135,15 @@ private:
     void ShowConditions();
     void ShowView();
     void SelectTower(int index, bool centre);
-    void SetTowers(const std::vector<Tower> &towers);
-    void SetLine(const LineProfile &line);
+    // The document's line changed (an edit, its undo or redo): shown afresh.
+    void DocumentLineChanged();
     // The check afresh, or nothing after telling the user why there is none.
     bool CheckForExport();
     ProfileTitleBlock TitleBlock() const;
     QString ProjectName() const;
     // Says in the window and in the main window's status bar where a file went.
     void Written(const QString &path);
+    // The towers were changed in place from before: the change becomes one step.
     void PushTowers(std::vector<Tower> before, const QString &text);
     // station on the grid inside the ground, or nothing when a tower stands there already.
     std::optional<double> SiteNear(double station) const;
@@ -182,7 +181,6 @@ private:
     QTableWidget *m_table = nullptr;
     QPushButton *m_deleteButton = nullptr;
     QPushButton *m_closeButton = nullptr;
-    QUndoStack *m_undo = nullptr;
 
     std::vector<int> m_templates; // the project's indexes of the templates listed
     std::optional<ProfileCheck> m_check;

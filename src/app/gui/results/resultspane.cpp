@@ -489,7 +489,7 @@ QStringList ResultsPane::PrintDetails() const
 {
     QStringList lines;
     const TFormMain *main = Windows().FormMain;
-    const QString project = main ? TFormMain::ProjectNameOf(main->ProjectFileName) : QString();
+    const QString project = main ? TFormMain::ProjectNameOf(main->ProjectFileName()) : QString();
     lines << UiText("Print_project").arg(project.isEmpty() ? UiText("Untitled") : project);
     if (m_results) {
         const CalcResults &r = *m_results;

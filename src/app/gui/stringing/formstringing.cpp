@@ -7,6 +7,7 @@
 #include "common/fileio.h"
 #include "data/spantext.h"
 #include "gui/dialogfolders.h"
+#include "gui/document/projectdocument.h"
 #include "gui/fieldchecks.h"
 #include "gui/formmain.h"
 #include "gui/guard.h"
@@ -39,6 +40,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QTableWidget>
 
@@ -101,6 +103,9 @@ TFormStringing::TFormStringing(StringingHost host, QWidget *parent)
 {
     m_ui->setupUi(this);
     m_nameDialog = new TSectionNameDialog(this);
+    m_recorded.Assign(Sections());
+    connect(m_host.document, &ProjectDocument::sectionsChanged, this,
+            [this] { Guarded([this] { DocumentSectionsChanged(); }); });
     for (DecimalField *field : {m_ui->fromField, m_ui->toField, m_ui->stepField}) {
         // Taken when typing ends or a step button is pressed, not at each keystroke.
         field->setKeyboardTracking(false);
@@ -140,7 +145,7 @@ TFormStringing::~TFormStringing() = default;
 
 TSectionList &TFormStringing::Sections()
 {
-    return m_host.project().Sections;
+    return m_host.document->Project().Sections;
 }
 
 TSection *TFormStringing::Current()
@@ -157,6 +162,26 @@ QString TFormStringing::Refusal() const
 
 void TFormStringing::Changed()
 {
+    if (!Sections().IsEqual(m_recorded)) {
+        const TSectionList before = m_recorded;
+        m_recorded.Assign(Sections());
+        const QScopedValueRollback<bool> recording(m_recording, true);
+        m_host.document->SectionsEditedInPlace(before, UiText("Undo_sections"));
+    }
+    emit SectionsChanged();
+}
+
+void TFormStringing::DocumentSectionsChanged()
+{
+    if (m_recording)
+        return;
+    m_recorded.Assign(Sections());
+    m_spansRefusal.clear();
+    m_refusal.clear();
+    const int count = Sections().Count();
+    const int index = count == 0 ? -1 : std::clamp(m_current, 0, count - 1);
+    FillList(index);
+    ShowSection(index);
     emit SectionsChanged();
 }
 
@@ -185,7 +210,7 @@ void TFormStringing::changeEvent(QEvent *event)
 TFormStringing::Inputs TFormStringing::CurrentInputs()
 {
     m_host.formToProject();
-    const TProject &project = m_host.project();
+    const TProject &project = m_host.document->Project();
     return Inputs {project.Dat, project.Koef, Context().Factors().force,
                    static_cast<int>(Context().Language()),
                    WireToTextLine(Context().Catalogue().FindByName(project.Dat.Provod))};
@@ -201,6 +226,7 @@ void TFormStringing::FollowMainWindow()
 
 void TFormStringing::ProjectReplaced()
 {
+    m_recorded.Assign(Sections());
     m_spansRefusal.clear();
     m_refusal.clear();
     const int index = Sections().Count() > 0 ? 0 : -1;
@@ -321,7 +347,7 @@ bool TFormStringing::PrepareBasis(Basis &basis, QString &refusal)
 {
     try {
         m_host.formToProject();
-        const TProject &project = m_host.project();
+        const TProject &project = m_host.document->Project();
         // The window's own wording of its fields' refusals first, then every other check of
         // the one preparation, worded as the results pane words them. A section brings its
         // own spans: the project's span range is not checked.
@@ -679,7 +705,7 @@ void TFormStringing::ExportClick()
                                QStringLiteral("xls"),
                                {},
                                {}};
-    const QString project = TFormMain::ProjectNameOf(m_host.projectFileName());
+    const QString project = TFormMain::ProjectNameOf(m_host.document->FileName());
     request.fileName
         = (project.isEmpty() ? UiText("Stringing_tables")
                              : project + QStringLiteral(" - ") + UiText("Stringing_tables"))

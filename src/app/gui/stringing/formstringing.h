@@ -15,12 +15,14 @@ namespace velmora {
 
 struct Ui_FormStringing;
 class TSectionNameDialog;
+class ProjectDocument;
 
-// What the stringing-table window needs of the main window.
+// What the stringing-table window is given: the open project, the main window's fields.
 struct StringingHost
 {
-    std::function<TProject &()> project; // the open project; its sections are edited in place
-    std::function<QString()> projectFileName; // empty for a project never saved
+    // The open project; the window edits its sections in place, each change then a step on
+    // its undo stack. Not null.
+    ProjectDocument *document = nullptr;
     std::function<void()> formToProject; // takes the main window's fields into the project
     // The language, units and catalogue the window shows, calculates and writes with.
     const ProgramContext *context = nullptr; // the program's state the window shows; not null
@@ -30,10 +32,11 @@ struct StringingHost
 // sections (add, rename, duplicate, delete after a question), the spans of the chosen one
 // (typed, pasted from a spreadsheet or text, imported from a CSV or text file), its stringing
 // temperatures, and its table and plot of sags, calculated from the main window's climate and
-// wire as they stand. Every change goes straight into the project's sections, so that its
-// change test sees it. A span that is no number stays in the list as typed, marked, and keeps
-// the section in the window until it is corrected; numbers outside the limits are kept in the
-// section and refused with the message that names their position and value.
+// wire as they stand. Every change goes into the project's sections and becomes a step on the
+// document's undo stack; the window follows an undo or redo. A span that is no number stays in the
+// list as typed, marked, and keeps the section in the window until it is corrected; numbers outside
+// the limits are kept in the section and refused with the message that names their position and
+// value.
 class TFormStringing : public QDialog
 {
     Q_OBJECT
@@ -115,7 +118,10 @@ private:
     void UpdateButtons();
     bool PrepareBasis(Basis &basis, QString &refusal);
     QString SummaryText() const;
+    // After a change of the sections in place: the change as a step, SectionsChanged.
     void Changed();
+    // The document's sections changed by an undo or redo: shown afresh.
+    void DocumentSectionsChanged();
     Inputs CurrentInputs();
     // Shows fields as read ("2 spans: 120.15, 180.2") and asks whether to take them.
     bool MayTake(const QStringList &fields) const;
@@ -135,6 +141,8 @@ private:
     std::optional<SectionTable> m_table;
     Inputs m_inputs;
     bool m_filling = false;
+    TSectionList m_recorded; // the sections as the document's last step left them
+    bool m_recording = false; // a step of this window is being pushed
 };
 
 } // namespace velmora

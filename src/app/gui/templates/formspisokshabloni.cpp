@@ -3,6 +3,7 @@
 #include "catalogue/catalogue.h"
 #include "gui/appwindows.h"
 #include "gui/dialogfolders.h"
+#include "gui/document/projectdocument.h"
 #include "gui/fieldchecks.h"
 #include "gui/formmain.h"
 #include "gui/guard.h"
@@ -32,10 +33,12 @@ TFormSpisokShabloni::TFormSpisokShabloni(const ProgramContext &program, Template
     , m_host(std::move(host))
 {
     setObjectName(QStringLiteral("FormSpisokShabloni"));
+    connect(m_host.document, &ProjectDocument::templatesChanged, this,
+            &TFormSpisokShabloni::DocumentTemplatesChanged);
     m_editor = new TFormAutoShabloni(m_program, this);
     m_editor->SetPreview([this](TemplatePreview &preview, const TShablon &shablon) {
-        preview.ShowTemplate(m_host.shownProject ? m_host.shownProject() : m_host.project(),
-                             &shablon, m_engine);
+        preview.ShowTemplate(m_host.shownProject ? m_host.shownProject() : Project(), &shablon,
+                             m_engine);
     });
     m_frame = new QGroupBox(this);
     m_grid = new QTableWidget(1, 1, m_frame);
@@ -90,9 +93,20 @@ TFormSpisokShabloni::TFormSpisokShabloni(const ProgramContext &program, Template
     ApplyTexts();
 }
 
-TShablonList &TFormSpisokShabloni::Templates()
+const TProject &TFormSpisokShabloni::Project() const
 {
-    return m_host.project().Shablons;
+    return m_host.document->Project();
+}
+
+const TShablonList &TFormSpisokShabloni::Templates() const
+{
+    return Project().Shablons;
+}
+
+void TFormSpisokShabloni::DocumentTemplatesChanged()
+{
+    RefreshList(Templates());
+    emit TemplatesChanged();
 }
 
 void TFormSpisokShabloni::showEvent(QShowEvent *event)
@@ -153,7 +167,7 @@ void TFormSpisokShabloni::UpdatePreview()
     if (!isVisible())
         return; // shown with the window
     const TShablonList &list = Templates();
-    m_preview->ShowTemplate(m_host.shownProject ? m_host.shownProject() : m_host.project(),
+    m_preview->ShowTemplate(m_host.shownProject ? m_host.shownProject() : Project(),
                             m_selectedIndex < list.Count() ? &list.Items(m_selectedIndex) : nullptr,
                             m_engine);
 }
@@ -165,39 +179,33 @@ void TFormSpisokShabloni::NewShablonClick()
     if (CurrentPrompts().Exec(*m_editor) != QDialog::Accepted)
         return;
     m_editor->StoreTemplate(shablon);
-    const int index = Templates().Add(shablon);
-    m_selectedIndex = index;
-    RefreshList(Templates());
-    UpdateButtons();
-    emit TemplatesChanged();
+    TShablonList after = Templates();
+    m_selectedIndex = after.Add(shablon);
+    m_host.document->EditTemplates(after, UiText("Undo_template_new"));
 }
 
 void TFormSpisokShabloni::ButEditClick()
 {
-    TShablonList &list = Templates();
-    if (list.Count() == 0 || m_selectedIndex >= list.Count())
+    TShablonList after = Templates();
+    if (after.Count() == 0 || m_selectedIndex >= after.Count())
         return;
-    TShablon &shablon = list.Items(m_selectedIndex);
+    TShablon &shablon = after.Items(m_selectedIndex);
     m_editor->LoadTemplate(shablon);
     if (CurrentPrompts().Exec(*m_editor) != QDialog::Accepted)
         return;
     m_editor->StoreTemplate(shablon);
-    m_grid->setItem(m_selectedIndex, 0, new QTableWidgetItem(QString::fromStdString(shablon.Name)));
-    UpdatePreview();
-    emit TemplatesChanged();
+    m_host.document->EditTemplates(after, UiText("Undo_template_edit"));
 }
 
 void TFormSpisokShabloni::ButDelClick()
 {
-    TShablonList &list = Templates();
-    if (list.Count() == 0 || m_selectedIndex >= list.Count())
+    TShablonList after = Templates();
+    if (after.Count() == 0 || m_selectedIndex >= after.Count())
         return;
     if (!CurrentPrompts().WarningYesNo(UiText("delete_template")))
         return;
-    list.Delete(m_selectedIndex);
-    RefreshList(list);
-    UpdateButtons();
-    emit TemplatesChanged();
+    after.Delete(m_selectedIndex);
+    m_host.document->EditTemplates(after, UiText("Undo_template_delete"));
 }
 
 void TFormSpisokShabloni::ButCloseClick()
@@ -227,21 +235,20 @@ bool TFormSpisokShabloni::MayWriteDrawing(const QString &chosen, const QString &
 
 void TFormSpisokShabloni::AcadRun()
 {
-    TShablonList &list = Templates();
+    const TShablonList &list = Templates();
     if (list.Count() == 0 || m_selectedIndex >= list.Count())
         return;
     // The main window's wire and climate draw the curves: refused before the file is asked
     // for, so that a drawing that cannot be made leaves no file behind.
     m_host.formToProject();
-    if (const FieldRefusal refusal = InputRefusal(m_host.project().Dat, m_program);
-        refusal.Refused()) {
+    if (const FieldRefusal refusal = InputRefusal(Project().Dat, m_program); refusal.Refused()) {
         CurrentPrompts().Error(refusal.text);
         return;
     }
     FileDialogRequest request;
     request.title = UiText("Cad_output_title");
     request.filter = QStringLiteral("DXF (*.dxf)");
-    request.fileName = TFormMain::ProjectNameOf(m_host.projectFileName());
+    request.fileName = TFormMain::ProjectNameOf(m_host.document->FileName());
     PrepareDialogFolder(request, FileKind::Drawing, DialogUse::Save);
     // The chosen name is cut at its first "." and given ".dxf", so a question about replacing
     // the name as typed would ask about the wrong file: MayWriteDrawing asks after the rule.
@@ -262,7 +269,7 @@ void TFormSpisokShabloni::AcadRun()
             ~WaitCloser() { CloseWait(); }
         } waitCloser;
         const TShablon shablon = list.Items(m_selectedIndex);
-        const TProject &project = m_host.project();
+        const TProject &project = Project();
         const DrawingContext context {m_program.Catalogue().FindByName(project.Dat.Provod),
                                       m_program.Language(), m_program.Factors()};
         result = DrawTemplate(project, shablon, path.toStdString(), context, m_engine);

@@ -17,12 +17,13 @@ namespace velmora {
 class TFormAutoShabloni;
 class TemplatePreview;
 class ProgramContext;
+class ProjectDocument;
 
-// What the template windows need of the main window.
+// What the template windows are given: the open project, whose templates they edit through
+// it, and the main window's fields.
 struct TemplateHost
 {
-    std::function<TProject &()> project; // the open project; its templates are edited in place
-    std::function<QString()> projectFileName; // empty for a project never saved
+    ProjectDocument *document = nullptr; // the open project; not null
     std::function<void()> formToProject; // takes the main window's fields into the project
     // The project with the fields as they stand, the fields untouched (the preview); when
     // empty, the preview shows project().
@@ -31,7 +32,8 @@ struct TemplateHost
 
 // The modeless list of the open project's templates: create, edit, delete (after a question),
 // and "Port to Cad", which draws the selected template into a DXF file and opens it in the CAD
-// program. Every change goes straight into the open project, so its change test sees it.
+// program. Every change is a step on the document's undo stack; the list follows the
+// document's templates.
 class TFormSpisokShabloni : public QDialog
 {
     Q_OBJECT
@@ -65,7 +67,7 @@ public:
     TemplatePreview *Preview() const { return m_preview; }
 
 signals:
-    // After a template was added, edited or deleted (the main window's modified mark).
+    // After the list showed a change of the document's templates.
     void TemplatesChanged();
 
 public slots:
@@ -87,7 +89,10 @@ private:
     void ApplyTexts();
     void GridSelectCell(int row);
     bool MayWriteDrawing(const QString &chosen, const QString &path);
-    TShablonList &Templates();
+    const TShablonList &Templates() const;
+    const TProject &Project() const;
+    // The document's templates changed (an edit, its undo or redo): shown afresh.
+    void DocumentTemplatesChanged();
 
     TemplateHost m_host;
     TFormAutoShabloni *m_editor = nullptr;
