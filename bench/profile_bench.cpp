@@ -7,6 +7,7 @@
 
 #include "catalogue/catalogue.h"
 #include "gui/appwindows.h"
+#include "gui/document/projectdocument.h"
 #include "gui/formmain.h"
 #include "gui/profile/formprofile.h"
 #include "gui/profile/profileview.h"
@@ -32,12 +33,12 @@ struct LongLineProject
         CreateAppWindows(Program());
         Program().Catalogue().Clear();
         Program().Catalogue().Add(long50.wire);
-        main = Windows().FormMain;
-        main->CurProject = long50.project;
-        main->CurProject.Line = long50.line;
-        main->ProjectToForm();
+        main = MainWindow();
+        TProject project = long50.project;
+        project.Line = long50.line;
+        main->Document().Replace(project, QString());
         main->show();
-        window = Windows().FormProfile;
+        window = main->OwnWindows().FormProfile;
         window->resize(1280, 820);
     }
     ~LongLineProject() { DestroyAppWindows(); }
@@ -64,7 +65,7 @@ void BM_ProfileOpen50km150Towers(benchmark::State &state)
     LongLineProject project;
     for (auto _ : state) {
         project.window->hide();
-        emit project.main->ProjectReplaced(); // the window starts afresh, as after Open
+        project.window->ProjectReplaced(); // the window starts afresh, as after Open
         project.Open();
         project.window->repaint();
     }

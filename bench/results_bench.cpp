@@ -6,6 +6,7 @@
 
 #include "catalogue/catalogue.h"
 #include "gui/appwindows.h"
+#include "gui/document/projectdocument.h"
 #include "gui/formmain.h"
 #include "gui/programcontext.h"
 #include "gui/results/resultspane.h"
@@ -43,10 +44,12 @@ struct OpenPane
         Program().Catalogue().Clear();
         const bench::BenchInput in = bench::LargestRange();
         Program().Catalogue().Add(in.wire);
-        TFormMain *main = Windows().FormMain;
-        main->CurProject.Dat = in.project.Dat;
+        TFormMain *main = MainWindow();
+        TProject project;
+        project.SetDefaults();
+        project.Dat = in.project.Dat;
+        main->Document().Replace(project, QString());
         main->show();
-        main->ProjectToForm();
         pane = main->findChild<ResultsPane *>(QStringLiteral("ResultsPane"));
         main->findChild<QAction *>(QStringLiteral("ActResultsPane"))->trigger();
         QApplication::processEvents();
@@ -56,7 +59,7 @@ struct OpenPane
     // An edit between two recalculations: every value and the plots' ranges change.
     void AlternateIce()
     {
-        auto *ice = Windows().FormMain->findChild<QDoubleSpinBox *>(QStringLiteral("Tols"));
+        auto *ice = MainWindow()->findChild<QDoubleSpinBox *>(QStringLiteral("Tols"));
         ice->setValue(ice->value() == 20 ? 15 : 20);
     }
 

@@ -4,6 +4,7 @@
 // data folder, scripted prompts, and the program's windows made fresh for each test.
 
 #include "gui/appwindows.h"
+#include "gui/formmain.h"
 #include "gui/programcontext.h"
 #include "gui/prompts.h"
 #include "l10n/localization.h"
@@ -44,6 +45,14 @@ inline void PrepareTestHome()
     qputenv("XDG_RUNTIME_DIR", home + "/runtime");
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+// The windows the main window of the test made and owns; all null while there is none.
+inline const AppWindows &Windows()
+{
+    static const AppWindows none;
+    const TFormMain *main = MainWindow();
+    return main ? main->OwnWindows() : none;
 }
 
 // Where every window test starts: a context of its own over store, with the English texts,

@@ -74,7 +74,7 @@ void Grab(QWidget *window, const QString &name)
 
 void Shoot(const QString &language)
 {
-    AppWindows &w = Windows();
+    const AppWindows &w = MainWindow()->OwnWindows();
     for (int units : {0, 1}) {
         Program().SetUnits(units);
         w.FormMain->ApplyLanguage();
@@ -234,19 +234,19 @@ int main(int argc, char *argv[])
     CreateAppWindows(program);
 
     Program().SetLanguage(0);
-    Windows().FormMain->show();
+    MainWindow()->show();
     Settle();
-    Grab(Windows().LanguageDialog, QStringLiteral("language"));
-    Windows().LanguageDialog->hide();
+    Grab(MainWindow()->OwnWindows().LanguageDialog, QStringLiteral("language"));
+    MainWindow()->OwnWindows().LanguageDialog->hide();
     Shoot(QStringLiteral("en"));
     Program().SetLanguage(1);
     Shoot(QStringLiteral("ru"));
 
     // One picture of the whole X screen, as a user would see the main window with the about box.
-    Windows().FormMain->ApplyLanguage();
-    Windows().FormMain->move(10, 10);
-    Windows().FormAbout->ShowAbout();
-    Windows().FormAbout->move(Windows().FormMain->x() + 120, Windows().FormMain->y() + 160);
+    MainWindow()->ApplyLanguage();
+    MainWindow()->move(10, 10);
+    MainWindow()->OwnWindows().FormAbout->ShowAbout();
+    MainWindow()->OwnWindows().FormAbout->move(MainWindow()->x() + 120, MainWindow()->y() + 160);
     Settle();
     if (!qEnvironmentVariableIsEmpty("DISPLAY"))
         QProcess::execute(QStringLiteral("import"),
@@ -254,9 +254,9 @@ int main(int argc, char *argv[])
                            g_folder + QStringLiteral("/screen_ru.png")});
 
     // A keystroke a number field refuses, with the tip that says why.
-    Windows().FormAbout->hide();
-    auto *field = Windows().FormMain->findChild<QAbstractSpinBox *>(QStringLiteral("T_Max"));
-    Windows().FormMain->activateWindow();
+    MainWindow()->OwnWindows().FormAbout->hide();
+    auto *field = MainWindow()->findChild<QAbstractSpinBox *>(QStringLiteral("T_Max"));
+    MainWindow()->activateWindow();
     field->setFocus();
     field->selectAll();
     Settle();

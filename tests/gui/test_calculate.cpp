@@ -220,7 +220,7 @@ private slots:
         QFETCH(QString, note);
         QFETCH(QString, error);
         ScriptedPrompts prompts;
-        const TDAT before = Main()->ShownProject().Dat;
+        const TDAT before = Main()->CurProject.Dat;
         auto *box = FieldNamed<QAbstractSpinBox>(field.toLatin1().constData());
         auto *noteLabel = FieldNamed<QLabel>(("Note_" + field).toLatin1().constData());
         box->setFocus();
@@ -232,7 +232,7 @@ private slots:
         QCOMPARE(box->text(), typed);
         QVERIFY(!noteLabel->isHidden());
         QCOMPARE(noteLabel->text(), note);
-        QVERIFY(Main()->ShownProject().Dat == before); // no value taken
+        QVERIFY(Main()->CurProject.Dat == before); // no value taken
 
         Calculate();
         QCOMPARE(prompts.Kinds(), QStringList {"Error"});

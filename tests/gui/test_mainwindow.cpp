@@ -2,6 +2,7 @@
 
 #include "common/fileio.h"
 #include "data/projectfile.h"
+#include "gui/document/projectdocument.h"
 #include "gui/formmain.h"
 #include "gui/formsaveproject.h"
 #include "gui/numberfields.h"
@@ -545,7 +546,7 @@ private slots:
         Action("ActProjectOpen")->trigger();
         const QString title = Main()->windowTitle();
         const QString panel = LabelText("PanelProjectName");
-        QSignalSpy replaced(Main(), &TFormMain::ProjectReplaced);
+        QSignalSpy replaced(&Main()->Document(), &ProjectDocument::projectReplaced);
         Action("ActProjectOpen")->trigger();
         QCOMPARE(prompts.Kinds(), (QStringList {"Open", "Open", "Error"}));
         QCOMPARE(prompts.Last("Error"), said.arg(other) + reason);

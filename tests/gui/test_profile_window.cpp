@@ -145,10 +145,11 @@ private slots:
         CreateAppWindows(Program());
         Program().Catalogue().Clear();
         Program().Catalogue().Add(ShippedAc70Wire());
-        LoadProject(std::string(VELMORA_SOURCE_DIR) + "/share/examples/example.vlp",
-                    Main()->CurProject);
-        Main()->ProjectToForm();
-        Main()->MarkSaved();
+        // The example as a new project read from it: the document's clean state, no file.
+        TProject example;
+        example.SetDefaults();
+        LoadProject(std::string(VELMORA_SOURCE_DIR) + "/share/examples/example.vlp", example);
+        Main()->Document().Replace(example, QString());
         Main()->show();
         Main()->findChild<QAction *>("ActProfile")->trigger();
         QVERIFY(QTest::qWaitForWindowExposed(Window()));
@@ -261,9 +262,10 @@ private slots:
 
     void aTowerInAForbiddenStretchIsMarkedAndTheStretchShaded()
     {
-        Main()->CurProject.Line.forbidden = {{640, 700}};
-        Window()->hide();
-        Window()->show();
+        // An edit of the document from elsewhere: the open window follows it.
+        LineProfile line = Main()->CurProject.Line;
+        line.forbidden = {{640, 700}};
+        Main()->Document().EditLine(line, "Forbidden stretch");
         const QString text = "Tower 4 stands in the forbidden stretch 640 … 700 m";
         QCOMPARE(Window()->ViolationList()->item(0)->text(), text);
         QCOMPARE(Window()->Check()->violations.front().station, 670.0);
@@ -455,9 +457,9 @@ private slots:
     void aViolationInTheListCentresTheView()
     {
         // Low towers: the wire comes too close to the ground.
-        Main()->CurProject.Line.types[0].height = 6;
-        Window()->hide();
-        Window()->show();
+        LineProfile line = Main()->CurProject.Line;
+        line.types[0].height = 6;
+        Main()->Document().EditLine(line, "Tower type");
         const LineCheck core = CoreCheck();
         QVERIFY(!core.violations.empty());
         QListWidget *list = Window()->ViolationList();

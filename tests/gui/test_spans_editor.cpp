@@ -87,10 +87,11 @@ private slots:
         CreateAppWindows(Program());
         Program().Catalogue().Clear();
         Program().Catalogue().Add(ShippedAc70Wire());
-        LoadProject(std::string(VELMORA_SOURCE_DIR) + "/share/examples/example.vlp",
-                    Main()->CurProject);
-        Main()->ProjectToForm();
-        Main()->MarkSaved();
+        // The example as a new project read from it: the document's clean state, no file.
+        TProject example;
+        example.SetDefaults();
+        LoadProject(std::string(VELMORA_SOURCE_DIR) + "/share/examples/example.vlp", example);
+        Main()->Document().Replace(example, QString());
         Main()->show();
         Main()->findChild<QAction *>("ActStringing")->trigger();
         Editor()->setFocus();

@@ -73,7 +73,6 @@ private:
             m_project.Shablons.Add(t);
         TemplateHost host;
         host.document = &m_document;
-        host.formToProject = [] {};
         m_list = std::make_unique<TFormSpisokShabloni>(Program(), host);
         m_list->SetTemplateEngine(FixedEngine);
         m_list->resize(960, 420);

@@ -6,6 +6,8 @@
 #include "gui/formmain.h"
 #include "gui/formsaveproject.h"
 #include "gui/numberfields.h"
+#include "gui/stringing/formstringing.h"
+#include "gui/stringing/formstringing_ui.h"
 #include "gui/templates/formautoshabloni.h"
 #include "gui/templates/formspisokshabloni.h"
 #include "l10n/localization.h"
@@ -14,9 +16,11 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -398,6 +402,68 @@ private slots:
         QCOMPARE(tMax->text(), "39");
         QCOMPARE(Main()->CurProject.Dat.T_Max, 39.0);
         QVERIFY(Main()->isWindowModified());
+    }
+
+    // The fields, the template list and the stringing window change one project through one
+    // stack: Undo takes their steps back newest first, each window showing its part as it
+    // was, until the stack is back at the save and the mark goes. An open replaces what
+    // every window shows, with nothing left to undo.
+    void oneUndoStackCoversEveryWindow()
+    {
+        ScriptedPrompts prompts;
+        prompts.fileNames = {File("line.vlp")};
+        Trigger("ActProjectSave");
+        TFormSpisokShabloni *templates = Windows().FormSpisokShabloni;
+        TFormStringing *stringing = Windows().FormStringing;
+        templates->show();
+        stringing->show();
+        const int sections = stringing->Widgets().sectionList->count();
+
+        Type(Decimal("T_Max"), "45");
+        prompts.dialogs = {[](QDialog &dialog) {
+            auto &editor = static_cast<TFormAutoShabloni &>(dialog);
+            editor.NameField()->setText("Curve");
+            editor.PRField()->setValue(300);
+            return Accept(dialog);
+        }};
+        templates->NewShablonClick();
+        stringing->AddClick();
+        QCOMPARE(templates->Grid()->item(0, 0)->text(), "Curve");
+        QCOMPARE(stringing->Widgets().sectionList->count(), sections + 1);
+        QVERIFY(Main()->isWindowModified());
+
+        auto *undo = Child<QAction>(Main(), "ActUndo");
+        undo->trigger();
+        QCOMPARE(stringing->Widgets().sectionList->count(), sections);
+        QCOMPARE(undo->text(), "Undo new template");
+        undo->trigger();
+        QCOMPARE(Main()->CurProject.Shablons.Count(), 0);
+        QVERIFY(templates->Grid()->item(0, 0) == nullptr
+                || templates->Grid()->item(0, 0)->text().isEmpty());
+        QVERIFY(Main()->isWindowModified()); // the field typed is still a change
+        undo->trigger();
+        QCOMPARE(Decimal("T_Max")->text(), "40");
+        QVERIFY(!undo->isEnabled());
+        QVERIFY(!Main()->isWindowModified());
+
+        // Open: every window shows the file's project, and nothing is left to undo.
+        TProject other;
+        other.Dat.T_Max = 33;
+        TShablon shablon;
+        shablon.Name = "Opened";
+        shablon.PR = 250;
+        other.Shablons.Add(shablon);
+        other.Sections.Add(TSection {"S1", {200, 210}});
+        other.Sections.Add(TSection {"S2", {300}});
+        SaveProject(File("other.vlp").toStdString(), other);
+        prompts.fileNames = {File("other.vlp")};
+        Trigger("ActProjectOpen");
+        QCOMPARE(Decimal("T_Max")->value(), 33.0);
+        QCOMPARE(templates->Grid()->item(0, 0)->text(), "Opened");
+        QCOMPARE(stringing->Widgets().sectionList->count(), 2);
+        QCOMPARE(stringing->Widgets().sectionList->currentItem()->text(), "S1");
+        QVERIFY(!undo->isEnabled());
+        QVERIFY(!Main()->isWindowModified());
     }
 
     // Every kind of change shows the mark at once, and none of them asks anything.

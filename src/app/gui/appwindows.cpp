@@ -1,6 +1,7 @@
 #include "gui/appwindows.h"
 
 #include "gui/catalogue/formwiresbase.h"
+#include "gui/document/projectdocument.h"
 
 #include "gui/formabout.h"
 #include "gui/formklimatkoef.h"
@@ -19,6 +20,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QPointer>
 #include <QWindow>
 
 namespace velmora {
@@ -58,15 +60,30 @@ void MakeOrdinaryWindow(QWidget *window, TFormMain *main)
 
 } // namespace
 
-AppWindows &Windows()
+namespace {
+
+QPointer<TFormMain> &TheMainWindow()
 {
-    static AppWindows windows;
-    return windows;
+    static QPointer<TFormMain> main;
+    return main;
+}
+
+QPointer<TFormWait> &TheWaitWindow()
+{
+    static QPointer<TFormWait> wait;
+    return wait;
+}
+
+} // namespace
+
+TFormMain *MainWindow()
+{
+    return TheMainWindow().data();
 }
 
 void CreateAppWindows(ProgramContext &program, const std::function<void(int position)> &beforeEach)
 {
-    AppWindows &w = Windows();
+    AppWindows w;
     int position = 0;
     auto next = [&] {
         ++position;
@@ -76,6 +93,7 @@ void CreateAppWindows(ProgramContext &program, const std::function<void(int posi
     try {
         next();
         w.FormMain = new TFormMain(program);
+        TheMainWindow() = w.FormMain;
         DefaultPrompts().SetOwner(w.FormMain);
         QCoreApplication::instance()->installEventFilter(new HelpKeyFilter(w.FormMain));
         next();
@@ -92,7 +110,7 @@ void CreateAppWindows(ProgramContext &program, const std::function<void(int posi
                                              ApplicationDir().toStdString(), w.FormMain);
         // The project's wire may be among the wires changed: the results follow.
         QObject::connect(w.FormWiresBase, &TFormWiresBase::CatalogueChanged, w.FormMain,
-                         &TFormMain::InputChanged);
+                         &TFormMain::CatalogueChanged);
         MakeOrdinaryWindow(w.FormWiresBase, w.FormMain);
         next();
         next();
@@ -100,58 +118,58 @@ void CreateAppWindows(ProgramContext &program, const std::function<void(int posi
         next();
         // The template list window makes its template editor (position 9) first.
         next();
+        ProjectDocument *document = &w.FormMain->Document();
         w.FormSpisokShabloni
-            = new TFormSpisokShabloni(program, w.FormMain->TemplateHostOf(), w.FormMain);
+            = new TFormSpisokShabloni(program, TemplateHost {document}, w.FormMain);
         MakeOrdinaryWindow(w.FormSpisokShabloni, w.FormMain);
-        QObject::connect(w.FormMain, &TFormMain::ProjectReplaced, w.FormSpisokShabloni,
-                         [list = w.FormSpisokShabloni, main = w.FormMain] {
-                             list->RefreshList(main->CurProject.Shablons);
-                         });
-        // The list is modeless: its preview follows the fields and the catalogue.
-        QObject::connect(w.FormMain, &TFormMain::InputChanged, w.FormSpisokShabloni,
+        // The list is modeless: its preview follows the catalogue too.
+        QObject::connect(w.FormWiresBase, &TFormWiresBase::CatalogueChanged, w.FormSpisokShabloni,
                          &TFormSpisokShabloni::UpdatePreview);
         next();
         w.FormKlimatKoef = new TFormKlimatKoef(w.FormMain);
         next();
-        TFormMain *main = w.FormMain;
-        w.FormStringing = new TFormStringing(
-            StringingHost {&main->Document(), [main] { main->FormToProject(); }, &program}, main);
-        QObject::connect(main, &TFormMain::ProjectReplaced, w.FormStringing,
-                         &TFormStringing::ProjectReplaced);
-        QObject::connect(w.FormStringing, &TFormStringing::SectionsChanged, main,
+        w.FormStringing = new TFormStringing(StringingHost {document, &program}, w.FormMain);
+        // Spans typed that are no number are a change not yet in the project.
+        QObject::connect(w.FormStringing, &TFormStringing::SectionsChanged, w.FormMain,
                          &TFormMain::ShowModifiedMark);
         next();
-        // The profile window edits the document's line; the main window's modified mark
-        // follows the document.
-        w.FormProfile = new TFormProfile(
-            ProfileHost {&main->Document(), [main] { main->FormToProject(); }, &program}, main);
-        MakeOrdinaryWindow(w.FormProfile, main);
-        QObject::connect(main, &TFormMain::ProjectReplaced, w.FormProfile,
-                         &TFormProfile::ProjectReplaced);
+        w.FormProfile = new TFormProfile(ProfileHost {document, &program}, w.FormMain);
+        MakeOrdinaryWindow(w.FormProfile, w.FormMain);
     } catch (...) {
         DestroyAppWindows();
         throw;
     }
+    w.FormMain->m_windows = w;
 }
 
 void DestroyAppWindows()
 {
-    AppWindows &w = Windows();
     DefaultPrompts().SetOwner(nullptr);
-    delete w.FormMain;
-    w = AppWindows {};
+    delete TheMainWindow().data();
+    TheMainWindow() = nullptr;
+}
+
+void SetWaitWindow(TFormWait *wait)
+{
+    TheWaitWindow() = wait;
 }
 
 void ShowWait(const QString &text)
 {
-    if (TFormWait *wait = Windows().FormWait)
+    TFormWait *wait = TheWaitWindow() ? TheWaitWindow().data()
+        : MainWindow()                ? MainWindow()->OwnWindows().FormWait
+                                      : nullptr;
+    if (wait)
         wait->ShowWait(text);
 }
 
 void CloseWait()
 {
-    if (TFormWait *wait = Windows().FormWait)
-        wait->hide();
+    for (TFormWait *wait :
+         {TheWaitWindow().data(), MainWindow() ? MainWindow()->OwnWindows().FormWait : nullptr}) {
+        if (wait)
+            wait->hide();
+    }
 }
 
 } // namespace velmora

@@ -19,9 +19,10 @@ class TFormWiresBase;
 class TLanguageDialog;
 class ProgramContext;
 
-// The one instance of every window, created at start-up in this order and kept for the whole
-// run (the wire editor belongs to the catalogue window, the template editor to the template
-// list window). Members are null only before CreateAppWindows.
+// The windows of the run, created at start-up in this order and kept for the whole run. The
+// main window owns the others (the wire editor belongs to the catalogue window, the template
+// editor to the template list window) and alone reaches them; the others follow the project
+// through its document.
 struct AppWindows
 {
     TFormMain *FormMain = nullptr;
@@ -37,8 +38,6 @@ struct AppWindows
     TFormProfile *FormProfile = nullptr;
 };
 
-AppWindows &Windows();
-
 // Creates every window in the order of AppWindows, the main window first; every other window
 // is owned by it. The windows show the language, units and catalogue of program, which must
 // outlive them. beforeEach (tests) is called with the position (1 = main window) before
@@ -48,7 +47,13 @@ void CreateAppWindows(ProgramContext &program,
 // Destroys the windows (tests; the program ends with them).
 void DestroyAppWindows();
 
-// The wait window of the run (ShowWait of TFormWait); CloseWait hides it.
+// The main window of the run while it lives, else null: the owner of the boxes, the status
+// bar that names written files, the parent of the help.
+TFormMain *MainWindow();
+
+// The wait window of the run (ShowWait of TFormWait), the main window's unless one is set;
+// CloseWait hides it.
+void SetWaitWindow(TFormWait *wait);
 void ShowWait(const QString &text);
 void CloseWait();
 

@@ -120,17 +120,6 @@ std::optional<double> SectionOf(const TWiresList &catalogue, const std::string &
     return std::nullopt;
 }
 
-// The input record as a project file keeps it: the tension pair not chosen is derived, and
-// the file holds 0 for it.
-TDAT AsFileKeepsIt(TDAT dat)
-{
-    if (NaprPageOf(dat.NaprPage) == NaprPage::Stresses)
-        dat.Tag_Max = dat.Tag_Srg = 0;
-    else
-        dat.Napr_Max = dat.Napr_srg = 0;
-    return dat;
-}
-
 // The first local project file among the dragged files, or "".
 QString DraggedProjectFile(const QMimeData *mime)
 {
@@ -165,17 +154,14 @@ TFormMain::TFormMain(ProgramContext &context, QWidget *parent)
 {
     // Numbers are shown and read with "." whatever the regional settings say.
     QLocale::setDefault(QLocale::c());
-    SavedProject.Assign(CurProject);
     connect(m_document, &ProjectDocument::projectReplaced, this, &TFormMain::DocumentReplaced);
     connect(m_document, &ProjectDocument::modifiedChanged, this, &TFormMain::ShowModifiedMark);
     connect(m_document, &ProjectDocument::fileNameChanged, this, [this] {
         ShowTitle();
         ShowProjectName();
     });
-    for (auto announce : {&ProjectDocument::fieldsChanged, &ProjectDocument::coefficientsChanged,
-                          &ProjectDocument::templatesChanged, &ProjectDocument::sectionsChanged,
-                          &ProjectDocument::lineChanged})
-        connect(m_document, announce, this, &TFormMain::ShowModifiedMark);
+    for (auto change : {&ProjectDocument::fieldsChanged, &ProjectDocument::coefficientsChanged})
+        connect(m_document, change, this, &TFormMain::ShowFieldWarnings);
     connect(m_document, &ProjectDocument::fieldsChanged, this, [this] {
         if (!m_recordingFields)
             ShowDocumentFields();
@@ -188,14 +174,9 @@ TFormMain::TFormMain(ProgramContext &context, QWidget *parent)
     WatchChanges();
     ShowRecentProjects();
 
-    m_resultsPane = new ResultsPane(
-        m_program, [this] { return ShownProject(); }, this);
+    m_resultsPane = new ResultsPane(m_program, *m_document, this);
     m_resultsPane->SetFieldCheck([this] { return FieldWithoutValue().text; });
     m_ui->miView->addAction(m_resultsPane->toggleViewAction());
-    connect(this, &TFormMain::InputChanged, m_resultsPane, &ResultsPane::InputChanged);
-    connect(this, &TFormMain::ProjectReplaced, m_resultsPane, &ResultsPane::InputChanged);
-    connect(this, &TFormMain::InputChanged, this, &TFormMain::ShowFieldWarnings);
-    connect(this, &TFormMain::ProjectReplaced, this, &TFormMain::ShowFieldWarnings);
 }
 
 TFormMain::~TFormMain()
@@ -469,14 +450,6 @@ void TFormMain::FormToProject()
     RecordDat(after, QString());
 }
 
-TProject TFormMain::ShownProject() const
-{
-    TProject shown;
-    shown.Assign(CurProject);
-    FieldsToDat(shown.Dat);
-    return shown;
-}
-
 void TFormMain::FieldsToDat(TDAT &dat) const
 {
     dat.Provod = m_ui->provod->text().toStdString();
@@ -507,7 +480,7 @@ void TFormMain::WatchChanges()
         // Each key is a change of the project (one step per field typed into).
         auto record = [this, field] {
             RecordFields(field->objectName());
-            ShowModifiedMark();
+            ShowInputChange();
         };
         connect(field, &DecimalField::Edited, this, record);
         connect(field, &DecimalField::valueChanged, this, record);
@@ -515,14 +488,14 @@ void TFormMain::WatchChanges()
     for (IntegerField *field : {m_ui->minProl, m_ui->maxProl, m_ui->shag}) {
         auto record = [this, field] {
             RecordFields(field->objectName());
-            ShowModifiedMark();
+            ShowInputChange();
         };
         connect(field, &IntegerField::Edited, this, record);
         connect(field, &IntegerField::valueChanged, this, record);
     }
     connect(m_ui->provod, &QLineEdit::textChanged, this, [this] {
         RecordFields(m_ui->provod->objectName());
-        ShowModifiedMark();
+        ShowInputChange();
     });
     // One input in two forms: typing on either page gives the other, over the wire's section.
     for (DecimalField *field : {m_ui->naprMax, m_ui->naprSrg})
@@ -537,18 +510,24 @@ void TFormMain::WatchChanges()
 
 void TFormMain::ShowModifiedMark()
 {
-    // Every edit is a step on the document's stack: away from its clean state the project is
-    // modified, unless the steps brought it back to the copy saved (a value typed back). Spans
-    // typed that are no number are not in the project yet, and count as a change all the same.
-    const TFormStringing *stringing = Windows().FormStringing;
-    const bool asSaved = AsFileKeepsIt(CurProject.Dat).IsEqual(AsFileKeepsIt(SavedProject.Dat))
-        && CurProject.Koef.IsEqual(SavedProject.Koef)
-        && CurProject.Shablons.IsEqual(SavedProject.Shablons)
-        && CurProject.Sections.IsEqual(SavedProject.Sections)
-        && CurProject.Line == SavedProject.Line;
-    setWindowModified((m_document->IsModified() && !asSaved)
+    // Every edit is a step on the document's stack, and the steps of one field typed back to
+    // where it was go: away from the clean state the project is modified. Spans typed that are
+    // no number are not in the project yet, and count as a change all the same.
+    const TFormStringing *stringing = m_windows.FormStringing;
+    setWindowModified(m_document->IsModified()
                       || (stringing && !stringing->UnacceptedSpans().isEmpty()));
-    emit InputChanged();
+}
+
+void TFormMain::ShowInputChange()
+{
+    // Text that holds no number changes no step, yet the results say why they cannot follow.
+    m_resultsPane->InputChanged();
+    ShowFieldWarnings();
+}
+
+void TFormMain::CatalogueChanged()
+{
+    ShowInputChange();
 }
 
 void TFormMain::RgCalcRegimeClick()
@@ -609,9 +588,8 @@ void TFormMain::ShowProjectName()
 void TFormMain::MarkSaved()
 {
     m_document->MarkSaved(ProjectFileName());
-    SavedProject.Assign(CurProject);
     ShowTitle();
-    setWindowModified(false);
+    ShowModifiedMark();
 }
 
 NaprPage TFormMain::ShownNaprPage() const
@@ -629,7 +607,7 @@ bool TFormMain::IsModified()
 void TFormMain::ShowFieldWarnings()
 {
     const std::vector<InputFinding> warnings
-        = PrepareCalculation(ShownProject(), m_program.Catalogue(), m_program.Language()).warnings;
+        = PrepareCalculation(CurProject, m_program.Catalogue(), m_program.Language()).warnings;
     auto show = [&](auto *field) {
         QStringList texts;
         for (const InputFinding &warning : warnings) {
@@ -737,7 +715,7 @@ void TFormMain::ActCalcProjectExecute()
 
 void TFormMain::ProvodButtonClick()
 {
-    TFormWiresBase *catalogue = Windows().FormWiresBase;
+    TFormWiresBase *catalogue = m_windows.FormWiresBase;
     if (catalogue->Pick(m_ui->provod->text().toStdString())) {
         const TWireRec wire = catalogue->SelectedWire();
         if (!wire.Name.empty())
@@ -748,7 +726,7 @@ void TFormMain::ProvodButtonClick()
 
 void TFormMain::ButKlimatParamClick()
 {
-    TFormKlimatKoef *dialog = Windows().FormKlimatKoef;
+    TFormKlimatKoef *dialog = m_windows.FormKlimatKoef;
     dialog->LoadKoef(CurProject.Koef);
     dialog->FormShow();
     if (CurrentPrompts().Exec(*dialog) != QDialog::Rejected) {
@@ -758,17 +736,16 @@ void TFormMain::ButKlimatParamClick()
         CurProject.KoefFallbackLine = 0;
         m_document->EditCoefficients(koef, UiText("Undo_coefficients"));
     }
-    ShowModifiedMark();
 }
 
 void TFormMain::ActWiresGuideExecute()
 {
-    Windows().FormWiresBase->Manage();
+    m_windows.FormWiresBase->Manage();
 }
 
 void TFormMain::ActCadExecute()
 {
-    TFormSpisokShabloni *list = Windows().FormSpisokShabloni;
+    TFormSpisokShabloni *list = m_windows.FormSpisokShabloni;
     list->show();
     list->raise();
     list->activateWindow();
@@ -776,7 +753,7 @@ void TFormMain::ActCadExecute()
 
 void TFormMain::ActStringingExecute()
 {
-    TFormStringing *window = Windows().FormStringing;
+    TFormStringing *window = m_windows.FormStringing;
     window->show();
     window->raise();
     window->activateWindow();
@@ -784,23 +761,17 @@ void TFormMain::ActStringingExecute()
 
 void TFormMain::ActProfileExecute()
 {
-    TFormProfile *window = Windows().FormProfile;
+    TFormProfile *window = m_windows.FormProfile;
     window->show();
     window->raise();
     window->activateWindow();
-}
-
-TemplateHost TFormMain::TemplateHostOf()
-{
-    return TemplateHost {m_document, [this] { FormToProject(); },
-                         [this] { return ShownProject(); }};
 }
 
 void TFormMain::ActSettingLanguageExecute()
 {
     // What was typed since the last transfer is taken first, so the new language shows it.
     FormToProject();
-    if (CurrentPrompts().Exec(*Windows().LanguageDialog) != QDialog::Accepted)
+    if (CurrentPrompts().Exec(*m_windows.LanguageDialog) != QDialog::Accepted)
         return;
     ApplyLanguage();
     ProjectToForm();
@@ -809,7 +780,7 @@ void TFormMain::ActSettingLanguageExecute()
 void TFormMain::ActUnitsExecute()
 {
     FormToProject();
-    TFormUnitsDlg *dialog = Windows().FormUnitsDlg;
+    TFormUnitsDlg *dialog = m_windows.FormUnitsDlg;
     dialog->Prepare();
     CurrentPrompts().Exec(*dialog);
     ApplyUnits();
@@ -823,7 +794,7 @@ void TFormMain::ActHelpExecute()
 
 void TFormMain::ActAboutExecute()
 {
-    Windows().FormAbout->ShowAbout();
+    m_windows.FormAbout->ShowAbout();
 }
 
 // Change test and save prompt. Returns whether the calling action may go on: Save goes on
@@ -833,7 +804,7 @@ bool TFormMain::SaveProjectDlg()
 {
     if (!IsModified())
         return true;
-    TFormSave_Project *prompt = Windows().FormSave_Project;
+    TFormSave_Project *prompt = m_windows.FormSave_Project;
     prompt->PrepareTexts();
     switch (CurrentPrompts().Exec(*prompt)) {
     case TFormSave_Project::SaveChanges:
@@ -859,7 +830,7 @@ void TFormMain::DocumentReplaced()
     ProjectToForm();
     ShowProjectName();
     MarkSaved();
-    emit ProjectReplaced();
+    ShowInputChange();
 }
 
 void TFormMain::ActOpenProject()
@@ -1017,7 +988,7 @@ bool TFormMain::SaveProjectNow()
 
 bool TFormMain::MaySaveSpans()
 {
-    TFormStringing *stringing = Windows().FormStringing;
+    TFormStringing *stringing = m_windows.FormStringing;
     if (!stringing || stringing->UnacceptedSpans().isEmpty())
         return true;
     CurrentPrompts().Error(UiText("Spans_not_saved").arg(stringing->UnacceptedSpans()));
@@ -1069,7 +1040,7 @@ bool TFormMain::FormCloseQuery()
 void TFormMain::FormClose()
 {
     m_closed = true;
-    if (TFormWiresBase *catalogue = Windows().FormWiresBase)
+    if (TFormWiresBase *catalogue = m_windows.FormWiresBase)
         Guarded([catalogue] { catalogue->SaveIfModified(); });
 }
 

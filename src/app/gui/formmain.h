@@ -2,6 +2,7 @@
 
 #include "calc/results.h"
 #include "data/project.h"
+#include "gui/appwindows.h"
 #include "gui/fieldchecks.h"
 #include "gui/templates/formspisokshabloni.h"
 
@@ -48,24 +49,20 @@ public:
     QString ProjectFileName() const;
 
     void ProjectToForm();
+    // Takes text typed but not yet confirmed (no Enter, no focus change) into the fields; the
+    // document holds their values already, each edit recorded as it is typed.
     void FormToProject();
-    // The open project with the fields as they stand (typed text included), the fields
-    // untouched: what the live results and the template preview show.
-    TProject ShownProject() const;
     void ApplyLanguage();
     void ApplyUnits();
     // "D:/Work/Line 10.vlp" -> "Line 10"; "A.B.vlp" -> "A"; "" -> "".
     static QString ProjectNameOf(const QString &path);
 
-    // True when the document is away from its clean state and the project differs from the
-    // copy taken at the last new, open or save (takes the fields into the project first).
-    // Sets the modified mark.
+    // True when the document is away from its clean state, or the stringing window holds
+    // spans typed that are no number (not in the project yet). Sets the modified mark.
     bool IsModified();
-    // The title's modified mark ("*"): the document away from its clean state with a project
-    // that differs from the saved copy, or spans typed that are no number. Cheap; runs after
-    // every change, touches nothing.
+    // The title's modified mark ("*") as IsModified tells it. Cheap; touches nothing.
     void ShowModifiedMark();
-    // The project as it stands becomes the saved copy (after new, open and save).
+    // The project as it stands is the document's clean state (after new, open and save).
     void MarkSaved();
 
     // The calculation the calculate action runs (the engine with its report by default).
@@ -86,15 +83,11 @@ public:
 
     // The first showing runs the first display (folders, captions, fields) beforehand.
     void setVisible(bool visible) override;
-    // What the template windows reach of this window.
-    TemplateHost TemplateHostOf();
-
-signals:
-    // After new and open, so that windows showing the project's templates can refill.
-    void ProjectReplaced();
-    // After every change of the input (ShowModifiedMark) and of the wire catalogue (connected
-    // in CreateAppWindows), for the live results and the template preview.
-    void InputChanged();
+    // The windows this window made at start-up (CreateAppWindows) and owns.
+    const AppWindows &OwnWindows() const { return m_windows; }
+    // The wire catalogue changed: the live results and the field warnings follow (the project
+    // may use a wire changed).
+    void CatalogueChanged();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -124,9 +117,11 @@ private:
     // Takes a drag or drop of a project file: accepts it, and for a drop opens the file.
     bool TakeProjectDrop(QDropEvent *event);
 
-    // The document's project afresh (after new and open): the fields, the name, the saved
-    // copy; then ProjectReplaced for the windows that still hear it from here.
+    // The document's project afresh (after new and open): the fields, the name, the mark.
     void DocumentReplaced();
+    // The input changed (a step of the document, text typed in a field): the live results
+    // and the warnings in the fields follow.
+    void ShowInputChange();
 
     void ActSaveProject();
     void ActProjectSaveAsExecute();
@@ -183,7 +178,8 @@ private:
     ProgramContext &m_program;
     std::unique_ptr<Ui_FormMain> m_ui;
     CalcDriver m_calcDriver;
-    TProject SavedProject; // copy at the last new, open or save; only the change test reads it
+    friend void CreateAppWindows(ProgramContext &, const std::function<void(int)> &);
+    AppWindows m_windows;
     QString AppDir; // folder of the program file, with a trailing "/"
     QString ProjectsDir; // AppDir + "Projects/": the shipped example projects
     bool m_shown = false;

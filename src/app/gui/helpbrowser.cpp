@@ -247,7 +247,7 @@ void HelpBrowser::SearchTyped()
 HelpBrowser *ShowHelpAt(const QString &anchor)
 {
     static QPointer<HelpBrowser> browser;
-    TFormMain *main = Windows().FormMain;
+    TFormMain *main = MainWindow();
     if (!main)
         return nullptr;
     if (!browser)

@@ -87,7 +87,7 @@ int RunWindows(ProgramContext &program, bool runLoop,
                const std::function<void(int position)> &beforeEach, const QString &projectFile)
 {
     CreateAppWindows(program, beforeEach);
-    TFormMain *main = Windows().FormMain;
+    TFormMain *main = MainWindow();
     if (runLoop)
         main->show();
     // A file that fails is reported and the program goes on with the new project.

@@ -25,7 +25,7 @@ void OpenFolder(const QString &folder)
 
 void AnnounceWrittenFile(const QString &path)
 {
-    TFormMain *main = Windows().FormMain;
+    TFormMain *main = MainWindow();
     if (!main)
         return;
     QStatusBar *bar = main->statusBar();

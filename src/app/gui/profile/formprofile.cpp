@@ -123,6 +123,13 @@ TFormProfile::TFormProfile(ProfileHost host, QWidget *parent)
     RetranslateUi();
     connect(m_host.document, &ProjectDocument::lineChanged, this,
             [this] { Guarded([this] { DocumentLineChanged(); }); });
+    connect(m_host.document, &ProjectDocument::projectReplaced, this,
+            &TFormProfile::ProjectReplaced);
+    // A template made, changed or deleted in the template windows is offered at once.
+    connect(m_host.document, &ProjectDocument::templatesChanged, this, [this] {
+        if (isVisible() && m_dragBefore.empty() && !m_worker)
+            Guarded([this] { FillTemplates(); });
+    });
 }
 
 TFormProfile::~TFormProfile()
@@ -540,7 +547,6 @@ void TFormProfile::Refresh()
     try {
         if (index < 0)
             throw Error(UiText("Profile_no_template").toStdString());
-        m_host.formToProject();
         const TProject &project = Project();
         if (project.Line.ground.size() < 2 || project.Line.towers.size() < 2)
             throw Error(UiText("Profile_no_line").toStdString());
@@ -880,7 +886,6 @@ void TFormProfile::SpotClick()
     const int index = TemplateIndex();
     if (index < 0)
         throw Error(UiText("Profile_no_template").toStdString());
-    m_host.formToProject();
     const TProject &project = Project();
     CheckLineProfile(project.Line, Language());
     const PreparedCalculation prepared

@@ -37,12 +37,10 @@ class ProjectDocument;
 class TWiresList;
 struct ProfileTitleBlock;
 
-// What the profile window is given: the open project, the main window's fields taken into it
-// on demand, the program's state.
+// What the profile window is given: the open project and the program's state.
 struct ProfileHost
 {
     ProjectDocument *document = nullptr; // the open project; its line is edited through it
-    std::function<void()> formToProject; // takes the main window's fields into the project
     const ProgramContext *context = nullptr; // the program's state the window shows; not null
 };
 

@@ -1,7 +1,7 @@
 #include "gui/results/resultspane.h"
 
 #include "common/numtext.h"
-#include "gui/appwindows.h"
+#include "gui/document/projectdocument.h"
 #include "gui/formmain.h"
 #include "gui/prompts.h"
 #include "gui/results/livecalc.h"
@@ -80,14 +80,18 @@ QString Row(const QStringList &cells, const char *tag = "td")
 
 } // namespace
 
-ResultsPane::ResultsPane(const ProgramContext &program, InputSource source, QMainWindow *window)
+ResultsPane::ResultsPane(const ProgramContext &program, const ProjectDocument &document,
+                         QMainWindow *window)
     : QDockWidget(window)
-    , m_source(std::move(source))
+    , m_document(document)
     , m_window(window)
     , m_program(program)
     , m_model(program, this)
 {
     setObjectName(QStringLiteral("ResultsPane"));
+    for (auto change : {&ProjectDocument::projectReplaced, &ProjectDocument::fieldsChanged,
+                        &ProjectDocument::coefficientsChanged})
+        connect(&document, change, this, &ResultsPane::InputChanged);
     toggleViewAction()->setObjectName(QStringLiteral("ActResultsPane"));
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea);
 
@@ -288,7 +292,7 @@ void ResultsPane::RecalculateNow()
     if (const QString refusal = m_fieldCheck ? m_fieldCheck() : QString(); !refusal.isEmpty())
         outcome.reason = refusal;
     else
-        outcome = CalculateLive(m_source(), m_program);
+        outcome = CalculateLive(m_document.Project(), m_program);
     if (outcome.results) {
         m_results = outcome.results;
         m_reason.clear();
@@ -488,8 +492,7 @@ QString ResultsPane::TitleForFiles() const
 QStringList ResultsPane::PrintDetails() const
 {
     QStringList lines;
-    const TFormMain *main = Windows().FormMain;
-    const QString project = main ? TFormMain::ProjectNameOf(main->ProjectFileName()) : QString();
+    const QString project = TFormMain::ProjectNameOf(m_document.FileName());
     lines << UiText("Print_project").arg(project.isEmpty() ? UiText("Untitled") : project);
     if (m_results) {
         const CalcResults &r = *m_results;
@@ -503,7 +506,7 @@ QStringList ResultsPane::PrintDetails() const
                      .arg(ShortNumber(u.factors.stress * r.sigmaMax),
                           ShortNumber(u.factors.stress * r.sigmaAvg), u.stress);
     }
-    const TDAT dat = m_source().Dat;
+    const TDAT &dat = m_document.Project().Dat;
     lines << UiText("Print_climate")
                  .arg(ShortNumber(dat.T_Max), ShortNumber(dat.T_Min), ShortNumber(dat.T_Srg),
                       ShortNumber(dat.Tols), ShortNumber(dat.T_Gbw), ShortNumber(dat.VMax),

@@ -25,6 +25,7 @@ class QToolButton;
 namespace velmora {
 
 class PlotLegend;
+class ProjectDocument;
 class ResultsChartView;
 
 // The results pane of the main window: a summary, the table of spans × taken modes and the
@@ -37,15 +38,13 @@ class ResultsPane : public QDockWidget
     Q_OBJECT
 
 public:
-    // The project as the main window's fields show it at this moment.
-    using InputSource = std::function<TProject()>;
-
     // The pause after the last change before the results are recalculated.
     static constexpr int PauseMs = 300;
 
     // Docks itself on the right of window, shown or hidden as the settings store remembers
-    // (shown the first time).
-    ResultsPane(const ProgramContext &program, InputSource source, QMainWindow *window);
+    // (shown the first time). Shows document's project and follows its every change.
+    ResultsPane(const ProgramContext &program, const ProjectDocument &document,
+                QMainWindow *window);
 
     // Why the main window's fields cannot be taken as they stand (a field whose text holds
     // no value), empty when they can: asked before each recalculation.
@@ -55,8 +54,9 @@ public:
     // recalculates as after a change of the input (a failed check's text is in the language
     // of its run, and the fields show the project anew in the new units).
     void ApplyLanguage();
-    // The input changed: the results are recalculated PauseMs after the last such call
-    // (at the next opening when the pane is closed).
+    // The input changed (the document changes call it, the main window for text typed that
+    // holds no number and for the catalogue): the results are recalculated PauseMs after the
+    // last such call (at the next opening when the pane is closed).
     void InputChanged();
     // Recalculates at once (a pending recalculation is dropped).
     void RecalculateNow();
@@ -127,7 +127,7 @@ private:
     QString TitleForFiles() const;
     QString AskFileName(const QString &title, const QString &suffix);
 
-    InputSource m_source;
+    const ProjectDocument &m_document;
     std::function<QString()> m_fieldCheck;
     QMainWindow *m_window;
     QTimer m_pause;

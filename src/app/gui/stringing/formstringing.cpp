@@ -106,6 +106,8 @@ TFormStringing::TFormStringing(StringingHost host, QWidget *parent)
     m_recorded.Assign(Sections());
     connect(m_host.document, &ProjectDocument::sectionsChanged, this,
             [this] { Guarded([this] { DocumentSectionsChanged(); }); });
+    connect(m_host.document, &ProjectDocument::projectReplaced, this,
+            [this] { Guarded([this] { ProjectReplaced(); }); });
     for (DecimalField *field : {m_ui->fromField, m_ui->toField, m_ui->stepField}) {
         // Taken when typing ends or a step button is pressed, not at each keystroke.
         field->setKeyboardTracking(false);
@@ -209,7 +211,6 @@ void TFormStringing::changeEvent(QEvent *event)
 
 TFormStringing::Inputs TFormStringing::CurrentInputs()
 {
-    m_host.formToProject();
     const TProject &project = m_host.document->Project();
     return Inputs {project.Dat, project.Koef, Context().Factors().force,
                    static_cast<int>(Context().Language()),
@@ -346,7 +347,6 @@ void TFormStringing::Refuse(const QString &text, bool announce)
 bool TFormStringing::PrepareBasis(Basis &basis, QString &refusal)
 {
     try {
-        m_host.formToProject();
         const TProject &project = m_host.document->Project();
         // The window's own wording of its fields' refusals first, then every other check of
         // the one preparation, worded as the results pane words them. A section brings its

@@ -17,13 +17,12 @@ struct Ui_FormStringing;
 class TSectionNameDialog;
 class ProjectDocument;
 
-// What the stringing-table window is given: the open project, the main window's fields.
+// What the stringing-table window is given: the open project and the program's state.
 struct StringingHost
 {
     // The open project; the window edits its sections in place, each change then a step on
     // its undo stack. Not null.
     ProjectDocument *document = nullptr;
-    std::function<void()> formToProject; // takes the main window's fields into the project
     // The language, units and catalogue the window shows, calculates and writes with.
     const ProgramContext *context = nullptr; // the program's state the window shows; not null
 };

@@ -35,10 +35,14 @@ TFormSpisokShabloni::TFormSpisokShabloni(const ProgramContext &program, Template
     setObjectName(QStringLiteral("FormSpisokShabloni"));
     connect(m_host.document, &ProjectDocument::templatesChanged, this,
             &TFormSpisokShabloni::DocumentTemplatesChanged);
+    connect(m_host.document, &ProjectDocument::projectReplaced, this,
+            [this] { RefreshList(Templates()); });
+    // The list is modeless: its preview follows the wire and the climate.
+    for (auto change : {&ProjectDocument::fieldsChanged, &ProjectDocument::coefficientsChanged})
+        connect(m_host.document, change, this, &TFormSpisokShabloni::UpdatePreview);
     m_editor = new TFormAutoShabloni(m_program, this);
     m_editor->SetPreview([this](TemplatePreview &preview, const TShablon &shablon) {
-        preview.ShowTemplate(m_host.shownProject ? m_host.shownProject() : Project(), &shablon,
-                             m_engine);
+        preview.ShowTemplate(Project(), &shablon, m_engine);
     });
     m_frame = new QGroupBox(this);
     m_grid = new QTableWidget(1, 1, m_frame);
@@ -167,7 +171,7 @@ void TFormSpisokShabloni::UpdatePreview()
     if (!isVisible())
         return; // shown with the window
     const TShablonList &list = Templates();
-    m_preview->ShowTemplate(m_host.shownProject ? m_host.shownProject() : Project(),
+    m_preview->ShowTemplate(Project(),
                             m_selectedIndex < list.Count() ? &list.Items(m_selectedIndex) : nullptr,
                             m_engine);
 }
@@ -240,7 +244,6 @@ void TFormSpisokShabloni::AcadRun()
         return;
     // The main window's wire and climate draw the curves: refused before the file is asked
     // for, so that a drawing that cannot be made leaves no file behind.
-    m_host.formToProject();
     if (const FieldRefusal refusal = InputRefusal(Project().Dat, m_program); refusal.Refused()) {
         CurrentPrompts().Error(refusal.text);
         return;

@@ -20,14 +20,10 @@ class ProgramContext;
 class ProjectDocument;
 
 // What the template windows are given: the open project, whose templates they edit through
-// it, and the main window's fields.
+// it and whose wire and climate (the main window's fields, recorded as typed) draw them.
 struct TemplateHost
 {
     ProjectDocument *document = nullptr; // the open project; not null
-    std::function<void()> formToProject; // takes the main window's fields into the project
-    // The project with the fields as they stand, the fields untouched (the preview); when
-    // empty, the preview shows project().
-    std::function<TProject()> shownProject = {};
 };
 
 // The modeless list of the open project's templates: create, edit, delete (after a question),
