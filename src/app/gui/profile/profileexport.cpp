@@ -1,37 +1,27 @@
 #include "gui/profile/profileexport.h"
 
+#include "gui/printpage.h"
 #include "gui/profile/profileview.h"
 #include "gui/wholefile.h"
 
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QSvgGenerator>
-
-#include <algorithm>
 
 namespace velmora {
 
 namespace {
 
-// The page is drawn in logical units, PageWidth across whatever the device's resolution.
-constexpr int PageWidth = 1100;
-constexpr int PageMargin = 20;
 constexpr int BlockRowHeight = 18;
 constexpr int BlockLabelWidth = 110;
 constexpr int BlockValueWidth = 260;
 
 QFont ProfilePixelFont(int pixels, bool bold = false)
 {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
+    return PagePixelFont(pixels, bold, QStringLiteral("DejaVu Sans"));
 }
 
 // The view's picture scaled into target, its proportions kept.
@@ -83,12 +73,7 @@ bool WriteBuffer(const QString &path, const QBuffer &buffer, QString *error)
 void PrintProfile(QPagedPaintDevice &device, ProfileView &view, const ProfileTitleBlock &block)
 {
     QPainter painter(&device);
-    const QRect viewport = painter.viewport();
-    const double scale = viewport.width() / double(PageWidth);
-    const QSizeF page(PageWidth, viewport.height() / scale);
-    painter.setWindow(0, 0, PageWidth, static_cast<int>(page.height()));
-    const QRectF sheet(PageMargin, PageMargin, page.width() - 2 * PageMargin,
-                       page.height() - 2 * PageMargin);
+    const QRectF sheet = PageSheet(SetLogicalPage(painter));
     // The drawing above the title block, the block in the sheet's lower right corner.
     const double blockHeight = (block.rows.size() + 1) * BlockRowHeight;
     RenderView(view, painter, sheet.adjusted(2, 2, -2, -blockHeight - 6));
@@ -101,19 +86,9 @@ void PrintProfile(QPagedPaintDevice &device, ProfileView &view, const ProfileTit
 bool SaveProfilePdf(ProfileView &view, const ProfileTitleBlock &block, const QString &path,
                     QString *error)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter pdf(&buffer);
-        pdf.setTitle(block.title);
-        pdf.setCreator(QStringLiteral("Velmora"));
-        pdf.setResolution(300);
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                                      QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
-        PrintProfile(pdf, view, block);
-    }
-    buffer.close();
-    return WriteBuffer(path, buffer, error);
+    return SavePagesPdf(
+        path, block.title, [&](QPagedPaintDevice &device) { PrintProfile(device, view, block); },
+        error);
 }
 
 bool SaveProfilePicture(ProfileView &view, const ProfileTitleBlock &block, const QString &path,

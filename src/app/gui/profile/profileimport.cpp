@@ -107,6 +107,34 @@ void TakeTypes(LineProfile &line, std::vector<TowerType> types)
     line.types = std::move(types);
 }
 
+// What an import took into the line: how many records it held, how many the file gave, and
+// the first of them as read (for the question).
+struct Taken
+{
+    std::size_t now = 0;
+    std::size_t read = 0;
+    QString shown;
+};
+
+// Puts the file's records of line's field through put. They are shown before put, while line
+// still has the tower types they name.
+template<typename T, typename Put>
+Taken Take(LineProfile &line, std::vector<T> LineProfile::*field, std::vector<T> records, Put put)
+{
+    Taken taken {(line.*field).size(), records.size(), FirstRecords(records, line)};
+    put(line, std::move(records));
+    return taken;
+}
+
+// The file's records in place of line's in field.
+template<typename T>
+Taken Replace(LineProfile &line, std::vector<T> LineProfile::*field, std::vector<T> records)
+{
+    return Take(line, field, std::move(records), [field](LineProfile &into, std::vector<T> taken) {
+        into.*field = std::move(taken);
+    });
+}
+
 } // namespace
 
 LineImport ReadLineImport(LineImportKind kind, const QString &path, const LineProfile &current,
@@ -117,56 +145,35 @@ LineImport ReadLineImport(LineImportKind kind, const QString &path, const LinePr
     LineImport result;
     result.line = current;
     LineProfile &line = result.line;
-    std::size_t now = 0, read = 0;
-    QString shown;
+    Taken taken;
     bool text = true;
     switch (kind) {
-    case LineImportKind::Ground: {
+    case LineImportKind::Ground:
         text = !LooksLikeXml(bytes);
-        auto records
-            = text ? ReadGroundText(bytes, file, lang) : ReadGroundLandXml(bytes, file, lang);
-        now = line.ground.size();
-        read = records.items.size();
-        shown = FirstRecords(records.items, line);
-        line.ground = std::move(records.items);
+        taken = Replace(
+            line, &LineProfile::ground,
+            (text ? ReadGroundText(bytes, file, lang) : ReadGroundLandXml(bytes, file, lang))
+                .items);
+        break;
+    case LineImportKind::Types:
+        taken = Take(line, &LineProfile::types, ReadTowerTypesText(bytes, file, lang).items,
+                     TakeTypes);
+        break;
+    case LineImportKind::Towers:
+        taken = Replace(line, &LineProfile::towers,
+                        ReadTowersText(bytes, file, line.types, lang).items);
+        break;
+    case LineImportKind::Crossings:
+        taken = Replace(line, &LineProfile::crossings, ReadCrossingsText(bytes, file, lang).items);
+        break;
+    case LineImportKind::Forbidden:
+        taken = Replace(line, &LineProfile::forbidden, ReadForbiddenText(bytes, file, lang).items);
         break;
     }
-    case LineImportKind::Types: {
-        auto records = ReadTowerTypesText(bytes, file, lang);
-        now = line.types.size();
-        read = records.items.size();
-        shown = FirstRecords(records.items, line);
-        TakeTypes(line, std::move(records.items));
-        break;
-    }
-    case LineImportKind::Towers: {
-        auto records = ReadTowersText(bytes, file, line.types, lang);
-        now = line.towers.size();
-        read = records.items.size();
-        shown = FirstRecords(records.items, line);
-        line.towers = std::move(records.items);
-        break;
-    }
-    case LineImportKind::Crossings: {
-        auto records = ReadCrossingsText(bytes, file, lang);
-        now = line.crossings.size();
-        read = records.items.size();
-        shown = FirstRecords(records.items, line);
-        line.crossings = std::move(records.items);
-        break;
-    }
-    case LineImportKind::Forbidden: {
-        auto records = ReadForbiddenText(bytes, file, lang);
-        now = line.forbidden.size();
-        read = records.items.size();
-        shown = FirstRecords(records.items, line);
-        line.forbidden = std::move(records.items);
-        break;
-    }
-    }
-    result.question = UiText("Profile_import_question")
-                          .arg(UiText(KindKey(kind)), QFileInfo(path).fileName(),
-                               QString::number(read), QString::number(now), shown);
+    result.question
+        = UiText("Profile_import_question")
+              .arg(UiText(KindKey(kind)), QFileInfo(path).fileName(), QString::number(taken.read),
+                   QString::number(taken.now), taken.shown);
     if (text)
         result.question += QStringLiteral("\n\n")
             + UiText(DetectTextEncoding(bytes) == TextEncoding::Utf8 ? "Read_as_utf8"

@@ -30,6 +30,10 @@ const QColor ViolationColour(220, 0, 0);
 const QColor GridColour(225, 225, 225);
 const QColor LabelColour(90, 90, 90);
 
+// A violation's red ring, in pixels at any zoom.
+constexpr double MarkRadius = 6;
+constexpr double MarkPenWidth = 2;
+
 QPen Cosmetic(const QColor &colour, double width, Qt::PenStyle style = Qt::SolidLine)
 {
     QPen pen(colour, width, style);
@@ -144,7 +148,7 @@ void ProfileView::resizeEvent(QResizeEvent *event)
 }
 
 QGraphicsSimpleTextItem *ProfileView::Label(const QString &text, QPointF at, const QColor &colour,
-                                            Qt::Alignment align)
+                                            Qt::Alignment align, double gap)
 {
     auto *item = scene()->addSimpleText(text);
     item->setBrush(colour);
@@ -154,9 +158,9 @@ QGraphicsSimpleTextItem *ProfileView::Label(const QString &text, QPointF at, con
     if (align & Qt::AlignHCenter)
         offset.setX(-box.width() / 2);
     else if (align & Qt::AlignRight)
-        offset.setX(-box.width() - 3);
+        offset.setX(-box.width() - gap);
     else
-        offset.setX(3);
+        offset.setX(gap);
     if (align & Qt::AlignVCenter)
         offset.setY(-box.height() / 2);
     else if (align & Qt::AlignBottom)
@@ -294,8 +298,9 @@ void ProfileView::Rebuild()
                    ScenePoint(crossing.station, crossing.top + crossing.clearance)),
             Cosmetic(Qt::darkMagenta, 1, Qt::DashLine));
         need->setToolTip(tip);
+        // Clear of the red ring a violated crossing gets at the wire above its top.
         Label(QString::fromStdString(crossing.name), ScenePoint(crossing.station, crossing.top),
-              Qt::darkMagenta, Qt::AlignLeft | Qt::AlignTop);
+              Qt::darkMagenta, Qt::AlignLeft | Qt::AlignTop, MarkRadius + MarkPenWidth + 3);
     }
 
     for (std::size_t i = 0; i < line.towers.size(); ++i)
@@ -353,8 +358,9 @@ void ProfileView::DrawMarks()
         return;
     for (const ProfileViolation &v : check->violations) {
         const QPointF at = ScenePoint(v.station, v.elevation);
-        auto *mark = scene()->addEllipse(QRectF(-6, -6, 12, 12), Cosmetic(ViolationColour, 2),
-                                         QColor(255, 0, 0, 60));
+        auto *mark
+            = scene()->addEllipse(QRectF(-MarkRadius, -MarkRadius, 2 * MarkRadius, 2 * MarkRadius),
+                                  Cosmetic(ViolationColour, MarkPenWidth), QColor(255, 0, 0, 60));
         mark->setFlag(QGraphicsItem::ItemIgnoresTransformations);
         mark->setPos(at);
         mark->setZValue(6);

@@ -96,8 +96,9 @@ private:
     TowerItems DrawTower(std::size_t index);
     void DrawMarks();
     bool SamePlaces(const std::vector<ProfileViolation> &violations) const;
+    // A text beside at, gap pixels off it across (at any zoom), on the side align names.
     QGraphicsSimpleTextItem *Label(const QString &text, QPointF at, const QColor &colour,
-                                   Qt::Alignment align);
+                                   Qt::Alignment align, double gap = 3);
 
     Content m_content;
     int m_dragging = -1;

@@ -1,17 +1,14 @@
 #include "gui/results/resultsprint.h"
 
+#include "gui/printpage.h"
 #include "gui/results/resultsplots.h"
 #include "gui/results/resultstable.h"
 #include "gui/uitext.h"
-#include "gui/wholefile.h"
 
-#include <QBuffer>
 #include <QChartView>
 #include <QFontMetricsF>
-#include <QPageLayout>
-#include <QPageSize>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
 
 #include <algorithm>
 #include <functional>
@@ -20,23 +17,12 @@ namespace velmora {
 
 namespace {
 
-// The page is drawn in logical units, LogicalWidth across whatever the device's resolution;
-// fonts are sized in the same units so that printer and PDF look alike.
-constexpr int LogicalWidth = 1100;
-constexpr int Margin = 20;
+constexpr int Margin = PrintPageMargin;
 constexpr int RowHeight = 15;
 constexpr int SpanColumnWidth = 80;
 constexpr int MaxValueColumnWidth = 90;
 constexpr int FooterHeight = 16;
 constexpr int DetailHeight = 14;
-
-QFont PixelFont(int pixels, bool bold = false)
-{
-    QFont font;
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
 
 class TablePrinter
 {
@@ -72,10 +58,10 @@ public:
     void Print(const QString &title, const QStringList &details,
                const std::function<void()> &footer)
     {
-        m_painter.setFont(PixelFont(16, true));
+        m_painter.setFont(PagePixelFont(16, true));
         m_painter.drawText(QRectF(Margin, Margin, m_page.width() - 2 * Margin, 24),
                            Qt::AlignLeft | Qt::AlignVCenter, title);
-        m_painter.setFont(PixelFont(11));
+        m_painter.setFont(PagePixelFont(11));
         double top = Margin + 26;
         for (const QString &line : details) {
             m_painter.drawText(QRectF(Margin, top, m_page.width() - 2 * Margin, DetailHeight),
@@ -104,7 +90,7 @@ private:
     // Tall enough for the longest heading, wrapped in its column: none is clipped.
     double HeadingHeight() const
     {
-        const QFontMetricsF metrics(PixelFont(10, true));
+        const QFontMetricsF metrics(PagePixelFont(10, true));
         double height = 3 * 12;
         for (int column = 0; column < m_table.columnCount(); ++column) {
             const QRectF bounds = metrics.boundingRect(
@@ -124,7 +110,7 @@ private:
     double Headings(double y)
     {
         const double height = HeadingHeight();
-        m_painter.setFont(PixelFont(10, true));
+        m_painter.setFont(PagePixelFont(10, true));
         for (int column = 0; column < m_table.columnCount(); ++column) {
             const QRectF cell(ColumnLeft(column), y, ColumnWidth(column), height);
             m_painter.fillRect(cell, QColor(235, 235, 235));
@@ -148,7 +134,7 @@ private:
             m_painter.setPen(QColor(200, 200, 200));
             m_painter.drawRect(cell);
             m_painter.setPen(Qt::black);
-            m_painter.setFont(PixelFont(10, m_table.data(index, Qt::FontRole).isValid()));
+            m_painter.setFont(PagePixelFont(10, m_table.data(index, Qt::FontRole).isValid()));
             m_painter.drawText(cell.adjusted(3, 0, -3, 0),
                                (column == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter,
                                m_table.data(index).toString());
@@ -168,17 +154,14 @@ void PrintResults(QPagedPaintDevice &device, const QString &title, const Results
                   const QList<QChartView *> &plots, const QStringList &details)
 {
     QPainter painter(&device);
-    const QRect viewport = painter.viewport();
-    const double scale = viewport.width() / double(LogicalWidth);
-    const QSizeF page(LogicalWidth, viewport.height() / scale);
-    painter.setWindow(0, 0, LogicalWidth, static_cast<int>(page.height()));
+    const QSizeF page = SetLogicalPage(painter);
     TablePrinter printer(device, painter, table, page);
     const int pages = printer.Pages(details) + static_cast<int>(plots.size());
     int number = 0;
     auto footer = [&] {
         ++number;
         painter.setPen(Qt::black);
-        painter.setFont(PixelFont(10));
+        painter.setFont(PagePixelFont(10));
         painter.drawText(QRectF(Margin, page.height() - Margin - FooterHeight + 4,
                                 page.width() - 2 * Margin, FooterHeight - 4),
                          Qt::AlignRight | Qt::AlignVCenter,
@@ -188,9 +171,7 @@ void PrintResults(QPagedPaintDevice &device, const QString &title, const Results
     printer.Print(title, details, footer);
     for (QChartView *plot : plots) {
         device.newPage();
-        RenderPlot(*plot, painter,
-                   QRectF(Margin, Margin, page.width() - 2 * Margin,
-                          page.height() - 2 * Margin - FooterHeight));
+        RenderPlot(*plot, painter, PageSheet(page).adjusted(0, 0, 0, -FooterHeight));
         footer();
     }
 }
@@ -206,18 +187,10 @@ QString FileNameOfTitle(const QString &title)
 bool SaveResultsPdf(const QString &path, const QString &title, const ResultsTableModel &table,
                     const QList<QChartView *> &plots, QString *error, const QStringList &details)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter pdf(&buffer);
-        pdf.setTitle(title);
-        pdf.setCreator(QStringLiteral("Velmora"));
-        pdf.setResolution(300);
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                                      QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
-        PrintResults(pdf, title, table, plots, details);
-    }
-    return WriteWholeFile(path, buffer.data(), error);
+    return SavePagesPdf(
+        path, title,
+        [&](QPagedPaintDevice &device) { PrintResults(device, title, table, plots, details); },
+        error);
 }
 
 } // namespace velmora
