@@ -18,6 +18,7 @@
 #include "gui/languagedialog.h"
 #include "gui/platform.h"
 #include "gui/profile/formprofile.h"
+#include "gui/profile/profileview.h"
 #include "gui/results/resultspane.h"
 #include "gui/results/resultsplots.h"
 #include "gui/results/resultsprint.h"
@@ -42,6 +43,7 @@
 #include <QProcess>
 #include <QTabWidget>
 #include <QThread>
+#include <QUndoStack>
 #include <QWidget>
 
 #include <cstdio>
@@ -161,28 +163,28 @@ void Shoot(const QString &language)
     proper.VP = 15.5;
     proper.TG = 7;
     proper.Zapas = 0.5;
-    const int added = w.FormMain->CurProject.Shablons.Add(proper);
+    TShablonList templates = w.FormMain->CurProject.Shablons;
+    templates.Add(proper);
+    w.FormMain->Document().EditTemplates(templates, UiText("Undo_template_new"));
     Grab(w.FormSpisokShabloni, QStringLiteral("template_preview_%1").arg(language));
     TFormAutoShabloni *editor = w.FormSpisokShabloni->Editor();
     editor->LoadTemplate(proper);
     Grab(editor, QStringLiteral("template_editor_%1").arg(language));
     editor->hide();
     w.FormSpisokShabloni->hide();
-    w.FormMain->CurProject.Shablons.Delete(added);
+    w.FormMain->Document().UndoStack()->undo();
 
     // The stringing tables of the shipped example with a second section; the project as it
     // was afterwards.
     const TProject kept = w.FormMain->CurProject;
-    LoadProject((ShippedProjectsDir() + QStringLiteral("example.vlp")).toStdString(),
-                w.FormMain->CurProject);
+    TProject example = kept;
+    LoadProject((ShippedProjectsDir() + QStringLiteral("example.vlp")).toStdString(), example);
     TSection crossing;
     crossing.Name = language == QLatin1String("en") ? "River crossing" : "Переход через реку";
     crossing.Spans = {210, 480, 230};
     crossing.TStep = 5;
-    w.FormMain->CurProject.Sections.Add(crossing);
-    w.FormMain->ProjectToForm();
-    w.FormMain->MarkSaved();
-    w.FormStringing->ProjectReplaced();
+    example.Sections.Add(crossing);
+    w.FormMain->Document().Replace(example, w.FormMain->Document().FileName());
     Grab(w.FormStringing, QStringLiteral("stringing_%1").arg(language));
     w.FormStringing->Widgets().tabs->setCurrentIndex(1);
     Grab(w.FormStringing, QStringLiteral("stringing_plot_%1").arg(language));
@@ -192,29 +194,32 @@ void Shoot(const QString &language)
     w.FormStringing->hide();
 
     // The example's line on its ground; with towers too low for the clearance; after spotting.
-    w.FormProfile->ProjectReplaced();
     w.FormProfile->resize(1280, 820);
     Grab(w.FormProfile, QStringLiteral("profile_%1").arg(language));
     w.FormProfile->hide();
-    const LineProfile line = w.FormMain->CurProject.Line;
-    w.FormMain->CurProject.Line.types[0].height = 8;
+    ProjectDocument &document = w.FormMain->Document();
+    const LineProfile line = document.Project().Line;
+    LineProfile low = line;
+    low.types[0].height = 8;
+    document.EditLine(low, UiText("Profile_undo_type").arg(1));
     Grab(w.FormProfile, QStringLiteral("profile_violation_%1").arg(language));
+
     w.FormProfile->hide();
-    w.FormMain->CurProject.Line = line;
-    const TProject &project = w.FormMain->CurProject;
+    document.UndoStack()->undo();
+    const TProject &project = document.Project();
     const PreparedCalculation prepared = PrepareCalculation(
         project, Program().Catalogue(), Program().Language(), SpanUse::OwnSpans);
     const SpottingResult spotted
         = SpotTowers(SpottingInputOf(project, line, 0, prepared.wire, 5, Program().Language()));
-    if (spotted.outcome == SpottingResult::Outcome::Found)
-        w.FormMain->CurProject.Line.towers = spotted.towers;
+    if (spotted.outcome == SpottingResult::Outcome::Found) {
+        LineProfile spottedLine = line;
+        spottedLine.towers = spotted.towers;
+        document.EditLine(spottedLine, UiText("Profile_undo_spot"));
+    }
     Grab(w.FormProfile, QStringLiteral("profile_spotted_%1").arg(language));
+
     w.FormProfile->hide();
-    w.FormMain->CurProject.Line = line;
-    w.FormMain->CurProject = kept;
-    w.FormMain->ProjectToForm();
-    w.FormMain->MarkSaved();
-    w.FormStringing->ProjectReplaced();
+    document.Replace(kept, document.FileName());
 
     ShowWait(UiText("Port_to_Excel"));
     Grab(w.FormWait, QStringLiteral("wait_%1").arg(language));

@@ -3,6 +3,7 @@
 #include "example_wire.h"
 
 #include "calc/preparation.h"
+#include "calc/spangeometry.h"
 #include "calc/spotting.h"
 #include "catalogue/catalogue.h"
 #include "common/numtext.h"
@@ -452,6 +453,43 @@ private slots:
         QCOMPARE(Window()->UndoStack()->count(), 1);
         Window()->UndoStack()->undo();
         QVERIFY(Towers() == before);
+    }
+
+    // Edits made while the window is closed (Undo in the main window, another project's
+    // line): opened again, the view shows the whole line as fitted, not a corner of the scene
+    // (a hidden view's scroll bars have no ranges yet, so its fit waits for the showing).
+    void editsWhileClosedKeepTheWholeLineInSight()
+    {
+        auto wholeLineShown = [] {
+            ProfileView *view = Window()->View();
+            const LineProfile &line = Main()->CurProject.Line;
+            const QRectF shown = view->mapToScene(view->viewport()->rect()).boundingRect();
+            for (const Tower &tower : {line.towers.front(), line.towers.back()}) {
+                const double ground = GroundElevationAt(line.ground, tower.station);
+                if (!shown.contains(view->ScenePoint(tower.station, ground)))
+                    return false;
+            }
+            return true;
+        };
+        QVERIFY(wholeLineShown());
+        const LineProfile before = Main()->CurProject.Line;
+        LineProfile low = before;
+        low.types[0].height = 8;
+        LineProfile fewer = before;
+        fewer.towers.erase(fewer.towers.begin() + 3);
+        for (const LineProfile &edit : {low, fewer}) {
+            Window()->hide();
+            Main()->Document().EditLine(edit, "Line");
+            Main()->findChild<QAction *>("ActProfile")->trigger();
+            QVERIFY(QTest::qWaitForWindowExposed(Window()));
+            QVERIFY(wholeLineShown());
+            Window()->hide();
+            Main()->findChild<QAction *>("ActUndo")->trigger();
+            Main()->findChild<QAction *>("ActProfile")->trigger();
+            QVERIFY(QTest::qWaitForWindowExposed(Window()));
+            QVERIFY(Main()->CurProject.Line == before);
+            QVERIFY(wholeLineShown());
+        }
     }
 
     void aViolationInTheListCentresTheView()

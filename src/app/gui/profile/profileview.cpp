@@ -67,6 +67,9 @@ ProfileView::ProfileView(QWidget *parent)
     setRenderHint(QPainter::Antialiasing);
     setDragMode(QGraphicsView::ScrollHandDrag);
     setTransformationAnchor(QGraphicsView::AnchorUnderMouse);
+    // A window resized, or shown again after changes made while it was closed, keeps the
+    // place at the centre in the centre.
+    setResizeAnchor(QGraphicsView::AnchorViewCenter);
     setViewportUpdateMode(QGraphicsView::BoundingRectViewportUpdate);
     setBackgroundBrush(Qt::white);
 }
@@ -83,6 +86,8 @@ double ProfileView::StationAt(const QPointF &scenePoint) const
 
 QPointF ProfileView::CentreStationElevation() const
 {
+    if (m_pendingCentre)
+        return *m_pendingCentre;
     const QPointF centre = mapToScene(viewport()->rect().center());
     return {centre.x() * m_content.mg / 1000, -centre.y() * m_content.mv / 1000};
 }
@@ -90,7 +95,23 @@ QPointF ProfileView::CentreStationElevation() const
 void ProfileView::CentreOnPlace(double station, double elevation)
 {
     m_fitPending = false;
+    // A hidden view's scroll bars take their ranges only when it is shown: the place waits
+    // (showEvent).
+    if (!isVisible()) {
+        m_pendingCentre = QPointF(station, elevation);
+        return;
+    }
+    m_pendingCentre.reset();
     centerOn(ScenePoint(station, elevation));
+}
+
+void ProfileView::showEvent(QShowEvent *event)
+{
+    QGraphicsView::showEvent(event);
+    if (m_fitPending)
+        FitDrawing();
+    else if (m_pendingCentre)
+        CentreOnPlace(m_pendingCentre->x(), m_pendingCentre->y());
 }
 
 bool ProfileView::MayUpdateInPlace(const Content &content) const
@@ -136,6 +157,10 @@ void ProfileView::SetContent(const Content &content)
 
 void ProfileView::FitDrawing()
 {
+    m_pendingCentre.reset();
+    // As with a place, the fit waits for the view to be shown (m_fitPending stays).
+    if (!isVisible())
+        return;
     resetTransform();
     fitInView(scene()->itemsBoundingRect(), Qt::KeepAspectRatio);
 }

@@ -5,6 +5,7 @@
 
 #include <QGraphicsView>
 
+#include <optional>
 #include <vector>
 
 class QGraphicsLineItem;
@@ -63,6 +64,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     // The items of a span and of a tower, kept so that a drag redraws only what it changes.
@@ -106,6 +108,7 @@ private:
     // The whole drawing is fitted again when the view takes its size, until the user zooms,
     // pans or asks for a place: a view is given its content before it is shown.
     bool m_fitPending = false;
+    std::optional<QPointF> m_pendingCentre; // station, elevation to centre once shown
     std::vector<SpanItems> m_spanItems;
     std::vector<TowerItems> m_towerItems;
     std::vector<QGraphicsItem *> m_marks; // the violations' red rings
