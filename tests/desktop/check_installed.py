@@ -94,6 +94,21 @@ def check_command_line(velmora, version, work):
     check(status == 2 and out == "" and err.startswith("velmora: ") and "no-such-option" in err,
           f"unknown option: exit {status}, stdout {out!r}, stderr {err!r}")
 
+    # With no display at all: an unknown option is still refused in words, Qt's own options
+    # (with their values) are no refusal, and the one named is the program's unknown one.
+    headless = private_env(english)
+    for name in ("QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"):
+        headless.pop(name, None)
+    for arguments, status_wanted, out_wanted, err_part in (
+            (["--no-such-option"], 2, "", "no-such-option"),
+            (["-style", "fusion", "--no-such-option", "a.vlp"], 2, "", "no-such-option"),
+            (["--platform=offscreen", "-reverse", "--version"], 0, f"Velmora {version}\n", ""),
+    ):
+        status, out, err = run([velmora] + arguments, headless)
+        check(status == status_wanted and out == out_wanted and err_part in err
+              and "fusion" not in err and "platform" not in err,
+              f"{arguments} without a display: exit {status}, stdout {out!r}, stderr {err!r}")
+
 
 def expected_files(build_dir, gui):
     app_dir = os.path.join(build_dir, "bin")

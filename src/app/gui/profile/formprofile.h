@@ -59,7 +59,7 @@ public:
     explicit TFormProfile(ProfileHost host, QWidget *parent = nullptr);
     ~TFormProfile() override;
 
-    // The project's line afresh (after new and open).
+    // The project's line afresh (the document's projectReplaced, after new and open).
     void ProjectReplaced();
 
     ProfileView *View() const { return m_view; }

@@ -44,8 +44,8 @@ public:
     explicit TFormStringing(StringingHost host, QWidget *parent = nullptr);
     ~TFormStringing() override;
 
-    // The project's sections afresh (after new and open): the first one chosen, nothing typed
-    // kept.
+    // The project's sections afresh (the document's projectReplaced, after new and open): the
+    // first one chosen, nothing typed kept.
     void ProjectReplaced();
 
     const Ui_FormStringing &Widgets() const { return *m_ui; }
