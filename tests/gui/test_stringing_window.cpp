@@ -178,12 +178,22 @@ private slots:
                  "Стрела провеса, м");
     }
 
-    // A change in the main window (here the maximum permissible stress) reaches the copied and
-    // printed table, not only the next edit.
+    // A change in the main window (here the maximum permissible stress) reaches the open
+    // window's table at once, and the copied and printed table, not only the next edit; an
+    // input that cannot be taken is said in the window, with no box in the middle of typing.
     void theTableFollowsTheMainWindow()
     {
+        ScriptedPrompts prompts;
         const double before = Window()->Table()->table.tension[0];
+        QVERIFY(Window()->isVisible());
+        Main()->findChild<DecimalField *>("Tols")->setValue(-5);
+        QVERIFY(!Window()->Table().has_value());
+        QVERIFY(Window()->Refusal().contains("Ice thickness"));
+        QVERIFY(prompts.asked.isEmpty());
+        Main()->findChild<DecimalField *>("Tols")->setValue(20);
+        QVERIFY(Window()->Table().has_value());
         Main()->findChild<DecimalField *>("Napr_Max")->setValue(10);
+        QVERIFY(Window()->Table()->table.tension[0] < before);
         Window()->CopyClick();
         QVERIFY(Window()->Table()->table.tension[0] < before);
         const QStringList lines = QGuiApplication::clipboard()->text().split('\n');

@@ -108,6 +108,14 @@ TFormStringing::TFormStringing(StringingHost host, QWidget *parent)
             [this] { Guarded([this] { DocumentSectionsChanged(); }); });
     connect(m_host.document, &ProjectDocument::projectReplaced, this,
             [this] { Guarded([this] { ProjectReplaced(); }); });
+    // Open beside the main window, the table follows its climate and wire as they are typed,
+    // quietly (a refusal is said in the window, not in a box in the middle of typing).
+    for (auto change : {&ProjectDocument::fieldsChanged, &ProjectDocument::coefficientsChanged}) {
+        connect(m_host.document, change, this, [this] {
+            if (isVisible())
+                Guarded([this] { FollowMainWindow(); });
+        });
+    }
     for (DecimalField *field : {m_ui->fromField, m_ui->toField, m_ui->stepField}) {
         // Taken when typing ends or a step button is pressed, not at each keystroke.
         field->setKeyboardTracking(false);
