@@ -51,8 +51,11 @@ struct OpenPane
         main->Document().Replace(project, QString());
         main->show();
         pane = main->findChild<ResultsPane *>(QStringLiteral("ResultsPane"));
-        main->findChild<QAction *>(QStringLiteral("ActResultsPane"))->trigger();
         QApplication::processEvents();
+        // Open, whatever the pane's first state: a closed pane calculates nothing.
+        if (pane->isHidden())
+            pane->toggleViewAction()->trigger();
+        pane->RecalculateNow();
     }
     ~OpenPane() { DestroyAppWindows(); }
 
