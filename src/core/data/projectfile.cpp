@@ -253,6 +253,18 @@ ProjectLoad ReadProjectFromBytes(std::string_view bytes, TProject &project)
             const TextLineReader atLine = reader;
             std::string line = reader.Next();
             const bool known = loaded.LaterSections.empty();
+            // A part of this program's twice is a damaged file: kept as later text, the
+            // second would be taken for the first once a project without the first is saved.
+            if (known
+                && ((sectionsRead && line == SectionListHeaderLine)
+                    || (lineRead && line == LineProfileHeaderLine))) {
+                const std::string number
+                    = FormatInt(static_cast<std::int64_t>(reader.LineNumber()));
+                throw ConversionError("Project file line " + number + ": the part \"" + line
+                                          + "\" is given a second time",
+                                      "Файл проекта, строка " + number + ": раздел «" + line
+                                          + "» повторяется");
+            }
             if (known && !sectionsRead && line == SectionListHeaderLine) {
                 AtLine(reader, nullptr, [&] { ReadSectionListBody(reader, loaded.Sections); });
                 sectionsRead = true;

@@ -224,6 +224,21 @@ TEST(SectionFileTest, LaterSectionsAreKeptAndWrittenBackUnchanged)
     EXPECT_EQ(WriteProjectToBytes(project), NewProjectWith());
 }
 
+// A part given twice is a damaged file, refused at its second header: kept as later text, it
+// would be read as the first once the project was saved without anchor sections.
+TEST(SectionFileTest, APartGivenTwiceIsRefusedAtItsSecondHeader)
+{
+    const std::vector<std::string> twice
+        = {"anchor sections", "0", "anchor sections", "1", "A", "-40", "40", "10", "1", "100"};
+    EXPECT_EQ(ReadError(NewProjectWith(twice)),
+              "Project file line 30: the part \"anchor sections\" is given a second time");
+    // After a later version's part, the same line is that part's text and is kept.
+    std::vector<std::string> later = {"ground profile", "anchor sections", "0"};
+    TProject project;
+    ReadProjectFromBytes(NewProjectWith(later), project);
+    EXPECT_EQ(project.LaterSections, later);
+}
+
 // 2 000 000 spans in the file: refused at their count, not after reading them.
 TEST(SectionFileTest, ACountAboveTheLimitIsRefusedBeforeItsLines)
 {
