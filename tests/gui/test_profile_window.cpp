@@ -22,6 +22,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
+#include <QGraphicsEllipseItem>
 #include <QGraphicsItem>
 #include <QGraphicsScene>
 #include <QImage>
@@ -233,6 +234,48 @@ private slots:
         QVERIFY(!Main()->isWindowModified());
         Window()->UndoStack()->redo();
         QCOMPARE(Towers()[2].station, before[2].station + moved);
+    }
+
+    // While a tower is dragged, its rings move with every step and the list of wrapped texts
+    // waits; dropped, the list says what the core says of the new place.
+    void theRingsFollowEveryStepAndTheListTheDrop()
+    {
+        LineProfile low = Main()->CurProject.Line;
+        low.types[1].height = 8;
+        Main()->Document().EditLine(low, "Tower type");
+        auto listed = [] {
+            QStringList texts;
+            for (int i = 0; i < Window()->ViolationList()->count(); ++i)
+                texts << Window()->ViolationList()->item(i)->text();
+            return texts;
+        };
+        auto coreTexts = [] {
+            QStringList texts;
+            for (const std::string &text : CoreCheck().violations)
+                texts << QString::fromStdString(text);
+            return texts;
+        };
+        auto rings = [] {
+            int count = 0;
+            for (QGraphicsItem *item : Window()->View()->scene()->items())
+                count += item->type() == QGraphicsEllipseItem::Type;
+            return count;
+        };
+        const QStringList before = listed();
+        QVERIFY(!before.isEmpty());
+        QCOMPARE(before, coreTexts());
+        QCOMPARE(rings(), static_cast<int>(before.size()));
+
+        QWidget *viewport = Window()->View()->viewport();
+        const QPoint from = FootOf(2);
+        QTest::mousePress(viewport, Qt::LeftButton, {}, from);
+        MoveMouse(viewport, from + QPoint(60, 0));
+        QVERIFY(coreTexts() != before);
+        QCOMPARE(listed(), before);
+        QCOMPARE(rings(), static_cast<int>(CoreCheck().violations.size()));
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, from + QPoint(60, 0));
+        QCOMPARE(listed(), coreTexts());
+        QCOMPARE(rings(), static_cast<int>(CoreCheck().violations.size()));
     }
 
     void theTemplateChoiceListsTheTemplatesWithAType()

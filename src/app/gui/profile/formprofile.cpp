@@ -561,7 +561,10 @@ void TFormProfile::Refresh()
     }
     ShowView();
     ShowTable();
-    ShowViolations();
+    // The list of wrapped texts follows once the tower is dropped; the rings, their tooltips
+    // and the table follow every step of a drag.
+    if (m_dragBefore.empty())
+        ShowViolations();
     ShowRuling();
     ShowConditions();
 }
@@ -669,17 +672,38 @@ void TFormProfile::ShowTable()
 
 void TFormProfile::ShowViolations()
 {
-    m_violations->clear();
-    if (!m_check)
-        return;
-    for (const ProfileViolation &v : m_check->violations) {
-        auto *item = new QListWidgetItem(v.text, m_violations);
-        item->setForeground(QColor(200, 0, 0));
-        item->setToolTip(v.text);
+    struct Row
+    {
+        QString text;
+        bool violation;
+    };
+    std::vector<Row> rows;
+    if (m_check) {
+        for (const ProfileViolation &v : m_check->violations)
+            rows.push_back({v.text, true});
+        if (rows.empty())
+            rows.push_back({UiText("Profile_no_violations"), false});
     }
-    if (m_check->violations.empty()) {
-        auto *item = new QListWidgetItem(UiText("Profile_no_violations"), m_violations);
-        item->setFlags(Qt::ItemIsEnabled);
+    // The rows are kept and only the texts that changed are written: filling the list afresh
+    // at every step of a drag would lay out every wrapped text again.
+    while (m_violations->count() > static_cast<int>(rows.size()))
+        delete m_violations->takeItem(m_violations->count() - 1);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const Row &row = rows[i];
+        QListWidgetItem *item = m_violations->item(static_cast<int>(i));
+        if (!item)
+            item = new QListWidgetItem(m_violations);
+        if (item->text() != row.text) {
+            item->setText(row.text);
+            item->setToolTip(row.violation ? row.text : QString());
+        }
+        const QBrush colour = row.violation ? QBrush(QColor(200, 0, 0)) : QBrush();
+        if (item->foreground() != colour)
+            item->setForeground(colour);
+        const Qt::ItemFlags flags
+            = row.violation ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::ItemIsEnabled;
+        if (item->flags() != flags)
+            item->setFlags(flags);
     }
 }
 

@@ -378,19 +378,29 @@ ProfileView::TowerItems ProfileView::DrawTower(std::size_t i)
 
 void ProfileView::DrawMarks()
 {
-    const ProfileCheck *check = m_content.check;
-    if (!check)
-        return;
-    for (const ProfileViolation &v : check->violations) {
-        const QPointF at = ScenePoint(v.station, v.elevation);
+    static const std::vector<ProfileViolation> none;
+    const std::vector<ProfileViolation> &violations
+        = m_content.check ? m_content.check->violations : none;
+    // The rings there are move to the new places, so that each stays the picture its cache
+    // drew once; only a change in their number makes or deletes one.
+    while (m_marks.size() > violations.size()) {
+        delete m_marks.back();
+        m_marks.pop_back();
+    }
+    while (m_marks.size() < violations.size()) {
         auto *mark
             = scene()->addEllipse(QRectF(-MarkRadius, -MarkRadius, 2 * MarkRadius, 2 * MarkRadius),
                                   Cosmetic(ViolationColour, MarkPenWidth), QColor(255, 0, 0, 60));
         mark->setFlag(QGraphicsItem::ItemIgnoresTransformations);
-        mark->setPos(at);
+        mark->setCacheMode(QGraphicsItem::DeviceCoordinateCache);
         mark->setZValue(6);
-        mark->setToolTip(v.text);
         m_marks.push_back(mark);
+    }
+    for (std::size_t i = 0; i < m_marks.size(); ++i) {
+        const ProfileViolation &v = violations[i];
+        m_marks[i]->setPos(ScenePoint(v.station, v.elevation));
+        if (m_marks[i]->toolTip() != v.text)
+            m_marks[i]->setToolTip(v.text);
     }
 }
 
@@ -426,33 +436,7 @@ void ProfileView::UpdateInPlace(const Content &content)
         if (items.clearance->pen() != pen)
             items.clearance->setPen(pen);
     }
-    // The rings are drawn again only when the violations moved; a text alone (the ruling
-    // span's stress in it changes with every move) only changes the tooltip.
-    if (!check)
-        return;
-    if (SamePlaces(check->violations)) {
-        for (std::size_t i = 0; i < m_marks.size(); ++i) {
-            if (m_marks[i]->toolTip() != check->violations[i].text)
-                m_marks[i]->setToolTip(check->violations[i].text);
-        }
-        return;
-    }
-    for (QGraphicsItem *mark : m_marks)
-        delete mark;
-    m_marks.clear();
     DrawMarks();
-}
-
-bool ProfileView::SamePlaces(const std::vector<ProfileViolation> &violations) const
-{
-    if (violations.size() != m_marks.size())
-        return false;
-    for (std::size_t i = 0; i < violations.size(); ++i) {
-        const ProfileViolation &v = violations[i];
-        if (m_marks[i]->pos() != ScenePoint(v.station, v.elevation))
-            return false;
-    }
-    return true;
 }
 
 int ProfileView::TowerAt(const QPoint &viewportPoint) const

@@ -97,7 +97,6 @@ private:
     QPen ClearancePen(std::size_t span) const;
     TowerItems DrawTower(std::size_t index);
     void DrawMarks();
-    bool SamePlaces(const std::vector<ProfileViolation> &violations) const;
     // A text beside at, gap pixels off it across (at any zoom), on the side align names.
     QGraphicsSimpleTextItem *Label(const QString &text, QPointF at, const QColor &colour,
                                    Qt::Alignment align, double gap = 3);
