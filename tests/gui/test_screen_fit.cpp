@@ -5,10 +5,12 @@
 #include "guitest.h"
 
 #include "fake_settings.h"
+#include "gui/document/projectdocument.h"
 #include "gui/formmain.h"
 #include "gui/results/resultspane.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QScreen>
 
 using namespace velmora;
@@ -94,6 +96,13 @@ private slots:
         QWidget *fields = Main()->centralWidget();
         QVERIFY(fields->width() >= fields->minimumSizeHint().width());
         QVERIFY2(Pane()->width() >= 350, qPrintable(QString::number(Pane()->width())));
+        // The window is as tall as the pane needs: the project's name keeps its own height.
+        auto *name = Main()->findChild<QLabel *>("PanelProjectName");
+        Main()->Document().SetFileName(QStringLiteral("/tmp/Line 10.vlp"));
+        QApplication::processEvents();
+        QVERIFY(name->isVisible());
+        QVERIFY2(name->height() <= name->sizeHint().height(),
+                 qPrintable(QString("%1 > %2").arg(name->height()).arg(name->sizeHint().height())));
 
         // Closed and opened again from the View menu, the window stays on the screen.
         QAction *toggle = Main()->findChild<QAction *>("ActResultsPane");

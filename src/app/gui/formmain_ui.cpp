@@ -105,6 +105,9 @@ void Ui_FormMain::setupUi(QMainWindow *FormMain)
     panelProjectName->setFrameShadow(QFrame::Sunken);
     panelProjectName->setMargin(6);
     panelProjectName->setMinimumHeight(panelProjectName->fontMetrics().height() + 18);
+    // A window made taller by the results pane beside it gives the height to neither the
+    // name nor the groups: it stays below them.
+    panelProjectName->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     panelProjectName->hide();
 
     auto *groups = new QHBoxLayout;
@@ -116,6 +119,7 @@ void Ui_FormMain::setupUi(QMainWindow *FormMain)
     layout->setSpacing(8);
     layout->addWidget(panelProjectName);
     layout->addLayout(groups);
+    layout->addStretch(1);
     FormMain->setCentralWidget(central);
     setupStatusBar(FormMain);
 
