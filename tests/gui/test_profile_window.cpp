@@ -1,5 +1,6 @@
 #include "guitest.h"
 
+#include "example_project.h"
 #include "example_wire.h"
 
 #include "calc/preparation.h"
@@ -145,13 +146,7 @@ private slots:
     {
         m_program = StartInEnglish(m_store);
         CreateAppWindows(Program());
-        Program().Catalogue().Clear();
-        Program().Catalogue().Add(ShippedAc70Wire());
-        // The example as a new project read from it: the document's clean state, no file.
-        TProject example;
-        example.SetDefaults();
-        LoadProject(std::string(VELMORA_SOURCE_DIR) + "/share/examples/example.vlp", example);
-        Main()->Document().Replace(example, QString());
+        OpenShippedExampleAsNew(*Main());
         Main()->show();
         Main()->findChild<QAction *>("ActProfile")->trigger();
         QVERIFY(QTest::qWaitForWindowExposed(Window()));

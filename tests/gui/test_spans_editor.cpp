@@ -3,6 +3,7 @@
 
 #include "guitest.h"
 
+#include "example_project.h"
 #include "example_wire.h"
 
 #include "catalogue/catalogue.h"
@@ -85,13 +86,7 @@ private slots:
     {
         m_program = StartInEnglish(m_store);
         CreateAppWindows(Program());
-        Program().Catalogue().Clear();
-        Program().Catalogue().Add(ShippedAc70Wire());
-        // The example as a new project read from it: the document's clean state, no file.
-        TProject example;
-        example.SetDefaults();
-        LoadProject(std::string(VELMORA_SOURCE_DIR) + "/share/examples/example.vlp", example);
-        Main()->Document().Replace(example, QString());
+        OpenShippedExampleAsNew(*Main());
         Main()->show();
         Main()->findChild<QAction *>("ActStringing")->trigger();
         Editor()->setFocus();

@@ -1,6 +1,7 @@
 #include "guitest.h"
 
 #include "catalogue/catalogue.h"
+#include "example_project.h"
 #include "example_wire.h"
 
 #include "fake_settings.h"
@@ -84,13 +85,7 @@ private slots:
     void init()
     {
         m_program = StartInEnglish(m_store);
-        TProject fresh;
-        fresh.SetDefaults();
-        m_document.Replace(fresh, QString());
-        // A drawing needs the project's wire in the catalogue.
-        Program().Catalogue().Clear();
-        Program().Catalogue().Add(ExampleWire());
-        m_project.Dat.Provod = ExampleWire().Name;
+        StartWithTheExampleWire(m_document);
     }
     void cleanup()
     {
