@@ -154,22 +154,28 @@ void SetWaitWindow(TFormWait *wait)
     TheWaitWindow() = wait;
 }
 
+namespace {
+
+// The wait window set, else the main window's.
+TFormWait *WaitWindow()
+{
+    if (TheWaitWindow())
+        return TheWaitWindow().data();
+    return MainWindow() ? MainWindow()->OwnWindows().FormWait : nullptr;
+}
+
+} // namespace
+
 void ShowWait(const QString &text)
 {
-    TFormWait *wait = TheWaitWindow() ? TheWaitWindow().data()
-        : MainWindow()                ? MainWindow()->OwnWindows().FormWait
-                                      : nullptr;
-    if (wait)
+    if (TFormWait *wait = WaitWindow())
         wait->ShowWait(text);
 }
 
 void CloseWait()
 {
-    for (TFormWait *wait :
-         {TheWaitWindow().data(), MainWindow() ? MainWindow()->OwnWindows().FormWait : nullptr}) {
-        if (wait)
-            wait->hide();
-    }
+    if (TFormWait *wait = WaitWindow())
+        wait->hide();
 }
 
 } // namespace velmora

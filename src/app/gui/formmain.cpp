@@ -160,7 +160,8 @@ TFormMain::TFormMain(ProgramContext &context, QWidget *parent)
         ShowTitle();
         ShowProjectName();
     });
-    for (auto change : {&ProjectDocument::fieldsChanged, &ProjectDocument::coefficientsChanged})
+    for (auto change : {&ProjectDocument::projectReplaced, &ProjectDocument::fieldsChanged,
+                        &ProjectDocument::coefficientsChanged})
         connect(m_document, change, this, &TFormMain::ShowFieldWarnings);
     connect(m_document, &ProjectDocument::fieldsChanged, this, [this] {
         if (!m_recordingFields)
@@ -480,7 +481,7 @@ void TFormMain::WatchChanges()
         // Each key is a change of the project (one step per field typed into).
         auto record = [this, field] {
             RecordFields(field->objectName());
-            ShowInputChange();
+            ShowTypedText();
         };
         connect(field, &DecimalField::Edited, this, record);
         connect(field, &DecimalField::valueChanged, this, record);
@@ -488,14 +489,14 @@ void TFormMain::WatchChanges()
     for (IntegerField *field : {m_ui->minProl, m_ui->maxProl, m_ui->shag}) {
         auto record = [this, field] {
             RecordFields(field->objectName());
-            ShowInputChange();
+            ShowTypedText();
         };
         connect(field, &IntegerField::Edited, this, record);
         connect(field, &IntegerField::valueChanged, this, record);
     }
     connect(m_ui->provod, &QLineEdit::textChanged, this, [this] {
         RecordFields(m_ui->provod->objectName());
-        ShowInputChange();
+        ShowTypedText();
     });
     // One input in two forms: typing on either page gives the other, over the wire's section.
     for (DecimalField *field : {m_ui->naprMax, m_ui->naprSrg})
@@ -518,16 +519,17 @@ void TFormMain::ShowModifiedMark()
                       || (stringing && !stringing->UnacceptedSpans().isEmpty()));
 }
 
-void TFormMain::ShowInputChange()
+void TFormMain::ShowTypedText()
 {
-    // Text that holds no number changes no step, yet the results say why they cannot follow.
+    // Text that holds no number changes no step, yet the results say why they cannot follow
+    // (a step recalculates them anyway; the pane's pause makes the two calls one).
     m_resultsPane->InputChanged();
-    ShowFieldWarnings();
 }
 
 void TFormMain::CatalogueChanged()
 {
-    ShowInputChange();
+    m_resultsPane->InputChanged();
+    ShowFieldWarnings();
 }
 
 void TFormMain::RgCalcRegimeClick()
@@ -830,7 +832,6 @@ void TFormMain::DocumentReplaced()
     ProjectToForm();
     ShowProjectName();
     MarkSaved();
-    ShowInputChange();
 }
 
 void TFormMain::ActOpenProject()

@@ -119,9 +119,8 @@ private:
 
     // The document's project afresh (after new and open): the fields, the name, the mark.
     void DocumentReplaced();
-    // The input changed (a step of the document, text typed in a field): the live results
-    // and the warnings in the fields follow.
-    void ShowInputChange();
+    // Text typed in a field: the live results follow, also a text that holds no number.
+    void ShowTypedText();
 
     void ActSaveProject();
     void ActProjectSaveAsExecute();
